@@ -1,0 +1,27 @@
+# Compiler settings shared by every target of our own.
+
+function(vix_warnings target)
+  if(MSVC)
+    target_compile_options(${target} PRIVATE /W4 /WX /permissive- /utf-8)
+  else()
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  endif()
+endfunction()
+
+function(vix_sanitize target)
+  if(VIX_SANITIZE AND NOT WIN32)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=all
+                                             -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# Windows programs: Unicode entry points, static runtime so that a program
+# runs from its folder alone.
+function(vix_windows_program target)
+  target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
+                                               _WIN32_WINNT=0x0A00 WINVER=0x0A00)
+  if(NOT MSVC)
+    target_link_options(${target} PRIVATE -static -municode)
+  endif()
+endfunction()
