@@ -1,0 +1,380 @@
+#!/usr/bin/env python3
+"""Draws the program's artwork into resources/art/.
+
+Every picture of the program is drawn here from a few primitives, so the set
+stays consistent and can be changed in one place. Run it after changing a
+drawing and commit the files it writes:
+
+    python3 resources/draw_artwork.py
+
+Pictures are 32-bit BMPs with premultiplied alpha (the program draws them
+with AlphaBlend over the skin), icons are 32-bit ICO files and the two
+cursors are two-colour CUR files.
+"""
+
+import os
+import struct
+
+ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "art")
+
+# The skin's palette.
+INK = (40, 44, 52, 255)
+SOFT_INK = (92, 98, 110, 255)
+ACCENT = (38, 110, 190, 255)
+ACCENT_DARK = (24, 70, 128, 255)
+ACCENT_LIGHT = (120, 176, 232, 255)
+WHITE = (255, 255, 255, 255)
+RED = (200, 48, 40, 255)
+CLEAR = (0, 0, 0, 0)
+
+# 5 x 7 pixel font for the few letters the artwork needs.
+FONT = {
+    "V": ["10001", "10001", "10001", "10001", "01010", "01010", "00100"],
+    "I": ["111", "010", "010", "010", "010", "010", "111"],
+    "X": ["10001", "10001", "01010", "00100", "01010", "10001", "10001"],
+    "?": ["01110", "10001", "00001", "00110", "00100", "00000", "00100"],
+    "2": ["01110", "10001", "00001", "00010", "00100", "01000", "11111"],
+    "0": ["01110", "10001", "10011", "10101", "11001", "10001", "01110"],
+    ".": ["0", "0", "0", "0", "0", "0", "1"],
+    "v": ["00000", "00000", "10001", "10001", "01010", "01010", "00100"],
+    " ": ["000", "000", "000", "000", "000", "000", "000"],
+}
+
+
+class Canvas:
+    def __init__(self, w, h, fill=CLEAR):
+        self.w, self.h = w, h
+        self.px = [[fill] * w for _ in range(h)]
+
+    def put(self, x, y, c):
+        if not (0 <= x < self.w and 0 <= y < self.h):
+            return
+        r, g, b, a = c
+        if a == 255:
+            self.px[y][x] = c
+            return
+        dr, dg, db, da = self.px[y][x]
+        oa = a + da * (255 - a) // 255
+        if oa == 0:
+            self.px[y][x] = CLEAR
+            return
+        mix = lambda s, d: (s * a + d * da * (255 - a) // 255) // oa
+        self.px[y][x] = (mix(r, dr), mix(g, dg), mix(b, db), oa)
+
+    def rect(self, x0, y0, x1, y1, c):
+        """Fills x0..x1-1, y0..y1-1."""
+        for y in range(y0, y1):
+            for x in range(x0, x1):
+                self.put(x, y, c)
+
+    def frame(self, x0, y0, x1, y1, c):
+        self.rect(x0, y0, x1, y0 + 1, c)
+        self.rect(x0, y1 - 1, x1, y1, c)
+        self.rect(x0, y0, x0 + 1, y1, c)
+        self.rect(x1 - 1, y0, x1, y1, c)
+
+    def line(self, x0, y0, x1, y1, c):
+        dx, dy = abs(x1 - x0), -abs(y1 - y0)
+        sx, sy = (1 if x0 < x1 else -1), (1 if y0 < y1 else -1)
+        err = dx + dy
+        while True:
+            self.put(x0, y0, c)
+            if x0 == x1 and y0 == y1:
+                return
+            e2 = 2 * err
+            if e2 >= dy:
+                err += dy
+                x0 += sx
+            if e2 <= dx:
+                err += dx
+                y0 += sy
+
+    def disc(self, cx, cy, r, c):
+        """An antialiased disc centred on (cx, cy) in pixel units."""
+        for y in range(int(cy - r) - 1, int(cy + r) + 2):
+            for x in range(int(cx - r) - 1, int(cx + r) + 2):
+                inside = 0
+                for sy in range(4):
+                    for sx in range(4):
+                        px, py = x + (sx + 0.5) / 4, y + (sy + 0.5) / 4
+                        if (px - cx) ** 2 + (py - cy) ** 2 <= r * r:
+                            inside += 1
+                if inside:
+                    self.put(x, y, c[:3] + (c[3] * inside // 16,))
+
+    def text(self, x, y, s, c, scale=1):
+        for ch in s:
+            rows = FONT[ch]
+            for ry, row in enumerate(rows):
+                for rx, bit in enumerate(row):
+                    if bit == "1":
+                        self.rect(x + rx * scale, y + ry * scale,
+                                  x + (rx + 1) * scale, y + (ry + 1) * scale, c)
+            x += (len(rows[0]) + 1) * scale
+        return x
+
+    def gradient(self, x0, y0, x1, y1, top, bottom):
+        for y in range(y0, y1):
+            t = (y - y0) / max(1, y1 - y0 - 1)
+            c = tuple(int(top[i] + (bottom[i] - top[i]) * t) for i in range(4))
+            self.rect(x0, y, x1, y + 1, c)
+
+    def save_bmp(self, name):
+        rows = []
+        for y in reversed(range(self.h)):
+            row = bytearray()
+            for r, g, b, a in self.px[y]:
+                # Premultiplied, as AlphaBlend expects.
+                row += bytes((b * a // 255, g * a // 255, r * a // 255, a))
+            rows.append(bytes(row))
+        data = b"".join(rows)
+        header = struct.pack("<IiiHHIIiiII", 40, self.w, self.h, 1, 32, 0, len(data), 2835, 2835, 0, 0)
+        file_header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
+        with open(os.path.join(ART, name + ".bmp"), "wb") as f:
+            f.write(file_header + header + data)
+
+
+def ico_image(canvas):
+    """A 32-bit icon image: header with doubled height, BGRA rows, AND mask."""
+    w, h = canvas.w, canvas.h
+    xor = bytearray()
+    for y in reversed(range(h)):
+        for r, g, b, a in canvas.px[y]:
+            xor += bytes((b, g, r, a))
+    mask_row = ((w + 31) // 32) * 4
+    and_mask = bytearray()
+    for y in reversed(range(h)):
+        bits = bytearray(mask_row)
+        for x in range(w):
+            if canvas.px[y][x][3] == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        and_mask += bits
+    header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 32, 0, len(xor) + len(and_mask), 0, 0, 0, 0)
+    return header + bytes(xor) + bytes(and_mask)
+
+
+def save_ico(name, canvases):
+    images = [ico_image(c) for c in canvases]
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for c, img in zip(canvases, images):
+        out += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, 1, 32, len(img), offset)
+        offset += len(img)
+    with open(os.path.join(ART, name + ".ico"), "wb") as f:
+        f.write(out + b"".join(images))
+
+
+def save_cursor(name, pattern, hotspot):
+    """A 32 x 32 two-colour cursor from rows of '.', '#' (black) and 'o' (white)."""
+    w = h = 32
+    rows = [r.ljust(w, ".") for r in pattern] + ["." * w] * (h - len(pattern))
+    xor = bytearray()
+    and_mask = bytearray()
+    for y in reversed(range(h)):
+        xbits, abits = bytearray(4), bytearray(4)
+        for x in range(w):
+            ch = rows[y][x]
+            if ch == ".":
+                abits[x // 8] |= 0x80 >> (x % 8)
+            elif ch == "o":
+                xbits[x // 8] |= 0x80 >> (x % 8)
+        xor += xbits
+        and_mask += abits
+    palette = bytes((0, 0, 0, 0, 255, 255, 255, 0))
+    header = struct.pack("<IiiHHIIiiII", 40, w, h * 2, 1, 1, 0, len(xor) + len(and_mask), 0, 0, 2, 0)
+    image = header + palette + bytes(xor) + bytes(and_mask)
+    out = struct.pack("<HHH", 0, 2, 1)
+    out += struct.pack("<BBBBHHII", w, h, 2, 0, hotspot[0], hotspot[1], len(image), 22)
+    with open(os.path.join(ART, name + ".cur"), "wb") as f:
+        f.write(out + image)
+
+
+# --- the pictures -----------------------------------------------------------
+
+def state_colors(state):
+    """Ink and plate of a button picture: dim at rest, full on hover, dark when pressed."""
+    if state == "70":
+        return SOFT_INK, None
+    if state == "100":
+        return INK, (255, 255, 255, 150)
+    return WHITE, ACCENT_DARK
+
+
+def caption_button(kind, state):
+    """Caption buttons lie on the dark title strip: light ink at rest."""
+    c = Canvas(14, 14)
+    ink, plate = state_colors(state)
+    if state == "70":
+        ink = (232, 240, 252, 255)
+    if plate:
+        c.rect(0, 0, 14, 14, plate)
+        c.frame(0, 0, 14, 14, ACCENT if state == "100" else ACCENT_DARK)
+    if kind == "minimize":
+        c.rect(3, 9, 11, 11, ink)
+    elif kind == "restore":
+        c.rect(3, 3, 11, 5, ink)
+    else:
+        for i in range(8):
+            c.rect(3 + i, 3 + i, 5 + i, 4 + i, ink)
+            c.rect(9 - i, 3 + i, 11 - i, 4 + i, ink)
+    return c
+
+
+def toggle_button(expanded, state):
+    c = Canvas(12, 12)
+    ink, plate = state_colors(state)
+    c.rect(0, 0, 12, 12, plate or (255, 255, 255, 90))
+    c.frame(0, 0, 12, 12, ACCENT_DARK if state != "70" else SOFT_INK)
+    c.rect(3, 5, 9, 7, ink)
+    if not expanded:
+        c.rect(5, 3, 7, 9, ink)
+    return c
+
+
+def settings_button(state):
+    c = Canvas(23, 23)
+    ink, plate = state_colors(state)
+    if plate:
+        c.rect(1, 1, 22, 22, plate)
+        c.frame(1, 1, 22, 22, ACCENT if state == "100" else ACCENT_DARK)
+    # A gear: a ring with eight teeth.
+    for dx, dy in ((0, -6), (0, 6), (-6, 0), (6, 0), (-4, -4), (4, -4), (-4, 4), (4, 4)):
+        c.disc(11.5 + dx, 11.5 + dy, 2.0, ink)
+    c.disc(11.5, 11.5, 5.2, ink)
+    # The hub shows the plate (or nothing) through the gear.
+    for y in range(23):
+        for x in range(23):
+            if (x + 0.5 - 11.5) ** 2 + (y + 0.5 - 11.5) ** 2 <= 2.2 ** 2:
+                c.px[y][x] = plate[:3] + (255,) if plate else CLEAR
+    return c
+
+
+def help_button(state):
+    c = Canvas(23, 23)
+    ink, plate = state_colors(state)
+    if plate:
+        c.rect(1, 1, 22, 22, plate)
+        c.frame(1, 1, 22, 22, ACCENT if state == "100" else ACCENT_DARK)
+    c.disc(11.5, 11.5, 8.0, ink)
+    c.text(7, 5, "?", plate[:3] + (255,) if plate else WHITE, 1)
+    # A bolder question mark: draw it twice, one pixel apart.
+    c.text(8, 5, "?", plate[:3] + (255,) if plate else WHITE, 1)
+    return c
+
+
+def title_image():
+    c = Canvas(255, 15)
+    c.gradient(0, 0, 255, 15, ACCENT_LIGHT, ACCENT_DARK)
+    c.rect(0, 0, 255, 1, (255, 255, 255, 120))
+    x = c.text(5, 4, "VIX", WHITE)
+    c.text(x + 3, 4, "v2.0", (220, 232, 248, 255))
+    # A colour strip: the three tools' hues.
+    for i, col in enumerate(((214, 64, 52, 255), (64, 168, 84, 255), (52, 112, 214, 255))):
+        c.rect(150 + i * 12, 5, 160 + i * 12, 10, col)
+        c.frame(150 + i * 12, 5, 160 + i * 12, 10, (255, 255, 255, 160))
+    return c
+
+
+def program_icon(size):
+    c = Canvas(size, size)
+    s = size / 32.0
+    c.disc(16 * s, 16 * s, 15 * s, ACCENT_DARK)
+    c.disc(16 * s, 16 * s, 13.5 * s, ACCENT)
+    # A dropper across the circle, tip at the lower left.
+    for i in range(int(14 * s)):
+        x = int(8 * s + i)
+        y = int(24 * s - i)
+        c.rect(x, y - max(1, int(s)), x + max(2, int(2 * s)), y + max(1, int(s)), WHITE)
+    c.disc(23 * s, 9 * s, 4 * s, WHITE)
+    c.disc(7.5 * s, 24.5 * s, 1.6 * s, (255, 220, 80, 255))
+    return c
+
+
+def logo():
+    c = Canvas(120, 40)
+    icon = program_icon(32)
+    for y in range(32):
+        for x in range(32):
+            c.put(4 + x, 4 + y, icon.px[y][x])
+    c.text(44, 6, "VIX", ACCENT_DARK, 4)
+    return c
+
+
+PICKER = [
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "",
+    "                      ####",
+    "                     #oooo#",
+    "                    #oooooo#",
+    "           ########ooooooooo#",
+    "     ######oooooooo#ooooooooo#",
+    "  ###oooooooooooooo#ooooooooo#",
+    "##ooooooooooooooooo#ooooooooo#",
+    "  ###oooooooooooooo#ooooooooo#",
+    "     ######oooooooo#ooooooooo#",
+    "           ########ooooooooo#",
+    "                    #oooooo#",
+    "                     #oooo#",
+    "                      ####",
+]
+
+MOVE = [
+    "#",
+    "##",
+    "#o#",
+    "#oo#",
+    "#ooo#",
+    "#oooo#",
+    "#ooooo#",
+    "#oooooo#",
+    "#ooooooo#",
+    "#oooo#####",
+    "#oo#oo#",
+    "#o# #oo#",
+    "##   #oo#       #",
+    "      ##       #o#",
+    "              #ooo#",
+    "             #ooooo#",
+    "               #o#",
+    "          #    #o#    #",
+    "         ##    #o#    ##",
+    "        #o######o######o#",
+    "       #ooooooooooooooooo#",
+    "        #o######o######o#",
+    "         ##    #o#    ##",
+    "          #    #o#    #",
+    "               #o#",
+    "             #ooooo#",
+    "              #ooo#",
+    "               #o#",
+    "                #",
+]
+
+
+def main():
+    os.makedirs(ART, exist_ok=True)
+    for kind in ("minimize", "restore", "close"):
+        for state in ("70", "100", "down"):
+            caption_button(kind, state).save_bmp(f"btn_{kind}_{state}")
+    for expanded, name in ((False, "expand"), (True, "collapse")):
+        for state in ("70", "100", "down"):
+            toggle_button(expanded, state).save_bmp(f"shift_{name}_{state}")
+    for state in ("70", "100", "down"):
+        settings_button(state).save_bmp(f"btn_settings_{state}")
+        help_button(state).save_bmp(f"btn_help_{state}")
+    title_image().save_bmp("title")
+    logo().save_bmp("logo")
+    save_ico("vix", [program_icon(16), program_icon(32), program_icon(48)])
+    save_cursor("picker", PICKER, (0, 15))
+    save_cursor("move", MOVE, (0, 0))
+
+
+if __name__ == "__main__":
+    main()

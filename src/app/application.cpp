@@ -1,0 +1,104 @@
+#include "app/application.h"
+
+#include "ui/hints.h"
+#include "ui/message_loop.h"
+
+namespace vix {
+
+Application& Application::Instance() {
+    static Application application;
+    return application;
+}
+
+void Application::Initialize(std::wstring_view title) {
+    title_ = title;
+    // A popup without a frame: it never shows, it only owns the forms and
+    // would carry the taskbar button while minimised.
+    Create({.name = L"TApplication"},
+           {.style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, .text = title,
+            .bounds = Rect::FromBounds(0, 0, 0, 0)});
+    platform::SetErrorReporter(&Application::ShowError);
+    ui::SetIdleHandler([this] { return Idle(); });
+}
+
+void Application::Minimize() {
+    ::ShowWindow(hwnd(), SW_MINIMIZE);
+    // Windows hides the owned forms with a minimised owner; say so
+    // explicitly for platforms that leave them.
+    ::ShowOwnedPopups(hwnd(), FALSE);
+}
+
+void Application::Restore() {
+    ::ShowWindow(hwnd(), SW_RESTORE);
+    ::ShowOwnedPopups(hwnd(), TRUE);
+}
+
+void Application::BringToFront() {
+    HWND top = ::GetLastActivePopup(hwnd());
+    if (top && top != hwnd() && ::IsWindowVisible(top) && ::IsWindowEnabled(top))
+        ::SetForegroundWindow(top);
+}
+
+void Application::HideOwner() { ::ShowWindow(hwnd(), SW_HIDE); }
+void Application::ShowOwner() { ::ShowWindow(hwnd(), SW_SHOWNA); }
+
+void Application::UpdateHint() {
+    POINT pt{};
+    ::GetCursorPos(&pt);
+    std::wstring hint = ui::HintAt(pt);
+    if (hint == hint_) return;
+    hint_ = std::move(hint);
+    if (onHint) onHint();
+}
+
+bool Application::Idle() {
+    UpdateHint();
+    // While the pointer is over one of our windows, look again shortly: it
+    // may leave without sending us a message.
+    POINT pt{};
+    ::GetCursorPos(&pt);
+    return ui::ControlAt(pt) != nullptr;
+}
+
+int Application::Run() {
+    ui::PumpUntil([] { return false; });
+    MSG msg;
+    // The loop ended on WM_QUIT, which it left in the queue.
+    return ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? static_cast<int>(msg.wParam)
+                                                                      : 0;
+}
+
+void Application::Terminate(int exitCode) { ::PostQuitMessage(exitCode); }
+
+void Application::ShowError(const std::wstring& message) {
+    BehindDialog behind;
+    ::MessageBoxW(Instance().main_, message.c_str(), Instance().title_.c_str(),
+                  MB_OK | MB_ICONERROR);
+}
+
+LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Closing the owner (as from the taskbar) closes the program's main window.
+    if (message == WM_CLOSE && main_) {
+        ::PostMessageW(main_, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+BehindDialog::BehindDialog() {
+    if (HWND main = Application::Instance().MainWindow())
+        ::SetWindowPos(main, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+BehindDialog::~BehindDialog() {
+    if (HWND main = Application::Instance().MainWindow())
+        ::SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int ShowMessage(const std::wstring& text, UINT flags) {
+    BehindDialog behind;
+    return ::MessageBoxW(Application::Instance().MainWindow(), text.c_str(),
+                         Application::Instance().Title().c_str(), flags);
+}
+
+}  // namespace vix

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/window.h"
+
+// The application object: its title, the hidden window that owns every form
+// (the window that would carry the taskbar button), minimising and restoring
+// the whole program, the hint of the control under the pointer, the message
+// loop and the general error box.
+
+namespace vix {
+
+class Application final : public platform::Window {
+public:
+    static Application& Instance();
+
+    void Initialize(std::wstring_view title);
+    const std::wstring& Title() const { return title_; }
+    HWND Owner() const { return hwnd(); }
+    void SetMainWindow(HWND main) { main_ = main; }
+    HWND MainWindow() const { return main_; }
+
+    // Minimising hides every form with the owner; restoring shows them again.
+    void Minimize();
+    void Restore();
+    bool Minimized() const { return ::IsIconic(hwnd()) != FALSE; }
+    // Activates the program's last active form.
+    void BringToFront();
+    void HideOwner();
+    void ShowOwner();
+
+    // The hint of the control under the pointer (empty when none), and the
+    // handler told when it changes.
+    const std::wstring& Hint() const { return hint_; }
+    std::function<void()> onHint;
+    // Looks at the control under the pointer again now.
+    void UpdateHint();
+
+    int Run();
+    void Terminate(int exitCode);
+
+    // The general error box: an error that ended an event handler.
+    static void ShowError(const std::wstring& message);
+
+private:
+    Application() = default;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool Idle();
+
+    std::wstring title_;
+    std::wstring hint_;
+    HWND main_ = nullptr;
+};
+
+// Runs a dialog or message box with the main window moved to the bottom of
+// the window order, and makes it topmost again afterwards, also when the
+// dialog fails.
+class BehindDialog {
+public:
+    BehindDialog();
+    BehindDialog(const BehindDialog&) = delete;
+    BehindDialog& operator=(const BehindDialog&) = delete;
+    ~BehindDialog();
+};
+
+// A message box captioned with the application title, the main window kept
+// out of its way.
+int ShowMessage(const std::wstring& text, UINT flags = MB_OK);
+
+}  // namespace vix

@@ -1,0 +1,109 @@
+// The program entry: one copy per desktop, the hook library's version, the
+// nine windows created once and hidden, the main window shown, the loop run.
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+#include "app/about_box.h"
+#include "app/application.h"
+#include "app/main_window.h"
+#include "app/vendor.h"
+#include "hooks/hook_protocol.h"
+#include "hooks/vix32_api.h"
+#include "platform/desktop.h"
+#include "platform/registry.h"
+#include "ui/form.h"
+
+namespace {
+
+constexpr int kCorruptLibrary = 99;
+
+// Before the application title is set, boxes carry the program's file name,
+// as every program's do.
+std::wstring ProgramName() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name(path);
+    name = name.substr(name.find_last_of(L"\\/") + 1);
+    return name.substr(0, name.find_last_of(L'.'));
+}
+
+// Windows of the program that come with their own tools; until then they
+// exist, hidden, with their class and caption.
+struct PlainForm {
+    const wchar_t* className;
+    const wchar_t* caption;
+    DWORD style;
+};
+
+constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kOverlay = WS_POPUP;
+
+bool StartChecks() {
+    if (::FindWindowW(L"Tvix_main", nullptr)) {
+        ::MessageBoxW(nullptr, L"VIX is already running.", ProgramName().c_str(),
+                      MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    const int version = GetDllVersion();
+    ::Sleep(50);
+    if (version == kCorruptLibrary) {
+        ::MessageBoxW(nullptr, L"Corrupt file, please re-install VUZirivare",
+                      ProgramName().c_str(), MB_OK);
+        return false;
+    }
+    if (version != vix::hooks::kLibraryVersion) {
+        ::MessageBoxW(nullptr, L"Wrong version of Vix32.dll, please re-install VUZirivare",
+                      ProgramName().c_str(), MB_OK);
+        ::Sleep(50);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    vix::platform::DeclareDpiAwareness();
+    if (!StartChecks()) return 0;
+
+    vix::Application& app = vix::Application::Instance();
+    app.Initialize(vix::kApplicationTitle);
+    vix::platform::WinRegistry registry;
+
+    auto main = std::make_unique<vix::Tvix_main>(registry);
+    main->Create(app.Owner());
+
+    const std::array<PlainForm, 3> beforeAbout = {{
+        {L"Tvix_psVersion", L"Information", kDialog},
+        {L"Tvix_update", L"Update VUZirivare", kDialog},
+        {L"Tvix_imgpreview", L"Image preview", WS_OVERLAPPEDWINDOW},
+    }};
+    std::array<std::unique_ptr<vix::ui::Form>, 7> forms;
+    std::size_t next = 0;
+    for (const PlainForm& f : beforeAbout) {
+        forms[next] = std::make_unique<vix::ui::Form>();
+        forms[next++]->CreateForm({f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200},
+                                   app.Owner()});
+    }
+    auto about = std::make_unique<vix::TAbout>();
+    about->Create(app.Owner());
+    const std::array<PlainForm, 4> afterAbout = {{
+        {L"TSettings", L"Settings", kDialog},
+        {L"THottracker", L"", kOverlay},
+        {L"Trectan", L"", kOverlay},
+        {L"Trulerapp", L"Vix ruler", kOverlay},
+    }};
+    for (const PlainForm& f : afterAbout) {
+        forms[next] = std::make_unique<vix::ui::Form>();
+        forms[next++]->CreateForm({f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200},
+                                   app.Owner()});
+    }
+    main->SetDialogs(about.get(), forms[3].get());
+
+    main->ShowMain();
+    return app.Run();
+}

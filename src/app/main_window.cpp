@@ -1,0 +1,160 @@
+// The main window's life: creation, first show, the window procedure and
+// closing.
+
+#include "app/main_window.h"
+
+#include "app/application.h"
+#include "app/page_flags.h"
+#include "app/settings_store.h"
+#include "app/vendor.h"
+#include "app/window_placement.h"
+#include "platform/desktop.h"
+#include "platform/gdi.h"
+#include "ui/message_loop.h"
+
+namespace vix {
+namespace {
+
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT kTimer1Interval = 1000;
+
+}  // namespace
+
+void Tvix_main::Create(HWND owner) {
+    CreateForm({.className = L"Tvix_main",
+                .caption = L"",
+                .style = WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN,
+                .exStyle = WS_EX_TOPMOST,
+                .client = {kClientWidth, 227},
+                .owner = owner});
+    FormCreate();
+}
+
+void Tvix_main::SetDialogs(TAbout* about, ui::Form* settingsDialog) {
+    about_ = about;
+    settingsDialog_ = settingsDialog;
+}
+
+void Tvix_main::FormCreate() {
+    Application::Instance().SetMainWindow(hwnd());
+    Application::Instance().onHint = [this] { DisplayHint(); };
+    BuildFrame();
+    AddSystemMenuItems();
+    creating_ = true;
+    LoadSettings();
+    creating_ = false;
+    // Sizes are screen pixels at any DPI: the process is DPI aware and
+    // nothing is scaled, so there is nothing to undo here.
+    SetText(kMainCaption);
+    ApplyStoredLayout();
+    PlaceWindow();
+    TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
+                      Application::Instance().Title());
+    TrayIconData.Add();
+}
+
+void Tvix_main::ApplyStoredLayout() {
+    int tab = 0;
+    if (settings.Rememberinterfacelayout) {
+        pageShown_ = PageFlagsOf(settings);
+        // A stored tab outside -1..3 (edited by hand) opens the first tab.
+        if (settings.ActivePageIndex >= -1 && settings.ActivePageIndex < kTabCount)
+            tab = settings.ActivePageIndex;
+    } else {
+        pageShown_ = DefaultPageStates();
+    }
+    ChangePage(tab);
+}
+
+void Tvix_main::PlaceWindow() {
+    const Rect bounds = Bounds();
+    startPosition_ = InitialWindowPosition({.rememberPosition = settings.RememberLastVixPosition,
+                                            .lastX = settings.LastX,
+                                            .lastY = settings.LastY,
+                                            .window = {bounds.width(), bounds.height()},
+                                            .virtualDesktop = platform::VirtualDesktop(),
+                                            .primaryScreen = platform::PrimaryScreen()});
+}
+
+void Tvix_main::ShowMain() { Show(); }
+
+void Tvix_main::FormShow() {
+    Application::Instance().HideOwner();
+    ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (Tab& tab : tabs_) ShapeTab(tab);
+    ::SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+}
+
+void Tvix_main::FormClose() {
+    TrayIconData.Remove();
+    // Saved before the tabs close, so the open tab and layout of this
+    // moment are what the next start shows.
+    SaveSettings();
+    ChangePage(-1);
+    Application::Instance().Terminate(0);
+}
+
+void Tvix_main::LoadSettings() {
+    LoadSettingsKey(registry_, settings);
+    ArrangeSections();
+    DisplayHint();
+}
+
+void Tvix_main::SaveSettings() {
+    settings.ActivePageIndex = ActivePageIndex;
+    const Rect bounds = Bounds();
+    settings.LastX = bounds.left;
+    settings.LastY = bounds.top;
+    SaveSettingsKey(registry_, settings);
+}
+
+void Tvix_main::DisplayHint() {
+    if (!settings.ShowInformationBar) return;
+    const std::wstring& hint = Application::Instance().Hint();
+    pnlHint.SetCaption(hint.empty() ? ModePrompt : hint);
+}
+
+void Tvix_main::SetModePrompt(std::wstring prompt) {
+    ModePrompt = std::move(prompt);
+    DisplayHint();
+}
+
+LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case kTrayCallback:
+            TrayCallback(static_cast<UINT>(lParam));
+            break;
+        case WM_SHOWWINDOW:
+            // The owner is minimised (1) or restored (3): the tray menu
+            // offers the other action.
+            if (lParam == SW_PARENTCLOSING) trayMaximizeVisible_ = true;
+            if (lParam == SW_PARENTOPENING) trayMaximizeVisible_ = false;
+            break;
+        case WM_SYSCOMMAND:
+            if (SystemCommand(wParam)) return 0;
+            break;
+        case WM_CLOSE:
+            FormClose();
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam) SaveSettings();
+            return 0;
+        case WM_TIMER:
+            if (wParam == kTimer1) ::KillTimer(hwnd(), kTimer1);
+            return 0;
+        case WM_ERASEBKGND: {
+            RECT r{};
+            ::GetClientRect(hwnd(), &r);
+            platform::FillSolid(reinterpret_cast<HDC>(wParam), r, ::GetSysColor(COLOR_3DDKSHADOW));
+            return 1;
+        }
+        default:
+            if (message == TrayIcon::TaskbarCreatedMessage() && TrayIconData.Shown())
+                TrayIconData.Add();
+            break;
+    }
+    return ui::Form::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace vix

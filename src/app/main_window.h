@@ -1,0 +1,158 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/section_layout.h"
+#include "app/settings.h"
+#include "app/tray_icon.h"
+#include "common/registry_store.h"
+#include "platform/handle.h"
+#include "ui/form.h"
+#include "ui/image_button.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+
+// The main window: a narrow, borderless, always-on-top panel with a title
+// strip, caption buttons, four slanted tabs and, under them, the open tab's
+// collapsible sections and the information bar. It owns the program's shared
+// state: the open tab, the running tool and the mirrored settings.
+
+namespace vix {
+
+class TAbout;
+
+// The running tool.
+enum ActiveModes : std::uint8_t {
+    kModeNone = 0,
+    kModePicker = 1,
+    kModeRuler = 2,
+    kModeControlCapture = 3,
+    kModeScreenCapture = 4,
+    kModeRectangleCapture = 5,
+    kModePreview = 6,
+};
+
+class Tvix_main final : public ui::Form {
+public:
+    explicit Tvix_main(RegistryStore& registry) : registry_(registry) {}
+
+    // Creates the window hidden and runs its creation handler.
+    void Create(HWND owner);
+    // The dialogs are created after the main window; they are handed in then.
+    void SetDialogs(TAbout* about, ui::Form* settings);
+    // Makes the main window visible for the first time.
+    void ShowMain();
+
+    void ChangePage(int index);
+    void ArrangeSections();
+    void DisplayHint();
+    void SetModePrompt(std::wstring prompt);
+    // A tool registers how it is switched off; a tab change calls it while
+    // the tool runs.
+    void RegisterToolStop(std::uint8_t mode, std::function<void()> stop);
+    void LoadSettings();
+    void SaveSettings();
+
+    // Shared state, read and set by the tools.
+    int ActivePageIndex = 0;
+    std::uint8_t ActiveMode = kModeNone;
+    std::wstring ModePrompt;
+    Settings settings;
+
+    bool PageShown(Page page) const { return pageShown_[static_cast<int>(page)]; }
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    struct Tab {
+        ui::Panel frame;
+        ui::Panel caption;
+    };
+    struct Section {
+        ui::Panel bar;
+        ui::ImageButton toggle;
+        ui::Label caption;
+        ui::Panel page;
+    };
+
+    // Creation, showing and closing.
+    void FormCreate();
+    void FormShow() override;
+    void FormClose();
+    void ApplyStoredLayout();
+    void PlaceWindow();
+
+    // Building the frame's controls.
+    void BuildFrame();
+    void BuildTabs();
+    void BuildSections();
+    void ShapeTab(Tab& tab);
+    static ui::PanelStyle TabCaptionStyle(bool open);
+
+    // Tabs and sections.
+    void TabClick(int index);
+    void Panel7Click() { TabClick(0); }
+    void Panel10Click() { TabClick(1); }
+    void Panel12Click() { TabClick(2); }
+    void Panel3Click() { TabClick(3); }
+    void ShiftSection(Page page);
+    void btnColorpickerShifterClick() { ShiftSection(Page::ColorPicker); }
+    void btnColorLibShifterClick() { ShiftSection(Page::ColorLib); }
+    void btnColorInfoShifterClick() { ShiftSection(Page::ColorInfo); }
+    void btnRulerShifterClick() { ShiftSection(Page::Ruler); }
+    void btnRulerviewsShifterClick() { ShiftSection(Page::RulerViews); }
+    void btnRulerinfoShifterClick() { ShiftSection(Page::RulerInfo); }
+    void btnCaptureShifterClick() { ShiftSection(Page::Capture); }
+    void StopActiveTool();
+
+    // Title, caption buttons, menus and the tray.
+    void Image1MouseDown();
+    void Image1Click();
+    void TIMinimizeClick();
+    void TIMaximizeClick();
+    void TIExitClick();
+    void btnSettingsClick();
+    void btnHelpClick();
+    void Help1Click();
+    void About1Click();
+    void AddSystemMenuItems();
+    void TrayCallback(UINT mouseMessage);
+    void PopupTrayMenu();
+    bool SystemCommand(WPARAM command);
+    void OpenHelpFile();
+    void ShowSettingsDialog();
+
+    RegistryStore& registry_;
+    TAbout* about_ = nullptr;
+    ui::Form* settingsDialog_ = nullptr;
+    bool creating_ = false;
+    PageStates pageShown_ = DefaultPageStates();
+    Point startPosition_;
+    std::array<std::function<void()>, kModePreview + 1> toolStops_;
+    bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
+
+    ui::Panel pblMainPanel;
+    ui::PictureBox Image1;
+    ui::ImageButton PNGButton1;  // minimise
+    ui::ImageButton btnMinimize;  // restore
+    ui::ImageButton btnClose;
+    ui::ImageButton btnSettings;
+    ui::ImageButton btnHelp;
+    ui::Panel pnlTabs;
+    ui::Panel pnlTabLine;
+    // Panel8/Panel7 " Picker", Panel9/Panel10 " Ruler", Panel11/Panel12
+    // " Capture", Panel2/Panel3 " More".
+    std::array<Tab, kTabCount> tabs_;
+    // pnlMainColorpicker, pnlMainRuler, pnlMainScreencapture, pnlMainMore.
+    std::array<ui::Panel, kTabCount> sectionPanels_;
+    std::array<Section, kCollapsiblePages + 1> sections_;  // by Page
+    ui::Panel pnlHintMain;
+    ui::Label pnlHint;
+    TrayIcon TrayIconData;
+};
+
+}  // namespace vix

@@ -1,0 +1,160 @@
+// Building the main window's frame: title, caption buttons, tabs, sections
+// and the information bar.
+
+#include "app/main_window.h"
+
+#include "app/tab_shape.h"
+#include "platform/gdi.h"
+#include "ui/skin.h"
+
+namespace vix {
+namespace {
+
+struct TabSpec {
+    Rect frame;
+    const wchar_t* caption;
+    const wchar_t* hint;
+};
+
+constexpr TabSpec kTabs[kTabCount] = {
+    {Rect::FromBounds(7, 25, 54, 17), L" Picker", L"Activate the Colorpicker tab"},
+    {Rect::FromBounds(54, 25, 48, 17), L" Ruler", L"Activate the Screenruler tab"},
+    {Rect::FromBounds(95, 25, 63, 17), L" Capture", L"Activate the Screencapture tab"},
+    {Rect::FromBounds(151, 25, 48, 17), L" More", L""},
+};
+
+struct SectionSpecText {
+    int tab;
+    const wchar_t* caption;
+    const wchar_t* toggleHint;  // empty: the section has no toggle
+};
+
+// By Page: pnlColorpickerShifter, pnlColorLibShifter, pnlColorInfoShifter,
+// pnlRulerShifter, pnlRulerviewsShifter, pnlRulerinfoShifter,
+// pnlCaptureShifter, pnlMoreLinksShifter.
+constexpr SectionSpecText kSections[kCollapsiblePages + 1] = {
+    {0, L"Color picker", L"Expand/Collapse Colorpicker"},
+    {0, L"Sampled color library", L"Expand/Collapse Sampled color library"},
+    {0, L"Extended color information", L"Expand/Collapse Extended color information"},
+    {1, L"Ruler", L"Expand/Collapse Ruler"},
+    {1, L"Ruler views", L"Expand/Collapse Ruler views"},
+    {1, L"Ruler info", L"Expand/Collapse Ruler info"},
+    {2, L"Screen capture", L"Expand/Collapse Screen capture"},
+    {3, L"Webdevelopment links", L""},
+};
+
+}  // namespace
+
+ui::PanelStyle Tvix_main::TabCaptionStyle(bool open) {
+    return {.font = ui::SkinFont(open ? ui::FontId::TabBold : ui::FontId::Tab),
+            .captionX = 1,
+            .highlightTopLeft = true};
+}
+
+void Tvix_main::BuildFrame() {
+    pblMainPanel.Create(hwnd(), Rect::FromBounds(1, 1, 259, 225), L"",
+                        {.bevel = ui::Bevel::Raised});
+    HWND panel = pblMainPanel.hwnd();
+
+    Image1.Create(panel, Rect::FromBounds(2, 2, 255, 15), ui::SkinPicture(L"TITLE"));
+    Image1.onMouseDown = [this](POINT) { Image1MouseDown(); };
+
+    // The caption buttons lie on the title image, which shows through them;
+    // their places on the main panel are (217, 3), (230, 3) and (243, 3).
+    HWND title = Image1.hwnd();
+    PNGButton1.Create(title, Rect::FromBounds(215, 1, 14, 14), L"Minimize",
+                      ui::PicturesOf(L"BTN_MINIMIZE"));
+    PNGButton1.onClick = [this] { TIMinimizeClick(); };
+    btnMinimize.Create(title, Rect::FromBounds(228, 1, 14, 14), L"Restore",
+                       ui::PicturesOf(L"BTN_RESTORE"));
+    btnMinimize.onClick = [this] { TIMaximizeClick(); };
+    btnClose.Create(title, Rect::FromBounds(241, 1, 14, 14), L"Exit",
+                    ui::PicturesOf(L"BTN_CLOSE"));
+    btnClose.onClick = [this] { TIExitClick(); };
+
+    btnSettings.Create(panel, Rect::FromBounds(210, 17, 23, 23), L"Settings",
+                       ui::PicturesOf(L"BTN_SETTINGS"));
+    btnSettings.onClick = [this] { btnSettingsClick(); };
+    btnHelp.Create(panel, Rect::FromBounds(234, 17, 23, 23), L"Help",
+                   ui::PicturesOf(L"BTN_HELP"));
+    btnHelp.onClick = [this] { btnHelpClick(); };
+
+    pnlTabs.Create(panel, Rect::FromBounds(3, 18, 207, 24), L"",
+                   {.color = ui::ShadowColor(), .bevel = ui::Bevel::Lowered});
+    pnlTabs.onMouseDown = [this](POINT) { Image1MouseDown(); };
+    BuildTabs();
+    pnlTabLine.Create(panel, Rect::FromBounds(2, 40, 255, 2), L"",
+                      {.color = RGB(0, 0, 0), .bottomLine = RGB(255, 255, 255)});
+
+    for (int tab = 0; tab < kTabCount; ++tab) {
+        sectionPanels_[tab].Create(panel, Rect::FromBounds(2, kSectionTop, kSectionWidth, 0),
+                                   L"", {});
+        sectionPanels_[tab].SetVisible(false);
+    }
+    BuildSections();
+
+    pnlHintMain.Create(panel, Rect::FromBounds(2, 0, kSectionWidth, kInfoBarHeight), L"",
+                       {.bevel = ui::Bevel::Lowered});
+    pnlHint.Create(pnlHintMain.hwnd(), Rect::FromBounds(4, 4, kSectionWidth - 8, 14), L"");
+
+    // Stacking: the buttons over the tab strip, the tabs on the strip with
+    // the leftmost on top, and the tab line over the tabs.
+    btnSettings.BringToFront();
+    btnHelp.BringToFront();
+    for (int tab = kTabCount - 1; tab >= 0; --tab) tabs_[tab].frame.BringToFront();
+    pnlTabLine.BringToFront();
+}
+
+void Tvix_main::BuildTabs() {
+    const std::function<void()> clicks[kTabCount] = {
+        [this] { Panel7Click(); }, [this] { Panel10Click(); }, [this] { Panel12Click(); },
+        [this] { Panel3Click(); }};
+    for (int i = 0; i < kTabCount; ++i) {
+        Tab& tab = tabs_[i];
+        const Rect& f = kTabs[i].frame;
+        tab.frame.Create(pblMainPanel.hwnd(), f, L"", {.color = RGB(0, 0, 0)});
+        tab.caption.Create(tab.frame.hwnd(), Rect::FromBounds(1, 1, f.width() - 2, f.height() - 1),
+                           kTabs[i].caption, TabCaptionStyle(false));
+        tab.caption.SetHint(kTabs[i].hint);
+        tab.caption.onClick = clicks[i];
+        tab.caption.onDoubleClick = clicks[i];
+    }
+}
+
+void Tvix_main::BuildSections() {
+    const std::function<void()> shifters[kCollapsiblePages] = {
+        [this] { btnColorpickerShifterClick(); }, [this] { btnColorLibShifterClick(); },
+        [this] { btnColorInfoShifterClick(); },   [this] { btnRulerShifterClick(); },
+        [this] { btnRulerviewsShifterClick(); },  [this] { btnRulerinfoShifterClick(); },
+        [this] { btnCaptureShifterClick(); }};
+    const auto sections = std::size(kSections);
+    for (std::size_t i = 0; i < sections; ++i) {
+        const SectionSpecText& spec = kSections[i];
+        Section& s = sections_[i];
+        HWND parent = sectionPanels_[spec.tab].hwnd();
+        s.bar.Create(parent, Rect::FromBounds(0, 0, kSectionWidth, kBarHeight), L"",
+                     {.color = ui::SectionBarColor()});
+        s.caption.Create(s.bar.hwnd(), Rect::FromBounds(22, 1, kSectionWidth - 24, 14),
+                         spec.caption,
+                         {.font = ui::SkinFont(ui::FontId::SectionCaption),
+                          .background = ui::SectionBarColor()});
+        s.page.Create(parent, Rect::FromBounds(0, kBarHeight, kSectionWidth, 0), L"", {});
+        if (!IsCollapsible(static_cast<Page>(i))) continue;
+        s.toggle.Create(s.bar.hwnd(), Rect::FromBounds(6, 2, 12, 12), spec.toggleHint,
+                        ui::PicturesOf(L"SHIFT_EXPAND"));
+        s.toggle.onClick = shifters[i];
+        s.bar.onDoubleClick = shifters[i];
+        s.caption.onDoubleClick = shifters[i];
+    }
+}
+
+void Tvix_main::ShapeTab(Tab& tab) {
+    const TabShape shape = vix::ShapeTab(tab.frame.ClientSize());
+    // SetWindowRgn takes ownership of the region.
+    ::SetWindowRgn(tab.frame.hwnd(), platform::PolygonRegion(shape.frame.data(), 5).release(),
+                   TRUE);
+    ::SetWindowRgn(tab.caption.hwnd(),
+                   platform::PolygonRegion(shape.caption.data(), 5).release(), TRUE);
+}
+
+}  // namespace vix

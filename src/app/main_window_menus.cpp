@@ -1,0 +1,178 @@
+// The main window's title, caption buttons, menus and tray icon.
+
+#include "app/main_window.h"
+
+#include <shellapi.h>
+
+#include "app/about_box.h"
+#include "app/application.h"
+#include "app/vendor.h"
+#include "ui/message_loop.h"
+
+namespace vix {
+namespace {
+
+enum SystemMenuId : UINT { kSysAbout = 100, kSysSettings = 101, kSysHelp = 102 };
+enum TrayMenuId : UINT { kTrayMaximize = 1, kTrayMinimize, kTrayExit };
+enum HelpMenuId : UINT { kHelpHelp = 1, kHelpAbout };
+
+void KeepTopmost(HWND window) {
+    ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+// Pops `menu` up at `at` and returns the chosen item's id, 0 for none.
+UINT TrackMenu(HWND owner, HMENU menu, POINT at) {
+    // A menu from a background window needs its owner in the foreground to
+    // close when the user clicks elsewhere.
+    ::SetForegroundWindow(owner);
+    const UINT id = static_cast<UINT>(::TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
+    ::PostMessageW(owner, WM_NULL, 0, 0);
+    return id;
+}
+
+}  // namespace
+
+void Tvix_main::AddSystemMenuItems() {
+    HMENU menu = ::GetSystemMenu(hwnd(), FALSE);
+    const std::pair<UINT, const wchar_t*> items[] = {
+        {kSysSettings, L"&Settings..."}, {kSysHelp, L"&Help..."}, {kSysAbout, L"&About..."}};
+    for (const auto& [id, text] : items) {
+        // Before the first item with command 0 (the separator); a menu
+        // without one gets the item at its end.
+        if (!::InsertMenuW(menu, 0, MF_BYCOMMAND | MF_STRING, id, text))
+            ::AppendMenuW(menu, MF_STRING, id, text);
+    }
+}
+
+bool Tvix_main::SystemCommand(WPARAM command) {
+    switch (command) {
+        case kSysAbout:
+            if (about_) {
+                BehindDialog behind;
+                about_->ShowAbout(hwnd());
+            }
+            return false;
+        case kSysSettings: ShowSettingsDialog(); return false;
+        case kSysHelp: OpenHelpFile(); return false;
+    }
+    if ((command & 0xFFF0) == SC_MINIMIZE) {
+        TIMinimizeClick();
+        return true;
+    }
+    return false;
+}
+
+void Tvix_main::TrayCallback(UINT mouseMessage) {
+    Application& app = Application::Instance();
+    switch (mouseMessage) {
+        case WM_LBUTTONDOWN:
+            app.BringToFront();
+            KeepTopmost(hwnd());
+            break;
+        case WM_LBUTTONDBLCLK:
+            app.Restore();
+            app.HideOwner();
+            app.BringToFront();
+            KeepTopmost(hwnd());
+            break;
+        case WM_RBUTTONUP:
+            app.BringToFront();
+            KeepTopmost(hwnd());
+            PopupTrayMenu();
+            break;
+    }
+}
+
+void Tvix_main::PopupTrayMenu() {
+    platform::Menu menu(::CreatePopupMenu());
+    // Exactly one of "Maximize" and "Minimize" is offered.
+    if (trayMaximizeVisible_)
+        ::AppendMenuW(menu.get(), MF_STRING, kTrayMaximize, L"Maximize");
+    else
+        ::AppendMenuW(menu.get(), MF_STRING, kTrayMinimize, L"Minimize");
+    ::AppendMenuW(menu.get(), MF_STRING, kTrayExit, L"Exit");
+    POINT at{};
+    ::GetCursorPos(&at);
+    switch (TrackMenu(hwnd(), menu.get(), at)) {
+        case kTrayMaximize: TIMaximizeClick(); break;
+        case kTrayMinimize: TIMinimizeClick(); break;
+        case kTrayExit: TIExitClick(); break;
+    }
+}
+
+void Tvix_main::TIMinimizeClick() {
+    Application& app = Application::Instance();
+    app.Minimize();
+    app.HideOwner();
+}
+
+void Tvix_main::TIMaximizeClick() {
+    Application& app = Application::Instance();
+    app.Restore();
+    KeepTopmost(hwnd());
+    app.HideOwner();
+}
+
+void Tvix_main::TIExitClick() { ::SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+void Tvix_main::Image1MouseDown() {
+    const Rect before = Bounds();
+    ::ReleaseCapture();
+    // Moves the window with the mouse until the button is released.
+    ::SendMessageW(hwnd(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, 0);
+    // A press and release without moving is a click.
+    const Rect after = Bounds();
+    POINT pt{};
+    ::GetCursorPos(&pt);
+    RECT title{};
+    ::GetWindowRect(Image1.hwnd(), &title);
+    if (before == after && ::PtInRect(&title, pt)) Image1Click();
+}
+
+void Tvix_main::Image1Click() {
+    ::ShellExecuteW(hwnd(), L"open", kVendorSite, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void Tvix_main::btnSettingsClick() {
+    ChangePage(ActivePageIndex);
+    ShowSettingsDialog();
+}
+
+void Tvix_main::ShowSettingsDialog() {
+    if (!settingsDialog_) return;
+    {
+        BehindDialog behind;
+        ui::ProcessPendingMessages();
+        settingsDialog_->CenterOn(hwnd());
+        settingsDialog_->ShowModal();
+    }
+    KeepTopmost(settingsDialog_->hwnd());
+    KeepTopmost(hwnd());
+}
+
+void Tvix_main::btnHelpClick() {
+    platform::Menu menu(::CreatePopupMenu());
+    ::AppendMenuW(menu.get(), MF_STRING, kHelpHelp, L"&Help");
+    ::AppendMenuW(menu.get(), MF_STRING, kHelpAbout, L"&About");
+    const Rect b = Bounds();
+    switch (TrackMenu(hwnd(), menu.get(), {b.left + b.width() - 24, b.top + 40})) {
+        case kHelpHelp: Help1Click(); break;
+        case kHelpAbout: About1Click(); break;
+    }
+}
+
+void Tvix_main::Help1Click() { OpenHelpFile(); }
+
+void Tvix_main::About1Click() {
+    if (!about_) return;
+    about_->CenterOnScreenFromNowOn();
+    BehindDialog behind;
+    about_->ShowAbout(hwnd());
+}
+
+void Tvix_main::OpenHelpFile() {
+    ::ShellExecuteW(hwnd(), L"open", kHelpFile, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+}  // namespace vix

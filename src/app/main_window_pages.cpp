@@ -1,0 +1,82 @@
+// Tabs and collapsible sections: switching tabs, folding pages and the window
+// height that follows from them.
+
+#include "app/main_window.h"
+
+#include "app/page_flags.h"
+
+namespace vix {
+
+void Tvix_main::RegisterToolStop(std::uint8_t mode, std::function<void()> stop) {
+    toolStops_.at(mode) = std::move(stop);
+}
+
+void Tvix_main::StopActiveTool() {
+    // The order matters only in that each stop resets ActiveMode, so at most
+    // one of the first four applies; the screen capture's stop leaves it.
+    for (std::uint8_t mode : {kModePicker, kModeRuler, kModeRectangleCapture,
+                              kModeControlCapture, kModeScreenCapture}) {
+        if (ActiveMode == mode && toolStops_[mode]) toolStops_[mode]();
+    }
+}
+
+void Tvix_main::ChangePage(int index) {
+    StopActiveTool();
+    for (ui::Panel& panel : sectionPanels_) panel.SetVisible(false);
+    for (Tab& tab : tabs_) tab.caption.SetStyle(TabCaptionStyle(false));
+    ActivePageIndex = index;
+    if (index < 0 || index >= kTabCount) {
+        pnlTabLine.BringToFront();
+        ui::Form::SetClientSize({kClientWidth, kCollapsedClientHeight});
+        ArrangeSections();
+        return;
+    }
+    tabs_[index].caption.SetStyle(TabCaptionStyle(true));
+    // The open tab stands on the tab line; the others lie behind it.
+    pnlTabLine.BringToFront();
+    tabs_[index].frame.BringToFront();
+    sectionPanels_[index].SetVisible(true);
+    ArrangeSections();
+}
+
+void Tvix_main::ArrangeSections() {
+    const int tab = ActivePageIndex;
+    const bool infoBar = settings.ShowInformationBar;
+    const TabLayout layout = vix::ArrangeSections(tab, pageShown_, infoBar);
+    if (!layout.sections.empty()) {
+        for (const SectionPlacement& p : layout.sections) {
+            Section& s = sections_[static_cast<int>(p.page)];
+            const int height = SectionsOfTab(tab)[&p - layout.sections.data()].pageHeight;
+            s.bar.SetBounds(Rect::FromBounds(0, p.barTop, kSectionWidth, kBarHeight));
+            s.page.SetBounds(Rect::FromBounds(0, p.pageTop, kSectionWidth, height));
+            s.page.SetVisible(p.pageShown);
+            if (IsCollapsible(p.page))
+                s.toggle.SetPictures(ui::PicturesOf(p.pageShown ? L"SHIFT_COLLAPSE"
+                                                                : L"SHIFT_EXPAND"));
+        }
+        sectionPanels_[tab].SetBounds(
+            Rect::FromBounds(2, kSectionTop, kSectionWidth, layout.sectionHeight));
+        ui::Form::SetClientSize({kClientWidth, layout.clientHeight});
+        pnlHintMain.SetBounds(
+            Rect::FromBounds(2, layout.infoBarTop, kSectionWidth, infoBar ? kInfoBarHeight : 0));
+        pnlHintMain.SetVisible(infoBar);
+        // The loaded flags of a creation are applied afterwards, by the creation.
+        if (!creating_)
+            for (const SectionPlacement& p : layout.sections)
+                SetPageFlag(settings, p.page, p.pageShown);
+    }
+    const int height = ClientSize().height;
+    pblMainPanel.SetBounds(Rect::FromBounds(1, 1, kClientWidth - 2, height - 2));
+}
+
+void Tvix_main::TabClick(int index) {
+    ChangePage(ActivePageIndex == index ? -1 : index);
+}
+
+void Tvix_main::ShiftSection(Page page) {
+    bool& shown = pageShown_[static_cast<int>(page)];
+    shown = !shown;
+    ArrangeSections();
+}
+
+}  // namespace vix

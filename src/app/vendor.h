@@ -1,0 +1,19 @@
+#pragma once
+
+// The maker's names and addresses, shown in the About box and opened from
+// the title image.
+
+namespace vix {
+
+inline constexpr wchar_t kApplicationTitle[] = L"VUZirivare";
+inline constexpr wchar_t kMainCaption[] = L"VIX v2.0 - Brellin SD";
+inline constexpr wchar_t kVersionText[] = L" v2.0";
+inline constexpr wchar_t kVendorSite[] = L"http://www.brellin.example/";
+inline constexpr wchar_t kVendorSiteShown[] = L"www.brellin.example";
+inline constexpr wchar_t kVendorMail[] = L"vix@brellin.example";
+inline constexpr wchar_t kMakerNotice[] =
+    L"VIX 2.0 \u00a9 Brellin Software Development. All rights reserved.";
+inline constexpr wchar_t kContactText[] = L"Questions, ideas or a problem? Write to us, or visit:";
+inline constexpr wchar_t kHelpFile[] = L"help.chm";
+
+}  // namespace vix

@@ -1,0 +1,38 @@
+#include "platform/desktop.h"
+
+#include <windows.h>
+
+#include "platform/gdi.h"
+
+namespace vix::platform {
+
+Rect VirtualDesktop() {
+    const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return Rect::FromBounds(x, y, ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                            ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
+}
+
+Size PrimaryScreen() {
+    return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+}
+
+int ScreenDpi() {
+    WindowDC screen;
+    return ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+}
+
+void DeclareDpiAwareness() {
+    // The manifest declares PerMonitorV2 with a fallback. On systems whose
+    // loader ignores it, ask at run time; the function is looked up because
+    // older headers and systems lack it. Failure (already aware) is fine.
+    using SetContext = BOOL(WINAPI*)(HANDLE);
+    const HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    if (!user32) return;
+    if (auto set = reinterpret_cast<SetContext>(
+            reinterpret_cast<void*>(::GetProcAddress(user32, "SetProcessDpiAwarenessContext")))) {
+        set(reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-4)));  // PER_MONITOR_AWARE_V2
+    }
+}
+
+}  // namespace vix::platform

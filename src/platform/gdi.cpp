@@ -1,0 +1,34 @@
+#include "platform/gdi.h"
+
+#include <vector>
+
+namespace vix::platform {
+
+DibSection::DibSection(int width, int height) : width_(width), height_(height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    bits_ = bitmap_ ? static_cast<DWORD*>(bits) : nullptr;
+}
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+    // ExtTextOut with ETO_OPAQUE fills with the background colour without
+    // creating a brush.
+    const COLORREF old = ::SetBkColor(dc, color);
+    ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ::SetBkColor(dc, old);
+}
+
+Region PolygonRegion(const Point* points, int count) {
+    std::vector<POINT> pts(count);
+    for (int i = 0; i < count; ++i) pts[i] = ToPOINT(points[i]);
+    return Region(::CreatePolygonRgn(pts.data(), count, ALTERNATE));
+}
+
+}  // namespace vix::platform

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <windows.h>
+
+#include "common/geometry.h"
+#include "platform/handle.h"
+
+// Device contexts and the scoped selection of GDI objects.
+
+namespace vix::platform {
+
+// A DC from GetDC/GetWindowDC: remembers its window for ReleaseDC.
+class WindowDC {
+public:
+    // The whole screen when `window` is null.
+    explicit WindowDC(HWND window = nullptr, bool wholeWindow = false)
+        : window_(window), dc_(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window)) {}
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    ~WindowDC() {
+        if (dc_) ::ReleaseDC(window_, dc_);
+    }
+    HDC get() const { return dc_; }
+    explicit operator bool() const { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+class PaintDC {
+public:
+    explicit PaintDC(HWND window) : window_(window) { dc_ = ::BeginPaint(window, &ps_); }
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    ~PaintDC() { ::EndPaint(window_, &ps_); }
+    HDC get() const { return dc_; }
+    const RECT& dirty() const { return ps_.rcPaint; }
+
+private:
+    HWND window_;
+    HDC dc_;
+    PAINTSTRUCT ps_{};
+};
+
+// Selects an object into a DC and puts the previous one back on scope exit,
+// so that the object can be deleted afterwards.
+class Selection {
+public:
+    Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    Selection(const Selection&) = delete;
+    Selection& operator=(const Selection&) = delete;
+    ~Selection() {
+        if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// A 32-bit top-down DIB section with direct access to its pixels (BGRA).
+class DibSection {
+public:
+    DibSection() = default;
+    DibSection(int width, int height);
+    DibSection(DibSection&&) noexcept = default;
+    DibSection& operator=(DibSection&&) noexcept = default;
+
+    HBITMAP get() const { return bitmap_.get(); }
+    explicit operator bool() const { return static_cast<bool>(bitmap_); }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    DWORD* pixels() const { return bits_; }
+    DWORD pixel(int x, int y) const { return bits_[y * width_ + x]; }
+    // Hands the bitmap over; the pixels are no longer reachable through this.
+    Bitmap TakeBitmap() {
+        bits_ = nullptr;
+        width_ = height_ = 0;
+        return std::move(bitmap_);
+    }
+
+private:
+    Bitmap bitmap_;
+    DWORD* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+inline RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline POINT ToPOINT(Point p) { return {p.x, p.y}; }
+inline Point FromPOINT(POINT p) { return {p.x, p.y}; }
+
+void FillSolid(HDC dc, const RECT& rect, COLORREF color);
+// A polygon region with alternate filling, in the window's coordinates.
+Region PolygonRegion(const Point* points, int count);
+
+}  // namespace vix::platform

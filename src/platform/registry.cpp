@@ -1,0 +1,105 @@
+#include "platform/registry.h"
+
+#include <windows.h>
+
+#include "platform/handle.h"
+
+namespace vix::platform {
+namespace {
+
+HKEY RootKey(RegistryRoot root) {
+    switch (root) {
+        case RegistryRoot::CurrentUser: return HKEY_CURRENT_USER;
+        case RegistryRoot::Users: return HKEY_USERS;
+        case RegistryRoot::LocalMachine: return HKEY_LOCAL_MACHINE;
+        case RegistryRoot::ClassesRoot: return HKEY_CLASSES_ROOT;
+    }
+    return HKEY_CURRENT_USER;
+}
+
+class WinKey final : public RegistryKey {
+public:
+    explicit WinKey(RegKey key) : key_(std::move(key)) {}
+
+    std::optional<RegistryValue> Read(std::wstring_view name) const override {
+        const std::wstring n(name);
+        DWORD type = 0;
+        DWORD size = 0;
+        // The size can change between the two calls; try again then.
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            if (::RegQueryValueExW(key_.get(), n.c_str(), nullptr, &type, nullptr, &size) !=
+                ERROR_SUCCESS)
+                return std::nullopt;
+            RegistryValue value{static_cast<RegistryType>(type), std::vector<std::uint8_t>(size)};
+            const LONG rc = ::RegQueryValueExW(key_.get(), n.c_str(), nullptr, &type,
+                                               value.data.data(), &size);
+            if (rc == ERROR_MORE_DATA) continue;
+            if (rc != ERROR_SUCCESS) return std::nullopt;
+            value.type = static_cast<RegistryType>(type);
+            value.data.resize(size);
+            return value;
+        }
+        return std::nullopt;
+    }
+
+    bool Write(std::wstring_view name, const RegistryValue& value) override {
+        const std::wstring n(name);
+        return ::RegSetValueExW(key_.get(), n.c_str(), 0, static_cast<DWORD>(value.type),
+                                value.data.data(), static_cast<DWORD>(value.data.size())) ==
+               ERROR_SUCCESS;
+    }
+
+    std::vector<std::wstring> SubkeyNames() const override {
+        std::vector<std::wstring> names;
+        wchar_t buffer[256];
+        for (DWORD i = 0;; ++i) {
+            DWORD length = static_cast<DWORD>(std::size(buffer));
+            if (::RegEnumKeyExW(key_.get(), i, buffer, &length, nullptr, nullptr, nullptr,
+                                nullptr) != ERROR_SUCCESS)
+                break;
+            names.emplace_back(buffer, length);
+        }
+        return names;
+    }
+
+    std::vector<std::wstring> ValueNames() const override {
+        std::vector<std::wstring> names;
+        wchar_t buffer[16384];
+        for (DWORD i = 0;; ++i) {
+            DWORD length = static_cast<DWORD>(std::size(buffer));
+            if (::RegEnumValueW(key_.get(), i, buffer, &length, nullptr, nullptr, nullptr,
+                                nullptr) != ERROR_SUCCESS)
+                break;
+            names.emplace_back(buffer, length);
+        }
+        return names;
+    }
+
+private:
+    RegKey key_;
+};
+
+}  // namespace
+
+std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_view path,
+                                               OpenMode mode) {
+    const std::wstring p(path);
+    HKEY key = nullptr;
+    const LONG rc =
+        mode == OpenMode::Create
+            ? ::RegCreateKeyExW(RootKey(root), p.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                KEY_ALL_ACCESS, nullptr, &key, nullptr)
+            : ::RegOpenKeyExW(RootKey(root), p.c_str(), 0, KEY_ALL_ACCESS, &key);
+    if (rc != ERROR_SUCCESS) return nullptr;
+    return std::make_unique<WinKey>(RegKey(key));
+}
+
+bool WinRegistry::DeleteTree(RegistryRoot root, std::wstring_view path) {
+    const std::wstring p(path);
+    if (::RegDeleteTreeW(RootKey(root), p.c_str()) != ERROR_SUCCESS) return false;
+    // Some registries empty the key but leave it standing; remove it too.
+    ::RegDeleteKeyW(RootKey(root), p.c_str());
+    return true;
+}
+
+}  // namespace vix::platform

@@ -1,0 +1,117 @@
+#include "ui/control.h"
+
+#include <unordered_map>
+#include <utility>
+#include <windowsx.h>
+
+#include "platform/gdi.h"
+#include "ui/hints.h"
+
+namespace vix::ui {
+namespace {
+
+std::unordered_map<HWND, std::function<void(UINT)>>& Commands() {
+    static std::unordered_map<HWND, std::function<void(UINT)>> commands;
+    return commands;
+}
+
+POINT ClientPoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+}  // namespace
+
+void OnCommand(HWND control, std::function<void(UINT)> handler) {
+    Commands()[control] = std::move(handler);
+}
+
+void ForgetCommand(HWND control) { Commands().erase(control); }
+
+bool DispatchCommand(HWND control, UINT notifyCode) {
+    auto it = Commands().find(control);
+    if (it == Commands().end()) return false;
+    auto handler = it->second;  // the handler may replace itself
+    handler(notifyCode);
+    return true;
+}
+
+Control::~Control() {
+    if (hwnd()) ForgetHint(hwnd());
+}
+
+void Control::CreateControl(HWND parent, const Rect& bounds, std::wstring_view text, DWORD style,
+                            DWORD exStyle) {
+    Create({.name = L"VixControl", .style = CS_DBLCLKS},
+           {.exStyle = exStyle,
+            .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | style,
+            .text = text,
+            .bounds = bounds,
+            .parent = parent});
+}
+
+void Control::SetHint(std::wstring hint) { ui::SetHint(hwnd(), std::move(hint)); }
+
+void Control::SetBackground(COLORREF color) {
+    background_ = color;
+    backgroundBrush_.reset(::CreateSolidBrush(color));
+    Invalidate();
+}
+
+void Control::PaintBehind(HDC dc, const Rect& area) const {
+    platform::FillSolid(dc, {0, 0, area.width(), area.height()}, background_);
+}
+
+LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND: return 1;  // Paint covers the whole control
+        case WM_PAINT: {
+            platform::PaintDC dc(hwnd());
+            Paint(dc.get(), ClientSize());
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            ::SetCapture(hwnd());
+            pressed_ = true;
+            Invalidate();
+            if (onMouseDown) onMouseDown(ClientPoint(lParam));
+            return 0;
+        case WM_LBUTTONDBLCLK:
+            if (onDoubleClick) onDoubleClick();
+            if (onMouseDown) onMouseDown(ClientPoint(lParam));
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool wasPressed = std::exchange(pressed_, false);
+            if (::GetCapture() == hwnd()) ::ReleaseCapture();
+            Invalidate();
+            RECT client{};
+            ::GetClientRect(hwnd(), &client);
+            if (onMouseUp) onMouseUp(ClientPoint(lParam));
+            if (wasPressed && ::PtInRect(&client, ClientPoint(lParam)) && onClick) onClick();
+            return 0;
+        }
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            if (onOtherButtonDown) onOtherButtonDown(ClientPoint(lParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            if (onMouseMove) onMouseMove(ClientPoint(lParam));
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (pressed_) {
+                pressed_ = false;
+                Invalidate();
+            }
+            return 0;
+        case WM_COMMAND:
+            if (lParam && DispatchCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
+            break;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            if (backgroundBrush_) {
+                ::SetBkColor(reinterpret_cast<HDC>(wParam), background_);
+                return reinterpret_cast<LRESULT>(backgroundBrush_.get());
+            }
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace vix::ui

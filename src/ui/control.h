@@ -1,0 +1,57 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "platform/handle.h"
+#include "platform/window.h"
+
+// The base of the skinned child controls: a real child window whose events
+// are bound to handlers, as the form designer would bind them. A click is a
+// left press and release inside the control; each press of a double-click
+// counts, the second one through onDoubleClick.
+
+namespace vix::ui {
+
+class Control : public platform::Window {
+public:
+    std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
+    std::function<void(POINT client)> onMouseDown;
+    std::function<void(POINT client)> onMouseMove;
+    std::function<void(POINT client)> onMouseUp;
+    std::function<void(POINT client)> onOtherButtonDown;  // right or middle
+
+    void SetHint(std::wstring hint);
+    // The colour behind standard controls placed on this one (check boxes,
+    // radio buttons, static text).
+    void SetBackground(COLORREF color);
+    COLORREF Background() const { return background_; }
+    // Paints what lies behind `area` (in this control's coordinates) into
+    // `dc`, whose origin is the area's top-left corner: what a child with
+    // transparent parts shows through.
+    virtual void PaintBehind(HDC dc, const Rect& area) const;
+
+protected:
+    ~Control() override;
+    void CreateControl(HWND parent, const Rect& bounds, std::wstring_view text,
+                       DWORD style = 0, DWORD exStyle = 0);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual void Paint(HDC dc, Size size) = 0;
+    bool Pressed() const { return pressed_; }
+
+private:
+    bool pressed_ = false;
+    COLORREF background_ = CLR_INVALID;
+    platform::Brush backgroundBrush_;
+};
+
+// Handlers for the notifications that standard controls (lists, edits,
+// check boxes) send to their parent, keyed by the control's window.
+void OnCommand(HWND control, std::function<void(UINT notifyCode)> handler);
+void ForgetCommand(HWND control);
+bool DispatchCommand(HWND control, UINT notifyCode);
+
+}  // namespace vix::ui

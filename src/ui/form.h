@@ -1,0 +1,55 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "platform/handle.h"
+#include "platform/window.h"
+
+// A top-level window of the program. Forms are created once at start and
+// only shown and hidden afterwards: closing a form hides it.
+
+namespace vix::ui {
+
+struct FormSpec {
+    const wchar_t* className = nullptr;
+    std::wstring_view caption;
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    DWORD exStyle = 0;
+    Size client;
+    HWND owner = nullptr;
+    bool dialogKeys = false;  // Tab, Enter and Esc navigate as in a dialog
+};
+
+class Form : public platform::Window {
+public:
+    void CreateForm(const FormSpec& spec);
+
+    void Show();
+    void Hide();
+    // Shows the form and waits until it is closed; the program's other
+    // windows are disabled meanwhile. Returns the result given to EndModal
+    // (IDCANCEL when the form was closed otherwise).
+    int ShowModal();
+    void EndModal(int result);
+    bool IsModal() const { return modal_; }
+
+    void CenterOn(HWND window);
+    void CenterOnScreen();
+    void SetClientSize(Size client);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Runs each time the form is shown, before it becomes visible.
+    virtual void FormShow() {}
+    virtual void FormHide() {}
+
+private:
+    bool modal_ = false;
+    int modalResult_ = 0;
+    bool ended_ = false;
+    platform::Brush background_;
+};
+
+}  // namespace vix::ui

@@ -1,0 +1,88 @@
+#include "ui/image_button.h"
+
+#include "platform/gdi.h"
+
+namespace vix::ui {
+
+ButtonPictures PicturesOf(std::wstring_view base) {
+    const std::wstring b(base);
+    ButtonPictures p{&SkinPicture(b + L"_70"), &SkinPicture(b + L"_100"),
+                     &SkinPicture(b + L"_down")};
+    if (!*p.pressed) p.pressed = p.hover;
+    return p;
+}
+
+void ImageButton::Create(HWND parent, const Rect& bounds, std::wstring_view hint,
+                         ButtonPictures pictures) {
+    pictures_ = pictures;
+    CreateControl(parent, bounds, hint);
+    SetHint(std::wstring(hint));
+}
+
+void ImageButton::SetPictures(ButtonPictures pictures) {
+    pictures_ = pictures;
+    Invalidate();
+}
+
+void ImageButton::SetButtonHint(std::wstring_view hint) {
+    SetText(hint);
+    SetHint(std::wstring(hint));
+}
+
+void ImageButton::Paint(HDC dc, Size size) {
+    // Paint off screen, so hovering never flickers.
+    platform::MemoryDC buffer(::CreateCompatibleDC(dc));
+    platform::Bitmap bitmap(::CreateCompatibleBitmap(dc, size.width, size.height));
+    platform::Selection keep(buffer.get(), bitmap.get());
+    // The parent shows through the picture's transparent parts.
+    const auto* below =
+        dynamic_cast<const Control*>(platform::Window::FromHandle(::GetParent(hwnd())));
+    if (below)
+        below->PaintBehind(buffer.get(), Bounds());
+    else
+        platform::FillSolid(buffer.get(), {0, 0, size.width, size.height}, FaceColor());
+    const Picture* picture = pictures_.normal;
+    if (Enabled() && Pressed() && hover_) picture = pictures_.pressed;
+    else if (Enabled() && hover_) picture = pictures_.hover;
+    if (picture) DrawPicture(buffer.get(), *picture, 0, 0, !Enabled());
+    ::BitBlt(dc, 0, 0, size.width, size.height, buffer.get(), 0, 0, SRCCOPY);
+}
+
+LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEMOVE:
+            if (!hover_) {
+                hover_ = true;
+                TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd(), 0};
+                ::TrackMouseEvent(&track);
+                Invalidate();
+            }
+            break;
+        case WM_MOUSELEAVE:
+            hover_ = false;
+            Invalidate();
+            return 0;
+        case WM_ENABLE:
+            Invalidate();
+            break;
+    }
+    return Control::HandleMessage(message, wParam, lParam);
+}
+
+void PictureBox::Create(HWND parent, const Rect& bounds, const Picture& picture) {
+    picture_ = &picture;
+    CreateControl(parent, bounds, L"");
+    SetBackground(FaceColor());
+}
+
+void PictureBox::PaintBehind(HDC dc, const Rect& area) const {
+    Control::PaintBehind(dc, area);
+    if (picture_) DrawPicture(dc, *picture_, -area.left, -area.top);
+}
+
+void PictureBox::Paint(HDC dc, Size size) {
+    platform::FillSolid(dc, {0, 0, size.width, size.height}, Background());
+    if (picture_) DrawPicture(dc, *picture_, 0, 0);
+}
+
+}  // namespace vix::ui

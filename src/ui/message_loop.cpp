@@ -1,0 +1,60 @@
+#include "ui/message_loop.h"
+
+#include <set>
+
+namespace vix::ui {
+namespace {
+
+constexpr DWORD kIdlePollMs = 100;
+
+std::function<bool()>& IdleHandler() {
+    static std::function<bool()> idle;
+    return idle;
+}
+
+std::set<HWND>& DialogWindows() {
+    static std::set<HWND> windows;
+    return windows;
+}
+
+void Dispatch(MSG& msg) {
+    if (HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        root && DialogWindows().contains(root) && ::IsDialogMessageW(root, &msg))
+        return;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageW(&msg);
+}
+
+// False when WM_QUIT was taken from the queue (and posted again).
+bool DrainQueue() {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        Dispatch(msg);
+    }
+    return true;
+}
+
+}  // namespace
+
+void SetIdleHandler(std::function<bool()> idle) { IdleHandler() = std::move(idle); }
+
+bool PumpUntil(const std::function<bool()>& done) {
+    while (!done()) {
+        if (!DrainQueue()) return false;
+        if (done()) break;
+        const bool poll = IdleHandler() && IdleHandler()();
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, poll ? kIdlePollMs : INFINITE, QS_ALLINPUT,
+                                      MWMO_INPUTAVAILABLE);
+    }
+    return true;
+}
+
+void ProcessPendingMessages() { DrainQueue(); }
+
+void EnableDialogKeys(HWND window) { DialogWindows().insert(window); }
+
+}  // namespace vix::ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+// The program's message loop. Whenever the queue runs dry the idle handler
+// runs (the application uses it to follow the control under the pointer);
+// while it asks to, the loop also wakes up now and then without a message.
+
+namespace vix::ui {
+
+// Returns true to be called again after a short pause even if no message
+// arrives.
+void SetIdleHandler(std::function<bool()> idle);
+
+// Dispatches messages until `done` says so. WM_QUIT ends the wait early and
+// is posted again for the outermost loop; the result is then false.
+bool PumpUntil(const std::function<bool()>& done);
+
+// Dispatches what is waiting and returns.
+void ProcessPendingMessages();
+
+// Windows whose keyboard navigation (Tab, Enter, Esc) the loop handles.
+void EnableDialogKeys(HWND window);
+
+}  // namespace vix::ui

@@ -1,0 +1,47 @@
+#include "ui/panel.h"
+
+#include "platform/gdi.h"
+#include "ui/skin.h"
+
+namespace vix::ui {
+
+void Panel::Create(HWND parent, const Rect& bounds, std::wstring_view caption, PanelStyle style) {
+    style_ = style;
+    CreateControl(parent, bounds, caption);
+    SetBackground(style.color == CLR_INVALID ? FaceColor() : style.color);
+}
+
+void Panel::SetStyle(PanelStyle style) {
+    style_ = style;
+    SetBackground(style.color == CLR_INVALID ? FaceColor() : style.color);
+}
+
+void Panel::Paint(HDC dc, Size size) {
+    const RECT all{0, 0, size.width, size.height};
+    platform::FillSolid(dc, all, Background());
+    if (style_.bevel != Bevel::None) {
+        RECT edge = all;
+        ::DrawEdge(dc, &edge, style_.bevel == Bevel::Raised ? BDR_RAISEDINNER : BDR_SUNKENOUTER,
+                   BF_RECT);
+    }
+    if (style_.highlightTopLeft) {
+        platform::FillSolid(dc, {0, 0, size.width, 1}, RGB(255, 255, 255));
+        platform::FillSolid(dc, {0, 0, 1, size.height}, RGB(255, 255, 255));
+    }
+    if (style_.bottomLine != CLR_INVALID)
+        platform::FillSolid(dc, {0, size.height - 1, size.width, size.height}, style_.bottomLine);
+    const std::wstring caption = Text();
+    if (caption.empty()) return;
+    platform::Selection font(dc, style_.font ? style_.font : SkinFont(FontId::Main));
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, style_.textColor == CLR_INVALID ? TextColor() : style_.textColor);
+    RECT text = all;
+    UINT format = DT_SINGLELINE | DT_NOPREFIX;
+    format |= style_.captionX < 0 ? DT_CENTER : DT_LEFT;
+    format |= style_.captionY < 0 ? DT_VCENTER : DT_TOP;
+    if (style_.captionX >= 0) text.left = style_.captionX;
+    if (style_.captionY >= 0) text.top = style_.captionY;
+    ::DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text, format);
+}
+
+}  // namespace vix::ui

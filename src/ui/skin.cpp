@@ -1,0 +1,110 @@
+#include "ui/skin.h"
+
+#include <map>
+#include <string>
+
+#include "platform/gdi.h"
+
+namespace vix::ui {
+namespace {
+
+struct FontSpec {
+    const wchar_t* face;
+    int height;  // negative: character height in pixels
+    int weight;
+};
+
+FontSpec SpecOf(FontId id) {
+    switch (id) {
+        case FontId::Main: return {L"MS Sans Serif", -9, FW_NORMAL};
+        case FontId::Tab: return {L"Arial", -11, FW_NORMAL};
+        case FontId::TabBold: return {L"Arial", -11, FW_BOLD};
+        case FontId::SectionCaption: return {L"MS Sans Serif", -11, FW_NORMAL};
+        case FontId::Dialog: return {L"MS Sans Serif", -11, FW_NORMAL};
+        case FontId::DialogBold: return {L"MS Sans Serif", -11, FW_BOLD};
+    }
+    return {L"MS Sans Serif", -11, FW_NORMAL};
+}
+
+struct StoredPicture {
+    platform::Bitmap bitmap;
+    platform::Bitmap dimmed;
+    Picture view;
+};
+
+// Grey, half as opaque: premultiplied, so the grey level scales with alpha.
+platform::Bitmap MakeDimmed(HBITMAP source, int width, int height) {
+    platform::DibSection dib(width, height);
+    if (!dib) return {};
+    platform::MemoryDC dc(::CreateCompatibleDC(nullptr));
+    {
+        platform::Selection keep(dc.get(), dib.get());
+        platform::MemoryDC src(::CreateCompatibleDC(nullptr));
+        platform::Selection keepSource(src.get(), source);
+        ::BitBlt(dc.get(), 0, 0, width, height, src.get(), 0, 0, SRCCOPY);
+    }
+    ::GdiFlush();
+    for (int i = 0; i < width * height; ++i) {
+        const DWORD p = dib.pixels()[i];
+        const DWORD a = p >> 24;
+        const DWORD grey = ((p >> 16 & 0xFF) * 30 + (p >> 8 & 0xFF) * 59 + (p & 0xFF) * 11) / 100;
+        const DWORD na = a / 2;
+        const DWORD ng = (grey / 2 + a * 40 / 255) & 0xFF;
+        dib.pixels()[i] = (na << 24) | (ng << 16) | (ng << 8) | ng;
+    }
+    return dib.TakeBitmap();
+}
+
+}  // namespace
+
+HFONT SkinFont(FontId id) {
+    static std::map<FontId, platform::Font> fonts;
+    auto& font = fonts[id];
+    if (!font) {
+        const FontSpec spec = SpecOf(id);
+        font.reset(::CreateFontW(spec.height, 0, 0, 0, spec.weight, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, spec.face));
+    }
+    return font.get();
+}
+
+const Picture& SkinPicture(std::wstring_view name) {
+    static std::map<std::wstring, StoredPicture, std::less<>> pictures;
+    if (auto it = pictures.find(name); it != pictures.end()) return it->second.view;
+    StoredPicture& stored = pictures[std::wstring(name)];
+    const std::wstring key(name);
+    stored.bitmap.reset(reinterpret_cast<HBITMAP>(::LoadImageW(
+        ::GetModuleHandleW(nullptr), key.c_str(), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    if (stored.bitmap) {
+        BITMAP info{};
+        ::GetObjectW(stored.bitmap.get(), sizeof(info), &info);
+        stored.dimmed = MakeDimmed(stored.bitmap.get(), info.bmWidth, info.bmHeight);
+        stored.view = {stored.bitmap.get(), stored.dimmed.get(), info.bmWidth, info.bmHeight};
+    }
+    return stored.view;
+}
+
+void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed) {
+    HBITMAP bitmap = dimmed && picture.dimmed ? picture.dimmed : picture.bitmap;
+    if (!bitmap) return;
+    platform::MemoryDC source(::CreateCompatibleDC(dc));
+    platform::Selection keep(source.get(), bitmap);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    ::GdiAlphaBlend(dc, x, y, picture.width, picture.height, source.get(), 0, 0, picture.width,
+                    picture.height, blend);
+}
+
+COLORREF FaceColor() { return ::GetSysColor(COLOR_BTNFACE); }
+COLORREF ShadowColor() { return ::GetSysColor(COLOR_BTNSHADOW); }
+COLORREF TextColor() { return ::GetSysColor(COLOR_WINDOWTEXT); }
+
+COLORREF SectionBarColor() {
+    // A shade between face and shadow, so bars read as headers on any theme.
+    const COLORREF f = FaceColor();
+    const COLORREF s = ShadowColor();
+    return RGB((GetRValue(f) * 2 + GetRValue(s)) / 3, (GetGValue(f) * 2 + GetGValue(s)) / 3,
+               (GetBValue(f) * 2 + GetBValue(s)) / 3);
+}
+
+}  // namespace vix::ui

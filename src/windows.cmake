@@ -1,0 +1,82 @@
+# The Windows program: the hook library, the window code and vix.exe.
+
+# --- Vix32.dll -------------------------------------------------------------
+# stdcall exports with undecorated names. The .def lists the 32-bit decorated
+# names; for 64-bit (no decoration) they are stripped.
+set(VIX32_DEF_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/hooks/vix32/vix32.def)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(VIX32_DEF ${VIX32_DEF_SOURCE})
+  set(VIX32_KILL_AT --kill-at)
+else()
+  file(READ ${VIX32_DEF_SOURCE} def_text)
+  string(REGEX REPLACE "@[0-9]+" "" def_text "${def_text}")
+  set(VIX32_DEF ${CMAKE_CURRENT_BINARY_DIR}/vix32_64.def)
+  file(WRITE ${VIX32_DEF} "${def_text}")
+  set(VIX32_KILL_AT "")
+endif()
+
+# Builds the hook library answering `version`, into `dir` (relative to bin/).
+function(vix_add_hook_library target version dir)
+  add_library(${target} SHARED ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/hooks/vix32/vix32.cpp
+                               ${VIX32_DEF})
+  target_compile_definitions(${target} PRIVATE VIX32_VERSION=${version})
+  target_link_libraries(${target} PRIVATE vix_core)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME Vix32 PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${dir})
+  target_link_options(${target} PRIVATE -static -Wl,--kill-at)
+  vix_windows_program(${target})
+  vix_warnings(${target})
+endfunction()
+
+vix_add_hook_library(Vix32 2 "")
+
+# The import library that binds vix.exe to Vix32.dll at load time.
+set(VIX32_IMPLIB ${CMAKE_CURRENT_BINARY_DIR}/vix32_imports.a)
+add_custom_command(OUTPUT ${VIX32_IMPLIB}
+  COMMAND ${CMAKE_DLLTOOL} --def ${VIX32_DEF} --dllname Vix32.dll --output-lib ${VIX32_IMPLIB}
+          ${VIX32_KILL_AT}
+  DEPENDS ${VIX32_DEF} VERBATIM)
+add_custom_target(vix32_implib DEPENDS ${VIX32_IMPLIB})
+
+# --- window code -------------------------------------------------------------
+# Handles, registry, screen facts and the skinned controls: no tool logic.
+add_library(vix_platform STATIC
+  platform/gdi.cpp
+  platform/window.cpp
+  platform/registry.cpp
+  platform/desktop.cpp
+  ui/skin.cpp
+  ui/hints.cpp
+  ui/control.cpp
+  ui/panel.cpp
+  ui/label.cpp
+  ui/image_button.cpp
+  ui/message_loop.cpp
+  ui/form.cpp
+)
+target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32)
+vix_windows_program(vix_platform)
+vix_warnings(vix_platform)
+
+# The program's windows.
+add_library(vix_win STATIC
+  app/application.cpp
+  app/tray_icon.cpp
+  app/about_box.cpp
+  app/main_window.cpp
+  app/main_window_frame.cpp
+  app/main_window_pages.cpp
+  app/main_window_menus.cpp
+)
+target_link_libraries(vix_win PUBLIC vix_platform)
+add_dependencies(vix_win vix32_implib)
+target_link_libraries(vix_win PUBLIC ${VIX32_IMPLIB})
+vix_windows_program(vix_win)
+vix_warnings(vix_win)
+
+# --- vix.exe ---------------------------------------------------------------
+add_executable(vix WIN32 app/main.cpp ${PROJECT_SOURCE_DIR}/resources/vix.rc)
+target_link_libraries(vix PRIVATE vix_win)
+add_dependencies(vix Vix32)
+vix_windows_program(vix)
+vix_warnings(vix)
