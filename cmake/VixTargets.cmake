@@ -16,12 +16,20 @@ function(vix_sanitize target)
   endif()
 endfunction()
 
-# Windows programs: Unicode entry points, static runtime so that a program
-# runs from its folder alone.
-function(vix_windows_program target)
+# Windows code: W functions only, static runtime so that a program runs from
+# its folder alone.
+function(vix_windows_code target)
   target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX
                                                _WIN32_WINNT=0x0A00 WINVER=0x0A00)
   if(NOT MSVC)
-    target_link_options(${target} PRIVATE -static -municode)
+    target_link_options(${target} PRIVATE -static)
+  endif()
+endfunction()
+
+# Windows programs with a wide entry point (wWinMain or wmain).
+function(vix_windows_program target)
+  vix_windows_code(${target})
+  if(NOT MSVC)
+    target_link_options(${target} PRIVATE -municode)
   endif()
 endfunction()

@@ -17,14 +17,16 @@ endif()
 
 # Builds the hook library answering `version`, into `dir` (relative to bin/).
 function(vix_add_hook_library target version dir)
+  # Defined where the hook library is built; used by the tests too.
   add_library(${target} SHARED ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/hooks/vix32/vix32.cpp
                                ${VIX32_DEF})
   target_compile_definitions(${target} PRIVATE VIX32_VERSION=${version})
   target_link_libraries(${target} PRIVATE vix_core)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME Vix32 PREFIX ""
-                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${dir})
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${dir}
+                        ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${target})
   target_link_options(${target} PRIVATE -static -Wl,--kill-at)
-  vix_windows_program(${target})
+  vix_windows_code(${target})
   vix_warnings(${target})
 endfunction()
 
@@ -55,7 +57,7 @@ add_library(vix_platform STATIC
   ui/form.cpp
 )
 target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32)
-vix_windows_program(vix_platform)
+vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
 
 # The program's windows.
@@ -71,7 +73,7 @@ add_library(vix_win STATIC
 target_link_libraries(vix_win PUBLIC vix_platform)
 add_dependencies(vix_win vix32_implib)
 target_link_libraries(vix_win PUBLIC ${VIX32_IMPLIB})
-vix_windows_program(vix_win)
+vix_windows_code(vix_win)
 vix_warnings(vix_win)
 
 # --- vix.exe ---------------------------------------------------------------

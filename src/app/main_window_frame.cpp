@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 
+#include "app/control_ids.h"
 #include "app/tab_shape.h"
 #include "platform/gdi.h"
 #include "ui/skin.h"
@@ -54,9 +55,11 @@ ui::PanelStyle Tvix_main::TabCaptionStyle(bool open) {
 void Tvix_main::BuildFrame() {
     pblMainPanel.Create(hwnd(), Rect::FromBounds(1, 1, 259, 225), L"",
                         {.bevel = ui::Bevel::Raised});
+    pblMainPanel.SetId(kIdMainPanel);
     HWND panel = pblMainPanel.hwnd();
 
     Image1.Create(panel, Rect::FromBounds(2, 2, 255, 15), ui::SkinPicture(L"TITLE"));
+    Image1.SetId(kIdTitleImage);
     Image1.onMouseDown = [this](POINT) { Image1MouseDown(); };
 
     // The caption buttons lie on the title image, which shows through them;
@@ -81,21 +84,26 @@ void Tvix_main::BuildFrame() {
 
     pnlTabs.Create(panel, Rect::FromBounds(3, 18, 207, 24), L"",
                    {.color = ui::ShadowColor(), .bevel = ui::Bevel::Lowered});
+    pnlTabs.SetId(kIdTabStrip);
     pnlTabs.onMouseDown = [this](POINT) { Image1MouseDown(); };
     BuildTabs();
     pnlTabLine.Create(panel, Rect::FromBounds(2, 40, 255, 2), L"",
                       {.color = RGB(0, 0, 0), .bottomLine = RGB(255, 255, 255)});
+    pnlTabLine.SetId(kIdTabLine);
 
     for (int tab = 0; tab < kTabCount; ++tab) {
         sectionPanels_[tab].Create(panel, Rect::FromBounds(2, kSectionTop, kSectionWidth, 0),
                                    L"", {});
         sectionPanels_[tab].SetVisible(false);
+        sectionPanels_[tab].SetId(kIdSectionPanelFirst + tab);
     }
     BuildSections();
 
     pnlHintMain.Create(panel, Rect::FromBounds(2, 0, kSectionWidth, kInfoBarHeight), L"",
                        {.bevel = ui::Bevel::Lowered});
     pnlHint.Create(pnlHintMain.hwnd(), Rect::FromBounds(4, 4, kSectionWidth - 8, 14), L"");
+    pnlHintMain.SetId(kIdHintBar);
+    pnlHint.SetId(kIdHintLabel);
 
     // Stacking: the buttons over the tab strip, the tabs on the strip with
     // the leftmost on top, and the tab line over the tabs.
@@ -139,6 +147,8 @@ void Tvix_main::BuildSections() {
                          {.font = ui::SkinFont(ui::FontId::SectionCaption),
                           .background = ui::SectionBarColor()});
         s.page.Create(parent, Rect::FromBounds(0, kBarHeight, kSectionWidth, 0), L"", {});
+        s.bar.SetId(kIdBarFirst + static_cast<int>(i));
+        s.page.SetId(kIdPageFirst + static_cast<int>(i));
         if (!IsCollapsible(static_cast<Page>(i))) continue;
         s.toggle.Create(s.bar.hwnd(), Rect::FromBounds(6, 2, 12, 12), spec.toggleHint,
                         ui::PicturesOf(L"SHIFT_EXPAND"));

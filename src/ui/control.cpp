@@ -49,6 +49,8 @@ void Control::CreateControl(HWND parent, const Rect& bounds, std::wstring_view t
 
 void Control::SetHint(std::wstring hint) { ui::SetHint(hwnd(), std::move(hint)); }
 
+void Control::SetId(int id) { ::SetWindowLongPtrW(hwnd(), GWLP_ID, id); }
+
 void Control::SetBackground(COLORREF color) {
     background_ = color;
     backgroundBrush_.reset(::CreateSolidBrush(color));

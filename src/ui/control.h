@@ -25,6 +25,9 @@ public:
     std::function<void(POINT client)> onOtherButtonDown;  // right or middle
 
     void SetHint(std::wstring hint);
+    // The child-window identifier, by which automation finds a control
+    // that has no caption.
+    void SetId(int id);
     // The colour behind standard controls placed on this one (check boxes,
     // radio buttons, static text).
     void SetBackground(COLORREF color);

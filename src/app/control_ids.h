@@ -1,0 +1,20 @@
+#pragma once
+
+// Child-window identifiers of controls without a caption of their own, so
+// that accessibility tools and automation can tell them apart.
+
+namespace vix {
+
+enum ControlId : int {
+    kIdHintLabel = 1001,  // the information bar's text
+    kIdHintBar = 1002,
+    kIdMainPanel = 1003,
+    kIdTitleImage = 1004,
+    kIdTabLine = 1005,
+    kIdTabStrip = 1006,
+    kIdSectionPanelFirst = 1010,  // + tab index
+    kIdPageFirst = 1020,  // + page index, in the order of the layout settings
+    kIdBarFirst = 1030,  // + page index
+};
+
+}  // namespace vix

@@ -1,0 +1,321 @@
+#include "driver.h"
+
+#include <string_view>
+
+#include "app/settings.h"
+#include "platform/gdi.h"
+#include "png.h"
+
+namespace vix::e2e {
+namespace {
+
+constexpr wchar_t kVixKey[] = L"Software\\Brellin Software Development\\VIX_revived";
+
+// A button event that carries its own position: the pointer may not have
+// reached the point yet when the event is queued, so the event says where.
+void SendMouseAt(POINT p, DWORD flags) {
+    const int w = ::GetSystemMetrics(SM_CXSCREEN);
+    const int h = ::GetSystemMetrics(SM_CYSCREEN);
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = static_cast<LONG>((p.x * 65536LL + w - 1) / w);
+    in.mi.dy = static_cast<LONG>((p.y * 65536LL + h - 1) / h);
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+struct Search {
+    DWORD pid;
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectTopLevel(HWND w, LPARAM param) {
+    auto* s = reinterpret_cast<Search*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(w, &pid);
+    if (pid != s->pid) return TRUE;
+    if (s->className) {
+        wchar_t name[64] = {};
+        ::GetClassNameW(w, name, 64);
+        if (std::wstring_view(name) != s->className) return TRUE;
+    }
+    s->found.push_back(w);
+    return TRUE;
+}
+
+struct TextSearch {
+    std::wstring text;
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND w, LPARAM param) {
+    auto* s = reinterpret_cast<TextSearch*>(param);
+    if ((s->id && ::GetDlgCtrlID(w) == s->id) || (!s->id && TextOf(w) == s->text)) {
+        s->found = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::wstring BinDir() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dir(path);
+    return dir.substr(0, dir.find_last_of(L"\\/"));
+}
+
+std::wstring ScreenshotDir() {
+    const std::wstring bin = BinDir();
+    std::wstring dir = bin.substr(0, bin.find_last_of(L"\\/")) + L"\\e2e-screenshots";
+    ::CreateDirectoryW(dir.c_str(), nullptr);
+    return dir;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (::GetTickCount64() > end) return false;
+        ::Sleep(20);
+    }
+    return true;
+}
+
+VixProcess::VixProcess(std::wstring exe) : exe_(std::move(exe)) {}
+
+VixProcess::~VixProcess() {
+    // A test that failed half-way must not leave a copy running for the next.
+    if (Running()) {
+        ::TerminateProcess(process_.get(), 1);
+        ::WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool VixProcess::Start() {
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    std::wstring command = L"\"" + exe_ + L"\"";
+    const std::wstring dir = exe_.substr(0, exe_.find_last_of(L"\\/"));
+    PROCESS_INFORMATION info{};
+    if (!::CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          dir.c_str(), &si, &info))
+        return false;
+    platform::KernelHandle thread(info.hThread);
+    process_.reset(info.hProcess);
+    pid_ = info.dwProcessId;
+    return true;
+}
+
+HWND VixProcess::WaitForMainWindow(DWORD timeoutMs) {
+    HWND main = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : TopLevelWindows(Pid(), L"Tvix_main"))
+                if (::IsWindowVisible(w)) main = w;
+            return main != nullptr;
+        },
+        timeoutMs);
+    return main;
+}
+
+std::optional<DWORD> VixProcess::WaitForExit(DWORD timeoutMs) {
+    if (::WaitForSingleObject(process_.get(), timeoutMs) != WAIT_OBJECT_0) return std::nullopt;
+    DWORD code = 0;
+    ::GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+bool VixProcess::Running() const {
+    return process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+std::vector<HWND> TopLevelWindows(DWORD pid, const wchar_t* className) {
+    Search s{pid, className, {}};
+    ::EnumWindows(&CollectTopLevel, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : TopLevelWindows(pid, L"#32770"))
+                if (::IsWindowVisible(w)) box = w;
+            return box != nullptr;
+        },
+        timeoutMs);
+    return box;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    // The message is the static control with id 0xFFFF.
+    HWND text = ::GetDlgItem(box, 0xFFFF);
+    return text ? TextOf(text) : std::wstring();
+}
+
+void PressOk(HWND box) { ::PostMessageW(box, WM_COMMAND, IDOK, 0); }
+
+std::wstring TextOf(HWND window) {
+    wchar_t buffer[1024] = {};
+    ::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer),
+                          SMTO_ABORTIFHUNG, 2000, nullptr);
+    return buffer;
+}
+
+HWND FindByText(HWND root, const std::wstring& text) {
+    TextSearch s{text, 0, nullptr};
+    ::EnumChildWindows(root, &MatchChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+HWND FindById(HWND root, int id) {
+    TextSearch s{L"", id, nullptr};
+    ::EnumChildWindows(root, &MatchChild, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+RECT ScreenRect(HWND window) {
+    RECT r{};
+    ::GetWindowRect(window, &r);
+    return r;
+}
+
+SIZE ClientSize(HWND window) {
+    RECT r{};
+    ::GetClientRect(window, &r);
+    return {r.right, r.bottom};
+}
+
+void MoveTo(POINT p) {
+    ::SetCursorPos(p.x, p.y);
+    WaitUntil(
+        [&] {
+            POINT now{};
+            ::GetCursorPos(&now);
+            return now.x == p.x && now.y == p.y;
+        },
+        1000);
+    ::Sleep(30);
+}
+
+void LeftClickAt(POINT p) {
+    MoveTo(p);
+    SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(30);
+    SendMouseAt(p, MOUSEEVENTF_LEFTUP);
+    ::Sleep(60);
+}
+
+void LeftDoubleClickAt(POINT p) {
+    MoveTo(p);
+    for (int i = 0; i < 2; ++i) {
+        SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
+        SendMouseAt(p, MOUSEEVENTF_LEFTUP);
+    }
+    ::Sleep(60);
+}
+
+void RightClickAt(POINT p) {
+    MoveTo(p);
+    SendMouseAt(p, MOUSEEVENTF_RIGHTDOWN);
+    ::Sleep(30);
+    SendMouseAt(p, MOUSEEVENTF_RIGHTUP);
+    ::Sleep(60);
+}
+
+void LeftDrag(POINT from, POINT to) {
+    MoveTo(from);
+    SendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(60);
+    const int steps = 8;
+    for (int i = 1; i <= steps; ++i) {
+        ::SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+        ::Sleep(25);
+    }
+    ::Sleep(60);
+    SendMouseAt(to, MOUSEEVENTF_LEFTUP);
+    ::Sleep(100);
+}
+
+POINT Center(HWND window) {
+    const RECT r = ScreenRect(window);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+POINT TabPoint(HWND tabCaption) {
+    const RECT r = ScreenRect(tabCaption);
+    return {r.left + 12, (r.top + r.bottom) / 2};
+}
+
+void ResetRegistry() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kVixKey); }
+
+std::vector<std::wstring> SettingsValueNames() {
+    std::vector<std::wstring> names;
+    HKEY raw = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKeyPath, 0, KEY_READ, &raw) != ERROR_SUCCESS)
+        return names;
+    const platform::RegKey key(raw);
+    wchar_t name[256];
+    for (DWORD i = 0;; ++i) {
+        DWORD length = 256;
+        if (::RegEnumValueW(key.get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+            ERROR_SUCCESS)
+            break;
+        names.emplace_back(name, length);
+    }
+    return names;
+}
+
+std::optional<DWORD> SettingsDword(const wchar_t* name) {
+    DWORD value = 0;
+    DWORD size = sizeof(value);
+    if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_DWORD, nullptr,
+                       &value, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    return value;
+}
+
+void SetSettingsDword(const wchar_t* name, DWORD value) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, REG_DWORD, &value, sizeof(value));
+}
+
+std::optional<std::vector<BYTE>> SettingsBinary(const wchar_t* name) {
+    DWORD size = 0;
+    if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_BINARY, nullptr,
+                       nullptr, &size) != ERROR_SUCCESS)
+        return std::nullopt;
+    std::vector<BYTE> data(size);
+    ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_BINARY, nullptr,
+                   data.data(), &size);
+    data.resize(size);
+    return data;
+}
+
+bool SaveWindowShot(HWND window, const std::wstring& name) {
+    const RECT r = ScreenRect(window);
+    const int w = r.right - r.left;
+    const int h = r.bottom - r.top;
+    platform::DibSection dib(w, h);
+    platform::WindowDC screen;
+    platform::MemoryDC dc(::CreateCompatibleDC(screen.get()));
+    {
+        platform::Selection keep(dc.get(), dib.get());
+        ::BitBlt(dc.get(), 0, 0, w, h, screen.get(), r.left, r.top, SRCCOPY);
+    }
+    ::GdiFlush();
+    const std::wstring path = ScreenshotDir() + L"\\" + name + L".png";
+    char utf8[MAX_PATH * 3] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, path.c_str(), -1, utf8, sizeof(utf8), nullptr, nullptr);
+    return test::WritePng(utf8, reinterpret_cast<const std::uint32_t*>(dib.pixels()), w, h);
+}
+
+DWORD ScreenPixel(POINT p) {
+    platform::WindowDC screen;
+    const COLORREF c = ::GetPixel(screen.get(), p.x, p.y);
+    return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+}  // namespace vix::e2e

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/handle.h"
+
+// Drives the real vix.exe as a user would: starts it, finds its windows by
+// class, caption or hint, moves the pointer and clicks through the system's
+// input path, reads the registry and the screen.
+
+namespace vix::e2e {
+
+// The folder of the test program, where vix.exe and Vix32.dll are built.
+std::wstring BinDir();
+// Where the screenshots of a run go (build/<preset>/e2e-screenshots).
+std::wstring ScreenshotDir();
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+class VixProcess {
+public:
+    explicit VixProcess(std::wstring exe = BinDir() + L"\\vix.exe");
+    ~VixProcess();
+    VixProcess(const VixProcess&) = delete;
+    VixProcess& operator=(const VixProcess&) = delete;
+
+    bool Start();
+    DWORD Pid() const { return pid_; }
+    // The visible main window of this process, or null after the timeout.
+    HWND WaitForMainWindow(DWORD timeoutMs = 15000);
+    // The exit code once the process has ended within the timeout.
+    std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000);
+    bool Running() const;
+
+private:
+    std::wstring exe_;
+    DWORD pid_ = 0;
+    platform::KernelHandle process_;
+};
+
+// Top-level windows of a process with the given class (any class if null).
+std::vector<HWND> TopLevelWindows(DWORD pid, const wchar_t* className = nullptr);
+// A message box (#32770) shown by the process, or null after the timeout.
+HWND WaitForMessageBox(DWORD pid, DWORD timeoutMs = 10000);
+// The message text of a message box.
+std::wstring MessageBoxText(HWND box);
+void PressOk(HWND box);
+
+std::wstring TextOf(HWND window);
+// The first descendant whose window text equals `text`.
+HWND FindByText(HWND root, const std::wstring& text);
+HWND FindById(HWND root, int id);
+RECT ScreenRect(HWND window);
+SIZE ClientSize(HWND window);
+
+// Real input: the pointer is moved and the buttons pressed for the whole
+// desktop, so whatever lies under the pointer gets them.
+void MoveTo(POINT screen);
+void LeftClickAt(POINT screen);
+void LeftDoubleClickAt(POINT screen);
+void RightClickAt(POINT screen);
+void LeftDrag(POINT from, POINT to);
+POINT Center(HWND window);
+// A point inside a tab's caption that lies left of its slanted edge.
+POINT TabPoint(HWND tabCaption);
+
+// The program's registry keys, removed for a first start.
+void ResetRegistry();
+std::vector<std::wstring> SettingsValueNames();
+std::optional<DWORD> SettingsDword(const wchar_t* name);
+void SetSettingsDword(const wchar_t* name, DWORD value);
+std::optional<std::vector<BYTE>> SettingsBinary(const wchar_t* name);
+
+// Saves the screen rectangle of `window` as a PNG under ScreenshotDir().
+bool SaveWindowShot(HWND window, const std::wstring& name);
+// The colour of a screen pixel, as 0x00RRGGBB.
+DWORD ScreenPixel(POINT screen);
+
+}  // namespace vix::e2e

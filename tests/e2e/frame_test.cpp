@@ -1,0 +1,152 @@
+// The main window's frame: tabs, sections, hints, position and closing.
+
+#include "vix_fixture.h"
+
+namespace vix::e2e {
+namespace {
+
+using Frame = VixTest;
+
+struct TabCase {
+    const wchar_t* caption;
+    const wchar_t* shot;
+    int height;
+};
+
+constexpr TabCase kTabs[] = {
+    {L" Ruler", L"tab-ruler", 184},
+    {L" Capture", L"tab-capture", 176},
+    {L" More", L"tab-more", 374},
+    {L" Picker", L"tab-picker", 227},
+};
+
+TEST_F(Frame, EachTabGivesItsHeightAndClickingTheOpenTabCollapses) {
+    StartVix();
+    EXPECT_EQ(ClientHeight(), 227);
+    EXPECT_EQ(ClientSize(Main()).cx, 261);
+    for (const TabCase& t : kTabs) {
+        ClickTab(t.caption);
+        ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == t.height; }, 3000))
+            << "tab" << testing::PrintToString(t.caption) << " gave " << ClientHeight();
+        ::Sleep(100);
+        EXPECT_TRUE(SaveWindowShot(Main(), t.shot));
+    }
+    ClickTab(L" Picker");
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 44; }, 3000)) << ClientHeight();
+    EXPECT_TRUE(SaveWindowShot(Main(), L"tabs-closed"));
+    ClickTab(L" Capture");
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 176; }, 3000)) << ClientHeight();
+}
+
+TEST_F(Frame, TogglingASectionChangesTheHeightByItsPage) {
+    StartVix();
+    HWND toggle = Control(L"Expand/Collapse Sampled color library");
+    ASSERT_NE(toggle, nullptr);
+    LeftClickAt(Center(toggle));
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79; }, 3000)) << ClientHeight();
+    LeftClickAt(Center(Control(L"Expand/Collapse Colorpicker")));
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79 - 112; }, 3000));
+    EXPECT_TRUE(SaveWindowShot(Main(), L"picker-library-open"));
+    // A double-click on the bar's caption toggles twice, once per press.
+    HWND caption = Control(L"Extended color information");
+    ASSERT_NE(caption, nullptr);
+    LeftClickAt(Center(caption));  // a single click on the caption does nothing
+    ::Sleep(200);
+    EXPECT_EQ(ClientHeight(), 227 + 79 - 112);
+}
+
+TEST_F(Frame, ClosingStoresTheOpenTabLayoutAndPosition) {
+    StartVix();
+    ClickTab(L" Ruler");
+    LeftClickAt(Center(Control(L"Expand/Collapse Ruler info")));
+    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == 184 + 58; }, 3000));
+    const RECT title = ScreenRect(FindById(Main(), 1004));
+    const RECT before = ScreenRect(Main());
+    LeftDrag({title.left + 40, title.top + 7}, {title.left + 40 - 200, title.top + 7 - 150});
+    const RECT moved = ScreenRect(Main());
+    EXPECT_EQ(moved.left, before.left - 200);
+    EXPECT_EQ(moved.top, before.top - 150);
+    CloseVix();
+
+    EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 1u);
+    EXPECT_EQ(SettingsDword(L"_tab_RulerInfoPage"), 1u);
+    EXPECT_EQ(SettingsDword(L"LastX"), static_cast<DWORD>(moved.left));
+    EXPECT_EQ(SettingsDword(L"LastY"), static_cast<DWORD>(moved.top));
+
+    StartVix();
+    EXPECT_EQ(ClientHeight(), 184 + 58);
+    const RECT again = ScreenRect(Main());
+    EXPECT_EQ(again.left, moved.left);
+    EXPECT_EQ(again.top, moved.top);
+}
+
+struct PositionCase {
+    DWORD lastX, lastY;
+    LONG x, y;
+};
+
+class StoredPosition : public VixTest, public ::testing::WithParamInterface<PositionCase> {};
+
+TEST_P(StoredPosition, IsRestoredPulledInOrCentred) {
+    // A first start creates the key; then the position is written as if saved.
+    StartVix();
+    CloseVix();
+    SetSettingsDword(L"LastX", GetParam().lastX);
+    SetSettingsDword(L"LastY", GetParam().lastY);
+    StartVix();
+    const RECT r = ScreenRect(Main());
+    EXPECT_EQ(r.left, GetParam().x);
+    EXPECT_EQ(r.top, GetParam().y);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frame, StoredPosition,
+    ::testing::Values(PositionCase{231, 40, 382, 271},  // 231 means unset: centred
+                      PositionCase{40, 231, 382, 271},
+                      PositionCase{100, 50, 100, 50},
+                      PositionCase{static_cast<DWORD>(-30), static_cast<DWORD>(-5), 0, 0},
+                      PositionCase{5000, 4000, 1024 - 261, 768 - 227}));
+
+TEST_F(Frame, InformationBarShowsTheHintUnderThePointer) {
+    StartVix();
+    MoveTo(TabPoint(Tab(L" Ruler")));
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Activate the Screenruler tab"; }, 3000))
+        << testing::PrintToString(HintBarText());
+    MoveTo(Center(Control(L"Expand/Collapse Colorpicker")));
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Expand/Collapse Colorpicker"; }, 3000));
+    MoveTo(Center(Control(L"Settings")));
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Settings"; }, 3000));
+    // Leaving the window clears the bar.
+    MoveTo({1000, 700});
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }, 3000));
+}
+
+TEST_F(Frame, WithoutTheInformationBarEveryTabIsTwentyTwoPixelsShorter) {
+    StartVix();
+    CloseVix();
+    SetSettingsDword(L"ShowInformationBar", 0);
+    StartVix();
+    EXPECT_EQ(ClientHeight(), 227 - 22);
+    ClickTab(L" More");
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 374 - 22; }, 3000));
+    ClickTab(L" More");
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 44; }, 3000));
+    MoveTo(TabPoint(Tab(L" Ruler")));
+    ::Sleep(300);
+    EXPECT_EQ(HintBarText(), L"");
+}
+
+TEST_F(Frame, MinimizeHidesTheWindowAndTheExitButtonEndsTheProgram) {
+    StartVix();
+    LeftClickAt(Center(Control(L"Minimize")));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(vix_->Running());
+    // The window menu's minimise, the tray and the hot key bring it back;
+    // here the window is closed while minimised and still saves.
+    ::PostMessageW(Main(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(vix_->WaitForExit().has_value());
+    EXPECT_EQ(SettingsValueNames().size(), 31u);
+}
+
+}  // namespace
+}  // namespace vix::e2e

@@ -1,0 +1,112 @@
+// Starting and ending the program as a user does.
+
+#include <algorithm>
+#include <set>
+
+#include "vix_fixture.h"
+
+namespace vix::e2e {
+namespace {
+
+const std::set<std::wstring> kThirtyValues = {
+    L"ActivePageIndex", L"_tab_ColorPickerpage", L"_tab_ColorInfopage", L"_tab_ColorLibPage",
+    L"_tab_RulerPage", L"_tab_RulerInfoPage", L"_tab_RulerViewsPage", L"_tab_CapturePage",
+    L"RememberLastVixPosition", L"Rememberinterfacelayout", L"PhotoShopVersion",
+    L"LastPhotoShopVersion", L"ShowInformationBar", L"LastX", L"LastY",
+    L"TimeBasedRefreshSampleWindows", L"AutoSampleToClipboard", L"AddDoubleSamples",
+    L"ResetLibraryOnstartup", L"DefaultColorValues", L"CPExportFormat", L"RulerValue",
+    L"RulerColor", L"PSForegroundCol", L"JPGQuality", L"ImgName", L"ImgNr",
+    L"Update_dontnotifystring", L"Update_program_version", L"ImgPath"};
+
+struct FormCase {
+    const wchar_t* className;
+    const wchar_t* caption;
+};
+
+constexpr FormCase kHiddenForms[] = {
+    {L"Tvix_psVersion", L"Information"}, {L"Tvix_update", L"Update VUZirivare"},
+    {L"Tvix_imgpreview", L"Image preview"}, {L"TAbout", L"About vix"},
+    {L"TSettings", L"Settings"}, {L"THottracker", L""},
+    {L"Trectan", L""}, {L"Trulerapp", L"Vix ruler"},
+};
+
+using Startup = VixTest;
+
+TEST_F(Startup, MainWindowIsTvixMainWithItsCaptionAndTheOtherEightWindowsWaitHidden) {
+    StartVix();
+    wchar_t className[64] = {};
+    ::GetClassNameW(Main(), className, 64);
+    EXPECT_STREQ(className, L"Tvix_main");
+    EXPECT_EQ(TextOf(Main()), L"VIX v2.0 - Brellin SD");
+    EXPECT_TRUE(::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    for (const FormCase& f : kHiddenForms) {
+        const auto windows = TopLevelWindows(vix_->Pid(), f.className);
+        ASSERT_EQ(windows.size(), 1u) << "class " << testing::PrintToString(f.className);
+        EXPECT_FALSE(::IsWindowVisible(windows[0]));
+        EXPECT_EQ(TextOf(windows[0]), f.caption);
+    }
+}
+
+TEST_F(Startup, FirstStartWritesExactlyTheThirtySettingsAndCloseAddsHintCheck) {
+    StartVix();
+    const auto names = SettingsValueNames();
+    EXPECT_EQ(std::set<std::wstring>(names.begin(), names.end()), kThirtyValues);
+    EXPECT_EQ(names.size(), 30u);
+    EXPECT_EQ(SettingsDword(L"LastX"), 231u);
+    EXPECT_EQ(SettingsDword(L"RulerColor"), 0xFFFFFFu);
+    CloseVix();
+    EXPECT_EQ(SettingsValueNames().size(), 31u);
+    const auto hintCheck = SettingsBinary(L"HintCheck");
+    ASSERT_TRUE(hintCheck.has_value());
+    EXPECT_EQ(hintCheck->size(), 20u);
+}
+
+TEST_F(Startup, SecondCopyReportsAlreadyRunningAndLeavesTheFirstUntouched) {
+    StartVix();
+    const RECT before = ScreenRect(Main());
+    SetSettingsDword(L"JPGQuality", 7);
+
+    VixProcess second;
+    ASSERT_TRUE(second.Start());
+    HWND box = WaitForMessageBox(second.Pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"VIX is already running.");
+    EXPECT_TRUE(TopLevelWindows(second.Pid(), L"Tvix_main").empty());
+    PressOk(box);
+    EXPECT_TRUE(second.WaitForExit().has_value());
+
+    EXPECT_TRUE(vix_->Running());
+    EXPECT_TRUE(::IsWindowVisible(Main()));
+    const RECT after = ScreenRect(Main());
+    EXPECT_TRUE(::EqualRect(&before, &after));
+    EXPECT_EQ(SettingsDword(L"JPGQuality"), 7u) << "the second copy must not touch the settings";
+    EXPECT_EQ(SettingsValueNames().size(), 30u);
+}
+
+struct LibraryCase {
+    const wchar_t* folder;
+    const wchar_t* message;
+};
+
+class WrongLibrary : public VixTest, public ::testing::WithParamInterface<LibraryCase> {};
+
+TEST_P(WrongLibrary, StopsTheStartWithItsMessageAndCreatesNothing) {
+    VixProcess vix(BinDir() + L"\\" + GetParam().folder + L"\\vix.exe");
+    ASSERT_TRUE(vix.Start());
+    HWND box = WaitForMessageBox(vix.Pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), GetParam().message);
+    EXPECT_TRUE(TopLevelWindows(vix.Pid(), L"Tvix_main").empty());
+    PressOk(box);
+    EXPECT_TRUE(vix.WaitForExit().has_value());
+    EXPECT_TRUE(SettingsValueNames().empty()) << "no setting may be written";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Library, WrongLibrary,
+    ::testing::Values(LibraryCase{L"lib99", L"Corrupt file, please re-install VUZirivare"},
+                      LibraryCase{L"lib3",
+                                  L"Wrong version of Vix32.dll, please re-install VUZirivare"}));
+
+}  // namespace
+}  // namespace vix::e2e

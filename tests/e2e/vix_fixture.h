@@ -1,0 +1,34 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "driver.h"
+
+// Each test starts from a user who never ran the program (no registry keys)
+// and leaves no copy running.
+
+namespace vix::e2e {
+
+class VixTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts vix.exe and waits for its main window.
+    HWND StartVix();
+    // Clicks the Exit caption button and waits for the process to end.
+    void CloseVix();
+    HWND Main() const { return main_; }
+    HWND Control(const std::wstring& text) const;
+    HWND Tab(const std::wstring& caption) const { return Control(caption); }
+    void ClickTab(const std::wstring& caption);
+    int ClientHeight() const { return ClientSize(main_).cy; }
+    std::wstring HintBarText() const;
+
+    std::unique_ptr<VixProcess> vix_;
+    HWND main_ = nullptr;
+};
+
+}  // namespace vix::e2e
