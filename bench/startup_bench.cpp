@@ -1,0 +1,183 @@
+// startup_bench.exe [RUNS]: start-up time to the first paint, private memory
+// at idle and CPU use over 10 idle seconds, for vix.exe and for a bare Win32
+// window program, each started the same way from this driver.
+//
+// First paint: the driver polls the screen until the window's probe pixel
+// shows the colour the program paints there.
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "platform/gdi.h"
+#include "platform/handle.h"
+
+namespace {
+
+using vix::platform::KernelHandle;
+
+struct Program {
+    const wchar_t* label;
+    const wchar_t* exe;
+    const wchar_t* windowClass;
+    POINT probe;  // in the window
+};
+
+std::wstring BinDir() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring dir(path);
+    return dir.substr(0, dir.find_last_of(L"\\/"));
+}
+
+double Now() {
+    LARGE_INTEGER f, c;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&c);
+    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
+}
+
+struct Found {
+    DWORD pid;
+    const wchar_t* windowClass;
+    HWND window;
+};
+
+BOOL CALLBACK FindWindowOf(HWND w, LPARAM param) {
+    auto* f = reinterpret_cast<Found*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    wchar_t name[64] = {};
+    GetClassNameW(w, name, 64);
+    if (pid == f->pid && IsWindowVisible(w) && std::wstring(name) == f->windowClass) {
+        f->window = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+COLORREF PixelAt(POINT p) {
+    vix::platform::WindowDC screen;
+    return GetPixel(screen.get(), p.x, p.y);
+}
+
+struct Started {
+    KernelHandle process;
+    DWORD pid = 0;
+    double at = 0;  // ms
+};
+
+Started Launch(const Program& p) {
+    const std::wstring exe = BinDir() + L"\\" + p.exe;
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    std::wstring command = L"\"" + exe + L"\"";
+    Started started;
+    started.at = Now();
+    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        BinDir().c_str(), &si, &pi))
+        return started;
+    KernelHandle thread(pi.hThread);
+    started.process.reset(pi.hProcess);
+    started.pid = pi.dwProcessId;
+    return started;
+}
+
+// Waits for the visible window and, with `painted` given, for its colour.
+HWND WaitForPaint(const Program& p, const Started& s, COLORREF painted, double timeoutMs) {
+    Found found{s.pid, p.windowClass, nullptr};
+    while (Now() - s.at < timeoutMs) {
+        if (!found.window) EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&found));
+        if (found.window) {
+            if (painted == CLR_INVALID) return found.window;
+            RECT r{};
+            GetWindowRect(found.window, &r);
+            if (PixelAt({r.left + p.probe.x, r.top + p.probe.y}) == painted) return found.window;
+        }
+        Sleep(1);
+    }
+    return nullptr;
+}
+
+void Close(HWND window, const Started& s) {
+    if (window) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(s.process.get(), 5000) != WAIT_OBJECT_0)
+        TerminateProcess(s.process.get(), 1);
+}
+
+double CpuMs(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+    const auto ms = [](FILETIME t) {
+        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
+                                   t.dwLowDateTime) / 10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+// The colour the program paints at its probe, read once it has settled.
+COLORREF LearnColour(const Program& p) {
+    const Started s = Launch(p);
+    HWND window = WaitForPaint(p, s, CLR_INVALID, 20000);
+    Sleep(1500);
+    RECT r{};
+    GetWindowRect(window, &r);
+    const COLORREF colour = PixelAt({r.left + p.probe.x, r.top + p.probe.y});
+    Close(window, s);
+    return colour;
+}
+
+struct Idle {
+    double privateKb = 0;
+    double cpuPercent = 0;
+};
+
+Idle MeasureIdle(const Started& s) {
+    Sleep(2000);
+    PROCESS_MEMORY_COUNTERS_EX mem{};
+    mem.cb = sizeof(mem);
+    GetProcessMemoryInfo(s.process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem),
+                         sizeof(mem));
+    const double cpu0 = CpuMs(s.process.get());
+    const double t0 = Now();
+    Sleep(10000);
+    return {static_cast<double>(mem.PrivateUsage) / 1024.0,
+            (CpuMs(s.process.get()) - cpu0) * 100.0 / (Now() - t0)};
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? _wtoi(argv[1]) : 10;
+    const Program programs[] = {
+        {L"bare window", L"bare_window.exe", L"VixBareWindow", {5, 5}},
+        // The probe lies on the title strip.
+        {L"vix.exe", L"vix.exe", L"Tvix_main", {8, 4}},
+    };
+    std::printf("%-12s %10s %10s %10s %12s %10s\n", "program", "paint min", "median", "max",
+                "private KiB", "idle CPU");
+    for (const Program& p : programs) {
+        const COLORREF painted = LearnColour(p);
+        std::vector<double> paints;
+        Idle idle;
+        for (int i = 0; i < runs; ++i) {
+            const Started s = Launch(p);
+            HWND window = WaitForPaint(p, s, painted, 20000);
+            if (window) paints.push_back(Now() - s.at);
+            if (window && i == runs - 1) idle = MeasureIdle(s);
+            Close(window, s);
+        }
+        std::sort(paints.begin(), paints.end());
+        if (paints.empty()) {
+            std::printf("%-12ls never painted\n", p.label);
+            continue;
+        }
+        std::printf("%-12ls %8.1fms %8.1fms %8.1fms %12.0f %9.2f%%\n", p.label, paints.front(),
+                    paints[paints.size() / 2], paints.back(), idle.privateKb, idle.cpuPercent);
+    }
+    return 0;
+}
