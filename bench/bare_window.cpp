@@ -29,8 +29,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.lpszClassName = L"VixBareWindow";
     RegisterClassW(&wc);
-    HWND w = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"bare", WS_POPUP, 382, 271, 261,
-                             227, nullptr, nullptr, instance, nullptr);
+    HWND w = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"bare", WS_POPUP, 382, 271, 261, 227,
+                             nullptr, nullptr, instance, nullptr);
     ShowWindow(w, SW_SHOW);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

@@ -114,7 +114,8 @@ double CpuMs(HANDLE process) {
     if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
     const auto ms = [](FILETIME t) {
         return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) / 10000.0;
+                                   t.dwLowDateTime) /
+               10000.0;
     };
     return ms(kernel) + ms(user);
 }

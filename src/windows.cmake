@@ -2,9 +2,10 @@
 
 # --- Vix32.dll -------------------------------------------------------------
 # stdcall exports with undecorated names. The .def lists the 32-bit decorated
-# names; for 64-bit (no decoration) they are stripped.
+# names for GNU tools; for 64-bit (no decoration) and for MSVC (which maps
+# undecorated .def names itself) they are stripped.
 set(VIX32_DEF_SOURCE ${CMAKE_CURRENT_SOURCE_DIR}/hooks/vix32/vix32.def)
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4 AND NOT MSVC)
   set(VIX32_DEF ${VIX32_DEF_SOURCE})
   set(VIX32_KILL_AT --kill-at)
 else()
@@ -25,20 +26,26 @@ function(vix_add_hook_library target version dir)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME Vix32 PREFIX ""
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${dir}
                         ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}/${target})
-  target_link_options(${target} PRIVATE -static -Wl,--kill-at)
+  if(NOT MSVC)
+    target_link_options(${target} PRIVATE -Wl,--kill-at)
+  endif()
   vix_windows_code(${target})
   vix_warnings(${target})
 endfunction()
 
 vix_add_hook_library(Vix32 2 "")
 
-# The import library that binds vix.exe to Vix32.dll at load time.
-set(VIX32_IMPLIB ${CMAKE_CURRENT_BINARY_DIR}/vix32_imports.a)
-add_custom_command(OUTPUT ${VIX32_IMPLIB}
-  COMMAND ${CMAKE_DLLTOOL} --def ${VIX32_DEF} --dllname Vix32.dll --output-lib ${VIX32_IMPLIB}
-          ${VIX32_KILL_AT}
-  DEPENDS ${VIX32_DEF} VERBATIM)
-add_custom_target(vix32_implib DEPENDS ${VIX32_IMPLIB})
+# The import library that binds vix.exe to Vix32.dll at load time. GNU ld's
+# own import library would name the undecorated symbols; dlltool makes one
+# that maps the decorated stdcall symbols to the undecorated exports.
+if(NOT MSVC)
+  set(VIX32_IMPLIB ${CMAKE_CURRENT_BINARY_DIR}/vix32_imports.a)
+  add_custom_command(OUTPUT ${VIX32_IMPLIB}
+    COMMAND ${CMAKE_DLLTOOL} --def ${VIX32_DEF} --dllname Vix32.dll --output-lib ${VIX32_IMPLIB}
+            ${VIX32_KILL_AT}
+    DEPENDS ${VIX32_DEF} VERBATIM)
+  add_custom_target(vix32_implib DEPENDS ${VIX32_IMPLIB})
+endif()
 
 # --- window code -------------------------------------------------------------
 # Handles, registry, screen facts and the skinned controls: no tool logic.
@@ -71,8 +78,12 @@ add_library(vix_win STATIC
   app/main_window_menus.cpp
 )
 target_link_libraries(vix_win PUBLIC vix_platform)
-add_dependencies(vix_win vix32_implib)
-target_link_libraries(vix_win PUBLIC ${VIX32_IMPLIB})
+if(MSVC)
+  target_link_libraries(vix_win PUBLIC Vix32)
+else()
+  add_dependencies(vix_win vix32_implib)
+  target_link_libraries(vix_win PUBLIC ${VIX32_IMPLIB})
+endif()
 vix_windows_code(vix_win)
 vix_warnings(vix_win)
 

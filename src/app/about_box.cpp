@@ -28,14 +28,13 @@ void TAbout::Create(HWND owner) {
     lblNotice.Create(hwnd(), Rect::FromBounds(10, 62, 220, 44), L"", text);
     lblContact.Create(hwnd(), Rect::FromBounds(10, 114, 220, 30), kContactText, text);
     lblMail.Create(hwnd(), Rect::FromBounds(10, 150, 220, 16), kVendorMail, text);
-    lblWeb.Create(hwnd(), Rect::FromBounds(10, 170, 220, 16), kVendorSiteShown,
-                  {.font = ui::SkinFont(ui::FontId::DialogBold),
-                   .cursor = ::LoadCursorW(nullptr, IDC_HAND)});
+    lblWeb.Create(
+        hwnd(), Rect::FromBounds(10, 170, 220, 16), kVendorSiteShown,
+        {.font = ui::SkinFont(ui::FontId::DialogBold), .cursor = ::LoadCursorW(nullptr, IDC_HAND)});
     lblWeb.onClick = [this] { lblWebClick(); };
-    btnOK = ::CreateWindowExW(0, L"BUTTON", L"&OK",
-                              WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 157, 212, 75,
-                              25, hwnd(), reinterpret_cast<HMENU>(IDOK),
-                              ::GetModuleHandleW(nullptr), nullptr);
+    btnOK = ::CreateWindowExW(
+        0, L"BUTTON", L"&OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 157, 212, 75,
+        25, hwnd(), reinterpret_cast<HMENU>(IDOK), ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(btnOK, WM_SETFONT, reinterpret_cast<WPARAM>(ui::SkinFont(ui::FontId::Dialog)),
                    FALSE);
     ui::OnCommand(btnOK, [this](UINT code) {

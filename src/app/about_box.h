@@ -10,7 +10,7 @@
 namespace vix {
 
 class TAbout final : public ui::Form {
-public:
+  public:
     void Create(HWND owner);
     // Shown modally, centred on `mainWindow` until the help menu has asked
     // for it once; from then on centred on the screen.
@@ -19,10 +19,10 @@ public:
 
     const ui::Label& VersionLabel() const { return lblVersion; }
 
-protected:
+  protected:
     void FormShow() override;
 
-private:
+  private:
     void lblWebClick();
 
     ui::Panel pnlBand;

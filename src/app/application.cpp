@@ -14,9 +14,9 @@ void Application::Initialize(std::wstring_view title) {
     title_ = title;
     // A popup without a frame: it never shows, it only owns the forms and
     // would carry the taskbar button while minimised.
-    Create({.name = L"TApplication"},
-           {.style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX, .text = title,
-            .bounds = Rect::FromBounds(0, 0, 0, 0)});
+    Create({.name = L"TApplication"}, {.style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
+                                       .text = title,
+                                       .bounds = Rect::FromBounds(0, 0, 0, 0)});
     platform::SetErrorReporter(&Application::ShowError);
     ui::SetIdleHandler([this] { return Idle(); });
 }

@@ -15,7 +15,7 @@
 namespace vix {
 
 class Application final : public platform::Window {
-public:
+  public:
     static Application& Instance();
 
     void Initialize(std::wstring_view title);
@@ -46,7 +46,7 @@ public:
     // The general error box: an error that ended an event handler.
     static void ShowError(const std::wstring& message);
 
-private:
+  private:
     Application() = default;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool Idle();
@@ -60,7 +60,7 @@ private:
 // the window order, and makes it topmost again afterwards, also when the
 // dialog fails.
 class BehindDialog {
-public:
+  public:
     BehindDialog();
     BehindDialog(const BehindDialog&) = delete;
     BehindDialog& operator=(const BehindDialog&) = delete;

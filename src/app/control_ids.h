@@ -13,8 +13,8 @@ enum ControlId : int {
     kIdTabLine = 1005,
     kIdTabStrip = 1006,
     kIdSectionPanelFirst = 1010,  // + tab index
-    kIdPageFirst = 1020,  // + page index, in the order of the layout settings
-    kIdBarFirst = 1030,  // + page index
+    kIdPageFirst = 1020,          // + page index, in the order of the layout settings
+    kIdBarFirst = 1030,           // + page index
 };
 
 }  // namespace vix

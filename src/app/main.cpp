@@ -51,8 +51,8 @@ bool StartChecks() {
     const int version = GetDllVersion();
     ::Sleep(50);
     if (version == kCorruptLibrary) {
-        ::MessageBoxW(nullptr, L"Corrupt file, please re-install VUZirivare",
-                      ProgramName().c_str(), MB_OK);
+        ::MessageBoxW(nullptr, L"Corrupt file, please re-install VUZirivare", ProgramName().c_str(),
+                      MB_OK);
         return false;
     }
     if (version != vix::hooks::kLibraryVersion) {
@@ -86,8 +86,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     std::size_t next = 0;
     for (const PlainForm& f : beforeAbout) {
         forms[next] = std::make_unique<vix::ui::Form>();
-        forms[next++]->CreateForm({f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200},
-                                   app.Owner()});
+        forms[next++]->CreateForm(
+            {f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200}, app.Owner()});
     }
     auto about = std::make_unique<vix::TAbout>();
     about->Create(app.Owner());
@@ -99,8 +99,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }};
     for (const PlainForm& f : afterAbout) {
         forms[next] = std::make_unique<vix::ui::Form>();
-        forms[next++]->CreateForm({f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200},
-                                   app.Owner()});
+        forms[next++]->CreateForm(
+            {f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200}, app.Owner()});
     }
     main->SetDialogs(about.get(), forms[3].get());
 

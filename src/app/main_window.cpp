@@ -82,7 +82,8 @@ void Tvix_main::FormShow() {
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (Tab& tab : tabs_) ShapeTab(tab);
+    for (Tab& tab : tabs_)
+        ShapeTab(tab);
     ::SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
 }
 
@@ -122,9 +123,7 @@ void Tvix_main::SetModePrompt(std::wstring prompt) {
 
 LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case kTrayCallback:
-            TrayCallback(static_cast<UINT>(lParam));
-            break;
+        case kTrayCallback: TrayCallback(static_cast<UINT>(lParam)); break;
         case WM_SHOWWINDOW:
             // The owner is minimised (1) or restored (3): the tray menu
             // offers the other action.
@@ -134,9 +133,7 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SYSCOMMAND:
             if (SystemCommand(wParam)) return 0;
             break;
-        case WM_CLOSE:
-            FormClose();
-            return 0;
+        case WM_CLOSE: FormClose(); return 0;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
             return 0;

@@ -36,7 +36,7 @@ enum ActiveModes : std::uint8_t {
 };
 
 class Tvix_main final : public ui::Form {
-public:
+  public:
     explicit Tvix_main(RegistryStore& registry) : registry_(registry) {}
 
     // Creates the window hidden and runs its creation handler.
@@ -64,10 +64,10 @@ public:
 
     bool PageShown(Page page) const { return pageShown_[static_cast<int>(page)]; }
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     struct Tab {
         ui::Panel frame;
         ui::Panel caption;
@@ -137,7 +137,7 @@ private:
 
     ui::Panel pblMainPanel;
     ui::PictureBox Image1;
-    ui::ImageButton PNGButton1;  // minimise
+    ui::ImageButton PNGButton1;   // minimise
     ui::ImageButton btnMinimize;  // restore
     ui::ImageButton btnClose;
     ui::ImageButton btnSettings;

@@ -71,15 +71,13 @@ void Tvix_main::BuildFrame() {
     btnMinimize.Create(title, Rect::FromBounds(228, 1, 14, 14), L"Restore",
                        ui::PicturesOf(L"BTN_RESTORE"));
     btnMinimize.onClick = [this] { TIMaximizeClick(); };
-    btnClose.Create(title, Rect::FromBounds(241, 1, 14, 14), L"Exit",
-                    ui::PicturesOf(L"BTN_CLOSE"));
+    btnClose.Create(title, Rect::FromBounds(241, 1, 14, 14), L"Exit", ui::PicturesOf(L"BTN_CLOSE"));
     btnClose.onClick = [this] { TIExitClick(); };
 
     btnSettings.Create(panel, Rect::FromBounds(210, 17, 23, 23), L"Settings",
                        ui::PicturesOf(L"BTN_SETTINGS"));
     btnSettings.onClick = [this] { btnSettingsClick(); };
-    btnHelp.Create(panel, Rect::FromBounds(234, 17, 23, 23), L"Help",
-                   ui::PicturesOf(L"BTN_HELP"));
+    btnHelp.Create(panel, Rect::FromBounds(234, 17, 23, 23), L"Help", ui::PicturesOf(L"BTN_HELP"));
     btnHelp.onClick = [this] { btnHelpClick(); };
 
     pnlTabs.Create(panel, Rect::FromBounds(3, 18, 207, 24), L"",
@@ -92,8 +90,8 @@ void Tvix_main::BuildFrame() {
     pnlTabLine.SetId(kIdTabLine);
 
     for (int tab = 0; tab < kTabCount; ++tab) {
-        sectionPanels_[tab].Create(panel, Rect::FromBounds(2, kSectionTop, kSectionWidth, 0),
-                                   L"", {});
+        sectionPanels_[tab].Create(panel, Rect::FromBounds(2, kSectionTop, kSectionWidth, 0), L"",
+                                   {});
         sectionPanels_[tab].SetVisible(false);
         sectionPanels_[tab].SetId(kIdSectionPanelFirst + tab);
     }
@@ -109,7 +107,8 @@ void Tvix_main::BuildFrame() {
     // the leftmost on top, and the tab line over the tabs.
     btnSettings.BringToFront();
     btnHelp.BringToFront();
-    for (int tab = kTabCount - 1; tab >= 0; --tab) tabs_[tab].frame.BringToFront();
+    for (int tab = kTabCount - 1; tab >= 0; --tab)
+        tabs_[tab].frame.BringToFront();
     pnlTabLine.BringToFront();
 }
 
@@ -163,8 +162,8 @@ void Tvix_main::ShapeTab(Tab& tab) {
     // SetWindowRgn takes ownership of the region.
     ::SetWindowRgn(tab.frame.hwnd(), platform::PolygonRegion(shape.frame.data(), 5).release(),
                    TRUE);
-    ::SetWindowRgn(tab.caption.hwnd(),
-                   platform::PolygonRegion(shape.caption.data(), 5).release(), TRUE);
+    ::SetWindowRgn(tab.caption.hwnd(), platform::PolygonRegion(shape.caption.data(), 5).release(),
+                   TRUE);
 }
 
 }  // namespace vix

@@ -14,16 +14,18 @@ void Tvix_main::RegisterToolStop(std::uint8_t mode, std::function<void()> stop) 
 void Tvix_main::StopActiveTool() {
     // The order matters only in that each stop resets ActiveMode, so at most
     // one of the first four applies; the screen capture's stop leaves it.
-    for (std::uint8_t mode : {kModePicker, kModeRuler, kModeRectangleCapture,
-                              kModeControlCapture, kModeScreenCapture}) {
+    for (std::uint8_t mode : {kModePicker, kModeRuler, kModeRectangleCapture, kModeControlCapture,
+                              kModeScreenCapture}) {
         if (ActiveMode == mode && toolStops_[mode]) toolStops_[mode]();
     }
 }
 
 void Tvix_main::ChangePage(int index) {
     StopActiveTool();
-    for (ui::Panel& panel : sectionPanels_) panel.SetVisible(false);
-    for (Tab& tab : tabs_) tab.caption.SetStyle(TabCaptionStyle(false));
+    for (ui::Panel& panel : sectionPanels_)
+        panel.SetVisible(false);
+    for (Tab& tab : tabs_)
+        tab.caption.SetStyle(TabCaptionStyle(false));
     ActivePageIndex = index;
     if (index < 0 || index >= kTabCount) {
         pnlTabLine.BringToFront();
@@ -51,8 +53,8 @@ void Tvix_main::ArrangeSections() {
             s.page.SetBounds(Rect::FromBounds(0, p.pageTop, kSectionWidth, height));
             s.page.SetVisible(p.pageShown);
             if (IsCollapsible(p.page))
-                s.toggle.SetPictures(ui::PicturesOf(p.pageShown ? L"SHIFT_COLLAPSE"
-                                                                : L"SHIFT_EXPAND"));
+                s.toggle.SetPictures(
+                    ui::PicturesOf(p.pageShown ? L"SHIFT_COLLAPSE" : L"SHIFT_EXPAND"));
         }
         sectionPanels_[tab].SetBounds(
             Rect::FromBounds(2, kSectionTop, kSectionWidth, layout.sectionHeight));
@@ -69,9 +71,7 @@ void Tvix_main::ArrangeSections() {
     pblMainPanel.SetBounds(Rect::FromBounds(1, 1, kClientWidth - 2, height - 2));
 }
 
-void Tvix_main::TabClick(int index) {
-    ChangePage(ActivePageIndex == index ? -1 : index);
-}
+void Tvix_main::TabClick(int index) { ChangePage(ActivePageIndex == index ? -1 : index); }
 
 void Tvix_main::ShiftSection(Page page) {
     bool& shown = pageShown_[static_cast<int>(page)];

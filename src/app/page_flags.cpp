@@ -23,7 +23,8 @@ auto FlagOf(S& s, Page page) -> decltype(&s._tab_ColorPickerpage) {
 
 PageStates PageFlagsOf(const Settings& settings) {
     PageStates states{};
-    for (int i = 0; i < kCollapsiblePages; ++i) states[i] = *FlagOf(settings, static_cast<Page>(i));
+    for (int i = 0; i < kCollapsiblePages; ++i)
+        states[i] = *FlagOf(settings, static_cast<Page>(i));
     return states;
 }
 

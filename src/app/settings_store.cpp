@@ -28,7 +28,7 @@ RegistryValue DefaultValue(const SettingSpec& spec, RegistryStore& registry) {
 // Reads into a mirrored field; a value that is missing or of another type
 // (only possible when writing its default failed) leaves the field alone.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(const RegistryKey& key) : key_(key) {}
 
     void Flag(std::wstring_view name, bool& field) const {
@@ -50,7 +50,7 @@ public:
         std::copy_n(v->data.begin(), std::min(v->data.size(), field.size()), field.begin());
     }
 
-private:
+  private:
     std::optional<std::uint32_t> Number(std::wstring_view name) const {
         auto v = key_.Read(name);
         return v ? v->AsDword() : std::nullopt;
@@ -61,7 +61,7 @@ private:
 // Writes fields; failures are ignored like every other registry failure of a
 // save, which keeps what it could write.
 class FieldWriter {
-public:
+  public:
     explicit FieldWriter(RegistryKey& key) : key_(key) {}
 
     void Flag(std::wstring_view name, bool value) { key_.Write(name, RegistryValue::Dword(value)); }
@@ -78,7 +78,7 @@ public:
         key_.Write(name, RegistryValue::Binary(value));
     }
 
-private:
+  private:
     RegistryKey& key_;
 };
 

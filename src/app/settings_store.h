@@ -14,7 +14,7 @@ namespace vix {
 struct SettingSpec {
     std::wstring_view name;
     RegistryType type;
-    std::uint32_t number;  // default of a flag or number
+    std::uint32_t number;    // default of a flag or number
     std::wstring_view text;  // default of a text
 };
 

@@ -10,7 +10,7 @@
 namespace vix {
 
 struct TabShape {
-    std::array<Point, 5> frame;  // in the frame panel's coordinates
+    std::array<Point, 5> frame;    // in the frame panel's coordinates
     std::array<Point, 5> caption;  // in the caption panel's coordinates
 };
 

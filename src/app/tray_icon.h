@@ -13,7 +13,7 @@ namespace vix {
 inline constexpr UINT kTrayCallback = WM_USER + 34;  // 0x422
 
 class TrayIcon {
-public:
+  public:
     void Init(HWND owner, HICON icon, std::wstring_view tip);
     bool Add();
     bool Remove();
@@ -22,7 +22,7 @@ public:
     // restart; the icon must then be added again.
     static UINT TaskbarCreatedMessage();
 
-private:
+  private:
     NOTIFYICONDATAW data_{};
     bool shown_ = false;
 };

@@ -11,7 +11,7 @@ struct PlacementInput {
     bool rememberPosition = false;
     int lastX = 0;
     int lastY = 0;
-    Size window;  // the window's size once its tab is laid out
+    Size window;          // the window's size once its tab is laid out
     Rect virtualDesktop;  // all monitors; left and top may be negative
     Size primaryScreen;
 };

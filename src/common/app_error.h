@@ -11,12 +11,12 @@
 namespace vix {
 
 class AppError : public std::runtime_error {
-public:
+  public:
     explicit AppError(std::wstring message)
         : std::runtime_error(ToUtf8(message)), message_(std::move(message)) {}
     const std::wstring& message() const { return message_; }
 
-private:
+  private:
     std::wstring message_;
 };
 

@@ -8,14 +8,15 @@ namespace {
 
 std::wstring Lower(std::wstring_view s) {
     std::wstring out(s);
-    for (auto& c : out) c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    for (auto& c : out)
+        c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
     return out;
 }
 
 }  // namespace
 
 class MemoryKey final : public RegistryKey {
-public:
+  public:
     MemoryKey(MemoryRegistry& owner, std::wstring path) : owner_(owner), path_(std::move(path)) {}
 
     std::optional<RegistryValue> Read(std::wstring_view name) const override {
@@ -50,11 +51,12 @@ public:
     std::vector<std::wstring> ValueNames() const override {
         std::vector<std::wstring> names;
         if (const auto* key = Key())
-            for (const auto& [lower, name] : key->valueNames) names.push_back(name);
+            for (const auto& [lower, name] : key->valueNames)
+                names.push_back(name);
         return names;
     }
 
-private:
+  private:
     const MemoryRegistry::Key* Key() const {
         auto it = owner_.keys_.find(path_);
         return it == owner_.keys_.end() ? nullptr : &it->second;
@@ -67,8 +69,10 @@ private:
 std::wstring MemoryRegistry::Normalize(RegistryRoot root, std::wstring_view path) {
     std::wstring out = std::to_wstring(static_cast<int>(root));
     std::wstring_view rest = path;
-    while (!rest.empty() && rest.front() == L'\\') rest.remove_prefix(1);
-    while (!rest.empty() && rest.back() == L'\\') rest.remove_suffix(1);
+    while (!rest.empty() && rest.front() == L'\\')
+        rest.remove_prefix(1);
+    while (!rest.empty() && rest.back() == L'\\')
+        rest.remove_suffix(1);
     if (!rest.empty()) out += L"\\" + Lower(rest);
     return out;
 }

@@ -11,9 +11,9 @@
 namespace vix {
 
 class MemoryRegistry final : public RegistryStore {
-public:
+  public:
     struct Key {
-        std::map<std::wstring, RegistryValue> values;  // lower-cased names
+        std::map<std::wstring, RegistryValue> values;     // lower-cased names
         std::map<std::wstring, std::wstring> valueNames;  // lower-cased -> as written
     };
 
@@ -38,7 +38,7 @@ public:
     int opens = 0;
     int writes = 0;
 
-private:
+  private:
     friend class MemoryKey;
     static std::wstring Normalize(RegistryRoot root, std::wstring_view path);
     Key& EnsureKey(const std::wstring& norm);

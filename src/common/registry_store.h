@@ -43,7 +43,7 @@ struct RegistryValue {
 
 // One open key. Closed when destroyed.
 class RegistryKey {
-public:
+  public:
     virtual ~RegistryKey() = default;
     virtual std::optional<RegistryValue> Read(std::wstring_view name) const = 0;
     virtual bool Write(std::wstring_view name, const RegistryValue& value) = 0;
@@ -54,7 +54,7 @@ public:
 enum class OpenMode { Existing, Create };
 
 class RegistryStore {
-public:
+  public:
     virtual ~RegistryStore() = default;
     // Opens `path` below `root` with full access; null when that is refused
     // or, with OpenMode::Existing, when the key does not exist.

@@ -13,8 +13,8 @@ Point UnpackPoint(std::uintptr_t word) {
 }
 
 Zone HitZone(const Rect& area, Point p) {
-    const Rect outer{area.left - kHandleReach, area.top - kHandleReach,
-                     area.right + kHandleReach, area.bottom + kHandleReach};
+    const Rect outer{area.left - kHandleReach, area.top - kHandleReach, area.right + kHandleReach,
+                     area.bottom + kHandleReach};
     if (!outer.contains(p)) return Zone::None;
     const bool left = p.x < area.left + kHandleReach;
     const bool right = p.x >= area.right - kHandleReach;

@@ -13,17 +13,17 @@ namespace vix::hooks {
 inline constexpr int kLibraryVersion = 2;
 
 inline constexpr unsigned kWmUser = 0x400;
-inline constexpr unsigned kPickerMoved = kWmUser + 2;  // 0x402: x, y
-inline constexpr unsigned kPickerSample = kWmUser + 6;  // 0x406: x, y
+inline constexpr unsigned kPickerMoved = kWmUser + 2;           // 0x402: x, y
+inline constexpr unsigned kPickerSample = kWmUser + 6;          // 0x406: x, y
 inline constexpr unsigned kControlCaptureClick = kWmUser + 15;  // 0x40F
-inline constexpr unsigned kScreenCaptureClick = kWmUser + 17;  // 0x411
-inline constexpr unsigned kRectangleEvent = kWmUser + 125;  // 0x47D
+inline constexpr unsigned kScreenCaptureClick = kWmUser + 17;   // 0x411
+inline constexpr unsigned kRectangleEvent = kWmUser + 125;      // 0x47D
 // Messages the main window accepts without acting on them.
 inline constexpr unsigned kIgnoredMessages[] = {kWmUser + 25, 0x478, 0x479, 0x47A};
 
 // The wParam of kRectangleEvent.
 enum RectangleEvent : unsigned {
-    kDragStart = 0,  // button pressed on the frame; the position comes from the cursor
+    kDragStart = 0,    // button pressed on the frame; the position comes from the cursor
     kZoneChanged = 1,  // lParam holds the new Zone
     kCaptureClick = 50,
     kDragEnd = 99,

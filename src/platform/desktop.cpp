@@ -13,9 +13,7 @@ Rect VirtualDesktop() {
                             ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
 }
 
-Size PrimaryScreen() {
-    return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-}
+Size PrimaryScreen() { return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}; }
 
 int ScreenDpi() {
     WindowDC screen;

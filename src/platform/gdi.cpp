@@ -27,7 +27,8 @@ void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
 
 Region PolygonRegion(const Point* points, int count) {
     std::vector<POINT> pts(count);
-    for (int i = 0; i < count; ++i) pts[i] = ToPOINT(points[i]);
+    for (int i = 0; i < count; ++i)
+        pts[i] = ToPOINT(points[i]);
     return Region(::CreatePolygonRgn(pts.data(), count, ALTERNATE));
 }
 

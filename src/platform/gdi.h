@@ -11,7 +11,7 @@ namespace vix::platform {
 
 // A DC from GetDC/GetWindowDC: remembers its window for ReleaseDC.
 class WindowDC {
-public:
+  public:
     // The whole screen when `window` is null.
     explicit WindowDC(HWND window = nullptr, bool wholeWindow = false)
         : window_(window), dc_(wholeWindow ? ::GetWindowDC(window) : ::GetDC(window)) {}
@@ -23,13 +23,13 @@ public:
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
 };
 
 class PaintDC {
-public:
+  public:
     explicit PaintDC(HWND window) : window_(window) { dc_ = ::BeginPaint(window, &ps_); }
     PaintDC(const PaintDC&) = delete;
     PaintDC& operator=(const PaintDC&) = delete;
@@ -37,7 +37,7 @@ public:
     HDC get() const { return dc_; }
     const RECT& dirty() const { return ps_.rcPaint; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
     PAINTSTRUCT ps_{};
@@ -46,7 +46,7 @@ private:
 // Selects an object into a DC and puts the previous one back on scope exit,
 // so that the object can be deleted afterwards.
 class Selection {
-public:
+  public:
     Selection(HDC dc, HGDIOBJ object) : dc_(dc), previous_(::SelectObject(dc, object)) {}
     Selection(const Selection&) = delete;
     Selection& operator=(const Selection&) = delete;
@@ -54,14 +54,14 @@ public:
         if (previous_ && previous_ != HGDI_ERROR) ::SelectObject(dc_, previous_);
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 // A 32-bit top-down DIB section with direct access to its pixels (BGRA).
 class DibSection {
-public:
+  public:
     DibSection() = default;
     DibSection(int width, int height);
     DibSection(DibSection&&) noexcept = default;
@@ -80,7 +80,7 @@ public:
         return std::move(bitmap_);
     }
 
-private:
+  private:
     Bitmap bitmap_;
     DWORD* bits_ = nullptr;
     int width_ = 0;

@@ -11,7 +11,7 @@ namespace vix::platform {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using pointer = typename Traits::pointer;
 
     UniqueHandle() noexcept = default;
@@ -36,7 +36,7 @@ public:
         if (old != Traits::Invalid()) Traits::Close(old);
     }
 
-private:
+  private:
     pointer h_ = Traits::Invalid();
 };
 

@@ -18,7 +18,7 @@ HKEY RootKey(RegistryRoot root) {
 }
 
 class WinKey final : public RegistryKey {
-public:
+  public:
     explicit WinKey(RegKey key) : key_(std::move(key)) {}
 
     std::optional<RegistryValue> Read(std::wstring_view name) const override {
@@ -31,8 +31,8 @@ public:
                 ERROR_SUCCESS)
                 return std::nullopt;
             RegistryValue value{static_cast<RegistryType>(type), std::vector<std::uint8_t>(size)};
-            const LONG rc = ::RegQueryValueExW(key_.get(), n.c_str(), nullptr, &type,
-                                               value.data.data(), &size);
+            const LONG rc =
+                ::RegQueryValueExW(key_.get(), n.c_str(), nullptr, &type, value.data.data(), &size);
             if (rc == ERROR_MORE_DATA) continue;
             if (rc != ERROR_SUCCESS) return std::nullopt;
             value.type = static_cast<RegistryType>(type);
@@ -45,8 +45,8 @@ public:
     bool Write(std::wstring_view name, const RegistryValue& value) override {
         const std::wstring n(name);
         return ::RegSetValueExW(key_.get(), n.c_str(), 0, static_cast<DWORD>(value.type),
-                                value.data.data(), static_cast<DWORD>(value.data.size())) ==
-               ERROR_SUCCESS;
+                                value.data.data(),
+                                static_cast<DWORD>(value.data.size())) == ERROR_SUCCESS;
     }
 
     std::vector<std::wstring> SubkeyNames() const override {
@@ -75,7 +75,7 @@ public:
         return names;
     }
 
-private:
+  private:
     RegKey key_;
 };
 

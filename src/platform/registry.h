@@ -8,7 +8,7 @@
 namespace vix::platform {
 
 class WinRegistry final : public RegistryStore {
-public:
+  public:
     std::unique_ptr<RegistryKey> Open(RegistryRoot root, std::wstring_view path,
                                       OpenMode mode) override;
     bool DeleteTree(RegistryRoot root, std::wstring_view path) override;

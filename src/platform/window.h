@@ -27,11 +27,11 @@ struct WindowSpec {
     std::wstring_view text;
     Rect bounds;
     HWND parent = nullptr;  // the parent of a child, the owner of a top-level window
-    UINT_PTR id = 0;  // child windows only
+    UINT_PTR id = 0;        // child windows only
 };
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -55,13 +55,13 @@ public:
     // Brings the window to the top of its siblings without activating it.
     void BringToFront();
 
-protected:
+  protected:
     // Registers the class on first use and creates the window.
     void Create(const WindowClass& cls, const WindowSpec& spec);
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };

@@ -16,7 +16,7 @@
 namespace vix::ui {
 
 class Control : public platform::Window {
-public:
+  public:
     std::function<void()> onClick;
     std::function<void()> onDoubleClick;
     std::function<void(POINT client)> onMouseDown;
@@ -37,15 +37,15 @@ public:
     // transparent parts shows through.
     virtual void PaintBehind(HDC dc, const Rect& area) const;
 
-protected:
+  protected:
     ~Control() override;
-    void CreateControl(HWND parent, const Rect& bounds, std::wstring_view text,
-                       DWORD style = 0, DWORD exStyle = 0);
+    void CreateControl(HWND parent, const Rect& bounds, std::wstring_view text, DWORD style = 0,
+                       DWORD exStyle = 0);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void Paint(HDC dc, Size size) = 0;
     bool Pressed() const { return pressed_; }
 
-private:
+  private:
     bool pressed_ = false;
     COLORREF background_ = CLR_INVALID;
     platform::Brush backgroundBrush_;

@@ -28,7 +28,8 @@ std::vector<HWND> DisableOthers(HWND except) {
     ThreadWindows windows{except, {}};
     ::EnumThreadWindows(::GetCurrentThreadId(), &CollectEnabled,
                         reinterpret_cast<LPARAM>(&windows));
-    for (HWND w : windows.found) ::EnableWindow(w, FALSE);
+    for (HWND w : windows.found)
+        ::EnableWindow(w, FALSE);
     return windows.found;
 }
 
@@ -68,7 +69,8 @@ int Form::ShowModal() {
     Show();
     PumpUntil([this] { return ended_ || !Visible(); });
     // Enable the others before hiding, so that activation goes back to them.
-    for (HWND w : disabled) ::EnableWindow(w, TRUE);
+    for (HWND w : disabled)
+        ::EnableWindow(w, TRUE);
     Hide();
     modal_ = false;
     if (previous && ::IsWindow(previous)) ::SetActiveWindow(previous);
@@ -84,8 +86,7 @@ void Form::CenterOn(HWND window) {
     RECT target{};
     ::GetWindowRect(window, &target);
     const Rect b = Bounds();
-    ::SetWindowPos(hwnd(), nullptr,
-                   target.left + (target.right - target.left - b.width()) / 2,
+    ::SetWindowPos(hwnd(), nullptr, target.left + (target.right - target.left - b.width()) / 2,
                    target.top + (target.bottom - target.top - b.height()) / 2, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -23,7 +23,7 @@ struct FormSpec {
 };
 
 class Form : public platform::Window {
-public:
+  public:
     void CreateForm(const FormSpec& spec);
 
     void Show();
@@ -39,13 +39,13 @@ public:
     void CenterOnScreen();
     void SetClientSize(Size client);
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Runs each time the form is shown, before it becomes visible.
     virtual void FormShow() {}
     virtual void FormHide() {}
 
-private:
+  private:
     bool modal_ = false;
     int modalResult_ = 0;
     bool ended_ = false;

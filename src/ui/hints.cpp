@@ -51,7 +51,8 @@ HWND ControlAt(POINT screen) {
     // WindowFromPoint skips disabled controls, whose hints still show; walk
     // down from the top-level window instead.
     HWND found = top;
-    while (HWND child = ChildAt(found, screen)) found = child;
+    while (HWND child = ChildAt(found, screen))
+        found = child;
     return found;
 }
 

@@ -42,8 +42,10 @@ void ImageButton::Paint(HDC dc, Size size) {
     else
         platform::FillSolid(buffer.get(), {0, 0, size.width, size.height}, FaceColor());
     const Picture* picture = pictures_.normal;
-    if (Enabled() && Pressed() && hover_) picture = pictures_.pressed;
-    else if (Enabled() && hover_) picture = pictures_.hover;
+    if (Enabled() && Pressed() && hover_)
+        picture = pictures_.pressed;
+    else if (Enabled() && hover_)
+        picture = pictures_.hover;
     if (picture) DrawPicture(buffer.get(), *picture, 0, 0, !Enabled());
     ::BitBlt(dc, 0, 0, size.width, size.height, buffer.get(), 0, 0, SRCCOPY);
 }
@@ -62,9 +64,7 @@ LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             hover_ = false;
             Invalidate();
             return 0;
-        case WM_ENABLE:
-            Invalidate();
-            break;
+        case WM_ENABLE: Invalidate(); break;
     }
     return Control::HandleMessage(message, wParam, lParam);
 }

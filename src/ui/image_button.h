@@ -19,31 +19,31 @@ struct ButtonPictures {
 ButtonPictures PicturesOf(std::wstring_view base);
 
 class ImageButton : public Control {
-public:
+  public:
     void Create(HWND parent, const Rect& bounds, std::wstring_view hint, ButtonPictures pictures);
     void SetPictures(ButtonPictures pictures);
     // Sets the hint and with it the window text.
     void SetButtonHint(std::wstring_view hint);
 
-protected:
+  protected:
     void Paint(HDC dc, Size size) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     ButtonPictures pictures_;
     bool hover_ = false;
 };
 
 // A picture that reacts to the mouse: the title image.
 class PictureBox : public Control {
-public:
+  public:
     void Create(HWND parent, const Rect& bounds, const Picture& picture);
     void PaintBehind(HDC dc, const Rect& area) const override;
 
-protected:
+  protected:
     void Paint(HDC dc, Size size) override;
 
-private:
+  private:
     const Picture* picture_ = nullptr;
 };
 

@@ -7,24 +7,24 @@
 namespace vix::ui {
 
 struct LabelStyle {
-    HFONT font = nullptr;  // null: the main panel's font
-    COLORREF color = CLR_INVALID;  // null colour: the window-text colour
+    HFONT font = nullptr;               // null: the main panel's font
+    COLORREF color = CLR_INVALID;       // null colour: the window-text colour
     COLORREF background = CLR_INVALID;  // CLR_INVALID: the face colour
-    UINT align = DT_LEFT;  // DT_LEFT, DT_CENTER or DT_RIGHT
+    UINT align = DT_LEFT;               // DT_LEFT, DT_CENTER or DT_RIGHT
     bool wrap = false;
     HCURSOR cursor = nullptr;
 };
 
 class Label : public Control {
-public:
+  public:
     void Create(HWND parent, const Rect& bounds, std::wstring_view text, LabelStyle style = {});
     void SetCaption(std::wstring_view text);
 
-protected:
+  protected:
     void Paint(HDC dc, Size size) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-private:
+  private:
     LabelStyle style_;
 };
 

@@ -13,23 +13,23 @@ struct PanelStyle {
     COLORREF color = CLR_INVALID;  // CLR_INVALID: the face colour
     Bevel bevel = Bevel::None;
     HFONT font = nullptr;
-    COLORREF textColor = CLR_INVALID;  // CLR_INVALID: the window-text colour
-    int captionX = -1;  // left edge of the caption; -1 centres it
-    int captionY = -1;  // top edge of the caption; -1 centres it vertically
-    bool highlightTopLeft = false;  // white lines along the top and left edges
+    COLORREF textColor = CLR_INVALID;   // CLR_INVALID: the window-text colour
+    int captionX = -1;                  // left edge of the caption; -1 centres it
+    int captionY = -1;                  // top edge of the caption; -1 centres it vertically
+    bool highlightTopLeft = false;      // white lines along the top and left edges
     COLORREF bottomLine = CLR_INVALID;  // a one-pixel line along the bottom edge
 };
 
 class Panel : public Control {
-public:
+  public:
     void Create(HWND parent, const Rect& bounds, std::wstring_view caption, PanelStyle style);
     void SetStyle(PanelStyle style);
     const PanelStyle& Style() const { return style_; }
 
-protected:
+  protected:
     void Paint(HDC dc, Size size) override;
 
-private:
+  private:
     PanelStyle style_;
 };
 

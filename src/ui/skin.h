@@ -11,11 +11,11 @@
 namespace vix::ui {
 
 enum class FontId {
-    Main,  // MS Sans Serif, 9 pixels: text on the main panel
-    Tab,  // Arial, 11 pixels: tab captions
-    TabBold,  // the open tab's caption
+    Main,            // MS Sans Serif, 9 pixels: text on the main panel
+    Tab,             // Arial, 11 pixels: tab captions
+    TabBold,         // the open tab's caption
     SectionCaption,  // MS Sans Serif, 11 pixels: section bars
-    Dialog,  // MS Sans Serif, 8 points: dialogs and the ruler's labels
+    Dialog,          // MS Sans Serif, 8 points: dialogs and the ruler's labels
     DialogBold,
 };
 

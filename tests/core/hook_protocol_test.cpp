@@ -6,8 +6,8 @@ namespace vix::hooks {
 namespace {
 
 TEST(HookPoint, RoundTripsSignedCoordinates) {
-    for (Point p : {Point{0, 0}, Point{1023, 767}, Point{-1, -1}, Point{-1280, 200},
-                    Point{32767, -32768}}) {
+    for (Point p :
+         {Point{0, 0}, Point{1023, 767}, Point{-1, -1}, Point{-1280, 200}, Point{32767, -32768}}) {
         EXPECT_EQ(UnpackPoint(PackPoint(p)), p);
     }
 }
@@ -31,16 +31,16 @@ struct ZoneCase {
 constexpr Rect kArea{104, 104, 296, 196};
 
 constexpr ZoneCase kZones[] = {
-    {{99, 150}, Zone::None},          {{100, 99}, Zone::None},
-    {{296 + 4, 150}, Zone::None},     {{150, 200}, Zone::None},
-    {{150, 150}, Zone::Inside},       {{108, 108}, Zone::Inside},
-    {{150, 100}, Zone::Top},          {{150, 107}, Zone::Top},
-    {{150, 192}, Zone::Bottom},       {{150, 199}, Zone::Bottom},
-    {{100, 150}, Zone::Left},         {{107, 150}, Zone::Left},
-    {{292, 150}, Zone::Right},        {{299, 150}, Zone::Right},
-    {{100, 100}, Zone::TopLeft},      {{107, 107}, Zone::TopLeft},
-    {{299, 100}, Zone::TopRight},     {{100, 199}, Zone::BottomLeft},
-    {{299, 199}, Zone::BottomRight},  {{292, 192}, Zone::BottomRight},
+    {{99, 150}, Zone::None},         {{100, 99}, Zone::None},
+    {{296 + 4, 150}, Zone::None},    {{150, 200}, Zone::None},
+    {{150, 150}, Zone::Inside},      {{108, 108}, Zone::Inside},
+    {{150, 100}, Zone::Top},         {{150, 107}, Zone::Top},
+    {{150, 192}, Zone::Bottom},      {{150, 199}, Zone::Bottom},
+    {{100, 150}, Zone::Left},        {{107, 150}, Zone::Left},
+    {{292, 150}, Zone::Right},       {{299, 150}, Zone::Right},
+    {{100, 100}, Zone::TopLeft},     {{107, 107}, Zone::TopLeft},
+    {{299, 100}, Zone::TopRight},    {{100, 199}, Zone::BottomLeft},
+    {{299, 199}, Zone::BottomRight}, {{292, 192}, Zone::BottomRight},
 };
 
 TEST(HitZone, BandsCornersAndInside) {

@@ -11,7 +11,8 @@ int Bit(int mask, Page page) { return (mask >> static_cast<int>(page)) & 1; }
 
 PageStates FromMask(int mask) {
     PageStates states{};
-    for (int i = 0; i < kCollapsiblePages; ++i) states[i] = (mask >> i) & 1;
+    for (int i = 0; i < kCollapsiblePages; ++i)
+        states[i] = (mask >> i) & 1;
     return states;
 }
 

@@ -37,8 +37,10 @@ TEST(Utf8, RoundTripAndInvalidBytes) {
     const std::wstring text = L"Bild \u00e4\u4e2d\U0001F3A8";
     EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
     EXPECT_EQ(ToUtf8(L"\u00e4"), "\xC3\xA4");
-    EXPECT_EQ(FromUtf8("a\xFF" "b"), L"a\uFFFDb");
-    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD");  // overlong
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
+              L"a\uFFFDb");
+    EXPECT_EQ(FromUtf8("\xC0\xAF"), L"\uFFFD");        // overlong
     EXPECT_EQ(FromUtf8("\xE4\xB8"), L"\uFFFD\uFFFD");  // cut short
 }
 

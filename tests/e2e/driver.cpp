@@ -250,6 +250,44 @@ POINT TabPoint(HWND tabCaption) {
     return {r.left + 12, (r.top + r.bottom) / 2};
 }
 
+POINT TrayIconPoint() {
+    HWND tray = ::FindWindowW(L"Shell_TrayWnd", nullptr);
+    const RECT r = ScreenRect(tray);
+    return {r.right - 11, (r.top + r.bottom) / 2};
+}
+
+HWND WaitForPopupMenu(DWORD timeoutMs) {
+    HWND popup = nullptr;
+    WaitUntil(
+        [&] {
+            popup = ::FindWindowW(L"#32768", nullptr);
+            return popup && ::IsWindowVisible(popup);
+        },
+        timeoutMs);
+    return popup && ::IsWindowVisible(popup) ? popup : nullptr;
+}
+
+void PressKey(WORD key) {
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = key;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+    ::Sleep(50);
+}
+
+void ChooseMenuItem(int index) {
+    for (int i = 0; i <= index; ++i)
+        PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    WaitUntil(
+        [] {
+            return !::FindWindowW(L"#32768", nullptr) ||
+                   !::IsWindowVisible(::FindWindowW(L"#32768", nullptr));
+        },
+        3000);
+}
+
 void ResetRegistry() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kVixKey); }
 
 std::vector<std::wstring> SettingsValueNames() {
@@ -272,8 +310,8 @@ std::vector<std::wstring> SettingsValueNames() {
 std::optional<DWORD> SettingsDword(const wchar_t* name) {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_DWORD, nullptr,
-                       &value, &size) != ERROR_SUCCESS)
+    if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_DWORD, nullptr, &value,
+                       &size) != ERROR_SUCCESS)
         return std::nullopt;
     return value;
 }

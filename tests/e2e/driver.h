@@ -23,7 +23,7 @@ std::wstring ScreenshotDir();
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 class VixProcess {
-public:
+  public:
     explicit VixProcess(std::wstring exe = BinDir() + L"\\vix.exe");
     ~VixProcess();
     VixProcess(const VixProcess&) = delete;
@@ -37,7 +37,7 @@ public:
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000);
     bool Running() const;
 
-private:
+  private:
     std::wstring exe_;
     DWORD pid_ = 0;
     platform::KernelHandle process_;
@@ -68,6 +68,15 @@ void LeftDrag(POINT from, POINT to);
 POINT Center(HWND window);
 // A point inside a tab's caption that lies left of its slanted edge.
 POINT TabPoint(HWND tabCaption);
+
+// The program's icon in the taskbar's notification area (the rightmost one).
+POINT TrayIconPoint();
+// The open pop-up menu's window, or null when no menu opens in time. (Its
+// items cannot be read from another process; tests choose them by place.)
+HWND WaitForPopupMenu(DWORD timeoutMs = 5000);
+// Chooses item `index` of the open pop-up menu with the keyboard.
+void ChooseMenuItem(int index);
+void PressKey(WORD key);
 
 // The program's registry keys, removed for a first start.
 void ResetRegistry();

@@ -102,8 +102,7 @@ TEST_P(StoredPosition, IsRestoredPulledInOrCentred) {
 INSTANTIATE_TEST_SUITE_P(
     Frame, StoredPosition,
     ::testing::Values(PositionCase{231, 40, 382, 271},  // 231 means unset: centred
-                      PositionCase{40, 231, 382, 271},
-                      PositionCase{100, 50, 100, 50},
+                      PositionCase{40, 231, 382, 271}, PositionCase{100, 50, 100, 50},
                       PositionCase{static_cast<DWORD>(-30), static_cast<DWORD>(-5), 0, 0},
                       PositionCase{5000, 4000, 1024 - 261, 768 - 227}));
 
@@ -146,6 +145,55 @@ TEST_F(Frame, MinimizeHidesTheWindowAndTheExitButtonEndsTheProgram) {
     ::PostMessageW(Main(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(vix_->WaitForExit().has_value());
     EXPECT_EQ(SettingsValueNames().size(), 31u);
+}
+
+// The tray menu has two items: "Minimize" or "Maximize", then "Exit". Its
+// texts cannot be read from here, so the test watches what the first item does.
+TEST_F(Frame, TrayMenuSwapsMinimizeAndMaximizeAndExits) {
+    StartVix();
+    RightClickAt(TrayIconPoint());
+    ASSERT_NE(WaitForPopupMenu(), nullptr);
+    ChooseMenuItem(0);  // "Minimize"
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+
+    RightClickAt(TrayIconPoint());
+    ASSERT_NE(WaitForPopupMenu(), nullptr);
+    ChooseMenuItem(0);  // now "Maximize"
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+
+    // Minimised with the caption button, a double-click on the icon restores.
+    LeftClickAt(Center(Control(L"Minimize")));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    LeftDoubleClickAt(TrayIconPoint());
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()); }, 3000));
+
+    RightClickAt(TrayIconPoint());
+    ASSERT_NE(WaitForPopupMenu(), nullptr);
+    ChooseMenuItem(1);  // "Exit"
+    EXPECT_TRUE(vix_->WaitForExit().has_value());
+    EXPECT_EQ(SettingsValueNames().size(), 31u);
+}
+
+TEST_F(Frame, HelpMenuOpensTheAboutBoxWithItsVersion) {
+    StartVix();
+    LeftClickAt(Center(Control(L"Help")));
+    ASSERT_NE(WaitForPopupMenu(), nullptr);
+    ChooseMenuItem(1);  // "&About"
+    HWND about = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        about = ::FindWindowW(L"TAbout", L"About vix");
+        return about && ::IsWindowVisible(about);
+    }));
+    EXPECT_NE(FindByText(about, L" v2.0"), nullptr);
+    EXPECT_FALSE(::IsWindowEnabled(Main())) << "the About box is modal";
+    // Opened from the help menu it is centred on the screen.
+    const RECT r = ScreenRect(about);
+    EXPECT_NEAR((r.left + r.right) / 2, 512, 1);
+    EXPECT_TRUE(SaveWindowShot(about, L"about"));
+    LeftClickAt(Center(FindByText(about, L"&OK")));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(about); }, 3000));
+    EXPECT_TRUE(::IsWindowEnabled(Main()));
 }
 
 }  // namespace

@@ -8,15 +8,36 @@
 namespace vix::e2e {
 namespace {
 
-const std::set<std::wstring> kThirtyValues = {
-    L"ActivePageIndex", L"_tab_ColorPickerpage", L"_tab_ColorInfopage", L"_tab_ColorLibPage",
-    L"_tab_RulerPage", L"_tab_RulerInfoPage", L"_tab_RulerViewsPage", L"_tab_CapturePage",
-    L"RememberLastVixPosition", L"Rememberinterfacelayout", L"PhotoShopVersion",
-    L"LastPhotoShopVersion", L"ShowInformationBar", L"LastX", L"LastY",
-    L"TimeBasedRefreshSampleWindows", L"AutoSampleToClipboard", L"AddDoubleSamples",
-    L"ResetLibraryOnstartup", L"DefaultColorValues", L"CPExportFormat", L"RulerValue",
-    L"RulerColor", L"PSForegroundCol", L"JPGQuality", L"ImgName", L"ImgNr",
-    L"Update_dontnotifystring", L"Update_program_version", L"ImgPath"};
+const std::set<std::wstring> kThirtyValues = {L"ActivePageIndex",
+                                              L"_tab_ColorPickerpage",
+                                              L"_tab_ColorInfopage",
+                                              L"_tab_ColorLibPage",
+                                              L"_tab_RulerPage",
+                                              L"_tab_RulerInfoPage",
+                                              L"_tab_RulerViewsPage",
+                                              L"_tab_CapturePage",
+                                              L"RememberLastVixPosition",
+                                              L"Rememberinterfacelayout",
+                                              L"PhotoShopVersion",
+                                              L"LastPhotoShopVersion",
+                                              L"ShowInformationBar",
+                                              L"LastX",
+                                              L"LastY",
+                                              L"TimeBasedRefreshSampleWindows",
+                                              L"AutoSampleToClipboard",
+                                              L"AddDoubleSamples",
+                                              L"ResetLibraryOnstartup",
+                                              L"DefaultColorValues",
+                                              L"CPExportFormat",
+                                              L"RulerValue",
+                                              L"RulerColor",
+                                              L"PSForegroundCol",
+                                              L"JPGQuality",
+                                              L"ImgName",
+                                              L"ImgNr",
+                                              L"Update_dontnotifystring",
+                                              L"Update_program_version",
+                                              L"ImgPath"};
 
 struct FormCase {
     const wchar_t* className;
@@ -24,10 +45,14 @@ struct FormCase {
 };
 
 constexpr FormCase kHiddenForms[] = {
-    {L"Tvix_psVersion", L"Information"}, {L"Tvix_update", L"Update VUZirivare"},
-    {L"Tvix_imgpreview", L"Image preview"}, {L"TAbout", L"About vix"},
-    {L"TSettings", L"Settings"}, {L"THottracker", L""},
-    {L"Trectan", L""}, {L"Trulerapp", L"Vix ruler"},
+    {L"Tvix_psVersion", L"Information"},
+    {L"Tvix_update", L"Update VUZirivare"},
+    {L"Tvix_imgpreview", L"Image preview"},
+    {L"TAbout", L"About vix"},
+    {L"TSettings", L"Settings"},
+    {L"THottracker", L""},
+    {L"Trectan", L""},
+    {L"Trulerapp", L"Vix ruler"},
 };
 
 using Startup = VixTest;

@@ -12,7 +12,7 @@
 namespace vix::e2e {
 
 class VixTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -16,11 +16,12 @@
 namespace vix::hooks {
 namespace {
 
-constexpr const char* kExports[] = {
-    "GetDllVersion",          "SetMainHandle",           "SetColorPickerHook",
-    "UnSetColorPickerHook",   "SetScreenCaptureHook",    "UnSetScreenCaptureHook",
-    "SetRectangleCaptureHook", "UnSetRectangleCaptureHook", "SetCaptureRectangleArea",
-    "SetControlCaptureHook",  "UnSetControlCaptureHook"};
+constexpr const char* kExports[] = {"GetDllVersion",           "SetMainHandle",
+                                    "SetColorPickerHook",      "UnSetColorPickerHook",
+                                    "SetScreenCaptureHook",    "UnSetScreenCaptureHook",
+                                    "SetRectangleCaptureHook", "UnSetRectangleCaptureHook",
+                                    "SetCaptureRectangleArea", "SetControlCaptureHook",
+                                    "UnSetControlCaptureHook"};
 
 std::wstring BinDir() {
     wchar_t path[MAX_PATH] = {};
@@ -48,15 +49,16 @@ struct Posted {
 // A window that records what reaches it: the hook's reports, or the mouse
 // buttons when they get through.
 class Recorder final : public platform::Window {
-public:
+  public:
     explicit Recorder(Rect bounds) {
-        Create({.name = L"VixHookTestRecorder"},
-               {.exStyle = WS_EX_TOPMOST, .style = WS_POPUP | WS_VISIBLE, .text = L"recorder",
-                .bounds = bounds});
+        Create({.name = L"VixHookTestRecorder"}, {.exStyle = WS_EX_TOPMOST,
+                                                  .style = WS_POPUP | WS_VISIBLE,
+                                                  .text = L"recorder",
+                                                  .bounds = bounds});
     }
     std::vector<Posted> seen;
 
-protected:
+  protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
         if (message >= WM_USER || message == WM_RBUTTONDOWN || message == WM_RBUTTONUP ||
             message == WM_LBUTTONDOWN)
@@ -78,7 +80,7 @@ void SendMouse(Point p, DWORD flags) {
 }
 
 class HookLibrary : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         library_.reset(::LoadLibraryW((BinDir() + L"\\Vix32.dll").c_str()));
     }
@@ -100,7 +102,8 @@ protected:
         });
         MSG msg;
         while (!done) {
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageW(&msg);
             ::Sleep(5);
         }
         sender.join();
@@ -110,7 +113,8 @@ protected:
         const ULONGLONG end = ::GetTickCount64() + ms;
         MSG msg;
         while (::GetTickCount64() < end) {
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&msg);
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageW(&msg);
             ::Sleep(5);
         }
     }
@@ -203,7 +207,8 @@ TEST_F(HookLibrary, RectangleReportsZonesDragsAndTheCaptureClick) {
     });
     Call("UnSetRectangleCaptureHook");
     std::vector<std::pair<WPARAM, LPARAM>> events;
-    for (const Posted& p : Seen(kRectangleEvent)) events.emplace_back(p.wParam, p.lParam);
+    for (const Posted& p : Seen(kRectangleEvent))
+        events.emplace_back(p.wParam, p.lParam);
     const std::vector<std::pair<WPARAM, LPARAM>> expected = {
         {kZoneChanged, static_cast<LPARAM>(Zone::Inside)},
         {kZoneChanged, static_cast<LPARAM>(Zone::Left)},

@@ -26,9 +26,11 @@ TEST(HandleOwners, GdiObjectsAreDeletedWhenTheirOwnerGoes) {
         raw[3] = region.get();
         raw[4] = bitmap.get();
         raw[5] = dib.get();
-        for (HGDIOBJ h : raw) ASSERT_NE(::GetObjectType(h), 0u);
+        for (HGDIOBJ h : raw)
+            ASSERT_NE(::GetObjectType(h), 0u);
     }
-    for (HGDIOBJ h : raw) EXPECT_EQ(::GetObjectType(h), 0u);
+    for (HGDIOBJ h : raw)
+        EXPECT_EQ(::GetObjectType(h), 0u);
     EXPECT_EQ(test::CurrentGuiCounts(), before);
 }
 
@@ -94,15 +96,16 @@ TEST(HandleOwners, UserObjectsAndKeysAreReleased) {
 
 TEST(HandleOwners, ControlsAndDrawingLeaveTheCountsFlat) {
     const auto round = [] {
-        WindowHandle host(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr,
-                                            nullptr, nullptr, nullptr));
+        WindowHandle host(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 100,
+                                            100, nullptr, nullptr, nullptr, nullptr));
         ui::Panel panel;
         panel.Create(host.get(), {0, 0, 50, 20}, L"Caption", {.bevel = ui::Bevel::Lowered});
         ::RedrawWindow(panel.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     };
     round();  // the skin's fonts and pictures are made once and kept
     const test::GuiCounts before = test::CurrentGuiCounts();
-    for (int i = 0; i < 200; ++i) round();
+    for (int i = 0; i < 200; ++i)
+        round();
     EXPECT_EQ(test::CurrentGuiCounts(), before);
 }
 

@@ -12,7 +12,7 @@ constexpr wchar_t kTestKey[] = L"Software\\VixTests\\Store";
 constexpr auto kUser = RegistryRoot::CurrentUser;
 
 class WinRegistryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { registry.DeleteTree(kUser, L"Software\\VixTests"); }
     void TearDown() override { registry.DeleteTree(kUser, L"Software\\VixTests"); }
     WinRegistry registry;

@@ -113,9 +113,9 @@ void Arm(Mode mode) {
     g_state.zone = Zone::None;
     if (!g_state.hook) {
         HMODULE self = nullptr;
-        ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS |
-                                 GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                             reinterpret_cast<LPCWSTR>(&MouseHook), &self);
+        ::GetModuleHandleExW(
+            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+            reinterpret_cast<LPCWSTR>(&MouseHook), &self);
         g_state.hook.reset(::SetWindowsHookExW(WH_MOUSE_LL, MouseHook, self, 0));
     }
 }
