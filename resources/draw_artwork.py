@@ -231,12 +231,18 @@ def toggle_button(expanded, state):
     return c
 
 
-def settings_button(state):
-    c = Canvas(23, 23)
+def square_button(size, state):
+    """A flat button's canvas: a framed plate on hover and press, nothing at rest."""
+    c = Canvas(size, size)
     ink, plate = state_colors(state)
     if plate:
-        c.rect(1, 1, 22, 22, plate)
-        c.frame(1, 1, 22, 22, ACCENT if state == "100" else ACCENT_DARK)
+        c.rect(1, 1, size - 1, size - 1, plate)
+        c.frame(1, 1, size - 1, size - 1, ACCENT if state == "100" else ACCENT_DARK)
+    return c, ink, plate
+
+
+def settings_button(state):
+    c, ink, plate = square_button(23, state)
     # A gear: a ring with eight teeth.
     for dx, dy in ((0, -6), (0, 6), (-6, 0), (6, 0), (-4, -4), (4, -4), (-4, 4), (4, 4)):
         c.disc(11.5 + dx, 11.5 + dy, 2.0, ink)
@@ -250,11 +256,7 @@ def settings_button(state):
 
 
 def help_button(state):
-    c = Canvas(23, 23)
-    ink, plate = state_colors(state)
-    if plate:
-        c.rect(1, 1, 22, 22, plate)
-        c.frame(1, 1, 22, 22, ACCENT if state == "100" else ACCENT_DARK)
+    c, ink, plate = square_button(23, state)
     c.disc(11.5, 11.5, 8.0, ink)
     c.text(7, 5, "?", plate[:3] + (255,) if plate else WHITE, 1)
     # A bolder question mark: draw it twice, one pixel apart.

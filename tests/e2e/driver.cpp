@@ -4,25 +4,13 @@
 
 #include "app/settings.h"
 #include "platform/gdi.h"
+#include "input.h"
 #include "png.h"
 
 namespace vix::e2e {
 namespace {
 
 constexpr wchar_t kVixKey[] = L"Software\\Brellin Software Development\\VIX_revived";
-
-// A button event that carries its own position: the pointer may not have
-// reached the point yet when the event is queued, so the event says where.
-void SendMouseAt(POINT p, DWORD flags) {
-    const int w = ::GetSystemMetrics(SM_CXSCREEN);
-    const int h = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((p.x * 65536LL + w - 1) / w);
-    in.mi.dy = static_cast<LONG>((p.y * 65536LL + h - 1) / h);
-    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(in));
-}
 
 struct Search {
     DWORD pid;
@@ -203,32 +191,32 @@ void MoveTo(POINT p) {
 
 void LeftClickAt(POINT p) {
     MoveTo(p);
-    SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
+    test::SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
     ::Sleep(30);
-    SendMouseAt(p, MOUSEEVENTF_LEFTUP);
+    test::SendMouseAt(p, MOUSEEVENTF_LEFTUP);
     ::Sleep(60);
 }
 
 void LeftDoubleClickAt(POINT p) {
     MoveTo(p);
     for (int i = 0; i < 2; ++i) {
-        SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
-        SendMouseAt(p, MOUSEEVENTF_LEFTUP);
+        test::SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
+        test::SendMouseAt(p, MOUSEEVENTF_LEFTUP);
     }
     ::Sleep(60);
 }
 
 void RightClickAt(POINT p) {
     MoveTo(p);
-    SendMouseAt(p, MOUSEEVENTF_RIGHTDOWN);
+    test::SendMouseAt(p, MOUSEEVENTF_RIGHTDOWN);
     ::Sleep(30);
-    SendMouseAt(p, MOUSEEVENTF_RIGHTUP);
+    test::SendMouseAt(p, MOUSEEVENTF_RIGHTUP);
     ::Sleep(60);
 }
 
 void LeftDrag(POINT from, POINT to) {
     MoveTo(from);
-    SendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
+    test::SendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
     ::Sleep(60);
     const int steps = 8;
     for (int i = 1; i <= steps; ++i) {
@@ -236,7 +224,7 @@ void LeftDrag(POINT from, POINT to) {
         ::Sleep(25);
     }
     ::Sleep(60);
-    SendMouseAt(to, MOUSEEVENTF_LEFTUP);
+    test::SendMouseAt(to, MOUSEEVENTF_LEFTUP);
     ::Sleep(100);
 }
 

@@ -108,6 +108,18 @@ TEST_F(Startup, SecondCopyReportsAlreadyRunningAndLeavesTheFirstUntouched) {
     EXPECT_EQ(SettingsValueNames().size(), 30u);
 }
 
+TEST_F(Startup, TheRunningCopyIsFoundBeforeTheLibraryIsAskedForItsVersion) {
+    StartVix();
+    VixProcess wrong(BinDir() + L"\\lib99\\vix.exe");
+    ASSERT_TRUE(wrong.Start());
+    HWND box = WaitForMessageBox(wrong.Pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"VIX is already running.");
+    PressOk(box);
+    EXPECT_TRUE(wrong.WaitForExit().has_value());
+    EXPECT_TRUE(vix_->Running());
+}
+
 struct LibraryCase {
     const wchar_t* folder;
     const wchar_t* message;

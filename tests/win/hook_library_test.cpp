@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "hooks/hook_protocol.h"
+#include "input.h"
 #include "platform/handle.h"
 #include "platform/window.h"
 
@@ -68,16 +69,7 @@ class Recorder final : public platform::Window {
     }
 };
 
-void SendMouse(Point p, DWORD flags) {
-    const int w = ::GetSystemMetrics(SM_CXSCREEN);
-    const int h = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT in{};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = static_cast<LONG>((p.x * 65536LL + w - 1) / w);
-    in.mi.dy = static_cast<LONG>((p.y * 65536LL + h - 1) / h);
-    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(in));
-}
+void SendMouse(Point p, DWORD flags) { test::SendMouseAt({p.x, p.y}, flags); }
 
 class HookLibrary : public ::testing::Test {
   protected:
