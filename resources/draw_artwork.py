@@ -12,6 +12,7 @@ with AlphaBlend over the skin), icons are 32-bit ICO files and the two
 cursors are two-colour CUR files.
 """
 
+import math
 import os
 import struct
 
@@ -302,6 +303,66 @@ def logo():
     return c
 
 
+def dropper(c, x0, y0, scale, ink, glass):
+    """An eyedropper lying from the lower left (tip) to the upper right (bulb)."""
+    for i in range(int(15 * scale)):
+        x = int(x0 + i)
+        y = int(y0 - i)
+        c.rect(x, y - 1, x + 3, y + 2, ink)
+        if i > 2 * scale:
+            c.put(x + 1, y, glass)
+    c.disc(x0 + 17 * scale, y0 - 17 * scale, 4.2 * scale, ink)
+
+
+def picker_button(on, state):
+    """The colour picker's switch: a dropper; switched on, in a red ring."""
+    c, ink, plate = square_button(32, state)
+    dropper(c, 7, 25, 1.0, ink, (120, 200, 255, 255))
+    if on:
+        for a in range(0, 360, 3):
+            x = 16 + 13 * math.cos(math.radians(a))
+            y = 16 + 13 * math.sin(math.radians(a))
+            c.disc(x, y, 1.2, RED)
+    return c
+
+
+def clipboard_button(state):
+    c, ink, plate = square_button(22, state)
+    c.rect(5, 4, 17, 19, ink)
+    c.rect(7, 6, 15, 17, plate[:3] + (255,) if plate else WHITE)
+    c.rect(8, 2, 14, 6, ink)
+    for y in (9, 12, 15):
+        c.rect(9, y, 14, y + 1, ink)
+    return c
+
+
+def photoshop_button(state):
+    c, ink, plate = square_button(22, state)
+    c.rect(3, 3, 19, 19, ink)
+    c.rect(4, 4, 18, 18, (40, 90, 160, 255))
+    # "P" and "s" in pixels.
+    for x, y in ((6, 7), (6, 8), (6, 9), (6, 10), (6, 11), (6, 12), (6, 13), (7, 7), (8, 7),
+                 (9, 8), (9, 9), (8, 10), (7, 10), (12, 10), (13, 10), (14, 10), (12, 11),
+                 (13, 12), (14, 12), (14, 13), (12, 13), (13, 13)):
+        c.put(x, y, WHITE)
+    return c
+
+
+def save_act_button(state):
+    c, ink, plate = square_button(22, state)
+    # A palette of four swatches with a down arrow: save the colours.
+    for i, col in enumerate(((214, 64, 52, 255), (64, 168, 84, 255), (52, 112, 214, 255),
+                             (240, 200, 60, 255))):
+        x = 4 + (i % 2) * 6
+        y = 4 + (i // 2) * 6
+        c.rect(x, y, x + 5, y + 5, col)
+    c.rect(15, 4, 17, 13, ink)
+    for i in range(4):
+        c.rect(12 + i, 12 + i, 20 - i, 13 + i, ink)
+    c.rect(4, 17, 19, 19, ink)
+    return c
+
+
 PICKER = [
     "",
     "",
@@ -371,6 +432,12 @@ def main():
     for state in ("70", "100", "down"):
         settings_button(state).save_bmp(f"btn_settings_{state}")
         help_button(state).save_bmp(f"btn_help_{state}")
+    for state in ("70", "100"):
+        picker_button(False, state).save_bmp(f"img_picker_enable_{state}")
+        picker_button(True, state).save_bmp(f"img_picker_disable_{state}")
+        clipboard_button(state).save_bmp(f"btn_clipboard_{state}")
+        photoshop_button(state).save_bmp(f"btn_photoshop_{state}")
+        save_act_button(state).save_bmp(f"btn_save_act_{state}")
     title_image().save_bmp("title")
     logo().save_bmp("logo")
     save_ico("vix", [program_icon(16), program_icon(32), program_icon(48)])

@@ -54,6 +54,10 @@ add_library(vix_platform STATIC
   platform/window.cpp
   platform/registry.cpp
   platform/desktop.cpp
+  platform/clipboard.cpp
+  platform/locale.cpp
+  platform/file.cpp
+  platform/system_cursors.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp
@@ -62,8 +66,12 @@ add_library(vix_platform STATIC
   ui/image_button.cpp
   ui/message_loop.cpp
   ui/form.cpp
+  ui/timer.cpp
+  ui/bitmap_view.cpp
+  ui/standard_controls.cpp
 )
-target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32)
+target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32
+                                           comdlg32)
 vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
 
@@ -76,6 +84,11 @@ add_library(vix_win STATIC
   app/main_window_frame.cpp
   app/main_window_pages.cpp
   app/main_window_menus.cpp
+  color/color_info_panel.cpp
+  color/color_picker.cpp
+  color/color_picker_tick.cpp
+  color/color_grid.cpp
+  color/color_library_page.cpp
 )
 target_link_libraries(vix_win PUBLIC vix_platform)
 if(MSVC)

@@ -15,6 +15,20 @@ enum ControlId : int {
     kIdSectionPanelFirst = 1010,  // + tab index
     kIdPageFirst = 1020,          // + page index, in the order of the layout settings
     kIdBarFirst = 1030,           // + page index
+
+    // The colour picker.
+    kIdPickerView = 1101,
+    kIdLiveSwatch = 1102,
+    kIdSampledSwatch = 1103,
+    kIdLiveRed = 1104,
+    kIdLiveGreen = 1105,
+    kIdLiveBlue = 1106,
+    kIdSummary = 1107,
+    kIdSampleSizeList = 1108,
+    kIdLibraryGrid = 1120,
+    kIdHoverRed = 1121,
+    kIdHoverGreen = 1122,
+    kIdHoverBlue = 1123,
 };
 
 }  // namespace vix

@@ -9,7 +9,9 @@
 #include "app/vendor.h"
 #include "app/window_placement.h"
 #include "platform/desktop.h"
+#include "hooks/hook_protocol.h"
 #include "platform/gdi.h"
+#include "platform/locale.h"
 #include "ui/message_loop.h"
 
 namespace vix {
@@ -38,16 +40,20 @@ void Tvix_main::SetDialogs(TAbout* about, ui::Form* settingsDialog) {
 void Tvix_main::FormCreate() {
     Application::Instance().SetMainWindow(hwnd());
     Application::Instance().onHint = [this] { DisplayHint(); };
+    decimalSeparator_ = platform::UserDecimalSeparator();
     BuildFrame();
+    BuildTools();
     AddSystemMenuItems();
     creating_ = true;
     LoadSettings();
     creating_ = false;
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
+    picker_.ResetSampling();
     SetText(kMainCaption);
     ApplyStoredLayout();
     PlaceWindow();
+    library_.EnableSaveButton(library_.Library().Count() > 0);
     TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
                       Application::Instance().Title());
     TrayIconData.Add();
@@ -97,7 +103,10 @@ void Tvix_main::FormClose() {
 }
 
 void Tvix_main::LoadSettings() {
-    LoadSettingsKey(registry_, settings);
+    const SettingsLoad load = LoadSettingsKey(registry_, settings);
+    if (load.keyOpened && settings.ResetLibraryOnstartup) library_.ClearColorLibrary();
+    picker_.SelectFormat(settings.DefaultColorValues);
+    library_.LoadLibrary();
     ArrangeSections();
     DisplayHint();
 }
@@ -134,6 +143,9 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (SystemCommand(wParam)) return 0;
             break;
         case WM_CLOSE: FormClose(); return 0;
+        case hooks::kPickerMoved: picker_.PointerMoved(wParam); return 0;
+        case hooks::kPickerSample: picker_.TakeSample(wParam); return 0;
+        case WM_SETTINGCHANGE: decimalSeparator_ = platform::UserDecimalSeparator(); break;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
             return 0;

@@ -8,7 +8,13 @@
 #include "app/section_layout.h"
 #include "app/settings.h"
 #include "app/tray_icon.h"
+#include "color/color_info_panel.h"
+#include "color/color_library_page.h"
+#include "color/color_picker.h"
+#include "color/picker_host.h"
 #include "common/registry_store.h"
+#include "platform/clipboard.h"
+#include "platform/system_cursors.h"
 #include "platform/handle.h"
 #include "ui/form.h"
 #include "ui/image_button.h"
@@ -35,7 +41,7 @@ enum ActiveModes : std::uint8_t {
     kModePreview = 6,
 };
 
-class Tvix_main final : public ui::Form {
+class Tvix_main final : public ui::Form, public PickerHost {
   public:
     explicit Tvix_main(RegistryStore& registry) : registry_(registry) {}
 
@@ -49,7 +55,7 @@ class Tvix_main final : public ui::Form {
     void ChangePage(int index);
     void ArrangeSections();
     void DisplayHint();
-    void SetModePrompt(std::wstring prompt);
+    void SetModePrompt(std::wstring prompt) override;
     // A tool registers how it is switched off; a tab change calls it while
     // the tool runs.
     void RegisterToolStop(std::uint8_t mode, std::function<void()> stop);
@@ -63,6 +69,17 @@ class Tvix_main final : public ui::Form {
     Settings settings;
 
     bool PageShown(Page page) const { return pageShown_[static_cast<int>(page)]; }
+
+    // What the colour tools ask of the main window.
+    HWND MainWindow() const override { return hwnd(); }
+    std::uint8_t CurrentMode() const override { return ActiveMode; }
+    void SetCurrentMode(std::uint8_t mode) override { ActiveMode = mode; }
+    const Settings& CurrentSettings() const override { return settings; }
+    void AddToLibrary(ColorWord color) override { library_.Newcolor(color); }
+    wchar_t DecimalSeparator() const override { return decimalSeparator_; }
+
+    ColorPicker& Picker() { return picker_; }
+    ColorLibraryPage& ColorLibraryTools() { return library_; }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -88,6 +105,7 @@ class Tvix_main final : public ui::Form {
 
     // Building the frame's controls.
     void BuildFrame();
+    void BuildTools();
     void BuildTabs();
     void BuildSections();
     void ShapeTab(Tab& tab);
@@ -153,6 +171,14 @@ class Tvix_main final : public ui::Form {
     ui::Panel pnlHintMain;
     ui::Label pnlHint;
     TrayIcon TrayIconData;
+
+    // The tools on the pages.
+    wchar_t decimalSeparator_ = L'.';
+    platform::WinClipboard clipboard_;
+    platform::WinSystemCursors cursors_;
+    ColorInfoPanel colorInfo_;
+    ColorPicker picker_{*this, clipboard_, cursors_, colorInfo_};
+    ColorLibraryPage library_{*this, registry_};
 };
 
 }  // namespace vix

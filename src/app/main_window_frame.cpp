@@ -112,6 +112,16 @@ void Tvix_main::BuildFrame() {
     pnlTabLine.BringToFront();
 }
 
+void Tvix_main::BuildTools() {
+    const auto page = [this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; };
+    picker_.Create(page(Page::ColorPicker).hwnd());
+    library_.Create(page(Page::ColorLib).hwnd(), page(Page::ColorLib));
+    library_.formatIndex = [this] { return picker_.FormatIndex(); };
+    library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };
+    colorInfo_.Create(page(Page::ColorInfo).hwnd());
+    RegisterToolStop(kModePicker, [this] { picker_.btnEnablePickerClick(); });
+}
+
 void Tvix_main::BuildTabs() {
     const std::function<void()> clicks[kTabCount] = {
         [this] { Panel7Click(); }, [this] { Panel10Click(); }, [this] { Panel12Click(); },

@@ -20,9 +20,9 @@ bool ColorLibrary::CheckLibColor(int column, int row) const {
 }
 
 ColorWord ColorLibrary::GiveLibColor(int column, int row) const {
-    return CheckLibColor(column, row) ? entries_[static_cast<std::size_t>(row * kGridColumns +
-                                                                          column)]
-                                      : 0;
+    return CheckLibColor(column, row)
+               ? entries_[static_cast<std::size_t>(row * kGridColumns + column)]
+               : 0;
 }
 
 LibraryRecord ColorLibrary::Record() const {
@@ -70,7 +70,8 @@ std::optional<GridCell> HoverCell(int x, int y) {
 std::wstring ActFileName(const std::wstring& chosen) {
     if (chosen.size() >= 4) {
         std::wstring tail = chosen.substr(chosen.size() - 4);
-        for (auto& ch : tail) ch = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
+        for (auto& ch : tail)
+            ch = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
         if (tail == L".ACT") return chosen;
     }
     return chosen + L".act";

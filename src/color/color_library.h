@@ -17,7 +17,7 @@ namespace vix {
 inline constexpr int kLibraryCapacity = 35;
 inline constexpr int kGridColumns = 7;
 inline constexpr int kGridRows = 5;
-inline constexpr std::size_t kRecordSize = 106;  // 35 triplets and the count
+inline constexpr std::size_t kRecordSize = 106;      // 35 triplets and the count
 inline constexpr std::size_t kColorTableSize = 768;  // 256 triplets
 inline constexpr wchar_t kLibraryValueName[] = L"Sampled colors";
 
@@ -25,7 +25,7 @@ using LibraryRecord = std::array<std::uint8_t, kRecordSize>;
 using ColorTable = std::array<std::uint8_t, kColorTableSize>;
 
 class ColorLibrary {
-public:
+  public:
     // Puts `c` first, pushing the oldest out of a full library. With
     // `addDoubles` off, a colour already in the library (the same red, green
     // and blue, whether sampled now or restored from the registry) is not
@@ -51,7 +51,7 @@ public:
     // 256 triplets: the entries, then white.
     ColorTable ColorTableBytes() const;
 
-private:
+  private:
     std::vector<ColorWord> entries_;
 };
 

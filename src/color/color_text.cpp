@@ -22,7 +22,8 @@ std::wstring Percent(std::uint8_t v, PercentRule rule, wchar_t decimal) {
     char buffer[16];
     std::snprintf(buffer, sizeof(buffer), "%3.1f", p);
     std::wstring text;
-    for (const char* c = buffer; *c; ++c) text.push_back(*c == '.' ? decimal : wchar_t(*c));
+    for (const char* c = buffer; *c; ++c)
+        text.push_back(*c == '.' ? decimal : wchar_t(*c));
     return text;
 }
 

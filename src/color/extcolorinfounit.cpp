@@ -36,7 +36,9 @@ long RoundHalfEven(double x) { return std::lrint(x); }
 ExtendedTexts ExtendedInfo(ColorWord color) {
     const Cmyk k = RGBToCMYK(Red(color), Green(color), Blue(color));
     // x * 100 / 255 never falls on a half.
-    const auto percent = [](int x) { return std::to_wstring(std::lround(x * 100.0 / 255.0)) + L"%"; };
+    const auto percent = [](int x) {
+        return std::to_wstring(std::lround(x * 100.0 / 255.0)) + L"%";
+    };
     const Hsb hsb = RGBToHSB(Red(color), Green(color), Blue(color));
     // Rounded from the 32-bit values: S = 0.125 shows 12%, a hue of 7.5 shows 8.
     const float s100 = hsb.s * 100.0f;

@@ -32,8 +32,8 @@ long RoundHalfEven(double x);
 // The seven texts of the extended information section.
 struct ExtendedTexts {
     std::wstring c, m, y, k;  // "0%" .. "100%"
-    std::wstring h;  // "-" or the hue and the degree sign
-    std::wstring s, b;  // "12%"
+    std::wstring h;           // "-" or the hue and the degree sign
+    std::wstring s, b;        // "12%"
     friend bool operator==(const ExtendedTexts&, const ExtendedTexts&) = default;
 };
 

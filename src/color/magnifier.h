@@ -13,9 +13,9 @@ inline constexpr int kZoom = 6;
 inline constexpr int kPointerOffset = 6;  // the pointer is the source's seventh column and row
 
 struct MagnifierLayout {
-    Rect leftStrip;  // black where the source would lie left of the desktop; may be empty
-    Rect topStrip;  // black where it would lie above the desktop
-    Point source;  // top-left of the 13 x 13 source square on the screen
+    Rect leftStrip;    // black where the source would lie left of the desktop; may be empty
+    Rect topStrip;     // black where it would lie above the desktop
+    Point source;      // top-left of the 13 x 13 source square on the screen
     Rect destination;  // where the stretched source lands in the view (clipped by the view)
 };
 

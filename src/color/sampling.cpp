@@ -15,7 +15,9 @@ ColorWord AverageBlock(const Block5& block, int sampleSize) {
         }
     }
     const int count = n * n;
-    const auto mean = [count](int sum) { return static_cast<std::uint8_t>((sum + count / 2) / count); };
+    const auto mean = [count](int sum) {
+        return static_cast<std::uint8_t>((sum + count / 2) / count);
+    };
     return MakeColor(mean(r), mean(g), mean(b), kSampledFlag);
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/gdi.h"
 #include "ui/hints.h"
+#include "ui/standard_controls.h"
 
 namespace vix::ui {
 namespace {
@@ -102,6 +103,9 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 Invalidate();
             }
             return 0;
+        case WM_CONTEXTMENU:
+            if (ContextMenuSuppressed(reinterpret_cast<HWND>(wParam))) return 0;
+            break;
         case WM_COMMAND:
             if (lParam && DispatchCommand(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) return 0;
             break;

@@ -7,12 +7,14 @@ namespace vix::ui {
 
 void Label::Create(HWND parent, const Rect& bounds, std::wstring_view text, LabelStyle style) {
     style_ = style;
+    caption_ = text;
     CreateControl(parent, bounds, text);
     SetBackground(style.background == CLR_INVALID ? FaceColor() : style.background);
 }
 
 void Label::SetCaption(std::wstring_view text) {
-    if (Text() == text) return;
+    if (caption_ == text) return;
+    caption_ = text;
     SetText(text);
     Invalidate();
 }
@@ -20,7 +22,7 @@ void Label::SetCaption(std::wstring_view text) {
 void Label::Paint(HDC dc, Size size) {
     RECT all{0, 0, size.width, size.height};
     platform::FillSolid(dc, all, Background());
-    const std::wstring text = Text();
+    const std::wstring& text = caption_;
     platform::Selection font(dc, style_.font ? style_.font : SkinFont(FontId::Main));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, style_.color == CLR_INVALID ? TextColor() : style_.color);

@@ -18,7 +18,9 @@ struct LabelStyle {
 class Label : public Control {
   public:
     void Create(HWND parent, const Rect& bounds, std::wstring_view text, LabelStyle style = {});
+    // Changes the text, repainting only when it differs.
     void SetCaption(std::wstring_view text);
+    const std::wstring& Caption() const { return caption_; }
 
   protected:
     void Paint(HDC dc, Size size) override;
@@ -26,6 +28,7 @@ class Label : public Control {
 
   private:
     LabelStyle style_;
+    std::wstring caption_;  // the window text, kept to compare without asking the window
 };
 
 }  // namespace vix::ui

@@ -16,6 +16,12 @@ void Panel::SetStyle(PanelStyle style) {
     SetBackground(style.color == CLR_INVALID ? FaceColor() : style.color);
 }
 
+void Panel::SetColor(COLORREF color) {
+    if (style_.color == color) return;
+    style_.color = color;
+    SetBackground(color);
+}
+
 void Panel::Paint(HDC dc, Size size) {
     const RECT all{0, 0, size.width, size.height};
     platform::FillSolid(dc, all, Background());
@@ -27,6 +33,10 @@ void Panel::Paint(HDC dc, Size size) {
     if (style_.highlightTopLeft) {
         platform::FillSolid(dc, {0, 0, size.width, 1}, RGB(255, 255, 255));
         platform::FillSolid(dc, {0, 0, 1, size.height}, RGB(255, 255, 255));
+    }
+    if (style_.outline != CLR_INVALID) {
+        ::SetDCBrushColor(dc, style_.outline);
+        ::FrameRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     }
     if (style_.bottomLine != CLR_INVALID)
         platform::FillSolid(dc, {0, size.height - 1, size.width, size.height}, style_.bottomLine);

@@ -18,12 +18,15 @@ struct PanelStyle {
     int captionY = -1;                  // top edge of the caption; -1 centres it vertically
     bool highlightTopLeft = false;      // white lines along the top and left edges
     COLORREF bottomLine = CLR_INVALID;  // a one-pixel line along the bottom edge
+    COLORREF outline = CLR_INVALID;     // a one-pixel frame round the panel
 };
 
 class Panel : public Control {
   public:
     void Create(HWND parent, const Rect& bounds, std::wstring_view caption, PanelStyle style);
     void SetStyle(PanelStyle style);
+    // Changes only the colour, repainting when it differs.
+    void SetColor(COLORREF color);
     const PanelStyle& Style() const { return style_; }
 
   protected:

@@ -1,0 +1,36 @@
+#include "color/color_grid.h"
+
+#include <windowsx.h>
+
+#include "platform/gdi.h"
+#include "ui/skin.h"
+
+namespace vix {
+
+void ColorGrid::Create(HWND parent, const Rect& bounds, const ColorLibrary& library) {
+    library_ = &library;
+    CreateControl(parent, bounds, L"");
+    SetBackground(ui::ShadowColor());
+}
+
+// StringGrid1DrawCell for every cell: its colour, or white.
+void ColorGrid::Paint(HDC dc, Size size) {
+    platform::FillSolid(dc, {0, 0, size.width, size.height}, Background());
+    for (int row = 0; row < kGridRows; ++row) {
+        for (int column = 0; column < kGridColumns; ++column) {
+            const RECT cell{column * 15, row * 14, column * 15 + 14, row * 14 + 13};
+            const ColorWord c = library_->GiveLibColor(column, row);
+            platform::FillSolid(dc, cell,
+                                library_->CheckLibColor(column, row)
+                                    ? RGB(Red(c), Green(c), Blue(c))
+                                    : RGB(255, 255, 255));
+        }
+    }
+}
+
+LRESULT ColorGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE && onHover) onHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+    return ui::Control::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace vix

@@ -1,0 +1,42 @@
+#include "color/color_info_panel.h"
+
+#include "color/extcolorinfounit.h"
+
+namespace vix {
+
+void ColorInfoPanel::Create(HWND page) {
+    struct Row {
+        const wchar_t* caption;
+        ui::Label* label;
+        int x, y;
+    };
+    const Row rows[] = {
+        {L"C:", &lblColorC, 10, 6},  {L"M:", &lblColorM, 10, 22}, {L"Y:", &lblColorY, 10, 38},
+        {L"K:", &lblColorK, 10, 54}, {L"H:", &lblHSB_H, 110, 6},  {L"S:", &lblHSB_S, 110, 22},
+        {L"B:", &lblHSB_B, 110, 38},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        captions_[i].Create(page, Rect::FromBounds(r.x, r.y, 16, 14), r.caption);
+        r.label->Create(page, Rect::FromBounds(r.x + 18, r.y, 60, 14), L"");
+    }
+}
+
+void ColorInfoPanel::showcolorvalues(ColorWord color) {
+    const ExtendedTexts t = ExtendedInfo(color);
+    lblColorC.SetCaption(t.c);
+    lblColorM.SetCaption(t.m);
+    lblColorY.SetCaption(t.y);
+    lblColorK.SetCaption(t.k);
+    lblHSB_H.SetCaption(t.h);
+    lblHSB_S.SetCaption(t.s);
+    lblHSB_B.SetCaption(t.b);
+}
+
+void ColorInfoPanel::Clear() {
+    for (ui::Label* l :
+         {&lblColorC, &lblColorM, &lblColorY, &lblColorK, &lblHSB_H, &lblHSB_S, &lblHSB_B})
+        l->SetCaption(L"");
+}
+
+}  // namespace vix

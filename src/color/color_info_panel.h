@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+
+#include "color/color_value.h"
+#include "ui/label.h"
+
+// The "Extended color information" page: CMYK and hue, saturation,
+// brightness of the live colour.
+
+namespace vix {
+
+class ColorInfoPanel {
+  public:
+    void Create(HWND page);
+    // Fills the seven labels for `color` (showcolorvalues).
+    void showcolorvalues(ColorWord color);
+    void Clear();
+
+    ui::Label lblColorC, lblColorM, lblColorY, lblColorK;
+    ui::Label lblHSB_H, lblHSB_S, lblHSB_B;
+
+  private:
+    std::array<ui::Label, 7> captions_;
+};
+
+}  // namespace vix

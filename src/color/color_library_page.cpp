@@ -1,0 +1,135 @@
+#include "color/color_library_page.h"
+
+#include <commdlg.h>
+
+#include "app/application.h"
+#include "app/control_ids.h"
+#include "app/settings.h"
+#include "color/color_text.h"
+#include "common/app_error.h"
+#include "platform/file.h"
+
+namespace vix {
+
+void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
+    pnlColorLibPage = &pageWindow;
+    StringGrid1.Create(page, Rect::FromBounds(6, 4, 104, 69), library_);
+    StringGrid1.SetHint(L"Recent sampled colors");
+    StringGrid1.SetId(kIdLibraryGrid);
+    StringGrid1.onHover = [this](int x, int y) { StringGrid1MouseMove(x, y); };
+    StringGrid1.onDoubleClick = [this] { StringGrid1Click(); };
+
+    const wchar_t* names[] = {L"Red", L"Green", L"Blue"};
+    ui::Label* labels[] = {&lblColLibColR, &lblColLibColG, &lblColLibColB};
+    const int ids[] = {kIdHoverRed, kIdHoverGreen, kIdHoverBlue};
+    for (int i = 0; i < 3; ++i) {
+        captions_[i].Create(page, Rect::FromBounds(120, 6 + i * 16, 36, 14), names[i]);
+        labels[i]->Create(page, Rect::FromBounds(158, 6 + i * 16, 60, 14), L"");
+        labels[i]->SetId(ids[i]);
+    }
+    btnSaveAsACT.Create(page, Rect::FromBounds(224, 50, 22, 22), L"Save Color Libray as .act",
+                        ui::PicturesOf(L"BTN_SAVE_ACT"));
+    btnSaveAsACT.onClick = [this] { btnSaveAsACTClick(); };
+    btnSaveAsACT.SetEnabled(false);
+}
+
+void ColorLibraryPage::Newcolor(ColorWord color) {
+    if (library_.Newcolor(color, host_.CurrentSettings().AddDoubleSamples)) {
+        WriteRecordIfStored();
+        if (pnlColorLibPage->Visible()) StringGrid1.Invalidate();
+    }
+    if (library_.Count() > 0) btnSaveAsACT.SetEnabled(true);
+}
+
+void ColorLibraryPage::WriteRecordIfStored() {
+    auto key = registry_.Open(RegistryRoot::CurrentUser, kColorLibraryKeyPath, OpenMode::Create);
+    // Only a record the load created (or found) is kept up to date.
+    if (!key || !key->Read(kLibraryValueName)) return;
+    const LibraryRecord record = library_.Record();
+    key->Write(kLibraryValueName, RegistryValue::Binary(record));
+}
+
+void ColorLibraryPage::LoadLibrary() {
+    auto key = registry_.Open(RegistryRoot::CurrentUser, kColorLibraryKeyPath, OpenMode::Create);
+    if (!key) return;
+    if (const auto stored = key->Read(kLibraryValueName)) {
+        // Read within its bytes whatever its size or type; the next change
+        // writes it back sound.
+        library_ = ColorLibrary::FromRecord(stored->data);
+    } else {
+        library_.Clear();
+        key->Write(kLibraryValueName, RegistryValue::Binary(LibraryRecord{}));
+    }
+    StringGrid1.Invalidate();
+}
+
+void ColorLibraryPage::ClearColorLibrary() {
+    if (auto key =
+            registry_.Open(RegistryRoot::CurrentUser, kColorLibraryKeyPath, OpenMode::Create)) {
+        library_.Clear();
+        key->Write(kLibraryValueName, RegistryValue::Binary(LibraryRecord{}));
+        StringGrid1.Invalidate();
+    }
+    btnSaveAsACT.SetEnabled(false);
+}
+
+void ColorLibraryPage::StringGrid1MouseMove(int x, int y) {
+    // Captured so that the pointer's leaving is seen.
+    ::SetCapture(StringGrid1.hwnd());
+    const auto cell = HoverCell(x, y);
+    if (!cell) {
+        ::ReleaseCapture();
+        EmptyHoverLabels();
+        return;
+    }
+    if (library_.CheckLibColor(cell->column, cell->row))
+        ShowLibraryColorValues(cell->column, cell->row);
+    else
+        EmptyHoverLabels();
+}
+
+void ColorLibraryPage::ShowLibraryColorValues(int column, int row) {
+    hoverColor_ = library_.GiveLibColor(column, row);
+    const int format = formatIndex ? formatIndex() : -1;
+    if (format < 0) return;
+    const wchar_t decimal = host_.DecimalSeparator();
+    lblColLibColR.SetCaption(
+        ComponentText(Red(hoverColor_), format, PercentRule::Library, decimal));
+    lblColLibColG.SetCaption(
+        ComponentText(Green(hoverColor_), format, PercentRule::Library, decimal));
+    lblColLibColB.SetCaption(
+        ComponentText(Blue(hoverColor_), format, PercentRule::Library, decimal));
+}
+
+void ColorLibraryPage::EmptyHoverLabels() {
+    for (ui::Label* l : {&lblColLibColR, &lblColLibColG, &lblColLibColB})
+        l->SetCaption(L"");
+}
+
+void ColorLibraryPage::StringGrid1Click() {
+    if (onTakeColor) onTakeColor(hoverColor_);
+}
+
+void ColorLibraryPage::btnSaveAsACTClick() {
+    if (!btnSaveAsACT.Enabled()) return;
+    wchar_t name[MAX_PATH * 4] = {};
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = host_.MainWindow();
+    dialog.lpstrFilter = L".ACT (Adobe Color Table)\0*.act\0";
+    dialog.lpstrFile = name;
+    dialog.nMaxFile = static_cast<DWORD>(std::size(name));
+    dialog.lpstrTitle = L"Save As Adobe Color Table";
+    dialog.lpstrDefExt = L"act";
+    // An existing file is overwritten without a question.
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    {
+        BehindDialog behind;
+        if (!::GetSaveFileNameW(&dialog)) return;
+    }
+    const std::wstring path = ActFileName(name);
+    const ColorTable table = library_.ColorTableBytes();
+    if (auto error = platform::WriteWholeFile(path, table)) throw AppError(*error);
+}
+
+}  // namespace vix

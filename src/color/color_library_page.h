@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "color/color_grid.h"
+#include "color/color_library.h"
+#include "color/picker_host.h"
+#include "common/registry_store.h"
+#include "ui/image_button.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+
+// The "Sampled color library" page: the grid, the hover labels, the
+// registry record and saving the library as an Adobe Color Table.
+
+namespace vix {
+
+class ColorLibraryPage {
+  public:
+    ColorLibraryPage(PickerHost& host, RegistryStore& registry)
+        : host_(host), registry_(registry) {}
+
+    void Create(HWND page, const ui::Panel& pageWindow);
+    // The value form of the hover labels (the picker's choice) and what a
+    // double-click does with the hovered colour.
+    std::function<int()> formatIndex;
+    std::function<void(ColorWord)> onTakeColor;
+
+    void Newcolor(ColorWord color);
+    // Reads the stored library (part of the settings load).
+    void LoadLibrary();
+    void ClearColorLibrary();
+    void btnSaveAsACTClick();
+
+    const ColorLibrary& Library() const { return library_; }
+    bool SaveButtonEnabled() const { return btnSaveAsACT.Enabled(); }
+    void EnableSaveButton(bool enabled) { btnSaveAsACT.SetEnabled(enabled); }
+    ColorWord HoverColor() const { return hoverColor_; }
+
+  private:
+    void StringGrid1MouseMove(int x, int y);
+    void StringGrid1Click();
+    void ShowLibraryColorValues(int column, int row);
+    void EmptyHoverLabels();
+    void WriteRecordIfStored();
+
+    PickerHost& host_;
+    RegistryStore& registry_;
+    const ui::Panel* pnlColorLibPage = nullptr;
+    ColorLibrary library_;
+    ColorWord hoverColor_ = 0;  // black until a cell has been hovered
+
+    ColorGrid StringGrid1;
+    std::array<ui::Label, 3> captions_;
+    ui::Label lblColLibColR, lblColLibColG, lblColLibColB;
+    ui::ImageButton btnSaveAsACT;
+};
+
+}  // namespace vix

@@ -1,0 +1,231 @@
+// The colour picker's page and its handlers: switching on and off, the hook's
+// reports, the value forms, the clipboard and the web-safe conversion.
+
+#include "color/color_picker.h"
+
+#include "app/control_ids.h"
+#include "color/color_text.h"
+#include "color/web_safe.h"
+#include "hooks/hook_protocol.h"
+#include "hooks/vix32_api.h"
+#include "platform/desktop.h"
+#include "ui/hints.h"
+#include "ui/message_loop.h"
+#include "ui/skin.h"
+#include "ui/standard_controls.h"
+
+namespace vix {
+namespace {
+
+constexpr std::uint8_t kPickerMode = 1;
+
+COLORREF ToColorRef(ColorWord c) { return RGB(Red(c), Green(c), Blue(c)); }
+
+ColorWord FaceColorWord() {
+    const COLORREF face = ui::FaceColor();
+    return MakeColor(GetRValue(face), GetGValue(face), GetBValue(face));
+}
+
+}  // namespace
+
+void ColorPicker::Create(HWND page) {
+    pnlViewFrame.Create(page, Rect::FromBounds(5, 6, 80, 80), L"", {.outline = ui::ShadowColor()});
+    imgPickerView32.Create(page, Rect::FromBounds(6, 7, 78, 78));
+    imgPickerView32.SetHint(L"Enlarged view");
+    imgPickerView32.SetId(kIdPickerView);
+    imgPickerView32.SetVisible(false);
+    imgPickerView32.BringToFront();  // inside its frame
+
+    btnEnablePicker.Create(page, Rect::FromBounds(92, 6, 32, 32), L"Activate Colorpicker",
+                           ui::PicturesOf(L"IMG_PICKER_ENABLE"));
+    btnEnablePicker.onClick = [this] { btnEnablePickerClick(); };
+
+    pnlSamplePickerColor.Create(page, Rect::FromBounds(130, 6, 20, 20), L"",
+                                {.outline = ui::ShadowColor()});
+    pnlSamplePickerColor.SetId(kIdLiveSwatch);
+    pnlSampledPickerColor.Create(page, Rect::FromBounds(154, 7, 18, 18), L"",
+                                 {.outline = ui::ShadowColor()});
+    pnlSampledPickerColor.SetHint(L"Last sampled color");
+    pnlSampledPickerColor.SetId(kIdSampledSwatch);
+    sampledColor_ = FaceColorWord();
+
+    const wchar_t* captions[] = {L"R:", L"G:", L"B:"};
+    ui::Label* values[] = {&lblColorRed, &lblColorGreen, &lblColorBlue};
+    const int ids[] = {kIdLiveRed, kIdLiveGreen, kIdLiveBlue};
+    for (int i = 0; i < 3; ++i) {
+        componentCaptions_[i].Create(page, Rect::FromBounds(92, 44 + i * 14, 14, 13), captions[i]);
+        values[i]->Create(page, Rect::FromBounds(106, 44 + i * 14, 66, 13), L"");
+        values[i]->SetId(ids[i]);
+    }
+
+    RadioGroup1.Create(page, Rect::FromBounds(180, 2, 70, 54), L"", {});
+    const wchar_t* formats[] = {L"RGB", L"Hex", L"%"};
+    for (int i = 0; i < 3; ++i) {
+        radioItems_[i] =
+            ui::CreateStandardControl(RadioGroup1.hwnd(), L"BUTTON", formats[i],
+                                      BS_AUTORADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
+                                      Rect::FromBounds(4, 3 + i * 17, 62, 16));
+        ui::OnCommand(radioItems_[i], [this](UINT code) {
+            if (code == BN_CLICKED) RadioGroup1Click();
+        });
+    }
+
+    lstPointSample = ui::CreateDropDownList(page, Rect::FromBounds(172, 60, 80, 20),
+                                            {L"Point Sample", L"3 x 3 Average", L"5 x 5 Average"},
+                                            kIdSampleSizeList);
+    ui::SetHint(lstPointSample, L"Sample size");
+    ui::OnCommand(lstPointSample, [this](UINT code) {
+        if (code == CBN_SELCHANGE) cxComboBox1PropertiesChange();
+    });
+    // The list offers no context menu (lstRulerUnitsContextPopup).
+    ui::SuppressContextMenu(lstPointSample);
+
+    btnColorToClipboard.Create(page, Rect::FromBounds(182, 86, 22, 22),
+                               L"Export sampled color value to clipboard",
+                               ui::PicturesOf(L"BTN_CLIPBOARD"));
+    btnColorToClipboard.onClick = [this] { btnColorToClipboardClick(); };
+    btnColorToPS.Create(page, Rect::FromBounds(208, 86, 22, 22),
+                        L"Export sampled color to Photoshop", ui::PicturesOf(L"BTN_PHOTOSHOP"));
+    // Until a colour has been taken there is nothing to export.
+    btnColorToClipboard.SetEnabled(false);
+    btnColorToPS.SetEnabled(false);
+
+    lblWebsafeColor.Create(page, Rect::FromBounds(6, 92, 170, 14), L"No color sampled");
+    lblWebsafeColor.SetId(kIdSummary);
+
+    scratch_ = platform::DibSection(13, 13);
+    scratchDC_.reset(::CreateCompatibleDC(nullptr));
+    scratchSelection_.emplace(scratchDC_.get(), scratch_.get());
+}
+
+void ColorPicker::ResetSampling() {
+    sampleSize_ = kPointSample;
+    ::SendMessageW(lstPointSample, CB_SETCURSEL, 0, 0);
+    colorSampled_ = false;
+}
+
+void ColorPicker::btnEnablePickerClick() {
+    if (host_.CurrentMode() != kPickerMode) {
+        sampleBusy_ = false;
+        EnableColorPicker();
+        host_.SetModePrompt(kSamplePrompt);
+    } else {
+        DisableColorPicker();
+    }
+}
+
+void ColorPicker::EnableColorPicker() {
+    host_.SetCurrentMode(kPickerMode);
+    imgPickerView32.SizeBitmap(imgPickerView32.ClientSize(), ui::FaceColor());
+    btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_DISABLE"));
+    btnEnablePicker.SetButtonHint(L"Deactivate Colorpicker");
+    imgPickerView32.SetVisible(true);
+    imgPickerView32.Present();
+    SetMainHandle(host_.MainWindow());
+    SetColorPickerHook();
+    sampleTimer_.Start(kSampleInterval, [this] { PixelEvent(); });
+    cursors_.ReplaceSystemCursors(L"PICKER");
+    sampleBusy_ = false;
+}
+
+void ColorPicker::DisableColorPicker() {
+    sampleBusy_ = false;
+    host_.SetModePrompt(L"");
+    sampleTimer_.Stop();
+    UnSetColorPickerHook();
+    btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_ENABLE"));
+    btnEnablePicker.SetButtonHint(L"Activate Colorpicker");
+    pnlSamplePickerColor.SetColor(ui::FaceColor());
+    imgPickerView32.SetVisible(false);
+    imgPickerView32.BringToFront();  // inside its frame
+    host_.SetCurrentMode(0);
+    for (ui::Label* l : {&lblColorRed, &lblColorGreen, &lblColorBlue})
+        l->SetCaption(L"");
+    info_.Clear();
+    ui::ProcessPendingMessages();
+    cursors_.RestoreSystemCursors();
+    ::SetWindowPos(host_.MainWindow(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void ColorPicker::PixelEvent() {
+    sampleTimer_.Stop();
+    ShowBox();
+    // The picker may have been switched off while the tick handled messages.
+    if (host_.CurrentMode() == kPickerMode) sampleTimer_.Restart();
+}
+
+void ColorPicker::PointerMoved(WPARAM position) {
+    pickerPos_ = ClampPickerPosition(hooks::UnpackPoint(position), platform::VirtualDesktop());
+}
+
+void ColorPicker::TakeSample(WPARAM position) {
+    pickerPos_ = hooks::UnpackPoint(position);
+    colorSampled_ = true;
+    EnableExports();
+    // The colour of the last finished tick; the click's place is not sampled again.
+    SetSampledColor(liveColor_);
+    host_.AddToLibrary(sampledColor_);
+    RadioGroup1Click();
+    if (host_.CurrentSettings().AutoSampleToClipboard) ColorToClipboard();
+}
+
+void ColorPicker::cxComboBox1PropertiesChange() {
+    const LRESULT index = ::SendMessageW(lstPointSample, CB_GETCURSEL, 0, 0);
+    if (index >= 0 && index <= 2) sampleSize_ = static_cast<int>(index) + 1;
+}
+
+int ColorPicker::FormatIndex() const {
+    for (int i = 0; i < 3; ++i)
+        if (::SendMessageW(radioItems_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
+    return -1;
+}
+
+void ColorPicker::SelectFormat(int index) {
+    for (int i = 0; i < 3; ++i)
+        ::SendMessageW(radioItems_[i], BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void ColorPicker::RadioGroup1Click() {
+    if (!colorSampled_) return;
+    const int format = FormatIndex();
+    if (format < 0) return;
+    lblWebsafeColor.SetCaption(ColorSummaryText(sampledColor_, format, host_.DecimalSeparator()));
+}
+
+void ColorPicker::ColorToClipboard() {
+    const std::wstring text = ClipboardText(sampledColor_, host_.CurrentSettings().CPExportFormat);
+    // Another program holding the clipboard for long: the copy is skipped,
+    // with the system's sound so the user knows.
+    if (!text.empty() && !clipboard_.SetText(text)) ::MessageBeep(MB_ICONWARNING);
+}
+
+void ColorPicker::btnColorToClipboardClick() {
+    if (btnColorToClipboard.Enabled()) ColorToClipboard();
+}
+
+void ColorPicker::btnWebSafeColorClick() {
+    colorSampled_ = true;
+    EnableExports();
+    SetSampledColor(WebSafeColor(sampledColor_));
+    RadioGroup1Click();
+}
+
+void ColorPicker::GetColorFromLib(ColorWord color) {
+    colorSampled_ = true;
+    EnableExports();
+    SetSampledColor(color);
+    RadioGroup1Click();
+}
+
+void ColorPicker::SetSampledColor(ColorWord color) {
+    sampledColor_ = color;
+    pnlSampledPickerColor.SetColor(ToColorRef(color));
+}
+
+void ColorPicker::EnableExports() {
+    btnColorToPS.SetEnabled(true);
+    btnColorToClipboard.SetEnabled(true);
+}
+
+}  // namespace vix

@@ -1,0 +1,108 @@
+#pragma once
+
+#include <array>
+
+#include "color/color_info_panel.h"
+#include "color/picker_host.h"
+#include "color/sampling.h"
+#include "common/clipboard.h"
+#include "platform/gdi.h"
+#include "platform/system_cursors.h"
+#include "ui/bitmap_view.h"
+#include "ui/image_button.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/timer.h"
+
+// The colour picker: while it is on, the hook library reports every pointer
+// move, a 15 ms tick samples the screen round the pointer into the live
+// colour and the enlarged view, and a right-button press takes the sample.
+
+namespace vix {
+
+inline constexpr UINT kSampleInterval = 15;
+inline constexpr wchar_t kSamplePrompt[] = L"Press right mouse button to sample color";
+
+class ColorPicker {
+  public:
+    ColorPicker(PickerHost& host, TextClipboard& clipboard, platform::SystemCursors& cursors,
+                ColorInfoPanel& info)
+        : host_(host), clipboard_(clipboard), cursors_(cursors), info_(info) {}
+
+    // Builds the "Color picker" page's controls.
+    void Create(HWND page);
+
+    // Switches the picker on or off.
+    void btnEnablePickerClick();
+    // Hook reports: 0x402 (pointer moved) and 0x406 (take the sample).
+    void PointerMoved(WPARAM position);
+    void TakeSample(WPARAM position);
+    // One sampling tick.
+    void ShowBox();
+
+    void RadioGroup1Click();
+    void btnColorToClipboardClick();
+    void btnWebSafeColorClick();
+    void ColorToClipboard();
+    // Makes a library colour the sampled colour.
+    void GetColorFromLib(ColorWord color);
+    // Selects item `index` of the value-form buttons (none when outside 0..2).
+    void SelectFormat(int index);
+    // The selected value form, or -1.
+    int FormatIndex() const;
+    // At creation: point sampling, no colour taken yet.
+    void ResetSampling();
+
+    bool On() const { return sampleTimer_.Running(); }
+    ColorWord SampledColor() const { return sampledColor_; }
+    bool ColorSampled() const { return colorSampled_; }
+    ColorWord LiveColor() const { return liveColor_; }
+    int SampleSize() const { return sampleSize_; }
+    Point PickerPos() const { return pickerPos_; }
+    const ui::Label& Summary() const { return lblWebsafeColor; }
+
+  private:
+    void EnableColorPicker();
+    void DisableColorPicker();
+    void PixelEvent();
+    void cxComboBox1PropertiesChange();
+    void CopyScreenBlock();
+    void DrawMagnifier();
+    void DrawSampleBox();
+    void ShowLiveValues();
+    void SetSampledColor(ColorWord color);
+    void EnableExports();
+
+    PickerHost& host_;
+    TextClipboard& clipboard_;
+    platform::SystemCursors& cursors_;
+    ColorInfoPanel& info_;
+
+    Point pickerPos_{1, 1};
+    int sampleSize_ = kPointSample;
+    ColorWord liveColor_ = 0;  // black until the first tick
+    ColorWord sampledColor_ = 0;
+    bool colorSampled_ = false;
+    bool sampleBusy_ = false;
+    ui::Timer sampleTimer_;
+    // The 13 x 13 screen pixels round the pointer, copied once per tick.
+    platform::DibSection scratch_;
+    platform::MemoryDC scratchDC_;
+    std::optional<platform::Selection> scratchSelection_;
+
+    ui::Panel pnlViewFrame;
+    ui::BitmapView imgPickerView32;
+    ui::ImageButton btnEnablePicker;
+    ui::Panel pnlSamplePickerColor;
+    ui::Panel pnlSampledPickerColor;
+    std::array<ui::Label, 3> componentCaptions_;
+    ui::Label lblColorRed, lblColorGreen, lblColorBlue;
+    ui::Panel RadioGroup1;
+    std::array<HWND, 3> radioItems_{};
+    HWND lstPointSample = nullptr;
+    ui::ImageButton btnColorToClipboard;
+    ui::ImageButton btnColorToPS;
+    ui::Label lblWebsafeColor;
+};
+
+}  // namespace vix

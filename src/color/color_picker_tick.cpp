@@ -1,0 +1,86 @@
+// One sampling tick: the screen round the pointer, the enlarged view, the
+// live colour and its values.
+
+#include "color/color_picker.h"
+
+#include "color/color_text.h"
+#include "color/magnifier.h"
+#include "platform/desktop.h"
+#include "ui/message_loop.h"
+
+namespace vix {
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+// The 5 x 5 block's place in the 13 x 13 copy.
+constexpr int kBlockOffset = kPointerOffset - 2;
+
+}  // namespace
+
+void ColorPicker::ShowBox() {
+    if (sampleBusy_) return;
+    sampleBusy_ = true;
+    CopyScreenBlock();
+    DrawMagnifier();
+
+    Block5 block;
+    ::GdiFlush();
+    for (int y = 0; y < kBlock; ++y)
+        for (int x = 0; x < kBlock; ++x)
+            block[y * kBlock + x] = scratch_.pixel(kBlockOffset + x, kBlockOffset + y) & 0xFFFFFF;
+    liveColor_ = AverageBlock(block, sampleSize_);
+    pnlSamplePickerColor.SetColor(RGB(Red(liveColor_), Green(liveColor_), Blue(liveColor_)));
+    info_.showcolorvalues(liveColor_);
+
+    DrawSampleBox();
+    ShowLiveValues();
+    imgPickerView32.Present();
+    ui::ProcessPendingMessages();
+    sampleBusy_ = false;
+}
+
+// One screen-to-bitmap copy per tick: the 13 x 13 pixels round the pointer,
+// from which both the view and the averaged block are taken.
+void ColorPicker::CopyScreenBlock() {
+    platform::WindowDC screen;
+    ::BitBlt(scratchDC_.get(), 0, 0, kSourceSize, kSourceSize, screen.get(),
+             pickerPos_.x - kPointerOffset, pickerPos_.y - kPointerOffset, SRCCOPY);
+}
+
+void ColorPicker::DrawMagnifier() {
+    const MagnifierLayout m = LayoutMagnifier(pickerPos_, platform::VirtualDesktop());
+    HDC view = imgPickerView32.DC();
+    if (m.leftStrip.width() > 0) platform::FillSolid(view, platform::ToRECT(m.leftStrip), kBlack);
+    if (m.topStrip.height() > 0) platform::FillSolid(view, platform::ToRECT(m.topStrip), kBlack);
+    ::SetStretchBltMode(view, COLORONCOLOR);
+    // The copy began at the unclamped corner; the view's source begins at
+    // the desktop's edge.
+    const int sx = m.source.x - (pickerPos_.x - kPointerOffset);
+    const int sy = m.source.y - (pickerPos_.y - kPointerOffset);
+    ::StretchBlt(view, m.destination.left, m.destination.top, kViewSize, kViewSize,
+                 scratchDC_.get(), sx, sy, kSourceSize, kSourceSize, SRCCOPY);
+}
+
+void ColorPicker::DrawSampleBox() {
+    const SampleBox box = SampleBoxOf(sampleSize_);
+    HDC view = imgPickerView32.DC();
+    const POINT outline[] = {{box.from, box.from},
+                             {box.to, box.from},
+                             {box.to, box.to},
+                             {box.from, box.to},
+                             {box.from, box.from}};
+    platform::Selection pen(view, ::GetStockObject(BLACK_PEN));
+    ::Polyline(view, outline, 5);
+}
+
+void ColorPicker::ShowLiveValues() {
+    const int format = FormatIndex();
+    if (format < 0) return;
+    const wchar_t decimal = host_.DecimalSeparator();
+    lblColorRed.SetCaption(ComponentText(Red(liveColor_), format, PercentRule::Picker, decimal));
+    lblColorGreen.SetCaption(
+        ComponentText(Green(liveColor_), format, PercentRule::Picker, decimal));
+    lblColorBlue.SetCaption(ComponentText(Blue(liveColor_), format, PercentRule::Picker, decimal));
+}
+
+}  // namespace vix

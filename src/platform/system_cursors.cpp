@@ -1,0 +1,35 @@
+#include "platform/system_cursors.h"
+
+#include "platform/handle.h"
+
+namespace vix::platform {
+namespace {
+
+// SetSystemCursor takes ownership of (and destroys) the cursor it is given,
+// so every id gets a cursor of its own.
+template <typename Load>
+void ReplaceAll(Load load) {
+    for (DWORD id : kSystemCursorIds) {
+        Cursor cursor(load());
+        if (cursor && ::SetSystemCursor(cursor.get(), id)) (void)cursor.release();
+    }
+}
+
+}  // namespace
+
+void WinSystemCursors::ReplaceSystemCursors(const wchar_t* name) {
+    const HINSTANCE module = ::GetModuleHandleW(nullptr);
+    ReplaceAll([&] {
+        return static_cast<HCURSOR>(::LoadImageW(module, name, IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    });
+}
+
+void WinSystemCursors::ReplaceWithSystemCursor(const wchar_t* id) {
+    ReplaceAll([&] { return static_cast<HCURSOR>(::CopyIcon(::LoadCursorW(nullptr, id))); });
+}
+
+void WinSystemCursors::RestoreSystemCursors() {
+    ::SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
+}
+
+}  // namespace vix::platform

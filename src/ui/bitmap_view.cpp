@@ -1,0 +1,47 @@
+#include "ui/bitmap_view.h"
+
+#include "ui/skin.h"
+
+namespace vix::ui {
+
+void BitmapView::Create(HWND parent, const Rect& bounds) {
+    CreateControl(parent, bounds, L"");
+    SetBackground(FaceColor());
+    dc_.reset(::CreateCompatibleDC(nullptr));
+}
+
+void BitmapView::SizeBitmap(Size size, std::optional<COLORREF> fill) {
+    if (dib_.width() != size.width || dib_.height() != size.height) {
+        selection_.reset();
+        platform::DibSection next(size.width, size.height);
+        if (dib_) {
+            // Keep what was drawn, as a resize without clearing does.
+            platform::MemoryDC source(::CreateCompatibleDC(nullptr));
+            platform::Selection keepSource(source.get(), dib_.get());
+            platform::Selection keepNext(dc_.get(), next.get());
+            ::BitBlt(dc_.get(), 0, 0, size.width, size.height, source.get(), 0, 0, SRCCOPY);
+        }
+        dib_ = std::move(next);
+        selection_.emplace(dc_.get(), dib_.get());
+    }
+    if (fill) platform::FillSolid(dc_.get(), {0, 0, size.width, size.height}, *fill);
+}
+
+void BitmapView::Present() {
+    if (!hwnd()) return;
+    platform::WindowDC dc(hwnd());
+    const Size size = ClientSize();
+    Paint(dc.get(), size);
+    ::ValidateRect(hwnd(), nullptr);
+}
+
+void BitmapView::Paint(HDC dc, Size size) {
+    if (!dib_) {
+        platform::FillSolid(dc, {0, 0, size.width, size.height}, Background());
+        return;
+    }
+    ::GdiFlush();
+    ::BitBlt(dc, 0, 0, dib_.width(), dib_.height(), dc_.get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace vix::ui

@@ -1,0 +1,47 @@
+#include "ui/standard_controls.h"
+
+#include <set>
+#include <string>
+
+#include "ui/skin.h"
+
+namespace vix::ui {
+namespace {
+
+std::set<HWND>& Suppressed() {
+    static std::set<HWND> controls;
+    return controls;
+}
+
+}  // namespace
+
+HWND CreateStandardControl(HWND parent, const wchar_t* windowClass, std::wstring_view text,
+                           DWORD style, const Rect& b, int id, HFONT font) {
+    const std::wstring caption(text);
+    HWND control = ::CreateWindowExW(0, windowClass, caption.c_str(), WS_CHILD | WS_VISIBLE | style,
+                                     b.left, b.top, b.width(), b.height(), parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(control, WM_SETFONT,
+                   reinterpret_cast<WPARAM>(font ? font : SkinFont(FontId::Main)), FALSE);
+    return control;
+}
+
+HWND CreateDropDownList(HWND parent, const Rect& bounds,
+                        std::initializer_list<const wchar_t*> items, int id) {
+    // The list's height is that of the open list; the closed box takes the
+    // font's height.
+    Rect open = bounds;
+    open.bottom = bounds.top + 120;
+    HWND list = CreateStandardControl(parent, L"COMBOBOX", L"",
+                                      WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, open, id);
+    for (const wchar_t* item : items)
+        ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+    return list;
+}
+
+void SuppressContextMenu(HWND control) { Suppressed().insert(control); }
+
+bool ContextMenuSuppressed(HWND control) { return Suppressed().contains(control); }
+
+}  // namespace vix::ui

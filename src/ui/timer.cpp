@@ -1,0 +1,45 @@
+#include "ui/timer.h"
+
+#include <unordered_map>
+
+#include "platform/window.h"
+
+namespace vix::ui {
+namespace {
+
+std::unordered_map<UINT_PTR, Timer*>& Timers() {
+    static std::unordered_map<UINT_PTR, Timer*> timers;
+    return timers;
+}
+
+}  // namespace
+
+void Timer::Start(UINT intervalMs, std::function<void()> onTick) {
+    Stop();
+    interval_ = intervalMs;
+    onTick_ = std::move(onTick);
+    Restart();
+}
+
+void Timer::Restart() {
+    if (id_) return;
+    id_ = ::SetTimer(nullptr, 0, interval_, &Timer::Tick);
+    if (id_) Timers()[id_] = this;
+}
+
+void Timer::Stop() {
+    if (!id_) return;
+    ::KillTimer(nullptr, id_);
+    Timers().erase(id_);
+    id_ = 0;
+}
+
+void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    auto it = Timers().find(id);
+    if (it == Timers().end()) return;  // stopped while the tick was queued
+    // A tick's handler may stop, restart or destroy its timer: copy first.
+    const auto handler = it->second->onTick_;
+    platform::Guarded([&] { handler(); });
+}
+
+}  // namespace vix::ui
