@@ -25,6 +25,7 @@ enum ControlId : int {
     kIdLiveBlue = 1106,
     kIdSummary = 1107,
     kIdSampleSizeList = 1108,
+    kIdColorInfoFirst = 1110,  // + 0..6: C, M, Y, K, H, S, B
     kIdLibraryGrid = 1120,
     kIdHoverRed = 1121,
     kIdHoverGreen = 1122,

@@ -1,5 +1,6 @@
 #include "color/color_info_panel.h"
 
+#include "app/control_ids.h"
 #include "color/extcolorinfounit.h"
 
 namespace vix {
@@ -19,6 +20,7 @@ void ColorInfoPanel::Create(HWND page) {
         const Row& r = rows[i];
         captions_[i].Create(page, Rect::FromBounds(r.x, r.y, 16, 14), r.caption);
         r.label->Create(page, Rect::FromBounds(r.x + 18, r.y, 60, 14), L"");
+        r.label->SetId(kIdColorInfoFirst + static_cast<int>(i));
     }
 }
 

@@ -35,4 +35,10 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// The part both rectangles cover; empty (width or height 0 or less) if none.
+constexpr Rect Intersection(const Rect& a, const Rect& b) {
+    return {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,
+            a.right < b.right ? a.right : b.right, a.bottom < b.bottom ? a.bottom : b.bottom};
+}
+
 }  // namespace vix

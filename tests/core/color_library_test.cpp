@@ -14,7 +14,8 @@ ColorWord Sample(int i) {
 
 TEST(ColorLibrary, NewestFirstAndTheThirtySixthPushesTheOldestOut) {
     ColorLibrary library;
-    for (int i = 0; i < 36; ++i) EXPECT_TRUE(library.Newcolor(Sample(i), false));
+    for (int i = 0; i < 36; ++i)
+        EXPECT_TRUE(library.Newcolor(Sample(i), false));
     EXPECT_EQ(library.Count(), 35);
     EXPECT_EQ(library.Entry(0), Sample(35));
     EXPECT_EQ(library.Entry(34), Sample(1));
@@ -79,7 +80,8 @@ struct StoredCase {
 
 std::vector<std::uint8_t> Stored(std::size_t size, std::uint8_t countByte) {
     std::vector<std::uint8_t> bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i + 1);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i + 1);
     if (size >= 106) bytes[105] = countByte;
     return bytes;
 }
@@ -104,7 +106,8 @@ TEST(ColorLibrary, StoredValuesOfAnySizeAreReadWithinTheirBytes) {
 
 TEST(ColorLibrary, GridCellsRunAlongTheRows) {
     ColorLibrary library;
-    for (int i = 0; i < 9; ++i) library.Newcolor(Sample(i), false);
+    for (int i = 0; i < 9; ++i)
+        library.Newcolor(Sample(i), false);
     EXPECT_TRUE(library.CheckLibColor(0, 0));
     EXPECT_EQ(library.GiveLibColor(0, 0), Sample(8));
     EXPECT_EQ(library.GiveLibColor(1, 1), Sample(0));  // entry 8

@@ -48,8 +48,8 @@ TEST(ComponentText, UsesTheUsersDecimalSeparator) {
 TEST(ComponentText, EveryPercentageIsTheValueOverTwoPointFiftyFive) {
     for (int v = 0; v <= 255; ++v) {
         for (PercentRule rule : {PercentRule::Picker, PercentRule::Library}) {
-            const std::wstring text = ComponentText(static_cast<std::uint8_t>(v), kFormatPercent,
-                                                    rule);
+            const std::wstring text =
+                ComponentText(static_cast<std::uint8_t>(v), kFormatPercent, rule);
             ASSERT_EQ(text.back(), L'%');
             const double shown = std::stod(text.substr(0, text.size() - 1));
             const long double exact = v / 2.55L;

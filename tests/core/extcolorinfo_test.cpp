@@ -30,14 +30,14 @@ TEST(ExtendedInfo, GreysHaveNoHueAndNoSaturation) {
 }
 
 TEST(ExtendedInfo, RoundsHalvesToEven) {
-    EXPECT_EQ(ExtendedInfo(MakeColor(8, 7, 7)).s, L"12%");  // S = 0.125
-    EXPECT_EQ(ExtendedInfo(MakeColor(8, 1, 0)).h, L"8\u00B0");  // 7.5
-    EXPECT_EQ(ExtendedInfo(MakeColor(8, 3, 0)).h, L"22\u00B0");  // 22.5
+    EXPECT_EQ(ExtendedInfo(MakeColor(8, 7, 7)).s, L"12%");          // S = 0.125
+    EXPECT_EQ(ExtendedInfo(MakeColor(8, 1, 0)).h, L"8\u00B0");      // 7.5
+    EXPECT_EQ(ExtendedInfo(MakeColor(8, 3, 0)).h, L"22\u00B0");     // 22.5
     EXPECT_EQ(ExtendedInfo(MakeColor(255, 0, 1)).h, L"360\u00B0");  // just below 360
 }
 
 TEST(ExtendedInfo, SharedMaximumGoesToRedThenGreen) {
-    EXPECT_FLOAT_EQ(RGBToHSB(200, 200, 0).h, 60.0f);  // red and green share it
+    EXPECT_FLOAT_EQ(RGBToHSB(200, 200, 0).h, 60.0f);   // red and green share it
     EXPECT_FLOAT_EQ(RGBToHSB(0, 200, 200).h, 180.0f);  // green and blue
     EXPECT_FLOAT_EQ(RGBToHSB(200, 0, 200).h, 300.0f);  // red and blue: red's formula
 }
@@ -55,13 +55,13 @@ TEST(ExtendedInfo, HueSaturationBrightnessAgreeWithADoubleReference) {
                 const double s = mx == 0 ? 0 : d / mx;
                 double h = -1;
                 if (s != 0) {
-                    h = r == mx ? 60.0 * (g - b) / d
+                    h = r == mx   ? 60.0 * (g - b) / d
                         : g == mx ? 60.0 * (b - r) / d + 120
                                   : 60.0 * (r - g) / d + 240;
                     if (h < 0) h += 360;
                 }
-                const Hsb f = RGBToHSB(static_cast<float>(r), static_cast<float>(g),
-                                       static_cast<float>(b));
+                const Hsb f =
+                    RGBToHSB(static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
                 const auto nearHalf = [](double x) {
                     return std::abs(x - std::floor(x) - 0.5) < 1e-4;
                 };

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/settings.h"
+#include "platform/clipboard.h"
 #include "platform/gdi.h"
 #include "input.h"
 #include "png.h"
@@ -97,16 +98,16 @@ bool VixProcess::Start() {
     return true;
 }
 
-HWND VixProcess::WaitForMainWindow(DWORD timeoutMs) {
-    HWND main = nullptr;
+HWND VixProcess::WaitForWindow(const wchar_t* className, DWORD timeoutMs) {
+    HWND found = nullptr;
     WaitUntil(
         [&] {
-            for (HWND w : TopLevelWindows(Pid(), L"Tvix_main"))
-                if (::IsWindowVisible(w)) main = w;
-            return main != nullptr;
+            for (HWND w : TopLevelWindows(Pid(), className))
+                if (::IsWindowVisible(w)) found = w;
+            return found != nullptr;
         },
         timeoutMs);
-    return main;
+    return found;
 }
 
 std::optional<DWORD> VixProcess::WaitForExit(DWORD timeoutMs) {
@@ -264,6 +265,49 @@ void PressKey(WORD key) {
     ::Sleep(50);
 }
 
+void TypeText(const std::wstring& text) {
+    for (wchar_t c : text) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wScan = in[1].ki.wScan = c;
+        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        ::SendInput(2, in, sizeof(INPUT));
+        ::Sleep(5);
+    }
+    ::Sleep(50);
+}
+
+void ChooseListItem(HWND list, int index) {
+    LeftClickAt(Center(list));
+    ::Sleep(150);
+    PressKey(VK_HOME);
+    for (int i = 0; i < index; ++i)
+        PressKey(VK_DOWN);
+    PressKey(VK_RETURN);
+    ::Sleep(100);
+}
+
+void PointAt(POINT p) {
+    MoveTo(p);
+    test::SendMouseAt(p, 0);
+    // A few sampling ticks.
+    ::Sleep(120);
+}
+
+std::optional<std::wstring> ClipboardText() {
+    std::optional<std::wstring> text;
+    platform::ClipboardSession session(nullptr);
+    if (!session.IsOpen()) return text;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* p = static_cast<const wchar_t*>(::GlobalLock(data))) {
+            text = p;
+            ::GlobalUnlock(data);
+        }
+    }
+    return text;
+}
+
 void ChooseMenuItem(int index) {
     for (int i = 0; i <= index; ++i)
         PressKey(VK_DOWN);
@@ -309,15 +353,23 @@ void SetSettingsDword(const wchar_t* name, DWORD value) {
 }
 
 std::optional<std::vector<BYTE>> SettingsBinary(const wchar_t* name) {
+    return RegistryBinary(kSettingsKeyPath, name);
+}
+
+std::optional<std::vector<BYTE>> RegistryBinary(const wchar_t* key, const wchar_t* name) {
     DWORD size = 0;
-    if (::RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_BINARY, nullptr,
-                       nullptr, &size) != ERROR_SUCCESS)
+    if (::RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_BINARY, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS)
         return std::nullopt;
     std::vector<BYTE> data(size);
-    ::RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, RRF_RT_REG_BINARY, nullptr,
-                   data.data(), &size);
+    ::RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_BINARY, nullptr, data.data(), &size);
     data.resize(size);
     return data;
+}
+
+void SetRegistryBinary(const wchar_t* key, const wchar_t* name, const std::vector<BYTE>& data) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, key, name, REG_BINARY, data.data(),
+                      static_cast<DWORD>(data.size()));
 }
 
 bool SaveWindowShot(HWND window, const std::wstring& name) {

@@ -32,7 +32,10 @@ class VixProcess {
     bool Start();
     DWORD Pid() const { return pid_; }
     // The visible main window of this process, or null after the timeout.
-    HWND WaitForMainWindow(DWORD timeoutMs = 15000);
+    HWND WaitForMainWindow(DWORD timeoutMs = 15000) {
+        return WaitForWindow(L"Tvix_main", timeoutMs);
+    }
+    HWND WaitForWindow(const wchar_t* className, DWORD timeoutMs = 15000);
     // The exit code once the process has ended within the timeout.
     std::optional<DWORD> WaitForExit(DWORD timeoutMs = 10000);
     bool Running() const;
@@ -77,6 +80,14 @@ HWND WaitForPopupMenu(DWORD timeoutMs = 5000);
 // Chooses item `index` of the open pop-up menu with the keyboard.
 void ChooseMenuItem(int index);
 void PressKey(WORD key);
+// Types text as keystrokes of its characters.
+void TypeText(const std::wstring& text);
+// Opens a drop-down list with a click and picks item `index` with the keys.
+void ChooseListItem(HWND list, int index);
+// Moves the pointer so that screen-wide mouse hooks see the move.
+void PointAt(POINT screen);
+
+std::optional<std::wstring> ClipboardText();
 
 // The program's registry keys, removed for a first start.
 void ResetRegistry();
@@ -84,6 +95,8 @@ std::vector<std::wstring> SettingsValueNames();
 std::optional<DWORD> SettingsDword(const wchar_t* name);
 void SetSettingsDword(const wchar_t* name, DWORD value);
 std::optional<std::vector<BYTE>> SettingsBinary(const wchar_t* name);
+std::optional<std::vector<BYTE>> RegistryBinary(const wchar_t* key, const wchar_t* name);
+void SetRegistryBinary(const wchar_t* key, const wchar_t* name, const std::vector<BYTE>& data);
 
 // Saves the screen rectangle of `window` as a PNG under ScreenshotDir().
 bool SaveWindowShot(HWND window, const std::wstring& name);

@@ -1,0 +1,325 @@
+// The colour picker, the magnifier and the colour library, used as a designer
+// uses them: over a known pattern, with the pointer and the right button.
+
+#include <cstdio>
+#include <fstream>
+
+#include "app/control_ids.h"
+#include "app/settings.h"
+#include "pattern.h"
+#include "vix_fixture.h"
+
+namespace vix::e2e {
+namespace {
+
+namespace pt = test::pattern;
+
+std::wstring Rgb(std::uint32_t c) {
+    wchar_t text[64];
+    std::swprintf(text, 64, L"R:%u  G:%u  B:%u", (c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF);
+    return text;
+}
+
+// The mean of the n x n block round the pattern block's centre, rounded.
+std::uint32_t BlockAverage(int n) {
+    int sums[3] = {};
+    const int start = (5 - n) / 2;
+    for (int y = start; y < start + n; ++y)
+        for (int x = start; x < start + n; ++x)
+            for (int c = 0; c < 3; ++c)
+                sums[c] += (pt::BlockPixel(x, y) >> (16 - 8 * c)) & 0xFF;
+    const int count = n * n;
+    std::uint32_t result = 0;
+    for (int c = 0; c < 3; ++c)
+        result |= static_cast<std::uint32_t>((sums[c] + count / 2) / count) << (16 - 8 * c);
+    return result;
+}
+
+class Picker : public VixTest {
+  protected:
+    void SetUp() override {
+        VixTest::SetUp();
+        pattern_ = std::make_unique<VixProcess>(BinDir() + L"\\pattern.exe");
+        ASSERT_TRUE(pattern_->Start());
+        ASSERT_NE(pattern_->WaitForWindow(L"VixTestPattern"), nullptr);
+    }
+    void TearDown() override {
+        VixTest::TearDown();
+        pattern_.reset();
+    }
+
+    void StartPicker() {
+        StartVix();
+        HWND button = Control(L"Activate Colorpicker");
+        ASSERT_NE(button, nullptr);
+        LeftClickAt(Center(button));
+        ASSERT_TRUE(WaitUntil([&] { return Control(L"Deactivate Colorpicker") != nullptr; }, 3000));
+    }
+
+    // Points at `p` and presses the right button there.
+    void Sample(POINT p) {
+        PointAt(p);
+        RightClickAt(p);
+        ::Sleep(150);
+    }
+    std::wstring Summary() const { return TextOf(FindById(Main(), kIdSummary)); }
+    bool SummaryBecomes(const std::wstring& text) const {
+        return WaitUntil([&] { return Summary() == text; }, 3000);
+    }
+    std::wstring Text(int id) const { return TextOf(FindById(Main(), id)); }
+
+    std::unique_ptr<VixProcess> pattern_;
+};
+
+struct ClipboardCase {
+    DWORD format;
+    const wchar_t* text;
+};
+
+class PickerClipboard : public Picker, public ::testing::WithParamInterface<ClipboardCase> {};
+
+TEST_P(PickerClipboard, TheSampleGoesToTheClipboardInTheChosenFormat) {
+    SetSettingsDword(L"CPExportFormat", GetParam().format);
+    StartPicker();
+    Sample({pt::kFlatX, pt::kFlatY});
+    ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat))) << testing::PrintToString(Summary());
+    EXPECT_EQ(ClipboardText(), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, PickerClipboard,
+                         ::testing::Values(ClipboardCase{0, L"#129AE4"},
+                                           ClipboardCase{1, L"color=\"#129AE4\""},
+                                           ClipboardCase{2, L"0x00E49A12"},
+                                           ClipboardCase{3, L"$00E49A12"},
+                                           ClipboardCase{4, L"0x129AE4"}));
+
+TEST_F(Picker, WithoutAutoCopyTheClipboardIsLeftAlone) {
+    SetSettingsDword(L"AutoSampleToClipboard", 0);
+    StartPicker();
+    Sample({pt::kFlatX, pt::kFlatY});
+    ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat)));
+    EXPECT_NE(ClipboardText(), L"#129AE4");
+    LeftClickAt(Center(Control(L"Export sampled color value to clipboard")));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#129AE4"; }, 3000));
+}
+
+TEST_F(Picker, SummaryAndLiveValuesFollowTheDisplayFormat) {
+    StartPicker();
+    Sample({pt::kFlatX, pt::kFlatY});
+    ASSERT_TRUE(SummaryBecomes(L"R:18  G:154  B:228"));
+    EXPECT_EQ(Text(kIdLiveGreen), L"154");
+    LeftClickAt(Center(Control(L"Hex")));
+    EXPECT_TRUE(SummaryBecomes(L"R:#12  G:#9A  B:#E4"));
+    PointAt({pt::kFlatX, pt::kFlatY});
+    EXPECT_TRUE(WaitUntil([&] { return Text(kIdLiveBlue) == L"#E4"; }, 3000));
+    LeftClickAt(Center(Control(L"%")));
+    EXPECT_TRUE(SummaryBecomes(L"R:7.1%  G:60.4%  B:89.4%"));
+    PointAt({pt::kFlatX, pt::kFlatY});
+    EXPECT_TRUE(WaitUntil([&] { return Text(kIdLiveRed) == L"7.1%"; }, 3000));
+    EXPECT_TRUE(SaveWindowShot(Main(), L"picker-on"));
+}
+
+TEST_F(Picker, PointThreeByThreeAndFiveByFiveSamples) {
+    StartPicker();
+    const POINT centre{pt::kBlockX, pt::kBlockY};
+    Sample(centre);
+    EXPECT_TRUE(SummaryBecomes(Rgb(pt::BlockPixel(2, 2)))) << testing::PrintToString(Summary());
+    HWND list = FindById(Main(), kIdSampleSizeList);
+    ChooseListItem(list, 1);
+    Sample(centre);
+    EXPECT_TRUE(SummaryBecomes(Rgb(BlockAverage(3)))) << testing::PrintToString(Summary());
+    ChooseListItem(list, 2);
+    Sample(centre);
+    EXPECT_TRUE(SummaryBecomes(Rgb(BlockAverage(5)))) << testing::PrintToString(Summary());
+    EXPECT_NE(BlockAverage(3), pt::BlockPixel(2, 2));
+    EXPECT_NE(BlockAverage(5), BlockAverage(3));
+}
+
+TEST_F(Picker, ExtendedInformationShowsCmykAndHsbOfTheLiveColour) {
+    StartPicker();
+    LeftClickAt(Center(Control(L"Expand/Collapse Extended color information")));
+    PointAt({pt::kFlatX, pt::kFlatY});
+    const wchar_t* expected[] = {L"82%", L"29%", L"0%", L"11%", L"201\u00B0", L"92%", L"89%"};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(WaitUntil([&] { return Text(kIdColorInfoFirst + i) == expected[i]; }, 3000))
+            << i << ": " << testing::PrintToString(Text(kIdColorInfoFirst + i));
+}
+
+// The view's cell (column, row) on the screen: its centre pixel.
+DWORD ViewCell(HWND view, int column, int row) {
+    const RECT r = ScreenRect(view);
+    return ScreenPixel({r.left + column * 6 + 3, r.top + row * 6 + 3});
+}
+
+DWORD ViewPixel(HWND view, int x, int y) {
+    const RECT r = ScreenRect(view);
+    return ScreenPixel({r.left + x, r.top + y});
+}
+
+TEST_F(Picker, MagnifierShowsThirteenPixelsSixTimesWithTheSampleBox) {
+    StartPicker();
+    PointAt({pt::kBlockX, pt::kBlockY});
+    HWND view = FindById(Main(), kIdPickerView);
+    ASSERT_TRUE(::IsWindowVisible(view));
+    ::Sleep(200);
+    for (int row = 0; row < 13; ++row) {
+        for (int column = 0; column < 13; ++column) {
+            const int x = column - 6 + 2, y = row - 6 + 2;  // in the block
+            const DWORD expected =
+                x >= 0 && x < 5 && y >= 0 && y < 5 ? pt::BlockPixel(x, y) : pt::kBackground;
+            ASSERT_EQ(ViewCell(view, column, row), expected) << column << "," << row;
+        }
+    }
+    for (int i = 35; i <= 42; ++i) {
+        EXPECT_EQ(ViewPixel(view, i, 35), 0u) << i;
+        EXPECT_EQ(ViewPixel(view, i, 42), 0u) << i;
+        EXPECT_EQ(ViewPixel(view, 35, i), 0u) << i;
+        EXPECT_EQ(ViewPixel(view, 42, i), 0u) << i;
+    }
+    EXPECT_TRUE(SaveWindowShot(view, L"magnifier-point"));
+    ChooseListItem(FindById(Main(), kIdSampleSizeList), 2);
+    PointAt({pt::kBlockX, pt::kBlockY});
+    EXPECT_TRUE(WaitUntil([&] { return ViewPixel(view, 23, 40) == 0u; }, 3000));
+    EXPECT_EQ(ViewPixel(view, 54, 23), 0u);
+    EXPECT_EQ(ViewPixel(view, 35, 38), pt::BlockPixel(1, 2)) << "the point box is gone";
+}
+
+TEST_F(Picker, AtTheDesktopCornerTheViewIsBlackBeyondTheEdgeAndColumnZeroIsSampledAsOne) {
+    StartPicker();
+    PointAt({0, 0});
+    HWND view = FindById(Main(), kIdPickerView);
+    ::Sleep(200);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(ViewCell(view, i, 8), 0u) << "left strip, column " << i;
+        EXPECT_EQ(ViewCell(view, 8, i), 0u) << "top strip, row " << i;
+    }
+    EXPECT_EQ(ViewCell(view, 5, 5), pt::CornerPixel(0, 0));
+    EXPECT_EQ(ViewCell(view, 6, 6), pt::CornerPixel(1, 1));
+    EXPECT_EQ(ViewCell(view, 7, 6), pt::CornerPixel(2, 1));
+    RightClickAt({0, 0});
+    EXPECT_TRUE(SummaryBecomes(Rgb(pt::CornerPixel(1, 1)))) << testing::PrintToString(Summary());
+}
+
+TEST_F(Picker, TheThirtySixthDistinctColourPushesTheOldestOutOfTheRecord) {
+    StartPicker();
+    for (int i = 0; i < pt::kSwatchCount; ++i) {
+        Sample({pt::SwatchX(i), pt::SwatchY(i)});
+        ASSERT_TRUE(SummaryBecomes(Rgb(pt::Swatch(i)))) << i;
+    }
+    // The same colour again changes nothing.
+    Sample({pt::SwatchX(20), pt::SwatchY(20)});
+    ASSERT_TRUE(SummaryBecomes(Rgb(pt::Swatch(20))));
+    ::Sleep(200);
+    const auto record = RegistryBinary(kColorLibraryKeyPath, L"Sampled colors");
+    ASSERT_TRUE(record.has_value());
+    ASSERT_EQ(record->size(), 106u);
+    EXPECT_EQ((*record)[105], 35);
+    for (int slot = 0; slot < 35; ++slot) {
+        const std::uint32_t c = pt::Swatch(35 - slot);
+        ASSERT_EQ((*record)[slot * 3], (c >> 16) & 0xFF) << slot;
+        ASSERT_EQ((*record)[slot * 3 + 1], (c >> 8) & 0xFF) << slot;
+        ASSERT_EQ((*record)[slot * 3 + 2], c & 0xFF) << slot;
+    }
+}
+
+TEST_F(Picker, SwitchingOffKeepsTheSampleAndEmptiesTheLiveLabels) {
+    StartPicker();
+    Sample({pt::kFlatX, pt::kFlatY});
+    ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat)));
+    LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
+    ASSERT_TRUE(WaitUntil([&] { return Control(L"Activate Colorpicker") != nullptr; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Text(kIdLiveRed).empty(); }, 3000));
+    EXPECT_EQ(Text(kIdColorInfoFirst), L"");
+    EXPECT_EQ(Summary(), Rgb(pt::kFlat));
+    EXPECT_FALSE(::IsWindowVisible(FindById(Main(), kIdPickerView)));
+    // Switched off, the right button reaches the windows again: no sample.
+    RightClickAt({pt::SwatchX(0), pt::SwatchY(0)});
+    ::Sleep(300);
+    EXPECT_EQ(Summary(), Rgb(pt::kFlat));
+}
+
+TEST_F(Picker, ChangingTabStopsThePicker) {
+    StartPicker();
+    ClickTab(L" Ruler");
+    EXPECT_TRUE(WaitUntil([&] { return Control(L"Activate Colorpicker") != nullptr; }, 3000));
+    // The prompt is gone: away from the window the bar is empty.
+    MoveTo({1000, 700});
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }, 3000));
+    EXPECT_EQ(ClientHeight(), 184);
+}
+
+TEST_F(Picker, LibraryCellsShowTheirValuesAndADoubleClickTakesTheColour) {
+    StartPicker();
+    Sample({pt::SwatchX(0), pt::SwatchY(0)});
+    Sample({pt::SwatchX(1), pt::SwatchY(1)});
+    ASSERT_TRUE(SummaryBecomes(Rgb(pt::Swatch(1))));
+    LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
+    LeftClickAt(Center(Control(L"Expand/Collapse Sampled color library")));
+    HWND grid = FindById(Main(), kIdLibraryGrid);
+    ASSERT_NE(grid, nullptr);
+    const RECT g = ScreenRect(grid);
+    // Cell 1 (column 1, row 0) holds the older sample.
+    MoveTo({g.left + 22, g.top + 6});
+    EXPECT_TRUE(
+        WaitUntil([&] { return Text(kIdHoverRed) == std::to_wstring(pt::Swatch(0) >> 16); }, 3000))
+        << testing::PrintToString(Text(kIdHoverRed));
+    LeftDoubleClickAt({g.left + 22, g.top + 6});
+    EXPECT_TRUE(SummaryBecomes(Rgb(pt::Swatch(0))));
+    // An empty cell empties the labels.
+    MoveTo({g.left + 50, g.top + 40});
+    EXPECT_TRUE(WaitUntil([&] { return Text(kIdHoverRed).empty(); }, 3000));
+    EXPECT_TRUE(SaveWindowShot(Main(), L"library"));
+}
+
+std::wstring TempPath(const std::wstring& name) {
+    wchar_t dir[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + name;
+}
+
+std::vector<unsigned char> ReadFile(const std::wstring& path) {
+    std::vector<unsigned char> bytes;
+    std::FILE* f = _wfopen(path.c_str(), L"rb");
+    if (!f) return bytes;
+    int c;
+    while ((c = std::fgetc(f)) != EOF)
+        bytes.push_back(static_cast<unsigned char>(c));
+    std::fclose(f);
+    return bytes;
+}
+
+TEST_F(Picker, LibrarySavedAsColourTableThroughTheSaveDialog) {
+    StartPicker();
+    for (int i = 0; i < 3; ++i) {
+        Sample({pt::SwatchX(i), pt::SwatchY(i)});
+        ASSERT_TRUE(SummaryBecomes(Rgb(pt::Swatch(i))));
+    }
+    LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
+    LeftClickAt(Center(Control(L"Expand/Collapse Sampled color library")));
+    const std::wstring chosen = TempPath(L"Farben \u00e4.txt");
+    const std::wstring written = chosen + L".act";
+    ::DeleteFileW(written.c_str());
+    LeftClickAt(Center(Control(L"Save Color Libray as .act")));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        dialog = ::FindWindowW(L"#32770", L"Save As Adobe Color Table");
+        return dialog && ::IsWindowVisible(dialog);
+    }));
+    ::Sleep(300);
+    TypeText(chosen);
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(written).size() == 768; }, 5000));
+    const auto bytes = ReadFile(written);
+    for (int i = 0; i < 3; ++i) {
+        const std::uint32_t c = pt::Swatch(2 - i);
+        EXPECT_EQ(bytes[i * 3], (c >> 16) & 0xFF);
+        EXPECT_EQ(bytes[i * 3 + 1], (c >> 8) & 0xFF);
+        EXPECT_EQ(bytes[i * 3 + 2], c & 0xFF);
+    }
+    for (std::size_t i = 9; i < bytes.size(); ++i)
+        ASSERT_EQ(bytes[i], 0xFF) << i;
+    ::DeleteFileW(written.c_str());
+}
+
+}  // namespace
+}  // namespace vix::e2e
