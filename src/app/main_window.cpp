@@ -146,6 +146,7 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case hooks::kPickerMoved: picker_.PointerMoved(wParam); return 0;
         case hooks::kPickerSample: picker_.TakeSample(wParam); return 0;
         case WM_SETTINGCHANGE: decimalSeparator_ = platform::UserDecimalSeparator(); break;
+        case WM_DISPLAYCHANGE: platform::RefreshDesktopMetrics(); break;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
             return 0;

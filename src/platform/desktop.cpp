@@ -6,12 +6,25 @@
 
 namespace vix::platform {
 
-Rect VirtualDesktop() {
+namespace {
+
+Rect AskVirtualDesktop() {
     const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
     const int y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
     return Rect::FromBounds(x, y, ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
                             ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
 }
+
+Rect& CachedDesktop() {
+    static Rect desktop = AskVirtualDesktop();
+    return desktop;
+}
+
+}  // namespace
+
+Rect VirtualDesktop() { return CachedDesktop(); }
+
+void RefreshDesktopMetrics() { CachedDesktop() = AskVirtualDesktop(); }
 
 Size PrimaryScreen() { return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}; }
 

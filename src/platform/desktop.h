@@ -8,8 +8,11 @@
 namespace vix::platform {
 
 // All monitors together; left and top are negative when a monitor lies left
-// of or above the primary one.
+// of or above the primary one. Kept from the last look, because asking is slow
+// on some platforms and the 15 ms tools ask all the time.
 Rect VirtualDesktop();
+// Looks at the monitors again: on WM_DISPLAYCHANGE.
+void RefreshDesktopMetrics();
 Size PrimaryScreen();
 // The screen's logical pixels per inch (96 on a standard screen).
 int ScreenDpi();

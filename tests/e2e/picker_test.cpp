@@ -271,6 +271,25 @@ TEST_F(Picker, LibraryCellsShowTheirValuesAndADoubleClickTakesTheColour) {
     EXPECT_TRUE(SaveWindowShot(Main(), L"library"));
 }
 
+TEST_F(Picker, AStoredLibraryIsShownAtStartAndResetOnStartupEmptiesIt) {
+    std::vector<BYTE> record(106, 0);
+    record[0] = 10, record[1] = 20, record[2] = 30, record[105] = 1;
+    SetRegistryBinary(kColorLibraryKeyPath, L"Sampled colors", record);
+    SetSettingsDword(L"_tab_ColorLibPage", 1);
+    StartVix();
+    EXPECT_TRUE(::IsWindowEnabled(Control(L"Save Color Libray as .act")));
+    const RECT g = ScreenRect(FindById(Main(), kIdLibraryGrid));
+    EXPECT_EQ(ScreenPixel({g.left + 5, g.top + 5}), 0x0A141Eu) << "the first cell shows it";
+    EXPECT_EQ(ScreenPixel({g.left + 20, g.top + 5}), 0xFFFFFFu) << "the others are white";
+    CloseVix();
+
+    SetSettingsDword(L"ResetLibraryOnstartup", 1);
+    StartVix();
+    EXPECT_EQ(RegistryBinary(kColorLibraryKeyPath, L"Sampled colors"), std::vector<BYTE>(106, 0));
+    EXPECT_FALSE(::IsWindowEnabled(Control(L"Save Color Libray as .act")));
+    EXPECT_EQ(ScreenPixel({g.left + 5, g.top + 5}), 0xFFFFFFu);
+}
+
 std::wstring TempPath(const std::wstring& name) {
     wchar_t dir[MAX_PATH] = {};
     ::GetTempPathW(MAX_PATH, dir);

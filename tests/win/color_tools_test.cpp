@@ -1,0 +1,277 @@
+// The colour picker's and the library's window code against stand-ins for the
+// main window, the clipboard and the system cursors; the screen is real.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "color/color_info_panel.h"
+#include "color/color_library_page.h"
+#include "color/color_picker.h"
+#include "color/color_text.h"
+#include "color/web_safe.h"
+#include "common/memory_registry.h"
+#include "platform/handle.h"
+#include "ui/panel.h"
+#include "ui/skin.h"
+
+namespace vix {
+namespace {
+
+class FakeHost final : public PickerHost {
+  public:
+    HWND window = nullptr;
+    std::uint8_t mode = 0;
+    std::wstring prompt;
+    Settings settings;
+    std::vector<ColorWord> added;
+    wchar_t decimal = L',';
+
+    HWND MainWindow() const override { return window; }
+    std::uint8_t CurrentMode() const override { return mode; }
+    void SetCurrentMode(std::uint8_t m) override { mode = m; }
+    void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
+    const Settings& CurrentSettings() const override { return settings; }
+    void AddToLibrary(ColorWord c) override { added.push_back(c); }
+    wchar_t DecimalSeparator() const override { return decimal; }
+};
+
+class RecordingClipboard final : public TextClipboard {
+  public:
+    bool locked = false;
+    std::vector<std::wstring> texts;
+    bool SetText(std::wstring_view text) override {
+        if (locked) return false;
+        texts.emplace_back(text);
+        return true;
+    }
+};
+
+class RecordingCursors final : public platform::SystemCursors {
+  public:
+    std::vector<std::wstring> calls;
+    void ReplaceSystemCursors(const wchar_t* name) override {
+        calls.push_back(std::wstring(L"replace ") + name);
+    }
+    void ReplaceWithSystemCursor(const wchar_t*) override { calls.push_back(L"replace system"); }
+    void RestoreSystemCursors() override { calls.push_back(L"restore"); }
+};
+
+// A window painted in one known colour, to sample.
+constexpr COLORREF kPainted = RGB(0x12, 0x9A, 0xE4);
+constexpr POINT kPaintedPoint = {700, 600};
+
+LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT r;
+        ::GetClientRect(hwnd, &r);
+        platform::FillSolid(reinterpret_cast<HDC>(wParam), r, kPainted);
+        return 1;
+    }
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+void Pump(DWORD ms) {
+    const ULONGLONG end = ::GetTickCount64() + ms;
+    MSG msg;
+    while (::GetTickCount64() < end) {
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::Sleep(5);
+    }
+}
+
+class ColorTools : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = PaintedProc;
+        wc.lpszClassName = L"VixPaintedTestWindow";
+        ::RegisterClassW(&wc);
+        painted.reset(::CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE,
+                                        650, 550, 100, 100, nullptr, nullptr, nullptr, nullptr));
+        host.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 300, 300,
+                                     nullptr, nullptr, nullptr, nullptr));
+        fake.window = host.get();
+        fake.settings.AutoSampleToClipboard = true;
+        pickerPage.Create(host.get(), Rect::FromBounds(0, 0, 255, 112), L"", {});
+        infoPage.Create(host.get(), Rect::FromBounds(0, 120, 255, 74), L"", {});
+        libraryPage.Create(host.get(), Rect::FromBounds(0, 200, 255, 79), L"", {});
+        info.Create(infoPage.hwnd());
+        picker.Create(pickerPage.hwnd());
+        picker.ResetSampling();
+        picker.SelectFormat(kFormatRgb);
+        library.Create(libraryPage.hwnd(), libraryPage);
+        Pump(50);
+    }
+    void TearDown() override {
+        if (picker.On()) picker.btnEnablePickerClick();
+    }
+
+    platform::WindowHandle painted;
+    platform::WindowHandle host;
+    FakeHost fake;
+    RecordingClipboard clipboard;
+    RecordingCursors cursors;
+    MemoryRegistry registry;
+    ui::Panel pickerPage, infoPage, libraryPage;
+    ColorInfoPanel info;
+    ColorPicker picker{fake, clipboard, cursors, info};
+    ColorLibraryPage library{fake, registry};
+};
+
+WPARAM At(POINT p) {
+    return static_cast<WPARAM>(static_cast<std::uint16_t>(p.x)) |
+           (static_cast<WPARAM>(static_cast<std::uint16_t>(p.y)) << 16);
+}
+
+TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
+    picker.btnEnablePickerClick();
+    EXPECT_EQ(fake.mode, 1);
+    EXPECT_EQ(fake.prompt, L"Press right mouse button to sample color");
+    EXPECT_TRUE(picker.On());
+    EXPECT_EQ(cursors.calls, std::vector<std::wstring>{L"replace PICKER"});
+    picker.PointerMoved(At(kPaintedPoint));
+    Pump(200);  // a few ticks
+    EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x12, 0x9A, 0xE4));
+    EXPECT_EQ(picker.LiveColor() >> 24, kSampledFlag);
+    EXPECT_EQ(info.lblColorK.Caption(), L"11%");
+
+    picker.btnEnablePickerClick();
+    EXPECT_EQ(fake.mode, 0);
+    EXPECT_EQ(fake.prompt, L"");
+    EXPECT_FALSE(picker.On());
+    EXPECT_EQ(cursors.calls, (std::vector<std::wstring>{L"replace PICKER", L"restore"}));
+    EXPECT_EQ(info.lblColorK.Caption(), L"");
+}
+
+TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard) {
+    picker.btnEnablePickerClick();
+    picker.PointerMoved(At(kPaintedPoint));
+    picker.ShowBox();
+    // The click's own place is not sampled again.
+    picker.TakeSample(At({5, 5}));
+    const ColorWord expected = MakeColor(0x12, 0x9A, 0xE4, kSampledFlag);
+    EXPECT_EQ(picker.SampledColor(), expected);
+    EXPECT_TRUE(picker.ColorSampled());
+    EXPECT_EQ(fake.added, std::vector<ColorWord>{expected});
+    EXPECT_EQ(picker.Summary().Caption(), L"R:18  G:154  B:228");
+    EXPECT_EQ(clipboard.texts, std::vector<std::wstring>{L"#129AE4"});
+
+    fake.settings.AutoSampleToClipboard = false;
+    picker.TakeSample(At(kPaintedPoint));
+    EXPECT_EQ(clipboard.texts.size(), 1u);
+    picker.SelectFormat(kFormatPercent);
+    picker.RadioGroup1Click();
+    EXPECT_EQ(picker.Summary().Caption(), L"R:7,1%  G:60,4%  B:89,4%");
+}
+
+TEST_F(ColorTools, PointerReportsLeftOfColumnOneAreRaisedSamplesAreNot) {
+    picker.PointerMoved(At({0, -3}));
+    const Rect desktop = Rect::FromBounds(::GetSystemMetrics(SM_XVIRTUALSCREEN),
+                                          ::GetSystemMetrics(SM_YVIRTUALSCREEN), 1, 1);
+    EXPECT_EQ(picker.PickerPos(), (Point{desktop.left + 1, desktop.top + 1}));
+    picker.TakeSample(At({0, 0}));
+    EXPECT_EQ(picker.PickerPos(), (Point{0, 0}));
+}
+
+TEST_F(ColorTools, WebSafeConversionOfTheEmptySwatchShowsItsSummary) {
+    const COLORREF face = ui::FaceColor();
+    EXPECT_FALSE(picker.ColorSampled());
+    EXPECT_EQ(picker.Summary().Caption(), L"No color sampled");
+    picker.btnWebSafeColorClick();
+    const ColorWord expected =
+        WebSafeColor(MakeColor(GetRValue(face), GetGValue(face), GetBValue(face)));
+    EXPECT_EQ(RgbOf(picker.SampledColor()), RgbOf(expected));
+    EXPECT_TRUE(picker.ColorSampled());
+    EXPECT_EQ(picker.Summary().Caption(), ColorSummaryText(expected, kFormatRgb));
+    EXPECT_TRUE(fake.added.empty()) << "the library is not touched";
+    EXPECT_TRUE(clipboard.texts.empty()) << "nor the clipboard";
+}
+
+TEST_F(ColorTools, ALockedClipboardLosesNothingAndTheNextCopyWorks) {
+    picker.GetColorFromLib(MakeColor(1, 2, 3));
+    clipboard.locked = true;
+    picker.btnColorToClipboardClick();
+    EXPECT_TRUE(clipboard.texts.empty());
+    clipboard.locked = false;
+    picker.btnColorToClipboardClick();
+    EXPECT_EQ(clipboard.texts, std::vector<std::wstring>{L"#010203"});
+    fake.settings.CPExportFormat = 9;  // no such format: nothing is copied
+    picker.btnColorToClipboardClick();
+    EXPECT_EQ(clipboard.texts.size(), 1u);
+}
+
+TEST_F(ColorTools, LibraryColourBecomesTheSampledColourWithoutEnteringTheLibraryAgain) {
+    picker.GetColorFromLib(MakeColor(200, 100, 50));
+    EXPECT_TRUE(picker.ColorSampled());
+    EXPECT_EQ(picker.Summary().Caption(), L"R:200  G:100  B:50");
+    EXPECT_TRUE(fake.added.empty());
+    EXPECT_TRUE(clipboard.texts.empty());
+}
+
+const auto kUser = RegistryRoot::CurrentUser;
+
+TEST_F(ColorTools, LibraryLoadCreatesAnEmptyRecordAndKeepsItUpToDate) {
+    library.LoadLibrary();
+    EXPECT_EQ(registry.Get(kUser, kColorLibraryKeyPath, kLibraryValueName),
+              RegistryValue::Binary(LibraryRecord{}));
+    EXPECT_FALSE(library.SaveButtonEnabled());
+    library.Newcolor(MakeColor(9, 8, 7, kSampledFlag));
+    const auto stored = registry.Get(kUser, kColorLibraryKeyPath, kLibraryValueName);
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ(stored->data[0], 9);
+    EXPECT_EQ(stored->data[105], 1);
+    EXPECT_TRUE(library.SaveButtonEnabled());
+}
+
+TEST_F(ColorTools, ABadStoredValueIsReadWithinItsBytesAndRewrittenSoundAtTheNextChange) {
+    // A text value with a count byte far above 35.
+    std::vector<std::uint8_t> bad(106, 0x11);
+    bad[105] = 200;
+    registry.Set(kUser, kColorLibraryKeyPath, kLibraryValueName, {RegistryType::String, bad});
+    library.LoadLibrary();
+    EXPECT_EQ(library.Library().Count(), 35);
+    library.Newcolor(MakeColor(1, 2, 3));
+    const auto stored = registry.Get(kUser, kColorLibraryKeyPath, kLibraryValueName);
+    EXPECT_EQ(stored->type, RegistryType::Binary);
+    EXPECT_EQ(stored->data.size(), 106u);
+    EXPECT_EQ(stored->data[105], 35);
+    EXPECT_EQ(stored->data[0], 1);
+}
+
+TEST_F(ColorTools, WithoutAStoredRecordAdditionsStayInMemory) {
+    library.Newcolor(MakeColor(1, 2, 3));
+    EXPECT_EQ(library.Library().Count(), 1);
+    EXPECT_FALSE(registry.Get(kUser, kColorLibraryKeyPath, kLibraryValueName).has_value());
+}
+
+TEST_F(ColorTools, AnUnopenableKeyLeavesTheLibraryInMemoryAsItWas) {
+    library.LoadLibrary();
+    library.Newcolor(MakeColor(1, 2, 3));
+    registry.refuseOpen = true;
+    library.LoadLibrary();
+    EXPECT_EQ(library.Library().Count(), 1);
+    library.ClearColorLibrary();
+    EXPECT_EQ(library.Library().Count(), 1) << "nothing is dropped when it cannot be stored";
+    EXPECT_FALSE(library.SaveButtonEnabled());
+    registry.refuseOpen = false;
+    library.ClearColorLibrary();
+    EXPECT_EQ(library.Library().Count(), 0);
+    EXPECT_EQ(registry.Get(kUser, kColorLibraryKeyPath, kLibraryValueName)->data,
+              std::vector<std::uint8_t>(106, 0));
+}
+
+TEST_F(ColorTools, DoublesFollowTheSetting) {
+    library.LoadLibrary();
+    library.Newcolor(MakeColor(1, 2, 3, kSampledFlag));
+    library.Newcolor(MakeColor(1, 2, 3, kSampledFlag));
+    EXPECT_EQ(library.Library().Count(), 1);
+    fake.settings.AddDoubleSamples = true;
+    library.Newcolor(MakeColor(1, 2, 3, kSampledFlag));
+    EXPECT_EQ(library.Library().Count(), 2);
+}
+
+}  // namespace
+}  // namespace vix
