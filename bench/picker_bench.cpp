@@ -19,7 +19,7 @@
 
 namespace {
 
-class BenchHost final : public vix::PickerHost {
+class BenchHost final : public vix::ToolHost {
   public:
     HWND window = nullptr;
     std::uint8_t mode = 0;
@@ -29,7 +29,6 @@ class BenchHost final : public vix::PickerHost {
     void SetCurrentMode(std::uint8_t m) override { mode = m; }
     void SetModePrompt(std::wstring) override {}
     const vix::Settings& CurrentSettings() const override { return settings; }
-    void AddToLibrary(vix::ColorWord) override {}
     wchar_t DecimalSeparator() const override { return L'.'; }
 };
 

@@ -11,7 +11,7 @@
 #include "color/color_info_panel.h"
 #include "color/color_library_page.h"
 #include "color/color_picker.h"
-#include "color/picker_host.h"
+#include "app/tool_host.h"
 #include "common/registry_store.h"
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
@@ -41,7 +41,7 @@ enum ActiveModes : std::uint8_t {
     kModePreview = 6,
 };
 
-class Tvix_main final : public ui::Form, public PickerHost {
+class Tvix_main final : public ui::Form, public ToolHost {
   public:
     explicit Tvix_main(RegistryStore& registry) : registry_(registry) {}
 
@@ -70,12 +70,11 @@ class Tvix_main final : public ui::Form, public PickerHost {
 
     bool PageShown(Page page) const { return pageShown_[static_cast<int>(page)]; }
 
-    // What the colour tools ask of the main window.
+    // What the tools ask of the main window.
     HWND MainWindow() const override { return hwnd(); }
     std::uint8_t CurrentMode() const override { return ActiveMode; }
     void SetCurrentMode(std::uint8_t mode) override { ActiveMode = mode; }
     const Settings& CurrentSettings() const override { return settings; }
-    void AddToLibrary(ColorWord color) override { library_.Newcolor(color); }
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
 
     ColorPicker& Picker() { return picker_; }

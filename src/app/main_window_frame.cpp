@@ -115,6 +115,7 @@ void Tvix_main::BuildFrame() {
 void Tvix_main::BuildTools() {
     const auto page = [this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; };
     picker_.Create(page(Page::ColorPicker).hwnd());
+    picker_.onSampleTaken = [this](ColorWord c) { library_.Newcolor(c); };
     library_.Create(page(Page::ColorLib).hwnd(), page(Page::ColorLib));
     library_.formatIndex = [this] { return picker_.FormatIndex(); };
     library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };

@@ -5,7 +5,7 @@
 
 #include "color/color_grid.h"
 #include "color/color_library.h"
-#include "color/picker_host.h"
+#include "app/tool_host.h"
 #include "common/registry_store.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
@@ -18,7 +18,7 @@ namespace vix {
 
 class ColorLibraryPage {
   public:
-    ColorLibraryPage(PickerHost& host, RegistryStore& registry)
+    ColorLibraryPage(ToolHost& host, RegistryStore& registry)
         : host_(host), registry_(registry) {}
 
     void Create(HWND page, const ui::Panel& pageWindow);
@@ -45,7 +45,7 @@ class ColorLibraryPage {
     void EmptyHoverLabels();
     void WriteRecordIfStored();
 
-    PickerHost& host_;
+    ToolHost& host_;
     RegistryStore& registry_;
     const ui::Panel* pnlColorLibPage = nullptr;
     ColorLibrary library_;

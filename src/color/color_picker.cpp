@@ -165,7 +165,7 @@ void ColorPicker::TakeSample(WPARAM position) {
     EnableExports();
     // The colour of the last finished tick; the click's place is not sampled again.
     SetSampledColor(liveColor_);
-    host_.AddToLibrary(sampledColor_);
+    if (onSampleTaken) onSampleTaken(sampledColor_);
     RadioGroup1Click();
     if (host_.CurrentSettings().AutoSampleToClipboard) ColorToClipboard();
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "color/color_info_panel.h"
-#include "color/picker_host.h"
+#include "app/tool_host.h"
 #include "color/sampling.h"
 #include "common/clipboard.h"
 #include "platform/gdi.h"
@@ -25,12 +26,14 @@ inline constexpr wchar_t kSamplePrompt[] = L"Press right mouse button to sample 
 
 class ColorPicker {
   public:
-    ColorPicker(PickerHost& host, TextClipboard& clipboard, platform::SystemCursors& cursors,
+    ColorPicker(ToolHost& host, TextClipboard& clipboard, platform::SystemCursors& cursors,
                 ColorInfoPanel& info)
         : host_(host), clipboard_(clipboard), cursors_(cursors), info_(info) {}
 
     // Builds the "Color picker" page's controls.
     void Create(HWND page);
+    // Where a taken colour goes: the library (Newcolor).
+    std::function<void(ColorWord)> onSampleTaken;
 
     // Switches the picker on or off.
     void btnEnablePickerClick();
@@ -73,7 +76,7 @@ class ColorPicker {
     void SetSampledColor(ColorWord color);
     void EnableExports();
 
-    PickerHost& host_;
+    ToolHost& host_;
     TextClipboard& clipboard_;
     platform::SystemCursors& cursors_;
     ColorInfoPanel& info_;

@@ -19,7 +19,7 @@
 namespace vix {
 namespace {
 
-class FakeHost final : public PickerHost {
+class FakeHost final : public ToolHost {
   public:
     HWND window = nullptr;
     std::uint8_t mode = 0;
@@ -33,7 +33,6 @@ class FakeHost final : public PickerHost {
     void SetCurrentMode(std::uint8_t m) override { mode = m; }
     void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
     const Settings& CurrentSettings() const override { return settings; }
-    void AddToLibrary(ColorWord c) override { added.push_back(c); }
     wchar_t DecimalSeparator() const override { return decimal; }
 };
 
@@ -100,6 +99,7 @@ class ColorTools : public ::testing::Test {
         libraryPage.Create(host.get(), Rect::FromBounds(0, 200, 255, 79), L"", {});
         info.Create(infoPage.hwnd());
         picker.Create(pickerPage.hwnd());
+        picker.onSampleTaken = [this](ColorWord c) { fake.added.push_back(c); };
         picker.ResetSampling();
         picker.SelectFormat(kFormatRgb);
         library.Create(libraryPage.hwnd(), libraryPage);

@@ -13,16 +13,14 @@
 
 namespace vix {
 
-class PickerHost {
+class ToolHost {
   public:
-    virtual ~PickerHost() = default;
+    virtual ~ToolHost() = default;
     virtual HWND MainWindow() const = 0;
     virtual std::uint8_t CurrentMode() const = 0;
     virtual void SetCurrentMode(std::uint8_t mode) = 0;
     virtual void SetModePrompt(std::wstring prompt) = 0;
     virtual const Settings& CurrentSettings() const = 0;
-    // Adds a taken colour to the library (Newcolor).
-    virtual void AddToLibrary(ColorWord color) = 0;
     // The user's decimal separator.
     virtual wchar_t DecimalSeparator() const = 0;
 };
