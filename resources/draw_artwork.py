@@ -363,6 +363,60 @@ def save_act_button(state):
     return c
 
 
+RULER_FILL = (250, 236, 170, 255)
+
+
+def ruler_strip(c, x0, y0, length, thickness, edge, ink):
+    """A small ruler: a filled strip with ticks along `edge` ('top', 'bottom',
+    'left' or 'right')."""
+    horizontal = edge in ("top", "bottom")
+    w, h = (length, thickness) if horizontal else (thickness, length)
+    c.rect(x0, y0, x0 + w, y0 + h, RULER_FILL)
+    c.frame(x0, y0, x0 + w, y0 + h, ink)
+    for i in range(2, length - 1, 2):
+        tick = 4 if i % 6 == 0 else 2
+        if edge == "top":
+            c.rect(x0 + i, y0, x0 + i + 1, y0 + tick, ink)
+        elif edge == "bottom":
+            c.rect(x0 + i, y0 + h - tick, x0 + i + 1, y0 + h, ink)
+        elif edge == "left":
+            c.rect(x0, y0 + i, x0 + tick, y0 + i + 1, ink)
+        else:
+            c.rect(x0 + w - tick, y0 + i, x0 + w, y0 + i + 1, ink)
+
+
+def ruler_button(on, state):
+    c, ink, plate = square_button(32, state)
+    ruler_strip(c, 3, 11, 26, 10, "top", ink)
+    if on:
+        for a in range(0, 360, 3):
+            c.disc(16 + 13 * math.cos(math.radians(a)), 16 + 13 * math.sin(math.radians(a)), 1.2, RED)
+    return c
+
+
+def rotate_button(to_vertical, state):
+    """The turn: a ruler and a quarter-circle arrow."""
+    c, ink, plate = square_button(24, state)
+    if to_vertical:
+        ruler_strip(c, 3, 14, 18, 7, "top", ink)
+    else:
+        ruler_strip(c, 14, 3, 18, 7, "right", ink)
+    for a in range(180, 271, 6):
+        c.disc(12 + 8 * math.cos(math.radians(a)) + 2, 12 + 8 * math.sin(math.radians(a)) + 2, 0.9, ACCENT_DARK)
+    c.rect(13, 5, 17, 7, ACCENT_DARK)
+    c.rect(15, 3, 17, 9, ACCENT_DARK)
+    return c
+
+
+def flip_button(edge, state):
+    c, ink, plate = square_button(24, state)
+    if edge in ("top", "bottom"):
+        ruler_strip(c, 3, 8, 18, 8, edge, ink)
+    else:
+        ruler_strip(c, 8, 3, 18, 8, edge, ink)
+    return c
+
+
 PICKER = [
     "",
     "",
@@ -438,6 +492,13 @@ def main():
         clipboard_button(state).save_bmp(f"btn_clipboard_{state}")
         photoshop_button(state).save_bmp(f"btn_photoshop_{state}")
         save_act_button(state).save_bmp(f"btn_save_act_{state}")
+    for state in ("70", "100"):
+        ruler_button(False, state).save_bmp(f"img_ruler_enable_{state}")
+        ruler_button(True, state).save_bmp(f"img_ruler_disable_{state}")
+        rotate_button(False, state).save_bmp(f"img_ruler_horizontal_{state}")
+        rotate_button(True, state).save_bmp(f"img_ruler_vertical_{state}")
+        for name, edge in (("HA", "top"), ("HU", "bottom"), ("VR", "right"), ("VL", "left")):
+            flip_button(edge, state).save_bmp(f"img_ruler_{name}_{state}")
     title_image().save_bmp("title")
     logo().save_bmp("logo")
     save_ico("vix", [program_icon(16), program_icon(32), program_icon(48)])

@@ -58,6 +58,7 @@ add_library(vix_platform STATIC
   platform/locale.cpp
   platform/file.cpp
   platform/system_cursors.cpp
+  platform/screen_copy.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp
@@ -69,6 +70,7 @@ add_library(vix_platform STATIC
   ui/timer.cpp
   ui/bitmap_view.cpp
   ui/standard_controls.cpp
+  ui/edit_keys.cpp
 )
 target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32
                                            comdlg32)
@@ -89,6 +91,8 @@ add_library(vix_win STATIC
   color/color_picker_tick.cpp
   color/color_grid.cpp
   color/color_library_page.cpp
+  ruler/ruler_window.cpp
+  ruler/ruler_page.cpp
 )
 target_link_libraries(vix_win PUBLIC vix_platform)
 if(MSVC)

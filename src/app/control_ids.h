@@ -30,6 +30,15 @@ enum ControlId : int {
     kIdHoverRed = 1121,
     kIdHoverGreen = 1122,
     kIdHoverBlue = 1123,
+
+    // The ruler.
+    kIdRulerX = 1201,
+    kIdRulerY = 1202,
+    kIdRulerLength = 1203,
+    kIdRulerUnits = 1204,
+    kIdRulerBeginView = 1205,
+    kIdRulerEndView = 1206,
+    kIdRulerInfoFirst = 1210,  // + 0..5: pixels, inches, centimetres, picas, percent, DPI
 };
 
 }  // namespace vix

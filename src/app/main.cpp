@@ -15,6 +15,7 @@
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
 #include "platform/registry.h"
+#include "ruler/ruler_window.h"
 #include "ui/form.h"
 
 namespace {
@@ -82,7 +83,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         {L"Tvix_update", L"Update VUZirivare", kDialog},
         {L"Tvix_imgpreview", L"Image preview", WS_OVERLAPPEDWINDOW},
     }};
-    std::array<std::unique_ptr<vix::ui::Form>, 7> forms;
+    std::array<std::unique_ptr<vix::ui::Form>, 6> forms;
     std::size_t next = 0;
     for (const PlainForm& f : beforeAbout) {
         forms[next] = std::make_unique<vix::ui::Form>();
@@ -91,18 +92,20 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     }
     auto about = std::make_unique<vix::TAbout>();
     about->Create(app.Owner());
-    const std::array<PlainForm, 4> afterAbout = {{
+    const std::array<PlainForm, 3> afterAbout = {{
         {L"TSettings", L"Settings", kDialog},
         {L"THottracker", L"", kOverlay},
         {L"Trectan", L"", kOverlay},
-        {L"Trulerapp", L"Vix ruler", kOverlay},
     }};
     for (const PlainForm& f : afterAbout) {
         forms[next] = std::make_unique<vix::ui::Form>();
         forms[next++]->CreateForm(
             {f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200}, app.Owner()});
     }
+    auto ruler = std::make_unique<vix::Trulerapp>();
+    ruler->Create(app.Owner());
     main->SetDialogs(about.get(), forms[3].get());
+    main->SetRulerWindow(ruler.get());
 
     main->ShowMain();
     return app.Run();

@@ -37,12 +37,18 @@ void Tvix_main::SetDialogs(TAbout* about, ui::Form* settingsDialog) {
     settingsDialog_ = settingsDialog;
 }
 
+void Tvix_main::SetRulerWindow(Trulerapp* ruler) {
+    rulerTools_.SetRulerWindow(ruler);
+    ruler->SetHost(&rulerTools_);
+}
+
 void Tvix_main::FormCreate() {
     Application::Instance().SetMainWindow(hwnd());
     Application::Instance().onHint = [this] { DisplayHint(); };
     decimalSeparator_ = platform::UserDecimalSeparator();
     BuildFrame();
     BuildTools();
+    rulerTools_.WriteDpi();
     AddSystemMenuItems();
     creating_ = true;
     LoadSettings();
@@ -106,6 +112,7 @@ void Tvix_main::LoadSettings() {
     const SettingsLoad load = LoadSettingsKey(registry_, settings);
     if (load.keyOpened && settings.ResetLibraryOnstartup) library_.ClearColorLibrary();
     picker_.SelectFormat(settings.DefaultColorValues);
+    rulerTools_.SelectUnit(settings.RulerValue);
     library_.LoadLibrary();
     ArrangeSections();
     DisplayHint();
@@ -145,7 +152,10 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE: FormClose(); return 0;
         case hooks::kPickerMoved: picker_.PointerMoved(wParam); return 0;
         case hooks::kPickerSample: picker_.TakeSample(wParam); return 0;
-        case WM_SETTINGCHANGE: decimalSeparator_ = platform::UserDecimalSeparator(); break;
+        case WM_SETTINGCHANGE:
+            decimalSeparator_ = platform::UserDecimalSeparator();
+            platform::RefreshDesktopMetrics();
+            break;
         case WM_DISPLAYCHANGE: platform::RefreshDesktopMetrics(); break;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();

@@ -15,6 +15,7 @@
 #include "common/registry_store.h"
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
+#include "ruler/ruler_page.h"
 #include "platform/handle.h"
 #include "ui/form.h"
 #include "ui/image_button.h"
@@ -49,6 +50,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void Create(HWND owner);
     // The dialogs are created after the main window; they are handed in then.
     void SetDialogs(TAbout* about, ui::Form* settings);
+    void SetRulerWindow(Trulerapp* ruler);
     // Makes the main window visible for the first time.
     void ShowMain();
 
@@ -79,6 +81,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     ColorPicker& Picker() { return picker_; }
     ColorLibraryPage& ColorLibraryTools() { return library_; }
+    RulerPage& RulerTools() { return rulerTools_; }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -178,6 +181,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     ColorInfoPanel colorInfo_;
     ColorPicker picker_{*this, clipboard_, cursors_, colorInfo_};
     ColorLibraryPage library_{*this, registry_};
+    RulerPage rulerTools_{*this};
 };
 
 }  // namespace vix

@@ -121,6 +121,9 @@ void Tvix_main::BuildTools() {
     library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };
     colorInfo_.Create(page(Page::ColorInfo).hwnd());
     RegisterToolStop(kModePicker, [this] { picker_.btnEnablePickerClick(); });
+    rulerTools_.Create(page(Page::Ruler).hwnd(), page(Page::RulerViews).hwnd(),
+                       page(Page::RulerInfo));
+    RegisterToolStop(kModeRuler, [this] { rulerTools_.btnEnableRulerClick(); });
 }
 
 void Tvix_main::BuildTabs() {

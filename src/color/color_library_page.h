@@ -18,8 +18,7 @@ namespace vix {
 
 class ColorLibraryPage {
   public:
-    ColorLibraryPage(ToolHost& host, RegistryStore& registry)
-        : host_(host), registry_(registry) {}
+    ColorLibraryPage(ToolHost& host, RegistryStore& registry) : host_(host), registry_(registry) {}
 
     void Create(HWND page, const ui::Panel& pageWindow);
     // The value form of the hover labels (the picker's choice) and what a

@@ -6,6 +6,7 @@
 #include "color/color_text.h"
 #include "color/magnifier.h"
 #include "platform/desktop.h"
+#include "platform/screen_copy.h"
 #include "ui/message_loop.h"
 
 namespace vix {
@@ -40,19 +41,11 @@ void ColorPicker::ShowBox() {
 }
 
 // One screen-to-bitmap copy per tick: the 13 x 13 pixels round the pointer,
-// from which both the view and the averaged block are taken. Only the part on
-// the desktop is copied (some platforms copy nothing at all for a square that
-// reaches past the edge); pixels beyond the desktop are black.
+// from which both the view and the averaged block are taken.
 void ColorPicker::CopyScreenBlock() {
-    const Rect square = Rect::FromBounds(pickerPos_.x - kPointerOffset,
-                                         pickerPos_.y - kPointerOffset, kSourceSize, kSourceSize);
-    const Rect part = Intersection(square, platform::VirtualDesktop());
-    if (part.width() < kSourceSize || part.height() < kSourceSize)
-        platform::FillSolid(scratchDC_.get(), {0, 0, kSourceSize, kSourceSize}, kBlack);
-    if (part.width() <= 0 || part.height() <= 0) return;
-    platform::WindowDC screen;
-    ::BitBlt(scratchDC_.get(), part.left - square.left, part.top - square.top, part.width(),
-             part.height(), screen.get(), part.left, part.top, SRCCOPY);
+    platform::CopyScreenSquare(scratchDC_.get(), Rect::FromBounds(pickerPos_.x - kPointerOffset,
+                                                                  pickerPos_.y - kPointerOffset,
+                                                                  kSourceSize, kSourceSize));
 }
 
 void ColorPicker::DrawMagnifier() {

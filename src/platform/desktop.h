@@ -11,7 +11,8 @@ namespace vix::platform {
 // of or above the primary one. Kept from the last look, because asking is slow
 // on some platforms and the 15 ms tools ask all the time.
 Rect VirtualDesktop();
-// Looks at the monitors again: on WM_DISPLAYCHANGE.
+// Looks at the monitors and the DPI again: on WM_DISPLAYCHANGE and
+// WM_SETTINGCHANGE. All three answers are kept from the last look.
 void RefreshDesktopMetrics();
 Size PrimaryScreen();
 // The screen's logical pixels per inch (96 on a standard screen).

@@ -20,7 +20,8 @@ Size SizeForLength(int orientation, Size size, int length) {
 RulerBody BodyOf(int orientation, Size c) {
     const int w = c.width, h = c.height;
     switch (orientation) {
-        case roHorizontalTop: return {{1, 0, w, h - 1}, {{{0, 0}, {0, h - 1}, {w - 1, h - 1}, {w - 1, -1}}}};
+        case roHorizontalTop:
+            return {{1, 0, w, h - 1}, {{{0, 0}, {0, h - 1}, {w - 1, h - 1}, {w - 1, -1}}}};
         case roHorizontalBottom: return {{1, 1, w, h}, {{{0, h}, {0, 0}, {w - 1, 0}, {w - 1, h}}}};
         case roVerticalRight: return {{0, 1, w, h - 1}, {{{w, 0}, {0, 0}, {0, h - 1}, {w, h - 1}}}};
         default: return {{0, 1, w, h - 1}, {{{-1, 0}, {w - 1, 0}, {w - 1, h - 1}, {-1, h - 1}}}};

@@ -18,14 +18,17 @@ std::wstring Fixed2(double v, wchar_t decimal) {
     char buffer[64];
     std::snprintf(buffer, sizeof(buffer), "%.2f", v);
     std::wstring text;
-    for (const char* c = buffer; *c; ++c) text.push_back(*c == '.' ? decimal : wchar_t(*c));
+    for (const char* c = buffer; *c; ++c)
+        text.push_back(*c == '.' ? decimal : wchar_t(*c));
     return text;
 }
 
 std::wstring Trimmed(const std::wstring& text) {
     std::size_t begin = 0, end = text.size();
-    while (begin < end && text[begin] <= L' ') ++begin;
-    while (end > begin && text[end - 1] <= L' ') --end;
+    while (begin < end && text[begin] <= L' ')
+        ++begin;
+    while (end > begin && text[end - 1] <= L' ')
+        --end;
     return text.substr(begin, end - begin);
 }
 
@@ -72,7 +75,8 @@ std::optional<double> ParseFloat(const std::wstring& raw, wchar_t decimal) {
     if (i < text.size() && (text[i] == L'e' || text[i] == L'E')) {
         ascii.push_back('e');
         ++i;
-        if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) ascii.push_back(char(text[i++]));
+        if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
+            ascii.push_back(char(text[i++]));
         std::size_t expDigits = 0;
         for (; i < text.size() && std::iswdigit(static_cast<wint_t>(text[i])); ++i, ++expDigits)
             ascii.push_back(char(text[i]));

@@ -45,17 +45,21 @@ EndViewPiece SchematicPiece(int orientation, bool beginView) {
         case roHorizontalTop:
         case roVerticalLeft: acrossFirst = 4, acrossLast = 6, tickFrom = 28; break;
         case roHorizontalBottom:
-        case roVerticalRight: acrossFirst = 0, acrossLast = 2, tickFrom = 20 - kTickLength + 1; break;
+        case roVerticalRight:
+            acrossFirst = 0, acrossLast = 2, tickFrom = 20 - kTickLength + 1;
+            break;
         default: return piece;
     }
     const int a0 = CellStart(alongFirst), a1 = CellEnd(alongLast);
     const int c0 = CellStart(acrossFirst), c1 = CellEnd(acrossLast);
     const auto oriented = [horizontal](int along0, int across0, int along1, int across1) {
-        return horizontal ? Rect{along0, across0, along1, across1} : Rect{across0, along0, across1, along1};
+        return horizontal ? Rect{along0, across0, along1, across1}
+                          : Rect{across0, along0, across1, along1};
     };
     piece.body = oriented(a0, c0, a1, c1);
     piece.black.push_back(oriented(cross, c0, cross + 1, c1));
-    for (int t : ticks) piece.black.push_back(oriented(t, tickFrom, t + 1, tickFrom + kTickLength));
+    for (int t : ticks)
+        piece.black.push_back(oriented(t, tickFrom, t + 1, tickFrom + kTickLength));
     return piece;
 }
 

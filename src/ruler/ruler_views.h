@@ -18,7 +18,7 @@ inline constexpr int kEndViewZoom = 7;
 // point stays in the centre cell.
 struct EndViewSource {
     Point source;  // top-left of the screen block
-    Point shift;  // where the block lands in the view
+    Point shift;   // where the block lands in the view
 };
 EndViewSource LayoutEndView(Point point, const Rect& desktop);
 

@@ -12,6 +12,12 @@ ButtonPictures PicturesOf(std::wstring_view base) {
     return p;
 }
 
+ButtonPictures RestHoverPictures(std::wstring_view base) {
+    const std::wstring b(base);
+    const Picture* rest = &SkinPicture(b + L"_70");
+    return {rest, &SkinPicture(b + L"_100"), rest};
+}
+
 void ImageButton::Create(HWND parent, const Rect& bounds, std::wstring_view hint,
                          ButtonPictures pictures) {
     pictures_ = pictures;

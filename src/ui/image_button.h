@@ -17,6 +17,8 @@ struct ButtonPictures {
 // The pictures of the resources `<base>_70`, `<base>_100` and `<base>_down`;
 // without a `_down` picture the hover picture also shows while pressed.
 ButtonPictures PicturesOf(std::wstring_view base);
+// `<base>_70` at rest and pressed, `<base>_100` under the pointer.
+ButtonPictures RestHoverPictures(std::wstring_view base);
 
 class ImageButton : public Control {
   public:

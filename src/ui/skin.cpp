@@ -95,6 +95,12 @@ void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed) {
                     picture.height, blend);
 }
 
+COLORREF ColorFromSetting(std::uint32_t stored) {
+    if ((stored & 0xFF000000u) == 0x80000000u)
+        return ::GetSysColor(static_cast<int>(stored & 0xFF));
+    return stored & 0x00FFFFFFu;
+}
+
 COLORREF FaceColor() { return ::GetSysColor(COLOR_BTNFACE); }
 COLORREF ShadowColor() { return ::GetSysColor(COLOR_BTNSHADOW); }
 COLORREF TextColor() { return ::GetSysColor(COLOR_WINDOWTEXT); }

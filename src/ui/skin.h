@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string_view>
 
 // The look shared by every window of the program: fonts, colours and the
@@ -34,6 +35,10 @@ struct Picture {
 // the resource does not exist.
 const Picture& SkinPicture(std::wstring_view name);
 void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed = false);
+
+// A colour as the settings store it: an RGB colour word, or a system colour
+// (0x80000000 and its index), resolved to RGB.
+COLORREF ColorFromSetting(std::uint32_t stored);
 
 COLORREF FaceColor();
 COLORREF ShadowColor();

@@ -1,0 +1,287 @@
+#include "ruler/ruler_page.h"
+
+#include "app/control_ids.h"
+#include "platform/desktop.h"
+#include "platform/screen_copy.h"
+#include "ruler/ruler_measure.h"
+#include "ruler/ruler_views.h"
+#include "ui/edit_keys.h"
+#include "ui/hints.h"
+#include "ui/skin.h"
+#include "ui/standard_controls.h"
+
+namespace vix {
+namespace {
+
+constexpr std::uint8_t kRulerMode = 2;
+
+HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
+    HWND field = ui::CreateStandardControl(
+        page, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | WS_DISABLED, bounds, id);
+    ui::SetHint(field, hint);
+    return field;
+}
+
+std::wstring FieldText(HWND field) { return platform::WindowText(field); }
+
+}  // namespace
+
+void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
+    btnEnableRuler.Create(page, Rect::FromBounds(6, 6, 32, 32), L"Enable Ruler",
+                          ui::PicturesOf(L"IMG_RULER_ENABLE"));
+    btnEnableRuler.onClick = [this] { btnEnableRulerClick(); };
+    btnRotateRuler.Create(page, Rect::FromBounds(44, 10, 24, 24), L"Rotate Ruler",
+                          ui::RestHoverPictures(L"IMG_RULER_HORIZONTAL"));
+    btnRotateRuler.onClick = [this] { btnRotateRulerClick(); };
+    btnFlipRuler.Create(page, Rect::FromBounds(70, 10, 24, 24), L"Flip Ruler",
+                        ui::RestHoverPictures(L"IMG_RULER_HA"));
+    btnFlipRuler.onClick = [this] { btnFlipRulerClick(); };
+    btnRotateRuler.SetEnabled(false);
+    btnFlipRuler.SetEnabled(false);
+
+    captions_[0].Create(page, Rect::FromBounds(102, 11, 12, 14), L"X:");
+    lblXrulerPos = Field(page, Rect::FromBounds(116, 8, 48, 19), L"X position", kIdRulerX);
+    captions_[1].Create(page, Rect::FromBounds(174, 11, 12, 14), L"Y:");
+    lblYrulerPos = Field(page, Rect::FromBounds(188, 8, 48, 19), L"Y position", kIdRulerY);
+    captions_[2].Create(page, Rect::FromBounds(6, 47, 40, 14), L"Length:");
+    edtLength = Field(page, Rect::FromBounds(48, 44, 72, 19), L"Ruler length", kIdRulerLength);
+    lstRulerUnits = ui::CreateDropDownList(
+        page, Rect::FromBounds(126, 43, 110, 20),
+        {L"Pixels", L"Inches", L"Centimetres", L"Picas", L"Percent"}, kIdRulerUnits);
+    ::EnableWindow(lstRulerUnits, FALSE);
+    ui::SuppressContextMenu(lstRulerUnits);  // lstRulerUnitsContextPopup
+
+    // Enter in a position field places the ruler; leaving a field does too.
+    for (HWND field : {lblXrulerPos, lblYrulerPos}) {
+        ui::OnEditChar(field, [this](wchar_t c) {
+            if (c != L'\r') return false;
+            lblXrulerPosExit();
+            return true;
+        });
+        ui::OnCommand(field, [this](UINT code) {
+            if (code == EN_KILLFOCUS) lblXrulerPosExit();
+        });
+    }
+    ui::OnEditChar(edtLength, [this](wchar_t c) {
+        if (c != L'\r') return false;
+        edtLengthExit();
+        return true;
+    });
+    ui::OnCommand(edtLength, [this](UINT code) {
+        if (code == EN_KILLFOCUS) edtLengthExit();
+    });
+    ui::OnCommand(lstRulerUnits, [this](UINT code) {
+        if (code == CBN_SELCHANGE) lstRulerUnitsChange();
+    });
+
+    imgLeftRulerView32.Create(viewsPage, Rect::FromBounds(20, 6, kEndViewSize, kEndViewSize));
+    imgLeftRulerView32.SetHint(L"Enlarged view of ruler begin");
+    imgLeftRulerView32.SetId(kIdRulerBeginView);
+    imgRightRulerView32.Create(viewsPage, Rect::FromBounds(110, 6, kEndViewSize, kEndViewSize));
+    imgRightRulerView32.SetHint(L"Enlarged view of ruler end");
+    imgRightRulerView32.SetId(kIdRulerEndView);
+    imgLeftRulerView32.SetVisible(false);
+    imgRightRulerView32.SetVisible(false);
+
+    pnlRulerinfoPage = &infoPage;
+    struct Row {
+        const wchar_t* caption;
+        ui::Label* label;
+        const wchar_t* hint;
+        int x, y;
+    };
+    const Row rows[] = {
+        {L"Pixels:", &pnlRulerInfoPixels, L"Current length of ruler in pixels", 6, 4},
+        {L"Inches:", &pnlRulerInfoInches, L"Current length of ruler in inches", 6, 20},
+        {L"Centimetres:", &pnlRulerInfoCentimeters, L"Current length of ruler in centimetres", 6,
+         36},
+        {L"Picas:", &pnlRulerInfoPicas, L"Current length of ruler in picas", 130, 4},
+        {L"Percent:", &pnlRulerInfoPercent, L"Current length of ruler in percent", 130, 20},
+        {L"DPI:", &pnlRulerInfoCurrDPI, L"Your current screen DPI settings", 130, 36},
+    };
+    for (std::size_t i = 0; i < std::size(rows); ++i) {
+        const Row& r = rows[i];
+        infoCaptions_[i].Create(infoPage.hwnd(), Rect::FromBounds(r.x, r.y, 62, 14), r.caption);
+        r.label->Create(infoPage.hwnd(), Rect::FromBounds(r.x + 64, r.y, 56, 14), L"");
+        r.label->SetHint(r.hint);
+        r.label->SetId(kIdRulerInfoFirst + static_cast<int>(i));
+    }
+
+    scratch_ = platform::DibSection(kEndViewCells, kEndViewCells);
+    scratchDC_.reset(::CreateCompatibleDC(nullptr));
+    scratchSelection_.emplace(scratchDC_.get(), scratch_.get());
+}
+
+void RulerPage::WriteDpi() {
+    pnlRulerInfoCurrDPI.SetCaption(std::to_wstring(platform::ScreenDpi()));
+}
+
+void RulerPage::SelectUnit(int index) {
+    ::SendMessageW(lstRulerUnits, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int RulerPage::SelectedUnit() const {
+    return static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
+}
+
+void RulerPage::btnEnableRulerClick() {
+    if (!active_)
+        showrulerproc();
+    else
+        HideRuler();
+}
+
+void RulerPage::showrulerproc() {
+    imgLeftRulerView32.SizeBitmap({kEndViewSize, kEndViewSize}, std::nullopt);
+    imgRightRulerView32.SizeBitmap({kEndViewSize, kEndViewSize}, std::nullopt);
+    imgLeftRulerView32.SetVisible(true);
+    imgRightRulerView32.SetVisible(true);
+    host_.SetCurrentMode(kRulerMode);
+    for (HWND control : {lblXrulerPos, lblYrulerPos, edtLength, lstRulerUnits})
+        ::EnableWindow(control, TRUE);
+    if (ruler_) ruler_->ShowRuler(SelectedUnit());
+    btnEnableRuler.SetButtonHint(L"Disable Ruler");
+    btnEnableRuler.SetPictures(ui::PicturesOf(L"IMG_RULER_DISABLE"));
+    btnRotateRuler.SetEnabled(true);
+    btnFlipRuler.SetEnabled(true);
+    active_ = true;
+    beginBusy_ = endBusy_ = false;
+    viewTimer_.Start(kRulerViewInterval, [this] { RulerEvent(); });
+}
+
+void RulerPage::HideRuler() {
+    viewTimer_.Stop();
+    if (ruler_) ruler_->Hide();
+    host_.SetCurrentMode(0);
+    imgLeftRulerView32.SetVisible(false);
+    imgRightRulerView32.SetVisible(false);
+    for (HWND field : {lblXrulerPos, lblYrulerPos, edtLength}) {
+        ::SetWindowTextW(field, L"");
+        ::EnableWindow(field, FALSE);
+    }
+    ::EnableWindow(lstRulerUnits, FALSE);
+    btnEnableRuler.SetButtonHint(L"Enable Ruler");
+    btnEnableRuler.SetPictures(ui::PicturesOf(L"IMG_RULER_ENABLE"));
+    active_ = false;
+    btnRotateRuler.SetButtonHint(L"Vertical Ruler");
+    btnRotateRuler.SetPictures(ui::RestHoverPictures(L"IMG_RULER_HORIZONTAL"));
+    btnFlipRuler.SetPictures(ui::RestHoverPictures(L"IMG_RULER_HA"));
+    btnRotateRuler.SetEnabled(false);
+    btnFlipRuler.SetEnabled(false);
+    for (ui::Label* l : {&pnlRulerInfoPixels, &pnlRulerInfoInches, &pnlRulerInfoCentimeters,
+                         &pnlRulerInfoPicas, &pnlRulerInfoPercent})
+        l->SetCaption(L"");
+    WriteDpi();
+    ::SetWindowPos(host_.MainWindow(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void RulerPage::btnRotateRulerClick() {
+    if (ruler_) ruler_->RotateRuler();
+}
+
+void RulerPage::btnFlipRulerClick() {
+    if (ruler_) ruler_->FlipRuler();
+}
+
+int RulerPage::DesktopSpan() const {
+    const Rect desktop = platform::VirtualDesktop();
+    const bool horizontal = !ruler_ || IsHorizontal(ruler_->RulerOrientation);
+    return horizontal ? desktop.width() : desktop.height();
+}
+
+void RulerPage::ShowRulerLength(int pixels) {
+    const int dpi = platform::ScreenDpi();
+    const wchar_t decimal = host_.DecimalSeparator();
+    if (pnlRulerinfoPage->Visible()) {
+        const RulerLengths all = LengthsOf(pixels, dpi, DesktopSpan(), decimal);
+        pnlRulerInfoPixels.SetCaption(all.pixels);
+        pnlRulerInfoInches.SetCaption(all.inches);
+        pnlRulerInfoCentimeters.SetCaption(all.centimetres);
+        pnlRulerInfoPicas.SetCaption(all.picas);
+        pnlRulerInfoPercent.SetCaption(all.percent);
+    }
+    const int unit = SelectedUnit();
+    if (unit < kPixels || unit > kPercent) return;
+    ::SetWindowTextW(edtLength, LengthInUnit(pixels, unit, dpi, DesktopSpan(), decimal).c_str());
+}
+
+void RulerPage::ShowRulerPosition(Point position) {
+    if (host_.CurrentMode() != kRulerMode) return;
+    ::SetWindowTextW(lblXrulerPos, std::to_wstring(position.x).c_str());
+    ::SetWindowTextW(lblYrulerPos, std::to_wstring(position.y).c_str());
+}
+
+// Both fields set the window's corner, whatever point the ruler shows.
+void RulerPage::lblXrulerPosExit() {
+    const auto x = ParseInteger(FieldText(lblXrulerPos));
+    const auto y = ParseInteger(FieldText(lblYrulerPos));
+    if (x && y && ruler_) ruler_->MoveRuler(*x, *y);
+}
+
+void RulerPage::edtLengthExit() {
+    const std::wstring text = FieldText(edtLength);
+    if (text.empty() || !ruler_) return;
+    // Raises the conversion error for text that is no number.
+    const auto pixels = TypedLength(text, SelectedUnit(), platform::ScreenDpi(), DesktopSpan(),
+                                    host_.DecimalSeparator());
+    if (pixels) ruler_->SetRulerLength(*pixels);
+}
+
+void RulerPage::lstRulerUnitsChange() {
+    if (!ruler_) return;
+    ruler_->RulerUnit = SelectedUnit();
+    if (host_.CurrentMode() == kRulerMode) {
+        ruler_->PaintRuler();
+        ruler_->RulerChanged();
+    }
+}
+
+void RulerPage::ShowTurnPictures(int orientation) {
+    btnRotateRuler.SetPictures(ui::RestHoverPictures(
+        IsVertical(orientation) ? L"IMG_RULER_HORIZONTAL" : L"IMG_RULER_VERTICAL"));
+    const wchar_t* flip = orientation == roHorizontalBottom ? L"IMG_RULER_HU"
+                          : orientation == roVerticalRight  ? L"IMG_RULER_VR"
+                          : orientation == roVerticalLeft   ? L"IMG_RULER_VL"
+                                                            : L"IMG_RULER_HA";
+    btnFlipRuler.SetPictures(ui::RestHoverPictures(flip));
+}
+
+COLORREF RulerPage::RulerColor() const {
+    return ui::ColorFromSetting(host_.CurrentSettings().RulerColor);
+}
+
+void RulerPage::RepaintLengthField() { ::InvalidateRect(edtLength, nullptr, TRUE); }
+
+void RulerPage::RulerEvent() {
+    if (!viewTimer_.Running()) return;
+    viewTimer_.Stop();
+    DrawView(imgLeftRulerView32, rulerLine_.from, true, beginBusy_);
+    DrawView(imgRightRulerView32, rulerLine_.to, false, endBusy_);
+    viewTimer_.Restart();
+}
+
+void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy) {
+    if (busy) return;
+    busy = true;
+    const Rect square = Rect::FromBounds(point.x - 3, point.y - 3, kEndViewCells, kEndViewCells);
+    platform::CopyScreenSquare(scratchDC_.get(), square);
+    // Cut off at the desktop's left or top edge, the block shifts so that
+    // the point stays in the centre cell; what lies beyond shows black.
+    const EndViewSource layout = LayoutEndView(point, platform::VirtualDesktop());
+    HDC dc = view.DC();
+    platform::FillSolid(dc, {0, 0, kEndViewSize, kEndViewSize}, RGB(0, 0, 0));
+    ::SetStretchBltMode(dc, COLORONCOLOR);
+    ::StretchBlt(dc, layout.shift.x, layout.shift.y, kEndViewSize, kEndViewSize, scratchDC_.get(),
+                 layout.source.x - square.left, layout.source.y - square.top, kEndViewCells,
+                 kEndViewCells, SRCCOPY);
+    const EndViewPiece piece =
+        SchematicPiece(ruler_ ? ruler_->RulerOrientation : roHorizontalTop, beginView);
+    platform::FillSolid(dc, platform::ToRECT(piece.body), RulerColor());
+    for (const Rect& line : piece.black)
+        platform::FillSolid(dc, platform::ToRECT(line), 0);
+    view.Present();
+    busy = false;
+}
+
+}  // namespace vix

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <optional>
+
+#include "app/tool_host.h"
+#include "platform/gdi.h"
+#include "ruler/ruler_host.h"
+#include "ruler/ruler_window.h"
+#include "ui/bitmap_view.h"
+#include "ui/image_button.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+#include "ui/timer.h"
+
+// The main window's half of the ruler: switching it on and off, its position
+// and length in every unit, typed positions and lengths, and the enlarged
+// views of both ends.
+
+namespace vix {
+
+inline constexpr UINT kRulerViewInterval = 15;
+
+class RulerPage final : public RulerHost {
+  public:
+    explicit RulerPage(ToolHost& host) : host_(host) {}
+
+    // Builds the controls of the "Ruler", "Ruler views" and "Ruler info" pages.
+    void Create(HWND rulerPage, HWND viewsPage, const ui::Panel& infoPage);
+    void SetRulerWindow(Trulerapp* ruler) { ruler_ = ruler; }
+
+    void btnEnableRulerClick();
+    void btnRotateRulerClick();
+    void btnFlipRulerClick();
+    // Selects the unit list's item (none when `index` names no item).
+    void SelectUnit(int index);
+    // Writes the screen's DPI into the info page.
+    void WriteDpi();
+    bool Active() const { return active_; }
+
+    // What the ruler window reports.
+    void ShowRulerLength(int pixels) override;
+    void SetRulerLine(const RulerLine& line) override { rulerLine_ = line; }
+    void ShowRulerPosition(Point position) override;
+    void RulerEvent() override;
+    void ShowTurnPictures(int orientation) override;
+    COLORREF RulerColor() const override;
+    void RepaintLengthField() override;
+
+    const RulerLine& CurrentLine() const { return rulerLine_; }
+
+  private:
+    void showrulerproc();
+    void HideRuler();
+    void lblXrulerPosExit();
+    void edtLengthExit();
+    void lstRulerUnitsChange();
+    int SelectedUnit() const;
+    int DesktopSpan() const;
+    void DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy);
+
+    ToolHost& host_;
+    Trulerapp* ruler_ = nullptr;
+    bool active_ = false;
+    RulerLine rulerLine_{};
+    ui::Timer viewTimer_;
+    bool beginBusy_ = false;
+    bool endBusy_ = false;
+    platform::DibSection scratch_;
+    platform::MemoryDC scratchDC_;
+    std::optional<platform::Selection> scratchSelection_;
+
+    ui::ImageButton btnEnableRuler, btnRotateRuler, btnFlipRuler;
+    std::array<ui::Label, 3> captions_;
+    HWND lblXrulerPos = nullptr;
+    HWND lblYrulerPos = nullptr;
+    HWND edtLength = nullptr;
+    HWND lstRulerUnits = nullptr;
+    ui::BitmapView imgLeftRulerView32, imgRightRulerView32;
+    const ui::Panel* pnlRulerinfoPage = nullptr;
+    std::array<ui::Label, 6> infoCaptions_;
+    ui::Label pnlRulerInfoPixels, pnlRulerInfoInches, pnlRulerInfoCentimeters;
+    ui::Label pnlRulerInfoPicas, pnlRulerInfoPercent, pnlRulerInfoCurrDPI;
+};
+
+}  // namespace vix
