@@ -149,10 +149,10 @@ void ColorPicker::DisableColorPicker() {
 }
 
 void ColorPicker::PixelEvent() {
-    sampleTimer_.Stop();
+    sampleTimer_.Pause();
     ShowBox();
-    // The picker may have been switched off while the tick handled messages.
-    if (host_.CurrentMode() == kPickerMode) sampleTimer_.Restart();
+    // Switched off while the tick handled messages, the timer is gone.
+    sampleTimer_.Resume();
 }
 
 void ColorPicker::PointerMoved(WPARAM position) {

@@ -1,5 +1,6 @@
 #include "platform/gdi.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace vix::platform {
@@ -15,6 +16,12 @@ DibSection::DibSection(int width, int height) : width_(width), height_(height) {
     void* bits = nullptr;
     bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     bits_ = bitmap_ ? static_cast<DWORD*>(bits) : nullptr;
+}
+
+void DibSection::Fill(const Rect& area, DWORD pixel) {
+    const Rect r = Intersection(area, {0, 0, width_, height_});
+    for (int y = r.top; y < r.bottom; ++y)
+        std::fill(bits_ + y * width_ + r.left, bits_ + y * width_ + r.right, pixel);
 }
 
 void FillSolid(HDC dc, const RECT& rect, COLORREF color) {

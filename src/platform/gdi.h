@@ -73,6 +73,9 @@ class DibSection {
     int height() const { return height_; }
     DWORD* pixels() const { return bits_; }
     DWORD pixel(int x, int y) const { return bits_[y * width_ + x]; }
+    // Writes `pixel` (0x00RRGGBB) into the part of `area` inside the bitmap,
+    // straight into its memory. Call GdiFlush first when GDI drew into it.
+    void Fill(const Rect& area, DWORD pixel);
     // Hands the bitmap over; the pixels are no longer reachable through this.
     Bitmap TakeBitmap() {
         bits_ = nullptr;

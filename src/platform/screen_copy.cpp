@@ -6,13 +6,17 @@
 namespace vix::platform {
 
 void CopyScreenSquare(HDC into, const Rect& square) {
+    WindowDC screen;
+    CopyScreenSquare(into, square, screen.get());
+}
+
+void CopyScreenSquare(HDC into, const Rect& square, HDC screen) {
     const Rect part = Intersection(square, VirtualDesktop());
     if (part.width() < square.width() || part.height() < square.height())
         FillSolid(into, {0, 0, square.width(), square.height()}, RGB(0, 0, 0));
     if (part.width() <= 0 || part.height() <= 0) return;
-    WindowDC screen;
     ::BitBlt(into, part.left - square.left, part.top - square.top, part.width(), part.height(),
-             screen.get(), part.left, part.top, SRCCOPY);
+             screen, part.left, part.top, SRCCOPY);
 }
 
 }  // namespace vix::platform

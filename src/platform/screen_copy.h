@@ -13,5 +13,7 @@ namespace vix::platform {
 // black. (Some platforms copy nothing at all for a square reaching past the
 // desktop's edge.)
 void CopyScreenSquare(HDC into, const Rect& square);
+// The same from a screen DC the caller holds, for several copies in a row.
+void CopyScreenSquare(HDC into, const Rect& square, HDC screen);
 
 }  // namespace vix::platform

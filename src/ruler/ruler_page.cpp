@@ -255,17 +255,19 @@ void RulerPage::RepaintLengthField() { ::InvalidateRect(edtLength, nullptr, TRUE
 
 void RulerPage::RulerEvent() {
     if (!viewTimer_.Running()) return;
-    viewTimer_.Stop();
-    DrawView(imgLeftRulerView32, rulerLine_.from, true, beginBusy_);
-    DrawView(imgRightRulerView32, rulerLine_.to, false, endBusy_);
-    viewTimer_.Restart();
+    viewTimer_.Pause();
+    const platform::WindowDC screen;
+    DrawView(imgLeftRulerView32, rulerLine_.from, true, beginBusy_, screen.get());
+    DrawView(imgRightRulerView32, rulerLine_.to, false, endBusy_, screen.get());
+    viewTimer_.Resume();
 }
 
-void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy) {
+void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy,
+                         HDC screen) {
     if (busy) return;
     busy = true;
     const Rect square = Rect::FromBounds(point.x - 3, point.y - 3, kEndViewCells, kEndViewCells);
-    platform::CopyScreenSquare(scratchDC_.get(), square);
+    platform::CopyScreenSquare(scratchDC_.get(), square, screen);
     // Cut off at the desktop's left or top edge, the block shifts so that
     // the point stays in the centre cell; what lies beyond shows black.
     const EndViewSource layout = LayoutEndView(point, platform::VirtualDesktop());

@@ -57,7 +57,7 @@ class RulerPage final : public RulerHost {
     void lstRulerUnitsChange();
     int SelectedUnit() const;
     int DesktopSpan() const;
-    void DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy);
+    void DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy, HDC screen);
 
     ToolHost& host_;
     Trulerapp* ruler_ = nullptr;

@@ -98,6 +98,7 @@ void Trulerapp::Turn(const RulerPose& pose) {
     if (known) {
         // SetWindowRgn takes ownership of the region.
         ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, 0, 0, 0), FALSE);
+        regionSize_ = {};
         RulerOrientation = pose.orientation;
         const Rect& b = pose.bounds;
         ::SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width(), b.height(),
@@ -117,38 +118,49 @@ void Trulerapp::SizeBitmap(Size size) {
 
 void Trulerapp::PaintRuler() {
     const Size size = ClientSize();
-    ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, 0, size.width, size.height), TRUE);
+    // The window's region is the whole window; setting it costs much on
+    // some platforms, so it is set only when it differs.
+    if (regionSize_ != size) {
+        ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, 0, size.width, size.height), TRUE);
+        regionSize_ = size;
+    }
     if (!IsHorizontal(RulerOrientation) && !IsVertical(RulerOrientation)) return;
     SizeBitmap(size);
     const COLORREF colour = host_ ? host_->RulerColor() : RGB(255, 255, 255);
-    HDC dc = dc_.get();
-    const RulerBody body = BodyOf(RulerOrientation, size);
-    platform::FillSolid(dc, platform::ToRECT(body.fill), colour);
-    POINT border[4];
-    for (int i = 0; i < 4; ++i)
-        border[i] = platform::ToPOINT(body.border[i]);
-    {
-        platform::Selection pen(dc, ::GetStockObject(BLACK_PEN));
-        ::Polyline(dc, border, 4);
-    }
-    ::SetBkColor(dc, colour);
-    DrawScale(dc, size);
+    const DWORD fill = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    ::GdiFlush();
+    bitmap_.Fill(BodyOf(RulerOrientation, size).fill, fill);
+    DrawScale(dc_.get(), size, colour);
     Invalidate();
 }
 
-void Trulerapp::DrawScale(HDC dc, Size size) {
+// The ticks go straight into the bitmap's memory, then the border and the
+// labels are drawn: no label overlaps a tick but its own, as if each label
+// were drawn right after its tick.
+void Trulerapp::DrawScale(HDC dc, Size size, COLORREF colour) {
     const bool vertical = IsVertical(RulerOrientation);
+    const Size screen = platform::PrimaryScreen();
+    const int length = RulerLength(RulerOrientation, size);
+    const std::vector<Tick> ticks = RulerTicks(RulerUnit, length, platform::ScreenDpi(),
+                                               vertical ? screen.height : screen.width);
+    for (const Tick& tick : ticks) {
+        const TickLine line = TickPixels(RulerOrientation, tick.position, tick.length, size);
+        bitmap_.Fill({line.from.x, line.from.y, line.to.x + 1, line.to.y + 1}, kBlack);
+    }
+    const RulerBody body = BodyOf(RulerOrientation, size);
+    POINT border[4];
+    for (int i = 0; i < 4; ++i)
+        border[i] = platform::ToPOINT(body.border[i]);
+    platform::Selection pen(dc, ::GetStockObject(BLACK_PEN));
+    ::Polyline(dc, border, 4);
+
     platform::Font turned;
     if (vertical) turned = TurnedLabelFont();
     platform::Selection font(dc, vertical ? turned.get() : ui::SkinFont(ui::FontId::Dialog));
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    ::SetBkColor(dc, colour);
     ::SetBkMode(dc, OPAQUE);
-    const Size screen = platform::PrimaryScreen();
-    const int length = RulerLength(RulerOrientation, size);
-    for (const Tick& tick : RulerTicks(RulerUnit, length, platform::ScreenDpi(),
-                                       vertical ? screen.height : screen.width)) {
-        const TickLine line = TickPixels(RulerOrientation, tick.position, tick.length, size);
-        platform::FillSolid(dc, {line.from.x, line.from.y, line.to.x + 1, line.to.y + 1}, kBlack);
+    for (const Tick& tick : ticks) {
         if (tick.label.empty()) continue;
         SIZE extent{};
         const int count = static_cast<int>(tick.label.size());

@@ -45,13 +45,15 @@ class Trulerapp final : public ui::Form {
     bool FormKeyDown(WPARAM key);
     void Turn(const RulerPose& pose);
     void SizeBitmap(Size size);
-    void DrawScale(HDC dc, Size size);
+    void DrawScale(HDC dc, Size size, COLORREF colour);
 
     RulerHost* host_ = nullptr;
     bool dragging_ = false;
     POINT dragStart_{};
     int dragMode_ = kDragMove;
     HCURSOR cursor_ = nullptr;
+    // The size of the full-window region last set; a turn empties it.
+    Size regionSize_;
 
     // Declared so that the selection goes first, then the DC, then the bitmap.
     platform::DibSection bitmap_;

@@ -2,6 +2,8 @@
 
 #include "ui/skin.h"
 
+#include <algorithm>
+
 namespace vix::ui {
 
 void BitmapView::Create(HWND parent, const Rect& bounds) {
@@ -28,11 +30,20 @@ void BitmapView::SizeBitmap(Size size, std::optional<COLORREF> fill) {
 }
 
 void BitmapView::Present() {
-    if (!hwnd()) return;
+    if (!hwnd() || !dib_) return;
+    ::GdiFlush();
+    const DWORD* pixels = dib_.pixels();
+    const std::size_t count = static_cast<std::size_t>(dib_.width()) * dib_.height();
+    if (shown_.size() == count && std::equal(shown_.begin(), shown_.end(), pixels)) return;
+    shown_.assign(pixels, pixels + count);
     platform::WindowDC dc(hwnd());
-    const Size size = ClientSize();
-    Paint(dc.get(), size);
-    ::ValidateRect(hwnd(), nullptr);
+    Paint(dc.get(), ClientSize());
+}
+
+LRESULT BitmapView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Hidden, the view shows nothing; whatever it shows next must be drawn.
+    if (message == WM_SHOWWINDOW && !wParam) shown_.clear();
+    return Control::HandleMessage(message, wParam, lParam);
 }
 
 void BitmapView::Paint(HDC dc, Size size) {

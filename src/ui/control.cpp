@@ -77,7 +77,10 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (onMouseDown) onMouseDown(ClientPoint(lParam));
             return 0;
         case WM_LBUTTONDBLCLK:
-            if (onDoubleClick) onDoubleClick();
+            // Without a double-click handler the second press is a press
+            // like the first, so quick clicks each count.
+            if (!onDoubleClick) return HandleMessage(WM_LBUTTONDOWN, wParam, lParam);
+            onDoubleClick();
             if (onMouseDown) onMouseDown(ClientPoint(lParam));
             return 0;
         case WM_LBUTTONUP: {

@@ -18,16 +18,24 @@ void Timer::Start(UINT intervalMs, std::function<void()> onTick) {
     Stop();
     interval_ = intervalMs;
     onTick_ = std::move(onTick);
-    Restart();
-}
-
-void Timer::Restart() {
-    if (id_) return;
     id_ = ::SetTimer(nullptr, 0, interval_, &Timer::Tick);
     if (id_) Timers()[id_] = this;
 }
 
+void Timer::Resume() {
+    if (!paused_) return;
+    paused_ = false;
+    // Setting the same timer again counts its interval from now.
+    const UINT_PTR id = ::SetTimer(nullptr, id_, interval_, &Timer::Tick);
+    if (id != id_) {
+        Timers().erase(id_);
+        id_ = id;
+        if (id_) Timers()[id_] = this;
+    }
+}
+
 void Timer::Stop() {
+    paused_ = false;
     if (!id_) return;
     ::KillTimer(nullptr, id_);
     Timers().erase(id_);
@@ -36,7 +44,7 @@ void Timer::Stop() {
 
 void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
     auto it = Timers().find(id);
-    if (it == Timers().end()) return;  // stopped while the tick was queued
+    if (it == Timers().end() || it->second->paused_) return;  // stopped or held meanwhile
     // A tick's handler may stop, restart or destroy its timer: copy first.
     const auto handler = it->second->onTick_;
     platform::Guarded([&] { handler(); });

@@ -18,14 +18,17 @@ class Timer {
     ~Timer() { Stop(); }
 
     void Start(UINT intervalMs, std::function<void()> onTick);
-    // Starts again with the interval and handler of the last Start.
-    void Restart();
     void Stop();
-    bool Running() const { return id_ != 0; }
+    bool Running() const { return id_ != 0 && !paused_; }
+    // Holds the ticks while a tick's work runs; Resume starts the interval
+    // anew from now. Cheaper than Stop and Restart, with the same timing.
+    void Pause() { paused_ = id_ != 0; }
+    void Resume();
 
   private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
     UINT_PTR id_ = 0;
+    bool paused_ = false;
     UINT interval_ = 0;
     std::function<void()> onTick_;
 };

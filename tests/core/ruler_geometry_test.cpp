@@ -50,11 +50,13 @@ constexpr TurnCase kFlips[] = {
 };
 
 TEST(RotateRuler, Table) {
-    for (const auto& c : kRotations) EXPECT_EQ(Rotated(c.from), c.to) << c.from.orientation;
+    for (const auto& c : kRotations)
+        EXPECT_EQ(Rotated(c.from), c.to) << c.from.orientation;
 }
 
 TEST(RotateRuler, TwiceRestoresTheBounds) {
-    for (const auto& c : kRotations) EXPECT_EQ(Rotated(Rotated(c.from)), c.from);
+    for (const auto& c : kRotations)
+        EXPECT_EQ(Rotated(Rotated(c.from)), c.from);
 }
 
 TEST(FlipRuler, TableTwiceRestoresAndThePositionShownStays) {

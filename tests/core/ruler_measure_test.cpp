@@ -9,7 +9,8 @@ namespace vix {
 namespace {
 
 TEST(RulerLengths, TwoHundredPixelsAtNinetySixDpiOnA1024Desktop) {
-    EXPECT_EQ(LengthsOf(200, 96, 1024), (RulerLengths{L"200", L"2.08", L"5.29", L"12.50", L"19.53"}));
+    EXPECT_EQ(LengthsOf(200, 96, 1024),
+              (RulerLengths{L"200", L"2.08", L"5.29", L"12.50", L"19.53"}));
     EXPECT_EQ(LengthsOf(200, 96, 1024, L','),
               (RulerLengths{L"200", L"2,08", L"5,29", L"12,50", L"19,53"}));
     EXPECT_EQ(LengthsOf(5, 144, 2944).inches, L"0.03");
@@ -30,20 +31,12 @@ struct TypedCase {
 };
 
 const TypedCase kTyped[] = {
-    {L"1", kInches, L'.', 96},
-    {L"2.5", kCentimetres, L'.', 94},  // 94.49
-    {L"0", kPicas, L'.', 0},           // raised to 5 by the ruler
-    {L"12", kPicas, L'.', 192},
-    {L"50", kPercent, L'.', 512},
-    {L" 300 ", kPixels, L'.', 300},
-    {L"1,5", kInches, L',', 144},
-    {L"0.5", kPixels, L'.', 0},  // halves to even
-    {L"1.5", kPixels, L'.', 2},
-    {L"2.5", kPixels, L'.', 2},
-    {L"-3", kPixels, L'.', -3},
-    {L"1e2", kPixels, L'.', 100},
-    {L".5", kInches, L'.', 48},
-    {L"7", -1, L'.', std::nullopt},
+    {L"1", kInches, L'.', 96},    {L"2.5", kCentimetres, L'.', 94},  // 94.49
+    {L"0", kPicas, L'.', 0},                                         // raised to 5 by the ruler
+    {L"12", kPicas, L'.', 192},   {L"50", kPercent, L'.', 512},     {L" 300 ", kPixels, L'.', 300},
+    {L"1,5", kInches, L',', 144}, {L"0.5", kPixels, L'.', 0},  // halves to even
+    {L"1.5", kPixels, L'.', 2},   {L"2.5", kPixels, L'.', 2},       {L"-3", kPixels, L'.', -3},
+    {L"1e2", kPixels, L'.', 100}, {L".5", kInches, L'.', 48},       {L"7", -1, L'.', std::nullopt},
 };
 
 TEST(TypedLength, ConvertedPerUnitAndRoundedHalvesToEven) {
@@ -58,7 +51,8 @@ TEST(TypedLength, TextThatIsNoNumberRaisesTheConversionError) {
             TypedLength(text, kPixels, 96, 1024, L'.');
             ADD_FAILURE() << testing::PrintToString(text) << " was accepted";
         } catch (const AppError& e) {
-            EXPECT_EQ(e.message(), L"'" + std::wstring(text) + L"' is not a valid floating point value");
+            EXPECT_EQ(e.message(),
+                      L"'" + std::wstring(text) + L"' is not a valid floating point value");
         }
     }
 }

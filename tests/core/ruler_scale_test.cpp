@@ -9,13 +9,15 @@ namespace {
 
 std::map<int, Tick> ByPosition(const std::vector<Tick>& ticks) {
     std::map<int, Tick> map;
-    for (const Tick& t : ticks) map.emplace(t.position, t);
+    for (const Tick& t : ticks)
+        map.emplace(t.position, t);
     return map;
 }
 
 std::vector<int> Positions(const std::vector<Tick>& ticks, std::size_t count) {
     std::vector<int> p;
-    for (std::size_t i = 0; i < count && i < ticks.size(); ++i) p.push_back(ticks[i].position);
+    for (std::size_t i = 0; i < count && i < ticks.size(); ++i)
+        p.push_back(ticks[i].position);
     return p;
 }
 
@@ -49,7 +51,14 @@ const ScaleCase kScales[] = {
     {"picas 192", kPicas, 192, 1024, {0, 32, 64}, 192, L"6", kLongTick},
     // Steps of x.5: the nearest integer of a half is the even one.
     {"inches 90, halves to even", kInches, 90, 1024, {0, 22, 45, 68, 90, 112}, 90, L"1", kLongTick},
-    {"picas 93, halves to even", kPicas, 93, 1024, {0, 16, 31, 46, 62, 78, 93}, 93, L"6", kLongTick},
+    {"picas 93, halves to even",
+     kPicas,
+     93,
+     1024,
+     {0, 16, 31, 46, 62, 78, 93},
+     93,
+     L"6",
+     kLongTick},
     {"percent on 1920", kPercent, 96, 1920, {0, 19, 38, 58, 77, 96}, 96, L"5", kMediumTick},
 };
 
@@ -96,17 +105,17 @@ TEST(RulerTicks, PixelScaleHasNoLabelAtZeroAndItsFirstLabelIsFifty) {
 TEST(RulerTicks, NoTickOnTheLastPixel) {
     EXPECT_EQ(Positions(RulerTicks(kPixels, 11, 96, 1024), 10), (std::vector<int>{0, 5}));
     EXPECT_EQ(Positions(RulerTicks(kPixels, 5, 96, 1024), 10), (std::vector<int>{0}));
-    EXPECT_EQ(Positions(RulerTicks(kInches, 97, 96, 1024), 10),
-              (std::vector<int>{0, 24, 48, 72}));
+    EXPECT_EQ(Positions(RulerTicks(kInches, 97, 96, 1024), 10), (std::vector<int>{0, 24, 48, 72}));
     for (int unit = 0; unit <= 4; ++unit)
-        for (const Tick& t : RulerTicks(unit, 5, 96, 1024)) EXPECT_LE(t.position, 3);
+        for (const Tick& t : RulerTicks(unit, 5, 96, 1024))
+            EXPECT_LE(t.position, 3);
 }
 
 TEST(RulerTicks, AtMostOneTickPerPixelWhenTheStepIsBelowOne) {
     // A percent scale on a 50-pixel screen: a step of half a pixel.
     const auto ticks = RulerTicks(kPercent, 20, 96, 50);
-    EXPECT_EQ(Positions(ticks, 19), (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12,
-                                                     13, 14, 15, 16, 17, 18}));
+    EXPECT_EQ(Positions(ticks, 19),
+              (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}));
 }
 
 TEST(RulerTicks, UnknownUnitDrawsNothing) {

@@ -24,16 +24,16 @@ TEST(EndView, CentredOnThePointAndShiftedAtTheDesktopsEdges) {
 TEST(EndView, BeginViewOfARulerGraduatedOnTop) {
     const EndViewPiece p = SchematicPiece(roHorizontalTop, true);
     EXPECT_EQ(p.body, (Rect{21, 28, 49, 49}));
-    const std::vector<Rect> black = {{21, 28, 22, 49}, {28, 28, 29, 33}, {35, 28, 36, 33},
-                                     {42, 28, 43, 33}};
+    const std::vector<Rect> black = {
+        {21, 28, 22, 49}, {28, 28, 29, 33}, {35, 28, 36, 33}, {42, 28, 43, 33}};
     EXPECT_EQ(p.black, black);
 }
 
 TEST(EndView, EndViewOfARulerGraduatedOnTop) {
     const EndViewPiece p = SchematicPiece(roHorizontalTop, false);
     EXPECT_EQ(p.body, (Rect{0, 28, 28, 49}));
-    const std::vector<Rect> black = {{27, 28, 28, 49}, {6, 28, 7, 33}, {13, 28, 14, 33},
-                                     {20, 28, 21, 33}};
+    const std::vector<Rect> black = {
+        {27, 28, 28, 49}, {6, 28, 7, 33}, {13, 28, 14, 33}, {20, 28, 21, 33}};
     EXPECT_EQ(p.black, black);
 }
 

@@ -265,6 +265,32 @@ void PressKey(WORD key) {
     ::Sleep(50);
 }
 
+void PressKeyWith(WORD key, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> in;
+    const auto add = [&in](WORD k, DWORD flags) {
+        INPUT i{};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = flags;
+        in.push_back(i);
+    };
+    for (WORD m : modifiers)
+        add(m, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    for (WORD m : modifiers)
+        add(m, KEYEVENTF_KEYUP);
+    ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+    ::Sleep(80);
+}
+
+void ReplaceFieldText(HWND field, const std::wstring& text) {
+    LeftClickAt(Center(field));
+    PressKey(VK_END);
+    PressKeyWith(VK_HOME, {VK_SHIFT});
+    TypeText(text);
+}
+
 void TypeText(const std::wstring& text) {
     for (wchar_t c : text) {
         INPUT in[2] = {};

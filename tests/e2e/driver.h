@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -80,6 +81,10 @@ HWND WaitForPopupMenu(DWORD timeoutMs = 5000);
 // Chooses item `index` of the open pop-up menu with the keyboard.
 void ChooseMenuItem(int index);
 void PressKey(WORD key);
+// Presses `key` while holding the modifier keys.
+void PressKeyWith(WORD key, std::initializer_list<WORD> modifiers);
+// Clicks into an edit field, selects its text and types `text` over it.
+void ReplaceFieldText(HWND field, const std::wstring& text);
 // Types text as keystrokes of its characters.
 void TypeText(const std::wstring& text);
 // Opens a drop-down list with a click and picks item `index` with the keys.

@@ -44,7 +44,7 @@ TEST_F(Frame, TogglingASectionChangesTheHeightByItsPage) {
     ASSERT_NE(toggle, nullptr);
     LeftClickAt(Center(toggle));
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79; }, 3000)) << ClientHeight();
-    LeftClickAt(Center(Control(L"Expand/Collapse Colorpicker")));
+    ToggleSection(L"Expand/Collapse Colorpicker");
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79 - 112; }, 3000));
     EXPECT_TRUE(SaveWindowShot(Main(), L"picker-library-open"));
     // A double-click on the bar's caption toggles twice, once per press.
@@ -58,7 +58,7 @@ TEST_F(Frame, TogglingASectionChangesTheHeightByItsPage) {
 TEST_F(Frame, ClosingStoresTheOpenTabLayoutAndPosition) {
     StartVix();
     ClickTab(L" Ruler");
-    LeftClickAt(Center(Control(L"Expand/Collapse Ruler info")));
+    ToggleSection(L"Expand/Collapse Ruler info");
     ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == 184 + 58; }, 3000));
     const RECT title = ScreenRect(FindById(Main(), 1004));
     const RECT before = ScreenRect(Main());

@@ -137,7 +137,7 @@ TEST_F(Picker, PointThreeByThreeAndFiveByFiveSamples) {
 
 TEST_F(Picker, ExtendedInformationShowsCmykAndHsbOfTheLiveColour) {
     StartPicker();
-    LeftClickAt(Center(Control(L"Expand/Collapse Extended color information")));
+    ToggleSection(L"Expand/Collapse Extended color information");
     PointAt({pt::kFlatX, pt::kFlatY});
     const wchar_t* expected[] = {L"82%", L"29%", L"0%", L"11%", L"201\u00B0", L"92%", L"89%"};
     for (int i = 0; i < 7; ++i)
@@ -254,7 +254,7 @@ TEST_F(Picker, LibraryCellsShowTheirValuesAndADoubleClickTakesTheColour) {
     Sample({pt::SwatchX(1), pt::SwatchY(1)});
     ASSERT_TRUE(SummaryBecomes(Rgb(pt::Swatch(1))));
     LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
-    LeftClickAt(Center(Control(L"Expand/Collapse Sampled color library")));
+    ToggleSection(L"Expand/Collapse Sampled color library");
     HWND grid = FindById(Main(), kIdLibraryGrid);
     ASSERT_NE(grid, nullptr);
     const RECT g = ScreenRect(grid);
@@ -314,7 +314,7 @@ TEST_F(Picker, LibrarySavedAsColourTableThroughTheSaveDialog) {
         ASSERT_TRUE(SummaryBecomes(Rgb(pt::Swatch(i))));
     }
     LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
-    LeftClickAt(Center(Control(L"Expand/Collapse Sampled color library")));
+    ToggleSection(L"Expand/Collapse Sampled color library");
     const std::wstring chosen = TempPath(L"Farben \u00e4.txt");
     const std::wstring written = chosen + L".act";
     ::DeleteFileW(written.c_str());

@@ -38,6 +38,15 @@ void VixTest::ClickTab(const std::wstring& caption) {
     LeftClickAt(TabPoint(tab));
 }
 
+void VixTest::ToggleSection(const std::wstring& toggleHint) {
+    HWND toggle = Control(toggleHint);
+    ASSERT_NE(toggle, nullptr) << "no toggle";
+    const int before = ClientHeight();
+    LeftClickAt(Center(toggle));
+    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() != before; }, 3000));
+    ::Sleep(50);
+}
+
 std::wstring VixTest::HintBarText() const { return TextOf(FindById(main_, kIdHintLabel)); }
 
 }  // namespace vix::e2e

@@ -24,6 +24,8 @@ class VixTest : public ::testing::Test {
     HWND Control(const std::wstring& text) const;
     HWND Tab(const std::wstring& caption) const { return Control(caption); }
     void ClickTab(const std::wstring& caption);
+    // Clicks a section's toggle and waits until the window has its new height.
+    void ToggleSection(const std::wstring& toggleHint);
     int ClientHeight() const { return ClientSize(main_).cy; }
     std::wstring HintBarText() const;
 
