@@ -11,6 +11,7 @@
 #include "color/color_info_panel.h"
 #include "color/color_picker.h"
 #include "color/color_text.h"
+#include "fake_tool_host.h"
 #include "gui_counts.h"
 #include "platform/clipboard.h"
 #include "platform/handle.h"
@@ -18,19 +19,6 @@
 #include "ui/panel.h"
 
 namespace {
-
-class BenchHost final : public vix::ToolHost {
-  public:
-    HWND window = nullptr;
-    std::uint8_t mode = 0;
-    vix::Settings settings;
-    HWND MainWindow() const override { return window; }
-    std::uint8_t CurrentMode() const override { return mode; }
-    void SetCurrentMode(std::uint8_t m) override { mode = m; }
-    void SetModePrompt(std::wstring) override {}
-    const vix::Settings& CurrentSettings() const override { return settings; }
-    wchar_t DecimalSeparator() const override { return L'.'; }
-};
 
 double Now() {
     LARGE_INTEGER f, c;
@@ -46,7 +34,7 @@ int wmain(int argc, wchar_t** argv) {
     vix::platform::WindowHandle host(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10,
                                                      10, 260, 200, nullptr, nullptr, nullptr,
                                                      nullptr));
-    BenchHost bench;
+    vix::test::FakeToolHost bench;
     bench.window = host.get();
     vix::platform::WinClipboard clipboard;
     vix::platform::WinSystemCursors cursors;

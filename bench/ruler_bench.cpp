@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/tool_host.h"
+#include "fake_tool_host.h"
 #include "gui_counts.h"
 #include "platform/handle.h"
 #include "ruler/ruler_page.h"
@@ -17,19 +18,6 @@
 #include "ui/panel.h"
 
 namespace {
-
-class BenchHost final : public vix::ToolHost {
-  public:
-    HWND window = nullptr;
-    std::uint8_t mode = 0;
-    vix::Settings settings;
-    HWND MainWindow() const override { return window; }
-    std::uint8_t CurrentMode() const override { return mode; }
-    void SetCurrentMode(std::uint8_t m) override { mode = m; }
-    void SetModePrompt(std::wstring) override {}
-    const vix::Settings& CurrentSettings() const override { return settings; }
-    wchar_t DecimalSeparator() const override { return L'.'; }
-};
 
 double Now() {
     LARGE_INTEGER f, c;
@@ -60,7 +48,7 @@ int wmain() {
     vix::platform::WindowHandle host(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 400,
                                                      400, 260, 200, nullptr, nullptr, nullptr,
                                                      nullptr));
-    BenchHost bench;
+    vix::test::FakeToolHost bench;
     bench.window = host.get();
     bench.settings.RulerColor = 0xFFFFFF;
     vix::ui::Panel rulerPage, viewsPage, infoPage;

@@ -3,7 +3,6 @@
 
 #include <windows.h>
 
-#include <array>
 #include <memory>
 #include <string>
 
@@ -78,33 +77,23 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     auto main = std::make_unique<vix::Tvix_main>(registry);
     main->Create(app.Owner());
 
-    const std::array<PlainForm, 3> beforeAbout = {{
-        {L"Tvix_psVersion", L"Information", kDialog},
-        {L"Tvix_update", L"Update VUZirivare", kDialog},
-        {L"Tvix_imgpreview", L"Image preview", WS_OVERLAPPEDWINDOW},
-    }};
-    std::array<std::unique_ptr<vix::ui::Form>, 6> forms;
-    std::size_t next = 0;
-    for (const PlainForm& f : beforeAbout) {
-        forms[next] = std::make_unique<vix::ui::Form>();
-        forms[next++]->CreateForm(
-            {f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200}, app.Owner()});
-    }
+    // The other eight windows, in their order of creation.
+    const auto plain = [&app](const PlainForm& f) {
+        auto form = std::make_unique<vix::ui::Form>();
+        form->CreateForm({f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200}, app.Owner()});
+        return form;
+    };
+    const auto psVersion = plain({L"Tvix_psVersion", L"Information", kDialog});
+    const auto update = plain({L"Tvix_update", L"Update VUZirivare", kDialog});
+    const auto preview = plain({L"Tvix_imgpreview", L"Image preview", WS_OVERLAPPEDWINDOW});
     auto about = std::make_unique<vix::TAbout>();
     about->Create(app.Owner());
-    const std::array<PlainForm, 3> afterAbout = {{
-        {L"TSettings", L"Settings", kDialog},
-        {L"THottracker", L"", kOverlay},
-        {L"Trectan", L"", kOverlay},
-    }};
-    for (const PlainForm& f : afterAbout) {
-        forms[next] = std::make_unique<vix::ui::Form>();
-        forms[next++]->CreateForm(
-            {f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200}, app.Owner()});
-    }
+    const auto settings = plain({L"TSettings", L"Settings", kDialog});
+    const auto hottracker = plain({L"THottracker", L"", kOverlay});
+    const auto rectangle = plain({L"Trectan", L"", kOverlay});
     auto ruler = std::make_unique<vix::Trulerapp>();
     ruler->Create(app.Owner());
-    main->SetDialogs(about.get(), forms[3].get());
+    main->SetDialogs(about.get(), settings.get());
     main->SetRulerWindow(ruler.get());
 
     main->ShowMain();

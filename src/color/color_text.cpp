@@ -1,7 +1,8 @@
 #include "color/color_text.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "common/number_text.h"
 
 namespace vix {
 namespace {
@@ -19,12 +20,7 @@ std::wstring Percent(std::uint8_t v, PercentRule rule, wchar_t decimal) {
     const double p = v * 100.0 / 255.0;
     const bool hundred = rule == PercentRule::Picker ? std::lround(p) == 100 : p == 100.0;
     if (hundred) return L"100";
-    char buffer[16];
-    std::snprintf(buffer, sizeof(buffer), "%3.1f", p);
-    std::wstring text;
-    for (const char* c = buffer; *c; ++c)
-        text.push_back(*c == '.' ? decimal : wchar_t(*c));
-    return text;
+    return FormatFixed("%3.1f", p, decimal);
 }
 
 }  // namespace

@@ -4,24 +4,17 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <cwctype>
 
 #include "common/app_error.h"
+#include "common/number_text.h"
 #include "ruler/ruler_scale.h"
 
 namespace vix {
 namespace {
 
-std::wstring Fixed2(double v, wchar_t decimal) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof(buffer), "%.2f", v);
-    std::wstring text;
-    for (const char* c = buffer; *c; ++c)
-        text.push_back(*c == '.' ? decimal : wchar_t(*c));
-    return text;
-}
+std::wstring Fixed2(double v, wchar_t decimal) { return FormatFixed("%.2f", v, decimal); }
 
 std::wstring Trimmed(const std::wstring& text) {
     std::size_t begin = 0, end = text.size();

@@ -24,6 +24,19 @@ HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
 
 std::wstring FieldText(HWND field) { return platform::WindowText(field); }
 
+// Enter in the field and leaving it both run `apply` (the field's KeyPress
+// and Exit handlers).
+void BindField(HWND field, const std::function<void()>& apply) {
+    ui::OnEditChar(field, [apply](wchar_t c) {
+        if (c != L'\r') return false;
+        apply();
+        return true;
+    });
+    ui::OnCommand(field, [apply](UINT code) {
+        if (code == EN_KILLFOCUS) apply();
+    });
+}
+
 }  // namespace
 
 void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
@@ -51,25 +64,10 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     ::EnableWindow(lstRulerUnits, FALSE);
     ui::SuppressContextMenu(lstRulerUnits);  // lstRulerUnitsContextPopup
 
-    // Enter in a position field places the ruler; leaving a field does too.
-    for (HWND field : {lblXrulerPos, lblYrulerPos}) {
-        ui::OnEditChar(field, [this](wchar_t c) {
-            if (c != L'\r') return false;
-            lblXrulerPosExit();
-            return true;
-        });
-        ui::OnCommand(field, [this](UINT code) {
-            if (code == EN_KILLFOCUS) lblXrulerPosExit();
-        });
-    }
-    ui::OnEditChar(edtLength, [this](wchar_t c) {
-        if (c != L'\r') return false;
-        edtLengthExit();
-        return true;
-    });
-    ui::OnCommand(edtLength, [this](UINT code) {
-        if (code == EN_KILLFOCUS) edtLengthExit();
-    });
+    // Enter in a field applies it; so does leaving the field.
+    BindField(lblXrulerPos, [this] { lblXrulerPosExit(); });
+    BindField(lblYrulerPos, [this] { lblXrulerPosExit(); });
+    BindField(edtLength, [this] { edtLengthExit(); });
     ui::OnCommand(lstRulerUnits, [this](UINT code) {
         if (code == CBN_SELCHANGE) lstRulerUnitsChange();
     });

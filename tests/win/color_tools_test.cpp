@@ -12,6 +12,7 @@
 #include "color/color_text.h"
 #include "color/web_safe.h"
 #include "common/memory_registry.h"
+#include "fake_tool_host.h"
 #include "platform/handle.h"
 #include "ui/panel.h"
 #include "ui/skin.h"
@@ -19,21 +20,9 @@
 namespace vix {
 namespace {
 
-class FakeHost final : public ToolHost {
-  public:
-    HWND window = nullptr;
-    std::uint8_t mode = 0;
-    std::wstring prompt;
-    Settings settings;
+// The tools' main window, with the library the picker's samples go to.
+struct FakeHost : test::FakeToolHost {
     std::vector<ColorWord> added;
-    wchar_t decimal = L',';
-
-    HWND MainWindow() const override { return window; }
-    std::uint8_t CurrentMode() const override { return mode; }
-    void SetCurrentMode(std::uint8_t m) override { mode = m; }
-    void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
-    const Settings& CurrentSettings() const override { return settings; }
-    wchar_t DecimalSeparator() const override { return decimal; }
 };
 
 class RecordingClipboard final : public TextClipboard {
@@ -71,16 +60,6 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void Pump(DWORD ms) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    MSG msg;
-    while (::GetTickCount64() < end) {
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ::DispatchMessageW(&msg);
-        ::Sleep(5);
-    }
-}
-
 class ColorTools : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -94,6 +73,7 @@ class ColorTools : public ::testing::Test {
                                      nullptr, nullptr, nullptr, nullptr));
         fake.window = host.get();
         fake.settings.AutoSampleToClipboard = true;
+        fake.decimal = L',';
         pickerPage.Create(host.get(), Rect::FromBounds(0, 0, 255, 112), L"", {});
         infoPage.Create(host.get(), Rect::FromBounds(0, 120, 255, 74), L"", {});
         libraryPage.Create(host.get(), Rect::FromBounds(0, 200, 255, 79), L"", {});
@@ -103,7 +83,7 @@ class ColorTools : public ::testing::Test {
         picker.ResetSampling();
         picker.SelectFormat(kFormatRgb);
         library.Create(libraryPage.hwnd(), libraryPage);
-        Pump(50);
+        test::Pump(50);
     }
     void TearDown() override {
         if (picker.On()) picker.btnEnablePickerClick();
@@ -133,7 +113,7 @@ TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
     EXPECT_TRUE(picker.On());
     EXPECT_EQ(cursors.calls, std::vector<std::wstring>{L"replace PICKER"});
     picker.PointerMoved(At(kPaintedPoint));
-    Pump(200);  // a few ticks
+    test::Pump(200);  // a few ticks
     EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x12, 0x9A, 0xE4));
     EXPECT_EQ(picker.LiveColor() >> 24, kSampledFlag);
     EXPECT_EQ(info.lblColorK.Caption(), L"11%");

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "hooks/hook_protocol.h"
+#include "fake_tool_host.h"
 #include "input.h"
 #include "platform/handle.h"
 #include "platform/window.h"
@@ -99,16 +100,7 @@ class HookLibrary : public ::testing::Test {
             ::Sleep(5);
         }
         sender.join();
-        Pump(150);
-    }
-    static void Pump(DWORD ms) {
-        const ULONGLONG end = ::GetTickCount64() + ms;
-        MSG msg;
-        while (::GetTickCount64() < end) {
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessageW(&msg);
-            ::Sleep(5);
-        }
+        test::Pump(150);
     }
     std::vector<Posted> Seen(UINT message) const {
         std::vector<Posted> out;
