@@ -42,22 +42,20 @@ void Application::BringToFront() {
 void Application::HideOwner() { ::ShowWindow(hwnd(), SW_HIDE); }
 void Application::ShowOwner() { ::ShowWindow(hwnd(), SW_SHOWNA); }
 
-void Application::UpdateHint() {
-    POINT pt{};
-    ::GetCursorPos(&pt);
-    std::wstring hint = ui::HintAt(pt);
-    if (hint == hint_) return;
-    hint_ = std::move(hint);
-    if (onHint) onHint();
-}
+void Application::UpdateHint() { Idle(); }
 
 bool Application::Idle() {
-    UpdateHint();
-    // While the pointer is over one of our windows, look again shortly: it
-    // may leave without sending us a message.
     POINT pt{};
     ::GetCursorPos(&pt);
-    return ui::ControlAt(pt) != nullptr;
+    const HWND control = ui::ControlAt(pt);
+    std::wstring hint = ui::HintOfControl(control);
+    if (hint != hint_) {
+        hint_ = std::move(hint);
+        if (onHint) onHint();
+    }
+    // While the pointer is over one of our windows, look again shortly: it
+    // may leave without sending us a message.
+    return control != nullptr;
 }
 
 int Application::Run() {

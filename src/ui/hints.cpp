@@ -16,8 +16,11 @@ bool Contains(HWND window, POINT screen) {
     RECT r{};
     if (!::IsWindowVisible(window) || !::GetWindowRect(window, &r) || !::PtInRect(&r, screen))
         return false;
-    platform::Region region(::CreateRectRgn(0, 0, 0, 0));
-    if (::GetWindowRgn(window, region.get()) == ERROR) return true;  // no region: the rectangle
+    RECT box{};
+    if (::GetWindowRgnBox(window, &box) == ERROR) return true;  // no region: the rectangle
+    // One region object serves every look; this runs whenever the loop idles.
+    static const platform::Region region(::CreateRectRgn(0, 0, 0, 0));
+    ::GetWindowRgn(window, region.get());
     return ::PtInRegion(region.get(), screen.x - r.left, screen.y - r.top);
 }
 
@@ -56,8 +59,10 @@ HWND ControlAt(POINT screen) {
     return found;
 }
 
-std::wstring HintAt(POINT screen) {
-    for (HWND w = ControlAt(screen); w; w = ::GetAncestor(w, GA_PARENT)) {
+std::wstring HintAt(POINT screen) { return HintOfControl(ControlAt(screen)); }
+
+std::wstring HintOfControl(HWND control) {
+    for (HWND w = control; w; w = ::GetAncestor(w, GA_PARENT)) {
         if (!(::GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) return HintOf(w);
         if (std::wstring hint = HintOf(w); !hint.empty()) return hint;
     }

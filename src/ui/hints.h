@@ -21,5 +21,7 @@ HWND ControlAt(POINT screen);
 // The hint shown for the point: that of the control under it or of the
 // nearest parent that has one; empty outside the program's windows.
 std::wstring HintAt(POINT screen);
+// The same for a control found with ControlAt.
+std::wstring HintOfControl(HWND control);
 
 }  // namespace vix::ui
