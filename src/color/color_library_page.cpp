@@ -14,7 +14,7 @@ namespace vix {
 void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     pnlColorLibPage = &pageWindow;
     StringGrid1.Create(page, Rect::FromBounds(6, 4, 104, 69), library_);
-    StringGrid1.SetHint(L"Recent sampled colors");
+    StringGrid1.SetPictureHint(L"Recent sampled colors");
     StringGrid1.SetId(kIdLibraryGrid);
     StringGrid1.onHover = [this](int x, int y) { StringGrid1MouseMove(x, y); };
     StringGrid1.onDoubleClick = [this] { StringGrid1Click(); };

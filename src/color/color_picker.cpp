@@ -31,7 +31,7 @@ ColorWord FaceColorWord() {
 void ColorPicker::Create(HWND page) {
     pnlViewFrame.Create(page, Rect::FromBounds(5, 6, 80, 80), L"", {.outline = ui::ShadowColor()});
     imgPickerView32.Create(page, Rect::FromBounds(6, 7, 78, 78));
-    imgPickerView32.SetHint(L"Enlarged view");
+    imgPickerView32.SetPictureHint(L"Enlarged view");
     imgPickerView32.SetId(kIdPickerView);
     imgPickerView32.SetVisible(false);
     imgPickerView32.BringToFront();  // inside its frame
@@ -45,7 +45,7 @@ void ColorPicker::Create(HWND page) {
     pnlSamplePickerColor.SetId(kIdLiveSwatch);
     pnlSampledPickerColor.Create(page, Rect::FromBounds(154, 7, 18, 18), L"",
                                  {.outline = ui::ShadowColor()});
-    pnlSampledPickerColor.SetHint(L"Last sampled color");
+    pnlSampledPickerColor.SetPictureHint(L"Last sampled color");
     pnlSampledPickerColor.SetId(kIdSampledSwatch);
     sampledColor_ = FaceColorWord();
 

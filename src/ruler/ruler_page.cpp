@@ -73,10 +73,10 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     });
 
     imgLeftRulerView32.Create(viewsPage, Rect::FromBounds(20, 6, kEndViewSize, kEndViewSize));
-    imgLeftRulerView32.SetHint(L"Enlarged view of ruler begin");
+    imgLeftRulerView32.SetPictureHint(L"Enlarged view of ruler begin");
     imgLeftRulerView32.SetId(kIdRulerBeginView);
     imgRightRulerView32.Create(viewsPage, Rect::FromBounds(110, 6, kEndViewSize, kEndViewSize));
-    imgRightRulerView32.SetHint(L"Enlarged view of ruler end");
+    imgRightRulerView32.SetPictureHint(L"Enlarged view of ruler end");
     imgRightRulerView32.SetId(kIdRulerEndView);
     imgLeftRulerView32.SetVisible(false);
     imgRightRulerView32.SetVisible(false);

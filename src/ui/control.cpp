@@ -50,6 +50,11 @@ void Control::CreateControl(HWND parent, const Rect& bounds, std::wstring_view t
 
 void Control::SetHint(std::wstring hint) { ui::SetHint(hwnd(), std::move(hint)); }
 
+void Control::SetPictureHint(std::wstring hint) {
+    SetText(hint);
+    SetHint(std::move(hint));
+}
+
 void Control::SetId(int id) { ::SetWindowLongPtrW(hwnd(), GWLP_ID, id); }
 
 void Control::SetBackground(COLORREF color) {

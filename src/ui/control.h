@@ -25,6 +25,9 @@ class Control : public platform::Window {
     std::function<void(POINT client)> onOtherButtonDown;  // right or middle
 
     void SetHint(std::wstring hint);
+    // For a picture without a caption (views, swatches, the grid): the hint
+    // is also its window text, which names it for screen readers.
+    void SetPictureHint(std::wstring hint);
     // The child-window identifier, by which automation finds a control
     // that has no caption.
     void SetId(int id);

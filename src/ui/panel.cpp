@@ -7,6 +7,7 @@ namespace vix::ui {
 
 void Panel::Create(HWND parent, const Rect& bounds, std::wstring_view caption, PanelStyle style) {
     style_ = style;
+    caption_ = caption;
     CreateControl(parent, bounds, caption);
     SetBackground(style.color == CLR_INVALID ? FaceColor() : style.color);
 }
@@ -40,7 +41,7 @@ void Panel::Paint(HDC dc, Size size) {
     }
     if (style_.bottomLine != CLR_INVALID)
         platform::FillSolid(dc, {0, size.height - 1, size.width, size.height}, style_.bottomLine);
-    const std::wstring caption = Text();
+    const std::wstring& caption = caption_;
     if (caption.empty()) return;
     platform::Selection font(dc, style_.font ? style_.font : SkinFont(FontId::Main));
     ::SetBkMode(dc, TRANSPARENT);

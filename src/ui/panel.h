@@ -34,6 +34,8 @@ class Panel : public Control {
 
   private:
     PanelStyle style_;
+    // What the panel shows; its window text may instead be a hint (swatches).
+    std::wstring caption_;
 };
 
 }  // namespace vix::ui
