@@ -316,8 +316,9 @@ void ChooseListItem(HWND list, int index) {
 
 void PointAt(POINT p) {
     MoveTo(p);
+    // Once the pointer is there, a move through the input path: hooks and
+    // the window under the point see it for certain.
     test::SendMouseAt(p, 0);
-    // A few sampling ticks.
     ::Sleep(120);
 }
 

@@ -89,7 +89,8 @@ void ReplaceFieldText(HWND field, const std::wstring& text);
 void TypeText(const std::wstring& text);
 // Opens a drop-down list with a click and picks item `index` with the keys.
 void ChooseListItem(HWND list, int index);
-// Moves the pointer so that screen-wide mouse hooks see the move.
+// Moves the pointer so that screen-wide mouse hooks, and the window under the
+// point, see the move for certain.
 void PointAt(POINT screen);
 
 std::optional<std::wstring> ClipboardText();

@@ -259,14 +259,14 @@ TEST_F(Picker, LibraryCellsShowTheirValuesAndADoubleClickTakesTheColour) {
     ASSERT_NE(grid, nullptr);
     const RECT g = ScreenRect(grid);
     // Cell 1 (column 1, row 0) holds the older sample.
-    MoveTo({g.left + 22, g.top + 6});
+    PointAt({g.left + 22, g.top + 6});
     EXPECT_TRUE(
         WaitUntil([&] { return Text(kIdHoverRed) == std::to_wstring(pt::Swatch(0) >> 16); }, 3000))
         << testing::PrintToString(Text(kIdHoverRed));
     LeftDoubleClickAt({g.left + 22, g.top + 6});
     EXPECT_TRUE(SummaryBecomes(Rgb(pt::Swatch(0))));
     // An empty cell empties the labels.
-    MoveTo({g.left + 50, g.top + 40});
+    PointAt({g.left + 50, g.top + 40});
     EXPECT_TRUE(WaitUntil([&] { return Text(kIdHoverRed).empty(); }, 3000));
     EXPECT_TRUE(SaveWindowShot(Main(), L"library"));
 }
