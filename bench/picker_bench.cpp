@@ -3,31 +3,19 @@
 // default), and the process's GDI and USER object counts before and after.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "color/color_info_panel.h"
 #include "color/color_picker.h"
 #include "color/color_text.h"
 #include "fake_tool_host.h"
 #include "gui_counts.h"
+#include "timing.h"
 #include "platform/clipboard.h"
 #include "platform/handle.h"
 #include "platform/system_cursors.h"
 #include "ui/panel.h"
-
-namespace {
-
-double Now() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     const int ticks = argc > 1 ? _wtoi(argv[1]) : 10000;
@@ -53,21 +41,16 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 0; i < 200; ++i)
         picker.ShowBox();  // warm up
     const vix::test::GuiCounts before = vix::test::CurrentGuiCounts();
-    std::vector<double> times;
-    times.reserve(static_cast<std::size_t>(ticks));
-    for (int i = 0; i < ticks; ++i) {
+    const vix::bench::Figures f = vix::bench::Time(ticks, [&](int i) {
         // A pointer that moves, so labels and swatches change as they do in use.
         picker.PointerMoved(static_cast<WPARAM>((300 + i % 200) | ((200 + i % 150) << 16)));
-        const double t0 = Now();
         picker.ShowBox();
-        times.push_back(Now() - t0);
-    }
+    });
     const vix::test::GuiCounts after = vix::test::CurrentGuiCounts();
     picker.btnEnablePickerClick();
 
-    std::sort(times.begin(), times.end());
     std::printf("ShowBox over %d ticks: median %.3f ms, 99th percentile %.3f ms, max %.3f ms\n",
-                ticks, times[times.size() / 2], times[times.size() * 99 / 100], times.back());
+                ticks, f.median, f.p99, f.max);
     std::printf("GDI objects before %ld, after %ld; USER objects before %ld, after %ld\n",
                 before.gdi, after.gdi, before.user, after.user);
     return before == after ? 0 : 1;

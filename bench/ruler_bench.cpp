@@ -4,45 +4,16 @@
 // repaints.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 #include "app/tool_host.h"
 #include "fake_tool_host.h"
 #include "gui_counts.h"
+#include "timing.h"
 #include "platform/handle.h"
 #include "ruler/ruler_page.h"
 #include "ruler/ruler_window.h"
 #include "ui/panel.h"
-
-namespace {
-
-double Now() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return static_cast<double>(c.QuadPart) * 1000.0 / static_cast<double>(f.QuadPart);
-}
-
-struct Figures {
-    double median, p99;
-};
-
-Figures Time(int runs, const std::function<void(int)>& work) {
-    std::vector<double> t;
-    t.reserve(static_cast<std::size_t>(runs));
-    for (int i = 0; i < runs; ++i) {
-        const double t0 = Now();
-        work(i);
-        t.push_back(Now() - t0);
-    }
-    std::sort(t.begin(), t.end());
-    return {t[t.size() / 2], t[t.size() * 99 / 100]};
-}
-
-}  // namespace
 
 int wmain() {
     vix::platform::WindowHandle host(CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 400,
@@ -70,7 +41,7 @@ int wmain() {
         ruler.SetRulerLength(length);
         for (int unit = 0; unit < 5; ++unit) {
             ruler.RulerUnit = unit;
-            const Figures f = Time(300, [&](int) { ruler.PaintRuler(); });
+            const vix::bench::Figures f = vix::bench::Time(300, [&](int) { ruler.PaintRuler(); });
             std::printf("PaintRuler %4d px %-12ls median %.3f ms  99th %.3f ms\n", length,
                         units[unit], f.median, f.p99);
         }
@@ -79,7 +50,7 @@ int wmain() {
     for (int i = 0; i < 200; ++i)
         page.RulerEvent();  // warm up
     const vix::test::GuiCounts before = vix::test::CurrentGuiCounts();
-    const Figures views = Time(10000, [&](int) { page.RulerEvent(); });
+    const vix::bench::Figures views = vix::bench::Time(10000, [&](int) { page.RulerEvent(); });
     for (int i = 0; i < 1000; ++i) {
         ruler.RulerUnit = i % 5;
         ruler.PaintRuler();
