@@ -40,9 +40,6 @@ void Application::BringToFront() {
 }
 
 void Application::HideOwner() { ::ShowWindow(hwnd(), SW_HIDE); }
-void Application::ShowOwner() { ::ShowWindow(hwnd(), SW_SHOWNA); }
-
-void Application::UpdateHint() { Idle(); }
 
 bool Application::Idle() {
     POINT pt{};

@@ -27,18 +27,14 @@ class Application final : public platform::Window {
     // Minimising hides every form with the owner; restoring shows them again.
     void Minimize();
     void Restore();
-    bool Minimized() const { return ::IsIconic(hwnd()) != FALSE; }
     // Activates the program's last active form.
     void BringToFront();
     void HideOwner();
-    void ShowOwner();
 
     // The hint of the control under the pointer (empty when none), and the
     // handler told when it changes.
     const std::wstring& Hint() const { return hint_; }
     std::function<void()> onHint;
-    // Looks at the control under the pointer again now.
-    void UpdateHint();
 
     int Run();
     void Terminate(int exitCode);

@@ -70,18 +70,12 @@ class Tvix_main final : public ui::Form, public ToolHost {
     std::wstring ModePrompt;
     Settings settings;
 
-    bool PageShown(Page page) const { return pageShown_[static_cast<int>(page)]; }
-
     // What the tools ask of the main window.
     HWND MainWindow() const override { return hwnd(); }
     std::uint8_t CurrentMode() const override { return ActiveMode; }
     void SetCurrentMode(std::uint8_t mode) override { ActiveMode = mode; }
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
-
-    ColorPicker& Picker() { return picker_; }
-    ColorLibraryPage& ColorLibraryTools() { return library_; }
-    RulerPage& RulerTools() { return rulerTools_; }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

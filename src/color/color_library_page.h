@@ -35,7 +35,6 @@ class ColorLibraryPage {
     const ColorLibrary& Library() const { return library_; }
     bool SaveButtonEnabled() const { return btnSaveAsACT.Enabled(); }
     void EnableSaveButton(bool enabled) { btnSaveAsACT.SetEnabled(enabled); }
-    ColorWord HoverColor() const { return hoverColor_; }
 
   private:
     void StringGrid1MouseMove(int x, int y);

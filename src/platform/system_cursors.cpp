@@ -24,10 +24,6 @@ void WinSystemCursors::ReplaceSystemCursors(const wchar_t* name) {
     });
 }
 
-void WinSystemCursors::ReplaceWithSystemCursor(const wchar_t* id) {
-    ReplaceAll([&] { return static_cast<HCURSOR>(::CopyIcon(::LoadCursorW(nullptr, id))); });
-}
-
 void WinSystemCursors::RestoreSystemCursors() {
     ::SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
 }

@@ -19,8 +19,6 @@ class SystemCursors {
     virtual ~SystemCursors() = default;
     // Installs the program's cursor resource `name` as each standard cursor.
     virtual void ReplaceSystemCursors(const wchar_t* name) = 0;
-    // Installs the platform cursor `id` (IDC_SIZENS...) as each standard cursor.
-    virtual void ReplaceWithSystemCursor(const wchar_t* id) = 0;
     // Puts the user's standard cursors back.
     virtual void RestoreSystemCursors() = 0;
 };
@@ -28,7 +26,6 @@ class SystemCursors {
 class WinSystemCursors final : public SystemCursors {
   public:
     void ReplaceSystemCursors(const wchar_t* name) override;
-    void ReplaceWithSystemCursor(const wchar_t* id) override;
     void RestoreSystemCursors() override;
 };
 

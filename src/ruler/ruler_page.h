@@ -36,7 +36,6 @@ class RulerPage final : public RulerHost {
     void SelectUnit(int index);
     // Writes the screen's DPI into the info page.
     void WriteDpi();
-    bool Active() const { return active_; }
 
     // What the ruler window reports.
     void ShowRulerLength(int pixels) override;
@@ -46,8 +45,6 @@ class RulerPage final : public RulerHost {
     void ShowTurnPictures(int orientation) override;
     COLORREF RulerColor() const override;
     void RepaintLengthField() override;
-
-    const RulerLine& CurrentLine() const { return rulerLine_; }
 
   private:
     void showrulerproc();

@@ -24,8 +24,6 @@ void OnCommand(HWND control, std::function<void(UINT)> handler) {
     Commands()[control] = std::move(handler);
 }
 
-void ForgetCommand(HWND control) { Commands().erase(control); }
-
 bool DispatchCommand(HWND control, UINT notifyCode) {
     auto it = Commands().find(control);
     if (it == Commands().end()) return false;

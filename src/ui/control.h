@@ -57,7 +57,6 @@ class Control : public platform::Window {
 // Handlers for the notifications that standard controls (lists, edits,
 // check boxes) send to their parent, keyed by the control's window.
 void OnCommand(HWND control, std::function<void(UINT notifyCode)> handler);
-void ForgetCommand(HWND control);
 bool DispatchCommand(HWND control, UINT notifyCode);
 
 }  // namespace vix::ui

@@ -63,7 +63,6 @@ void Form::Hide() {
 int Form::ShowModal() {
     const HWND previous = ::GetActiveWindow();
     const std::vector<HWND> disabled = DisableOthers(hwnd());
-    modal_ = true;
     ended_ = false;
     modalResult_ = IDCANCEL;
     Show();
@@ -72,7 +71,6 @@ int Form::ShowModal() {
     for (HWND w : disabled)
         ::EnableWindow(w, TRUE);
     Hide();
-    modal_ = false;
     if (previous && ::IsWindow(previous)) ::SetActiveWindow(previous);
     return modalResult_;
 }

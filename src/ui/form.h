@@ -33,7 +33,6 @@ class Form : public platform::Window {
     // (IDCANCEL when the form was closed otherwise).
     int ShowModal();
     void EndModal(int result);
-    bool IsModal() const { return modal_; }
 
     void CenterOn(HWND window);
     void CenterOnScreen();
@@ -46,7 +45,6 @@ class Form : public platform::Window {
     virtual void FormHide() {}
 
   private:
-    bool modal_ = false;
     int modalResult_ = 0;
     bool ended_ = false;
     platform::Brush background_;

@@ -59,8 +59,6 @@ HWND ControlAt(POINT screen) {
     return found;
 }
 
-std::wstring HintAt(POINT screen) { return HintOfControl(ControlAt(screen)); }
-
 std::wstring HintOfControl(HWND control) {
     for (HWND w = control; w; w = ::GetAncestor(w, GA_PARENT)) {
         if (!(::GetWindowLongW(w, GWL_STYLE) & WS_CHILD)) return HintOf(w);

@@ -18,10 +18,8 @@ std::wstring HintOf(HWND control);
 // following window regions; null when the point is over another program.
 HWND ControlAt(POINT screen);
 
-// The hint shown for the point: that of the control under it or of the
-// nearest parent that has one; empty outside the program's windows.
-std::wstring HintAt(POINT screen);
-// The same for a control found with ControlAt.
+// The hint shown for a control found with ControlAt: its own or that of the
+// nearest parent that has one; empty for none (outside the program).
 std::wstring HintOfControl(HWND control);
 
 }  // namespace vix::ui

@@ -42,7 +42,6 @@ class RecordingCursors final : public platform::SystemCursors {
     void ReplaceSystemCursors(const wchar_t* name) override {
         calls.push_back(std::wstring(L"replace ") + name);
     }
-    void ReplaceWithSystemCursor(const wchar_t*) override { calls.push_back(L"replace system"); }
     void RestoreSystemCursors() override { calls.push_back(L"restore"); }
 };
 
