@@ -1,7 +1,5 @@
 #include "color/color_grid.h"
 
-#include <windowsx.h>
-
 #include "platform/gdi.h"
 #include "ui/skin.h"
 
@@ -26,11 +24,6 @@ void ColorGrid::Paint(HDC dc, Size size) {
                                     : RGB(255, 255, 255));
         }
     }
-}
-
-LRESULT ColorGrid::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_MOUSEMOVE && onHover) onHover(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-    return ui::Control::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace vix

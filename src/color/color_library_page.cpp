@@ -16,7 +16,8 @@ void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     StringGrid1.Create(page, Rect::FromBounds(6, 4, 104, 69), library_);
     StringGrid1.SetPictureHint(L"Recent sampled colors");
     StringGrid1.SetId(kIdLibraryGrid);
-    StringGrid1.onHover = [this](int x, int y) { StringGrid1MouseMove(x, y); };
+    // Moves in grid pixels, also outside the grid while it holds the capture.
+    StringGrid1.onMouseMove = [this](POINT p) { StringGrid1MouseMove(p.x, p.y); };
     StringGrid1.onDoubleClick = [this] { StringGrid1Click(); };
 
     const wchar_t* names[] = {L"Red", L"Green", L"Blue"};

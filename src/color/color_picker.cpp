@@ -118,7 +118,7 @@ void ColorPicker::EnableColorPicker() {
     host_.SetCurrentMode(kPickerMode);
     imgPickerView32.SizeBitmap(imgPickerView32.ClientSize(), ui::FaceColor());
     btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_DISABLE"));
-    btnEnablePicker.SetButtonHint(L"Deactivate Colorpicker");
+    btnEnablePicker.SetPictureHint(L"Deactivate Colorpicker");
     imgPickerView32.SetVisible(true);
     imgPickerView32.Present();
     SetMainHandle(host_.MainWindow());
@@ -134,7 +134,7 @@ void ColorPicker::DisableColorPicker() {
     sampleTimer_.Stop();
     UnSetColorPickerHook();
     btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_ENABLE"));
-    btnEnablePicker.SetButtonHint(L"Activate Colorpicker");
+    btnEnablePicker.SetPictureHint(L"Activate Colorpicker");
     pnlSamplePickerColor.SetColor(ui::FaceColor());
     imgPickerView32.SetVisible(false);
     imgPickerView32.BringToFront();  // inside its frame

@@ -34,16 +34,19 @@ RulerLengths LengthsOf(int n, int dpi, int desktopSize, wchar_t decimal) {
             Fixed2(static_cast<double>(n) / desktopSize * 100, decimal)};
 }
 
-std::wstring LengthInUnit(int n, int unit, int dpi, int desktopSize, wchar_t decimal) {
-    const RulerLengths all = LengthsOf(n, dpi, desktopSize, decimal);
+std::wstring RulerLengths::InUnit(int unit) const {
     switch (unit) {
-        case kPixels: return all.pixels;
-        case kInches: return all.inches;
-        case kCentimetres: return all.centimetres;
-        case kPicas: return all.picas;
-        case kPercent: return all.percent;
+        case kPixels: return pixels;
+        case kInches: return inches;
+        case kCentimetres: return centimetres;
+        case kPicas: return picas;
+        case kPercent: return percent;
         default: return {};
     }
+}
+
+std::wstring LengthInUnit(int n, int unit, int dpi, int desktopSize, wchar_t decimal) {
+    return LengthsOf(n, dpi, desktopSize, decimal).InUnit(unit);
 }
 
 std::optional<double> ParseFloat(const std::wstring& raw, wchar_t decimal) {

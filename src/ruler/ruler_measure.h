@@ -13,6 +13,8 @@ namespace vix {
 // is the whole virtual desktop's width (horizontal ruler) or height.
 struct RulerLengths {
     std::wstring pixels, inches, centimetres, picas, percent;
+    // The value of `unit` (0..4); empty for an unknown unit.
+    std::wstring InUnit(int unit) const;
     friend bool operator==(const RulerLengths&, const RulerLengths&) = default;
 };
 RulerLengths LengthsOf(int n, int dpi, int desktopSize, wchar_t decimal = L'.');

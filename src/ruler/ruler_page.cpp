@@ -138,7 +138,7 @@ void RulerPage::showrulerproc() {
     for (HWND control : {lblXrulerPos, lblYrulerPos, edtLength, lstRulerUnits})
         ::EnableWindow(control, TRUE);
     if (ruler_) ruler_->ShowRuler(SelectedUnit());
-    btnEnableRuler.SetButtonHint(L"Disable Ruler");
+    btnEnableRuler.SetPictureHint(L"Disable Ruler");
     btnEnableRuler.SetPictures(ui::PicturesOf(L"IMG_RULER_DISABLE"));
     btnRotateRuler.SetEnabled(true);
     btnFlipRuler.SetEnabled(true);
@@ -158,10 +158,10 @@ void RulerPage::HideRuler() {
         ::EnableWindow(field, FALSE);
     }
     ::EnableWindow(lstRulerUnits, FALSE);
-    btnEnableRuler.SetButtonHint(L"Enable Ruler");
+    btnEnableRuler.SetPictureHint(L"Enable Ruler");
     btnEnableRuler.SetPictures(ui::PicturesOf(L"IMG_RULER_ENABLE"));
     active_ = false;
-    btnRotateRuler.SetButtonHint(L"Vertical Ruler");
+    btnRotateRuler.SetPictureHint(L"Vertical Ruler");
     btnRotateRuler.SetPictures(ui::RestHoverPictures(L"IMG_RULER_HORIZONTAL"));
     btnFlipRuler.SetPictures(ui::RestHoverPictures(L"IMG_RULER_HA"));
     btnRotateRuler.SetEnabled(false);
@@ -189,10 +189,9 @@ int RulerPage::DesktopSpan() const {
 }
 
 void RulerPage::ShowRulerLength(int pixels) {
-    const int dpi = platform::ScreenDpi();
-    const wchar_t decimal = host_.DecimalSeparator();
+    const RulerLengths all =
+        LengthsOf(pixels, platform::ScreenDpi(), DesktopSpan(), host_.DecimalSeparator());
     if (pnlRulerinfoPage->Visible()) {
-        const RulerLengths all = LengthsOf(pixels, dpi, DesktopSpan(), decimal);
         pnlRulerInfoPixels.SetCaption(all.pixels);
         pnlRulerInfoInches.SetCaption(all.inches);
         pnlRulerInfoCentimeters.SetCaption(all.centimetres);
@@ -201,7 +200,7 @@ void RulerPage::ShowRulerLength(int pixels) {
     }
     const int unit = SelectedUnit();
     if (unit < kPixels || unit > kPercent) return;
-    ::SetWindowTextW(edtLength, LengthInUnit(pixels, unit, dpi, DesktopSpan(), decimal).c_str());
+    ::SetWindowTextW(edtLength, all.InUnit(unit).c_str());
 }
 
 void RulerPage::ShowRulerPosition(Point position) {

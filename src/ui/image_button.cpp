@@ -22,17 +22,12 @@ void ImageButton::Create(HWND parent, const Rect& bounds, std::wstring_view hint
                          ButtonPictures pictures) {
     pictures_ = pictures;
     CreateControl(parent, bounds, hint);
-    SetHint(std::wstring(hint));
+    SetPictureHint(std::wstring(hint));
 }
 
 void ImageButton::SetPictures(ButtonPictures pictures) {
     pictures_ = pictures;
     Invalidate();
-}
-
-void ImageButton::SetButtonHint(std::wstring_view hint) {
-    SetText(hint);
-    SetHint(std::wstring(hint));
 }
 
 void ImageButton::Paint(HDC dc, Size size) {

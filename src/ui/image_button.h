@@ -24,8 +24,6 @@ class ImageButton : public Control {
   public:
     void Create(HWND parent, const Rect& bounds, std::wstring_view hint, ButtonPictures pictures);
     void SetPictures(ButtonPictures pictures);
-    // Sets the hint and with it the window text.
-    void SetButtonHint(std::wstring_view hint);
 
   protected:
     void Paint(HDC dc, Size size) override;

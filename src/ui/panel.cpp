@@ -6,10 +6,9 @@
 namespace vix::ui {
 
 void Panel::Create(HWND parent, const Rect& bounds, std::wstring_view caption, PanelStyle style) {
-    style_ = style;
     caption_ = caption;
     CreateControl(parent, bounds, caption);
-    SetBackground(style.color == CLR_INVALID ? FaceColor() : style.color);
+    SetStyle(style);
 }
 
 void Panel::SetStyle(PanelStyle style) {
