@@ -17,11 +17,12 @@ else()
 endif()
 
 # Builds the hook library answering `version`, into `dir` (relative to bin/).
+# Further arguments are compile definitions of test builds.
 function(vix_add_hook_library target version dir)
   # Defined where the hook library is built; used by the tests too.
   add_library(${target} SHARED ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/hooks/vix32/vix32.cpp
                                ${VIX32_DEF})
-  target_compile_definitions(${target} PRIVATE VIX32_VERSION=${version})
+  target_compile_definitions(${target} PRIVATE VIX32_VERSION=${version} ${ARGN})
   target_link_libraries(${target} PRIVATE vix_core)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME Vix32 PREFIX ""
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${dir}
