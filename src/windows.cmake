@@ -60,6 +60,13 @@ add_library(vix_platform STATIC
   platform/file.cpp
   platform/system_cursors.cpp
   platform/screen_copy.cpp
+  platform/com_error.cpp
+  platform/com_apartment.cpp
+  platform/bstr.cpp
+  platform/variant.cpp
+  platform/hot_keys.cpp
+  platform/ui_thread_calls.cpp
+  platform/http_get.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp
@@ -74,7 +81,7 @@ add_library(vix_platform STATIC
   ui/edit_keys.cpp
 )
 target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32
-                                           comdlg32)
+                                           comdlg32 ole32 oleaut32 uuid winhttp)
 vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
 

@@ -22,8 +22,7 @@ std::atomic<std::uint32_t>& TemporaryCounter() {
 }
 
 bool NameTaken(DWORD code) {
-    return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS ||
-           code == ERROR_ACCESS_DENIED;
+    return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS || code == ERROR_ACCESS_DENIED;
 }
 
 // Creates a new temporary file beside `path`; on failure the last error code.
@@ -66,9 +65,10 @@ namespace detail {
 
 std::wstring TemporaryPath(const std::wstring& target, std::uint32_t number) {
     const std::size_t slash = target.find_last_of(L"\\/");
-    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
-    wchar_t name[16];
-    std::swprintf(name, 16, L"~vix%08X.tmp", number);
+    const std::wstring folder =
+        slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    wchar_t name[32];
+    std::swprintf(name, 32, L"~vix%08X.tmp", static_cast<unsigned>(number));
     return folder + name;
 }
 
@@ -84,8 +84,8 @@ std::wstring LongPathForm(const std::wstring& path) {
     // The prefixed form is taken literally: give it a clean full path.
     std::wstring full(::GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
     if (full.empty()) return path;
-    full.resize(::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(),
-                                   nullptr));
+    full.resize(
+        ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
     if (full.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + full.substr(2);
     return L"\\\\?\\" + full;
 }

@@ -24,7 +24,9 @@ struct UiThreadCalls::Shared {
 class UiThreadCalls::Receiver final : public Window {
   public:
     explicit Receiver(SyncCallQueue& queue) : queue_(queue) {
-        Create({.name = L"VixUiThreadCalls"}, {.parent = HWND_MESSAGE});
+        WindowSpec spec;
+        spec.parent = HWND_MESSAGE;
+        Create({.name = L"VixUiThreadCalls"}, spec);
     }
 
   protected:
