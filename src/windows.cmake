@@ -82,6 +82,7 @@ add_library(vix_win STATIC
   app/application.cpp
   app/tray_icon.cpp
   app/about_box.cpp
+  app/startup_timeline.cpp
   app/main_window.cpp
   app/main_window_frame.cpp
   app/main_window_pages.cpp

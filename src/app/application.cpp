@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/startup_timeline.h"
 #include "ui/hints.h"
 #include "ui/message_loop.h"
 
@@ -42,6 +43,8 @@ void Application::BringToFront() {
 void Application::HideOwner() { ::ShowWindow(hwnd(), SW_HIDE); }
 
 bool Application::Idle() {
+    startup::Mark("first paint (queue idle)");
+    startup::WriteTimeline();
     POINT pt{};
     ::GetCursorPos(&pt);
     const HWND control = ui::ControlAt(pt);

@@ -9,6 +9,7 @@
 #include "app/about_box.h"
 #include "app/application.h"
 #include "app/main_window.h"
+#include "app/startup_timeline.h"
 #include "app/vendor.h"
 #include "hooks/hook_protocol.h"
 #include "hooks/vix32_api.h"
@@ -43,13 +44,17 @@ constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kOverlay = WS_POPUP;
 
 bool StartChecks() {
-    if (::FindWindowW(L"Tvix_main", nullptr)) {
+    const bool running = ::FindWindowW(L"Tvix_main", nullptr) != nullptr;
+    vix::startup::Mark("single-instance check");
+    if (running) {
         ::MessageBoxW(nullptr, L"VIX is already running.", ProgramName().c_str(),
                       MB_OK | MB_ICONINFORMATION);
         return false;
     }
     const int version = GetDllVersion();
+    vix::startup::Mark("hook library version");
     ::Sleep(50);
+    vix::startup::Mark("pause 50 ms");
     if (version == kCorruptLibrary) {
         ::MessageBoxW(nullptr, L"Corrupt file, please re-install VUZirivare", ProgramName().c_str(),
                       MB_OK);
@@ -67,15 +72,19 @@ bool StartChecks() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    vix::startup::Mark("entry");
     vix::platform::DeclareDpiAwareness();
+    vix::startup::Mark("DPI awareness");
     if (!StartChecks()) return 0;
 
     vix::Application& app = vix::Application::Instance();
     app.Initialize(vix::kApplicationTitle);
     vix::platform::WinRegistry registry;
+    vix::startup::Mark("application window");
 
     auto main = std::make_unique<vix::Tvix_main>(registry);
     main->Create(app.Owner());
+    vix::startup::Mark("main window");
 
     // The other eight windows, in their order of creation.
     const auto plain = [&app](const PlainForm& f) {
@@ -95,7 +104,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ruler->Create(app.Owner());
     main->SetDialogs(about.get(), settings.get());
     main->SetRulerWindow(ruler.get());
+    vix::startup::Mark("other eight windows");
 
     main->ShowMain();
+    vix::startup::Mark("main window shown");
     return app.Run();
 }

@@ -6,6 +6,7 @@
 #include "app/application.h"
 #include "app/page_flags.h"
 #include "app/settings_store.h"
+#include "app/startup_timeline.h"
 #include "app/vendor.h"
 #include "app/window_placement.h"
 #include "platform/desktop.h"
@@ -46,23 +47,29 @@ void Tvix_main::FormCreate() {
     Application::Instance().SetMainWindow(hwnd());
     Application::Instance().onHint = [this] { DisplayHint(); };
     decimalSeparator_ = platform::UserDecimalSeparator();
+    startup::Mark("  window and locale");
     BuildFrame();
+    startup::Mark("  frame controls");
     BuildTools();
+    startup::Mark("  tool controls");
     rulerTools_.WriteDpi();
     AddSystemMenuItems();
     creating_ = true;
     LoadSettings();
     creating_ = false;
+    startup::Mark("  settings");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
     picker_.ResetSampling();
     SetText(kMainCaption);
     ApplyStoredLayout();
     PlaceWindow();
+    startup::Mark("  layout");
     library_.EnableSaveButton(library_.Library().Count() > 0);
     TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
                       Application::Instance().Title());
     TrayIconData.Add();
+    startup::Mark("  tray icon");
 }
 
 void Tvix_main::ApplyStoredLayout() {
