@@ -1,6 +1,5 @@
-// startup_bench.exe [RUNS]: start-up time to the first paint, private memory
-// at idle and CPU use over 10 idle seconds, for vix.exe and for a bare Win32
-// window program, each started the same way from this driver.
+// startup_bench.exe [RUNS]: start-up time to the first paint of vix.exe and
+// of a bare Win32 window program, each started the same way from this driver.
 //
 // First paint: the driver polls the screen until the window's probe pixel
 // shows the colour the program paints there.
@@ -9,7 +8,6 @@
 // VIX_STARTUP_TIMELINE set, each step's time since process creation as the
 // program marks it, the median of each over the starts.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -115,17 +113,6 @@ void Close(HWND window, const Started& s) {
         TerminateProcess(s.process.get(), 1);
 }
 
-double CpuMs(HANDLE process) {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
-    const auto ms = [](FILETIME t) {
-        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) /
-               10000.0;
-    };
-    return ms(kernel) + ms(user);
-}
-
 // The colour the program paints at its probe, read once it has settled.
 COLORREF LearnColour(const Program& p) {
     const Started s = Launch(p);
@@ -136,24 +123,6 @@ COLORREF LearnColour(const Program& p) {
     const COLORREF colour = PixelAt({r.left + p.probe.x, r.top + p.probe.y});
     Close(window, s);
     return colour;
-}
-
-struct Idle {
-    double privateKb = 0;
-    double cpuPercent = 0;
-};
-
-Idle MeasureIdle(const Started& s) {
-    Sleep(2000);
-    PROCESS_MEMORY_COUNTERS_EX mem{};
-    mem.cb = sizeof(mem);
-    GetProcessMemoryInfo(s.process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem),
-                         sizeof(mem));
-    const double cpu0 = CpuMs(s.process.get());
-    const double t0 = Now();
-    Sleep(10000);
-    return {static_cast<double>(mem.PrivateUsage) / 1024.0,
-            (CpuMs(s.process.get()) - cpu0) * 100.0 / (Now() - t0)};
 }
 
 struct Step {
@@ -230,29 +199,31 @@ int wmain(int argc, wchar_t** argv) {
         // The probe lies on the title strip.
         {L"vix.exe", L"vix.exe", L"Tvix_main", {8, 4}},
     };
-    std::printf("%-12s %10s %10s %10s %12s %10s\n", "program", "paint min", "median", "max",
-                "private KiB", "idle CPU");
-    COLORREF vixPainted = CLR_INVALID;
-    for (const Program& p : programs) {
-        const COLORREF painted = LearnColour(p);
-        if (p.exe == std::wstring(L"vix.exe")) vixPainted = painted;
-        std::vector<double> paints;
-        Idle idle;
-        for (int i = 0; i < runs; ++i) {
-            const Started s = Launch(p);
-            HWND window = WaitForPaint(p, s, painted, 20000);
-            if (window) paints.push_back(Now() - s.at);
-            if (window && i == runs - 1) idle = MeasureIdle(s);
+    COLORREF painted[2];
+    for (int p = 0; p < 2; ++p)
+        painted[p] = LearnColour(programs[p]);
+    // The two programs take turns, so that a change of the machine's load
+    // during the run falls on both alike.
+    std::vector<double> paints[2];
+    for (int i = 0; i < runs; ++i) {
+        for (int p = 0; p < 2; ++p) {
+            const Started s = Launch(programs[p]);
+            HWND window = WaitForPaint(programs[p], s, painted[p], 20000);
+            if (window) paints[p].push_back(Now() - s.at);
             Close(window, s);
         }
-        std::sort(paints.begin(), paints.end());
-        if (paints.empty()) {
-            std::printf("%-12ls never painted\n", p.label);
-            continue;
-        }
-        std::printf("%-12ls %8.1fms %8.1fms %8.1fms %12.0f %9.2f%%\n", p.label, paints.front(),
-                    paints[paints.size() / 2], paints.back(), idle.privateKb, idle.cpuPercent);
     }
-    if (vixPainted != CLR_INVALID) PrintTimeline(programs[1], vixPainted, runs);
+    std::printf("%-12s %10s %10s %10s\n", "program", "paint min", "median", "max");
+    for (int p = 0; p < 2; ++p) {
+        std::sort(paints[p].begin(), paints[p].end());
+        if (paints[p].empty()) {
+            std::printf("%-12ls never painted\n", programs[p].label);
+            return 1;
+        }
+        std::printf("%-12ls %8.1fms %8.1fms %8.1fms\n", programs[p].label, paints[p].front(),
+                    Median(paints[p]), paints[p].back());
+    }
+    std::printf("ratio of the medians: %.2f\n", Median(paints[1]) / Median(paints[0]));
+    PrintTimeline(programs[1], painted[1], runs);
     return 0;
 }
