@@ -5,7 +5,7 @@
 
 #include "app/application.h"
 #include "app/page_flags.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 #include "app/startup_timeline.h"
 #include "app/vendor.h"
 #include "app/window_placement.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/section_layout.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "app/tray_icon.h"
 #include "color/color_info_panel.h"
 #include "color/color_library_page.h"

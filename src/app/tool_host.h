@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "color/color_value.h"
 
 // What the colour tools need of the main window, which owns the shared state:

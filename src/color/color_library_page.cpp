@@ -4,7 +4,7 @@
 
 #include "app/application.h"
 #include "app/control_ids.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "color/color_text.h"
 #include "common/app_error.h"
 #include "platform/file.h"

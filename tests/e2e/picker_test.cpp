@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "app/control_ids.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "pattern.h"
 #include "vix_fixture.h"
 
