@@ -6,7 +6,6 @@
 
 #include <cstdio>
 
-#include "app/tool_host.h"
 #include "fake_tool_host.h"
 #include "gui_counts.h"
 #include "timing.h"

@@ -83,6 +83,7 @@ add_library(vix_win STATIC
   app/tray_icon.cpp
   app/about_box.cpp
   app/startup_timeline.cpp
+  app/window_order.cpp
   app/main_window.cpp
   app/main_window_frame.cpp
   app/main_window_pages.cpp

@@ -14,7 +14,7 @@ class TAbout final : public ui::Form {
     void Create(HWND owner);
     // Shown modally, centred on `mainWindow` until the help menu has asked
     // for it once; from then on centred on the screen.
-    void ShowAbout(HWND mainWindow);
+    int ShowAbout(HWND mainWindow);
     void CenterOnScreenFromNowOn() { centreOnScreen_ = true; }
 
     const ui::Label& VersionLabel() const { return lblVersion; }

@@ -9,9 +9,11 @@
 #include "app/startup_timeline.h"
 #include "app/vendor.h"
 #include "app/window_placement.h"
+#include "app/window_order.h"
+#include "hooks/vix32_api.h"
 #include "platform/desktop.h"
-#include "hooks/hook_protocol.h"
 #include "platform/gdi.h"
+#include "tools/hook_report.h"
 #include "platform/locale.h"
 #include "ui/message_loop.h"
 
@@ -144,7 +146,24 @@ void Tvix_main::SetModePrompt(std::wstring prompt) {
     DisplayHint();
 }
 
+void Tvix_main::ArmHook(HookArm arm) {
+    SetMainHandle(hwnd());
+    arm();
+}
+
+void Tvix_main::KeepOnTop() { vix::KeepOnTop(hwnd()); }
+
+int Tvix_main::RunBehind(const std::function<int(HWND owner)>& dialog) {
+    BehindMainWindow behind(hwnd());
+    return dialog(hwnd());
+}
+
 LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The hook library's reports, read once here, go to the running tool.
+    if (const auto report = ReadHookMessage(message, wParam, lParam)) {
+        tools_.Route(*report);
+        return 0;
+    }
     switch (message) {
         case kTrayCallback: TrayCallback(static_cast<UINT>(lParam)); break;
         case WM_SHOWWINDOW:
@@ -157,8 +176,11 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (SystemCommand(wParam)) return 0;
             break;
         case WM_CLOSE: FormClose(); return 0;
-        case hooks::kPickerMoved: picker_.PointerMoved(wParam); return 0;
-        case hooks::kPickerSample: picker_.TakeSample(wParam); return 0;
+        case WM_HOTKEY:
+            // Only the key counts, from the high word; not the identifier
+            // and not the modifiers.
+            tools_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
+            return 0;
         case WM_SETTINGCHANGE:
             decimalSeparator_ = platform::UserDecimalSeparator();
             platform::RefreshDesktopMetrics();

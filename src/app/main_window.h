@@ -6,17 +6,18 @@
 #include <string>
 
 #include "app/section_layout.h"
-#include "settings/settings.h"
 #include "app/tray_icon.h"
 #include "color/color_info_panel.h"
 #include "color/color_library_page.h"
 #include "color/color_picker.h"
-#include "app/tool_host.h"
 #include "common/registry_store.h"
 #include "platform/clipboard.h"
+#include "platform/handle.h"
 #include "platform/system_cursors.h"
 #include "ruler/ruler_page.h"
-#include "platform/handle.h"
+#include "settings/settings.h"
+#include "tools/tool_host.h"
+#include "tools/tool_table.h"
 #include "ui/form.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
@@ -31,17 +32,6 @@ namespace vix {
 
 class TAbout;
 
-// The running tool.
-enum ActiveModes : std::uint8_t {
-    kModeNone = 0,
-    kModePicker = 1,
-    kModeRuler = 2,
-    kModeControlCapture = 3,
-    kModeScreenCapture = 4,
-    kModeRectangleCapture = 5,
-    kModePreview = 6,
-};
-
 class Tvix_main final : public ui::Form, public ToolHost {
   public:
     explicit Tvix_main(RegistryStore& registry) : registry_(registry) {}
@@ -54,28 +44,27 @@ class Tvix_main final : public ui::Form, public ToolHost {
     // Makes the main window visible for the first time.
     void ShowMain();
 
-    void ChangePage(int index);
+    void ChangePage(int index) override;
     void ArrangeSections();
     void DisplayHint();
-    void SetModePrompt(std::wstring prompt) override;
-    // A tool registers how it is switched off; a tab change calls it while
-    // the tool runs.
-    void RegisterToolStop(std::uint8_t mode, std::function<void()> stop);
     void LoadSettings();
     void SaveSettings();
 
-    // Shared state, read and set by the tools.
+    // Shared state, read and set by the tools. The running tool (ActiveMode)
+    // is kept by the tool table.
     int ActivePageIndex = 0;
-    std::uint8_t ActiveMode = kModeNone;
     std::wstring ModePrompt;
     Settings settings;
 
     // What the tools ask of the main window.
-    HWND MainWindow() const override { return hwnd(); }
-    std::uint8_t CurrentMode() const override { return ActiveMode; }
-    void SetCurrentMode(std::uint8_t mode) override { ActiveMode = mode; }
+    ActiveMode CurrentMode() const override { return tools_.Mode(); }
+    void SetCurrentMode(ActiveMode mode) override { tools_.SetMode(mode); }
+    void SetModePrompt(std::wstring prompt) override;
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
+    void ArmHook(HookArm arm) override;
+    void KeepOnTop() override;
+    int RunBehind(const std::function<int(HWND owner)>& dialog) override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -121,7 +110,6 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void btnRulerviewsShifterClick() { ShiftSection(Page::RulerViews); }
     void btnRulerinfoShifterClick() { ShiftSection(Page::RulerInfo); }
     void btnCaptureShifterClick() { ShiftSection(Page::Capture); }
-    void StopActiveTool();
 
     // Title, caption buttons, menus and the tray.
     void Image1MouseDown();
@@ -146,7 +134,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     bool creating_ = false;
     PageStates pageShown_ = DefaultPageStates();
     Point startPosition_;
-    std::array<std::function<void()>, kModePreview + 1> toolStops_;
+    ToolTable tools_;
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 
     ui::Panel pblMainPanel;

@@ -3,7 +3,7 @@
 
 #include "app/main_window.h"
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 #include "app/tab_shape.h"
 #include "platform/gdi.h"
 #include "ui/skin.h"
@@ -120,10 +120,10 @@ void Tvix_main::BuildTools() {
     library_.formatIndex = [this] { return picker_.FormatIndex(); };
     library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };
     colorInfo_.Create(page(Page::ColorInfo).hwnd());
-    RegisterToolStop(kModePicker, [this] { picker_.btnEnablePickerClick(); });
+    tools_.Add(picker_);
     rulerTools_.Create(page(Page::Ruler).hwnd(), page(Page::RulerViews).hwnd(),
                        page(Page::RulerInfo));
-    RegisterToolStop(kModeRuler, [this] { rulerTools_.btnEnableRulerClick(); });
+    tools_.Add(rulerTools_);
 }
 
 void Tvix_main::BuildTabs() {

@@ -1,6 +1,6 @@
 #include "ruler/ruler_page.h"
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 #include "platform/desktop.h"
 #include "platform/screen_copy.h"
 #include "ruler/ruler_measure.h"
@@ -12,8 +12,6 @@
 
 namespace vix {
 namespace {
-
-constexpr std::uint8_t kRulerMode = 2;
 
 HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
     HWND field = ui::CreateStandardControl(
@@ -115,11 +113,9 @@ void RulerPage::WriteDpi() {
 }
 
 void RulerPage::SelectUnit(int index) {
-    ::SendMessageW(lstRulerUnits, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int RulerPage::SelectedUnit() const {
-    return static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
+    // An index that names no item leaves the list without a selection.
+    unit_ = index >= kPixels && index <= kPercent ? index : -1;
+    ::SendMessageW(lstRulerUnits, CB_SETCURSEL, static_cast<WPARAM>(unit_), 0);
 }
 
 void RulerPage::btnEnableRulerClick() {
@@ -134,10 +130,10 @@ void RulerPage::showrulerproc() {
     imgRightRulerView32.SizeBitmap({kEndViewSize, kEndViewSize}, std::nullopt);
     imgLeftRulerView32.SetVisible(true);
     imgRightRulerView32.SetVisible(true);
-    host_.SetCurrentMode(kRulerMode);
+    host_.SetCurrentMode(ActiveMode::Ruler);
     for (HWND control : {lblXrulerPos, lblYrulerPos, edtLength, lstRulerUnits})
         ::EnableWindow(control, TRUE);
-    if (ruler_) ruler_->ShowRuler(SelectedUnit());
+    if (ruler_) ruler_->ShowRuler(unit_);
     btnEnableRuler.SetPictureHint(L"Disable Ruler");
     btnEnableRuler.SetPictures(ui::PicturesOf(L"IMG_RULER_DISABLE"));
     btnRotateRuler.SetEnabled(true);
@@ -150,7 +146,7 @@ void RulerPage::showrulerproc() {
 void RulerPage::HideRuler() {
     viewTimer_.Stop();
     if (ruler_) ruler_->Hide();
-    host_.SetCurrentMode(0);
+    host_.SetCurrentMode(ActiveMode::None);
     imgLeftRulerView32.SetVisible(false);
     imgRightRulerView32.SetVisible(false);
     for (HWND field : {lblXrulerPos, lblYrulerPos, edtLength}) {
@@ -170,8 +166,7 @@ void RulerPage::HideRuler() {
                          &pnlRulerInfoPicas, &pnlRulerInfoPercent})
         l->SetCaption(L"");
     WriteDpi();
-    ::SetWindowPos(host_.MainWindow(), HWND_TOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    host_.KeepOnTop();
 }
 
 void RulerPage::btnRotateRulerClick() {
@@ -198,13 +193,12 @@ void RulerPage::ShowRulerLength(int pixels) {
         pnlRulerInfoPicas.SetCaption(all.picas);
         pnlRulerInfoPercent.SetCaption(all.percent);
     }
-    const int unit = SelectedUnit();
-    if (unit < kPixels || unit > kPercent) return;
-    ::SetWindowTextW(edtLength, all.InUnit(unit).c_str());
+    if (unit_ < kPixels || unit_ > kPercent) return;
+    ::SetWindowTextW(edtLength, all.InUnit(unit_).c_str());
 }
 
 void RulerPage::ShowRulerPosition(Point position) {
-    if (host_.CurrentMode() != kRulerMode) return;
+    if (host_.CurrentMode() != ActiveMode::Ruler) return;
     ::SetWindowTextW(lblXrulerPos, std::to_wstring(position.x).c_str());
     ::SetWindowTextW(lblYrulerPos, std::to_wstring(position.y).c_str());
 }
@@ -220,15 +214,16 @@ void RulerPage::edtLengthExit() {
     const std::wstring text = FieldText(edtLength);
     if (text.empty() || !ruler_) return;
     // Raises the conversion error for text that is no number.
-    const auto pixels = TypedLength(text, SelectedUnit(), platform::ScreenDpi(), DesktopSpan(),
-                                    host_.DecimalSeparator());
+    const auto pixels =
+        TypedLength(text, unit_, platform::ScreenDpi(), DesktopSpan(), host_.DecimalSeparator());
     if (pixels) ruler_->SetRulerLength(*pixels);
 }
 
 void RulerPage::lstRulerUnitsChange() {
+    unit_ = static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
     if (!ruler_) return;
-    ruler_->RulerUnit = SelectedUnit();
-    if (host_.CurrentMode() == kRulerMode) {
+    ruler_->RulerUnit = unit_;
+    if (host_.CurrentMode() == ActiveMode::Ruler) {
         ruler_->PaintRuler();
         ruler_->RulerChanged();
     }

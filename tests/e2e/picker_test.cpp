@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 #include "settings/settings.h"
 #include "pattern.h"
 #include "vix_fixture.h"
