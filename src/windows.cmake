@@ -88,6 +88,8 @@ add_library(vix_win STATIC
   app/main_window_frame.cpp
   app/main_window_pages.cpp
   app/main_window_menus.cpp
+  app/tool_set.cpp
+  app/program_windows.cpp
   color/color_info_panel.cpp
   color/color_picker.cpp
   color/color_picker_tick.cpp

@@ -35,14 +35,12 @@ void Tvix_main::Create(HWND owner) {
     FormCreate();
 }
 
-void Tvix_main::SetDialogs(TAbout* about, ui::Form* settingsDialog) {
-    about_ = about;
-    settingsDialog_ = settingsDialog;
-}
-
-void Tvix_main::SetRulerWindow(Trulerapp* ruler) {
-    rulerTools_.SetRulerWindow(ruler);
-    ruler->SetHost(&rulerTools_);
+OwnedWindows Tvix_main::Windows() {
+    OwnedWindows windows = {{ProgramWindow::About, &about_},
+                            {ProgramWindow::Settings, &settingsDialog_}};
+    for (const OwnedWindow& w : tools_.Windows())
+        windows.push_back(w);
+    return windows;
 }
 
 void Tvix_main::FormCreate() {
@@ -52,9 +50,9 @@ void Tvix_main::FormCreate() {
     startup::Mark("  window and locale");
     BuildFrame();
     startup::Mark("  frame controls");
-    BuildTools();
+    tools_.Build([this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; },
+                 toolTable_);
     startup::Mark("  tool controls");
-    rulerTools_.WriteDpi();
     AddSystemMenuItems();
     creating_ = true;
     LoadSettings();
@@ -62,12 +60,12 @@ void Tvix_main::FormCreate() {
     startup::Mark("  settings");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
-    picker_.ResetSampling();
+    tools_.ResetSampling();
     SetText(kMainCaption);
     ApplyStoredLayout();
     PlaceWindow();
     startup::Mark("  layout");
-    library_.EnableSaveButton(library_.Library().Count() > 0);
+    tools_.EnableLibrarySave();
     TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
                       Application::Instance().Title());
     TrayIconData.Add();
@@ -119,10 +117,7 @@ void Tvix_main::FormClose() {
 
 void Tvix_main::LoadSettings() {
     const SettingsLoad load = LoadSettingsKey(registry_, settings);
-    if (load.keyOpened && settings.ResetLibraryOnstartup) library_.ClearColorLibrary();
-    picker_.SelectFormat(settings.DefaultColorValues);
-    rulerTools_.SelectUnit(settings.RulerValue);
-    library_.LoadLibrary();
+    tools_.SettingsLoaded(settings, load.keyOpened);
     ArrangeSections();
     DisplayHint();
 }
@@ -161,7 +156,7 @@ int Tvix_main::RunBehind(const std::function<int(HWND owner)>& dialog) {
 LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The hook library's reports, read once here, go to the running tool.
     if (const auto report = ReadHookMessage(message, wParam, lParam)) {
-        tools_.Route(*report);
+        toolTable_.Route(*report);
         return 0;
     }
     switch (message) {
@@ -179,7 +174,7 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             // Only the key counts, from the high word; not the identifier
             // and not the modifiers.
-            tools_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
+            toolTable_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
             return 0;
         case WM_SETTINGCHANGE:
             decimalSeparator_ = platform::UserDecimalSeparator();
