@@ -12,6 +12,8 @@
 #include "app/window_order.h"
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
+#include "platform/file.h"
+#include "platform/window.h"
 #include "platform/gdi.h"
 #include "tools/hook_report.h"
 #include "platform/locale.h"
@@ -141,9 +143,13 @@ void Tvix_main::SetModePrompt(std::wstring prompt) {
     DisplayHint();
 }
 
-void Tvix_main::ArmHook(HookArm arm) {
+bool Tvix_main::ArmHook(HookArm arm) {
     SetMainHandle(hwnd());
-    arm();
+    if (arm()) return true;
+    const DWORD error = ::GetLastError();
+    platform::ReportError(L"The mouse hook could not be installed. " +
+                          platform::SystemErrorText(error));
+    return false;
 }
 
 void Tvix_main::KeepOnTop() { vix::KeepOnTop(hwnd()); }

@@ -58,7 +58,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void SetModePrompt(std::wstring prompt) override;
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
-    void ArmHook(HookArm arm) override;
+    bool ArmHook(HookArm arm) override;
     void KeepOnTop() override;
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
 
