@@ -59,6 +59,7 @@ add_library(vix_platform STATIC
   platform/file.cpp
   platform/system_cursors.cpp
   platform/screen_copy.cpp
+  platform/session_lock.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp

@@ -28,7 +28,9 @@ constexpr UINT kTimer1Interval = 1000;
 void Tvix_main::Create(HWND owner) {
     CreateForm({.className = L"Tvix_main",
                 .caption = L"",
-                .style = WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN,
+                // The minimise style keeps the window menu's "Minimize"
+                // available; the window has no frame to show the box in.
+                .style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                 .exStyle = WS_EX_TOPMOST,
                 .client = {kClientWidth, 227},
                 .owner = owner});

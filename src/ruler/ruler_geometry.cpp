@@ -52,6 +52,15 @@ RulerPose Flipped(const RulerPose& p) {
     }
 }
 
+TurnPictures PicturesAfter(RulerTurn turn, int orientation) {
+    const wchar_t* flip = orientation == roHorizontalBottom ? L"IMG_RULER_HU"
+                          : orientation == roVerticalRight  ? L"IMG_RULER_VR"
+                          : orientation == roVerticalLeft   ? L"IMG_RULER_VL"
+                                                            : L"IMG_RULER_HA";
+    if (turn == RulerTurn::Flip) return {std::nullopt, flip};
+    return {IsVertical(orientation) ? L"IMG_RULER_HORIZONTAL" : L"IMG_RULER_VERTICAL", flip};
+}
+
 Point ClampRulerPosition(Point p, const Rect& desktop) {
     return {std::max(p.x, desktop.left), std::max(p.y, desktop.top)};
 }

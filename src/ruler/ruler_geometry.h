@@ -41,6 +41,15 @@ RulerPose Rotated(const RulerPose& pose);
 // The graduated edge to the other long side: 1 <-> 2 and 3 <-> 4.
 RulerPose Flipped(const RulerPose& pose);
 
+// The pictures of the main window's rotate and flip buttons after a turn,
+// by resource name: a rotation sets both, a flip only the flip button's.
+enum class RulerTurn { Rotate, Flip };
+struct TurnPictures {
+    std::optional<const wchar_t*> rotate;
+    const wchar_t* flip;
+};
+TurnPictures PicturesAfter(RulerTurn turn, int orientation);
+
 // The window's place held to the virtual desktop's left and top edges; the
 // right and bottom are not held.
 Point ClampRulerPosition(Point p, const Rect& desktop);

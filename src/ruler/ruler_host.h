@@ -16,8 +16,8 @@ class RulerHost {
     virtual void ShowRulerPosition(Point position) = 0;
     // Redraws the enlarged views of the ruler's ends.
     virtual void RulerEvent() = 0;
-    // The rotate and flip buttons' pictures for a ruler turned to `orientation`.
-    virtual void ShowTurnPictures(int orientation) = 0;
+    // The rotate and flip buttons' pictures after a turn.
+    virtual void ShowTurnPictures(const TurnPictures& pictures) = 0;
     virtual COLORREF RulerColor() const = 0;
     // The ruler changed size: the length field is drawn again.
     virtual void RepaintLengthField() = 0;

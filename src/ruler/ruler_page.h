@@ -50,7 +50,7 @@ class RulerPage final : public Tool, public RulerHost {
     void SetRulerLine(const RulerLine& line) override { rulerLine_ = line; }
     void ShowRulerPosition(Point position) override;
     void RulerEvent() override;
-    void ShowTurnPictures(int orientation) override;
+    void ShowTurnPictures(const TurnPictures& pictures) override;
     COLORREF RulerColor() const override;
     void RepaintLengthField() override;
 

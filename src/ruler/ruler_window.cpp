@@ -88,12 +88,12 @@ void Trulerapp::ReportRulerLine() {
     host_->ShowRulerPosition(DisplayedPosition(RulerOrientation, bounds));
 }
 
-void Trulerapp::RotateRuler() { Turn(Rotated({RulerOrientation, Bounds()})); }
+void Trulerapp::RotateRuler() { Turn(RulerTurn::Rotate, Rotated({RulerOrientation, Bounds()})); }
 
-void Trulerapp::FlipRuler() { Turn(Flipped({RulerOrientation, Bounds()})); }
+void Trulerapp::FlipRuler() { Turn(RulerTurn::Flip, Flipped({RulerOrientation, Bounds()})); }
 
 // The window vanishes while its bounds change, so no half-turned state shows.
-void Trulerapp::Turn(const RulerPose& pose) {
+void Trulerapp::Turn(RulerTurn turn, const RulerPose& pose) {
     const bool known = IsHorizontal(pose.orientation) || IsVertical(pose.orientation);
     if (known) {
         // SetWindowRgn takes ownership of the region.
@@ -103,7 +103,7 @@ void Trulerapp::Turn(const RulerPose& pose) {
         const Rect& b = pose.bounds;
         ::SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width(), b.height(),
                        SWP_NOZORDER | SWP_NOACTIVATE);
-        if (host_) host_->ShowTurnPictures(RulerOrientation);
+        if (host_) host_->ShowTurnPictures(PicturesAfter(turn, RulerOrientation));
     }
     PaintRuler();
     ReportRulerLine();

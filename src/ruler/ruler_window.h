@@ -43,7 +43,7 @@ class Trulerapp final : public ui::ProgramForm {
     void Image1MouseMove(POINT client);
     void Image1MouseUp();
     bool FormKeyDown(WPARAM key);
-    void Turn(const RulerPose& pose);
+    void Turn(RulerTurn turn, const RulerPose& pose);
     void SizeBitmap(Size size);
     void DrawScale(HDC dc, Size size, COLORREF colour);
 

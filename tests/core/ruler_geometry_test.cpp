@@ -72,6 +72,38 @@ TEST(FlipRuler, TableTwiceRestoresAndThePositionShownStays) {
     EXPECT_EQ(Rotated(unknown), unknown);
 }
 
+struct PictureCase {
+    RulerTurn turn;
+    int to;
+    const wchar_t* rotate;  // null: the rotate button keeps its pictures
+    const wchar_t* flip;
+};
+
+constexpr PictureCase kTurnPictures[] = {
+    {RulerTurn::Rotate, roVerticalRight, L"IMG_RULER_HORIZONTAL", L"IMG_RULER_VR"},
+    {RulerTurn::Rotate, roVerticalLeft, L"IMG_RULER_HORIZONTAL", L"IMG_RULER_VL"},
+    {RulerTurn::Rotate, roHorizontalTop, L"IMG_RULER_VERTICAL", L"IMG_RULER_HA"},
+    {RulerTurn::Rotate, roHorizontalBottom, L"IMG_RULER_VERTICAL", L"IMG_RULER_HU"},
+    {RulerTurn::Flip, roHorizontalBottom, nullptr, L"IMG_RULER_HU"},
+    {RulerTurn::Flip, roHorizontalTop, nullptr, L"IMG_RULER_HA"},
+    {RulerTurn::Flip, roVerticalLeft, nullptr, L"IMG_RULER_VL"},
+    {RulerTurn::Flip, roVerticalRight, nullptr, L"IMG_RULER_VR"},
+};
+
+// A flip once also gave the rotate button the pictures of a rotation.
+TEST(TurnPictures, RotationSetsBothButtonsAndAFlipOnlyTheFlipButton) {
+    for (const PictureCase& c : kTurnPictures) {
+        const TurnPictures p = PicturesAfter(c.turn, c.to);
+        EXPECT_STREQ(p.flip, c.flip) << c.to;
+        if (c.rotate) {
+            ASSERT_TRUE(p.rotate.has_value()) << c.to;
+            EXPECT_STREQ(*p.rotate, c.rotate) << c.to;
+        } else {
+            EXPECT_FALSE(p.rotate.has_value()) << "a flip to " << c.to;
+        }
+    }
+}
+
 TEST(RulerLine, OutsideTheGraduatedEdge) {
     const Rect lying = Rect::FromBounds(100, 200, 200, 30);
     const Rect standing = Rect::FromBounds(100, 200, 30, 200);

@@ -18,14 +18,14 @@ class RecordingHost final : public RulerHost {
     std::vector<RulerLine> lines;
     std::vector<Point> positions;
     int events = 0;
-    int turnPictures = 0;
+    std::vector<TurnPictures> turnPictures;
     COLORREF colour = RGB(255, 255, 0);
 
     void ShowRulerLength(int pixels) override { lengths.push_back(pixels); }
     void SetRulerLine(const RulerLine& line) override { lines.push_back(line); }
     void ShowRulerPosition(Point p) override { positions.push_back(p); }
     void RulerEvent() override { ++events; }
-    void ShowTurnPictures(int orientation) override { turnPictures = orientation; }
+    void ShowTurnPictures(const TurnPictures& p) override { turnPictures.push_back(p); }
     COLORREF RulerColor() const override { return colour; }
     void RepaintLengthField() override {}
 };
@@ -88,7 +88,9 @@ TEST_F(RulerWindow, UnknownUnitDrawsBodyAndBorderOnly) {
 TEST_F(RulerWindow, TurnedRulersAreGraduatedOnTheRightThenOnTheLeft) {
     ruler.RotateRuler();
     EXPECT_EQ(ruler.RulerOrientation, roVerticalRight);
-    EXPECT_EQ(host.turnPictures, roVerticalRight);
+    ASSERT_EQ(host.turnPictures.size(), 1u);
+    EXPECT_STREQ(host.turnPictures[0].flip, L"IMG_RULER_VR");
+    EXPECT_TRUE(host.turnPictures[0].rotate.has_value());
     EXPECT_EQ(Bounds(), Rect::FromBounds(270, 300, 30, 200));
     EXPECT_EQ(Pixel(29, 100), kBlack) << "the tick at 100 from the right edge";
     EXPECT_EQ(Pixel(19, 100), kBlack);
@@ -96,6 +98,9 @@ TEST_F(RulerWindow, TurnedRulersAreGraduatedOnTheRightThenOnTheLeft) {
     EXPECT_EQ(host.positions.back(), (Point{299, 300}));
     ruler.FlipRuler();
     EXPECT_EQ(ruler.RulerOrientation, roVerticalLeft);
+    ASSERT_EQ(host.turnPictures.size(), 2u);
+    EXPECT_STREQ(host.turnPictures[1].flip, L"IMG_RULER_VL");
+    EXPECT_FALSE(host.turnPictures[1].rotate.has_value()) << "a flip leaves the rotate button";
     EXPECT_EQ(Bounds(), Rect::FromBounds(300, 300, 30, 200));
     EXPECT_EQ(Pixel(0, 100), kBlack);
     EXPECT_EQ(Pixel(10, 100), kBlack);
