@@ -180,6 +180,13 @@ int RulerPage::DesktopSpan() const {
     return horizontal ? desktop.width() : desktop.height();
 }
 
+void RulerPage::RulerMoved(const RulerChange& change) {
+    if (change.length) ShowRulerLength(*change.length);
+    if (change.line) rulerLine_ = *change.line;
+    ShowRulerPosition(change.position);
+    if (change.redrawViews) RulerEvent();
+}
+
 void RulerPage::ShowRulerLength(int pixels) {
     const RulerLengths all =
         LengthsOf(pixels, platform::ScreenDpi(), DesktopSpan(), host_.DecimalSeparator());

@@ -46,10 +46,9 @@ class RulerPage final : public Tool, public RulerHost {
     void WriteDpi();
 
     // What the ruler window reports.
-    void ShowRulerLength(int pixels) override;
-    void SetRulerLine(const RulerLine& line) override { rulerLine_ = line; }
-    void ShowRulerPosition(Point position) override;
-    void RulerEvent() override;
+    void RulerMoved(const RulerChange& change) override;
+    // Redraws both end views; also the view timer's handler.
+    void RulerEvent();
     void ShowTurnPictures(const TurnPictures& pictures) override;
     COLORREF RulerColor() const override;
     void RepaintLengthField() override;
@@ -60,6 +59,8 @@ class RulerPage final : public Tool, public RulerHost {
     void lblXrulerPosExit();
     void edtLengthExit();
     void lstRulerUnitsChange();
+    void ShowRulerLength(int pixels);
+    void ShowRulerPosition(Point position);
     int DesktopSpan() const;
     void DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy, HDC screen);
 

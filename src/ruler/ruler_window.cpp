@@ -74,18 +74,15 @@ void Trulerapp::SetRulerLength(int pixels) {
     RulerChanged();
 }
 
-void Trulerapp::RulerChanged() {
-    if (!host_) return;
-    host_->ShowRulerLength(GetRulerLength());
-    ReportRulerLine();
-    host_->RulerEvent();
-}
+void Trulerapp::RulerChanged() { Report(GetRulerLength(), true); }
 
-void Trulerapp::ReportRulerLine() {
+void Trulerapp::ReportRulerLine() { Report(std::nullopt, false); }
+
+void Trulerapp::Report(std::optional<int> length, bool redrawViews) {
     if (!host_) return;
     const Rect bounds = Bounds();
-    if (const auto line = MeasuredLine(RulerOrientation, bounds)) host_->SetRulerLine(*line);
-    host_->ShowRulerPosition(DisplayedPosition(RulerOrientation, bounds));
+    host_->RulerMoved({length, MeasuredLine(RulerOrientation, bounds),
+                       DisplayedPosition(RulerOrientation, bounds), redrawViews});
 }
 
 void Trulerapp::RotateRuler() { Turn(RulerTurn::Rotate, Rotated({RulerOrientation, Bounds()})); }

@@ -26,7 +26,10 @@ class Trulerapp final : public ui::ProgramForm {
     void MoveRuler(int x, int y);
     int GetRulerLength() const;
     void SetRulerLength(int pixels);
+    // Reports the length, the line and the position and has the end views
+    // drawn again.
     void RulerChanged();
+    // Reports the line and the position only, as after a move.
     void ReportRulerLine();
     void RotateRuler();
     void FlipRuler();
@@ -43,6 +46,7 @@ class Trulerapp final : public ui::ProgramForm {
     void Image1MouseMove(POINT client);
     void Image1MouseUp();
     bool FormKeyDown(WPARAM key);
+    void Report(std::optional<int> length, bool redrawViews);
     void Turn(RulerTurn turn, const RulerPose& pose);
     void SizeBitmap(Size size);
     void DrawScale(HDC dc, Size size, COLORREF colour);

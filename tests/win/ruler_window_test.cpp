@@ -14,6 +14,7 @@ namespace {
 
 class RecordingHost final : public RulerHost {
   public:
+    std::vector<RulerChange> changes;
     std::vector<int> lengths;
     std::vector<RulerLine> lines;
     std::vector<Point> positions;
@@ -21,10 +22,13 @@ class RecordingHost final : public RulerHost {
     std::vector<TurnPictures> turnPictures;
     COLORREF colour = RGB(255, 255, 0);
 
-    void ShowRulerLength(int pixels) override { lengths.push_back(pixels); }
-    void SetRulerLine(const RulerLine& line) override { lines.push_back(line); }
-    void ShowRulerPosition(Point p) override { positions.push_back(p); }
-    void RulerEvent() override { ++events; }
+    void RulerMoved(const RulerChange& c) override {
+        changes.push_back(c);
+        if (c.length) lengths.push_back(*c.length);
+        if (c.line) lines.push_back(*c.line);
+        positions.push_back(c.position);
+        if (c.redrawViews) ++events;
+    }
     void ShowTurnPictures(const TurnPictures& p) override { turnPictures.push_back(p); }
     COLORREF RulerColor() const override { return colour; }
     void RepaintLengthField() override {}
@@ -106,6 +110,22 @@ TEST_F(RulerWindow, TurnedRulersAreGraduatedOnTheRightThenOnTheLeft) {
     EXPECT_EQ(Pixel(10, 100), kBlack);
     EXPECT_EQ(Pixel(29, 100), kBlack) << "right border";
     EXPECT_EQ(host.positions.back(), (Point{299, 300})) << "a flip keeps the position shown";
+}
+
+TEST_F(RulerWindow, ANewLengthIsReportedAsOneChangeAndAMoveWithoutLength) {
+    host.changes.clear();
+    ruler.SetRulerLength(250);
+    ASSERT_EQ(host.changes.size(), 1u);
+    EXPECT_EQ(host.changes[0].length, 250);
+    EXPECT_EQ(host.changes[0].line, (RulerLine{{300, 299}, {549, 299}}));
+    EXPECT_EQ(host.changes[0].position, (Point{300, 300}));
+    EXPECT_TRUE(host.changes[0].redrawViews);
+    host.changes.clear();
+    ruler.MoveRuler(320, 310);
+    ASSERT_FALSE(host.changes.empty());
+    EXPECT_FALSE(host.changes.back().length.has_value());
+    EXPECT_FALSE(host.changes.back().redrawViews);
+    EXPECT_EQ(host.changes.back().position, (Point{320, 310}));
 }
 
 TEST_F(RulerWindow, LengthIsNeverBelowFiveAndAFiveRulerTicksOnlyUpToThree) {
