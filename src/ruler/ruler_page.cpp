@@ -64,8 +64,8 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     ui::SuppressContextMenu(lstRulerUnits);  // lstRulerUnitsContextPopup
 
     // Enter in a field applies it; so does leaving the field.
-    BindField(lblXrulerPos, [this] { lblXrulerPosExit(); });
-    BindField(lblYrulerPos, [this] { lblXrulerPosExit(); });
+    BindField(lblXrulerPos, [this] { PositionFieldExit(); });
+    BindField(lblYrulerPos, [this] { PositionFieldExit(); });
     BindField(edtLength, [this] { edtLengthExit(); });
     ui::OnCommand(lstRulerUnits, [this](UINT code) {
         if (code == CBN_SELCHANGE) lstRulerUnitsChange();
@@ -207,8 +207,9 @@ void RulerPage::ShowRulerPosition(Point position) {
     ::SetWindowTextW(lblYrulerPos, std::to_wstring(position.y).c_str());
 }
 
-// Both fields set the window's corner, whatever point the ruler shows.
-void RulerPage::lblXrulerPosExit() {
+// Both fields (lblXrulerPosExit, lblYrulerPosExit) set the window's corner,
+// whatever point the ruler shows.
+void RulerPage::PositionFieldExit() {
     const auto x = ParseInteger(FieldText(lblXrulerPos));
     const auto y = ParseInteger(FieldText(lblYrulerPos));
     if (x && y) ruler_.MoveRuler(*x, *y);

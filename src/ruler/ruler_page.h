@@ -56,7 +56,7 @@ class RulerPage final : public Tool, public RulerHost {
   private:
     void showrulerproc();
     void HideRuler();
-    void lblXrulerPosExit();
+    void PositionFieldExit();
     void edtLengthExit();
     void lstRulerUnitsChange();
     void ShowRulerLength(int pixels);

@@ -115,8 +115,8 @@ void Trulerapp::SizeBitmap(Size size) {
 
 void Trulerapp::PaintRuler() {
     const Size size = ClientSize();
-    // The window's region is the whole window; setting it costs much on
-    // some platforms, so it is set only when it differs.
+    // The window's region is the whole window; setting it costs much
+    // under Wine, so it is set only when it differs.
     if (regionSize_ != size) {
         ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, 0, size.width, size.height), TRUE);
         regionSize_ = size;
