@@ -18,7 +18,7 @@ class Trulerapp final : public ui::ProgramForm {
     void Create(HWND owner) override;
     void SetHost(RulerHost* host) { host_ = host; }
 
-    int RulerOrientation = roHorizontalTop;
+    vix::RulerOrientation RulerOrientation = roHorizontalTop;
     int RulerUnit = 0;
 
     // Shows the ruler anew: horizontal, 200 x 30, ticks on top, where it was.
@@ -54,7 +54,7 @@ class Trulerapp final : public ui::ProgramForm {
     RulerHost* host_ = nullptr;
     bool dragging_ = false;
     POINT dragStart_{};
-    int dragMode_ = kDragMove;
+    DragMode dragMode_ = kDragMove;
     HCURSOR cursor_ = nullptr;
     // The size of the full-window region last set; a turn empties it.
     Size regionSize_;

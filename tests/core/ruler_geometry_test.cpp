@@ -24,7 +24,7 @@ TEST(RulerBody, FillAndBorderPerOrientation) {
 TEST(RulerLength, WidthOrHeightAndNeverBelowFive) {
     EXPECT_EQ(RulerLength(roHorizontalTop, {200, 30}), 200);
     EXPECT_EQ(RulerLength(roVerticalLeft, {30, 150}), 150);
-    EXPECT_EQ(RulerLength(0, {30, 150}), 0);
+    EXPECT_EQ(RulerLength(RulerOrientation{0}, {30, 150}), 0);
     EXPECT_EQ(SizeForLength(roHorizontalBottom, {200, 30}, 3), (Size{5, 30}));
     EXPECT_EQ(SizeForLength(roVerticalRight, {30, 200}, 96), (Size{30, 96}));
 }
@@ -67,14 +67,14 @@ TEST(FlipRuler, TableTwiceRestoresAndThePositionShownStays) {
                   DisplayedPosition(c.from.orientation, c.from.bounds))
             << c.from.orientation;
     }
-    const RulerPose unknown{7, {1, 2, 3, 4}};
+    const RulerPose unknown{RulerOrientation{7}, {1, 2, 3, 4}};
     EXPECT_EQ(Flipped(unknown), unknown);
     EXPECT_EQ(Rotated(unknown), unknown);
 }
 
 struct PictureCase {
     RulerTurn turn;
-    int to;
+    RulerOrientation to;
     const wchar_t* rotate;  // null: the rotate button keeps its pictures
     const wchar_t* flip;
 };
@@ -111,12 +111,12 @@ TEST(RulerLine, OutsideTheGraduatedEdge) {
     EXPECT_EQ(MeasuredLine(roHorizontalBottom, lying), (RulerLine{{100, 230}, {299, 230}}));
     EXPECT_EQ(MeasuredLine(roVerticalRight, standing), (RulerLine{{130, 200}, {130, 399}}));
     EXPECT_EQ(MeasuredLine(roVerticalLeft, standing), (RulerLine{{99, 200}, {99, 399}}));
-    EXPECT_FALSE(MeasuredLine(0, lying).has_value());
+    EXPECT_FALSE(MeasuredLine(RulerOrientation{0}, lying).has_value());
     EXPECT_EQ(DisplayedPosition(roHorizontalTop, lying), (Point{100, 200}));
     EXPECT_EQ(DisplayedPosition(roHorizontalBottom, lying), (Point{100, 230}));
     EXPECT_EQ(DisplayedPosition(roVerticalRight, standing), (Point{129, 200}));
     EXPECT_EQ(DisplayedPosition(roVerticalLeft, standing), (Point{99, 200}));
-    EXPECT_EQ(DisplayedPosition(9, standing), (Point{0, 0}));
+    EXPECT_EQ(DisplayedPosition(RulerOrientation{9}, standing), (Point{0, 0}));
 }
 
 TEST(MoveRuler, HeldAtTheVirtualDesktopsLeftAndTopOnly) {
@@ -137,7 +137,7 @@ TEST(DragMode, TheLastFourPixelsOfTheFarEndStretch) {
 struct KeyCase {
     ArrowKey key;
     bool shift, ctrl, alt;
-    int orientation;
+    RulerOrientation orientation;
     std::optional<KeyAction> action;
 };
 
