@@ -103,8 +103,10 @@ void Tvix_main::FormShow() {
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    startup::Mark("  placed");
     for (Tab& tab : tabs_)
         ShapeTab(tab);
+    startup::Mark("  tabs shaped");
     ::SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
 }
 
