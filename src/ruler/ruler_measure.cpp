@@ -5,7 +5,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <cwctype>
 
 #include "common/app_error.h"
 #include "common/number_text.h"
@@ -24,6 +23,11 @@ std::wstring Trimmed(const std::wstring& text) {
         --end;
     return text.substr(begin, end - begin);
 }
+
+// Only 0 to 9 are digits here. The Windows C library counts every Unicode
+// digit (Arabic-Indic, full-width) and the conversion then keeps only its
+// low byte, so "\u0661\u0662\u0663" would be read as a small number.
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 }  // namespace
 
@@ -57,7 +61,7 @@ std::optional<double> ParseFloat(const std::wstring& raw, wchar_t decimal) {
     std::size_t digits = 0;
     bool separator = false;
     for (; i < text.size(); ++i) {
-        if (std::iswdigit(static_cast<wint_t>(text[i]))) {
+        if (IsDigit(text[i])) {
             ascii.push_back(char(text[i]));
             ++digits;
         } else if (text[i] == decimal && !separator) {
@@ -74,7 +78,7 @@ std::optional<double> ParseFloat(const std::wstring& raw, wchar_t decimal) {
         if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
             ascii.push_back(char(text[i++]));
         std::size_t expDigits = 0;
-        for (; i < text.size() && std::iswdigit(static_cast<wint_t>(text[i])); ++i, ++expDigits)
+        for (; i < text.size() && IsDigit(text[i]); ++i, ++expDigits)
             ascii.push_back(char(text[i]));
         if (expDigits == 0) return std::nullopt;
     }
@@ -90,7 +94,7 @@ std::optional<int> ParseInteger(const std::wstring& raw) {
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) ++i;
     if (i == text.size()) return std::nullopt;
     for (std::size_t k = i; k < text.size(); ++k)
-        if (!std::iswdigit(static_cast<wint_t>(text[k]))) return std::nullopt;
+        if (!IsDigit(text[k])) return std::nullopt;
     errno = 0;
     const long long value = std::wcstoll(text.c_str(), nullptr, 10);
     if (errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;

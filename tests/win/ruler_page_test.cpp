@@ -10,6 +10,7 @@
 #include "platform/desktop.h"
 #include "platform/handle.h"
 #include "platform/window.h"
+#include "ruler/ruler_measure.h"
 #include "ruler/ruler_page.h"
 #include "tools/control_ids.h"
 #include "ui/panel.h"
@@ -99,6 +100,32 @@ TEST_F(RulerFields, EnterInAPositionFieldMovesTheRulerOnce) {
     Type(kIdRulerY, L"-40");
     ::SetFocus(Field(kIdRulerLength));
     EXPECT_EQ(RulerBounds().top, platform::VirtualDesktop().top) << "held at the desktop's top";
+}
+
+// The Windows C library counts every Unicode digit as a digit and kept its
+// low byte: "١٢٣" or "１２３" gave a 5-pixel ruler and "2٥3" one of 2000.
+constexpr const wchar_t* kOtherDigits[] = {L"\u0661\u0662\u0663", L"\uFF11\uFF12\uFF13",
+                                           L"2\u06653"};
+
+TEST_F(RulerFields, DigitsOtherThanZeroToNineGiveTheConversionError) {
+    for (const wchar_t* text : kOtherDigits) {
+        g_reports.clear();
+        Type(kIdRulerLength, text);
+        PressEnter(kIdRulerLength);
+        ASSERT_EQ(g_reports.size(), 1u);
+        EXPECT_EQ(g_reports[0],
+                  L"'" + std::wstring(text) + L"' is not a valid floating point value");
+        EXPECT_EQ(RulerBounds().width(), 200);
+        EXPECT_FALSE(ParseFloat(text, L'.').has_value());
+        EXPECT_FALSE(ParseInteger(text).has_value());
+    }
+}
+
+TEST_F(RulerFields, APositionInOtherDigitsLeavesTheRuler) {
+    Type(kIdRulerX, L"\uFF13\uFF15\uFF10");
+    PressEnter(kIdRulerX);
+    EXPECT_EQ(RulerBounds().left, 300);
+    EXPECT_TRUE(ParseInteger(L" -42 ") == -42) << "plain digits, sign and blanks still read";
 }
 
 }  // namespace
