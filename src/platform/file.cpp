@@ -18,16 +18,38 @@ std::wstring SystemErrorText(unsigned long code) {
     return text;
 }
 
+namespace {
+
+// A short name of its own in the target's folder, made by the system with a
+// number no other file there has. A name built from the target's would pass
+// the 255-character limit for a name of 250, and a fixed one left behind by
+// a crash would block every later save.
+std::optional<std::wstring> TemporaryBeside(const std::wstring& path) {
+    const std::size_t slash = path.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? L"." : path.substr(0, slash + 1);
+    wchar_t name[MAX_PATH] = {};
+    if (!::GetTempFileNameW(folder.c_str(), L"vix", 0, name)) return std::nullopt;
+    return std::wstring(name);
+}
+
+}  // namespace
+
 std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
                                            std::span<const std::uint8_t> bytes) {
     const auto failed = [&path](DWORD code) {
         return L"Cannot create file \"" + path + L"\". " + SystemErrorText(code);
     };
-    const std::wstring temporary = path + L".vix-new";
+    const auto made = TemporaryBeside(path);
+    if (!made) return failed(::GetLastError());
+    const std::wstring& temporary = *made;
     {
         File file(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) return failed(::GetLastError());
+        if (!file) {
+            const DWORD code = ::GetLastError();
+            ::DeleteFileW(temporary.c_str());
+            return failed(code);
+        }
         DWORD written = 0;
         if (!::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                          nullptr) ||

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -59,6 +60,44 @@ TEST(WriteWholeFile, AFailedWriteLeavesTheExistingFileAsItWas) {
     EXPECT_TRUE(WriteWholeFile(folder, std::vector<std::uint8_t>{1, 2}).has_value());
     EXPECT_EQ(Read(inside), kept);
     ::DeleteFileW(inside.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+}
+
+// The files of a folder, by name.
+std::vector<std::wstring> FilesIn(const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+// The temporary file was once the target's name plus a suffix: past the
+// limit for a name of 250 characters, and blocked for good by a leftover.
+TEST(WriteWholeFile, ANameOf250CharactersAndALeftoverOfAnEarlierCrashDoNotStopIt) {
+    const std::wstring folder = Temp(L"vix long names");
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::wstring name = std::wstring(246, L'p') + L".act";
+    const std::wstring path = folder + L"\\" + name;
+    ::CreateDirectoryW((folder + L"\\x.act.vix-new").c_str(), nullptr);
+    const std::vector<std::uint8_t> bytes = {4, 5, 6};
+    EXPECT_FALSE(WriteWholeFile(path, bytes).has_value());
+    EXPECT_EQ(Read(path), bytes);
+    EXPECT_FALSE(WriteWholeFile(folder + L"\\x.act", bytes).has_value())
+        << "a folder left where the old temporary name was";
+    EXPECT_EQ(Read(folder + L"\\x.act"), bytes);
+    std::vector<std::wstring> files = FilesIn(folder);
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::wstring>{name, L"x.act", L"x.act.vix-new"}))
+        << "no temporary file stays";
+    ::DeleteFileW(path.c_str());
+    ::DeleteFileW((folder + L"\\x.act").c_str());
+    ::RemoveDirectoryW((folder + L"\\x.act.vix-new").c_str());
     ::RemoveDirectoryW(folder.c_str());
 }
 
