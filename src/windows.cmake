@@ -67,6 +67,7 @@ add_library(vix_platform STATIC
   platform/hot_keys.cpp
   platform/ui_thread_calls.cpp
   platform/http_get.cpp
+  platform/session_lock.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp

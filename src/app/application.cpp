@@ -25,8 +25,8 @@ void Application::Initialize(std::wstring_view title) {
 
 void Application::Minimize() {
     ::ShowWindow(hwnd(), SW_MINIMIZE);
-    // Windows hides the owned forms with a minimised owner; say so
-    // explicitly for platforms that leave them.
+    // Windows hides the owned forms with a minimised owner; Wine leaves
+    // them, so say so explicitly.
     ::ShowOwnedPopups(hwnd(), FALSE);
 }
 

@@ -14,6 +14,7 @@
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
 #include "platform/registry.h"
+#include "platform/session_lock.h"
 
 namespace {
 
@@ -29,10 +30,13 @@ std::wstring ProgramName() {
     return name.substr(0, name.find_last_of(L'.'));
 }
 
-bool StartChecks() {
-    const bool running = ::FindWindowW(L"Tvix_main", nullptr) != nullptr;
+bool StartChecks(vix::platform::SessionLock& lock) {
+    // The lock decides between copies started together; the window still
+    // finds a copy that could not make the lock.
+    const bool running = !lock.First() || ::FindWindowW(L"Tvix_main", nullptr) != nullptr;
     vix::startup::Mark("single-instance check");
     if (running) {
+        lock.Release();
         ::MessageBoxW(nullptr, L"VIX is already running.", ProgramName().c_str(),
                       MB_OK | MB_ICONINFORMATION);
         return false;
@@ -61,7 +65,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vix::startup::Mark("entry");
     vix::platform::DeclareDpiAwareness();
     vix::startup::Mark("DPI awareness");
-    if (!StartChecks()) return 0;
+    vix::platform::SessionLock lock(vix::kSessionLockName);
+    if (!StartChecks(lock)) return 0;
 
     vix::Application& app = vix::Application::Instance();
     app.Initialize(vix::kApplicationTitle);

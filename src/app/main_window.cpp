@@ -30,7 +30,9 @@ constexpr UINT kTimer1Interval = 1000;
 void Tvix_main::Create(HWND owner) {
     CreateForm({.className = L"Tvix_main",
                 .caption = L"",
-                .style = WS_POPUP | WS_SYSMENU | WS_CLIPCHILDREN,
+                // The minimise style keeps the window menu's "Minimize"
+                // available; the window has no frame to show the box in.
+                .style = WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
                 .exStyle = WS_EX_TOPMOST,
                 .client = {kClientWidth, 227},
                 .owner = owner});
@@ -103,8 +105,10 @@ void Tvix_main::FormShow() {
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    startup::Mark("  placed");
     for (Tab& tab : tabs_)
         ShapeTab(tab);
+    startup::Mark("  tabs shaped");
     ::SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
 }
 

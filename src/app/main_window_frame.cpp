@@ -73,6 +73,10 @@ void Tvix_main::BuildFrame() {
     restoreButton_.onClick = [this] { TIMaximizeClick(); };
     btnClose.Create(title, Rect::FromBounds(241, 1, 14, 14), L"Exit", ui::PicturesOf(L"BTN_CLOSE"));
     btnClose.onClick = [this] { TIExitClick(); };
+    // Their window texts name them for screen readers; the information bar
+    // shows nothing for them.
+    for (ui::ImageButton* b : {&minimizeButton_, &restoreButton_, &btnClose})
+        b->ClearHint();
 
     btnSettings.Create(panel, Rect::FromBounds(210, 17, 23, 23), L"Settings",
                        ui::PicturesOf(L"BTN_SETTINGS"));

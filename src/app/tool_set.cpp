@@ -1,16 +1,22 @@
 #include "app/tool_set.h"
 
+#include "app/startup_timeline.h"
+
 namespace vix {
 
 void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& table) {
     picker_.Create(page(Page::ColorPicker).hwnd());
+    startup::Mark("    picker");
     picker_.onSampleTaken = [this](ColorWord c) { library_.Newcolor(c); };
     library_.Create(page(Page::ColorLib).hwnd(), page(Page::ColorLib));
+    startup::Mark("    library");
     library_.formatIndex = [this] { return picker_.FormatIndex(); };
     library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };
     colorInfo_.Create(page(Page::ColorInfo).hwnd());
+    startup::Mark("    colour information");
     ruler_.Create(page(Page::Ruler).hwnd(), page(Page::RulerViews).hwnd(), page(Page::RulerInfo));
     ruler_.WriteDpi();
+    startup::Mark("    ruler");
     table.Add(picker_);
     table.Add(ruler_);
 }

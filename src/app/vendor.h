@@ -1,7 +1,7 @@
 #pragma once
 
 // The maker's names and addresses, shown in the About box and opened from
-// the title image.
+// the title image, and the names the program claims in the system.
 
 namespace vix {
 
@@ -15,5 +15,7 @@ inline constexpr wchar_t kMakerNotice[] =
     L"VIX 2.0 \u00a9 Brellin Software Development. All rights reserved.";
 inline constexpr wchar_t kContactText[] = L"Questions, ideas or a problem? Write to us, or visit:";
 inline constexpr wchar_t kHelpFile[] = L"help.chm";
+// The lock that the first copy in the user's session holds.
+inline constexpr wchar_t kSessionLockName[] = L"Brellin.VIX.Running";
 
 }  // namespace vix

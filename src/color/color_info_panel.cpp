@@ -1,7 +1,7 @@
 #include "color/color_info_panel.h"
 
 #include "tools/control_ids.h"
-#include "color/extcolorinfounit.h"
+#include "color/extended_color_info.h"
 
 namespace vix {
 

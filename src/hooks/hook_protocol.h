@@ -18,8 +18,6 @@ inline constexpr unsigned kPickerSample = kWmUser + 6;          // 0x406: x, y
 inline constexpr unsigned kControlCaptureClick = kWmUser + 15;  // 0x40F
 inline constexpr unsigned kScreenCaptureClick = kWmUser + 17;   // 0x411
 inline constexpr unsigned kRectangleEvent = kWmUser + 125;      // 0x47D
-// Messages the main window accepts without acting on them.
-inline constexpr unsigned kIgnoredMessages[] = {kWmUser + 25, 0x478, 0x479, 0x47A};
 
 // The wParam of kRectangleEvent.
 enum RectangleEvent : unsigned {

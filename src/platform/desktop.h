@@ -9,7 +9,7 @@ namespace vix::platform {
 
 // All monitors together; left and top are negative when a monitor lies left
 // of or above the primary one. Kept from the last look, because asking is slow
-// on some platforms and the 15 ms tools ask all the time.
+// under Wine and the 15 ms tools ask all the time.
 Rect VirtualDesktop();
 // Looks at the monitors and the DPI again: on WM_DISPLAYCHANGE and
 // WM_SETTINGCHANGE. All three answers are kept from the last look.

@@ -4,20 +4,20 @@
 
 namespace vix {
 
-int RulerLength(int orientation, Size size) {
+int RulerLength(RulerOrientation orientation, Size size) {
     if (IsHorizontal(orientation)) return size.width;
     if (IsVertical(orientation)) return size.height;
     return 0;
 }
 
-Size SizeForLength(int orientation, Size size, int length) {
+Size SizeForLength(RulerOrientation orientation, Size size, int length) {
     length = std::max(length, kMinRulerLength);
     if (IsVertical(orientation)) return {size.width, length};
     if (IsHorizontal(orientation)) return {length, size.height};
     return size;
 }
 
-RulerBody BodyOf(int orientation, Size c) {
+RulerBody BodyOf(RulerOrientation orientation, Size c) {
     const int w = c.width, h = c.height;
     switch (orientation) {
         case roHorizontalTop:
@@ -52,11 +52,20 @@ RulerPose Flipped(const RulerPose& p) {
     }
 }
 
+TurnPictures PicturesAfter(RulerTurn turn, RulerOrientation orientation) {
+    const wchar_t* flip = orientation == roHorizontalBottom ? L"IMG_RULER_HU"
+                          : orientation == roVerticalRight  ? L"IMG_RULER_VR"
+                          : orientation == roVerticalLeft   ? L"IMG_RULER_VL"
+                                                            : L"IMG_RULER_HA";
+    if (turn == RulerTurn::Flip) return {std::nullopt, flip};
+    return {IsVertical(orientation) ? L"IMG_RULER_HORIZONTAL" : L"IMG_RULER_VERTICAL", flip};
+}
+
 Point ClampRulerPosition(Point p, const Rect& desktop) {
     return {std::max(p.x, desktop.left), std::max(p.y, desktop.top)};
 }
 
-std::optional<RulerLine> MeasuredLine(int orientation, const Rect& b) {
+std::optional<RulerLine> MeasuredLine(RulerOrientation orientation, const Rect& b) {
     const int l = b.left, t = b.top, w = b.width(), h = b.height();
     switch (orientation) {
         case roHorizontalTop: return RulerLine{{l, t - 1}, {l + w - 1, t - 1}};
@@ -67,7 +76,7 @@ std::optional<RulerLine> MeasuredLine(int orientation, const Rect& b) {
     }
 }
 
-Point DisplayedPosition(int orientation, const Rect& b) {
+Point DisplayedPosition(RulerOrientation orientation, const Rect& b) {
     switch (orientation) {
         case roHorizontalTop: return {b.left, b.top};
         case roHorizontalBottom: return {b.left, b.top + b.height()};
@@ -77,13 +86,13 @@ Point DisplayedPosition(int orientation, const Rect& b) {
     }
 }
 
-int DragModeAt(int orientation, Point c, Size size) {
+DragMode DragModeAt(RulerOrientation orientation, Point c, Size size) {
     if (IsVertical(orientation)) return c.y > size.height - 5 ? kDragHeight : kDragMove;
     return c.x > size.width - 5 ? kDragWidth : kDragMove;
 }
 
 std::optional<KeyAction> KeyActionFor(ArrowKey key, bool shift, bool ctrl, bool alt,
-                                      int orientation) {
+                                      RulerOrientation orientation) {
     if (alt) return std::nullopt;
     const int step = ctrl ? 5 : 1;
     const bool back = key == ArrowKey::Left || key == ArrowKey::Up;

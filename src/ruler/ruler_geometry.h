@@ -17,9 +17,9 @@ inline constexpr int kDefaultRulerLength = 200;
 
 // The length is the width of a horizontal ruler and the height of a vertical
 // one; 0 for an unknown orientation.
-int RulerLength(int orientation, Size size);
+int RulerLength(RulerOrientation orientation, Size size);
 // The window size for `length` (raised to 5) along the ruler's direction.
-Size SizeForLength(int orientation, Size size, int length);
+Size SizeForLength(RulerOrientation orientation, Size size, int length);
 
 // The body's fill rectangle (right and bottom exclusive) and the border's
 // polyline (each segment without its end point).
@@ -27,10 +27,10 @@ struct RulerBody {
     Rect fill;
     std::array<Point, 4> border;
 };
-RulerBody BodyOf(int orientation, Size client);
+RulerBody BodyOf(RulerOrientation orientation, Size client);
 
 struct RulerPose {
-    int orientation;
+    RulerOrientation orientation;
     Rect bounds;
     friend bool operator==(const RulerPose&, const RulerPose&) = default;
 };
@@ -40,6 +40,15 @@ struct RulerPose {
 RulerPose Rotated(const RulerPose& pose);
 // The graduated edge to the other long side: 1 <-> 2 and 3 <-> 4.
 RulerPose Flipped(const RulerPose& pose);
+
+// The pictures of the main window's rotate and flip buttons after a turn,
+// by resource name: a rotation sets both, a flip only the flip button's.
+enum class RulerTurn { Rotate, Flip };
+struct TurnPictures {
+    std::optional<const wchar_t*> rotate;
+    const wchar_t* flip;
+};
+TurnPictures PicturesAfter(RulerTurn turn, RulerOrientation orientation);
 
 // The window's place held to the virtual desktop's left and top edges; the
 // right and bottom are not held.
@@ -53,13 +62,13 @@ struct RulerLine {
     Point to;
     friend bool operator==(const RulerLine&, const RulerLine&) = default;
 };
-std::optional<RulerLine> MeasuredLine(int orientation, const Rect& bounds);
-Point DisplayedPosition(int orientation, const Rect& bounds);
+std::optional<RulerLine> MeasuredLine(RulerOrientation orientation, const Rect& bounds);
+Point DisplayedPosition(RulerOrientation orientation, const Rect& bounds);
 
 // What a left-button drag does, chosen from where it starts.
 enum DragMode : int { kDragMove = 0, kDragWidth = 1, kDragHeight = 2, kDragNone = 99 };
 // The last four pixels of the far end stretch; elsewhere the ruler moves.
-int DragModeAt(int orientation, Point client, Size size);
+DragMode DragModeAt(RulerOrientation orientation, Point client, Size size);
 
 // An arrow key's action: a move, or a change of length.
 struct KeyAction {
@@ -70,6 +79,6 @@ struct KeyAction {
 enum class ArrowKey { Left, Right, Up, Down };
 // Only no modifier, Ctrl, Shift or Shift+Ctrl act; any set with Alt does not.
 std::optional<KeyAction> KeyActionFor(ArrowKey key, bool shift, bool ctrl, bool alt,
-                                      int orientation);
+                                      RulerOrientation orientation);
 
 }  // namespace vix

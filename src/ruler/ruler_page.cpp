@@ -22,17 +22,18 @@ HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
 
 std::wstring FieldText(HWND field) { return platform::WindowText(field); }
 
-// Enter in the field and leaving it both run `apply` (the field's KeyPress
-// and Exit handlers).
+// Enter in the field and leaving it for another control of the main window
+// both run `apply` (the field's KeyPress and Exit handlers). Losing the focus
+// to another window does not: the error box `apply` may raise would run it a
+// second time, and a click on the ruler would move the ruler to the fields'
+// corner, which for a vertical ruler is not where it is.
 void BindField(HWND field, const std::function<void()>& apply) {
     ui::OnEditChar(field, [apply](wchar_t c) {
         if (c != L'\r') return false;
         apply();
         return true;
     });
-    ui::OnCommand(field, [apply](UINT code) {
-        if (code == EN_KILLFOCUS) apply();
-    });
+    ui::OnEditExit(field, apply);
 }
 
 }  // namespace
@@ -63,8 +64,8 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     ui::SuppressContextMenu(lstRulerUnits);  // lstRulerUnitsContextPopup
 
     // Enter in a field applies it; so does leaving the field.
-    BindField(lblXrulerPos, [this] { lblXrulerPosExit(); });
-    BindField(lblYrulerPos, [this] { lblXrulerPosExit(); });
+    BindField(lblXrulerPos, [this] { PositionFieldExit(); });
+    BindField(lblYrulerPos, [this] { PositionFieldExit(); });
     BindField(edtLength, [this] { edtLengthExit(); });
     ui::OnCommand(lstRulerUnits, [this](UINT code) {
         if (code == CBN_SELCHANGE) lstRulerUnitsChange();
@@ -179,6 +180,13 @@ int RulerPage::DesktopSpan() const {
     return horizontal ? desktop.width() : desktop.height();
 }
 
+void RulerPage::RulerMoved(const RulerChange& change) {
+    if (change.length) ShowRulerLength(*change.length);
+    if (change.line) rulerLine_ = *change.line;
+    ShowRulerPosition(change.position);
+    if (change.redrawViews) RulerEvent();
+}
+
 void RulerPage::ShowRulerLength(int pixels) {
     const RulerLengths all =
         LengthsOf(pixels, platform::ScreenDpi(), DesktopSpan(), host_.DecimalSeparator());
@@ -199,8 +207,9 @@ void RulerPage::ShowRulerPosition(Point position) {
     ::SetWindowTextW(lblYrulerPos, std::to_wstring(position.y).c_str());
 }
 
-// Both fields set the window's corner, whatever point the ruler shows.
-void RulerPage::lblXrulerPosExit() {
+// Both fields (lblXrulerPosExit, lblYrulerPosExit) set the window's corner,
+// whatever point the ruler shows.
+void RulerPage::PositionFieldExit() {
     const auto x = ParseInteger(FieldText(lblXrulerPos));
     const auto y = ParseInteger(FieldText(lblYrulerPos));
     if (x && y) ruler_.MoveRuler(*x, *y);
@@ -224,14 +233,9 @@ void RulerPage::lstRulerUnitsChange() {
     }
 }
 
-void RulerPage::ShowTurnPictures(int orientation) {
-    btnRotateRuler.SetPictures(ui::RestHoverPictures(
-        IsVertical(orientation) ? L"IMG_RULER_HORIZONTAL" : L"IMG_RULER_VERTICAL"));
-    const wchar_t* flip = orientation == roHorizontalBottom ? L"IMG_RULER_HU"
-                          : orientation == roVerticalRight  ? L"IMG_RULER_VR"
-                          : orientation == roVerticalLeft   ? L"IMG_RULER_VL"
-                                                            : L"IMG_RULER_HA";
-    btnFlipRuler.SetPictures(ui::RestHoverPictures(flip));
+void RulerPage::ShowTurnPictures(const TurnPictures& pictures) {
+    if (pictures.rotate) btnRotateRuler.SetPictures(ui::RestHoverPictures(*pictures.rotate));
+    btnFlipRuler.SetPictures(ui::RestHoverPictures(pictures.flip));
 }
 
 COLORREF RulerPage::RulerColor() const {

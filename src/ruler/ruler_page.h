@@ -46,20 +46,21 @@ class RulerPage final : public Tool, public RulerHost {
     void WriteDpi();
 
     // What the ruler window reports.
-    void ShowRulerLength(int pixels) override;
-    void SetRulerLine(const RulerLine& line) override { rulerLine_ = line; }
-    void ShowRulerPosition(Point position) override;
-    void RulerEvent() override;
-    void ShowTurnPictures(int orientation) override;
+    void RulerMoved(const RulerChange& change) override;
+    // Redraws both end views; also the view timer's handler.
+    void RulerEvent();
+    void ShowTurnPictures(const TurnPictures& pictures) override;
     COLORREF RulerColor() const override;
     void RepaintLengthField() override;
 
   private:
     void showrulerproc();
     void HideRuler();
-    void lblXrulerPosExit();
+    void PositionFieldExit();
     void edtLengthExit();
     void lstRulerUnitsChange();
+    void ShowRulerLength(int pixels);
+    void ShowRulerPosition(Point position);
     int DesktopSpan() const;
     void DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy, HDC screen);
 

@@ -65,7 +65,7 @@ std::vector<Tick> RulerTicks(int unit, int length, int dpi, int screenSize) {
     return ticks;
 }
 
-TickLine TickPixels(int orientation, int p, int length, Size c) {
+TickLine TickPixels(RulerOrientation orientation, int p, int length, Size c) {
     switch (orientation) {
         case roHorizontalTop: return {{p, 0}, {p, length - 1}};
         case roHorizontalBottom: return {{p, c.height - length}, {p, c.height - 1}};
@@ -74,7 +74,7 @@ TickLine TickPixels(int orientation, int p, int length, Size c) {
     }
 }
 
-Point LabelPlace(int orientation, int p, int width, Size c) {
+Point LabelPlace(RulerOrientation orientation, int p, int width, Size c) {
     const int half = width / 2;  // toward zero
     switch (orientation) {
         case roHorizontalTop: return {p - half, 12};

@@ -19,10 +19,10 @@ enum RulerOrientation : int {
     roVerticalLeft = 4,
 };
 
-constexpr bool IsHorizontal(int orientation) {
+constexpr bool IsHorizontal(RulerOrientation orientation) {
     return orientation == roHorizontalTop || orientation == roHorizontalBottom;
 }
-constexpr bool IsVertical(int orientation) {
+constexpr bool IsVertical(RulerOrientation orientation) {
     return orientation == roVerticalRight || orientation == roVerticalLeft;
 }
 
@@ -49,11 +49,11 @@ struct TickLine {
     Point to;
     friend bool operator==(const TickLine&, const TickLine&) = default;
 };
-TickLine TickPixels(int orientation, int position, int length, Size client);
+TickLine TickPixels(RulerOrientation orientation, int position, int length, Size client);
 
 // Where a label of advance width `width` is drawn for the tick at `position`:
 // the text's top-left for horizontal rulers, the reference point of the text
 // turned by 270 degrees for vertical ones.
-Point LabelPlace(int orientation, int position, int width, Size client);
+Point LabelPlace(RulerOrientation orientation, int position, int width, Size client);
 
 }  // namespace vix

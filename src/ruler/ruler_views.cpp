@@ -26,7 +26,7 @@ EndViewSource LayoutEndView(Point p, const Rect& desktop) {
     return v;
 }
 
-EndViewPiece SchematicPiece(int orientation, bool beginView) {
+EndViewPiece SchematicPiece(RulerOrientation orientation, bool beginView) {
     // Along the ruler: the point's cell and the three beyond it toward the body.
     const int alongFirst = beginView ? 3 : 0;
     const int alongLast = beginView ? 6 : 3;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/geometry.h"
+#include "ruler/ruler_scale.h"
 
 // The two enlarged views of the ruler's ends: 7 x 7 screen pixels, each
 // drawn 7 x 7, with a schematic piece of the ruler over them.
@@ -28,6 +29,6 @@ struct EndViewPiece {
     Rect body;
     std::vector<Rect> black;
 };
-EndViewPiece SchematicPiece(int orientation, bool beginView);
+EndViewPiece SchematicPiece(RulerOrientation orientation, bool beginView);
 
 }  // namespace vix

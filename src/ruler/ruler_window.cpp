@@ -74,26 +74,23 @@ void Trulerapp::SetRulerLength(int pixels) {
     RulerChanged();
 }
 
-void Trulerapp::RulerChanged() {
-    if (!host_) return;
-    host_->ShowRulerLength(GetRulerLength());
-    ReportRulerLine();
-    host_->RulerEvent();
-}
+void Trulerapp::RulerChanged() { Report(GetRulerLength(), true); }
 
-void Trulerapp::ReportRulerLine() {
+void Trulerapp::ReportRulerLine() { Report(std::nullopt, false); }
+
+void Trulerapp::Report(std::optional<int> length, bool redrawViews) {
     if (!host_) return;
     const Rect bounds = Bounds();
-    if (const auto line = MeasuredLine(RulerOrientation, bounds)) host_->SetRulerLine(*line);
-    host_->ShowRulerPosition(DisplayedPosition(RulerOrientation, bounds));
+    host_->RulerMoved({length, MeasuredLine(RulerOrientation, bounds),
+                       DisplayedPosition(RulerOrientation, bounds), redrawViews});
 }
 
-void Trulerapp::RotateRuler() { Turn(Rotated({RulerOrientation, Bounds()})); }
+void Trulerapp::RotateRuler() { Turn(RulerTurn::Rotate, Rotated({RulerOrientation, Bounds()})); }
 
-void Trulerapp::FlipRuler() { Turn(Flipped({RulerOrientation, Bounds()})); }
+void Trulerapp::FlipRuler() { Turn(RulerTurn::Flip, Flipped({RulerOrientation, Bounds()})); }
 
 // The window vanishes while its bounds change, so no half-turned state shows.
-void Trulerapp::Turn(const RulerPose& pose) {
+void Trulerapp::Turn(RulerTurn turn, const RulerPose& pose) {
     const bool known = IsHorizontal(pose.orientation) || IsVertical(pose.orientation);
     if (known) {
         // SetWindowRgn takes ownership of the region.
@@ -103,7 +100,7 @@ void Trulerapp::Turn(const RulerPose& pose) {
         const Rect& b = pose.bounds;
         ::SetWindowPos(hwnd(), nullptr, b.left, b.top, b.width(), b.height(),
                        SWP_NOZORDER | SWP_NOACTIVATE);
-        if (host_) host_->ShowTurnPictures(RulerOrientation);
+        if (host_) host_->ShowTurnPictures(PicturesAfter(turn, RulerOrientation));
     }
     PaintRuler();
     ReportRulerLine();
@@ -118,8 +115,8 @@ void Trulerapp::SizeBitmap(Size size) {
 
 void Trulerapp::PaintRuler() {
     const Size size = ClientSize();
-    // The window's region is the whole window; setting it costs much on
-    // some platforms, so it is set only when it differs.
+    // The window's region is the whole window; setting it costs much
+    // under Wine, so it is set only when it differs.
     if (regionSize_ != size) {
         ::SetWindowRgn(hwnd(), ::CreateRectRgn(0, 0, size.width, size.height), TRUE);
         regionSize_ = size;

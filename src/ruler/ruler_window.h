@@ -18,7 +18,7 @@ class Trulerapp final : public ui::ProgramForm {
     void Create(HWND owner) override;
     void SetHost(RulerHost* host) { host_ = host; }
 
-    int RulerOrientation = roHorizontalTop;
+    vix::RulerOrientation RulerOrientation = roHorizontalTop;
     int RulerUnit = 0;
 
     // Shows the ruler anew: horizontal, 200 x 30, ticks on top, where it was.
@@ -26,7 +26,10 @@ class Trulerapp final : public ui::ProgramForm {
     void MoveRuler(int x, int y);
     int GetRulerLength() const;
     void SetRulerLength(int pixels);
+    // Reports the length, the line and the position and has the end views
+    // drawn again.
     void RulerChanged();
+    // Reports the line and the position only, as after a move.
     void ReportRulerLine();
     void RotateRuler();
     void FlipRuler();
@@ -43,14 +46,15 @@ class Trulerapp final : public ui::ProgramForm {
     void Image1MouseMove(POINT client);
     void Image1MouseUp();
     bool FormKeyDown(WPARAM key);
-    void Turn(const RulerPose& pose);
+    void Report(std::optional<int> length, bool redrawViews);
+    void Turn(RulerTurn turn, const RulerPose& pose);
     void SizeBitmap(Size size);
     void DrawScale(HDC dc, Size size, COLORREF colour);
 
     RulerHost* host_ = nullptr;
     bool dragging_ = false;
     POINT dragStart_{};
-    int dragMode_ = kDragMove;
+    DragMode dragMode_ = kDragMove;
     HCURSOR cursor_ = nullptr;
     // The size of the full-window region last set; a turn empties it.
     Size regionSize_;

@@ -48,6 +48,8 @@ void Control::CreateControl(HWND parent, const Rect& bounds, std::wstring_view t
 
 void Control::SetHint(std::wstring hint) { ui::SetHint(hwnd(), std::move(hint)); }
 
+void Control::ClearHint() { ui::ForgetHint(hwnd()); }
+
 void Control::SetPictureHint(std::wstring hint) {
     SetText(hint);
     SetHint(std::move(hint));

@@ -25,6 +25,8 @@ class Control : public platform::Window {
     std::function<void(POINT client)> onOtherButtonDown;  // right or middle
 
     void SetHint(std::wstring hint);
+    // No hint of its own: the information bar shows its parent's, if any.
+    void ClearHint();
     // For a picture without a caption (views, swatches, the grid): the hint
     // is also its window text, which names it for screen readers.
     void SetPictureHint(std::wstring hint);

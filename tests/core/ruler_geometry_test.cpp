@@ -24,7 +24,7 @@ TEST(RulerBody, FillAndBorderPerOrientation) {
 TEST(RulerLength, WidthOrHeightAndNeverBelowFive) {
     EXPECT_EQ(RulerLength(roHorizontalTop, {200, 30}), 200);
     EXPECT_EQ(RulerLength(roVerticalLeft, {30, 150}), 150);
-    EXPECT_EQ(RulerLength(0, {30, 150}), 0);
+    EXPECT_EQ(RulerLength(RulerOrientation{0}, {30, 150}), 0);
     EXPECT_EQ(SizeForLength(roHorizontalBottom, {200, 30}, 3), (Size{5, 30}));
     EXPECT_EQ(SizeForLength(roVerticalRight, {30, 200}, 96), (Size{30, 96}));
 }
@@ -67,9 +67,41 @@ TEST(FlipRuler, TableTwiceRestoresAndThePositionShownStays) {
                   DisplayedPosition(c.from.orientation, c.from.bounds))
             << c.from.orientation;
     }
-    const RulerPose unknown{7, {1, 2, 3, 4}};
+    const RulerPose unknown{RulerOrientation{7}, {1, 2, 3, 4}};
     EXPECT_EQ(Flipped(unknown), unknown);
     EXPECT_EQ(Rotated(unknown), unknown);
+}
+
+struct PictureCase {
+    RulerTurn turn;
+    RulerOrientation to;
+    const wchar_t* rotate;  // null: the rotate button keeps its pictures
+    const wchar_t* flip;
+};
+
+constexpr PictureCase kTurnPictures[] = {
+    {RulerTurn::Rotate, roVerticalRight, L"IMG_RULER_HORIZONTAL", L"IMG_RULER_VR"},
+    {RulerTurn::Rotate, roVerticalLeft, L"IMG_RULER_HORIZONTAL", L"IMG_RULER_VL"},
+    {RulerTurn::Rotate, roHorizontalTop, L"IMG_RULER_VERTICAL", L"IMG_RULER_HA"},
+    {RulerTurn::Rotate, roHorizontalBottom, L"IMG_RULER_VERTICAL", L"IMG_RULER_HU"},
+    {RulerTurn::Flip, roHorizontalBottom, nullptr, L"IMG_RULER_HU"},
+    {RulerTurn::Flip, roHorizontalTop, nullptr, L"IMG_RULER_HA"},
+    {RulerTurn::Flip, roVerticalLeft, nullptr, L"IMG_RULER_VL"},
+    {RulerTurn::Flip, roVerticalRight, nullptr, L"IMG_RULER_VR"},
+};
+
+// A flip once also gave the rotate button the pictures of a rotation.
+TEST(TurnPictures, RotationSetsBothButtonsAndAFlipOnlyTheFlipButton) {
+    for (const PictureCase& c : kTurnPictures) {
+        const TurnPictures p = PicturesAfter(c.turn, c.to);
+        EXPECT_STREQ(p.flip, c.flip) << c.to;
+        if (c.rotate) {
+            ASSERT_TRUE(p.rotate.has_value()) << c.to;
+            EXPECT_STREQ(*p.rotate, c.rotate) << c.to;
+        } else {
+            EXPECT_FALSE(p.rotate.has_value()) << "a flip to " << c.to;
+        }
+    }
 }
 
 TEST(RulerLine, OutsideTheGraduatedEdge) {
@@ -79,12 +111,12 @@ TEST(RulerLine, OutsideTheGraduatedEdge) {
     EXPECT_EQ(MeasuredLine(roHorizontalBottom, lying), (RulerLine{{100, 230}, {299, 230}}));
     EXPECT_EQ(MeasuredLine(roVerticalRight, standing), (RulerLine{{130, 200}, {130, 399}}));
     EXPECT_EQ(MeasuredLine(roVerticalLeft, standing), (RulerLine{{99, 200}, {99, 399}}));
-    EXPECT_FALSE(MeasuredLine(0, lying).has_value());
+    EXPECT_FALSE(MeasuredLine(RulerOrientation{0}, lying).has_value());
     EXPECT_EQ(DisplayedPosition(roHorizontalTop, lying), (Point{100, 200}));
     EXPECT_EQ(DisplayedPosition(roHorizontalBottom, lying), (Point{100, 230}));
     EXPECT_EQ(DisplayedPosition(roVerticalRight, standing), (Point{129, 200}));
     EXPECT_EQ(DisplayedPosition(roVerticalLeft, standing), (Point{99, 200}));
-    EXPECT_EQ(DisplayedPosition(9, standing), (Point{0, 0}));
+    EXPECT_EQ(DisplayedPosition(RulerOrientation{9}, standing), (Point{0, 0}));
 }
 
 TEST(MoveRuler, HeldAtTheVirtualDesktopsLeftAndTopOnly) {
@@ -105,7 +137,7 @@ TEST(DragMode, TheLastFourPixelsOfTheFarEndStretch) {
 struct KeyCase {
     ArrowKey key;
     bool shift, ctrl, alt;
-    int orientation;
+    RulerOrientation orientation;
     std::optional<KeyAction> action;
 };
 

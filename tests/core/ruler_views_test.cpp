@@ -49,7 +49,7 @@ TEST(EndView, OtherOrientations) {
     EXPECT_EQ(left.body, (Rect{28, 0, 49, 28}));
     EXPECT_EQ(left.black[0], (Rect{28, 27, 49, 28}));
     EXPECT_EQ(left.black[3], (Rect{28, 20, 33, 21}));
-    EXPECT_TRUE(SchematicPiece(0, true).black.empty());
+    EXPECT_TRUE(SchematicPiece(RulerOrientation{0}, true).black.empty());
 }
 
 }  // namespace

@@ -14,18 +14,22 @@ namespace {
 
 class RecordingHost final : public RulerHost {
   public:
+    std::vector<RulerChange> changes;
     std::vector<int> lengths;
     std::vector<RulerLine> lines;
     std::vector<Point> positions;
     int events = 0;
-    int turnPictures = 0;
+    std::vector<TurnPictures> turnPictures;
     COLORREF colour = RGB(255, 255, 0);
 
-    void ShowRulerLength(int pixels) override { lengths.push_back(pixels); }
-    void SetRulerLine(const RulerLine& line) override { lines.push_back(line); }
-    void ShowRulerPosition(Point p) override { positions.push_back(p); }
-    void RulerEvent() override { ++events; }
-    void ShowTurnPictures(int orientation) override { turnPictures = orientation; }
+    void RulerMoved(const RulerChange& c) override {
+        changes.push_back(c);
+        if (c.length) lengths.push_back(*c.length);
+        if (c.line) lines.push_back(*c.line);
+        positions.push_back(c.position);
+        if (c.redrawViews) ++events;
+    }
+    void ShowTurnPictures(const TurnPictures& p) override { turnPictures.push_back(p); }
     COLORREF RulerColor() const override { return colour; }
     void RepaintLengthField() override {}
 };
@@ -88,7 +92,9 @@ TEST_F(RulerWindow, UnknownUnitDrawsBodyAndBorderOnly) {
 TEST_F(RulerWindow, TurnedRulersAreGraduatedOnTheRightThenOnTheLeft) {
     ruler.RotateRuler();
     EXPECT_EQ(ruler.RulerOrientation, roVerticalRight);
-    EXPECT_EQ(host.turnPictures, roVerticalRight);
+    ASSERT_EQ(host.turnPictures.size(), 1u);
+    EXPECT_STREQ(host.turnPictures[0].flip, L"IMG_RULER_VR");
+    EXPECT_TRUE(host.turnPictures[0].rotate.has_value());
     EXPECT_EQ(Bounds(), Rect::FromBounds(270, 300, 30, 200));
     EXPECT_EQ(Pixel(29, 100), kBlack) << "the tick at 100 from the right edge";
     EXPECT_EQ(Pixel(19, 100), kBlack);
@@ -96,11 +102,30 @@ TEST_F(RulerWindow, TurnedRulersAreGraduatedOnTheRightThenOnTheLeft) {
     EXPECT_EQ(host.positions.back(), (Point{299, 300}));
     ruler.FlipRuler();
     EXPECT_EQ(ruler.RulerOrientation, roVerticalLeft);
+    ASSERT_EQ(host.turnPictures.size(), 2u);
+    EXPECT_STREQ(host.turnPictures[1].flip, L"IMG_RULER_VL");
+    EXPECT_FALSE(host.turnPictures[1].rotate.has_value()) << "a flip leaves the rotate button";
     EXPECT_EQ(Bounds(), Rect::FromBounds(300, 300, 30, 200));
     EXPECT_EQ(Pixel(0, 100), kBlack);
     EXPECT_EQ(Pixel(10, 100), kBlack);
     EXPECT_EQ(Pixel(29, 100), kBlack) << "right border";
     EXPECT_EQ(host.positions.back(), (Point{299, 300})) << "a flip keeps the position shown";
+}
+
+TEST_F(RulerWindow, ANewLengthIsReportedAsOneChangeAndAMoveWithoutLength) {
+    host.changes.clear();
+    ruler.SetRulerLength(250);
+    ASSERT_EQ(host.changes.size(), 1u);
+    EXPECT_EQ(host.changes[0].length, 250);
+    EXPECT_EQ(host.changes[0].line, (RulerLine{{300, 299}, {549, 299}}));
+    EXPECT_EQ(host.changes[0].position, (Point{300, 300}));
+    EXPECT_TRUE(host.changes[0].redrawViews);
+    host.changes.clear();
+    ruler.MoveRuler(320, 310);
+    ASSERT_FALSE(host.changes.empty());
+    EXPECT_FALSE(host.changes.back().length.has_value());
+    EXPECT_FALSE(host.changes.back().redrawViews);
+    EXPECT_EQ(host.changes.back().position, (Point{320, 310}));
 }
 
 TEST_F(RulerWindow, LengthIsNeverBelowFiveAndAFiveRulerTicksOnlyUpToThree) {

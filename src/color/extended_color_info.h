@@ -5,7 +5,8 @@
 
 #include "color/color_value.h"
 
-// The extended colour information: CMYK and hue, saturation, brightness.
+// The extended colour information (the unit extcolorinfounit): CMYK and hue,
+// saturation, brightness.
 
 namespace vix {
 

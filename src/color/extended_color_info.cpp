@@ -1,4 +1,4 @@
-#include "color/extcolorinfounit.h"
+#include "color/extended_color_info.h"
 
 #include <algorithm>
 #include <cmath>
