@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 #include "common/utf16.h"
 
 namespace vix {

@@ -1,8 +1,36 @@
 #include "vix_fixture.h"
 
+#include <optional>
+
 #include "app/control_ids.h"
+#include "platform/registry.h"
+#include "registry_tree.h"
 
 namespace vix::e2e {
+namespace {
+
+// Every test starts as a first start, which deletes the program's keys. On a
+// desktop of someone who uses the program those are their settings and
+// colour library: the vendor key is kept aside for the run and put back at
+// its end, or by the next run if this one dies.
+class UsersKeysKeptAside final : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        saved_.emplace(registry_, RegistryRoot::CurrentUser,
+                       L"Software\\Brellin Software Development",
+                       L"Software\\VixTests\\Saved user keys");
+    }
+    void TearDown() override { saved_.reset(); }
+
+  private:
+    platform::WinRegistry registry_;
+    std::optional<test::SavedKey> saved_;
+};
+
+[[maybe_unused]] const auto* const kKeptAside =
+    ::testing::AddGlobalTestEnvironment(new UsersKeysKeptAside);
+
+}  // namespace
 
 void VixTest::SetUp() {
     ResetRegistry();

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "app/settings_store.h"
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vix::MemoryRegistry registry;

@@ -11,7 +11,7 @@
 #include "color/color_picker.h"
 #include "color/color_text.h"
 #include "color/web_safe.h"
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 #include "fake_tool_host.h"
 #include "platform/handle.h"
 #include "ui/panel.h"
