@@ -52,6 +52,7 @@ endif()
 # Handles, registry, screen facts and the skinned controls: no tool logic.
 add_library(vix_platform STATIC
   platform/gdi.cpp
+  platform/canvas.cpp
   platform/window.cpp
   platform/registry.cpp
   platform/desktop.cpp

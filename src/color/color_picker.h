@@ -7,7 +7,7 @@
 #include "app/tool_host.h"
 #include "color/sampling.h"
 #include "common/clipboard.h"
-#include "platform/gdi.h"
+#include "platform/canvas.h"
 #include "platform/system_cursors.h"
 #include "ui/bitmap_view.h"
 #include "ui/image_button.h"
@@ -89,9 +89,7 @@ class ColorPicker {
     bool sampleBusy_ = false;
     ui::Timer sampleTimer_;
     // The 13 x 13 screen pixels round the pointer, copied once per tick.
-    platform::DibSection scratch_;
-    platform::MemoryDC scratchDC_;
-    std::optional<platform::Selection> scratchSelection_;
+    platform::Canvas scratch_;  // the screen round the pointer, 13 x 13
 
     ui::Panel pnlViewFrame;
     ui::BitmapView imgPickerView32;

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/gdi.h"
+#include "platform/canvas.h"
 #include "ruler/ruler_geometry.h"
 #include "ruler/ruler_host.h"
 #include "ui/form.h"
@@ -32,7 +32,7 @@ class Trulerapp final : public ui::Form {
     void FlipRuler();
     void PaintRuler();
 
-    const platform::DibSection& Picture() const { return bitmap_; }
+    const platform::Canvas& Picture() const { return picture_; }
 
   protected:
     void FormShow() override;
@@ -44,8 +44,8 @@ class Trulerapp final : public ui::Form {
     void Image1MouseUp();
     bool FormKeyDown(WPARAM key);
     void Turn(const RulerPose& pose);
-    void SizeBitmap(Size size);
     void DrawScale(HDC dc, Size size, COLORREF colour);
+    COLORREF Colour() const;
 
     RulerHost* host_ = nullptr;
     bool dragging_ = false;
@@ -55,10 +55,8 @@ class Trulerapp final : public ui::Form {
     // The size of the full-window region last set; a turn empties it.
     Size regionSize_;
 
-    // Declared so that the selection goes first, then the DC, then the bitmap.
-    platform::DibSection bitmap_;
-    platform::MemoryDC dc_;
-    std::optional<platform::Selection> selection_;
+    // Empty while it cannot be made: the window then shows the plain colour.
+    platform::Canvas picture_;
 };
 
 }  // namespace vix

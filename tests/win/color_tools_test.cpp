@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "color/web_safe.h"
 #include "memory_registry.h"
 #include "fake_tool_host.h"
+#include "full_gdi_table.h"
 #include "platform/handle.h"
 #include "ui/panel.h"
 #include "ui/skin.h"
@@ -123,6 +125,21 @@ TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
     EXPECT_FALSE(picker.On());
     EXPECT_EQ(cursors.calls, (std::vector<std::wstring>{L"replace PICKER", L"restore"}));
     EXPECT_EQ(info.lblColorK.Caption(), L"");
+}
+
+TEST_F(ColorTools, WithTheGdiTableFullTheTicksSampleNothingAndTheNextTickWithRoomDoes) {
+    std::optional<test::FullGdiTable> full;
+    picker.btnEnablePickerClick();
+    picker.PointerMoved(At(kPaintedPoint));
+    full.emplace();
+    ASSERT_GT(full->Taken(), 0u);
+    const ColorWord before = picker.LiveColor();
+    picker.ShowBox();
+    picker.ShowBox();
+    EXPECT_EQ(picker.LiveColor(), before);
+    full.reset();
+    picker.ShowBox();
+    EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x12, 0x9A, 0xE4));
 }
 
 TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard) {
