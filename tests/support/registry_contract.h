@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "common/registry_store.h"
@@ -20,6 +21,8 @@ struct RegistryUnderTest {
     std::function<std::unique_ptr<RegistryStore>()> make;
     // A key below HKEY_CURRENT_USER that the cases own; absent at the start.
     std::wstring base;
+    // Listed by its name, not its bytes.
+    friend void PrintTo(const RegistryUnderTest& r, std::ostream* os) { *os << r.name; }
 };
 
 class RegistryContract : public ::testing::TestWithParam<RegistryUnderTest> {
