@@ -80,6 +80,7 @@ add_library(vix_platform STATIC
   ui/bitmap_view.cpp
   ui/standard_controls.cpp
   ui/edit_keys.cpp
+  ui/ui_thread.cpp
 )
 target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32
                                            comdlg32 ole32 oleaut32 uuid winhttp)

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/window.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
@@ -12,6 +13,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x56495845;  // "VIXE"
 
 std::unordered_map<HWND, std::function<bool(wchar_t)>>& Handlers() {
+    CheckUiThread();
     static std::unordered_map<HWND, std::function<bool(wchar_t)>> handlers;
     return handlers;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/canvas.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
@@ -58,6 +59,7 @@ platform::Bitmap MakeDimmed(HBITMAP source, int width, int height) {
 }  // namespace
 
 HFONT SkinFont(FontId id) {
+    CheckUiThread();
     static std::map<FontId, platform::Font> fonts;
     auto& font = fonts[id];
     if (!font) {
@@ -70,6 +72,7 @@ HFONT SkinFont(FontId id) {
 }
 
 const Picture& SkinPicture(std::wstring_view name) {
+    CheckUiThread();
     static std::map<std::wstring, StoredPicture, std::less<>> pictures;
     if (auto it = pictures.find(name); it != pictures.end()) return it->second.view;
     StoredPicture& stored = pictures[std::wstring(name)];
