@@ -66,7 +66,8 @@ class Ruler : public VixTest {
     }
     void ChooseUnit(int index) {
         ChooseListItem(FindById(Main(), kIdRulerUnits), index);
-        ::Sleep(200);
+        // The ruler is drawn in the new unit.
+        ASSERT_TRUE(WaitInputHandled(ruler_));
     }
 
     HWND ruler_ = nullptr;
@@ -170,7 +171,7 @@ TEST_F(Ruler, ArrowKeysMoveAndStretchOnlyWithTheirModifiers) {
     const RECT before = Bounds();
     PressKeyWith(VK_LEFT, {VK_MENU});
     PressKeyWith(VK_RIGHT, {VK_MENU, VK_SHIFT});
-    ::Sleep(200);
+    ASSERT_TRUE(WaitInputHandled(ruler_));
     const RECT after = Bounds();
     EXPECT_TRUE(::EqualRect(&before, &after)) << "Alt with an arrow does nothing";
     EXPECT_EQ(Field(kIdRulerX), L"299");
@@ -202,9 +203,10 @@ TEST_F(Ruler, LettersAsALengthGiveTheConversionErrorAndLeaveTheRuler) {
     const RECT before = Bounds();
     ReplaceFieldText(FindById(Main(), kIdRulerX), L"xyz");
     PressKey(VK_RETURN);
-    ::Sleep(300);
+    ASSERT_TRUE(WaitInputHandled(Main()));
     const RECT after = Bounds();
     EXPECT_TRUE(::EqualRect(&before, &after));
+    EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 0), nullptr) << "nothing is said";
 }
 
 TEST_F(Ruler, TheEndViewsShowTheScreenAtBothEndsWithTheRulerPiece) {
@@ -216,13 +218,16 @@ TEST_F(Ruler, TheEndViewsShowTheScreenAtBothEndsWithTheRulerPiece) {
     // The measured row runs through the pattern's flat area, then its background.
     PlaceAt(pt::kFlatLeft + 10, pt::kFlatTop + 31);
     const int row = pt::kFlatTop + 30;
-    ::Sleep(300);
     HWND begin = FindById(Main(), kIdRulerBeginView);
     HWND end = FindById(Main(), kIdRulerEndView);
     const auto view = [](HWND v, int x, int y) {
         const RECT r = ScreenRect(v);
         return ScreenPixel({r.left + x, r.top + y});
     };
+    // The views follow the ruler on their timer: both show the new place.
+    ASSERT_TRUE(WaitUntil(
+        [&] { return view(begin, 24, 24) == pt::kFlat && view(end, 24, 24) == pt::kBackground; },
+        3000));
     // Begin view: screen cells above and left of the ruler, then the piece.
     EXPECT_EQ(view(begin, 3, 3), pt::kFlat);
     EXPECT_EQ(view(begin, 24, 24), pt::kFlat) << "the point's cell";

@@ -44,8 +44,8 @@ HWND VixTest::StartVix() {
     EXPECT_TRUE(vix_->Start());
     main_ = vix_->WaitForMainWindow();
     EXPECT_NE(main_, nullptr) << "the main window did not appear";
-    // Let the first paint and the tab shapes settle.
-    ::Sleep(300);
+    // The first paint, with the tabs in their shapes.
+    EXPECT_TRUE(WaitPainted(main_)) << "the main window was not painted";
     return main_;
 }
 
@@ -72,7 +72,7 @@ void VixTest::ToggleSection(const std::wstring& toggleHint) {
     const int before = ClientHeight();
     LeftClickAt(Center(toggle));
     ASSERT_TRUE(WaitUntil([&] { return ClientHeight() != before; }, 3000));
-    ::Sleep(50);
+    WaitPainted(main_);
 }
 
 std::wstring VixTest::HintBarText() const { return TextOf(FindById(main_, kIdHintLabel)); }
