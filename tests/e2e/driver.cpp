@@ -268,8 +268,14 @@ void LeftDrag(POINT from, POINT to) {
     test::SendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
     WaitInputHandled(target);
     const int steps = 8;
-    for (int i = 1; i <= steps; ++i)
-        MoveTo({from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+    for (int i = 1; i <= steps; ++i) {
+        const POINT at{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
+        MoveTo(at);
+        // The move again through the input path, queued before the release;
+        // the window holding the pointer handles it, wherever the point lies.
+        test::SendMouseAt(at, 0);
+        WaitInputHandled(target);
+    }
     test::SendMouseAt(to, MOUSEEVENTF_LEFTUP);
     WaitInputHandled(target);
 }

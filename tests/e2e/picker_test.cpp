@@ -174,7 +174,12 @@ TEST_F(Picker, MagnifierShowsThirteenPixelsSixTimesWithTheSampleBox) {
     EXPECT_TRUE(SaveWindowShot(view, L"magnifier-point"));
     ChooseListItem(FindById(Main(), kIdSampleSizeList), 2);
     PointAt({pt::kBlockX, pt::kBlockY});
-    EXPECT_TRUE(WaitUntil([&] { return ViewPixel(view, 23, 40) == 0u; }, 3000));
+    // A tick at the block again, with the five-by-five box.
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            return ViewPixel(view, 23, 40) == 0u && ViewCell(view, 6, 6) == pt::BlockPixel(2, 2);
+        },
+        3000));
     EXPECT_EQ(ViewPixel(view, 54, 23), 0u);
     EXPECT_EQ(ViewPixel(view, 35, 38), pt::BlockPixel(1, 2)) << "the point box is gone";
 }
