@@ -52,6 +52,7 @@ endif()
 # Handles, registry, screen facts and the skinned controls: no tool logic.
 add_library(vix_platform STATIC
   platform/gdi.cpp
+  platform/canvas.cpp
   platform/window.cpp
   platform/registry.cpp
   platform/desktop.cpp
@@ -80,6 +81,7 @@ add_library(vix_platform STATIC
   ui/bitmap_view.cpp
   ui/standard_controls.cpp
   ui/edit_keys.cpp
+  ui/ui_thread.cpp
 )
 target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32
                                            comdlg32 ole32 oleaut32 uuid winhttp)

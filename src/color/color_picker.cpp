@@ -91,10 +91,6 @@ void ColorPicker::Create(HWND page) {
 
     lblWebsafeColor.Create(page, Rect::FromBounds(6, 92, 170, 14), L"No color sampled");
     lblWebsafeColor.SetId(kIdSummary);
-
-    scratch_ = platform::DibSection(13, 13);
-    scratchDC_.reset(::CreateCompatibleDC(nullptr));
-    scratchSelection_.emplace(scratchDC_.get(), scratch_.get());
 }
 
 void ColorPicker::ResetSampling() {

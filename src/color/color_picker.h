@@ -7,7 +7,7 @@
 #include "color/color_text.h"
 #include "color/sampling.h"
 #include "common/clipboard.h"
-#include "platform/gdi.h"
+#include "platform/canvas.h"
 #include "platform/system_cursors.h"
 #include "ui/bitmap_view.h"
 #include "ui/image_button.h"
@@ -101,9 +101,7 @@ class ColorPicker final : public Tool {
     int format_ = -1;
     ui::Timer sampleTimer_;
     // The 13 x 13 screen pixels round the pointer, copied once per tick.
-    platform::DibSection scratch_;
-    platform::MemoryDC scratchDC_;
-    std::optional<platform::Selection> scratchSelection_;
+    platform::Canvas scratch_;  // the screen round the pointer, 13 x 13
 
     ui::Panel pnlViewFrame;
     ui::BitmapView imgPickerView32;

@@ -19,7 +19,9 @@ constexpr int kBlockOffset = kPointerOffset - 2;
 }  // namespace
 
 void ColorPicker::ShowBox() {
-    if (sampleBusy_) return;
+    // Without the copy's bitmap there is nothing to sample this tick; the
+    // next tries again.
+    if (sampleBusy_ || !scratch_.Resize({kSourceSize, kSourceSize})) return;
     sampleBusy_ = true;
     CopyScreenBlock();
     DrawMagnifier();
@@ -43,9 +45,9 @@ void ColorPicker::ShowBox() {
 // One screen-to-bitmap copy per tick: the 13 x 13 pixels round the pointer,
 // from which both the view and the averaged block are taken.
 void ColorPicker::CopyScreenBlock() {
-    platform::CopyScreenSquare(scratchDC_.get(), Rect::FromBounds(pickerPos_.x - kPointerOffset,
-                                                                  pickerPos_.y - kPointerOffset,
-                                                                  kSourceSize, kSourceSize));
+    platform::CopyScreenSquare(
+        scratch_.dc(), Rect::FromBounds(pickerPos_.x - kPointerOffset,
+                                        pickerPos_.y - kPointerOffset, kSourceSize, kSourceSize));
 }
 
 void ColorPicker::DrawMagnifier() {
@@ -58,8 +60,8 @@ void ColorPicker::DrawMagnifier() {
     // the desktop's edge.
     const int sx = m.source.x - (pickerPos_.x - kPointerOffset);
     const int sy = m.source.y - (pickerPos_.y - kPointerOffset);
-    ::StretchBlt(view, m.destination.left, m.destination.top, kViewSize, kViewSize,
-                 scratchDC_.get(), sx, sy, kSourceSize, kSourceSize, SRCCOPY);
+    ::StretchBlt(view, m.destination.left, m.destination.top, kViewSize, kViewSize, scratch_.dc(),
+                 sx, sy, kSourceSize, kSourceSize, SRCCOPY);
 }
 
 void ColorPicker::DrawSampleBox() {

@@ -5,7 +5,8 @@
 
 namespace vix::platform {
 
-DibSection::DibSection(int width, int height) : width_(width), height_(height) {
+DibSection::DibSection(int width, int height) {
+    if (width <= 0 || height <= 0) return;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -15,10 +16,17 @@ DibSection::DibSection(int width, int height) : width_(width), height_(height) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     bitmap_.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    bits_ = bitmap_ ? static_cast<DWORD*>(bits) : nullptr;
+    if (!bitmap_ || !bits) {
+        bitmap_.reset();
+        return;
+    }
+    bits_ = static_cast<DWORD*>(bits);
+    width_ = width;
+    height_ = height;
 }
 
 void DibSection::Fill(const Rect& area, DWORD pixel) {
+    if (!bits_) return;
     const Rect r = Intersection(area, {0, 0, width_, height_});
     for (int y = r.top; y < r.bottom; ++y)
         std::fill(bits_ + y * width_ + r.left, bits_ + y * width_ + r.right, pixel);

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "common/geometry.h"
 #include "platform/handle.h"
 
@@ -60,12 +62,20 @@ class Selection {
 };
 
 // A 32-bit top-down DIB section with direct access to its pixels (BGRA).
+// One that could not be made (the GDI handle table is full) has size 0 and
+// no pixels. Drawn on with GDI through a Canvas, which owns the DC as well.
 class DibSection {
   public:
     DibSection() = default;
     DibSection(int width, int height);
-    DibSection(DibSection&&) noexcept = default;
-    DibSection& operator=(DibSection&&) noexcept = default;
+    DibSection(DibSection&& other) noexcept { *this = std::move(other); }
+    DibSection& operator=(DibSection&& other) noexcept {
+        bitmap_ = std::move(other.bitmap_);
+        bits_ = std::exchange(other.bits_, nullptr);
+        width_ = std::exchange(other.width_, 0);
+        height_ = std::exchange(other.height_, 0);
+        return *this;
+    }
 
     HBITMAP get() const { return bitmap_.get(); }
     explicit operator bool() const { return static_cast<bool>(bitmap_); }

@@ -103,10 +103,6 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
         r.label->SetHint(r.hint);
         r.label->SetId(kIdRulerInfoFirst + static_cast<int>(i));
     }
-
-    scratch_ = platform::DibSection(kEndViewCells, kEndViewCells);
-    scratchDC_.reset(::CreateCompatibleDC(nullptr));
-    scratchSelection_.emplace(scratchDC_.get(), scratch_.get());
 }
 
 void RulerPage::WriteDpi() {
@@ -255,17 +251,18 @@ void RulerPage::RulerEvent() {
 
 void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy,
                          HDC screen) {
-    if (busy) return;
+    // Without the copy's bitmap there is no view this time; the next tries again.
+    if (busy || !scratch_.Resize({kEndViewCells, kEndViewCells})) return;
     busy = true;
     const Rect square = Rect::FromBounds(point.x - 3, point.y - 3, kEndViewCells, kEndViewCells);
-    platform::CopyScreenSquare(scratchDC_.get(), square, screen);
+    platform::CopyScreenSquare(scratch_.dc(), square, screen);
     // Cut off at the desktop's left or top edge, the block shifts so that
     // the point stays in the centre cell; what lies beyond shows black.
     const EndViewSource layout = LayoutEndView(point, platform::VirtualDesktop());
     HDC dc = view.DC();
     platform::FillSolid(dc, {0, 0, kEndViewSize, kEndViewSize}, RGB(0, 0, 0));
     ::SetStretchBltMode(dc, COLORONCOLOR);
-    ::StretchBlt(dc, layout.shift.x, layout.shift.y, kEndViewSize, kEndViewSize, scratchDC_.get(),
+    ::StretchBlt(dc, layout.shift.x, layout.shift.y, kEndViewSize, kEndViewSize, scratch_.dc(),
                  layout.source.x - square.left, layout.source.y - square.top, kEndViewCells,
                  kEndViewCells, SRCCOPY);
     const EndViewPiece piece = SchematicPiece(ruler_.RulerOrientation, beginView);

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "platform/gdi.h"
+#include "platform/canvas.h"
 #include "ruler/ruler_host.h"
 #include "ruler/ruler_window.h"
 #include "ui/bitmap_view.h"
@@ -73,9 +73,7 @@ class RulerPage final : public Tool, public RulerHost {
     ui::Timer viewTimer_;
     bool beginBusy_ = false;
     bool endBusy_ = false;
-    platform::DibSection scratch_;
-    platform::MemoryDC scratchDC_;
-    std::optional<platform::Selection> scratchSelection_;
+    platform::Canvas scratch_;  // the screen round one end, before enlarging
 
     ui::ImageButton btnEnableRuler, btnRotateRuler, btnFlipRuler;
     std::array<ui::Label, 3> captions_;

@@ -41,7 +41,6 @@ void Trulerapp::Create(HWND owner) {
                 .exStyle = WS_EX_TOPMOST,
                 .client = {kDefaultRulerLength, kRulerThickness},
                 .owner = owner});
-    dc_.reset(::CreateCompatibleDC(nullptr));
 }
 
 void Trulerapp::ShowRuler(int unit) {
@@ -63,6 +62,8 @@ void Trulerapp::MoveRuler(int x, int y) {
     ::SetWindowPos(hwnd(), HWND_TOPMOST, p.x, p.y, 0, 0,
                    SWP_NOSIZE | SWP_NOSENDCHANGING | SWP_NOACTIVATE);
 }
+
+COLORREF Trulerapp::Colour() const { return host_ ? host_->RulerColor() : RGB(255, 255, 255); }
 
 int Trulerapp::GetRulerLength() const { return RulerLength(RulerOrientation, ClientSize()); }
 
@@ -106,13 +107,6 @@ void Trulerapp::Turn(RulerTurn turn, const RulerPose& pose) {
     ReportRulerLine();
 }
 
-void Trulerapp::SizeBitmap(Size size) {
-    if (bitmap_.width() == size.width && bitmap_.height() == size.height) return;
-    selection_.reset();
-    bitmap_ = platform::DibSection(size.width, size.height);
-    selection_.emplace(dc_.get(), bitmap_.get());
-}
-
 void Trulerapp::PaintRuler() {
     const Size size = ClientSize();
     // The window's region is the whole window; setting it costs much
@@ -122,13 +116,15 @@ void Trulerapp::PaintRuler() {
         regionSize_ = size;
     }
     if (!IsHorizontal(RulerOrientation) && !IsVertical(RulerOrientation)) return;
-    SizeBitmap(size);
-    const COLORREF colour = host_ ? host_->RulerColor() : RGB(255, 255, 255);
+    Invalidate();
+    // Without a picture the ruler goes on as a plain strip; the next change
+    // tries again.
+    if (!picture_.Resize(size)) return;
+    const COLORREF colour = Colour();
     const DWORD fill = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
     ::GdiFlush();
-    bitmap_.Fill(BodyOf(RulerOrientation, size).fill, fill);
-    DrawScale(dc_.get(), size, colour);
-    Invalidate();
+    picture_.Fill(BodyOf(RulerOrientation, size).fill, fill);
+    DrawScale(picture_.dc(), size, colour);
 }
 
 // The ticks go straight into the bitmap's memory, then the border and the
@@ -142,7 +138,7 @@ void Trulerapp::DrawScale(HDC dc, Size size, COLORREF colour) {
                                                vertical ? screen.height : screen.width);
     for (const Tick& tick : ticks) {
         const TickLine line = TickPixels(RulerOrientation, tick.position, tick.length, size);
-        bitmap_.Fill({line.from.x, line.from.y, line.to.x + 1, line.to.y + 1}, kBlack);
+        picture_.Fill({line.from.x, line.from.y, line.to.x + 1, line.to.y + 1}, kBlack);
     }
     const RulerBody body = BodyOf(RulerOrientation, size);
     POINT border[4];
@@ -226,9 +222,11 @@ LRESULT Trulerapp::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
             platform::PaintDC paint(hwnd());
-            ::GdiFlush();
-            ::BitBlt(paint.get(), 0, 0, bitmap_.width(), bitmap_.height(), dc_.get(), 0, 0,
-                     SRCCOPY);
+            if (picture_)
+                picture_.CopyTo(paint.get(), 0, 0);
+            else
+                platform::FillSolid(paint.get(), {0, 0, ClientSize().width, ClientSize().height},
+                                    Colour());
             return 0;
         }
         case WM_ERASEBKGND: return 1;  // the picture covers the whole window

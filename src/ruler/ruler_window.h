@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "platform/gdi.h"
+#include "platform/canvas.h"
 #include "ruler/ruler_geometry.h"
 #include "ruler/ruler_host.h"
 #include "ui/form.h"
@@ -35,7 +35,7 @@ class Trulerapp final : public ui::ProgramForm {
     void FlipRuler();
     void PaintRuler();
 
-    const platform::DibSection& Picture() const { return bitmap_; }
+    const platform::Canvas& Picture() const { return picture_; }
 
   protected:
     void FormShow() override;
@@ -48,8 +48,8 @@ class Trulerapp final : public ui::ProgramForm {
     bool FormKeyDown(WPARAM key);
     void Report(std::optional<int> length, bool redrawViews);
     void Turn(RulerTurn turn, const RulerPose& pose);
-    void SizeBitmap(Size size);
     void DrawScale(HDC dc, Size size, COLORREF colour);
+    COLORREF Colour() const;
 
     RulerHost* host_ = nullptr;
     bool dragging_ = false;
@@ -59,10 +59,8 @@ class Trulerapp final : public ui::ProgramForm {
     // The size of the full-window region last set; a turn empties it.
     Size regionSize_;
 
-    // Declared so that the selection goes first, then the DC, then the bitmap.
-    platform::DibSection bitmap_;
-    platform::MemoryDC dc_;
-    std::optional<platform::Selection> selection_;
+    // Empty while it cannot be made: the window then shows the plain colour.
+    platform::Canvas picture_;
 };
 
 }  // namespace vix

@@ -9,31 +9,32 @@ namespace vix::ui {
 void BitmapView::Create(HWND parent, const Rect& bounds) {
     CreateControl(parent, bounds, L"");
     SetBackground(FaceColor());
-    dc_.reset(::CreateCompatibleDC(nullptr));
 }
 
 void BitmapView::SizeBitmap(Size size, std::optional<COLORREF> fill) {
-    if (dib_.width() != size.width || dib_.height() != size.height) {
-        selection_.reset();
-        platform::DibSection next(size.width, size.height);
-        if (dib_) {
-            // Keep what was drawn, as a resize without clearing does.
-            platform::MemoryDC source(::CreateCompatibleDC(nullptr));
-            platform::Selection keepSource(source.get(), dib_.get());
-            platform::Selection keepNext(dc_.get(), next.get());
-            ::BitBlt(dc_.get(), 0, 0, size.width, size.height, source.get(), 0, 0, SRCCOPY);
-        }
-        dib_ = std::move(next);
-        selection_.emplace(dc_.get(), dib_.get());
-    }
-    if (fill) platform::FillSolid(dc_.get(), {0, 0, size.width, size.height}, *fill);
+    wanted_ = size;
+    fill_ = fill;
+    // Keep what was drawn, as a resize without clearing does.
+    if (canvas_.Resize(size, true) && fill) canvas_.Clear(*fill);
+}
+
+bool BitmapView::MakeBitmap() {
+    if (canvas_ && canvas_.size() == wanted_) return true;
+    if (!canvas_.Resize(wanted_)) return false;
+    // Made late: what was drawn meanwhile went nowhere; start from the fill.
+    if (fill_) canvas_.Clear(*fill_);
+    return true;
 }
 
 void BitmapView::Present() {
-    if (!hwnd() || !dib_) return;
+    if (!hwnd() || wanted_.width <= 0 || wanted_.height <= 0) return;
+    if (!canvas_) {
+        shown_.clear();
+        if (!MakeBitmap()) return;
+    }
     ::GdiFlush();
-    const DWORD* pixels = dib_.pixels();
-    const std::size_t count = static_cast<std::size_t>(dib_.width()) * dib_.height();
+    const DWORD* pixels = canvas_.pixels();
+    const std::size_t count = static_cast<std::size_t>(canvas_.width()) * canvas_.height();
     if (shown_.size() == count && std::equal(shown_.begin(), shown_.end(), pixels)) return;
     shown_.assign(pixels, pixels + count);
     platform::WindowDC dc(hwnd());
@@ -47,12 +48,11 @@ LRESULT BitmapView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void BitmapView::Paint(HDC dc, Size size) {
-    if (!dib_) {
+    if (!canvas_) {
         platform::FillSolid(dc, {0, 0, size.width, size.height}, Background());
         return;
     }
-    ::GdiFlush();
-    ::BitBlt(dc, 0, 0, dib_.width(), dib_.height(), dc_.get(), 0, 0, SRCCOPY);
+    canvas_.CopyTo(dc, 0, 0);
 }
 
 }  // namespace vix::ui

@@ -3,11 +3,14 @@
 #include <optional>
 #include <vector>
 
-#include "platform/gdi.h"
+#include "platform/canvas.h"
 #include "ui/control.h"
 
 // A control that shows a 32-bit bitmap of its own, drawn into through a
 // memory DC that stays open: the enlarged views of the picker and the ruler.
+// While its bitmap cannot be made (the GDI handle table is full) the view
+// shows its background, drawing into it does nothing, and each Present
+// tries again.
 
 namespace vix::ui {
 
@@ -16,8 +19,9 @@ class BitmapView : public Control {
     void Create(HWND parent, const Rect& bounds);
     // Sizes the bitmap to `size`; with `fill` given it is cleared to it.
     void SizeBitmap(Size size, std::optional<COLORREF> fill);
-    HDC DC() const { return dc_.get(); }
-    const platform::DibSection& Bitmap() const { return dib_; }
+    // Null while the bitmap cannot be made: GDI calls on it do nothing.
+    HDC DC() const { return canvas_.dc(); }
+    const platform::Canvas& Bitmap() const { return canvas_; }
     // Shows the bitmap now, without waiting for the next paint; a picture
     // the same as the one shown last is not drawn again.
     void Present();
@@ -27,10 +31,12 @@ class BitmapView : public Control {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    // Declared so that the selection goes first, then the DC, then the bitmap.
-    platform::DibSection dib_;
-    platform::MemoryDC dc_;
-    std::optional<platform::Selection> selection_;
+    // Makes the bitmap the size last asked for, if it is not.
+    bool MakeBitmap();
+
+    platform::Canvas canvas_;
+    Size wanted_;
+    std::optional<COLORREF> fill_;
     std::vector<DWORD> shown_;  // the pixels last put on the screen
 };
 

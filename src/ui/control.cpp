@@ -7,11 +7,13 @@
 #include "platform/gdi.h"
 #include "ui/hints.h"
 #include "ui/standard_controls.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
 
 std::unordered_map<HWND, std::function<void(UINT)>>& Commands() {
+    CheckUiThread();
     static std::unordered_map<HWND, std::function<void(UINT)>> commands;
     return commands;
 }

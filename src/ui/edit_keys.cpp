@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "platform/window.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
@@ -16,8 +17,8 @@ struct EditHandlers {
     std::function<void()> onExit;
 };
 
-// Fields live on the user-interface thread only.
 std::unordered_map<HWND, EditHandlers>& Handlers() {
+    CheckUiThread();
     static std::unordered_map<HWND, EditHandlers> handlers;
     return handlers;
 }

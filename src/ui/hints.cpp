@@ -3,11 +3,13 @@
 #include <unordered_map>
 
 #include "platform/gdi.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
 
 std::unordered_map<HWND, std::wstring>& Hints() {
+    CheckUiThread();
     static std::unordered_map<HWND, std::wstring> hints;
     return hints;
 }
@@ -19,6 +21,7 @@ bool Contains(HWND window, POINT screen) {
     RECT box{};
     if (::GetWindowRgnBox(window, &box) == ERROR) return true;  // no region: the rectangle
     // One region object serves every look; this runs whenever the loop idles.
+    CheckUiThread();
     static const platform::Region region(::CreateRectRgn(0, 0, 0, 0));
     ::GetWindowRgn(window, region.get());
     return ::PtInRegion(region.get(), screen.x - r.left, screen.y - r.top);

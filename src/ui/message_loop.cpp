@@ -2,17 +2,21 @@
 
 #include <set>
 
+#include "ui/ui_thread.h"
+
 namespace vix::ui {
 namespace {
 
 constexpr DWORD kIdlePollMs = 100;
 
 std::function<bool()>& IdleHandler() {
+    CheckUiThread();
     static std::function<bool()> idle;
     return idle;
 }
 
 std::set<HWND>& DialogWindows() {
+    CheckUiThread();
     static std::set<HWND> windows;
     return windows;
 }

@@ -3,7 +3,8 @@
 #include <map>
 #include <string>
 
-#include "platform/gdi.h"
+#include "platform/canvas.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
@@ -34,30 +35,31 @@ struct StoredPicture {
 
 // Grey, half as opaque: premultiplied, so the grey level scales with alpha.
 platform::Bitmap MakeDimmed(HBITMAP source, int width, int height) {
-    platform::DibSection dib(width, height);
-    if (!dib) return {};
-    platform::MemoryDC dc(::CreateCompatibleDC(nullptr));
+    // Without it the button draws its normal picture when disabled.
+    platform::Canvas canvas({width, height});
+    if (!canvas) return {};
     {
-        platform::Selection keep(dc.get(), dib.get());
         platform::MemoryDC src(::CreateCompatibleDC(nullptr));
         platform::Selection keepSource(src.get(), source);
-        ::BitBlt(dc.get(), 0, 0, width, height, src.get(), 0, 0, SRCCOPY);
+        ::BitBlt(canvas.dc(), 0, 0, width, height, src.get(), 0, 0, SRCCOPY);
     }
     ::GdiFlush();
+    DWORD* pixels = canvas.pixels();
     for (int i = 0; i < width * height; ++i) {
-        const DWORD p = dib.pixels()[i];
+        const DWORD p = pixels[i];
         const DWORD a = p >> 24;
         const DWORD grey = ((p >> 16 & 0xFF) * 30 + (p >> 8 & 0xFF) * 59 + (p & 0xFF) * 11) / 100;
         const DWORD na = a / 2;
         const DWORD ng = (grey / 2 + a * 40 / 255) & 0xFF;
-        dib.pixels()[i] = (na << 24) | (ng << 16) | (ng << 8) | ng;
+        pixels[i] = (na << 24) | (ng << 16) | (ng << 8) | ng;
     }
-    return dib.TakeBitmap();
+    return canvas.TakeBitmap();
 }
 
 }  // namespace
 
 HFONT SkinFont(FontId id) {
+    CheckUiThread();
     static std::map<FontId, platform::Font> fonts;
     auto& font = fonts[id];
     if (!font) {
@@ -70,6 +72,7 @@ HFONT SkinFont(FontId id) {
 }
 
 const Picture& SkinPicture(std::wstring_view name) {
+    CheckUiThread();
     static std::map<std::wstring, StoredPicture, std::less<>> pictures;
     if (auto it = pictures.find(name); it != pictures.end()) return it->second.view;
     StoredPicture& stored = pictures[std::wstring(name)];

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "ui/skin.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
 
 std::set<HWND>& Suppressed() {
+    CheckUiThread();
     static std::set<HWND> controls;
     return controls;
 }

@@ -3,11 +3,13 @@
 #include <unordered_map>
 
 #include "platform/window.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 namespace {
 
 std::unordered_map<UINT_PTR, Timer*>& Timers() {
+    CheckUiThread();
     static std::unordered_map<UINT_PTR, Timer*> timers;
     return timers;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 #include "common/utf16.h"
 #include "settings/settings_table.h"
 

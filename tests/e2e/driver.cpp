@@ -73,6 +73,47 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
+namespace {
+
+bool NeedsPaint(HWND window) {
+    return ::IsWindowVisible(window) && !::IsIconic(window) &&
+           ::GetUpdateRect(window, nullptr, FALSE);
+}
+
+BOOL CALLBACK FindUnpainted(HWND child, LPARAM found) {
+    if (!NeedsPaint(child)) return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+}  // namespace
+
+bool WaitInputHandled(HWND window, DWORD timeoutMs) {
+    if (!window || !::IsWindow(window) || !::IsWindowVisible(window) || ::IsIconic(window))
+        return true;
+    const RECT corner{0, 0, 1, 1};
+    ::InvalidateRect(window, &corner, FALSE);
+    return WaitUntil([&] { return !NeedsPaint(window); }, timeoutMs);
+}
+
+bool WaitInputHandledAt(POINT screen, DWORD timeoutMs) {
+    return WaitInputHandled(::GetAncestor(::WindowFromPoint(screen), GA_ROOT), timeoutMs);
+}
+
+bool WaitKeysHandled(DWORD timeoutMs) {
+    return WaitInputHandled(::GetForegroundWindow(), timeoutMs);
+}
+
+bool WaitPainted(HWND window, DWORD timeoutMs) {
+    return WaitUntil(
+        [&] {
+            bool found = NeedsPaint(window);
+            if (!found) ::EnumChildWindows(window, FindUnpainted, reinterpret_cast<LPARAM>(&found));
+            return !found;
+        },
+        timeoutMs);
+}
+
 VixProcess::VixProcess(std::wstring exe) : exe_(std::move(exe)) {}
 
 VixProcess::~VixProcess() {
@@ -187,46 +228,56 @@ void MoveTo(POINT p) {
             return now.x == p.x && now.y == p.y;
         },
         1000);
-    ::Sleep(30);
+    WaitInputHandledAt(p);
 }
 
-void LeftClickAt(POINT p) {
+namespace {
+
+// Presses and releases a button at `p`, each step handled before the next.
+void ClickAt(POINT p, DWORD down, DWORD up) {
     MoveTo(p);
-    test::SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
-    ::Sleep(30);
-    test::SendMouseAt(p, MOUSEEVENTF_LEFTUP);
-    ::Sleep(60);
+    // The window that takes the press; it keeps the release even if the
+    // press moves another window under the point.
+    const HWND target = ::GetAncestor(::WindowFromPoint(p), GA_ROOT);
+    test::SendMouseAt(p, down);
+    WaitInputHandled(target);
+    test::SendMouseAt(p, up);
+    WaitInputHandled(target);
 }
+
+}  // namespace
+
+void LeftClickAt(POINT p) { ClickAt(p, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP); }
 
 void LeftDoubleClickAt(POINT p) {
     MoveTo(p);
+    const HWND target = ::GetAncestor(::WindowFromPoint(p), GA_ROOT);
+    // Both clicks at once, well within the double-click time.
     for (int i = 0; i < 2; ++i) {
         test::SendMouseAt(p, MOUSEEVENTF_LEFTDOWN);
         test::SendMouseAt(p, MOUSEEVENTF_LEFTUP);
     }
-    ::Sleep(60);
+    WaitInputHandled(target);
 }
 
-void RightClickAt(POINT p) {
-    MoveTo(p);
-    test::SendMouseAt(p, MOUSEEVENTF_RIGHTDOWN);
-    ::Sleep(30);
-    test::SendMouseAt(p, MOUSEEVENTF_RIGHTUP);
-    ::Sleep(60);
-}
+void RightClickAt(POINT p) { ClickAt(p, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP); }
 
 void LeftDrag(POINT from, POINT to) {
     MoveTo(from);
+    const HWND target = ::GetAncestor(::WindowFromPoint(from), GA_ROOT);
     test::SendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
-    ::Sleep(60);
+    WaitInputHandled(target);
     const int steps = 8;
     for (int i = 1; i <= steps; ++i) {
-        ::SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
-        ::Sleep(25);
+        const POINT at{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps};
+        MoveTo(at);
+        // The move again through the input path, queued before the release;
+        // the window holding the pointer handles it, wherever the point lies.
+        test::SendMouseAt(at, 0);
+        WaitInputHandled(target);
     }
-    ::Sleep(60);
     test::SendMouseAt(to, MOUSEEVENTF_LEFTUP);
-    ::Sleep(100);
+    WaitInputHandled(target);
 }
 
 POINT Center(HWND window) {
@@ -262,7 +313,7 @@ void PressKey(WORD key) {
     in[0].ki.wVk = in[1].ki.wVk = key;
     in[1].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(2, in, sizeof(INPUT));
-    ::Sleep(50);
+    WaitKeysHandled();
 }
 
 void PressKeyWith(WORD key, std::initializer_list<WORD> modifiers) {
@@ -281,7 +332,7 @@ void PressKeyWith(WORD key, std::initializer_list<WORD> modifiers) {
     for (WORD m : modifiers)
         add(m, KEYEVENTF_KEYUP);
     ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-    ::Sleep(80);
+    WaitKeysHandled();
 }
 
 void ReplaceFieldText(HWND field, const std::wstring& text) {
@@ -299,19 +350,20 @@ void TypeText(const std::wstring& text) {
         in[0].ki.dwFlags = KEYEVENTF_UNICODE;
         in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
         ::SendInput(2, in, sizeof(INPUT));
-        ::Sleep(5);
     }
-    ::Sleep(50);
+    WaitKeysHandled();
 }
 
 void ChooseListItem(HWND list, int index) {
+    const auto dropped = [list] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; };
     LeftClickAt(Center(list));
-    ::Sleep(150);
+    WaitUntil(dropped, 3000);
     PressKey(VK_HOME);
     for (int i = 0; i < index; ++i)
         PressKey(VK_DOWN);
     PressKey(VK_RETURN);
-    ::Sleep(100);
+    WaitUntil([&] { return !dropped(); }, 3000);
+    WaitInputHandled(::GetAncestor(list, GA_ROOT));
 }
 
 void PointAt(POINT p) {
@@ -319,7 +371,7 @@ void PointAt(POINT p) {
     // Once the pointer is there, a move through the input path: hooks and
     // the window under the point see it for certain.
     test::SendMouseAt(p, 0);
-    ::Sleep(120);
+    WaitInputHandledAt(p);
 }
 
 std::optional<std::wstring> ClipboardText() {

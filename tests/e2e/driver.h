@@ -23,6 +23,18 @@ std::wstring ScreenshotDir();
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
+// Waits until the thread of `window` has handled every input event and
+// message queued for it before the call. A thread paints only once its queue
+// holds no input or posted message: a repaint is asked for, and awaited.
+// Hidden or closed windows handle nothing more: no wait.
+bool WaitInputHandled(HWND window, DWORD timeoutMs = 5000);
+// The same for the top-level window under the screen point (which receives
+// the mouse input there), and for the foreground window (the keys).
+bool WaitInputHandledAt(POINT screen, DWORD timeoutMs = 5000);
+bool WaitKeysHandled(DWORD timeoutMs = 5000);
+// Waits until `window` and every visible window inside it are painted.
+bool WaitPainted(HWND window, DWORD timeoutMs = 5000);
+
 class VixProcess {
   public:
     explicit VixProcess(std::wstring exe = BinDir() + L"\\vix.exe");

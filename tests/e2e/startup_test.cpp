@@ -1,7 +1,9 @@
 // Starting and ending the program as a user does.
 
 #include <algorithm>
+#include <ostream>
 #include <set>
+#include <string>
 
 #include "vix_fixture.h"
 
@@ -121,8 +123,11 @@ TEST_F(Startup, TheRunningCopyIsFoundBeforeTheLibraryIsAskedForItsVersion) {
 }
 
 struct LibraryCase {
+    const char* name;  // the case's name
     const wchar_t* folder;
     const wchar_t* message;
+    // Listed by its name, not its bytes.
+    friend void PrintTo(const LibraryCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class WrongLibrary : public VixTest, public ::testing::WithParamInterface<LibraryCase> {};
@@ -141,9 +146,11 @@ TEST_P(WrongLibrary, StopsTheStartWithItsMessageAndCreatesNothing) {
 
 INSTANTIATE_TEST_SUITE_P(
     Library, WrongLibrary,
-    ::testing::Values(LibraryCase{L"lib99", L"Corrupt file, please re-install VUZirivare"},
-                      LibraryCase{L"lib3",
-                                  L"Wrong version of Vix32.dll, please re-install VUZirivare"}));
+    ::testing::Values(LibraryCase{"UnknownVersion", L"lib99",
+                                  L"Corrupt file, please re-install VUZirivare"},
+                      LibraryCase{"OlderVersion", L"lib3",
+                                  L"Wrong version of Vix32.dll, please re-install VUZirivare"}),
+    [](const ::testing::TestParamInfo<LibraryCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vix::e2e

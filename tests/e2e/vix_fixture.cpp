@@ -1,8 +1,36 @@
 #include "vix_fixture.h"
 
+#include <optional>
+
 #include "tools/control_ids.h"
+#include "platform/registry.h"
+#include "registry_tree.h"
 
 namespace vix::e2e {
+namespace {
+
+// Every test starts as a first start, which deletes the program's keys. On a
+// desktop of someone who uses the program those are their settings and
+// colour library: the vendor key is kept aside for the run and put back at
+// its end, or by the next run if this one dies.
+class UsersKeysKeptAside final : public ::testing::Environment {
+  public:
+    void SetUp() override {
+        saved_.emplace(registry_, RegistryRoot::CurrentUser,
+                       L"Software\\Brellin Software Development",
+                       L"Software\\VixTests\\Saved user keys");
+    }
+    void TearDown() override { saved_.reset(); }
+
+  private:
+    platform::WinRegistry registry_;
+    std::optional<test::SavedKey> saved_;
+};
+
+[[maybe_unused]] const auto* const kKeptAside =
+    ::testing::AddGlobalTestEnvironment(new UsersKeysKeptAside);
+
+}  // namespace
 
 void VixTest::SetUp() {
     ResetRegistry();
@@ -16,8 +44,8 @@ HWND VixTest::StartVix() {
     EXPECT_TRUE(vix_->Start());
     main_ = vix_->WaitForMainWindow();
     EXPECT_NE(main_, nullptr) << "the main window did not appear";
-    // Let the first paint and the tab shapes settle.
-    ::Sleep(300);
+    // The first paint, with the tabs in their shapes.
+    EXPECT_TRUE(WaitPainted(main_)) << "the main window was not painted";
     return main_;
 }
 
@@ -44,7 +72,7 @@ void VixTest::ToggleSection(const std::wstring& toggleHint) {
     const int before = ClientHeight();
     LeftClickAt(Center(toggle));
     ASSERT_TRUE(WaitUntil([&] { return ClientHeight() != before; }, 3000));
-    ::Sleep(50);
+    WaitPainted(main_);
 }
 
 std::wstring VixTest::HintBarText() const { return TextOf(FindById(main_, kIdHintLabel)); }

@@ -5,7 +5,7 @@
 
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vix::MemoryRegistry registry;

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,9 @@
 #include "color/color_picker.h"
 #include "color/color_text.h"
 #include "color/web_safe.h"
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 #include "fake_tool_host.h"
+#include "full_gdi_table.h"
 #include "platform/handle.h"
 #include "ui/panel.h"
 #include "ui/skin.h"
@@ -130,6 +132,21 @@ TEST_F(ColorTools, ARefusedHookLeavesThePickerOffWithTheCursorsAsTheyWere) {
     EXPECT_EQ(fake.mode, ActiveMode::None);
     EXPECT_EQ(fake.prompt, L"");
     EXPECT_TRUE(cursors.calls.empty() || cursors.calls.back() == L"restore");
+}
+
+TEST_F(ColorTools, WithTheGdiTableFullTheTicksSampleNothingAndTheNextTickWithRoomDoes) {
+    std::optional<test::FullGdiTable> full;
+    picker.btnEnablePickerClick();
+    picker.PointerMoved(At(kPaintedPoint));
+    full.emplace();
+    ASSERT_GT(full->Taken(), 0u);
+    const ColorWord before = picker.LiveColor();
+    picker.ShowBox();
+    picker.ShowBox();
+    EXPECT_EQ(picker.LiveColor(), before);
+    full.reset();
+    picker.ShowBox();
+    EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x12, 0x9A, 0xE4));
 }
 
 TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard) {

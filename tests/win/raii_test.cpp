@@ -91,7 +91,7 @@ TEST(HandleOwners, UserObjectsAndKeysAreReleased) {
     EXPECT_NE(::RegQueryInfoKeyW(keyRaw, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                                  nullptr, nullptr, nullptr, nullptr, nullptr),
               ERROR_SUCCESS);
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VixTests");
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\VixTests\\Raii");
 }
 
 TEST(HandleOwners, ControlsAndDrawingLeaveTheCountsFlat) {

@@ -1,54 +1,38 @@
-// The registry store on the real registry.
+// The registry store on the real registry: the contract the in-memory store
+// also passes, and the settings key read and written for real. Every case
+// works below a key of the tests' own; the user's keys are never touched.
 
 #include <gtest/gtest.h>
 
 #include "settings/settings_store.h"
 #include "platform/registry.h"
+#include "prefixed_registry.h"
+#include "registry_contract.h"
 
 namespace vix::platform {
 namespace {
 
-constexpr wchar_t kTestKey[] = L"Software\\VixTests\\Store";
 constexpr auto kUser = RegistryRoot::CurrentUser;
+constexpr wchar_t kOwnKey[] = L"Software\\VixTests\\Settings";
 
-class WinRegistryTest : public ::testing::Test {
+using test::RegistryContract;
+
+INSTANTIATE_TEST_SUITE_P(OnWindows, RegistryContract,
+                         ::testing::Values(test::RegistryUnderTest{
+                             "WinRegistry", [] { return std::make_unique<WinRegistry>(); },
+                             L"Software\\VixTests\\Contract"}),
+                         test::RegistryName);
+
+// The settings' fixed key path, moved below the tests' own key.
+class SettingsOnTheRealRegistry : public ::testing::Test {
   protected:
-    void SetUp() override { registry.DeleteTree(kUser, L"Software\\VixTests"); }
-    void TearDown() override { registry.DeleteTree(kUser, L"Software\\VixTests"); }
-    WinRegistry registry;
+    void SetUp() override { real.DeleteTree(kUser, kOwnKey); }
+    void TearDown() override { real.DeleteTree(kUser, kOwnKey); }
+    WinRegistry real;
+    test::PrefixedRegistry registry{real, kOwnKey};
 };
 
-TEST_F(WinRegistryTest, ValuesComeBackWithTheirTypesAndBytes) {
-    auto key = registry.Open(kUser, kTestKey, OpenMode::Create);
-    ASSERT_NE(key, nullptr);
-    const std::uint8_t bytes[] = {0, 1, 2, 0xFF};
-    ASSERT_TRUE(key->Write(L"Number", RegistryValue::Dword(0xFFFFFF17)));
-    ASSERT_TRUE(key->Write(L"Text", RegistryValue::Text(L"Bild \u00e4\u4e2d")));
-    ASSERT_TRUE(key->Write(L"Bytes", RegistryValue::Binary(bytes)));
-
-    auto again = registry.Open(kUser, kTestKey, OpenMode::Existing);
-    ASSERT_NE(again, nullptr);
-    EXPECT_EQ(again->Read(L"Number")->AsDword(), 0xFFFFFF17u);
-    EXPECT_EQ(again->Read(L"Text")->AsText(), L"Bild \u00e4\u4e2d");
-    EXPECT_EQ(again->Read(L"Bytes"), RegistryValue::Binary(bytes));
-    EXPECT_FALSE(again->Read(L"Missing").has_value());
-    EXPECT_EQ(again->ValueNames().size(), 3u);
-}
-
-TEST_F(WinRegistryTest, ExistingModeDoesNotCreateAndDeleteTreeRemovesAll) {
-    EXPECT_EQ(registry.Open(kUser, kTestKey, OpenMode::Existing), nullptr);
-    registry.Open(kUser, L"Software\\VixTests\\Store\\Deep\\Er", OpenMode::Create);
-    auto parent = registry.Open(kUser, kTestKey, OpenMode::Existing);
-    ASSERT_NE(parent, nullptr);
-    EXPECT_EQ(parent->SubkeyNames(), std::vector<std::wstring>{L"Deep"});
-    parent.reset();
-    EXPECT_TRUE(registry.DeleteTree(kUser, kTestKey));
-    EXPECT_EQ(registry.Open(kUser, kTestKey, OpenMode::Existing), nullptr);
-    EXPECT_FALSE(registry.DeleteTree(kUser, kTestKey));
-}
-
-TEST_F(WinRegistryTest, SettingsRoundTripOnTheRealRegistry) {
-    registry.DeleteTree(kUser, kSettingsKeyPath);
+TEST_F(SettingsOnTheRealRegistry, RoundTripThroughEveryValue) {
     Settings s;
     ASSERT_TRUE(LoadSettingsKey(registry, s).keyOpened);
     auto key = registry.Open(kUser, kSettingsKeyPath, OpenMode::Existing);
@@ -66,11 +50,9 @@ TEST_F(WinRegistryTest, SettingsRoundTripOnTheRealRegistry) {
     Settings loaded;
     LoadSettingsKey(registry, loaded);
     EXPECT_EQ(loaded, s);
-    registry.DeleteTree(kUser, L"Software\\Brellin Software Development");
 }
 
-TEST_F(WinRegistryTest, WrongTypeStoredByHandIsReplaced) {
-    registry.DeleteTree(kUser, kSettingsKeyPath);
+TEST_F(SettingsOnTheRealRegistry, AWrongTypeStoredByHandIsReplaced) {
     auto key = registry.Open(kUser, kSettingsKeyPath, OpenMode::Create);
     key->Write(L"ImgNr", RegistryValue::Text(L"five"));
     key.reset();
@@ -79,7 +61,16 @@ TEST_F(WinRegistryTest, WrongTypeStoredByHandIsReplaced) {
     EXPECT_EQ(s.ImgNr, 3);
     EXPECT_EQ(registry.Open(kUser, kSettingsKeyPath, OpenMode::Existing)->Read(L"ImgNr"),
               RegistryValue::Dword(3));
-    registry.DeleteTree(kUser, L"Software\\Brellin Software Development");
+}
+
+TEST_F(SettingsOnTheRealRegistry, TheUsersOwnKeyIsNotTouched) {
+    const auto before = real.Open(kUser, kSettingsKeyPath, OpenMode::Existing) != nullptr;
+    Settings s;
+    LoadSettingsKey(registry, s);
+    SaveSettingsKey(registry, s);
+    EXPECT_EQ(real.Open(kUser, kSettingsKeyPath, OpenMode::Existing) != nullptr, before);
+    EXPECT_NE(real.Open(kUser, registry.Where(kUser, kSettingsKeyPath), OpenMode::Existing),
+              nullptr);
 }
 
 }  // namespace

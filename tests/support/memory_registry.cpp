@@ -1,4 +1,4 @@
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 
 #include <cwctype>
 #include <set>
@@ -32,7 +32,8 @@ class MemoryKey final : public RegistryKey {
         if (owner_.refuseWrite) return false;
         auto& key = owner_.keys_[path_];
         key.values[Lower(name)] = value;
-        key.valueNames[Lower(name)] = std::wstring(name);
+        // Like the registry: a value written again keeps its first spelling.
+        key.valueNames.try_emplace(Lower(name), name);
         return true;
     }
 
@@ -120,7 +121,7 @@ void MemoryRegistry::Set(RegistryRoot root, std::wstring_view path, std::wstring
                          RegistryValue value) {
     Key& key = EnsureKey(Normalize(root, path));
     key.values[Lower(name)] = std::move(value);
-    key.valueNames[Lower(name)] = std::wstring(name);
+    key.valueNames.try_emplace(Lower(name), name);
 }
 
 void MemoryRegistry::Remove(RegistryRoot root, std::wstring_view path, std::wstring_view name) {
