@@ -72,11 +72,10 @@ TEST(Canvas, MovedAndTakenCanvasesLeaveNoObjectsBehind) {
 class StillHost final : public RulerHost {
   public:
     std::vector<int> lengths;
-    void ShowRulerLength(int pixels) override { lengths.push_back(pixels); }
-    void SetRulerLine(const RulerLine&) override {}
-    void ShowRulerPosition(Point) override {}
-    void RulerEvent() override {}
-    void ShowTurnPictures(int) override {}
+    void RulerMoved(const RulerChange& change) override {
+        if (change.length) lengths.push_back(*change.length);
+    }
+    void ShowTurnPictures(const TurnPictures&) override {}
     COLORREF RulerColor() const override { return RGB(255, 255, 0); }
     void RepaintLengthField() override {}
 };
