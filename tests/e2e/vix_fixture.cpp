@@ -71,7 +71,7 @@ void VixTest::ToggleSection(const std::wstring& toggleHint) {
     ASSERT_NE(toggle, nullptr) << "no toggle";
     const int before = ClientHeight();
     LeftClickAt(Center(toggle));
-    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() != before; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() != before; }, 5000));
     WaitPainted(main_);
 }
 
