@@ -16,6 +16,7 @@
 #include "platform/desktop.h"
 #include "platform/registry.h"
 #include "ruler/ruler_window.h"
+#include "settings_dialog/settings_dialog.h"
 #include "ui/form.h"
 
 namespace {
@@ -97,7 +98,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const auto preview = plain({L"Tvix_imgpreview", L"Image preview", WS_OVERLAPPEDWINDOW});
     auto about = std::make_unique<vix::TAbout>();
     about->Create(app.Owner());
-    const auto settings = plain({L"TSettings", L"Settings", kDialog});
+    auto settings = std::make_unique<vix::TSettings>(registry, main->DialogServices());
+    settings->Create(app.Owner());
     const auto hottracker = plain({L"THottracker", L"", kOverlay});
     const auto rectangle = plain({L"Trectan", L"", kOverlay});
     auto ruler = std::make_unique<vix::Trulerapp>();

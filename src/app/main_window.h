@@ -11,11 +11,14 @@
 #include "color/color_library_page.h"
 #include "color/color_picker.h"
 #include "common/registry_store.h"
+#include "hotkeys/hot_key_actions.h"
+#include "hotkeys/hot_key_service.h"
 #include "platform/clipboard.h"
 #include "platform/handle.h"
 #include "platform/system_cursors.h"
 #include "ruler/ruler_page.h"
 #include "settings/settings.h"
+#include "settings_dialog/settings_dialog.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
 #include "ui/form.h"
@@ -49,6 +52,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void DisplayHint();
     void LoadSettings();
     void SaveSettings();
+    // What the settings dialog edits and calls.
+    vix::SettingsDialogServices DialogServices();
 
     // Shared state, read and set by the tools. The running tool (ActiveMode)
     // is kept by the tool table.
@@ -86,6 +91,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void FormShow() override;
     void FormClose();
     void ApplyStoredLayout();
+    void RegisterHotKeys();
+    void UnRegisterHotKeys();
     void PlaceWindow();
 
     // Building the frame's controls.
@@ -135,6 +142,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     PageStates pageShown_ = DefaultPageStates();
     Point startPosition_;
     ToolTable tools_;
+    HotKeyService hotKeys_;
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 
     ui::Panel pblMainPanel;

@@ -15,8 +15,8 @@
 
 namespace vix {
 
-// One of the hook library's Set...Hook exports.
-using HookArm = void(WINAPI*)();
+// One of the hook library's Set...Hook exports (TRUE when the hook is armed).
+using HookArm = BOOL(WINAPI*)();
 
 class ToolHost {
   public:
