@@ -183,7 +183,13 @@ void TSettings::ShowPage(SettingsPage page) {
     Select(lstSettingsSelect, static_cast<int>(page));
     for (SettingsPagePanel& panel : pages_)
         panel.SetVisible(false);
-    pages_[static_cast<std::size_t>(page)].SetVisible(true);
+    SettingsPagePanel& shown = pages_[static_cast<std::size_t>(page)];
+    shown.BringToFront();
+    shown.SetVisible(true);
+    // The pages lie on one another: the shown one is drawn whole again, so
+    // that nothing of the one before stays on the screen.
+    ::RedrawWindow(pnlFrame.hwnd(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TSettings::lstSettingsSelectChange() {

@@ -55,46 +55,46 @@ void InfoNote(HWND page, int top, const wchar_t* note) {
 }  // namespace
 
 void TSettings::BuildGeneralPage(HWND page) {
-    Group(page, L"Startup", Rect::FromBounds(8, 4, 292, 62));
+    Group(page, L"Startup", Rect::FromBounds(8, 14, 292, 62));
     chkRemeberlastposition =
-        CheckBox(page, L"Remeber last position", Rect::FromBounds(16, 20, 270, 18));
+        CheckBox(page, L"Remeber last position", Rect::FromBounds(16, 30, 270, 18));
     chkRememberinterfacelayout =
-        CheckBox(page, L"Remember interface layout", Rect::FromBounds(16, 40, 270, 18));
-    Group(page, L"Export to Photoshop", Rect::FromBounds(8, 70, 292, 52));
-    lbPSVerion = List(page, kIdSettingsPhotoshopVersion, Rect::FromBounds(16, 90, 160, 21), {});
-    Group(page, L"InformationBar", Rect::FromBounds(8, 126, 292, 44));
-    chkInfoBar = CheckBox(page, L"Display InformationBar", Rect::FromBounds(16, 144, 270, 18));
+        CheckBox(page, L"Remember interface layout", Rect::FromBounds(16, 50, 270, 18));
+    Group(page, L"Export to Photoshop", Rect::FromBounds(8, 80, 292, 52));
+    lbPSVerion = List(page, kIdSettingsPhotoshopVersion, Rect::FromBounds(16, 100, 160, 21), {});
+    Group(page, L"InformationBar", Rect::FromBounds(8, 136, 292, 44));
+    chkInfoBar = CheckBox(page, L"Display InformationBar", Rect::FromBounds(16, 154, 270, 18));
     // The hot keys that do nothing (their combination types a character on
     // one of the user's keyboard layouts, or another program holds it), so
     // that nobody wonders why a key does nothing.
-    Group(page, L"Hot keys", Rect::FromBounds(8, 174, 292, 118));
+    Group(page, L"Hot keys", Rect::FromBounds(8, 184, 292, 108));
     lblHotKeysLeftOut =
-        StaticText(page, L"", Rect::FromBounds(16, 192, 276, 94), kIdSettingsHotKeysLeftOut);
+        StaticText(page, L"", Rect::FromBounds(16, 202, 276, 84), kIdSettingsHotKeysLeftOut);
 }
 
 void TSettings::BuildColorpickerPage(HWND page) {
-    Group(page, L"General Colorpicker Settings ", Rect::FromBounds(8, 4, 292, 132));
-    StaticText(page, L"Color values", Rect::FromBounds(16, 24, 90, 16));
+    Group(page, L"General Colorpicker Settings ", Rect::FromBounds(8, 14, 292, 132));
+    StaticText(page, L"Color values", Rect::FromBounds(16, 34, 90, 16));
     ComboBox3 = List(page, kIdSettingsColorValues,
-                     Rect::FromBounds(kFieldLeft, 20, kFieldWidth, 21), kColorValueItems);
-    StaticText(page, L"Clipboard format", Rect::FromBounds(16, 50, 90, 16));
+                     Rect::FromBounds(kFieldLeft, 30, kFieldWidth, 21), kColorValueItems);
+    StaticText(page, L"Clipboard format", Rect::FromBounds(16, 60, 90, 16));
     ComboBox1 = List(page, kIdSettingsClipboardFormat,
-                     Rect::FromBounds(kFieldLeft, 46, kFieldWidth, 21), kClipboardFormatItems);
+                     Rect::FromBounds(kFieldLeft, 56, kFieldWidth, 21), kClipboardFormatItems);
     chkAutoSampleToClipboard = CheckBox(page, L"Automatically copy sampled colors to clipboard",
-                                        Rect::FromBounds(16, 72, 276, 18));
-    InfoNote(page, 96,
+                                        Rect::FromBounds(16, 82, 276, 18));
+    InfoNote(page, 106,
              L"Selecting this option will replace the data in the clipboard everytime a color "
              L"is sampled.");
-    Group(page, L"Photoshop Settings", Rect::FromBounds(8, 140, 292, 48));
-    StaticText(page, L"Export to", Rect::FromBounds(16, 162, 90, 16));
-    ComboBox2 = List(page, kIdSettingsExportTo, Rect::FromBounds(kFieldLeft, 158, kFieldWidth, 21),
+    Group(page, L"Photoshop Settings", Rect::FromBounds(8, 150, 292, 48));
+    StaticText(page, L"Export to", Rect::FromBounds(16, 172, 90, 16));
+    ComboBox2 = List(page, kIdSettingsExportTo, Rect::FromBounds(kFieldLeft, 168, kFieldWidth, 21),
                      kExportToItems);
-    Group(page, L"Color Library", Rect::FromBounds(8, 192, 292, 100));
+    Group(page, L"Color Library", Rect::FromBounds(8, 202, 292, 92));
     CheckBox1 = CheckBox(page, L"Don't add double samples to the library",
-                         Rect::FromBounds(16, 210, 276, 18));
-    CheckBox2 = CheckBox(page, L"Reset on program startup", Rect::FromBounds(16, 230, 276, 18));
+                         Rect::FromBounds(16, 220, 276, 18));
+    CheckBox2 = CheckBox(page, L"Reset on program startup", Rect::FromBounds(16, 240, 276, 18));
     Button1 = Control(page, L"BUTTON", L"Clear the &Library", WS_TABSTOP,
-                      Rect::FromBounds(16, 256, 120, 24));
+                      Rect::FromBounds(16, 266, 120, 24));
     ui::OnCommand(Button1, [this](UINT code) {
         if (code == BN_CLICKED) Button1Click();
     });
@@ -104,31 +104,31 @@ void TSettings::BuildColorpickerPage(HWND page) {
 }
 
 void TSettings::BuildScreenRulerPage(HWND page) {
-    Group(page, L"General Screen ruler Settings", Rect::FromBounds(8, 4, 292, 78));
-    StaticText(page, L"Ruler units", Rect::FromBounds(16, 26, 90, 16));
+    Group(page, L"General Screen ruler Settings", Rect::FromBounds(8, 14, 292, 78));
+    StaticText(page, L"Ruler units", Rect::FromBounds(16, 36, 90, 16));
     lstRulerUnits =
-        List(page, kIdSettingsRulerUnits, Rect::FromBounds(kFieldLeft, 22, kFieldWidth, 21),
+        List(page, kIdSettingsRulerUnits, Rect::FromBounds(kFieldLeft, 32, kFieldWidth, 21),
              kRulerUnitItems, CBS_DROPDOWN);
-    StaticText(page, L"Ruler color", Rect::FromBounds(16, 54, 90, 16));
+    StaticText(page, L"Ruler color", Rect::FromBounds(16, 64, 90, 16));
     lstRulerColor =
-        List(page, kIdSettingsRulerColor, Rect::FromBounds(kFieldLeft, 50, kFieldWidth, 21), {},
+        List(page, kIdSettingsRulerColor, Rect::FromBounds(kFieldLeft, 60, kFieldWidth, 21), {},
              CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS);
 }
 
 void TSettings::BuildScreenCapturePage(HWND page) {
-    Group(page, L"Sequence capture Settings", Rect::FromBounds(8, 4, 292, 170));
-    StaticText(page, L"Filename", Rect::FromBounds(16, 26, 90, 16));
+    Group(page, L"Sequence capture Settings", Rect::FromBounds(8, 14, 292, 170));
+    StaticText(page, L"Filename", Rect::FromBounds(16, 36, 90, 16));
     Edit4 = Control(page, L"EDIT", L"Img_Sequence", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-                    Rect::FromBounds(kFieldLeft, 22, kFieldWidth, 21), kIdSettingsSequenceName);
-    StaticText(page, L"Format", Rect::FromBounds(16, 52, 90, 16));
+                    Rect::FromBounds(kFieldLeft, 32, kFieldWidth, 21), kIdSettingsSequenceName);
+    StaticText(page, L"Format", Rect::FromBounds(16, 62, 90, 16));
     ComboBox5 = List(page, kIdSettingsSequenceFormat,
-                     Rect::FromBounds(kFieldLeft, 48, kFieldWidth, 21), {});
-    StaticText(page, L"Numbers", Rect::FromBounds(16, 78, 90, 16));
+                     Rect::FromBounds(kFieldLeft, 58, kFieldWidth, 21), {});
+    StaticText(page, L"Numbers", Rect::FromBounds(16, 88, 90, 16));
     BuildSpinField(page);
-    StaticText(page, L"Example:", Rect::FromBounds(16, 104, 90, 16));
-    lblExampleStr = StaticText(page, L"", Rect::FromBounds(kFieldLeft, 104, kFieldWidth, 16),
+    StaticText(page, L"Example:", Rect::FromBounds(16, 114, 90, 16));
+    lblExampleStr = StaticText(page, L"", Rect::FromBounds(kFieldLeft, 114, kFieldWidth, 16),
                                kIdSettingsExampleName);
-    InfoNote(page, 128, L"The \"Export Folder\" only applies to captured image sequences.");
+    InfoNote(page, 138, L"The \"Export Folder\" only applies to captured image sequences.");
     ui::OnCommand(Edit4, [this](UINT code) {
         if (code == EN_CHANGE) ChangeButton();
     });
@@ -136,18 +136,18 @@ void TSettings::BuildScreenCapturePage(HWND page) {
         if (code == CBN_SELCHANGE) ChangeButton();
     });
 
-    Group(page, L"JPEG Output settings", Rect::FromBounds(8, 180, 292, 84));
-    StaticText(page, L"Qualty:", Rect::FromBounds(16, 202, 50, 16));
+    Group(page, L"JPEG Output settings", Rect::FromBounds(8, 190, 292, 84));
+    StaticText(page, L"Qualty:", Rect::FromBounds(16, 212, 50, 16));
     TrackBar1 = Control(page, TRACKBAR_CLASSW, L"", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
-                        Rect::FromBounds(66, 198, 220, 30), kIdSettingsJpegQuality);
+                        Rect::FromBounds(66, 208, 220, 30), kIdSettingsJpegQuality);
     ::SendMessageW(TrackBar1, TBM_SETRANGE, TRUE, MAKELPARAM(kMinJpgQuality, kMaxJpgQuality));
-    StaticText(page, L"Min", Rect::FromBounds(70, 234, 30, 16));
-    StaticText(page, L"Max", Rect::FromBounds(256, 234, 30, 16));
+    StaticText(page, L"Min", Rect::FromBounds(70, 244, 30, 16));
+    StaticText(page, L"Max", Rect::FromBounds(256, 244, 30, 16));
 }
 
 void TSettings::BuildSpinField(HWND page) {
     SpinEdit1 = Control(page, L"EDIT", L"3", WS_TABSTOP | WS_BORDER | ES_NUMBER,
-                        Rect::FromBounds(kFieldLeft, 74, 60, 21), kIdSettingsSequenceNumbers);
+                        Rect::FromBounds(kFieldLeft, 84, 60, 21), kIdSettingsSequenceNumbers);
     SpinButtons = Control(page, UPDOWN_CLASSW, L"",
                           UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                           Rect::FromBounds(0, 0, 16, 21));

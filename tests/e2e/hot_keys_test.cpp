@@ -2,6 +2,8 @@
 // the tray, another program's window active, the keys sent through the
 // system's input path.
 
+#include <cstring>
+
 #include "pattern.h"
 #include "platform/window.h"
 #include "settings_dialog/settings_dialog.h"

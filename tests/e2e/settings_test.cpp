@@ -2,6 +2,8 @@
 // over a restart, Cancel, Restore Defaults, Clear the Library, and a
 // picture of each page.
 
+#include <windows.h>
+
 #include <commctrl.h>
 
 #include "settings/settings.h"
@@ -74,8 +76,8 @@ TEST_F(SettingsDialog, EveryControlChangedIsStoredAndShownAgainAfterARestart) {
     EXPECT_TRUE(SaveWindowShot(dialog_, L"settings-colorpicker"));
 
     Click(L"&Next");
-    ChooseListItem(Id(kIdSettingsRulerUnits), 3);
-    ChooseListItem(Id(kIdSettingsRulerColor), 9);  // red
+    ReplaceFieldText(Id(kIdSettingsRulerUnits), L"picas");  // typed, in any case
+    ChooseListItem(Id(kIdSettingsRulerColor), 9);           // red
     EXPECT_TRUE(SaveWindowShot(dialog_, L"settings-screen-ruler"));
 
     Click(L"&Next");
@@ -165,7 +167,12 @@ TEST_F(SettingsDialog, ClearTheLibraryEmptiesTheGridAndTheRecordAtOnce) {
     SetSettingsDword(L"_tab_ColorLibPage", 1);
     StartVix();
     const RECT g = ScreenRect(FindById(Main(), kIdLibraryGrid));
-    ASSERT_EQ(ScreenPixel({g.left + 5, g.top + 5}), 0x0A141Eu);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            return ScreenPixel({g.left + 5, g.top + 5}) == 0x0A141Eu;
+        },
+        3000))
+        << ScreenPixel({g.left + 5, g.top + 5});
     OpenDialog();
     Click(L"&Next");
     Click(L"Clear the &Library");

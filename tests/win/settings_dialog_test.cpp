@@ -192,7 +192,7 @@ TEST_F(SettingsDialog, OkWritesBackSavesAndLoads) {
     EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Shot001");
     Click(L"&OK");
     EXPECT_EQ(saves, 1);
-    EXPECT_EQ(loads, 2);  // the set-up's and OK's
+    EXPECT_EQ(loads, 1);
     EXPECT_FALSE(settings.RememberLastVixPosition);
     EXPECT_TRUE(settings.AddDoubleSamples);
     EXPECT_EQ(settings.DefaultColorValues, 1);
@@ -259,15 +259,18 @@ TEST_F(SettingsDialog, PhotoshopVersionsAreListedAndTheChoiceStored) {
     settings.PhotoShopVersion = L"9.0";
     dialog.Show();
     HWND list = Id(kIdSettingsPhotoshopVersion);
+    // In the registry's order, which is by name.
     ASSERT_EQ(::SendMessageW(list, CB_GETCOUNT, 0, 0), 2);
     wchar_t label[64] = {};
-    ::SendMessageW(list, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(label));
+    ::SendMessageW(list, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(label));
     EXPECT_EQ(std::wstring(label), L"Photoshop 18.0");
-    EXPECT_EQ(::SendMessageW(list, CB_GETCURSEL, 0, 0), 0);
-    Choose(kIdSettingsPhotoshopVersion, 1);
+    ::SendMessageW(list, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(label));
+    EXPECT_EQ(std::wstring(label), L"Photoshop CS2");
+    EXPECT_EQ(::SendMessageW(list, CB_GETCURSEL, 0, 0), 1);
+    Choose(kIdSettingsPhotoshopVersion, 0);
     Click(L"&OK");
     EXPECT_EQ(settings.PhotoShopVersion, L"18.0");
-    EXPECT_EQ(settings.LastPhotoShopVersion, L"18.0");
+    EXPECT_EQ(settings.LastPhotoShopVersion, L"9.0");  // the list's last entry
 }
 
 }  // namespace
