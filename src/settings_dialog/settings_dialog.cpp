@@ -87,6 +87,11 @@ void TSettings::BuildFrame() {
         };
         page.Create(pnlFrame.hwnd(), Rect::FromBounds(1, 1, 308, 298), L"", {});
         page.SetBackground(ui::FaceColor());
+        // Group boxes leave their inside to the page: the page paints under
+        // its children, as a dialog does, or the inside of a group would
+        // keep whatever was on the screen before.
+        ::SetWindowLongPtrW(page.hwnd(), GWL_STYLE,
+                            ::GetWindowLongPtrW(page.hwnd(), GWL_STYLE) & ~WS_CLIPCHILDREN);
     }
     lstSettingsSelect = ui::CreateStandardControl(
         hwnd(), L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
@@ -188,8 +193,8 @@ void TSettings::ShowPage(SettingsPage page) {
     shown.SetVisible(true);
     // The pages lie on one another: the shown one is drawn whole again, so
     // that nothing of the one before stays on the screen.
-    ::RedrawWindow(pnlFrame.hwnd(), nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    ::RedrawWindow(shown.hwnd(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void TSettings::lstSettingsSelectChange() {

@@ -11,8 +11,8 @@
 namespace vix {
 namespace {
 
-constexpr int kFieldLeft = 110;
-constexpr int kFieldWidth = 180;
+constexpr int kFieldLeft = 118;
+constexpr int kFieldWidth = 174;
 
 HFONT DialogFont() { return ui::SkinFont(ui::FontId::Dialog); }
 
@@ -49,7 +49,7 @@ void InfoNote(HWND page, int top, const wchar_t* note) {
         Control(page, L"STATIC", L"Information", SS_ICON, Rect::FromBounds(16, top, 32, 32));
     ::SendMessageW(icon, STM_SETICON,
                    reinterpret_cast<WPARAM>(::LoadIconW(nullptr, IDI_INFORMATION)), 0);
-    StaticText(page, note, Rect::FromBounds(56, top, 236, 32));
+    StaticText(page, note, Rect::FromBounds(56, top, 236, 40));
 }
 
 }  // namespace
@@ -74,10 +74,10 @@ void TSettings::BuildGeneralPage(HWND page) {
 
 void TSettings::BuildColorpickerPage(HWND page) {
     Group(page, L"General Colorpicker Settings ", Rect::FromBounds(8, 14, 292, 132));
-    StaticText(page, L"Color values", Rect::FromBounds(16, 34, 90, 16));
+    StaticText(page, L"Color values", Rect::FromBounds(16, 34, 100, 16));
     ComboBox3 = List(page, kIdSettingsColorValues,
                      Rect::FromBounds(kFieldLeft, 30, kFieldWidth, 21), kColorValueItems);
-    StaticText(page, L"Clipboard format", Rect::FromBounds(16, 60, 90, 16));
+    StaticText(page, L"Clipboard format", Rect::FromBounds(16, 60, 100, 16));
     ComboBox1 = List(page, kIdSettingsClipboardFormat,
                      Rect::FromBounds(kFieldLeft, 56, kFieldWidth, 21), kClipboardFormatItems);
     chkAutoSampleToClipboard = CheckBox(page, L"Automatically copy sampled colors to clipboard",
@@ -86,7 +86,7 @@ void TSettings::BuildColorpickerPage(HWND page) {
              L"Selecting this option will replace the data in the clipboard everytime a color "
              L"is sampled.");
     Group(page, L"Photoshop Settings", Rect::FromBounds(8, 150, 292, 48));
-    StaticText(page, L"Export to", Rect::FromBounds(16, 172, 90, 16));
+    StaticText(page, L"Export to", Rect::FromBounds(16, 172, 100, 16));
     ComboBox2 = List(page, kIdSettingsExportTo, Rect::FromBounds(kFieldLeft, 168, kFieldWidth, 21),
                      kExportToItems);
     Group(page, L"Color Library", Rect::FromBounds(8, 202, 292, 92));
@@ -105,11 +105,11 @@ void TSettings::BuildColorpickerPage(HWND page) {
 
 void TSettings::BuildScreenRulerPage(HWND page) {
     Group(page, L"General Screen ruler Settings", Rect::FromBounds(8, 14, 292, 78));
-    StaticText(page, L"Ruler units", Rect::FromBounds(16, 36, 90, 16));
+    StaticText(page, L"Ruler units", Rect::FromBounds(16, 36, 100, 16));
     lstRulerUnits =
         List(page, kIdSettingsRulerUnits, Rect::FromBounds(kFieldLeft, 32, kFieldWidth, 21),
              kRulerUnitItems, CBS_DROPDOWN);
-    StaticText(page, L"Ruler color", Rect::FromBounds(16, 64, 90, 16));
+    StaticText(page, L"Ruler color", Rect::FromBounds(16, 64, 100, 16));
     lstRulerColor =
         List(page, kIdSettingsRulerColor, Rect::FromBounds(kFieldLeft, 60, kFieldWidth, 21), {},
              CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS);
@@ -117,15 +117,15 @@ void TSettings::BuildScreenRulerPage(HWND page) {
 
 void TSettings::BuildScreenCapturePage(HWND page) {
     Group(page, L"Sequence capture Settings", Rect::FromBounds(8, 14, 292, 170));
-    StaticText(page, L"Filename", Rect::FromBounds(16, 36, 90, 16));
+    StaticText(page, L"Filename", Rect::FromBounds(16, 36, 100, 16));
     Edit4 = Control(page, L"EDIT", L"Img_Sequence", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
                     Rect::FromBounds(kFieldLeft, 32, kFieldWidth, 21), kIdSettingsSequenceName);
-    StaticText(page, L"Format", Rect::FromBounds(16, 62, 90, 16));
+    StaticText(page, L"Format", Rect::FromBounds(16, 62, 100, 16));
     ComboBox5 = List(page, kIdSettingsSequenceFormat,
                      Rect::FromBounds(kFieldLeft, 58, kFieldWidth, 21), {});
-    StaticText(page, L"Numbers", Rect::FromBounds(16, 88, 90, 16));
+    StaticText(page, L"Numbers", Rect::FromBounds(16, 88, 100, 16));
     BuildSpinField(page);
-    StaticText(page, L"Example:", Rect::FromBounds(16, 114, 90, 16));
+    StaticText(page, L"Example:", Rect::FromBounds(16, 114, 100, 16));
     lblExampleStr = StaticText(page, L"", Rect::FromBounds(kFieldLeft, 114, kFieldWidth, 16),
                                kIdSettingsExampleName);
     InfoNote(page, 138, L"The \"Export Folder\" only applies to captured image sequences.");

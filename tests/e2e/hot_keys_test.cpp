@@ -85,6 +85,20 @@ TEST_F(HotKeys, PickerKeyExpandsItsPageThenStartsAndStopsThePicker) {
     EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 0u);
 }
 
+TEST_F(HotKeys, LibraryAndInfoKeysOnlyOpenThePickerTab) {
+    for (char key : {'L', 'I'}) {
+        SetSettingsDword(L"ActivePageIndex", 2);
+        StartMinimised();
+        Key(key);
+        ::Sleep(200);
+        ::PostMessageW(Main(), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(vix_->WaitForExit().has_value());
+        EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 0u) << key;
+        EXPECT_EQ(SettingsDword(L"_tab_ColorLibPage"), 0u) << key;
+        EXPECT_EQ(SettingsDword(L"_tab_ColorInfopage"), 0u) << key;
+    }
+}
+
 TEST_F(HotKeys, WebSafeKeySnapsTheSampleAndCopyKeyCopiesItOnThePickerTab) {
     SetSettingsDword(L"AutoSampleToClipboard", 0);
     StartMinimised();
