@@ -8,6 +8,8 @@
 
 #include <commctrl.h>
 
+#include <functional>
+
 #include "common/memory_registry.h"
 #include "settings/settings_store.h"
 
@@ -16,40 +18,35 @@ namespace {
 
 constexpr wchar_t kPhotoshop[] = L"SOFTWARE\\Adobe\\Photoshop\\";
 
-HWND Find(HWND root, int id) {
-    struct Search {
-        int id;
-        HWND found;
-    } search{id, nullptr};
-    ::EnumChildWindows(
-        root,
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            if (::GetDlgCtrlID(w) != s->id) return TRUE;
-            s->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+// The first descendant of `root` that `matches`.
+struct Search {
+    std::function<bool(HWND)> matches;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK Visit(HWND w, LPARAM p) {
+    auto* search = reinterpret_cast<Search*>(p);
+    if (!search->matches(w)) return TRUE;
+    search->found = w;
+    return FALSE;
+}
+
+HWND FindWhere(HWND root, std::function<bool(HWND)> matches) {
+    Search search{std::move(matches)};
+    ::EnumChildWindows(root, &Visit, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
+HWND Find(HWND root, int id) {
+    return FindWhere(root, [id](HWND w) { return ::GetDlgCtrlID(w) == id; });
+}
+
 HWND FindText(HWND root, const wchar_t* text) {
-    struct Search {
-        const wchar_t* text;
-        HWND found;
-    } search{text, nullptr};
-    ::EnumChildWindows(
-        root,
-        [](HWND w, LPARAM p) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(p);
-            wchar_t buffer[256] = {};
-            ::GetWindowTextW(w, buffer, 256);
-            if (std::wstring(buffer) != s->text) return TRUE;
-            s->found = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindWhere(root, [text](HWND w) {
+        wchar_t buffer[256] = {};
+        ::GetWindowTextW(w, buffer, 256);
+        return std::wstring(buffer) == text;
+    });
 }
 
 std::wstring Text(HWND w) {
