@@ -96,6 +96,8 @@ add_library(vix_win STATIC
   app/main_window_frame.cpp
   app/main_window_pages.cpp
   app/main_window_menus.cpp
+  app/tool_set.cpp
+  app/program_windows.cpp
   app/main_window_services.cpp
   hotkeys/keyboard_layouts.cpp
   hotkeys/hot_key_service.cpp

@@ -9,9 +9,9 @@
 
 namespace vix {
 
-class TAbout final : public ui::Form {
+class TAbout final : public ui::ProgramForm {
   public:
-    void Create(HWND owner);
+    void Create(HWND owner) override;
     // Shown modally, centred on `mainWindow` until the help menu has asked
     // for it once; from then on centred on the screen.
     int ShowAbout(HWND mainWindow);

@@ -6,18 +6,14 @@
 #include <memory>
 #include <string>
 
-#include "app/about_box.h"
 #include "app/application.h"
-#include "app/main_window.h"
+#include "app/program_windows.h"
 #include "app/startup_timeline.h"
 #include "app/vendor.h"
 #include "hooks/hook_protocol.h"
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
 #include "platform/registry.h"
-#include "ruler/ruler_window.h"
-#include "settings_dialog/settings_dialog.h"
-#include "ui/form.h"
 
 namespace {
 
@@ -32,17 +28,6 @@ std::wstring ProgramName() {
     name = name.substr(name.find_last_of(L"\\/") + 1);
     return name.substr(0, name.find_last_of(L'.'));
 }
-
-// Windows of the program that come with their own tools; until then they
-// exist, hidden, with their class and caption.
-struct PlainForm {
-    const wchar_t* className;
-    const wchar_t* caption;
-    DWORD style;
-};
-
-constexpr DWORD kDialog = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kOverlay = WS_POPUP;
 
 bool StartChecks() {
     const bool running = ::FindWindowW(L"Tvix_main", nullptr) != nullptr;
@@ -83,32 +68,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vix::platform::WinRegistry registry;
     vix::startup::Mark("application window");
 
-    auto main = std::make_unique<vix::Tvix_main>(registry);
-    main->Create(app.Owner());
-    vix::startup::Mark("main window");
+    auto windows = std::make_unique<vix::ProgramWindows>(registry);
+    windows->Create(app.Owner());
 
-    // The other eight windows, in their order of creation.
-    const auto plain = [&app](const PlainForm& f) {
-        auto form = std::make_unique<vix::ui::Form>();
-        form->CreateForm({f.className, f.caption, f.style, WS_EX_TOPMOST, {300, 200}, app.Owner()});
-        return form;
-    };
-    const auto psVersion = plain({L"Tvix_psVersion", L"Information", kDialog});
-    const auto update = plain({L"Tvix_update", L"Update VUZirivare", kDialog});
-    const auto preview = plain({L"Tvix_imgpreview", L"Image preview", WS_OVERLAPPEDWINDOW});
-    auto about = std::make_unique<vix::TAbout>();
-    about->Create(app.Owner());
-    auto settings = std::make_unique<vix::TSettings>(registry, main->DialogServices());
-    settings->Create(app.Owner());
-    const auto hottracker = plain({L"THottracker", L"", kOverlay});
-    const auto rectangle = plain({L"Trectan", L"", kOverlay});
-    auto ruler = std::make_unique<vix::Trulerapp>();
-    ruler->Create(app.Owner());
-    main->SetDialogs(about.get(), settings.get());
-    main->SetRulerWindow(ruler.get());
-    vix::startup::Mark("other eight windows");
-
-    main->ShowMain();
+    windows->ShowMain();
     vix::startup::Mark("main window shown");
     return app.Run();
 }

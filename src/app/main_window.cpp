@@ -12,6 +12,8 @@
 #include "app/window_order.h"
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
+#include "platform/file.h"
+#include "platform/window.h"
 #include "platform/gdi.h"
 #include "tools/hook_report.h"
 #include "platform/locale.h"
@@ -35,14 +37,12 @@ void Tvix_main::Create(HWND owner) {
     FormCreate();
 }
 
-void Tvix_main::SetDialogs(TAbout* about, ui::Form* settingsDialog) {
-    about_ = about;
-    settingsDialog_ = settingsDialog;
-}
-
-void Tvix_main::SetRulerWindow(Trulerapp* ruler) {
-    rulerTools_.SetRulerWindow(ruler);
-    ruler->SetHost(&rulerTools_);
+OwnedWindows Tvix_main::Windows() {
+    OwnedWindows windows = {{ProgramWindow::About, &about_},
+                            {ProgramWindow::Settings, &settingsDialog_}};
+    for (const OwnedWindow& w : tools_.Windows())
+        windows.push_back(w);
+    return windows;
 }
 
 void Tvix_main::FormCreate() {
@@ -52,9 +52,9 @@ void Tvix_main::FormCreate() {
     startup::Mark("  window and locale");
     BuildFrame();
     startup::Mark("  frame controls");
-    BuildTools();
+    tools_.Build([this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; },
+                 toolTable_);
     startup::Mark("  tool controls");
-    rulerTools_.WriteDpi();
     AddSystemMenuItems();
     creating_ = true;
     LoadSettings();
@@ -64,12 +64,12 @@ void Tvix_main::FormCreate() {
     startup::Mark("  hot keys");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
-    picker_.ResetSampling();
+    tools_.ResetSampling();
     SetText(kMainCaption);
     ApplyStoredLayout();
     PlaceWindow();
     startup::Mark("  layout");
-    library_.EnableSaveButton(library_.Library().Count() > 0);
+    tools_.EnableLibrarySave();
     TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
                       Application::Instance().Title());
     TrayIconData.Add();
@@ -122,10 +122,7 @@ void Tvix_main::FormClose() {
 
 void Tvix_main::LoadSettings() {
     const SettingsLoad load = LoadSettingsKey(registry_, settings);
-    if (load.keyOpened && settings.ResetLibraryOnstartup) library_.ClearColorLibrary();
-    picker_.SelectFormat(settings.DefaultColorValues);
-    rulerTools_.SelectUnit(settings.RulerValue);
-    library_.LoadLibrary();
+    tools_.SettingsLoaded(settings, load.keyOpened);
     ArrangeSections();
     DisplayHint();
 }
@@ -149,9 +146,13 @@ void Tvix_main::SetModePrompt(std::wstring prompt) {
     DisplayHint();
 }
 
-void Tvix_main::ArmHook(HookArm arm) {
+bool Tvix_main::ArmHook(HookArm arm) {
     SetMainHandle(hwnd());
-    arm();
+    if (arm()) return true;
+    const DWORD error = ::GetLastError();
+    platform::ReportError(L"The mouse hook could not be installed. " +
+                          platform::SystemErrorText(error));
+    return false;
 }
 
 void Tvix_main::KeepOnTop() { vix::KeepOnTop(hwnd()); }
@@ -164,7 +165,7 @@ int Tvix_main::RunBehind(const std::function<int(HWND owner)>& dialog) {
 LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The hook library's reports, read once here, go to the running tool.
     if (const auto report = ReadHookMessage(message, wParam, lParam)) {
-        tools_.Route(*report);
+        toolTable_.Route(*report);
         return 0;
     }
     switch (message) {
@@ -182,7 +183,7 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             // Only the key counts, from the high word; not the identifier
             // and not the modifiers.
-            tools_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
+            toolTable_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
             return 0;
         case WM_SETTINGCHANGE:
             decimalSeparator_ = platform::UserDecimalSeparator();

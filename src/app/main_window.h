@@ -5,22 +5,19 @@
 #include <functional>
 #include <string>
 
+#include "app/about_box.h"
+#include "app/placeholder_form.h"
 #include "app/section_layout.h"
+#include "app/tool_set.h"
 #include "app/tray_icon.h"
-#include "color/color_info_panel.h"
-#include "color/color_library_page.h"
-#include "color/color_picker.h"
 #include "common/registry_store.h"
 #include "hotkeys/hot_key_actions.h"
 #include "hotkeys/hot_key_service.h"
-#include "platform/clipboard.h"
-#include "platform/handle.h"
-#include "platform/system_cursors.h"
-#include "ruler/ruler_page.h"
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
+#include "tools/tool_windows.h"
 #include "ui/form.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
@@ -29,11 +26,10 @@
 // The main window: a narrow, borderless, always-on-top panel with a title
 // strip, caption buttons, four slanted tabs and, under them, the open tab's
 // collapsible sections and the information bar. It owns the program's shared
-// state: the open tab, the running tool and the mirrored settings.
+// state: the open tab, the running tool and the mirrored settings. Its
+// tools live in a ToolSet and are reached through the ToolTable only.
 
 namespace vix {
-
-class TAbout;
 
 class Tvix_main final : public ui::Form, public ToolHost {
   public:
@@ -41,9 +37,9 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     // Creates the window hidden and runs its creation handler.
     void Create(HWND owner);
-    // The dialogs are created after the main window; they are handed in then.
-    void SetDialogs(TAbout* about, ui::Form* settings);
-    void SetRulerWindow(Trulerapp* ruler);
+    // The windows it brings to the program: its dialogs and its tools'
+    // windows, created after it.
+    OwnedWindows Windows();
     // Makes the main window visible for the first time.
     void ShowMain();
 
@@ -62,12 +58,12 @@ class Tvix_main final : public ui::Form, public ToolHost {
     Settings settings;
 
     // What the tools ask of the main window.
-    ActiveMode CurrentMode() const override { return tools_.Mode(); }
-    void SetCurrentMode(ActiveMode mode) override { tools_.SetMode(mode); }
+    ActiveMode CurrentMode() const override { return toolTable_.Mode(); }
+    void SetCurrentMode(ActiveMode mode) override { toolTable_.SetMode(mode); }
     void SetModePrompt(std::wstring prompt) override;
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
-    void ArmHook(HookArm arm) override;
+    bool ArmHook(HookArm arm) override;
     void KeepOnTop() override;
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
 
@@ -97,7 +93,6 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     // Building the frame's controls.
     void BuildFrame();
-    void BuildTools();
     void BuildTabs();
     void BuildSections();
     void ShapeTab(Tab& tab);
@@ -136,19 +131,18 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void ShowSettingsDialog();
 
     RegistryStore& registry_;
-    TAbout* about_ = nullptr;
-    ui::Form* settingsDialog_ = nullptr;
     bool creating_ = false;
     PageStates pageShown_ = DefaultPageStates();
     Point startPosition_;
-    ToolTable tools_;
+    wchar_t decimalSeparator_ = L'.';
+    ToolTable toolTable_;
     HotKeyService hotKeys_;
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 
     ui::Panel pblMainPanel;
     ui::PictureBox Image1;
-    ui::ImageButton PNGButton1;   // minimise
-    ui::ImageButton btnMinimize;  // restore
+    ui::ImageButton minimizeButton_;  // PNGButton1
+    ui::ImageButton restoreButton_;   // btnMinimize, which restores
     ui::ImageButton btnClose;
     ui::ImageButton btnSettings;
     ui::ImageButton btnHelp;
@@ -164,14 +158,9 @@ class Tvix_main final : public ui::Form, public ToolHost {
     ui::Label pnlHint;
     TrayIcon TrayIconData;
 
-    // The tools on the pages.
-    wchar_t decimalSeparator_ = L'.';
-    platform::WinClipboard clipboard_;
-    platform::WinSystemCursors cursors_;
-    ColorInfoPanel colorInfo_;
-    ColorPicker picker_{*this, clipboard_, cursors_, colorInfo_};
-    ColorLibraryPage library_{*this, registry_};
-    RulerPage rulerTools_{*this};
+    ToolSet tools_{*this, registry_};
+    TAbout about_;
+    TSettings settingsDialog_{registry_, DialogServices()};
 };
 
 }  // namespace vix

@@ -4,7 +4,6 @@
 
 #include <shellapi.h>
 
-#include "app/about_box.h"
 #include "app/application.h"
 #include "app/vendor.h"
 #include "app/window_order.h"
@@ -45,7 +44,7 @@ void Tvix_main::AddSystemMenuItems() {
 bool Tvix_main::SystemCommand(WPARAM command) {
     switch (command) {
         case kSysAbout:
-            if (about_) RunBehind([this](HWND owner) { return about_->ShowAbout(owner); });
+            RunBehind([this](HWND owner) { return about_.ShowAbout(owner); });
             return false;
         case kSysSettings: ShowSettingsDialog(); return false;
         case kSysHelp: OpenHelpFile(); return false;
@@ -134,13 +133,12 @@ void Tvix_main::btnSettingsClick() {
 }
 
 void Tvix_main::ShowSettingsDialog() {
-    if (!settingsDialog_) return;
     RunBehind([this](HWND owner) {
         ui::ProcessPendingMessages();
-        settingsDialog_->CenterOn(owner);
-        const int result = settingsDialog_->ShowModal();
+        settingsDialog_.CenterOn(owner);
+        const int result = settingsDialog_.ShowModal();
         // The dialog goes back on top first, then the main window above it.
-        vix::KeepOnTop(settingsDialog_->hwnd());
+        vix::KeepOnTop(settingsDialog_.hwnd());
         return result;
     });
 }
@@ -159,9 +157,8 @@ void Tvix_main::btnHelpClick() {
 void Tvix_main::Help1Click() { OpenHelpFile(); }
 
 void Tvix_main::About1Click() {
-    if (!about_) return;
-    about_->CenterOnScreenFromNowOn();
-    RunBehind([this](HWND owner) { return about_->ShowAbout(owner); });
+    about_.CenterOnScreenFromNowOn();
+    RunBehind([this](HWND owner) { return about_.ShowAbout(owner); });
 }
 
 void Tvix_main::OpenHelpFile() {

@@ -8,7 +8,7 @@
 namespace vix {
 
 void Tvix_main::ChangePage(int index) {
-    tools_.StopActiveTool();
+    toolTable_.StopActiveTool();
     for (ui::Panel& panel : sectionPanels_)
         panel.SetVisible(false);
     for (Tab& tab : tabs_)

@@ -19,19 +19,12 @@ void Tvix_main::RegisterHotKeys() {
     a.expandPage = [this](HotKeyPage page) {
         ShiftSection(page == HotKeyPage::ColorPicker ? Page::ColorPicker : Page::Ruler);
     };
-    a.pickerButton = [this] { picker_.btnEnablePickerClick(); };
-    a.webSafeColor = [this] { picker_.btnWebSafeColorClick(); };
-    a.rulerButton = [this] { rulerTools_.btnEnableRulerClick(); };
-    a.rotateRuler = [this] { rulerTools_.btnRotateRulerClick(); };
-    a.flipRuler = [this] { rulerTools_.btnFlipRulerClick(); };
-    a.saveLibrary = [this] { library_.btnSaveAsACTClick(); };
-    a.copyColor = [this] { picker_.btnColorToClipboardClick(); };
-    // The capture and Photoshop buttons join when their tools do.
+    tools_.BindHotKeyButtons(a);
     a.trayOffersMinimize = [this] { return !trayMaximizeVisible_; };
     a.minimize = [&app] { app.Minimize(); };
     a.restore = [&app] { app.Restore(); };
     a.hideOwner = [&app] { app.HideOwner(); };
-    BindHotKeys(tools_, std::move(a));
+    BindHotKeys(toolTable_, std::move(a));
     hotKeys_.Register(hwnd());
 }
 
@@ -41,7 +34,7 @@ SettingsDialogServices Tvix_main::DialogServices() {
     return {.settings = [this]() -> Settings& { return settings; },
             .saveSettings = [this] { SaveSettings(); },
             .loadSettings = [this] { LoadSettings(); },
-            .clearColorLibrary = [this] { library_.ClearColorLibrary(); },
+            .clearColorLibrary = [this] { tools_.ClearColorLibrary(); },
             .hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); },
             .choosePhotoshopVersion = nullptr};
 }

@@ -107,7 +107,7 @@ void ColorPicker::btnEnablePickerClick() {
     if (host_.CurrentMode() != ActiveMode::ColorPicker) {
         sampleBusy_ = false;
         EnableColorPicker();
-        host_.SetModePrompt(kSamplePrompt);
+        if (On()) host_.SetModePrompt(kSamplePrompt);
     } else {
         DisableColorPicker();
     }
@@ -115,12 +115,16 @@ void ColorPicker::btnEnablePickerClick() {
 
 void ColorPicker::EnableColorPicker() {
     host_.SetCurrentMode(ActiveMode::ColorPicker);
+    // Without the hook no click would ever end the picking: stay off.
+    if (!host_.ArmHook(&SetColorPickerHook)) {
+        DisableColorPicker();
+        return;
+    }
     imgPickerView32.SizeBitmap(imgPickerView32.ClientSize(), ui::FaceColor());
     btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_DISABLE"));
     btnEnablePicker.SetPictureHint(L"Deactivate Colorpicker");
     imgPickerView32.SetVisible(true);
     imgPickerView32.Present();
-    host_.ArmHook(&SetColorPickerHook);
     sampleTimer_.Start(kSampleInterval, [this] { PixelEvent(); });
     cursors_.ReplaceSystemCursors(L"PICKER");
     sampleBusy_ = false;

@@ -133,7 +133,7 @@ void RulerPage::showrulerproc() {
     host_.SetCurrentMode(ActiveMode::Ruler);
     for (HWND control : {lblXrulerPos, lblYrulerPos, edtLength, lstRulerUnits})
         ::EnableWindow(control, TRUE);
-    if (ruler_) ruler_->ShowRuler(unit_);
+    ruler_.ShowRuler(unit_);
     btnEnableRuler.SetPictureHint(L"Disable Ruler");
     btnEnableRuler.SetPictures(ui::PicturesOf(L"IMG_RULER_DISABLE"));
     btnRotateRuler.SetEnabled(true);
@@ -145,7 +145,7 @@ void RulerPage::showrulerproc() {
 
 void RulerPage::HideRuler() {
     viewTimer_.Stop();
-    if (ruler_) ruler_->Hide();
+    ruler_.Hide();
     host_.SetCurrentMode(ActiveMode::None);
     imgLeftRulerView32.SetVisible(false);
     imgRightRulerView32.SetVisible(false);
@@ -169,17 +169,13 @@ void RulerPage::HideRuler() {
     host_.KeepOnTop();
 }
 
-void RulerPage::btnRotateRulerClick() {
-    if (ruler_) ruler_->RotateRuler();
-}
+void RulerPage::btnRotateRulerClick() { ruler_.RotateRuler(); }
 
-void RulerPage::btnFlipRulerClick() {
-    if (ruler_) ruler_->FlipRuler();
-}
+void RulerPage::btnFlipRulerClick() { ruler_.FlipRuler(); }
 
 int RulerPage::DesktopSpan() const {
     const Rect desktop = platform::VirtualDesktop();
-    const bool horizontal = !ruler_ || IsHorizontal(ruler_->RulerOrientation);
+    const bool horizontal = IsHorizontal(ruler_.RulerOrientation);
     return horizontal ? desktop.width() : desktop.height();
 }
 
@@ -207,25 +203,24 @@ void RulerPage::ShowRulerPosition(Point position) {
 void RulerPage::lblXrulerPosExit() {
     const auto x = ParseInteger(FieldText(lblXrulerPos));
     const auto y = ParseInteger(FieldText(lblYrulerPos));
-    if (x && y && ruler_) ruler_->MoveRuler(*x, *y);
+    if (x && y) ruler_.MoveRuler(*x, *y);
 }
 
 void RulerPage::edtLengthExit() {
     const std::wstring text = FieldText(edtLength);
-    if (text.empty() || !ruler_) return;
+    if (text.empty()) return;
     // Raises the conversion error for text that is no number.
     const auto pixels =
         TypedLength(text, unit_, platform::ScreenDpi(), DesktopSpan(), host_.DecimalSeparator());
-    if (pixels) ruler_->SetRulerLength(*pixels);
+    if (pixels) ruler_.SetRulerLength(*pixels);
 }
 
 void RulerPage::lstRulerUnitsChange() {
     unit_ = static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
-    if (!ruler_) return;
-    ruler_->RulerUnit = unit_;
+    ruler_.RulerUnit = unit_;
     if (host_.CurrentMode() == ActiveMode::Ruler) {
-        ruler_->PaintRuler();
-        ruler_->RulerChanged();
+        ruler_.PaintRuler();
+        ruler_.RulerChanged();
     }
 }
 
@@ -269,8 +264,7 @@ void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool
     ::StretchBlt(dc, layout.shift.x, layout.shift.y, kEndViewSize, kEndViewSize, scratchDC_.get(),
                  layout.source.x - square.left, layout.source.y - square.top, kEndViewCells,
                  kEndViewCells, SRCCOPY);
-    const EndViewPiece piece =
-        SchematicPiece(ruler_ ? ruler_->RulerOrientation : roHorizontalTop, beginView);
+    const EndViewPiece piece = SchematicPiece(ruler_.RulerOrientation, beginView);
     platform::FillSolid(dc, platform::ToRECT(piece.body), RulerColor());
     for (const Rect& line : piece.black)
         platform::FillSolid(dc, platform::ToRECT(line), 0);

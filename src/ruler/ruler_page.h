@@ -12,6 +12,7 @@
 #include "ui/panel.h"
 #include "tools/tool.h"
 #include "tools/tool_host.h"
+#include "tools/tool_windows.h"
 #include "ui/timer.h"
 
 // The main window's half of the ruler: switching it on and off, its position
@@ -24,11 +25,13 @@ inline constexpr UINT kRulerViewInterval = 15;
 
 class RulerPage final : public Tool, public RulerHost {
   public:
-    explicit RulerPage(ToolHost& host) : host_(host) {}
+    explicit RulerPage(ToolHost& host) : host_(host) { ruler_.SetHost(this); }
 
     // Builds the controls of the "Ruler", "Ruler views" and "Ruler info" pages.
     void Create(HWND rulerPage, HWND viewsPage, const ui::Panel& infoPage);
-    void SetRulerWindow(Trulerapp* ruler) { ruler_ = ruler; }
+    // The floating ruler, which the program creates with its other windows.
+    OwnedWindows Windows() { return {{ProgramWindow::Ruler, &ruler_}}; }
+    Trulerapp& RulerWindow() { return ruler_; }
 
     // As a tool: its button shows or hides the ruler.
     ActiveMode Mode() const override { return ActiveMode::Ruler; }
@@ -61,7 +64,7 @@ class RulerPage final : public Tool, public RulerHost {
     void DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy, HDC screen);
 
     ToolHost& host_;
-    Trulerapp* ruler_ = nullptr;
+    Trulerapp ruler_;
     bool active_ = false;
     // The unit list's selected item, kept when it changes: -1 for none.
     int unit_ = -1;

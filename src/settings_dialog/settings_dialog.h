@@ -61,11 +61,11 @@ class SettingsPagePanel final : public ui::Panel {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-class TSettings final : public ui::Form {
+class TSettings final : public ui::ProgramForm {
   public:
     TSettings(RegistryStore& registry, SettingsDialogServices services)
         : registry_(registry), services_(std::move(services)) {}
-    void Create(HWND owner);
+    void Create(HWND owner) override;
 
     SettingsPage CurrentPage() const { return page_; }
     const PhotoshopVersionList& PhotoshopVersions() const { return versions_; }

@@ -15,7 +15,7 @@
 
 namespace vix {
 
-// One of the hook library's Set...Hook exports (TRUE when the hook is armed).
+// One of the hook library's Set...Hook exports.
 using HookArm = BOOL(WINAPI*)();
 
 class ToolHost {
@@ -37,8 +37,9 @@ class ToolHost {
     // tool is stopped first (ChangePage).
     virtual void ChangePage(int index) = 0;
     // Makes the main window the receiver of the hook library's reports and
-    // arms a hook (SetMainHandle, then `arm`).
-    virtual void ArmHook(HookArm arm) = 0;
+    // arms a hook (SetMainHandle, then `arm`). False, once the user has been
+    // told why, when the system refused the hook.
+    virtual bool ArmHook(HookArm arm) = 0;
     // Puts the main window back into the topmost layer without moving,
     // sizing or activating it.
     virtual void KeepOnTop() = 0;

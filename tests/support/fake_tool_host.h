@@ -21,6 +21,7 @@ class FakeToolHost : public ToolHost {
     wchar_t decimal = L'.';
     std::vector<int> pagesChanged;
     std::vector<HookArm> armed;
+    bool armAllowed = true;  // false: the system refuses every hook
     int keptOnTop = 0;
     int behind = 0;  // dialogs running behind the window now
 
@@ -30,7 +31,10 @@ class FakeToolHost : public ToolHost {
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimal; }
     void ChangePage(int index) override { pagesChanged.push_back(index); }
-    void ArmHook(HookArm arm) override { armed.push_back(arm); }
+    bool ArmHook(HookArm arm) override {
+        armed.push_back(arm);
+        return armAllowed;
+    }
     void KeepOnTop() override { ++keptOnTop; }
     int RunBehind(const std::function<int(HWND)>& dialog) override {
         ++behind;

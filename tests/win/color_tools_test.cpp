@@ -122,6 +122,16 @@ TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
     EXPECT_EQ(info.lblColorK.Caption(), L"");
 }
 
+TEST_F(ColorTools, ARefusedHookLeavesThePickerOffWithTheCursorsAsTheyWere) {
+    fake.armAllowed = false;
+    picker.btnEnablePickerClick();
+    EXPECT_EQ(fake.armed.size(), 1u);
+    EXPECT_FALSE(picker.On());
+    EXPECT_EQ(fake.mode, ActiveMode::None);
+    EXPECT_EQ(fake.prompt, L"");
+    EXPECT_TRUE(cursors.calls.empty() || cursors.calls.back() == L"restore");
+}
+
 TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard) {
     picker.btnEnablePickerClick();
     picker.PointerMoved(At(kPaintedPoint));
