@@ -101,6 +101,11 @@ add_library(vix_win STATIC
   app/main_window_menus.cpp
   app/tool_set.cpp
   app/program_windows.cpp
+  app/main_window_services.cpp
+  hotkeys/keyboard_layouts.cpp
+  hotkeys/hot_key_service.cpp
+  settings_dialog/settings_dialog.cpp
+  settings_dialog/settings_dialog_pages.cpp
   color/color_info_panel.cpp
   color/color_picker.cpp
   color/color_picker_tick.cpp

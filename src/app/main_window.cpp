@@ -62,6 +62,8 @@ void Tvix_main::FormCreate() {
     LoadSettings();
     creating_ = false;
     startup::Mark("  settings");
+    RegisterHotKeys();
+    startup::Mark("  hot keys");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
     tools_.ResetSampling();
@@ -114,6 +116,7 @@ void Tvix_main::FormShow() {
 
 void Tvix_main::FormClose() {
     TrayIconData.Remove();
+    UnRegisterHotKeys();
     // Saved before the tabs close, so the open tab and layout of this
     // moment are what the next start shows.
     SaveSettings();

@@ -11,7 +11,10 @@
 #include "app/tool_set.h"
 #include "app/tray_icon.h"
 #include "common/registry_store.h"
+#include "hotkeys/hot_key_actions.h"
+#include "hotkeys/hot_key_service.h"
 #include "settings/settings.h"
+#include "settings_dialog/settings_dialog.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
 #include "tools/tool_windows.h"
@@ -45,6 +48,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void DisplayHint();
     void LoadSettings();
     void SaveSettings();
+    // What the settings dialog edits and calls.
+    vix::SettingsDialogServices DialogServices();
 
     // Shared state, read and set by the tools. The running tool (ActiveMode)
     // is kept by the tool table.
@@ -82,6 +87,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void FormShow() override;
     void FormClose();
     void ApplyStoredLayout();
+    void RegisterHotKeys();
+    void UnRegisterHotKeys();
     void PlaceWindow();
 
     // Building the frame's controls.
@@ -129,6 +136,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     Point startPosition_;
     wchar_t decimalSeparator_ = L'.';
     ToolTable toolTable_;
+    HotKeyService hotKeys_;
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 
     ui::Panel pblMainPanel;
@@ -152,8 +160,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     ToolSet tools_{*this, registry_};
     TAbout about_;
-    // The settings dialog, until it comes with its own controls.
-    PlaceholderForm settingsDialog_{{L"TSettings", L"Settings", kDialogStyle}};
+    TSettings settingsDialog_{registry_, DialogServices()};
 };
 
 }  // namespace vix

@@ -30,4 +30,15 @@ void ToolSet::SettingsLoaded(const Settings& settings, bool keyOpened) {
     library_.LoadLibrary();
 }
 
+void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
+    a.pickerButton = [this] { picker_.btnEnablePickerClick(); };
+    a.webSafeColor = [this] { picker_.btnWebSafeColorClick(); };
+    a.rulerButton = [this] { ruler_.btnEnableRulerClick(); };
+    a.rotateRuler = [this] { ruler_.btnRotateRulerClick(); };
+    a.flipRuler = [this] { ruler_.btnFlipRulerClick(); };
+    a.saveLibrary = [this] { library_.btnSaveAsACTClick(); };
+    a.copyColor = [this] { picker_.btnColorToClipboardClick(); };
+    // The capture and Photoshop buttons join when their tools do.
+}
+
 }  // namespace vix

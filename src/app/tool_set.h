@@ -7,6 +7,7 @@
 #include "color/color_library_page.h"
 #include "color/color_picker.h"
 #include "common/registry_store.h"
+#include "hotkeys/hot_key_actions.h"
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
 #include "ruler/ruler_page.h"
@@ -38,6 +39,9 @@ class ToolSet {
     // button enabled when the library holds a colour.
     void ResetSampling() { picker_.ResetSampling(); }
     void EnableLibrarySave() { library_.EnableSaveButton(library_.Library().Count() > 0); }
+    // The tools' buttons that the hot keys press.
+    void BindHotKeyButtons(HotKeyActions& actions);
+    void ClearColorLibrary() { library_.ClearColorLibrary(); }
 
   private:
     ToolHost& host_;

@@ -1,0 +1,69 @@
+#include "hotkeys/hot_key_plan.h"
+
+namespace vix {
+namespace {
+
+bool IsPrintable(wchar_t c) { return c >= 0x20 && c != 0x7F && !(c >= 0x80 && c < 0xA0); }
+
+// The printable part of what a key types; empty when it types only control
+// characters.
+std::wstring Printable(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text)
+        if (IsPrintable(c)) out += c;
+    return out;
+}
+
+std::wstring KeyName(char letter) { return std::wstring(L"Ctrl+Alt+") + wchar_t(letter); }
+
+std::wstring Reason(const HotKeyPlan& plan, std::size_t i) {
+    switch (plan.fate[i]) {
+        case HotKeyFate::NoAction: return L"no action";
+        case HotKeyFate::TypesCharacter: return L"types " + plan.typed[i];
+        case HotKeyFate::TakenElsewhere: return L"used by another program";
+        case HotKeyFate::Failed: return L"refused by Windows";
+        case HotKeyFate::Register: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void HotKeyPlan::RegistrationFailed(HotKeyId id, bool takenElsewhere) {
+    fate[static_cast<std::size_t>(id)] =
+        takenElsewhere ? HotKeyFate::TakenElsewhere : HotKeyFate::Failed;
+}
+
+HotKeyPlan PlanHotKeys(std::span<const LayoutFacts> layouts) {
+    HotKeyPlan plan;
+    for (std::size_t i = 0; i < kHotKeyCount; ++i) {
+        const HotKeyRow& row = HotKeyRows()[i];
+        if (!row.hasAction) {
+            plan.fate[i] = HotKeyFate::NoAction;
+            continue;
+        }
+        plan.fate[i] = HotKeyFate::Register;
+        for (const LayoutFacts& layout : layouts) {
+            const auto found = layout.typed.find(row.letter);
+            if (found == layout.typed.end()) continue;
+            std::wstring text = Printable(found->second);
+            if (text.empty()) continue;
+            plan.fate[i] = HotKeyFate::TypesCharacter;
+            plan.typed[i] = std::move(text);
+            break;
+        }
+    }
+    return plan;
+}
+
+std::wstring LeftOutLine(const HotKeyPlan& plan) {
+    std::wstring line;
+    for (std::size_t i = 0; i < kHotKeyCount; ++i) {
+        if (plan.fate[i] == HotKeyFate::Register) continue;
+        line += line.empty() ? L"Not in use: " : L", ";
+        line += KeyName(HotKeyRows()[i].letter) + L" (" + Reason(plan, i) + L")";
+    }
+    return line;
+}
+
+}  // namespace vix

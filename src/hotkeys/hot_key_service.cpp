@@ -1,0 +1,33 @@
+#include "hotkeys/hot_key_service.h"
+
+#include <vector>
+
+#include "hotkeys/keyboard_layouts.h"
+
+namespace vix {
+
+void HotKeyService::Register(HWND window) {
+    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(kHotKeyDispatchOrder);
+    Register(window, layouts);
+}
+
+void HotKeyService::Register(HWND window, std::span<const LayoutFacts> layouts) {
+    keys_.Release();
+    plan_ = PlanHotKeys(layouts);
+    std::vector<platform::HotKeySpec> specs;
+    std::vector<HotKeyId> ids;
+    for (const HotKeyRow& row : HotKeyRows()) {
+        if (!plan_.Registers(row.id)) continue;
+        // The atom names are literals, so their data ends in a terminator.
+        specs.push_back({row.atomName.data(), kHotKeyModifiers,
+                         static_cast<UINT>(static_cast<unsigned char>(row.letter))});
+        ids.push_back(row.id);
+    }
+    keys_ = platform::HotKeys(window, specs);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        const platform::HotKeyState& state = keys_.keys()[i];
+        if (!state.registered) plan_.RegistrationFailed(ids[i], state.TakenElsewhere());
+    }
+}
+
+}  // namespace vix

@@ -1,0 +1,129 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "common/registry_store.h"
+#include "settings/settings.h"
+#include "settings_dialog/photoshop_versions.h"
+#include "settings_dialog/settings_dialog_model.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/panel.h"
+
+// The settings dialog: four pages of options over the main window's
+// mirrored settings, written back, saved and loaded again on OK; and two
+// actions that take effect at once, emptying the colour library and
+// restoring every default.
+
+namespace vix {
+
+// Identifiers of the dialog's controls that have no caption of their own.
+enum SettingsControlId : int {
+    kIdSettingsSelect = 1301,
+    kIdSettingsPhotoshopVersion,
+    kIdSettingsColorValues,
+    kIdSettingsClipboardFormat,
+    kIdSettingsExportTo,
+    kIdSettingsRulerUnits,
+    kIdSettingsRulerColor,
+    kIdSettingsSequenceName,
+    kIdSettingsSequenceFormat,
+    kIdSettingsSequenceNumbers,
+    kIdSettingsExampleName,
+    kIdSettingsJpegQuality,
+    kIdSettingsHotKeysLeftOut,
+};
+
+// What the dialog needs of the main window.
+struct SettingsDialogServices {
+    std::function<Settings&()> settings;
+    std::function<void()> saveSettings;
+    std::function<void()> loadSettings;
+    std::function<void()> clearColorLibrary;
+    // The hot keys that do nothing, and why, in one line.
+    std::function<std::wstring()> hotKeysLeftOut;
+    // The Photoshop version choice: registers the chosen version for
+    // automation and stores it. Without it the choice is only stored.
+    std::function<void(const PhotoshopVersionList& list)> choosePhotoshopVersion;
+};
+
+// A page panel that hands the notices of its controls that come as their
+// own messages (owner drawing) to the dialog.
+class SettingsPagePanel final : public ui::Panel {
+  public:
+    std::function<bool(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)> onMessage;
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+class TSettings final : public ui::ProgramForm {
+  public:
+    TSettings(RegistryStore& registry, SettingsDialogServices services)
+        : registry_(registry), services_(std::move(services)) {}
+    void Create(HWND owner) override;
+
+    SettingsPage CurrentPage() const { return page_; }
+    const PhotoshopVersionList& PhotoshopVersions() const { return versions_; }
+    // The controls' states as OK would take them.
+    SettingsDialogState ReadControls() const;
+
+    // Handlers.
+    void lstSettingsSelectChange();
+    void btnSettingsNextClick();
+    void btnSettingsPrevClick();
+    void btnSettingsOKClick();
+    void btnSettingsCancelClick();
+    void Button1Click();  // "Clear the &Library"
+    void Button2Click();  // "&Restore Defaults"
+    void ChangeButton();
+
+  protected:
+    void FormShow() override;
+    void FormHide() override;
+
+  private:
+    void BuildFrame();
+    void BuildGeneralPage(HWND page);
+    void BuildColorpickerPage(HWND page);
+    void BuildScreenRulerPage(HWND page);
+    void BuildScreenCapturePage(HWND page);
+    void BuildSpinField(HWND page);
+    void FillControls();
+    void FillPhotoshopVersions();
+    void FillRulerColors(std::uint32_t color);
+    void ShowPage(SettingsPage page);
+    void ShowExampleName();
+    void SpinEdit1Change();
+    bool DrawColorItem(const DRAWITEMSTRUCT& item);
+
+    RegistryStore& registry_;
+    SettingsDialogServices services_;
+    SettingsPage page_ = SettingsPage::General;
+    PhotoshopVersionList versions_;
+    std::wstring lastSpinText_ = L"3";
+    bool filling_ = false;
+
+    ui::Panel pnlFrame;
+    std::array<SettingsPagePanel, kSettingsPageCount> pages_;
+    HWND lstSettingsSelect = nullptr;
+    HWND btnSettingsOK = nullptr, btnSettingsCancel = nullptr;
+    HWND btnSettingsPrev = nullptr, btnSettingsNext = nullptr, Button2 = nullptr;
+    // General.
+    HWND chkRemeberlastposition = nullptr, chkRememberinterfacelayout = nullptr;
+    HWND lbPSVerion = nullptr, chkInfoBar = nullptr, lblHotKeysLeftOut = nullptr;
+    // Colorpicker.
+    HWND ComboBox3 = nullptr, ComboBox1 = nullptr, chkAutoSampleToClipboard = nullptr;
+    HWND ComboBox2 = nullptr, CheckBox1 = nullptr, CheckBox2 = nullptr, Button1 = nullptr;
+    // Screen ruler.
+    HWND lstRulerUnits = nullptr, lstRulerColor = nullptr;
+    // Screen capture.
+    HWND Edit4 = nullptr, ComboBox5 = nullptr, SpinEdit1 = nullptr, SpinButtons = nullptr;
+    HWND lblExampleStr = nullptr, TrackBar1 = nullptr;
+};
+
+}  // namespace vix

@@ -1,0 +1,107 @@
+#include "settings_dialog/settings_dialog_model.h"
+
+#include <cwctype>
+
+#include "settings/settings_table.h"
+
+namespace vix {
+namespace {
+
+std::int32_t DefaultOf(SettingId id) { return static_cast<std::int32_t>(Setting(id).number); }
+
+// `value` when it lies in [low, high], else the setting's default.
+std::int32_t InRange(int value, int low, int high, SettingId id) {
+    return value >= low && value <= high ? value : DefaultOf(id);
+}
+
+bool SameText(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::towlower(a[i]) != std::towlower(b[i])) return false;
+    return true;
+}
+
+}  // namespace
+
+SettingsPage NextSettingsPage(SettingsPage page) {
+    return static_cast<SettingsPage>((static_cast<int>(page) + 1) % kSettingsPageCount);
+}
+
+SettingsPage PrevSettingsPage(SettingsPage page) {
+    return static_cast<SettingsPage>((static_cast<int>(page) + kSettingsPageCount - 1) %
+                                     kSettingsPageCount);
+}
+
+SettingsDialogState FillSettingsDialog(const Settings& s) {
+    SettingsDialogState d;
+    d.chkRemeberlastposition = s.RememberLastVixPosition;
+    d.chkRememberinterfacelayout = s.Rememberinterfacelayout;
+    d.chkInfoBar = s.ShowInformationBar;
+    d.ComboBox3 = s.DefaultColorValues;
+    d.ComboBox1 = s.CPExportFormat;
+    d.chkAutoSampleToClipboard = s.AutoSampleToClipboard;
+    d.ComboBox2 = s.PSForegroundCol ? 0 : 1;
+    d.CheckBox1 = !s.AddDoubleSamples;
+    d.CheckBox2 = s.ResetLibraryOnstartup;
+    if (s.RulerValue >= 0 && s.RulerValue < static_cast<int>(kRulerUnitItems.size()))
+        d.lstRulerUnits = kRulerUnitItems[static_cast<std::size_t>(s.RulerValue)];
+    d.lstRulerColor = s.RulerColor;
+    d.Edit4 = s.ImgName;
+    d.SpinEdit1 = std::to_wstring(s.ImgNr);
+    d.TrackBar1 = s.JPGQuality;
+    return d;
+}
+
+void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
+    s.RememberLastVixPosition = d.chkRemeberlastposition;
+    s.Rememberinterfacelayout = d.chkRememberinterfacelayout;
+    s.ShowInformationBar = d.chkInfoBar;
+    s.AutoSampleToClipboard = d.chkAutoSampleToClipboard;
+    s.DefaultColorValues = InRange(d.ComboBox3, 0, 2, SettingId::DefaultColorValues);
+    s.CPExportFormat = InRange(d.ComboBox1, 0, 4, SettingId::CPExportFormat);
+    s.PSForegroundCol = d.ComboBox2 == 0;
+    s.AddDoubleSamples = !d.CheckBox1;
+    s.ResetLibraryOnstartup = d.CheckBox2;
+    // A unit that names no item is -1: the main window's list then shows none.
+    s.RulerValue = RulerUnitIndex(d.lstRulerUnits);
+    // A colour word has no colour in its top byte.
+    s.RulerColor = d.lstRulerColor & 0xFFFFFFu;
+    s.ImgName = d.Edit4;
+    s.ImgNr = SpinFieldNumber(d.SpinEdit1);
+    s.JPGQuality = InRange(d.TrackBar1, kMinJpgQuality, kMaxJpgQuality, SettingId::JPGQuality);
+}
+
+int RulerUnitIndex(std::wstring_view text) {
+    for (std::size_t i = 0; i < kRulerUnitItems.size(); ++i)
+        if (SameText(text, kRulerUnitItems[i])) return static_cast<int>(i);
+    return -1;
+}
+
+int SpinFieldNumber(std::wstring_view text) {
+    // Leading and trailing blanks are what a paste brings along.
+    while (!text.empty() && std::iswspace(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && std::iswspace(text.back()))
+        text.remove_suffix(1);
+    if (text.empty() || text.size() > 9) return DefaultOf(SettingId::ImgNr);
+    int value = 0;
+    for (wchar_t c : text) {
+        if (c < L'0' || c > L'9') return DefaultOf(SettingId::ImgNr);
+        value = value * 10 + (c - L'0');
+    }
+    if (value < kMinImgNr) return kMinImgNr;
+    if (value > kMaxImgNr) return kMaxImgNr;
+    return value;
+}
+
+std::wstring ExampleFileName(std::wstring_view name, std::wstring_view numbers,
+                             std::wstring_view format) {
+    const int digits = SpinFieldNumber(numbers);
+    std::wstring example(name);
+    example.append(static_cast<std::size_t>(digits - 1), L'0');
+    example += L'1';
+    example += format;
+    return example;
+}
+
+}  // namespace vix

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/settings_table.h"
+#include "settings_dialog/photoshop_versions.h"
+#include "settings_dialog/settings_dialog_model.h"
+
+namespace vix {
+namespace {
+
+Settings Defaults() {
+    Settings s;
+    s.RememberLastVixPosition = true;
+    s.Rememberinterfacelayout = true;
+    s.ShowInformationBar = true;
+    s.AutoSampleToClipboard = true;
+    s.PSForegroundCol = true;
+    s.RulerColor = 0xFFFFFF;
+    s.JPGQuality = 10;
+    s.ImgName = L"Img_Sequence";
+    s.ImgNr = 3;
+    return s;
+}
+
+TEST(SettingsPages, NextAndPrevWrapAround) {
+    EXPECT_EQ(NextSettingsPage(SettingsPage::General), SettingsPage::Colorpicker);
+    EXPECT_EQ(NextSettingsPage(SettingsPage::ScreenCapture), SettingsPage::General);
+    EXPECT_EQ(PrevSettingsPage(SettingsPage::General), SettingsPage::ScreenCapture);
+    EXPECT_EQ(PrevSettingsPage(SettingsPage::ScreenRuler), SettingsPage::Colorpicker);
+    SettingsPage page = SettingsPage::ScreenRuler;
+    for (int i = 0; i < kSettingsPageCount; ++i)
+        page = PrevSettingsPage(NextSettingsPage(NextSettingsPage(page)));
+    EXPECT_EQ(page, SettingsPage::ScreenRuler);  // four steps forward: round once
+}
+
+TEST(SettingsDialogFill, ShowsTheMirroredSettings) {
+    Settings s = Defaults();
+    s.AddDoubleSamples = false;
+    s.PSForegroundCol = false;
+    s.RulerValue = 2;
+    s.ImgNr = 7;
+    const SettingsDialogState d = FillSettingsDialog(s);
+    EXPECT_TRUE(d.CheckBox1);  // "Don't add double samples" is the inverse
+    EXPECT_EQ(d.ComboBox2, 1);
+    EXPECT_EQ(d.lstRulerUnits, L"Centimetres");
+    EXPECT_EQ(d.SpinEdit1, L"7");
+    EXPECT_EQ(d.Edit4, L"Img_Sequence");
+    EXPECT_EQ(d.TrackBar1, 10);
+    s.RulerValue = -1;
+    EXPECT_EQ(FillSettingsDialog(s).lstRulerUnits, L"");
+}
+
+TEST(SettingsDialogApply, OkWithoutChangesKeepsEverySetting) {
+    Settings s = Defaults();
+    s.LastX = 40;
+    s.PhotoShopVersion = L"9.0";
+    s.Update_dontnotifystring = L";2.1";
+    Settings after = s;
+    ApplySettingsDialog(FillSettingsDialog(s), after);
+    EXPECT_EQ(after, s);
+}
+
+TEST(SettingsDialogApply, EveryControlReachesItsSetting) {
+    SettingsDialogState d = FillSettingsDialog(Defaults());
+    d.chkRemeberlastposition = false;
+    d.chkRememberinterfacelayout = false;
+    d.chkInfoBar = false;
+    d.ComboBox3 = 2;
+    d.ComboBox1 = 4;
+    d.chkAutoSampleToClipboard = false;
+    d.ComboBox2 = 1;
+    d.CheckBox1 = true;
+    d.CheckBox2 = true;
+    d.lstRulerUnits = L"Picas";
+    d.lstRulerColor = 0x00FF00;
+    d.Edit4 = L"Shot_\u00E9";
+    d.SpinEdit1 = L"10";
+    d.TrackBar1 = 4;
+    Settings s = Defaults();
+    ApplySettingsDialog(d, s);
+    EXPECT_FALSE(s.RememberLastVixPosition);
+    EXPECT_FALSE(s.Rememberinterfacelayout);
+    EXPECT_FALSE(s.ShowInformationBar);
+    EXPECT_EQ(s.DefaultColorValues, 2);
+    EXPECT_EQ(s.CPExportFormat, 4);
+    EXPECT_FALSE(s.AutoSampleToClipboard);
+    EXPECT_FALSE(s.PSForegroundCol);
+    EXPECT_FALSE(s.AddDoubleSamples);
+    EXPECT_TRUE(s.ResetLibraryOnstartup);
+    EXPECT_EQ(s.RulerValue, 3);
+    EXPECT_EQ(s.RulerColor, 0x00FF00u);
+    EXPECT_EQ(s.ImgName, L"Shot_\u00E9");
+    EXPECT_EQ(s.ImgNr, 10);
+    EXPECT_EQ(s.JPGQuality, 4);
+}
+
+TEST(SettingsDialogApply, TypedRulerUnitsAreLookedUpAndOthersGiveMinusOne) {
+    EXPECT_EQ(RulerUnitIndex(L"Pixels"), 0);
+    EXPECT_EQ(RulerUnitIndex(L"percent"), 4);
+    EXPECT_EQ(RulerUnitIndex(L"Percent "), -1);
+    EXPECT_EQ(RulerUnitIndex(L"Miles"), -1);
+    EXPECT_EQ(RulerUnitIndex(L""), -1);
+    SettingsDialogState d = FillSettingsDialog(Defaults());
+    d.lstRulerUnits = L"Furlongs";
+    Settings s = Defaults();
+    ApplySettingsDialog(d, s);
+    EXPECT_EQ(s.RulerValue, -1);
+}
+
+TEST(SettingsDialogApply, NothingOutOfRangeIsStored) {
+    SettingsDialogState d = FillSettingsDialog(Defaults());
+    d.ComboBox3 = -1;  // a hand-edited value gave the list no selection
+    d.ComboBox1 = 9;
+    d.ComboBox2 = -1;
+    d.TrackBar1 = 55;
+    d.lstRulerColor = 0x7F123456;
+    Settings s = Defaults();
+    s.DefaultColorValues = 1;
+    ApplySettingsDialog(d, s);
+    EXPECT_EQ(s.DefaultColorValues, 0);
+    EXPECT_EQ(s.CPExportFormat, 0);
+    EXPECT_FALSE(s.PSForegroundCol);
+    EXPECT_EQ(s.JPGQuality, static_cast<int>(Setting(SettingId::JPGQuality).number));
+    EXPECT_EQ(s.RulerColor, 0x123456u);
+}
+
+TEST(SettingsDialogApply, TheSpinFieldAlwaysGivesOneToTen) {
+    struct Case {
+        const wchar_t* text;
+        int number;
+    };
+    static constexpr Case cases[] = {
+        {L"1", 1},    {L"10", 10}, {L"0", 1},           {L"11", 10},    {L"999999999", 10},
+        {L"", 3},     {L"abc", 3}, {L"-2", 3},          {L" 4 ", 4},    {L"4a", 3},
+        {L"0005", 5}, {L"1e3", 3}, {L"12345678901", 3}, {L"\u0664", 3},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SpinFieldNumber(c.text), c.number) << std::wstring(c.text).size();
+    EXPECT_FALSE(SpinFieldAcceptsCharacter(L'5'));
+    EXPECT_FALSE(SpinFieldAcceptsCharacter(L'x'));
+}
+
+TEST(SettingsDialogExample, CounterOneWithTheChosenDigits) {
+    EXPECT_EQ(ExampleFileName(L"Img_Sequence", L"3", L""), L"Img_Sequence001");
+    EXPECT_EQ(ExampleFileName(L"Img_Sequence", L"1", L""), L"Img_Sequence1");
+    EXPECT_EQ(ExampleFileName(L"Img_Sequence", L"10", L""), L"Img_Sequence0000000001");
+    EXPECT_EQ(ExampleFileName(L"", L"2", L".jpg"), L"01.jpg");
+    EXPECT_EQ(ExampleFileName(L"a", L"x", L""), L"a001");
+}
+
+TEST(PhotoshopLabels, ByTheWholeMajorNumber) {
+    struct Case {
+        const wchar_t* key;
+        const wchar_t* label;
+    };
+    static constexpr Case cases[] = {
+        {L"8.0", L"Photoshop CS"},     {L"9.0", L"Photoshop CS2"},
+        {L"10.0", L"Photoshop CS3"},   {L"11.0", L"Photoshop CS4"},
+        {L"7.0", L"Photoshop 7.0"},    {L"18.0", L"Photoshop 18.0"},
+        {L"19.0", L"Photoshop 19.0"},  {L"110.0", L"Photoshop 110.0"},
+        {L"12.0", L"Photoshop 12.0"},  {L"CS5", L"Photoshop CS5"},
+        {L"", L"Photoshop "},          {L"9", L"Photoshop 9"},
+        {L"v9.0.1", L"Photoshop CS2"}, {L"99999999999.0", L"Photoshop 99999999999.0"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(PhotoshopLabel(c.key), c.label);
+}
+
+TEST(PhotoshopLabels, ListSelectsTheStoredVersionOrTheLast) {
+    const std::vector<std::wstring> keys = {L"8.0", L"9.0", L"70.0"};
+    PhotoshopVersionList list = ListPhotoshopVersions(keys, L"9.0");
+    EXPECT_EQ(list.labels,
+              (std::vector<std::wstring>{L"Photoshop CS", L"Photoshop CS2", L"Photoshop 70.0"}));
+    EXPECT_EQ(list.selected, 1);
+    EXPECT_FALSE(VersionChoiceNeeded(list, L"9.0"));
+    list.selected = 0;
+    EXPECT_TRUE(VersionChoiceNeeded(list, L"9.0"));
+    EXPECT_EQ(list.SelectedKey(), L"8.0");
+
+    list = ListPhotoshopVersions(keys, L"");
+    EXPECT_EQ(list.selected, 2);
+    EXPECT_TRUE(VersionChoiceNeeded(list, L""));
+
+    list = ListPhotoshopVersions({}, L"9.0");
+    EXPECT_EQ(list.selected, -1);
+    EXPECT_EQ(list.SelectedKey(), L"");
+    EXPECT_FALSE(VersionChoiceNeeded(list, L"9.0"));
+}
+
+}  // namespace
+}  // namespace vix

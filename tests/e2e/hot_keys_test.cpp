@@ -1,0 +1,195 @@
+// The global hot keys as a user presses them: the main window minimised to
+// the tray, another program's window active, the keys sent through the
+// system's input path.
+
+#include <cstring>
+
+#include "pattern.h"
+#include "platform/window.h"
+#include "settings_dialog/settings_dialog.h"
+#include "tools/control_ids.h"
+#include "vix_fixture.h"
+
+namespace vix::e2e {
+namespace {
+
+namespace pt = test::pattern;
+
+void SetClipboardText(const std::wstring& text) {
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    // The clipboard owns the memory from here on.
+    ::SetClipboardData(CF_UNICODETEXT, memory);
+    ::CloseClipboard();
+}
+
+class HotKeys : public VixTest {
+  protected:
+    void SetUp() override {
+        VixTest::SetUp();
+        pattern_ = std::make_unique<VixProcess>(BinDir() + L"\\pattern.exe");
+        ASSERT_TRUE(pattern_->Start());
+        patternWindow_ = pattern_->WaitForWindow(L"VixTestPattern");
+        ASSERT_NE(patternWindow_, nullptr);
+    }
+    void TearDown() override {
+        VixTest::TearDown();
+        pattern_.reset();
+    }
+
+    // Starts the program, minimises it to the tray and makes the pattern
+    // the active window.
+    void StartMinimised() {
+        StartVix();
+        LeftClickAt(Center(Control(L"Minimize")));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+        LeftClickAt({pt::kLeft + 5, pt::kTop + 5});
+        ::Sleep(100);
+    }
+    static void Key(char letter) {
+        PressKeyWith(static_cast<WORD>(letter), {VK_CONTROL, VK_MENU});
+        ::Sleep(150);
+    }
+    bool Shows(const wchar_t* caption) const {
+        return WaitUntil([&] { return Control(caption) != nullptr; }, 3000);
+    }
+    HWND RulerWindow() const {
+        for (HWND w : TopLevelWindows(vix_->Pid(), L"Trulerapp"))
+            if (::IsWindowVisible(w)) return w;
+        return nullptr;
+    }
+
+    std::unique_ptr<VixProcess> pattern_;
+    HWND patternWindow_ = nullptr;
+};
+
+TEST_F(HotKeys, PickerKeyExpandsItsPageThenStartsAndStopsThePicker) {
+    SetSettingsDword(L"_tab_ColorPickerpage", 0);
+    SetSettingsDword(L"ActivePageIndex", 1);
+    StartMinimised();
+    Key('P');
+    EXPECT_TRUE(Shows(L"Deactivate Colorpicker"));
+    // Sampled from the other program's window while the picker runs.
+    PointAt({pt::kFlatX, pt::kFlatY});
+    RightClickAt({pt::kFlatX, pt::kFlatY});
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#129AE4"; }, 3000));
+    Key('P');
+    EXPECT_TRUE(Shows(L"Activate Colorpicker"));
+    ::PostMessageW(Main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vix_->WaitForExit().has_value());
+    EXPECT_EQ(SettingsDword(L"_tab_ColorPickerpage"), 1u);
+    EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 0u);
+}
+
+TEST_F(HotKeys, LibraryAndInfoKeysOnlyOpenThePickerTab) {
+    for (char key : {'L', 'I'}) {
+        SetSettingsDword(L"ActivePageIndex", 2);
+        StartMinimised();
+        Key(key);
+        ::Sleep(200);
+        ::PostMessageW(Main(), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(vix_->WaitForExit().has_value());
+        EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 0u) << key;
+        EXPECT_EQ(SettingsDword(L"_tab_ColorLibPage"), 0u) << key;
+        EXPECT_EQ(SettingsDword(L"_tab_ColorInfopage"), 0u) << key;
+    }
+}
+
+TEST_F(HotKeys, WebSafeKeySnapsTheSampleAndCopyKeyCopiesItOnThePickerTab) {
+    SetSettingsDword(L"AutoSampleToClipboard", 0);
+    StartMinimised();
+    Key('P');
+    ASSERT_TRUE(Shows(L"Deactivate Colorpicker"));
+    PointAt({pt::kFlatX, pt::kFlatY});
+    RightClickAt({pt::kFlatX, pt::kFlatY});
+    ::Sleep(200);
+    Key('P');
+    Key('W');
+    SetClipboardText(L"marker");
+    Key('X');
+    // 0x12 0x9A 0xE4 to the nearest of the six levels.
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#0099CC"; }, 3000))
+        << testing::PrintToString(ClipboardText());
+}
+
+TEST_F(HotKeys, RulerKeysShowTurnAndHideTheRuler) {
+    StartMinimised();
+    Key('U');
+    ASSERT_TRUE(WaitUntil([&] { return RulerWindow() != nullptr; }, 3000));
+    HWND ruler = RulerWindow();
+    RECT r = ScreenRect(ruler);
+    EXPECT_EQ(r.right - r.left, 200);
+    Key('R');
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            r = ScreenRect(ruler);
+            return r.right - r.left == 30 && r.bottom - r.top == 200;
+        },
+        3000));
+    Key('F');
+    EXPECT_NE(RulerWindow(), nullptr) << "flipping keeps it shown";
+    Key('U');
+    EXPECT_TRUE(WaitUntil([&] { return RulerWindow() == nullptr; }, 3000));
+}
+
+TEST_F(HotKeys, SaveCopyAndExportKeysDoNothingOnTheWrongTab) {
+    SetSettingsDword(L"ActivePageIndex", 1);
+    StartMinimised();
+    SetClipboardText(L"marker");
+    for (char key : {'S', 'X', 'A'})
+        Key(key);
+    ::Sleep(300);
+    EXPECT_EQ(ClipboardText(), L"marker");
+    EXPECT_EQ(HWND{}, WaitForMessageBox(vix_->Pid(), 500));
+    EXPECT_FALSE(::IsWindowVisible(Main()));
+    ::PostMessageW(Main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vix_->WaitForExit().has_value());
+    EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 1u) << "the tab stays";
+}
+
+TEST_F(HotKeys, MinimizeKeyAlternates) {
+    StartMinimised();
+    Key('M');
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }, 3000));
+    Key('M');
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    Key('M');
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }, 3000));
+}
+
+class OtherProgram final : public platform::Window {
+  public:
+    OtherProgram() {
+        Create({.name = L"VixOtherProgram"}, {.style = WS_POPUP, .text = L"other", .bounds = {}});
+    }
+};
+
+TEST_F(HotKeys, AKeyTakenByAnotherProgramIsListedAndTheOthersWork) {
+    OtherProgram other;
+    ASSERT_TRUE(::RegisterHotKey(other.hwnd(), 0x3001, MOD_CONTROL | MOD_ALT, 'P'));
+    StartMinimised();
+    Key('U');
+    EXPECT_TRUE(WaitUntil([&] { return RulerWindow() != nullptr; }, 3000));
+    Key('M');
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }, 3000));
+    LeftClickAt(Center(Control(L"Settings")));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        dialog = ::FindWindowW(L"TSettings", L"Settings");
+        return dialog && ::IsWindowVisible(dialog);
+    }));
+    const std::wstring leftOut = TextOf(FindById(dialog, kIdSettingsHotKeysLeftOut));
+    EXPECT_NE(leftOut.find(L"Ctrl+Alt+P (used by another program)"), std::wstring::npos)
+        << leftOut.size();
+    EXPECT_NE(leftOut.find(L"Ctrl+Alt+C (no action)"), std::wstring::npos);
+    EXPECT_EQ(leftOut.find(L"Ctrl+Alt+U"), std::wstring::npos);
+    LeftClickAt(Center(FindByText(dialog, L"&Cancel")));
+    ::UnregisterHotKey(other.hwnd(), 0x3001);
+}
+
+}  // namespace
+}  // namespace vix::e2e
