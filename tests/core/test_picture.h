@@ -64,3 +64,15 @@ inline std::uint32_t U32At(std::span<const std::uint8_t> b, std::size_t at) {
 }
 
 }  // namespace vix::test
+
+namespace vix::test {
+
+// FNV-1a over a file's bytes: equal files on every build give equal values.
+inline std::uint64_t Fingerprint(std::span<const std::uint8_t> bytes) {
+    std::uint64_t h = 14695981039346656037ull;
+    for (std::uint8_t b : bytes)
+        h = (h ^ b) * 1099511628211ull;
+    return h;
+}
+
+}  // namespace vix::test
