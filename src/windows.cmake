@@ -103,6 +103,7 @@ add_library(vix_win STATIC
   capture/capture_outputs.cpp
   capture/image_view.cpp
   capture/preview_window.cpp
+  capture/capture_page.cpp
 )
 target_link_libraries(vix_win PUBLIC vix_platform ole32)
 if(MSVC)

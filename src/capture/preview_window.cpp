@@ -33,7 +33,7 @@ void Tvix_imgpreview::Create(HWND owner, PreviewActions actions) {
            actions_.btnCaptureToPSLayerClick);
     button(btnCaptureToPS, 46, L"Export snapshot to new Photoshop document", L"btn_photoshop",
            actions_.btnCaptureToPSClick);
-    button(btnSaveCapture, 68, L"Save snapshot to disk", L"btn_save_act",
+    button(btnSaveCapture, 68, L"Save snapshot to disk", L"btn_save_capture",
            actions_.btnSaveCaptureClick);
     Label1.Create(hwnd(), Rect::FromBounds(0, 5, kLabelWidth, 16), L"Scale");
     ComboBox1 = ui::CreateDropDownList(hwnd(), Rect::FromBounds(0, 2, kScaleBoxWidth, 200),

@@ -38,6 +38,8 @@ std::optional<std::wstring> Snapshot::CopyToBuffer(HDC source, const Rect& area,
     CapturePlan plan;
     if (auto refused = PlanCapture(state_, area, options.multiCapture, plan))
         return refused->reason;
+    if (!plan.join && picture_ && plan.size() == Size{picture_.width(), picture_.height()})
+        return Recapture(source, plan, area, sourceOrigin, options);
     // Everything the new snapshot needs is had before the old one goes, so
     // that a refusal keeps it.
     platform::DibSection next(plan.size().width, plan.size().height);
@@ -57,6 +59,26 @@ std::optional<std::wstring> Snapshot::CopyToBuffer(HDC source, const Rect& area,
     picture_ = std::move(next);
     output_ = std::move(output);
     outputBits_ = outputBits;
+    state_ = plan.After();
+    if (options.withCursor) DrawCursor();
+    RefreshOutput();
+    return std::nullopt;
+}
+
+// A capture of the snapshot's own size goes straight into its pictures: the
+// same result without new memory (which costs more than the copy itself for
+// a whole 4K desktop). A failed copy writes nothing, so the old picture stays.
+std::optional<std::wstring> Snapshot::Recapture(HDC source, const CapturePlan& plan,
+                                                const Rect& area, Point sourceOrigin,
+                                                const CaptureOptions& options) {
+    {
+        platform::MemoryDC dc(::CreateCompatibleDC(nullptr));
+        if (!dc) return NoMemory(plan.size());
+        platform::Selection selected(dc.get(), picture_.get());
+        if (!::BitBlt(dc.get(), 0, 0, area.width(), area.height(), source, sourceOrigin.x,
+                      sourceOrigin.y, SRCCOPY))
+            return std::wstring(L"The screen could not be copied.");
+    }
     state_ = plan.After();
     if (options.withCursor) DrawCursor();
     RefreshOutput();

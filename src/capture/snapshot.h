@@ -43,6 +43,8 @@ class Snapshot {
     void Clear();
 
   private:
+    std::optional<std::wstring> Recapture(HDC source, const CapturePlan& plan, const Rect& area,
+                                          Point sourceOrigin, const CaptureOptions& options);
     // Draws the cursor now shown at the pointer, if it can be found.
     void DrawCursor();
     bool RefreshOutput();

@@ -52,6 +52,10 @@ TEST_F(SnapshotCopy, ACaptureReplacesTheSnapshotFromTheSourceOrigin) {
     EXPECT_EQ(snapshot.Pixels().height, 50);
     EXPECT_EQ(At(0, 0), SourcePixel(30, 40));
     EXPECT_EQ(At(99, 49), SourcePixel(129, 89));
+    ASSERT_FALSE(Take({-20, -10, 80, 40}, {200, 100}));
+    EXPECT_EQ(snapshot.State().rect, (Rect{-20, -10, 80, 40})) << "the same size elsewhere";
+    EXPECT_EQ(At(0, 0), SourcePixel(200, 100));
+    EXPECT_EQ(snapshot.Output().At(99, 49) & 0xFFFFFF, SourcePixel(299, 149));
     ASSERT_FALSE(Take({0, 0, 5, 5}, {0, 0}));
     EXPECT_EQ(snapshot.Pixels().width, 5) << "without multi-capture the next one replaces";
 }
