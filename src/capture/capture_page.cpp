@@ -24,7 +24,7 @@ bool Ticked(HWND box) { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHE
 
 void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
     photoshop_ = std::move(photoshop);
-    tools_.Create(owner);
+    if (owner) tools_.Create(owner);
 
     btnScreenCapture.Create(page, Rect::FromBounds(6, 4, 32, 32), L"Capture the entire screen",
                             ModePictures(L"img_scapture"));
@@ -78,7 +78,8 @@ void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
     actions.btnSaveCaptureClick = [this] { tools_.btnSaveCaptureClick(); };
     actions.btnCaptureToPSClick = [this] { btnCaptureToPS.onClick(); };
     actions.btnCaptureToPSLayerClick = [this] { btnCaptureToPSLayer.onClick(); };
-    preview_.Create(owner, std::move(actions));
+    preview_.SetActions(std::move(actions));
+    if (owner) preview_.Create(owner);
     tools_.SetPreview(&preview_);
 }
 

@@ -47,8 +47,9 @@ class CapturePage final : public CaptureHost {
                 platform::SystemCursors& cursors)
         : window_(window), tools_(*this, dialogs, cursors) {}
 
-    // Builds the controls on `page`; the overlays and the preview are owned
-    // by `owner` (the main window).
+    // Builds the controls on `page`. With an `owner` (the main window) the
+    // overlays and the preview are created too, owned by it; without one
+    // whoever creates the program's windows creates them.
     void Create(HWND page, HWND owner, PhotoshopOutputs photoshop = {});
 
     CaptureTools& Tools() { return tools_; }

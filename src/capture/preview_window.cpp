@@ -12,8 +12,7 @@ constexpr int kLabelWidth = 30;
 
 }  // namespace
 
-void Tvix_imgpreview::Create(HWND owner, PreviewActions actions) {
-    actions_ = std::move(actions);
+void Tvix_imgpreview::Create(HWND owner) {
     CreateForm({.className = L"Tvix_imgpreview",
                 .caption = L"Image preview",
                 .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_THICKFRAME,

@@ -38,7 +38,7 @@ class CapturePageTest : public ::testing::Test {
         // A panel, as on the main window: it hands the check boxes' notices on.
         panel_.Create(host_, Rect::FromBounds(0, 0, 255, kCapturePageHeight), L"", {});
         parent_ = panel_.hwnd();
-        page.Create(parent_, nullptr);
+        page.Create(parent_, host_);
     }
     void TearDown() override { ::DestroyWindow(host_); }
     HWND Child(const wchar_t* text) const {

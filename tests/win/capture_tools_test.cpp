@@ -325,7 +325,8 @@ TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
     int saves = 0;
     PreviewActions actions;
     actions.btnSaveCaptureClick = [&] { ++saves; };
-    preview.Create(nullptr, actions);
+    preview.SetActions(actions);
+    preview.Create(nullptr);
     preview.ShowPicture(tools.CurrentSnapshot());
     EXPECT_EQ(preview.View().PictureSize(), (Size{40, 30}));
     ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 0, 0);
