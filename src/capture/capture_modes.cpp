@@ -148,14 +148,17 @@ void CaptureTools::SetHitArea(int area) {
     }
 }
 
-void CaptureTools::RectangleEvent(unsigned event, int hitArea) {
+void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt) {
     switch (event) {
         case hooks::kZoneChanged: SetHitArea(hitArea); break;
         case hooks::kDragStart:
-            drag_.Start(rectHitArea_, PointerNow(), rectangle_.WindowBounds());
+            drag_.Start(rectHitArea_, pressedAt.value_or(PointerNow()), rectangle_.WindowBounds());
             Timer3.Start(kDragInterval, [this] { Timer3Timer(); });
             break;
         case hooks::kDragEnd:
+            // The last move before the release may not have had its tick yet:
+            // the rectangle ends where the button went up.
+            if (Timer3.Running()) DragTo(pressedAt.value_or(PointerNow()));
             Timer3.Stop();
             SetHookArea(rectangle_.WindowBounds());
             break;
@@ -175,10 +178,12 @@ void CaptureTools::RectangleEvent(unsigned event, int hitArea) {
     }
 }
 
-void CaptureTools::Timer3Timer() {
+void CaptureTools::Timer3Timer() { DragTo(PointerNow()); }
+
+void CaptureTools::DragTo(Point pointer) {
     if (timerBusy_) return;
     BusyScope busy(timerBusy_);
-    const auto step = drag_.Tick(PointerNow());
+    const auto step = drag_.Tick(pointer);
     if (!step) return;
     const Rect& b = step->bounds;
     if (!step->resized) {

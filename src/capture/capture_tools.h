@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "capture/capture_dialogs.h"
@@ -56,9 +57,11 @@ class CaptureTools {
     void AbandonScreenCapture();
 
     // The hook library's reports.
-    void ScreenCaptureClicked();                       // 0x411
-    void ControlCaptureClicked();                      // 0x40F
-    void RectangleEvent(unsigned event, int hitArea);  // 0x47D
+    void ScreenCaptureClicked();   // 0x411
+    void ControlCaptureClicked();  // 0x40F
+    // 0x47D; `pressedAt` is where the dragging button went down or up (the
+    // pointer now when not known).
+    void RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt = {});
 
     // Copies `area` of `source` from its pixel `origin` into the snapshot and
     // acknowledges it; false (with the user told why) when it was refused.
@@ -88,6 +91,7 @@ class CaptureTools {
     void SetHitArea(int area);
     void Timer2Timer();
     void Timer3Timer();
+    void DragTo(Point pointer);
     void ShowError(const std::wstring& text);
 
     CaptureHost& host_;

@@ -139,6 +139,17 @@ TEST_F(CaptureToolsTest, DraggingTheInsideMovesWithoutChangingTheLabels) {
     EXPECT_EQ(*host.labels, (Size{142, 112}));
 }
 
+TEST_F(CaptureToolsTest, ADragEndsWhereTheButtonWentUpAndStartsWhereItWentDown) {
+    StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
+    tools.RectangleEvent(hooks::kZoneChanged, kHitInside);
+    // The pointer has moved on before the press is handled, and the release
+    // comes before a tick has seen the last move.
+    ::SetCursorPos(280, 290);
+    tools.RectangleEvent(hooks::kDragStart, 0, Point{260, 260});
+    tools.RectangleEvent(hooks::kDragEnd, 0, Point{300, 230});
+    EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
+}
+
 TEST_F(CaptureToolsTest, TheButtonAgainSwitchesOffAndASmallRectangleStartsAt200) {
     StartRectangleAt(Rect::FromBounds(50, 60, 10, 300));
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(50, 60, 200, 300)));
