@@ -116,6 +116,7 @@ add_library(vix_win STATIC
   capture/image_view.cpp
   capture/preview_window.cpp
   capture/capture_page.cpp
+  capture/capture_tool.cpp
 )
 target_link_libraries(vix_win PUBLIC vix_platform ole32)
 if(MSVC)

@@ -15,7 +15,7 @@
 namespace vix {
 
 // One of the hook library's Set...Hook exports.
-using CaptureHookArm = void(WINAPI*)();
+using CaptureHookArm = int(WINAPI*)();
 
 struct CaptureSettings {
     std::wstring imgName = L"Img_Sequence";  // base name of sequence files
@@ -43,8 +43,9 @@ class CaptureHost {
     virtual void SetModePrompt(std::wstring prompt) = 0;
     // Opens the capture page; whatever other tool runs is stopped first.
     virtual void ShowCapturePage() = 0;
-    // SetMainHandle with the main window, then `arm`.
-    virtual void ArmHook(CaptureHookArm arm) = 0;
+    // SetMainHandle with the main window, then `arm`. False, once the user
+    // has been told why, when the system refused the hook.
+    virtual bool ArmHook(CaptureHookArm arm) = 0;
     // Puts the main window back into the topmost layer without moving,
     // sizing or activating it.
     virtual void KeepOnTop() = 0;

@@ -65,7 +65,12 @@ void CaptureTools::EnableCaptureScreen() {
     host_.ShowCapturePage();
     host_.SetCurrentMode(kModeScreenCapture);
     host_.LeaveForScreenCapture();
-    host_.ArmHook(&SetScreenCaptureHook);
+    // Without the hook no click would ever come: back at once.
+    if (!host_.ArmHook(&SetScreenCaptureHook)) {
+        host_.SetCurrentMode(kModeNone);
+        host_.ComeBackFromScreenCapture();
+        return;
+    }
     host_.EnableCaptureButtons();
 }
 
@@ -98,16 +103,20 @@ void CaptureTools::btnRectCaptureClick() {
         DisableRectangle();
         return;
     }
-    EnableRectangle();
+    if (!EnableRectangle()) return;
     rectangle_.StartAnimation();
     host_.SetModePrompt(kCapturePrompt);
 }
 
-void CaptureTools::EnableRectangle() {
+bool CaptureTools::EnableRectangle() {
     host_.ShowCapturePage();
     host_.SetCurrentMode(kModeRectangleCapture);
     host_.ShowModeRunning(CaptureButton::kRectangle, true);
-    host_.ArmHook(&SetRectangleCaptureHook);
+    // Without the hook the frame could be neither moved nor taken: stay off.
+    if (!host_.ArmHook(&SetRectangleCaptureHook)) {
+        DisableRectangle();
+        return false;
+    }
     const Rect last = rectangle_.WindowBounds();
     const Rect bounds = last.width() < kSmallestStartSide || last.height() < kSmallestStartSide
                             ? StartBounds(last)
@@ -116,6 +125,7 @@ void CaptureTools::EnableRectangle() {
     host_.ShowSizeLabels(RectangleLabels(bounds));
     rectangle_.SetRectangleBounds(bounds.left, bounds.top, bounds.width(), bounds.height());
     SetHookArea(bounds);
+    return true;
 }
 
 void CaptureTools::DisableRectangle() {
@@ -201,17 +211,20 @@ void CaptureTools::btnControlCaptureClick() {
         DisableControlCapture();
         return;
     }
-    EnableControlCapture();
-    host_.SetModePrompt(kCapturePrompt);
+    if (EnableControlCapture()) host_.SetModePrompt(kCapturePrompt);
 }
 
-void CaptureTools::EnableControlCapture() {
+bool CaptureTools::EnableControlCapture() {
     host_.ShowCapturePage();
     host_.SetCurrentMode(kModeControlCapture);
     host_.ShowModeRunning(CaptureButton::kControl, true);
     ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
     Timer2.Start(kHotTrackingInterval, [this] { Timer2Timer(); });
-    host_.ArmHook(&SetControlCaptureHook);
+    if (!host_.ArmHook(&SetControlCaptureHook)) {
+        DisableControlCapture();
+        return false;
+    }
+    return true;
 }
 
 void CaptureTools::DisableControlCapture() {

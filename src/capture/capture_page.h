@@ -25,7 +25,7 @@ class CaptureWindowServices {
     virtual void SetCurrentMode(int mode) = 0;
     virtual void SetModePrompt(std::wstring prompt) = 0;
     virtual void ShowCapturePage() = 0;
-    virtual void ArmHook(CaptureHookArm arm) = 0;
+    virtual bool ArmHook(CaptureHookArm arm) = 0;
     virtual void KeepOnTop() = 0;
     virtual int RunBehind(const std::function<int(HWND owner)>& dialog) = 0;
     virtual CaptureSettings Settings() const = 0;
@@ -62,7 +62,7 @@ class CapturePage final : public CaptureHost {
     void SetCurrentMode(int mode) override { window_.SetCurrentMode(mode); }
     void SetModePrompt(std::wstring prompt) override { window_.SetModePrompt(std::move(prompt)); }
     void ShowCapturePage() override { window_.ShowCapturePage(); }
-    void ArmHook(CaptureHookArm arm) override { window_.ArmHook(arm); }
+    bool ArmHook(CaptureHookArm arm) override { return window_.ArmHook(arm); }
     void KeepOnTop() override { window_.KeepOnTop(); }
     int RunBehind(const std::function<int(HWND owner)>& dialog) override {
         return window_.RunBehind(dialog);

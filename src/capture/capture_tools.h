@@ -84,9 +84,10 @@ class CaptureTools {
 
   private:
     void EnableCaptureScreen();
-    void EnableRectangle();
+    // False when the hook was refused and the mode stays off.
+    bool EnableRectangle();
     void DisableRectangle();
-    void EnableControlCapture();
+    bool EnableControlCapture();
     void DisableControlCapture();
     void SetHitArea(int area);
     void Timer2Timer();

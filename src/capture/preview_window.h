@@ -25,11 +25,11 @@ struct PreviewActions {
 
 inline constexpr std::array<double, 5> kPreviewScales = {4.0, 2.0, 1.0, 0.5, 0.25};
 
-class Tvix_imgpreview final : public ui::Form {
+class Tvix_imgpreview final : public ui::ProgramForm {
   public:
     // The handlers the buttons run; set before the window is used.
     void SetActions(PreviewActions actions) { actions_ = std::move(actions); }
-    void Create(HWND owner);
+    void Create(HWND owner) override;
     // Replaces the image shown; scale and scroll range follow.
     void ShowPicture(const Snapshot& snapshot);
     // Centres the window on `window` (the main window) before showing it.

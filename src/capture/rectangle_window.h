@@ -11,9 +11,9 @@
 
 namespace vix {
 
-class Trectan final : public ui::Form {
+class Trectan final : public ui::ProgramForm {
   public:
-    void Create(HWND owner);
+    void Create(HWND owner) override;
 
     // Places, reshapes and redraws the overlay, topmost and not activated.
     void SetRectangleBounds(int x, int y, int width, int height);

@@ -10,9 +10,9 @@
 
 namespace vix {
 
-class THottracker final : public ui::Form {
+class THottracker final : public ui::ProgramForm {
   public:
-    void Create(HWND owner);
+    void Create(HWND owner) override;
 
     // Places the frame topmost at `bounds` without activating it; its region
     // becomes the outermost ring of pixels.

@@ -35,7 +35,11 @@ class FakeCaptureHost final : public CaptureHost {
     void SetCurrentMode(int m) override { mode = m; }
     void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
     void ShowCapturePage() override { ++pageShown; }
-    void ArmHook(CaptureHookArm) override { ++hooksArmed; }
+    bool armRefused = false;
+    bool ArmHook(CaptureHookArm) override {
+        ++hooksArmed;
+        return !armRefused;
+    }
     void KeepOnTop() override {}
     int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(nullptr); }
     CaptureSettings Settings() const override { return settings; }

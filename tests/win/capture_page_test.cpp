@@ -22,7 +22,7 @@ class FakeWindowServices final : public CaptureWindowServices {
     void SetCurrentMode(int m) override { mode = m; }
     void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
     void ShowCapturePage() override {}
-    void ArmHook(CaptureHookArm) override {}
+    bool ArmHook(CaptureHookArm) override { return true; }
     void KeepOnTop() override {}
     int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(nullptr); }
     CaptureSettings Settings() const override { return {}; }

@@ -196,6 +196,22 @@ TEST_F(CaptureToolsTest, AControlClickBeforeAnyTargetOnlyEnablesTheOutputs) {
     EXPECT_TRUE(tools.CurrentSnapshot().Empty());
 }
 
+TEST_F(CaptureToolsTest, ARefusedHookLeavesEveryModeOff) {
+    host.armRefused = true;
+    tools.btnRectCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_FALSE(tools.RectangleOverlay().Visible());
+    EXPECT_EQ(host.prompt, L"");
+    tools.btnControlCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_FALSE(tools.TrackingFrame().Visible());
+    EXPECT_EQ(host.prompt, L"");
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.comebacks, host.leaves) << "the main window is back";
+    EXPECT_FALSE(host.outputsEnabled);
+}
+
 TEST_F(CaptureToolsTest, TheAcknowledgementFlashBlocksFor170Ms) {
     const ULONGLONG start = ::GetTickCount64();
     tools.TrackingFrame().Flash();
