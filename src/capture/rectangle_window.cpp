@@ -38,7 +38,7 @@ class BusyScope {
 
 void Trectan::Create(HWND owner) {
     CreateForm({.className = L"Trectan",
-                .caption = L"Capture rectangle",
+                .caption = L"",
                 .style = WS_POPUP,
                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
                 .client = {1, 1},

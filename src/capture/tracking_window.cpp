@@ -7,7 +7,7 @@ namespace vix {
 
 void THottracker::Create(HWND owner) {
     CreateForm({.className = L"THottracker",
-                .caption = L"Hot tracking",
+                .caption = L"",
                 .style = WS_POPUP,
                 .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
                 .client = {1, 1},
