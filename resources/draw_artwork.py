@@ -363,6 +363,71 @@ def save_act_button(state):
     return c
 
 
+def running_ring(c):
+    """A switched-on tool's red ring."""
+    for a in range(0, 360, 3):
+        c.disc(16 + 13 * math.cos(math.radians(a)), 16 + 13 * math.sin(math.radians(a)), 1.2, RED)
+
+
+def screen_capture_button(state):
+    """The whole screen: a monitor on its stand."""
+    c, ink, plate = square_button(32, state)
+    c.rect(5, 7, 27, 22, ink)
+    c.gradient(7, 9, 25, 20, ACCENT_LIGHT, ACCENT)
+    c.rect(14, 22, 18, 25, ink)
+    c.rect(10, 25, 22, 27, ink)
+    return c
+
+
+def rectangle_capture_button(on, state):
+    """A dashed rectangle with handles at its corners."""
+    c, ink, plate = square_button(32, state)
+    for x in range(8, 25):
+        if (x // 2) % 2 == 0:
+            c.put(x, 9, ink)
+            c.put(x, 23, ink)
+    for y in range(9, 24):
+        if (y // 2) % 2 == 0:
+            c.put(8, y, ink)
+            c.put(24, y, ink)
+    for x, y in ((7, 8), (23, 8), (7, 22), (23, 22)):
+        c.frame(x, y, x + 3, y + 3, ink)
+    if on:
+        running_ring(c)
+    return c
+
+
+def control_capture_button(on, state):
+    """A small window outlined in red: the control under the pointer."""
+    c, ink, plate = square_button(32, state)
+    c.rect(8, 10, 24, 22, ink)
+    c.rect(9, 13, 23, 21, WHITE)
+    c.frame(7, 9, 25, 23, RED)
+    if on:
+        running_ring(c)
+    return c
+
+
+def save_snapshot_button(state):
+    """A disk."""
+    c, ink, plate = square_button(22, state)
+    c.rect(4, 4, 18, 18, ink)
+    c.rect(7, 4, 15, 9, plate[:3] + (255,) if plate else WHITE)
+    c.rect(12, 5, 14, 8, ink)
+    c.rect(6, 12, 16, 18, (220, 228, 240, 255))
+    return c
+
+
+def preview_button(state):
+    """A magnifying glass."""
+    c, ink, plate = square_button(22, state)
+    c.disc(9, 9, 5.5, ink)
+    c.disc(9, 9, 3.8, ACCENT_LIGHT)
+    for i in range(5):
+        c.rect(13 + i, 13 + i, 16 + i, 15 + i, ink)
+    return c
+
+
 RULER_FILL = (250, 236, 170, 255)
 
 
@@ -499,6 +564,14 @@ def main():
         rotate_button(True, state).save_bmp(f"img_ruler_vertical_{state}")
         for name, edge in (("HA", "top"), ("HU", "bottom"), ("VR", "right"), ("VL", "left")):
             flip_button(edge, state).save_bmp(f"img_ruler_{name}_{state}")
+    for state in ("70", "100"):
+        screen_capture_button(state).save_bmp(f"img_scapture_{state}")
+        rectangle_capture_button(False, state).save_bmp(f"img_rcapture_enable_{state}")
+        rectangle_capture_button(True, state).save_bmp(f"img_rcapture_disable_{state}")
+        control_capture_button(False, state).save_bmp(f"img_ccapture_enable_{state}")
+        control_capture_button(True, state).save_bmp(f"img_ccapture_disable_{state}")
+        save_snapshot_button(state).save_bmp(f"btn_save_capture_{state}")
+        preview_button(state).save_bmp(f"btn_preview_{state}")
     title_image().save_bmp("title")
     logo().save_bmp("logo")
     save_ico("vix", [program_icon(16), program_icon(32), program_icon(48)])

@@ -113,8 +113,20 @@ add_library(vix_win STATIC
   color/color_library_page.cpp
   ruler/ruler_window.cpp
   ruler/ruler_page.cpp
+  capture/snapshot.cpp
+  capture/cursor_shape.cpp
+  capture/snapshot_files.cpp
+  capture/capture_dialogs.cpp
+  capture/tracking_window.cpp
+  capture/rectangle_window.cpp
+  capture/capture_modes.cpp
+  capture/capture_outputs.cpp
+  capture/image_view.cpp
+  capture/preview_window.cpp
+  capture/capture_page.cpp
+  capture/capture_tool.cpp
 )
-target_link_libraries(vix_win PUBLIC vix_platform)
+target_link_libraries(vix_win PUBLIC vix_platform ole32)
 if(MSVC)
   target_link_libraries(vix_win PUBLIC Vix32)
 else()

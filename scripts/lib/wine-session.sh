@@ -7,6 +7,9 @@
 #                                           returns non-zero, saying which step
 #                                           failed, if the session cannot start
 #   vix_session_stop
+#
+# VIX_DESKTOP_SIZE=WxH gives the session a larger Wine desktop (and an Xvfb
+# screen to hold it) than the usual 1024x768, for the benchmarks.
 
 vix_root=${vix_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 . "$vix_root/scripts/lib/wine-env.sh"
@@ -39,7 +42,12 @@ vix_session_start() {
   mkdir -p "$dir"
   local n i
   n=$(vix_free_display) || { vix_session_failed "finding a free X display"; return 1; }
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  local screen=1280x1024
+  if [ -n "${VIX_DESKTOP_SIZE:-}" ]; then
+    local w=${VIX_DESKTOP_SIZE%x*} h=${VIX_DESKTOP_SIZE#*x}
+    screen=$((w + 64))x$((h + 64))
+  fi
+  Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
   VIX_XVFB_PID=$!
   export DISPLAY=":$n"
   for i in $(seq 1 50); do
@@ -51,6 +59,9 @@ vix_session_start() {
   rm -rf "$dir/prefix"
   cp -a "$vix_root/.deps/wine-template" "$dir/prefix" ||
     { vix_session_failed "copying the template prefix (run scripts/bootstrap)"; return 1; }
+  if [ -n "${VIX_DESKTOP_SIZE:-}" ]; then
+    sed -i "s/^\"Default\"=\"1024x768\"/\"Default\"=\"$VIX_DESKTOP_SIZE\"/" "$dir/prefix/user.reg"
+  fi
   export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   [ "$VIX_RUNS_32BIT" = 1 ] || export WINELOADER=$vix_wine64_loader
   wineserver -p >"$dir/wineserver.log" 2>&1 ||

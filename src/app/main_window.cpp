@@ -166,6 +166,23 @@ int Tvix_main::RunBehind(const std::function<int(HWND owner)>& dialog) {
     return dialog(hwnd());
 }
 
+void Tvix_main::LeaveForScreenCapture() {
+    TrayIconData.Remove();
+    Application& app = Application::Instance();
+    app.BringToFront();
+    app.Minimize();
+    app.HideOwner();
+}
+
+void Tvix_main::ComeBackFromScreenCapture() {
+    Application& app = Application::Instance();
+    app.Restore();
+    app.HideOwner();
+    ::SetActiveWindow(hwnd());
+    TrayIconData.Add();
+    KeepOnTop();
+}
+
 LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The hook library's reports, read once here, go to the running tool.
     if (const auto report = ReadHookMessage(message, wParam, lParam)) {

@@ -66,6 +66,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     bool ArmHook(HookArm arm) override;
     void KeepOnTop() override;
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
+    void LeaveForScreenCapture() override;
+    void ComeBackFromScreenCapture() override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

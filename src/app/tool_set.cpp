@@ -17,11 +17,22 @@ void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& tabl
     ruler_.Create(page(Page::Ruler).hwnd(), page(Page::RulerViews).hwnd(), page(Page::RulerInfo));
     ruler_.WriteDpi();
     startup::Mark("    ruler");
+    // The overlays and the preview are created with the program's other windows.
+    capture_.Create(page(Page::Capture).hwnd(), nullptr);
     table.Add(picker_);
     table.Add(ruler_);
+    table.Add(screenCapture_);
+    table.Add(rectangleCapture_);
+    table.Add(controlCapture_);
 }
 
-OwnedWindows ToolSet::Windows() { return ruler_.Windows(); }
+OwnedWindows ToolSet::Windows() {
+    OwnedWindows windows = ruler_.Windows();
+    windows.push_back({ProgramWindow::Preview, &capture_.Preview()});
+    windows.push_back({ProgramWindow::HotTracker, &capture_.Tools().TrackingFrame()});
+    windows.push_back({ProgramWindow::Rectangle, &capture_.Tools().RectangleOverlay()});
+    return windows;
+}
 
 void ToolSet::SettingsLoaded(const Settings& settings, bool keyOpened) {
     if (keyOpened && settings.ResetLibraryOnstartup) library_.ClearColorLibrary();
@@ -38,7 +49,13 @@ void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
     a.flipRuler = [this] { ruler_.btnFlipRulerClick(); };
     a.saveLibrary = [this] { library_.btnSaveAsACTClick(); };
     a.copyColor = [this] { picker_.btnColorToClipboardClick(); };
-    // The capture and Photoshop buttons join when their tools do.
+    CaptureTools& capture = capture_.Tools();
+    a.captureEntireScreen = [&capture] { capture.btnScreenCaptureClick(); };
+    a.captureRectangle = [&capture] { capture.btnRectCaptureClick(); };
+    a.captureControl = [&capture] { capture.btnControlCaptureClick(); };
+    a.saveSnapshot = [&capture] { capture.btnSaveCaptureClick(); };
+    a.copySnapshot = [&capture] { capture.btnCaptureToClipboardClick(); };
+    // The Photoshop buttons join when their tool does.
 }
 
 }  // namespace vix

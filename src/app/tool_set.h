@@ -3,6 +3,9 @@
 #include <functional>
 
 #include "app/section_layout.h"
+#include "capture/capture_dialogs.h"
+#include "capture/capture_page.h"
+#include "capture/capture_tool.h"
 #include "color/color_info_panel.h"
 #include "color/color_library_page.h"
 #include "color/color_picker.h"
@@ -52,6 +55,12 @@ class ToolSet {
     ColorPicker picker_{host_, clipboard_, cursors_, colorInfo_};
     ColorLibraryPage library_{host_, registry_};
     RulerPage ruler_{host_};
+    CaptureServices captureServices_{host_};
+    SystemCaptureDialogs captureDialogs_;
+    CapturePage capture_{captureServices_, captureDialogs_, cursors_};
+    ScreenCaptureTool screenCapture_{capture_.Tools()};
+    RectangleCaptureTool rectangleCapture_{capture_.Tools()};
+    ControlCaptureTool controlCapture_{capture_.Tools()};
 };
 
 }  // namespace vix

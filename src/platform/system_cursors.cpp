@@ -24,6 +24,14 @@ void WinSystemCursors::ReplaceSystemCursors(const wchar_t* name) {
     });
 }
 
+void WinSystemCursors::ReplaceWithSystemShape(const wchar_t* id) {
+    // A shared cursor must not be given away: each id gets a copy.
+    ReplaceAll([&] {
+        return static_cast<HCURSOR>(
+            ::CopyImage(::LoadCursorW(nullptr, id), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE));
+    });
+}
+
 void WinSystemCursors::RestoreSystemCursors() {
     ::SystemParametersInfoW(SPI_SETCURSORS, 0, nullptr, 0);
 }

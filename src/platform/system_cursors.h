@@ -19,6 +19,8 @@ class SystemCursors {
     virtual ~SystemCursors() = default;
     // Installs the program's cursor resource `name` as each standard cursor.
     virtual void ReplaceSystemCursors(const wchar_t* name) = 0;
+    // Installs the platform's own cursor `id` (IDC_SIZENS and the like) as each.
+    virtual void ReplaceWithSystemShape(const wchar_t* id) = 0;
     // Puts the user's standard cursors back.
     virtual void RestoreSystemCursors() = 0;
 };
@@ -26,6 +28,7 @@ class SystemCursors {
 class WinSystemCursors final : public SystemCursors {
   public:
     void ReplaceSystemCursors(const wchar_t* name) override;
+    void ReplaceWithSystemShape(const wchar_t* id) override;
     void RestoreSystemCursors() override;
 };
 

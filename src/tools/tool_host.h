@@ -48,6 +48,12 @@ class ToolHost {
     // out, also when the dialog raises an error. `owner` is the window the
     // dialog belongs to. Returns what `dialog` returns.
     virtual int RunBehind(const std::function<int(HWND owner)>& dialog) = 0;
+
+    // The whole-screen capture takes the main window, its taskbar button and
+    // its notification-area icon out of the way while it waits for its
+    // click, and brings them back afterwards.
+    virtual void LeaveForScreenCapture() = 0;
+    virtual void ComeBackFromScreenCapture() = 0;
 };
 
 }  // namespace vix

@@ -24,6 +24,8 @@ class FakeToolHost : public ToolHost {
     bool armAllowed = true;  // false: the system refuses every hook
     int keptOnTop = 0;
     int behind = 0;  // dialogs running behind the window now
+    int left = 0;    // times the window stepped aside for a screen capture
+    int cameBack = 0;
 
     ActiveMode CurrentMode() const override { return mode; }
     void SetCurrentMode(ActiveMode m) override { mode = m; }
@@ -47,6 +49,8 @@ class FakeToolHost : public ToolHost {
         } back{*this};
         return dialog(window);
     }
+    void LeaveForScreenCapture() override { ++left; }
+    void ComeBackFromScreenCapture() override { ++cameBack; }
 };
 
 // Handles this thread's messages for `ms` milliseconds.

@@ -44,6 +44,7 @@ class RecordingCursors final : public platform::SystemCursors {
     void ReplaceSystemCursors(const wchar_t* name) override {
         calls.push_back(std::wstring(L"replace ") + name);
     }
+    void ReplaceWithSystemShape(const wchar_t*) override { calls.push_back(L"system shape"); }
     void RestoreSystemCursors() override { calls.push_back(L"restore"); }
 };
 

@@ -1,0 +1,60 @@
+#include "capture/capture_dialogs.h"
+
+#include <commdlg.h>
+#include <shlobj.h>
+
+#include <vector>
+
+#include "capture/save_rules.h"
+
+namespace vix {
+namespace {
+
+// The filter as the dialog takes it: pairs of strings ended by a zero each,
+// the list ended by one more.
+std::wstring DialogFilter() {
+    std::wstring filter = kSaveFilter;
+    for (wchar_t& c : filter)
+        if (c == L'|') c = L'\0';
+    filter.push_back(L'\0');
+    return filter;
+}
+
+}  // namespace
+
+std::optional<SaveChoice> SystemCaptureDialogs::ChooseSaveFile(HWND owner) {
+    const std::wstring filter = DialogFilter();
+    std::vector<wchar_t> name(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner;
+    ofn.lpstrFilter = filter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = name.data();
+    ofn.nMaxFile = static_cast<DWORD>(name.size());
+    ofn.lpstrDefExt = kSaveDefaultExtension;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
+    if (!::GetSaveFileNameW(&ofn)) return std::nullopt;
+    return SaveChoice{name.data(), static_cast<int>(ofn.nFilterIndex)};
+}
+
+std::optional<std::wstring> SystemCaptureDialogs::ChooseSequenceFolder(HWND owner) {
+    BROWSEINFOW info{};
+    info.hwndOwner = owner;
+    info.lpszTitle = kSequenceFolderTitle;
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&info);
+    if (!chosen) return std::nullopt;
+    std::vector<wchar_t> path(32768, L'\0');
+    const BOOL ok =
+        ::SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), 0);
+    ::CoTaskMemFree(chosen);
+    if (!ok || path[0] == L'\0') return std::nullopt;
+    return std::wstring(path.data());
+}
+
+int SystemCaptureDialogs::Message(HWND owner, const std::wstring& text, UINT flags) {
+    return ::MessageBoxW(owner, text.c_str(), L"VUZirivare", flags);
+}
+
+}  // namespace vix

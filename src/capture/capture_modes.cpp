@@ -1,0 +1,270 @@
+// The three capture modes: switching them on and off, the overlays, and the
+// hook library's reports that take the snapshot.
+
+#include "capture/capture_tools.h"
+#include "capture/tracking_frame.h"
+#include "hooks/hook_protocol.h"
+#include "hooks/vix32_api.h"
+#include "platform/desktop.h"
+#include "platform/gdi.h"
+#include "ui/message_loop.h"
+
+namespace vix {
+namespace {
+
+constexpr UINT kHotTrackingInterval = 50;
+constexpr UINT kDragInterval = 20;
+constexpr int kSmallestStartSide = 18;
+
+Point PointerNow() {
+    POINT p{};
+    ::GetCursorPos(&p);
+    return platform::FromPOINT(p);
+}
+
+void SetHookArea(const Rect& bounds) {
+    const Rect a = HookArea(bounds);
+    SetCaptureRectangleArea(a.left, a.top, a.right, a.bottom);
+}
+
+// Clears a flag on every way out.
+class BusyScope {
+  public:
+    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() { flag_ = false; }
+
+  private:
+    bool& flag_;
+};
+
+}  // namespace
+
+CaptureTools::~CaptureTools() {
+    Timer2.Stop();
+    Timer3.Stop();
+}
+
+void CaptureTools::Create(HWND owner) {
+    rectangle_.Create(owner);
+    tracker_.Create(owner);
+}
+
+// --- screen capture -----------------------------------------------------------
+
+void CaptureTools::btnScreenCaptureClick() {
+    if (host_.CurrentMode() == kModeScreenCapture) return;
+    host_.RunBehind([this](HWND owner) {
+        return dialogs_.Message(owner, kScreenCaptureInfo, MB_OK | MB_ICONINFORMATION);
+    });
+    EnableCaptureScreen();
+}
+
+void CaptureTools::EnableCaptureScreen() {
+    host_.ShowCapturePage();
+    host_.SetCurrentMode(kModeScreenCapture);
+    host_.LeaveForScreenCapture();
+    // Without the hook no click would ever come: back at once.
+    if (!host_.ArmHook(&SetScreenCaptureHook)) {
+        host_.SetCurrentMode(kModeNone);
+        host_.ComeBackFromScreenCapture();
+        return;
+    }
+    host_.EnableCaptureButtons();
+}
+
+void CaptureTools::ScreenCaptureClicked() {
+    host_.SetCurrentMode(kModeNone);
+    // The whole virtual desktop from its own top-left corner, which lies at
+    // negative coordinates when a monitor is left of or above the primary one.
+    const Rect desktop = platform::VirtualDesktop();
+    bool taken = false;
+    {
+        platform::WindowDC screen;
+        taken = CopyToBuffer(screen.get(), desktop, {desktop.left, desktop.top});
+    }
+    ui::ProcessPendingMessages();
+    UnSetScreenCaptureHook();
+    if (taken) SaveToSequence();
+    host_.ComeBackFromScreenCapture();
+}
+
+void CaptureTools::AbandonScreenCapture() {
+    UnSetScreenCaptureHook();
+    host_.ComeBackFromScreenCapture();
+}
+
+// --- rectangle capture ----------------------------------------------------------
+
+void CaptureTools::btnRectCaptureClick() {
+    timerBusy_ = false;
+    if (host_.CurrentMode() == kModeRectangleCapture) {
+        DisableRectangle();
+        return;
+    }
+    if (!EnableRectangle()) return;
+    rectangle_.StartAnimation();
+    host_.SetModePrompt(kCapturePrompt);
+}
+
+bool CaptureTools::EnableRectangle() {
+    host_.ShowCapturePage();
+    host_.SetCurrentMode(kModeRectangleCapture);
+    host_.ShowModeRunning(CaptureButton::kRectangle, true);
+    // Without the hook the frame could be neither moved nor taken: stay off.
+    if (!host_.ArmHook(&SetRectangleCaptureHook)) {
+        DisableRectangle();
+        return false;
+    }
+    const Rect last = rectangle_.WindowBounds();
+    const Rect bounds = last.width() < kSmallestStartSide || last.height() < kSmallestStartSide
+                            ? StartBounds(last)
+                            : last;
+    ::ShowWindow(rectangle_.hwnd(), SW_SHOWNOACTIVATE);
+    host_.ShowSizeLabels(RectangleLabels(bounds));
+    rectangle_.SetRectangleBounds(bounds.left, bounds.top, bounds.width(), bounds.height());
+    SetHookArea(bounds);
+    return true;
+}
+
+void CaptureTools::DisableRectangle() {
+    host_.SetModePrompt(L"");
+    rectangle_.StopAnimation();
+    Timer3.Stop();
+    host_.SetCurrentMode(kModeNone);
+    UnSetRectangleCaptureHook();
+    host_.ShowModeRunning(CaptureButton::kRectangle, false);
+    rectangle_.Hide();
+    host_.ShowSizeLabels(std::nullopt);
+    ui::ProcessPendingMessages();
+    cursors_.RestoreSystemCursors();
+}
+
+void CaptureTools::SetHitArea(int area) {
+    rectHitArea_ = area;
+    cursors_.RestoreSystemCursors();
+    switch (area) {
+        case kHitInside: cursors_.ReplaceSystemCursors(L"MOVE"); break;
+        case kHitTop:
+        case kHitBottom: cursors_.ReplaceWithSystemShape(IDC_SIZENS); break;
+        case kHitLeft:
+        case kHitRight: cursors_.ReplaceWithSystemShape(IDC_SIZEWE); break;
+        case kHitTopLeft:
+        case kHitBottomRight: cursors_.ReplaceWithSystemShape(IDC_SIZENWSE); break;
+        case kHitTopRight:
+        case kHitBottomLeft: cursors_.ReplaceWithSystemShape(IDC_SIZENESW); break;
+        default: break;  // the standard shapes only
+    }
+}
+
+void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt) {
+    switch (event) {
+        case hooks::kZoneChanged: SetHitArea(hitArea); break;
+        case hooks::kDragStart:
+            drag_.Start(rectHitArea_, pressedAt.value_or(PointerNow()), rectangle_.WindowBounds());
+            Timer3.Start(kDragInterval, [this] { Timer3Timer(); });
+            break;
+        case hooks::kDragEnd:
+            // The last move before the release may not have had its tick yet:
+            // the rectangle ends where the button went up.
+            if (Timer3.Running()) DragTo(pressedAt.value_or(PointerNow()));
+            Timer3.Stop();
+            SetHookArea(rectangle_.WindowBounds());
+            break;
+        case hooks::kCaptureClick: {
+            const Rect area = CaptureArea(rectangle_.WindowBounds(), platform::VirtualDesktop());
+            host_.EnableCaptureButtons();
+            bool taken = false;
+            {
+                platform::WindowDC screen;
+                taken = CopyToBuffer(screen.get(), area, {area.left, area.top});
+            }
+            if (taken) SaveToSequence();
+            btnRectCaptureClick();
+            break;
+        }
+        default: break;
+    }
+}
+
+void CaptureTools::Timer3Timer() { DragTo(PointerNow()); }
+
+void CaptureTools::DragTo(Point pointer) {
+    if (timerBusy_) return;
+    BusyScope busy(timerBusy_);
+    const auto step = drag_.Tick(pointer);
+    if (!step) return;
+    const Rect& b = step->bounds;
+    if (!step->resized) {
+        rectangle_.MoveRectangle(b.left, b.top);
+        return;
+    }
+    rectangle_.SetRectangleBounds(b.left, b.top, b.width(), b.height());
+    host_.ShowSizeLabels(RectangleLabels(b));
+}
+
+// --- control capture --------------------------------------------------------------
+
+void CaptureTools::btnControlCaptureClick() {
+    if (host_.CurrentMode() == kModeControlCapture) {
+        DisableControlCapture();
+        return;
+    }
+    if (EnableControlCapture()) host_.SetModePrompt(kCapturePrompt);
+}
+
+bool CaptureTools::EnableControlCapture() {
+    host_.ShowCapturePage();
+    host_.SetCurrentMode(kModeControlCapture);
+    host_.ShowModeRunning(CaptureButton::kControl, true);
+    ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
+    Timer2.Start(kHotTrackingInterval, [this] { Timer2Timer(); });
+    if (!host_.ArmHook(&SetControlCaptureHook)) {
+        DisableControlCapture();
+        return false;
+    }
+    return true;
+}
+
+void CaptureTools::DisableControlCapture() {
+    host_.SetModePrompt(L"");
+    Timer2.Stop();
+    host_.SetCurrentMode(kModeNone);
+    host_.ShowModeRunning(CaptureButton::kControl, false);
+    UnSetControlCaptureHook();
+    tracker_.Hide();
+    host_.ShowSizeLabels(std::nullopt);
+    host_.KeepOnTop();
+}
+
+void CaptureTools::Timer2Timer() {
+    if (timerBusy_) return;
+    BusyScope busy(timerBusy_);
+    const HWND under = ::WindowFromPoint(platform::ToPOINT(PointerNow()));
+    RECT r{};
+    if (!under || under == tracker_.hwnd() || !::GetWindowRect(under, &r)) return;
+    const Rect target = platform::FromRECT(r);
+    if (target == trackedRect_) return;
+    captureTarget_ = under;
+    const Rect frame = TrackingFrameBounds(target);
+    tracker_.PlaceFrame(frame.left, frame.top, frame.width(), frame.height());
+    host_.ShowSizeLabels(Size{target.width(), target.height()});
+    trackedRect_ = target;
+}
+
+void CaptureTools::ControlCaptureClicked() {
+    host_.EnableCaptureButtons();
+    RECT r{};
+    if (captureTarget_ && ::IsWindow(captureTarget_) && ::GetWindowRect(captureTarget_, &r)) {
+        bool taken = false;
+        {
+            platform::WindowDC dc(captureTarget_, true);
+            if (dc) taken = CopyToBuffer(dc.get(), platform::FromRECT(r), {0, 0});
+        }
+        if (taken) SaveToSequence();
+    }
+    ui::ProcessPendingMessages();
+}
+
+}  // namespace vix

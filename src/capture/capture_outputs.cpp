@@ -1,0 +1,88 @@
+// The snapshot's outputs: the save dialog, the clipboard, the image
+// sequence and the preview.
+
+#include "capture/capture_tools.h"
+#include "capture/image_sequence.h"
+#include "capture/jpeg_encoder.h"
+#include "capture/preview_window.h"
+#include "capture/snapshot_files.h"
+#include "platform/gdi.h"
+
+namespace vix {
+
+bool CaptureTools::CopyToBuffer(HDC source, const Rect& area, Point origin) {
+    const CaptureChoices choices = host_.Choices();
+    if (const auto refused = snapshot_.CopyToBuffer(source, area, origin,
+                                                    {choices.multiCapture, choices.withCursor})) {
+        ShowError(*refused);
+        return false;
+    }
+    tracker_.Flash();
+    return true;
+}
+
+void CaptureTools::ShowError(const std::wstring& text) {
+    host_.RunBehind(
+        [&](HWND owner) { return dialogs_.Message(owner, text, MB_OK | MB_ICONERROR); });
+}
+
+void CaptureTools::SaveToSequence() {
+    if (!host_.Choices().sequence || snapshot_.Empty()) return;
+    const CaptureSettings settings = host_.Settings();
+    const std::wstring name =
+        NextSequenceFileName(sequenceFolder_, settings.imgName, settings.imgNr, &FileExists);
+    if (name.empty()) {
+        ShowError(kSequenceFailed);
+        return;
+    }
+    if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {ImageFormat::kJpeg, name},
+                                             JpegQualityOf(settings.jpgQuality)))
+        ShowError(*failed);
+}
+
+void CaptureTools::btnSaveCaptureClick() {
+    // An abandoned screen capture enables the buttons before any snapshot
+    // exists: there is nothing to save then.
+    if (!host_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    const int quality = JpegQualityOf(host_.Settings().jpgQuality);
+    host_.RunBehind([&](HWND owner) {
+        const auto choice = dialogs_.ChooseSaveFile(owner);
+        if (!choice) return 0;
+        const SaveTarget target = ChooseSaveTarget(choice->fileName, choice->filterIndex);
+        if (const auto failed = SaveSnapshotFile(snapshot_.Output(), target, quality))
+            dialogs_.Message(owner, *failed, MB_OK | MB_ICONERROR);
+        return 0;
+    });
+}
+
+void CaptureTools::btnCaptureToClipboardClick() {
+    if (!host_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    if (!CopySnapshotToClipboard(nullptr, snapshot_.Output()))
+        ShowError(L"The snapshot could not be put on the clipboard.");
+}
+
+void CaptureTools::chkCaptureSequenceClick(bool ticked) {
+    if (!ticked) return;
+    sequenceFolder_.clear();
+    std::optional<std::wstring> folder;
+    host_.RunBehind([&](HWND owner) {
+        folder = dialogs_.ChooseSequenceFolder(owner);
+        return 0;
+    });
+    if (folder)
+        sequenceFolder_ = *folder;
+    else
+        host_.UntickSequence();
+}
+
+void CaptureTools::btnCapturePreviewClick() {
+    host_.ShowCapturePage();
+    host_.SetCurrentMode(kModePreview);
+    if (preview_) {
+        preview_->ShowPicture(snapshot_);
+        host_.RunBehind([this](HWND) { return preview_->ShowModal(); });
+    }
+    host_.SetCurrentMode(kModeNone);
+}
+
+}  // namespace vix

@@ -1,0 +1,114 @@
+#include "capture/capture_page.h"
+
+#include "ui/hints.h"
+#include "ui/standard_controls.h"
+
+namespace vix {
+namespace {
+
+// At rest the dim picture, under the pointer and pressed the full one.
+ui::ButtonPictures ModePictures(const wchar_t* base) {
+    const std::wstring b(base);
+    const ui::Picture* full = &ui::SkinPicture(b + L"_100");
+    return {&ui::SkinPicture(b + L"_70"), full, full};
+}
+
+HWND CheckBox(HWND page, const Rect& bounds, const wchar_t* caption) {
+    return ui::CreateStandardControl(page, L"BUTTON", caption, BS_AUTOCHECKBOX | WS_TABSTOP,
+                                     bounds);
+}
+
+bool Ticked(HWND box) { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+}  // namespace
+
+void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
+    photoshop_ = std::move(photoshop);
+    if (owner) tools_.Create(owner);
+
+    btnScreenCapture.Create(page, Rect::FromBounds(6, 4, 32, 32), L"Capture the entire screen",
+                            ModePictures(L"img_scapture"));
+    btnScreenCapture.onClick = [this] { tools_.btnScreenCaptureClick(); };
+    btnRectCapture.Create(page, Rect::FromBounds(42, 4, 32, 32), L"Rectangle capture",
+                          ModePictures(L"img_rcapture_enable"));
+    btnRectCapture.onClick = [this] { tools_.btnRectCaptureClick(); };
+    btnControlCapture.Create(page, Rect::FromBounds(78, 4, 32, 32), L"Control capture",
+                             ModePictures(L"img_ccapture_enable"));
+    btnControlCapture.onClick = [this] { tools_.btnControlCaptureClick(); };
+
+    sizeCaptions_[0].Create(page, Rect::FromBounds(118, 8, 14, 14), L"W:");
+    pnlCaptureWidth.Create(page, Rect::FromBounds(132, 8, 40, 14), L"");
+    pnlCaptureWidth.SetHint(L"Snapshot width");
+    sizeCaptions_[1].Create(page, Rect::FromBounds(178, 8, 14, 14), L"H:");
+    pnlCaptureHeight.Create(page, Rect::FromBounds(192, 8, 40, 14), L"");
+    pnlCaptureHeight.SetHint(L"Snapshot height");
+
+    const auto output = [page](ui::ImageButton& b, int x, const wchar_t* hint,
+                               const wchar_t* picture) {
+        b.Create(page, Rect::FromBounds(x, 26, 22, 22), hint, ui::RestHoverPictures(picture));
+        b.SetEnabled(false);
+    };
+    output(btnSaveCapture, 118, L"Save snapshot to disk", L"btn_save_capture");
+    btnSaveCapture.onClick = [this] { tools_.btnSaveCaptureClick(); };
+    output(btnCaptureToClipboard, 141, L"Export snapshot to the clipboard", L"btn_clipboard");
+    btnCaptureToClipboard.onClick = [this] { tools_.btnCaptureToClipboardClick(); };
+    output(btnCaptureToPS, 164, L"Export snapshot to new Photoshop document", L"btn_photoshop");
+    btnCaptureToPS.onClick = [this] {
+        if (photoshop_.btnCaptureToPSClick) photoshop_.btnCaptureToPSClick();
+    };
+    output(btnCaptureToPSLayer, 187, L"Export snapshot to new Photoshop layer", L"btn_photoshop");
+    btnCaptureToPSLayer.onClick = [this] {
+        if (photoshop_.btnCaptureToPSLayerClick) photoshop_.btnCaptureToPSLayerClick();
+    };
+    output(btnCapturePreview, 210, L"Review snapshot", L"btn_preview");
+    btnCapturePreview.onClick = [this] { tools_.btnCapturePreviewClick(); };
+
+    chkMultiCapture =
+        CheckBox(page, Rect::FromBounds(6, 42, 108, 16), L"Multi Capture (to one image)");
+    chkCaptureSequence =
+        CheckBox(page, Rect::FromBounds(6, 58, 230, 16), L"Capture to image sequence");
+    ui::OnCommand(chkCaptureSequence, [this](UINT code) {
+        if (code == BN_CLICKED) tools_.chkCaptureSequenceClick(Ticked(chkCaptureSequence));
+    });
+    chkCaptureWithCursor =
+        CheckBox(page, Rect::FromBounds(6, 74, 230, 16), L"Capure with mouse cursor");
+
+    PreviewActions actions;
+    actions.btnCaptureToClipboardClick = [this] { tools_.btnCaptureToClipboardClick(); };
+    actions.btnSaveCaptureClick = [this] { tools_.btnSaveCaptureClick(); };
+    actions.btnCaptureToPSClick = [this] { btnCaptureToPS.onClick(); };
+    actions.btnCaptureToPSLayerClick = [this] { btnCaptureToPSLayer.onClick(); };
+    preview_.SetActions(std::move(actions));
+    if (owner) preview_.Create(owner);
+    tools_.SetPreview(&preview_);
+}
+
+CaptureChoices CapturePage::Choices() const {
+    return {Ticked(chkMultiCapture), Ticked(chkCaptureSequence), Ticked(chkCaptureWithCursor)};
+}
+
+void CapturePage::UntickSequence() {
+    ::SendMessageW(chkCaptureSequence, BM_SETCHECK, BST_UNCHECKED, 0);
+}
+
+void CapturePage::ShowSizeLabels(std::optional<Size> size) {
+    pnlCaptureWidth.SetCaption(size ? std::to_wstring(size->width) : L"");
+    pnlCaptureHeight.SetCaption(size ? std::to_wstring(size->height) : L"");
+}
+
+void CapturePage::ShowModeRunning(CaptureButton button, bool running) {
+    if (button == CaptureButton::kRectangle)
+        btnRectCapture.SetPictures(
+            ModePictures(running ? L"img_rcapture_disable" : L"img_rcapture_enable"));
+    else if (button == CaptureButton::kControl)
+        btnControlCapture.SetPictures(
+            ModePictures(running ? L"img_ccapture_disable" : L"img_ccapture_enable"));
+}
+
+void CapturePage::EnableCaptureButtons() {
+    for (ui::ImageButton* b : {&btnSaveCapture, &btnCaptureToClipboard, &btnCaptureToPS,
+                               &btnCaptureToPSLayer, &btnCapturePreview})
+        b->SetEnabled(true);
+}
+
+}  // namespace vix

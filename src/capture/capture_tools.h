@@ -1,0 +1,116 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "capture/capture_dialogs.h"
+#include "capture/capture_host.h"
+#include "capture/rectangle_drag.h"
+#include "capture/rectangle_window.h"
+#include "capture/snapshot.h"
+#include "capture/tracking_window.h"
+#include "platform/system_cursors.h"
+#include "ui/timer.h"
+
+// The screen capture: the whole screen, a dragged rectangle and the control
+// under the pointer, each taken with a right click that the hook library
+// reports; the snapshot they fill and its outputs (files, the image
+// sequence, the clipboard, the preview).
+
+namespace vix {
+
+inline constexpr int kModeNone = 0;
+inline constexpr int kModeControlCapture = 3;
+inline constexpr int kModeScreenCapture = 4;
+inline constexpr int kModeRectangleCapture = 5;
+inline constexpr int kModePreview = 6;
+
+inline constexpr wchar_t kCapturePrompt[] = L"Press right mouse button to capture";
+inline constexpr wchar_t kScreenCaptureInfo[] =
+    L"To capture a snapshot press the right mouse button";
+inline constexpr wchar_t kSequenceFailed[] =
+    L"Could not save the image, please check your image sequence settings.";
+
+class Tvix_imgpreview;
+
+class CaptureTools {
+  public:
+    CaptureTools(CaptureHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors)
+        : host_(host), dialogs_(dialogs), cursors_(cursors) {}
+    CaptureTools(const CaptureTools&) = delete;
+    CaptureTools& operator=(const CaptureTools&) = delete;
+    ~CaptureTools();
+
+    // Creates the two overlays, hidden, owned by `owner`.
+    void Create(HWND owner);
+    void SetPreview(Tvix_imgpreview* preview) { preview_ = preview; }
+
+    // The three mode buttons (also pressed by the hot keys and, to stop a
+    // running mode, by the page change).
+    void btnScreenCaptureClick();
+    void btnRectCaptureClick();
+    void btnControlCaptureClick();
+    // The page change's stop of a screen capture waiting for its click: the
+    // main window comes back and the hook is released; the mode stays 4.
+    void AbandonScreenCapture();
+
+    // The hook library's reports.
+    void ScreenCaptureClicked();   // 0x411
+    void ControlCaptureClicked();  // 0x40F
+    // 0x47D; `pressedAt` is where the dragging button went down or up (the
+    // pointer now when not known).
+    void RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt = {});
+
+    // Copies `area` of `source` from its pixel `origin` into the snapshot and
+    // acknowledges it; false (with the user told why) when it was refused.
+    bool CopyToBuffer(HDC source, const Rect& area, Point origin);
+    void SaveToSequence();
+
+    // The outputs; the save and clipboard ones do nothing while their
+    // buttons are disabled or the snapshot is empty.
+    void btnSaveCaptureClick();
+    void btnCaptureToClipboardClick();
+    void chkCaptureSequenceClick(bool ticked);
+    void btnCapturePreviewClick();
+
+    Snapshot& CurrentSnapshot() { return snapshot_; }
+    const std::wstring& SequenceFolder() const { return sequenceFolder_; }
+    Trectan& RectangleOverlay() { return rectangle_; }
+    THottracker& TrackingFrame() { return tracker_; }
+    HWND CaptureTarget() const { return captureTarget_; }
+    int HitArea() const { return rectHitArea_; }
+
+  private:
+    void EnableCaptureScreen();
+    // False when the hook was refused and the mode stays off.
+    bool EnableRectangle();
+    void DisableRectangle();
+    bool EnableControlCapture();
+    void DisableControlCapture();
+    void SetHitArea(int area);
+    void Timer2Timer();
+    void Timer3Timer();
+    void DragTo(Point pointer);
+    void ShowError(const std::wstring& text);
+
+    CaptureHost& host_;
+    CaptureDialogs& dialogs_;
+    platform::SystemCursors& cursors_;
+    Tvix_imgpreview* preview_ = nullptr;
+
+    Snapshot snapshot_;
+    std::wstring sequenceFolder_;
+    Trectan rectangle_;
+    THottracker tracker_;
+    ui::Timer Timer2;  // hot tracking, 50 ms
+    ui::Timer Timer3;  // rectangle dragging, 20 ms
+    bool timerBusy_ = false;
+    HWND captureTarget_ = nullptr;
+    Rect trackedRect_;
+    int rectHitArea_ = kHitNone;
+    RectangleDrag drag_;
+};
+
+}  // namespace vix

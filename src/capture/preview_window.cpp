@@ -1,0 +1,71 @@
+#include "capture/preview_window.h"
+
+#include "platform/desktop.h"
+#include "ui/standard_controls.h"
+
+namespace vix {
+namespace {
+
+constexpr int kPanelHeight = 25;
+constexpr int kScaleBoxWidth = 145;
+constexpr int kLabelWidth = 30;
+
+}  // namespace
+
+void Tvix_imgpreview::Create(HWND owner) {
+    CreateForm({.className = L"Tvix_imgpreview",
+                .caption = L"Image preview",
+                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX | WS_THICKFRAME,
+                .exStyle = WS_EX_TOPMOST,
+                .client = {385, 341},
+                .owner = owner});
+    const auto button = [this](ui::ImageButton& b, int x, const wchar_t* hint,
+                               const wchar_t* picture, std::function<void()>& action) {
+        b.Create(hwnd(), Rect::FromBounds(x, 2, 21, 21), hint, ui::RestHoverPictures(picture));
+        b.onClick = [&action] {
+            if (action) action();
+        };
+    };
+    button(btnCaptureToClipboard, 2, L"Export snapshot to the clipboard", L"btn_clipboard",
+           actions_.btnCaptureToClipboardClick);
+    button(btnCaptureToPSLayer, 24, L"Export snapshot to new Photoshop layer", L"btn_photoshop",
+           actions_.btnCaptureToPSLayerClick);
+    button(btnCaptureToPS, 46, L"Export snapshot to new Photoshop document", L"btn_photoshop",
+           actions_.btnCaptureToPSClick);
+    button(btnSaveCapture, 68, L"Save snapshot to disk", L"btn_save_capture",
+           actions_.btnSaveCaptureClick);
+    Label1.Create(hwnd(), Rect::FromBounds(0, 5, kLabelWidth, 16), L"Scale");
+    ComboBox1 = ui::CreateDropDownList(hwnd(), Rect::FromBounds(0, 2, kScaleBoxWidth, 200),
+                                       {L"400%", L"200%", L"100%", L"50%", L"25%"});
+    ui::OnCommand(ComboBox1, [this](UINT code) {
+        if (code == CBN_SELCHANGE) ComboBox1Change();
+    });
+    ImgView321.Create(hwnd(), Rect::FromBounds(0, kPanelHeight, 385, 341 - kPanelHeight));
+    Arrange(ClientSize());
+}
+
+void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) {
+    ImgView321.SetPicture(snapshot.Pixels());
+}
+
+void Tvix_imgpreview::ComboBox1Change() {
+    const auto index = ::SendMessageW(ComboBox1, CB_GETCURSEL, 0, 0);
+    if (index < 0 || index >= static_cast<LRESULT>(kPreviewScales.size())) return;
+    ImgView321.SetScale(kPreviewScales[static_cast<std::size_t>(index)]);
+}
+
+void Tvix_imgpreview::Arrange(Size client) {
+    if (!ImgView321.hwnd()) return;
+    ::MoveWindow(ComboBox1, client.width - kScaleBoxWidth - 2, 2, kScaleBoxWidth, 200, TRUE);
+    ::MoveWindow(Label1.hwnd(), client.width - kScaleBoxWidth - kLabelWidth - 6, 5, kLabelWidth, 16,
+                 TRUE);
+    ::MoveWindow(ImgView321.hwnd(), 0, kPanelHeight, client.width,
+                 std::max(0, client.height - kPanelHeight), TRUE);
+}
+
+LRESULT Tvix_imgpreview::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_SIZE) Arrange({LOWORD(lParam), HIWORD(lParam)});
+    return Form::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace vix

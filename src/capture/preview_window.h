@@ -1,0 +1,55 @@
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "capture/image_view.h"
+#include "capture/snapshot.h"
+#include "ui/form.h"
+#include "ui/image_button.h"
+#include "ui/label.h"
+
+// The snapshot preview: a modal window showing the snapshot at one of five
+// scales, dragged with the mouse, with four of the main window's output
+// buttons. Created once; the scale stays between showings.
+
+namespace vix {
+
+// The main window's output handlers the preview's buttons run.
+struct PreviewActions {
+    std::function<void()> btnCaptureToClipboardClick;
+    std::function<void()> btnCaptureToPSLayerClick;
+    std::function<void()> btnCaptureToPSClick;
+    std::function<void()> btnSaveCaptureClick;
+};
+
+inline constexpr std::array<double, 5> kPreviewScales = {4.0, 2.0, 1.0, 0.5, 0.25};
+
+class Tvix_imgpreview final : public ui::ProgramForm {
+  public:
+    // The handlers the buttons run; set before the window is used.
+    void SetActions(PreviewActions actions) { actions_ = std::move(actions); }
+    void Create(HWND owner) override;
+    // Replaces the image shown; scale and scroll range follow.
+    void ShowPicture(const Snapshot& snapshot);
+    // Centres the window on `window` (the main window) before showing it.
+    void PlaceOn(HWND window) { CenterOn(window); }
+
+    ImageView& View() { return ImgView321; }
+    HWND ScaleBox() const { return ComboBox1; }
+    void ComboBox1Change();
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void Arrange(Size client);
+
+    PreviewActions actions_;
+    ui::ImageButton btnCaptureToClipboard, btnCaptureToPSLayer, btnCaptureToPS, btnSaveCapture;
+    ui::Label Label1;
+    HWND ComboBox1 = nullptr;
+    ImageView ImgView321;
+};
+
+}  // namespace vix

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+// What the save dialog's choice means: the format and the final file name
+// for the name typed and the filter chosen.
+
+namespace vix {
+
+// The dialog's filters, as the dialog shows them (indexes 1, 2 and 3), and
+// the extension it adds to a name typed without one.
+inline constexpr wchar_t kSaveFilter[] =
+    L"All (*.jpg;*.jpeg;*.tif)|*.jpg;*.jpeg;*.tif|JPEG Image File (*.jpg)|*.jpg|"
+    L"Taged Image File Format (*.tif)|*.tif";
+inline constexpr wchar_t kSaveDefaultExtension[] = L"jpg";
+
+enum class ImageFormat { kJpeg, kTiff };
+
+struct SaveTarget {
+    ImageFormat format;
+    std::wstring fileName;
+    friend bool operator==(const SaveTarget&, const SaveTarget&) = default;
+};
+
+// Filter 3 always saves TIFF and filter 2 always JPEG, adding ".tif" or
+// ".jpg" to a name not already ending so (in any case). Under filter 1 (and
+// any index the dialog should not give) a name ending in ".tif" is TIFF, one
+// ending in ".jpg" or ".jpeg" is JPEG as it is, and any other name is JPEG
+// with ".jpg" added: every choice saves something.
+SaveTarget ChooseSaveTarget(const std::wstring& chosenName, int filterIndex);
+
+}  // namespace vix

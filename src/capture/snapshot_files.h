@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "capture/pixel_view.h"
+#include "capture/save_rules.h"
+
+// The snapshot's outputs to disk and to the clipboard.
+
+namespace vix {
+
+// Encodes `picture` (JPEG at `jpegQuality`, 0 to 100, or TIFF) and writes the
+// file whole: beside the target first, replacing it only when complete, so a
+// failure never leaves a partial file nor harms one already there. On
+// failure, the user's message naming the file and the reason.
+std::optional<std::wstring> SaveSnapshotFile(const PixelView& picture, const SaveTarget& target,
+                                             int jpegQuality);
+
+// Whether `path` names an existing file (not a folder).
+bool FileExists(const std::wstring& path);
+
+// Puts `picture` on the clipboard as a bitmap (CF_BITMAP), which the
+// clipboard then owns. False when the clipboard or the bitmap could not be had.
+bool CopySnapshotToClipboard(HWND owner, const PixelView& picture);
+
+}  // namespace vix

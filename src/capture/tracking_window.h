@@ -1,0 +1,33 @@
+#pragma once
+
+#include "common/geometry.h"
+#include "ui/form.h"
+
+// The control capture's hot-tracking frame: a red one-pixel line just
+// outside the window under the pointer, shaped with a window region so that
+// everything inside and around it stays visible and clickable. It also
+// gives the capture's acknowledgement flash.
+
+namespace vix {
+
+class THottracker final : public ui::ProgramForm {
+  public:
+    void Create(HWND owner) override;
+
+    // Places the frame topmost at `bounds` without activating it; its region
+    // becomes the outermost ring of pixels.
+    void PlaceFrame(int x, int y, int width, int height);
+    // White, red, white, red, with blocking waits of 50, 50 and 70 ms: the
+    // capture's acknowledgement.
+    void Flash();
+    COLORREF Colour() const { return colour_; }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void ShowColour(COLORREF colour);
+    COLORREF colour_ = RGB(255, 0, 0);
+};
+
+}  // namespace vix

@@ -1,0 +1,97 @@
+#include "capture/image_sequence.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <set>
+
+#include "common/utf16.h"
+
+namespace vix {
+namespace {
+
+TEST(SequenceMaximum, DigitsNinesInSixtyFourBits) {
+    const std::pair<int, std::uint64_t> cases[] = {
+        {1, 9},
+        {3, 999},
+        {10, 9'999'999'999ull},
+        {19, 9'999'999'999'999'999'999ull},
+        {20, std::numeric_limits<std::uint64_t>::max()},
+        {40, std::numeric_limits<std::uint64_t>::max()},
+        {0, 0},
+        {-2, 0},
+    };
+    for (const auto& [digits, max] : cases)
+        EXPECT_EQ(SequenceMaximum(digits), max) << digits;
+}
+
+TEST(SequenceFileName, ZeroFilledLongerNumbersKeepTheirDigits) {
+    EXPECT_EQ(SequenceFileName(L"C:\\shots", L"Img_Sequence", 3, 7),
+              L"C:\\shots\\Img_Sequence007.jpg");
+    EXPECT_EQ(SequenceFileName(L"C:\\shots", L"Img_Sequence", 3, 1234),
+              L"C:\\shots\\Img_Sequence1234.jpg");
+    EXPECT_EQ(SequenceFileName(L"D:\\x", L"a", 10, 9'999'999'999ull), L"D:\\x\\a9999999999.jpg");
+    EXPECT_EQ(SequenceFileName(L"D:\\x", L"a", 10, 1), L"D:\\x\\a0000000001.jpg");
+    EXPECT_EQ(SequenceFileName(L"D:\\x", L"a", 1, 0), L"D:\\x\\a0.jpg");
+    EXPECT_EQ(SequenceFileName(L"D:\\x", L"", 22, std::numeric_limits<std::uint64_t>::max()),
+              L"D:\\x\\0018446744073709551615.jpg");
+}
+
+TEST(SequenceFileName, ADriveRootGetsTheSeparatorAllTheSame) {
+    EXPECT_EQ(SequenceFileName(L"C:\\", L"Img_Sequence", 3, 1), L"C:\\\\Img_Sequence001.jpg");
+}
+
+// A folder holding `names`, counting the questions asked.
+struct Folder {
+    std::set<std::wstring> names;
+    int asked = 0;
+    std::function<bool(const std::wstring&)> Exists() {
+        return [this](const std::wstring& n) {
+            ++asked;
+            return names.count(n) > 0;
+        };
+    }
+};
+
+TEST(NextSequenceFileName, CountsFromOneAndReusesFreedNumbers) {
+    Folder f;
+    EXPECT_EQ(NextSequenceFileName(L"C:\\s", L"Img_Sequence", 3, f.Exists()),
+              L"C:\\s\\Img_Sequence001.jpg");
+    f.names = {L"C:\\s\\Img_Sequence001.jpg", L"C:\\s\\Img_Sequence002.jpg"};
+    EXPECT_EQ(NextSequenceFileName(L"C:\\s", L"Img_Sequence", 3, f.Exists()),
+              L"C:\\s\\Img_Sequence003.jpg");
+    f.names.erase(L"C:\\s\\Img_Sequence001.jpg");
+    EXPECT_EQ(NextSequenceFileName(L"C:\\s", L"Img_Sequence", 3, f.Exists()),
+              L"C:\\s\\Img_Sequence001.jpg");
+}
+
+TEST(NextSequenceFileName, OneDigitHoldsNineFilesThenNothing) {
+    Folder f;
+    for (int i = 1; i <= 9; ++i) {
+        const std::wstring next = NextSequenceFileName(L"F", L"Img", 1, f.Exists());
+        EXPECT_EQ(next, L"F\\Img" + std::to_wstring(i) + L".jpg");
+        f.names.insert(next);
+    }
+    f.asked = 0;
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 1, f.Exists()), L"");
+    EXPECT_EQ(f.asked, 9) << "the tenth number is not tried";
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 0, f.Exists()), L"") << "no digits, no number";
+}
+
+TEST(NextSequenceFileName, TenThousandFilesBeforeTheFirstFreeNumber) {
+    Folder f;
+    for (std::uint64_t i = 1; i <= 10000; ++i)
+        f.names.insert(SequenceFileName(L"F", L"Img", 3, i));
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 3, f.Exists()), L"");
+    EXPECT_EQ(f.asked, 999);
+    f.asked = 0;
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 4, f.Exists()), L"F\\Img0001.jpg")
+        << "four digits make other names";
+    f.names.clear();
+    for (std::uint64_t i = 1; i <= 10000; ++i)
+        f.names.insert(SequenceFileName(L"F", L"Img", 5, i));
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 5, f.Exists()), L"F\\Img10001.jpg");
+}
+
+}  // namespace
+}  // namespace vix

@@ -1,0 +1,120 @@
+#pragma once
+
+// Stand-ins for the main window and the system dialogs of the capture, and
+// a window painted in known colours to capture.
+
+#include <windows.h>
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "capture/capture_dialogs.h"
+#include "capture/capture_host.h"
+#include "platform/system_cursors.h"
+
+namespace vix::test {
+
+class FakeCaptureHost final : public CaptureHost {
+  public:
+    int mode = 0;
+    std::wstring prompt;
+    int pageShown = 0;
+    int hooksArmed = 0;
+    int leaves = 0;
+    int comebacks = 0;
+    CaptureSettings settings;
+    CaptureChoices choices;
+    std::optional<Size> labels;
+    bool outputsEnabled = false;
+    bool rectangleRunning = false;
+    bool controlRunning = false;
+
+    int CurrentMode() const override { return mode; }
+    void SetCurrentMode(int m) override { mode = m; }
+    void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
+    void ShowCapturePage() override { ++pageShown; }
+    bool armRefused = false;
+    bool ArmHook(CaptureHookArm) override {
+        ++hooksArmed;
+        return !armRefused;
+    }
+    void KeepOnTop() override {}
+    int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(nullptr); }
+    CaptureSettings Settings() const override { return settings; }
+    CaptureChoices Choices() const override { return choices; }
+    void UntickSequence() override { choices.sequence = false; }
+    void ShowSizeLabels(std::optional<Size> size) override { labels = size; }
+    void ShowModeRunning(CaptureButton button, bool running) override {
+        (button == CaptureButton::kRectangle ? rectangleRunning : controlRunning) = running;
+    }
+    void EnableCaptureButtons() override { outputsEnabled = true; }
+    bool CaptureButtonsEnabled() const override { return outputsEnabled; }
+    void LeaveForScreenCapture() override { ++leaves; }
+    void ComeBackFromScreenCapture() override { ++comebacks; }
+};
+
+class ScriptedDialogs final : public CaptureDialogs {
+  public:
+    std::deque<std::optional<SaveChoice>> saves;
+    std::deque<std::optional<std::wstring>> folders;
+    std::vector<std::wstring> messages;
+    int saveDialogs = 0;
+
+    std::optional<SaveChoice> ChooseSaveFile(HWND) override {
+        ++saveDialogs;
+        if (saves.empty()) return std::nullopt;
+        auto next = saves.front();
+        saves.pop_front();
+        return next;
+    }
+    std::optional<std::wstring> ChooseSequenceFolder(HWND) override {
+        if (folders.empty()) return std::nullopt;
+        auto next = folders.front();
+        folders.pop_front();
+        return next;
+    }
+    int Message(HWND, const std::wstring& text, UINT) override {
+        messages.push_back(text);
+        return IDOK;
+    }
+};
+
+class RecordingSystemCursors final : public platform::SystemCursors {
+  public:
+    std::vector<std::wstring> calls;
+    void ReplaceSystemCursors(const wchar_t* name) override {
+        calls.push_back(std::wstring(L"program ") + name);
+    }
+    void ReplaceWithSystemShape(const wchar_t* id) override {
+        calls.push_back(L"system " + std::to_wstring(reinterpret_cast<ULONG_PTR>(id)));
+    }
+    void RestoreSystemCursors() override { calls.push_back(L"restore"); }
+};
+
+// A topmost popup window painted in two colours: its left half `left`, its
+// right half `right` (0x00RRGGBB).
+class PaintedWindow {
+  public:
+    PaintedWindow(const RECT& bounds, DWORD left, DWORD right, HWND parent = nullptr);
+    PaintedWindow(const PaintedWindow&) = delete;
+    PaintedWindow& operator=(const PaintedWindow&) = delete;
+    ~PaintedWindow();
+    HWND hwnd() const { return hwnd_; }
+    DWORD ColourAt(int x, int width) const { return x < width / 2 ? left_ : right_; }
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND, UINT, WPARAM, LPARAM);
+    HWND hwnd_ = nullptr;
+    DWORD left_;
+    DWORD right_;
+};
+
+// Handles this thread's messages for `ms` milliseconds.
+void Pump(DWORD ms);
+
+std::wstring TempFolder(const std::wstring& name);
+std::vector<std::uint8_t> ReadFile(const std::wstring& path);
+
+}  // namespace vix::test

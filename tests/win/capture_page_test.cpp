@@ -1,0 +1,116 @@
+// The capture page's controls: captions and hints as window text, output
+// buttons disabled until a capture, the check boxes read by the capture,
+// the size labels, and the mode buttons' pictures.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "capture/capture_page.h"
+#include "capture_fakes.h"
+#include "platform/window.h"
+#include "ui/panel.h"
+
+namespace vix {
+namespace {
+
+class FakeWindowServices final : public CaptureWindowServices {
+  public:
+    int mode = 0;
+    std::wstring prompt;
+    int CurrentMode() const override { return mode; }
+    void SetCurrentMode(int m) override { mode = m; }
+    void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
+    void ShowCapturePage() override {}
+    bool ArmHook(CaptureHookArm) override { return true; }
+    void KeepOnTop() override {}
+    int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(nullptr); }
+    CaptureSettings Settings() const override { return {}; }
+    void LeaveForScreenCapture() override {}
+    void ComeBackFromScreenCapture() override {}
+};
+
+class CapturePageTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        host_ = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 255,
+                                  kCapturePageHeight, nullptr, nullptr, nullptr, nullptr);
+        // A panel, as on the main window: it hands the check boxes' notices on.
+        panel_.Create(host_, Rect::FromBounds(0, 0, 255, kCapturePageHeight), L"", {});
+        parent_ = panel_.hwnd();
+        page.Create(parent_, host_);
+    }
+    void TearDown() override { ::DestroyWindow(host_); }
+    HWND Child(const wchar_t* text) const {
+        return ::FindWindowExW(parent_, nullptr, nullptr, text);
+    }
+    void Click(HWND control) {
+        ::SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        ::SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    }
+
+    HWND host_ = nullptr;
+    ui::Panel panel_;
+    HWND parent_ = nullptr;
+    FakeWindowServices window;
+    test::ScriptedDialogs dialogs;
+    test::RecordingSystemCursors cursors;
+    CapturePage page{window, dialogs, cursors};
+};
+
+TEST_F(CapturePageTest, EveryControlCarriesItsCaptionOrHintAndOutputsStartDisabled) {
+    for (const wchar_t* mode :
+         {L"Capture the entire screen", L"Rectangle capture", L"Control capture"}) {
+        ASSERT_NE(Child(mode), nullptr);
+        EXPECT_TRUE(::IsWindowEnabled(Child(mode)));
+    }
+    for (const wchar_t* output : {L"Save snapshot to disk", L"Export snapshot to the clipboard",
+                                  L"Export snapshot to new Photoshop document",
+                                  L"Export snapshot to new Photoshop layer", L"Review snapshot"}) {
+        ASSERT_NE(Child(output), nullptr);
+        EXPECT_FALSE(::IsWindowEnabled(Child(output)));
+    }
+    for (const wchar_t* box : {L"Multi Capture (to one image)", L"Capture to image sequence",
+                               L"Capure with mouse cursor"})
+        EXPECT_NE(Child(box), nullptr);
+    EXPECT_FALSE(page.CaptureButtonsEnabled());
+    page.EnableCaptureButtons();
+    EXPECT_TRUE(page.CaptureButtonsEnabled());
+    EXPECT_TRUE(::IsWindowEnabled(Child(L"Review snapshot")));
+    EXPECT_TRUE(page.PhotoshopOutputsEnabled());
+}
+
+TEST_F(CapturePageTest, TheCheckBoxesAreWhatTheCaptureReads) {
+    EXPECT_EQ(page.Choices().multiCapture, false);
+    ::SendMessageW(Child(L"Multi Capture (to one image)"), BM_SETCHECK, BST_CHECKED, 0);
+    ::SendMessageW(Child(L"Capure with mouse cursor"), BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_TRUE(page.Choices().multiCapture);
+    EXPECT_TRUE(page.Choices().withCursor);
+    EXPECT_FALSE(page.Choices().sequence);
+    // Ticking the sequence box asks for a folder; none chosen unticks it.
+    const HWND sequence = Child(L"Capture to image sequence");
+    ::SendMessageW(sequence, BM_CLICK, 0, 0);
+    EXPECT_FALSE(page.Choices().sequence);
+    dialogs.folders.push_back(L"C:\\");
+    ::SendMessageW(sequence, BM_CLICK, 0, 0);
+    EXPECT_TRUE(page.Choices().sequence);
+    EXPECT_EQ(page.Tools().SequenceFolder(), L"C:\\");
+}
+
+TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
+    Click(Child(L"Rectangle capture"));
+    EXPECT_EQ(window.mode, kModeRectangleCapture);
+    EXPECT_EQ(window.prompt, kCapturePrompt);
+    const Rect b = page.Tools().RectangleOverlay().WindowBounds();
+    EXPECT_EQ(platform::WindowText(Child(L"Rectangle capture")), L"Rectangle capture");
+    bool found = false;
+    for (HWND c = ::GetWindow(parent_, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
+        found |= platform::WindowText(c) == std::to_wstring(b.width() - 8);
+    EXPECT_TRUE(found) << "the width label shows width - 8";
+    Click(Child(L"Rectangle capture"));
+    EXPECT_EQ(window.mode, kModeNone);
+    EXPECT_EQ(window.prompt, L"");
+}
+
+}  // namespace
+}  // namespace vix

@@ -1,0 +1,390 @@
+// The capture modes and outputs against a stand-in for the main window:
+// the rectangle overlay's shape, dashes, dragging and capture, hot tracking
+// and the control capture, the save rules, the sequence and the preview.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "capture/capture_tools.h"
+#include "capture/preview_window.h"
+#include "capture/rectangle_overlay.h"
+#include "capture/snapshot_files.h"
+#include "capture_fakes.h"
+#include "hooks/hook_protocol.h"
+#include "platform/gdi.h"
+
+namespace vix {
+namespace {
+
+using test::PaintedWindow;
+using test::Pump;
+
+class CaptureToolsTest : public ::testing::Test {
+  protected:
+    void SetUp() override { tools.Create(nullptr); }
+    void TearDown() override {
+        if (host.mode == kModeRectangleCapture) tools.btnRectCaptureClick();
+        if (host.mode == kModeControlCapture) tools.btnControlCaptureClick();
+    }
+
+    // The screen's pixel, 0x00RRGGBB.
+    static DWORD ScreenPixel(int x, int y) {
+        platform::WindowDC screen;
+        const COLORREF c = ::GetPixel(screen.get(), x, y);
+        return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+    }
+
+    void StartRectangleAt(const Rect& bounds) {
+        tools.RectangleOverlay().SetRectangleBounds(bounds.left, bounds.top, bounds.width(),
+                                                    bounds.height());
+        tools.btnRectCaptureClick();
+        Pump(150);
+    }
+
+    test::FakeCaptureHost host;
+    test::ScriptedDialogs dialogs;
+    test::RecordingSystemCursors cursors;
+    CaptureTools tools{host, dialogs, cursors};
+};
+
+TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheDashes) {
+    PaintedWindow under({100, 100, 300, 300}, 0x2060A0, 0xA06020);
+    StartRectangleAt(Rect::FromBounds(100, 100, 200, 200));
+    EXPECT_EQ(host.mode, kModeRectangleCapture);
+    EXPECT_EQ(host.prompt, kCapturePrompt);
+    EXPECT_TRUE(host.rectangleRunning);
+    ASSERT_TRUE(host.labels);
+    EXPECT_EQ(*host.labels, (Size{192, 192}));
+    EXPECT_TRUE(tools.RectangleOverlay().Visible());
+
+    tools.RectangleEvent(hooks::kCaptureClick, 0);
+    const Snapshot& shot = tools.CurrentSnapshot();
+    EXPECT_EQ(shot.State().rect, (Rect{105, 105, 295, 295}));
+    EXPECT_EQ(shot.Pixels().width, 190);
+    EXPECT_EQ(shot.Pixels().At(0, 0) & 0xFFFFFF, 0x2060A0u) << "no dash or handle inside";
+    EXPECT_EQ(shot.Pixels().At(189, 189) & 0xFFFFFF, 0xA06020u);
+    EXPECT_TRUE(host.outputsEnabled);
+    EXPECT_EQ(host.mode, kModeNone) << "one capture switches the mode off";
+    EXPECT_FALSE(tools.RectangleOverlay().Visible());
+    EXPECT_FALSE(host.labels);
+    EXPECT_EQ(cursors.calls.back(), L"restore");
+}
+
+TEST_F(CaptureToolsTest, TheOverlayShowsDashesOnTheLineAndTheDesktopElsewhere) {
+    PaintedWindow under({400, 100, 600, 300}, 0x3C8D2F, 0x3C8D2F);
+    StartRectangleAt(Rect::FromBounds(400, 100, 200, 200));
+    tools.RectangleOverlay().StopAnimation();
+    Pump(150);
+    tools.RectangleOverlay().drawlines();
+    const int phase = tools.RectangleOverlay().Phase();
+    // The top line (y = 4) between the handles: 5 black, 5 white, by phase.
+    for (int x = 12; x < 90; ++x) {
+        const DWORD expected = DashIsBlack(x, phase) ? 0x000000u : 0xFFFFFFu;
+        ASSERT_EQ(ScreenPixel(400 + x, 104), expected) << "x " << x;
+    }
+    EXPECT_EQ(ScreenPixel(500, 200), 0x3C8D2Fu) << "the inside is the desktop below";
+    EXPECT_EQ(ScreenPixel(400 + 2, 100 + 2), 0x3C8D2Fu) << "a handle's centre is open";
+    EXPECT_EQ(ScreenPixel(400, 100), 0x000000u) << "a handle's outline";
+}
+
+TEST_F(CaptureToolsTest, TheDashesMoveOnePixelPerTick) {
+    StartRectangleAt(Rect::FromBounds(400, 350, 120, 100));
+    tools.RectangleOverlay().StopAnimation();
+    tools.RectangleOverlay().drawlines();
+    Pump(50);
+    std::vector<DWORD> before;
+    for (int x = 12; x < 40; ++x)
+        before.push_back(ScreenPixel(400 + x, 354));
+    tools.RectangleOverlay().StartAnimation();
+    const int phase = tools.RectangleOverlay().Phase();
+    for (int i = 0; i < 40 && tools.RectangleOverlay().Phase() == phase; ++i)
+        Pump(10);
+    tools.RectangleOverlay().StopAnimation();
+    ASSERT_EQ(tools.RectangleOverlay().Phase(), NextDashPhase(phase));
+    Pump(30);
+    for (int x = 13; x < 40; ++x)
+        EXPECT_EQ(ScreenPixel(400 + x, 354), before[static_cast<std::size_t>(x - 13)])
+            << "each pixel takes the colour of its left neighbour, x " << x;
+}
+
+TEST_F(CaptureToolsTest, DraggingTheTopEdgeDownStopsAt26Pixels) {
+    StartRectangleAt(Rect::FromBounds(200, 200, 200, 200));
+    tools.RectangleEvent(hooks::kZoneChanged, kHitTop);
+    EXPECT_EQ(tools.HitArea(), kHitTop);
+    EXPECT_EQ(cursors.calls.back(),
+              L"system " + std::to_wstring(reinterpret_cast<ULONG_PTR>(IDC_SIZENS)));
+    ::SetCursorPos(300, 202);
+    Pump(30);
+    tools.RectangleEvent(hooks::kDragStart, 0);
+    ::SetCursorPos(300, 500);
+    Pump(200);
+    tools.RectangleEvent(hooks::kDragEnd, 0);
+    EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect{200, 374, 400, 400}));
+    ASSERT_TRUE(host.labels);
+    EXPECT_EQ(*host.labels, (Size{192, 18}));
+}
+
+TEST_F(CaptureToolsTest, DraggingTheInsideMovesWithoutChangingTheLabels) {
+    StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
+    tools.RectangleEvent(hooks::kZoneChanged, kHitInside);
+    EXPECT_EQ(cursors.calls.back(), L"program MOVE");
+    ::SetCursorPos(260, 260);
+    Pump(30);
+    tools.RectangleEvent(hooks::kDragStart, 0);
+    ::SetCursorPos(300, 230);
+    Pump(200);
+    tools.RectangleEvent(hooks::kDragEnd, 0);
+    EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
+    EXPECT_EQ(*host.labels, (Size{142, 112}));
+}
+
+TEST_F(CaptureToolsTest, ADragEndsWhereTheButtonWentUpAndStartsWhereItWentDown) {
+    StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
+    tools.RectangleEvent(hooks::kZoneChanged, kHitInside);
+    // The pointer has moved on before the press is handled, and the release
+    // comes before a tick has seen the last move.
+    ::SetCursorPos(280, 290);
+    tools.RectangleEvent(hooks::kDragStart, 0, Point{260, 260});
+    tools.RectangleEvent(hooks::kDragEnd, 0, Point{300, 230});
+    EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
+}
+
+TEST_F(CaptureToolsTest, TheButtonAgainSwitchesOffAndASmallRectangleStartsAt200) {
+    StartRectangleAt(Rect::FromBounds(50, 60, 10, 300));
+    EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(50, 60, 200, 300)));
+    tools.btnRectCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_FALSE(tools.RectangleOverlay().Visible());
+    EXPECT_EQ(host.prompt, L"");
+    EXPECT_EQ(cursors.calls.back(), L"restore");
+    EXPECT_TRUE(tools.CurrentSnapshot().Empty()) << "switching off takes nothing";
+}
+
+TEST_F(CaptureToolsTest, HotTrackingFramesTheControlUnderThePointerAndCapturesIt) {
+    PaintedWindow parent({600, 400, 760, 520}, 0x101010, 0x101010);
+    PaintedWindow child({20, 30, 120, 80}, 0xE01030, 0x30E010, parent.hwnd());
+    ::SetCursorPos(600 + 50, 400 + 50);
+    tools.btnControlCaptureClick();
+    EXPECT_EQ(host.mode, kModeControlCapture);
+    EXPECT_EQ(host.prompt, kCapturePrompt);
+    for (int i = 0; i < 50 && tools.CaptureTarget() != child.hwnd(); ++i)
+        Pump(20);
+    ASSERT_EQ(tools.CaptureTarget(), child.hwnd());
+    EXPECT_EQ(tools.TrackingFrame().Bounds(), (Rect{619, 429, 721, 481}));
+    EXPECT_EQ(*host.labels, (Size{100, 50}));
+    Pump(100);
+    EXPECT_EQ(ScreenPixel(619, 450), 0xFF0000u) << "the red line just outside the control";
+    EXPECT_EQ(ScreenPixel(640, 450), 0xE01030u) << "the control itself stays visible";
+
+    tools.ControlCaptureClicked();
+    const Snapshot& shot = tools.CurrentSnapshot();
+    EXPECT_EQ(shot.State().rect, (Rect{620, 430, 720, 480}));
+    EXPECT_EQ(shot.Pixels().At(0, 0) & 0xFFFFFF, 0xE01030u);
+    EXPECT_EQ(shot.Pixels().At(99, 49) & 0xFFFFFF, 0x30E010u);
+    EXPECT_EQ(host.mode, kModeControlCapture) << "the mode stays on";
+
+    tools.btnControlCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_FALSE(tools.TrackingFrame().Visible());
+    EXPECT_FALSE(host.labels);
+}
+
+TEST_F(CaptureToolsTest, AControlClickBeforeAnyTargetOnlyEnablesTheOutputs) {
+    tools.ControlCaptureClicked();
+    EXPECT_TRUE(host.outputsEnabled);
+    EXPECT_TRUE(tools.CurrentSnapshot().Empty());
+}
+
+TEST_F(CaptureToolsTest, ARefusedHookLeavesEveryModeOff) {
+    host.armRefused = true;
+    tools.btnRectCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_FALSE(tools.RectangleOverlay().Visible());
+    EXPECT_EQ(host.prompt, L"");
+    tools.btnControlCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_FALSE(tools.TrackingFrame().Visible());
+    EXPECT_EQ(host.prompt, L"");
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.comebacks, host.leaves) << "the main window is back";
+    EXPECT_FALSE(host.outputsEnabled);
+}
+
+TEST_F(CaptureToolsTest, TheAcknowledgementFlashBlocksFor170Ms) {
+    const ULONGLONG start = ::GetTickCount64();
+    tools.TrackingFrame().Flash();
+    EXPECT_GE(::GetTickCount64() - start, 160u);
+    EXPECT_EQ(tools.TrackingFrame().Colour(), RGB(255, 0, 0));
+}
+
+TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
+    PaintedWindow mark({0, 0, 10, 10}, 0x123456, 0x123456);
+    dialogs.messages.clear();
+    tools.btnScreenCaptureClick();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], kScreenCaptureInfo);
+    EXPECT_EQ(host.mode, kModeScreenCapture);
+    EXPECT_EQ(host.leaves, 1);
+    EXPECT_TRUE(host.outputsEnabled);
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "a second press while waiting does nothing";
+    Pump(100);
+    tools.ScreenCaptureClicked();
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.comebacks, 1);
+    const Rect desktop = Rect::FromBounds(
+        ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
+        ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    EXPECT_EQ(tools.CurrentSnapshot().State().rect, desktop);
+    EXPECT_EQ(tools.CurrentSnapshot().Pixels().At(-desktop.left, -desktop.top) & 0xFFFFFF,
+              0x123456u);
+}
+
+class CaptureOutputs : public CaptureToolsTest {
+  protected:
+    void SetUp() override {
+        CaptureToolsTest::SetUp();
+        folder = test::TempFolder(L"vix outputs \u00e5");
+        window.emplace(RECT{150, 150, 190, 180}, 0x445566, 0x778899);
+        Pump(100);
+    }
+    void Capture() {
+        platform::WindowDC screen;
+        ASSERT_TRUE(tools.CopyToBuffer(screen.get(), {150, 150, 190, 180}, {150, 150}));
+        tools.SaveToSequence();
+    }
+    std::wstring folder;
+    std::optional<PaintedWindow> window;
+};
+
+TEST_F(CaptureOutputs, SaveAndClipboardDoNothingWhileDisabledOrEmpty) {
+    tools.btnSaveCaptureClick();
+    tools.btnCaptureToClipboardClick();
+    EXPECT_EQ(dialogs.saveDialogs, 0);
+    host.outputsEnabled = true;  // an abandoned screen capture
+    tools.btnSaveCaptureClick();
+    tools.btnCaptureToClipboardClick();
+    EXPECT_EQ(dialogs.saveDialogs, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CaptureOutputs, TheSaveDialogsChoiceDecidesFormatAndName) {
+    Capture();
+    host.outputsEnabled = true;
+    struct Case {
+        const wchar_t* typed;
+        int filter;
+        const wchar_t* saved;
+        bool tiff;
+    };
+    const Case cases[] = {
+        {L"\\shot", 2, L"\\shot.jpg", false}, {L"\\a.tif", 2, L"\\a.tif.jpg", false},
+        {L"\\A.TIF", 1, L"\\A.TIF", true},    {L"\\b.jpg", 3, L"\\b.jpg.tif", true},
+        {L"\\c.jpeg", 1, L"\\c.jpeg", false}, {L"\\d.png", 1, L"\\d.png.jpg", false},
+    };
+    for (const Case& c : cases) {
+        dialogs.saves.push_back(SaveChoice{folder + c.typed, c.filter});
+        tools.btnSaveCaptureClick();
+        const auto bytes = test::ReadFile(folder + c.saved);
+        ASSERT_GT(bytes.size(), 4u) << std::string(c.saved, c.saved + wcslen(c.saved));
+        if (c.tiff)
+            EXPECT_EQ(bytes[0], 'I');
+        else
+            EXPECT_EQ(bytes[0], 0xFF);
+    }
+    EXPECT_TRUE(dialogs.messages.empty());
+    dialogs.saves.push_back(SaveChoice{folder + L"\\gone\\x.jpg", 2});
+    tools.btnSaveCaptureClick();
+    ASSERT_EQ(dialogs.messages.size(), 1u) << "a failed save says so";
+    EXPECT_NE(dialogs.messages[0].find(L"x.jpg"), std::wstring::npos);
+    EXPECT_FALSE(tools.CurrentSnapshot().Empty()) << "the snapshot stays";
+}
+
+TEST_F(CaptureOutputs, TheSequenceNumbersFilesAndRefillsAFreedNumber) {
+    const std::wstring seq =
+        test::TempFolder(L"vix sequence " + std::to_wstring(::GetTickCount64()));
+    dialogs.folders.push_back(seq);
+    host.choices.sequence = true;
+    tools.chkCaptureSequenceClick(true);
+    EXPECT_EQ(tools.SequenceFolder(), seq);
+    Capture();
+    Capture();
+    Capture();
+    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence001.jpg"));
+    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence002.jpg"));
+    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence003.jpg"));
+    ::DeleteFileW((seq + L"\\Img_Sequence002.jpg").c_str());
+    Capture();
+    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence002.jpg"));
+    EXPECT_FALSE(FileExists(seq + L"\\Img_Sequence004.jpg"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CaptureOutputs, AFullSequenceSaysSoAndKeepsTheCapture) {
+    const std::wstring seq = test::TempFolder(L"vix short " + std::to_wstring(::GetTickCount64()));
+    dialogs.folders.push_back(seq);
+    host.choices.sequence = true;
+    host.settings.imgNr = 1;
+    host.settings.imgName = L"n";
+    tools.chkCaptureSequenceClick(true);
+    for (int i = 0; i < 9; ++i)
+        Capture();
+    EXPECT_TRUE(FileExists(seq + L"\\n9.jpg"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    Capture();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0], kSequenceFailed);
+    EXPECT_FALSE(tools.CurrentSnapshot().Empty());
+}
+
+TEST_F(CaptureOutputs, NoFolderChosenUnticksTheSequence) {
+    host.choices.sequence = true;
+    tools.chkCaptureSequenceClick(true);
+    EXPECT_FALSE(host.choices.sequence);
+    EXPECT_TRUE(tools.SequenceFolder().empty());
+}
+
+TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
+    Capture();
+    Tvix_imgpreview preview;
+    int saves = 0;
+    PreviewActions actions;
+    actions.btnSaveCaptureClick = [&] { ++saves; };
+    preview.SetActions(actions);
+    preview.Create(nullptr);
+    preview.ShowPicture(tools.CurrentSnapshot());
+    EXPECT_EQ(preview.View().PictureSize(), (Size{40, 30}));
+    ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 0, 0);
+    preview.ComboBox1Change();
+    EXPECT_EQ(preview.View().ScaledSize(), (Size{160, 120}));
+    ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 4, 0);
+    preview.ComboBox1Change();
+    EXPECT_EQ(preview.View().ScaledSize(), (Size{10, 8}));
+    ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 0, 0);
+    preview.ComboBox1Change();
+
+    // A bigger picture to scroll through: 400% of 40 x 30 is 160 x 120,
+    // larger than nothing; shrink the window so that it does not fit.
+    ::SetWindowPos(preview.hwnd(), nullptr, 0, 0, 150, 120, SWP_NOMOVE | SWP_NOZORDER);
+    preview.View().ScrollBy({50, 40});
+    const Point scrolled = preview.View().ScrollPosition();
+    ASSERT_GT(scrolled.x, 30);
+    const HWND view = preview.View().hwnd();
+    ::SendMessageW(view, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    ::SendMessageW(view, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(40, 10));
+    ::SendMessageW(view, WM_LBUTTONUP, 0, MAKELPARAM(40, 10));
+    EXPECT_EQ(preview.View().ScrollPosition().x, scrolled.x - 30)
+        << "dragging right by 30 scrolls back by 30";
+    EXPECT_EQ(preview.View().ScrollPosition().y, scrolled.y);
+
+    const HWND save = ::FindWindowExW(preview.hwnd(), nullptr, nullptr, L"Save snapshot to disk");
+    ASSERT_NE(save, nullptr);
+    ::SendMessageW(save, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ::SendMessageW(save, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    EXPECT_EQ(saves, 1) << "the button runs the main window's handler";
+}
+
+}  // namespace
+}  // namespace vix
