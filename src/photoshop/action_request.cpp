@@ -110,12 +110,12 @@ int CheckPlayAnswer(ResultRule rule, PlayAnswer answer) {
 
 namespace {
 
-std::string Quoted(FourCC code) { return "'" + FourCCText(code) + "'"; }
-
-std::string Number(double value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("?");
+std::string Quoted(FourCC code) {
+    // Built up in place: GCC 12 warns wrongly about "'" + text at -O3.
+    std::string text(1, '\'');
+    text += FourCCText(code);
+    text += '\'';
+    return text;
 }
 
 std::string StringLiteral(const std::wstring& text) {
@@ -142,9 +142,9 @@ std::string StringLiteral(const std::wstring& text) {
 }
 
 struct ValueText {
-    std::string operator()(const DoubleValue& v) const { return "double " + Number(v.value); }
+    std::string operator()(const DoubleValue& v) const { return "double " + ActionNumberText(v.value); }
     std::string operator()(const UnitDoubleValue& v) const {
-        return "unit " + Quoted(v.unit) + " " + Number(v.value);
+        return "unit " + Quoted(v.unit) + " " + ActionNumberText(v.value);
     }
     std::string operator()(const StringValue& v) const {
         return "string " + StringLiteral(v.value);
@@ -164,6 +164,12 @@ struct ValueText {
 };
 
 }  // namespace
+
+std::string ActionNumberText(double value) {
+    char buffer[32];
+    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return ec == std::errc() ? std::string(buffer, end) : std::string("?");
+}
 
 std::string DescriptorText(const ActionDescriptor& descriptor) {
     std::string text = "{";

@@ -161,5 +161,7 @@ int CheckPlayAnswer(ResultRule rule, PlayAnswer answer);
 // form, text in UTF-8. The same tree always gives the same text.
 std::string DescriptorText(const ActionDescriptor& descriptor);
 std::string ReferenceText(const ActionReference& reference);
+// A number as those texts write it.
+std::string ActionNumberText(double value);
 
 }  // namespace vix
