@@ -85,6 +85,15 @@ target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 
 vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
 
+# Photoshop's automation and the windows of the Photoshop bridge.
+add_library(vix_photoshop_win STATIC
+  photoshop/pumping_clock.cpp
+  photoshop/com_connection.cpp
+)
+target_link_libraries(vix_photoshop_win PUBLIC vix_platform)
+vix_windows_code(vix_photoshop_win)
+vix_warnings(vix_photoshop_win)
+
 # The program's windows.
 add_library(vix_win STATIC
   app/application.cpp
