@@ -67,6 +67,7 @@ add_library(vix_platform STATIC
   platform/hot_keys.cpp
   platform/ui_thread_calls.cpp
   platform/http_get.cpp
+  platform/clipboard_bitmap.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp
@@ -89,6 +90,9 @@ vix_warnings(vix_platform)
 add_library(vix_photoshop_win STATIC
   photoshop/pumping_clock.cpp
   photoshop/com_connection.cpp
+  photoshop/photoshop_windows.cpp
+  photoshop/export_host.cpp
+  photoshop/photoshop_exporter.cpp
 )
 target_link_libraries(vix_photoshop_win PUBLIC vix_platform)
 vix_windows_code(vix_photoshop_win)
