@@ -93,6 +93,7 @@ add_library(vix_photoshop_win STATIC
   photoshop/photoshop_windows.cpp
   photoshop/export_host.cpp
   photoshop/photoshop_exporter.cpp
+  photoshop/version_chooser.cpp
 )
 target_link_libraries(vix_photoshop_win PUBLIC vix_platform)
 vix_windows_code(vix_photoshop_win)
