@@ -142,7 +142,9 @@ std::string StringLiteral(const std::wstring& text) {
 }
 
 struct ValueText {
-    std::string operator()(const DoubleValue& v) const { return "double " + ActionNumberText(v.value); }
+    std::string operator()(const DoubleValue& v) const {
+        return "double " + ActionNumberText(v.value);
+    }
     std::string operator()(const UnitDoubleValue& v) const {
         return "unit " + Quoted(v.unit) + " " + ActionNumberText(v.value);
     }

@@ -204,8 +204,7 @@ PlayResult ComPhotoshopConnection::Play(const ActionRequest& request) {
         const Variant result =
             Call(control_.get(), ps_dispatch::kPlay, DISPATCH_METHOD,
                  {Shallow(event), Shallow(tree), Shallow(mode)}, L"ActionControl.Play");
-        played.answer =
-            request.rule == ResultRule::Ignored ? PlayAnswer::NoResult : Answer(result);
+        played.answer = request.rule == ResultRule::Ignored ? PlayAnswer::NoResult : Answer(result);
     } catch (const platform::ComError& error) {
         played.raised = true;
         played.errorText = error.message();

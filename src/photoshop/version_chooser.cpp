@@ -66,8 +66,8 @@ void Tvix_psVersion::btnOkClick() {
     const int index = static_cast<int>(::SendMessageW(lbPSVerion, CB_GETCURSEL, 0, 0));
     VersionViews registry;
     platform::WinRegistry classesStore;
-    const ChoiceOutcome outcome = ChooseVersion(versions_, index, registry.views, classesStore,
-                                                classes_, FileExists);
+    const ChoiceOutcome outcome =
+        ChooseVersion(versions_, index, registry.views, classesStore, classes_, FileExists);
     if (outcome.photoShopVersion && outcome.lastPhotoShopVersion)
         host_.StoreChoice(*outcome.photoShopVersion, *outcome.lastPhotoShopVersion);
     if (outcome.failedKey) host_.ShowError(RegistrationFailureMessage(*outcome.failedKey));

@@ -139,8 +139,8 @@ TEST_F(PhotoshopExportTest, AnOpenPhotoshopIsUsedWithoutAskingAndItsPickerClosed
     for (const auto& call : fake.Calls())
         if (call.method == "SysCommandClose" || call.method == "CreateInstance")
             order.push_back(call.method);
-    EXPECT_EQ(order, (std::vector<std::string>{"CreateInstance", "SysCommandClose",
-                                               "CreateInstance"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"CreateInstance", "SysCommandClose", "CreateInstance"}));
     EXPECT_EQ(fake.Calls("Server", "Start").size(), 1u);
     const auto plays = fake.Calls("IActionControl", "Play");
     ASSERT_EQ(plays.size(), 1u);
@@ -241,6 +241,47 @@ TEST_F(PhotoshopExportTest, TheColorExportsCreationFailureCarriesTheSystemsText)
     const std::wstring prefix = ErrorMessage(ExportError::I02Color);
     EXPECT_EQ(services.messages[1].substr(0, prefix.size()), prefix);
     EXPECT_GT(services.messages[1].size(), prefix.size());
+}
+
+// A window whose message starts a second export while the first waits.
+struct Reentry {
+    PhotoshopExporter* exporter = nullptr;
+    int handled = 0;
+    bool secondRan = true;
+};
+Reentry* reentry = nullptr;
+LRESULT CALLBACK ReentryProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_APP && reentry) {
+        ++reentry->handled;
+        reentry->secondRan = reentry->exporter->ExportColor(true, true, 9, 9, 9).has_value();
+        return 0;
+    }
+    return ::DefWindowProcW(window, message, wParam, lParam);
+}
+
+TEST_F(PhotoshopExportTest, WhileABusyPhotoshopIsAwaitedMessagesRunButNoSecondExport) {
+    FakePhotoshopConfig config;
+    config.busyMs = 700;
+    fake.Configure(config);
+    services.answers = {IDYES};
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ReentryProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"VixReentryTest";
+    ::RegisterClassW(&wc);
+    platform::WindowHandle window(::CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0,
+                                                    HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
+    Reentry state{exporter.get()};
+    reentry = &state;
+    // Posted before the export: only a loop inside the export can handle it.
+    ::PostMessageW(window.get(), WM_APP, 0, 0);
+    const auto outcome = exporter->ExportColor(true, true, 1, 2, 3);
+    reentry = nullptr;
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->ending, ExportOutcome::Ending::Exported);
+    EXPECT_EQ(state.handled, 1);
+    EXPECT_FALSE(state.secondRan);
+    EXPECT_EQ(fake.Calls("IActionControl", "Play").size(), 1u);
 }
 
 TEST_F(PhotoshopExportTest, ADisabledButtonDoesNothing) {

@@ -126,7 +126,8 @@ TEST_F(VersionChooserTest, OneVersionIsRegisteredWithoutAsking) {
     EXPECT_EQ(host.stored, 1);
     EXPECT_EQ(host.version, L"7.0");
     EXPECT_EQ(host.last, L"7.0");
-    EXPECT_EQ(RegisteredServer(), L"C:\\Program Files\\Adobe\\Photoshop 7.0\\Photoshop.exe /Automation");
+    EXPECT_EQ(RegisteredServer(),
+              L"C:\\Program Files\\Adobe\\Photoshop 7.0\\Photoshop.exe /Automation");
     EXPECT_FALSE(::IsWindowVisible(chooser.hwnd()));
 }
 
@@ -157,12 +158,13 @@ TEST_F(VersionChooserTest, AnAddedVersionIsOfferedPreselectedAndOkRegistersIt) {
     });
     EXPECT_EQ(host.dialogs, 1);
     EXPECT_TRUE(visible);
-    EXPECT_EQ(shown, (std::vector<std::wstring>{L"Photoshop 7.0", L"Photoshop 8.0",
-                                                L"Photoshop 9.0"}));
+    EXPECT_EQ(shown,
+              (std::vector<std::wstring>{L"Photoshop 7.0", L"Photoshop 8.0", L"Photoshop 9.0"}));
     EXPECT_EQ(selected, 2);
     EXPECT_EQ(host.version, L"9.0");
     EXPECT_EQ(host.last, L"9.0");
-    EXPECT_EQ(RegisteredServer(), L"C:\\Program Files\\Adobe\\Photoshop 9.0\\Photoshop.exe /Automation");
+    EXPECT_EQ(RegisteredServer(),
+              L"C:\\Program Files\\Adobe\\Photoshop 9.0\\Photoshop.exe /Automation");
     EXPECT_FALSE(::IsWindowVisible(chooser.hwnd()));
 }
 
