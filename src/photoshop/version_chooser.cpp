@@ -65,7 +65,8 @@ void Tvix_psVersion::SetVersions(std::vector<std::wstring> versions, int selecte
 void Tvix_psVersion::btnOkClick() {
     const int index = static_cast<int>(::SendMessageW(lbPSVerion, CB_GETCURSEL, 0, 0));
     VersionViews registry;
-    platform::WinRegistry classesStore;
+    platform::WinRegistry realClasses;
+    RegistryStore& classesStore = classesStore_ ? *classesStore_ : realClasses;
     const ChoiceOutcome outcome =
         ChooseVersion(versions_, index, registry.views, classesStore, classes_, FileExists);
     if (outcome.photoShopVersion && outcome.lastPhotoShopVersion)

@@ -28,9 +28,12 @@ class Tvix_psVersion final : public ui::Form {
     // leaves the form open.
     void btnOkClick();
 
-    // Where the registration goes; the user's own classes unless a test
-    // says otherwise.
-    void SetClassesRoot(ClassesRoot classes) { classes_ = std::move(classes); }
+    // Where the registration goes: the user's own classes of the real
+    // registry unless a test says otherwise.
+    void SetRegistrationTarget(RegistryStore& store, ClassesRoot classes) {
+        classesStore_ = &store;
+        classes_ = std::move(classes);
+    }
 
     HWND VersionList() const { return lbPSVerion; }
     HWND OkButton() const { return btnOk; }
@@ -38,6 +41,7 @@ class Tvix_psVersion final : public ui::Form {
   private:
     PhotoshopVersionHost& host_;
     std::vector<std::wstring> versions_;
+    RegistryStore* classesStore_ = nullptr;  // none: the real registry
     ClassesRoot classes_ = UserClasses();
     HWND grpExport = nullptr;
     HWND imgInfo = nullptr;

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "common/memory_registry.h"
 #include "fake_photoshop_versions.h"
 #include "photoshop/version_chooser.h"
 
@@ -192,6 +193,33 @@ TEST_F(VersionChooserTest, TheSettingsDialogHandsOverKeyNames) {
     EXPECT_EQ(host.last, L"8.0");
     EXPECT_EQ(RegisteredServer(), folder + L"Photoshp.exe /Automation");
     EXPECT_TRUE(host.errors.empty());
+}
+
+}  // namespace
+}  // namespace vix::test
+
+namespace vix::test {
+namespace {
+
+TEST_F(VersionChooserTest, ARefusedWriteNamesTheKeyStoresTheChoiceAndKeepsTheFormOpen) {
+    ASSERT_TRUE(InstallFakeVersions(versions::Two()));
+    MemoryRegistry refusing;
+    refusing.refuseWrite = true;
+    chooser.SetRegistrationTarget(refusing, UserClasses());
+    bool stillShown = false;
+    Discover([&] {
+        ::SendMessageW(chooser.OkButton(), BM_CLICK, 0, 0);
+        stillShown = ::IsWindowVisible(chooser.hwnd()) != FALSE;
+        ::PostMessageW(chooser.hwnd(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(stillShown);
+    EXPECT_EQ(refusing.writes, 1);
+    EXPECT_EQ(host.stored, 1);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_EQ(host.errors[0], RegistrationFailureMessage(
+                                  L"HKEY_CURRENT_USER\\Software\\Classes\\Photoshop.Application"));
+    EXPECT_EQ(host.version, L"8.0");
+    EXPECT_EQ(host.last, L"8.0");
 }
 
 }  // namespace
