@@ -94,6 +94,7 @@ add_library(vix_photoshop_win STATIC
   photoshop/export_host.cpp
   photoshop/photoshop_exporter.cpp
   photoshop/version_chooser.cpp
+  photoshop/photoshop_bridge.cpp
 )
 target_link_libraries(vix_photoshop_win PUBLIC vix_platform)
 vix_windows_code(vix_photoshop_win)
@@ -120,7 +121,7 @@ add_library(vix_win STATIC
   ruler/ruler_window.cpp
   ruler/ruler_page.cpp
 )
-target_link_libraries(vix_win PUBLIC vix_platform)
+target_link_libraries(vix_win PUBLIC vix_platform vix_photoshop_win)
 if(MSVC)
   target_link_libraries(vix_win PUBLIC Vix32)
 else()

@@ -80,6 +80,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     // Creation, showing and closing.
     void FormCreate();
     void FormShow() override;
+    PhotoshopBridge::Links PhotoshopLinks();
     void FormClose();
     void ApplyStoredLayout();
     void PlaceWindow();
@@ -150,7 +151,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     ui::Label pnlHint;
     TrayIcon TrayIconData;
 
-    ToolSet tools_{*this, registry_};
+    ToolSet tools_{*this, registry_, PhotoshopLinks()};
     TAbout about_;
     // The settings dialog, until it comes with its own controls.
     PlaceholderForm settingsDialog_{{L"TSettings", L"Settings", kDialogStyle}};

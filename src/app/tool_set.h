@@ -6,6 +6,7 @@
 #include "color/color_info_panel.h"
 #include "color/color_library_page.h"
 #include "color/color_picker.h"
+#include "photoshop/photoshop_bridge.h"
 #include "common/registry_store.h"
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
@@ -24,7 +25,8 @@ namespace vix {
 
 class ToolSet {
   public:
-    ToolSet(ToolHost& host, RegistryStore& registry) : host_(host), registry_(registry) {}
+    ToolSet(ToolHost& host, RegistryStore& registry, PhotoshopBridge::Links photoshop)
+        : host_(host), registry_(registry), photoshop_(host, std::move(photoshop)) {}
 
     // Builds each tool's controls on its page and enters the tools in `table`.
     void Build(const std::function<ui::Panel&(Page)>& page, ToolTable& table);
@@ -38,6 +40,8 @@ class ToolSet {
     // button enabled when the library holds a colour.
     void ResetSampling() { picker_.ResetSampling(); }
     void EnableLibrarySave() { library_.EnableSaveButton(library_.Library().Count() > 0); }
+    // The installed Photoshop versions, at each showing of the main window.
+    void DiscoverPhotoshop() { photoshop_.DiscoverVersions(); }
 
   private:
     ToolHost& host_;
@@ -48,6 +52,7 @@ class ToolSet {
     ColorPicker picker_{host_, clipboard_, cursors_, colorInfo_};
     ColorLibraryPage library_{host_, registry_};
     RulerPage ruler_{host_};
+    PhotoshopBridge photoshop_;
 };
 
 }  // namespace vix

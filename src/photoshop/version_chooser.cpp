@@ -86,8 +86,10 @@ void DiscoverPhotoshopVersions(Tvix_psVersion& chooser, PhotoshopVersionHost& ho
         chooser.btnOkClick();
         return;
     }
-    chooser.CenterOn(host.MainWindow());
-    host.RunBehind([&] { chooser.ShowModal(); });
+    host.RunBehind([&](HWND owner) {
+        if (owner) chooser.CenterOn(owner);
+        chooser.ShowModal();
+    });
 }
 
 void ChooseVersionFromSettings(Tvix_psVersion& chooser, std::vector<std::wstring> versions,

@@ -13,10 +13,10 @@
 
 namespace vix {
 
-class Tvix_psVersion final : public ui::Form {
+class Tvix_psVersion final : public ui::ProgramForm {
   public:
     explicit Tvix_psVersion(PhotoshopVersionHost& host) : host_(host) {}
-    void Create(HWND owner);
+    void Create(HWND owner) override;
 
     // Fills the form's version list (registry key names) and the combo box
     // with "Photoshop " and each name, selecting `selected`.

@@ -14,7 +14,6 @@ namespace vix {
 class PhotoshopVersionHost {
   public:
     virtual ~PhotoshopVersionHost() = default;
-    virtual HWND MainWindow() const = 0;
     virtual std::wstring PhotoShopVersion() const = 0;
     virtual std::wstring LastPhotoShopVersion() const = 0;
     // Sets PhotoShopVersion and LastPhotoShopVersion and saves the settings.
@@ -23,8 +22,9 @@ class PhotoshopVersionHost {
     // The application's general error box.
     virtual void ShowError(const std::wstring& text) = 0;
     // Runs `dialog` with the main window moved behind it, and puts the main
-    // window on top again afterwards.
-    virtual void RunBehind(const std::function<void()>& dialog) = 0;
+    // window on top again afterwards; `owner` is the main window, on which
+    // the dialog is centred.
+    virtual void RunBehind(const std::function<void(HWND owner)>& dialog) = 0;
 };
 
 }  // namespace vix

@@ -16,7 +16,6 @@ namespace {
 
 class StandInHost final : public PhotoshopVersionHost {
   public:
-    HWND MainWindow() const override { return nullptr; }
     std::wstring PhotoShopVersion() const override { return version; }
     std::wstring LastPhotoShopVersion() const override { return last; }
     void StoreChoice(const std::wstring& v, const std::wstring& l) override {
@@ -25,9 +24,9 @@ class StandInHost final : public PhotoshopVersionHost {
         ++stored;
     }
     void ShowError(const std::wstring& text) override { errors.push_back(text); }
-    void RunBehind(const std::function<void()>& dialog) override {
+    void RunBehind(const std::function<void(HWND)>& dialog) override {
         ++dialogs;
-        dialog();
+        dialog(nullptr);
     }
 
     std::wstring version, last;
