@@ -31,7 +31,8 @@ class FakePhotoshop {
     std::vector<RecordLine> Calls(const std::string& object, const std::string& method) const;
 
     // Closes the server's Photoshop window, if any, and waits until every
-    // server process this test started has ended.
+    // server process this test started has ended; one that does not end in
+    // time is ended, and the answer is false.
     bool WaitForExit(DWORD timeoutMs = 10000);
 
   private:
