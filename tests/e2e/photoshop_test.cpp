@@ -62,6 +62,11 @@ class Photoshop : public VixTest {
         EXPECT_TRUE(fake_.WaitForExit());
         test::RemoveFakeVersions();
         RemoveUserRegistration();
+        // Sampling copied the colour; later tests expect a clipboard without it.
+        if (::OpenClipboard(nullptr)) {
+            ::EmptyClipboard();
+            ::CloseClipboard();
+        }
     }
 
     void SampleFlatColour() {
