@@ -69,6 +69,7 @@ add_library(vix_platform STATIC
   platform/ui_thread_calls.cpp
   platform/http_get.cpp
   platform/session_lock.cpp
+  platform/clipboard_bitmap.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp
@@ -87,6 +88,20 @@ target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 
                                            comdlg32 ole32 oleaut32 uuid winhttp)
 vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
+
+# Photoshop's automation and the windows of the Photoshop bridge.
+add_library(vix_photoshop_win STATIC
+  photoshop/pumping_clock.cpp
+  photoshop/com_connection.cpp
+  photoshop/photoshop_windows.cpp
+  photoshop/export_host.cpp
+  photoshop/photoshop_exporter.cpp
+  photoshop/version_chooser.cpp
+  photoshop/photoshop_bridge.cpp
+)
+target_link_libraries(vix_photoshop_win PUBLIC vix_platform)
+vix_windows_code(vix_photoshop_win)
+vix_warnings(vix_photoshop_win)
 
 # The program's windows.
 add_library(vix_win STATIC
@@ -126,7 +141,7 @@ add_library(vix_win STATIC
   capture/capture_page.cpp
   capture/capture_tool.cpp
 )
-target_link_libraries(vix_win PUBLIC vix_platform ole32)
+target_link_libraries(vix_win PUBLIC vix_platform vix_photoshop_win ole32)
 if(MSVC)
   target_link_libraries(vix_win PUBLIC Vix32)
 else()

@@ -12,6 +12,7 @@
 #include "app/vendor.h"
 #include "hooks/hook_protocol.h"
 #include "hooks/vix32_api.h"
+#include "platform/com_apartment.h"
 #include "platform/desktop.h"
 #include "platform/registry.h"
 #include "platform/session_lock.h"
@@ -72,6 +73,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.Initialize(vix::kApplicationTitle);
     vix::platform::WinRegistry registry;
     vix::startup::Mark("application window");
+    // Photoshop's automation runs on this thread, between its messages. It
+    // outlives the windows, which let their automation objects go first.
+    // Should it fail, the exports report that they could not reach
+    // Photoshop.
+    vix::platform::ComApartment apartment;
 
     auto windows = std::make_unique<vix::ProgramWindows>(registry);
     windows->Create(app.Owner());

@@ -104,6 +104,8 @@ void Tvix_main::PlaceWindow() {
 void Tvix_main::ShowMain() { Show(); }
 
 void Tvix_main::FormShow() {
+    // Before the window's position is restored, as the chooser may show.
+    tools_.DiscoverPhotoshop();
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -112,6 +114,18 @@ void Tvix_main::FormShow() {
         ShapeTab(tab);
     startup::Mark("  tabs shaped");
     ::SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
+}
+
+PhotoshopBridge::Links Tvix_main::PhotoshopLinks() {
+    return {.storeChoice =
+                [this](const std::wstring& version, const std::wstring& last) {
+                    settings.PhotoShopVersion = version;
+                    settings.LastPhotoShopVersion = last;
+                    SaveSettings();
+                },
+            .showError = [](const std::wstring& text) { Application::ShowError(text); },
+            .title = [] { return Application::Instance().Title(); },
+            .snapshot = [this] { return tools_.SnapshotPicture(); }};
 }
 
 void Tvix_main::FormClose() {

@@ -87,6 +87,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     // Creation, showing and closing.
     void FormCreate();
     void FormShow() override;
+    PhotoshopBridge::Links PhotoshopLinks();
     void FormClose();
     void ApplyStoredLayout();
     void RegisterHotKeys();
@@ -160,7 +161,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     ui::Label pnlHint;
     TrayIcon TrayIconData;
 
-    ToolSet tools_{*this, registry_};
+    ToolSet tools_{*this, registry_, PhotoshopLinks()};
     TAbout about_;
     TSettings settingsDialog_{registry_, DialogServices()};
 };

@@ -36,7 +36,10 @@ SettingsDialogServices Tvix_main::DialogServices() {
             .loadSettings = [this] { LoadSettings(); },
             .clearColorLibrary = [this] { tools_.ClearColorLibrary(); },
             .hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); },
-            .choosePhotoshopVersion = nullptr};
+            .choosePhotoshopVersion =
+                [this](const PhotoshopVersionList& list) {
+                    tools_.ChoosePhotoshopVersion(list.keyNames, list.selected);
+                }};
 }
 
 }  // namespace vix

@@ -8,6 +8,10 @@ void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& tabl
     picker_.Create(page(Page::ColorPicker).hwnd());
     startup::Mark("    picker");
     picker_.onSampleTaken = [this](ColorWord c) { library_.Newcolor(c); };
+    // The button is enabled only once a colour has been taken.
+    picker_.onColorToPS = [this](ColorWord c) {
+        photoshop_.ExportColor(true, Red(c), Green(c), Blue(c));
+    };
     library_.Create(page(Page::ColorLib).hwnd(), page(Page::ColorLib));
     startup::Mark("    library");
     library_.formatIndex = [this] { return picker_.FormatIndex(); };
@@ -18,7 +22,9 @@ void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& tabl
     ruler_.WriteDpi();
     startup::Mark("    ruler");
     // The overlays and the preview are created with the program's other windows.
-    capture_.Create(page(Page::Capture).hwnd(), nullptr);
+    capture_.Create(page(Page::Capture).hwnd(), nullptr,
+                    {.btnCaptureToPSClick = [this] { ExportSnapshot(ExportKind::Document); },
+                     .btnCaptureToPSLayerClick = [this] { ExportSnapshot(ExportKind::Layer); }});
     table.Add(picker_);
     table.Add(ruler_);
     table.Add(screenCapture_);
@@ -27,7 +33,9 @@ void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& tabl
 }
 
 OwnedWindows ToolSet::Windows() {
-    OwnedWindows windows = ruler_.Windows();
+    OwnedWindows windows = photoshop_.Windows();
+    for (const OwnedWindow& w : ruler_.Windows())
+        windows.push_back(w);
     windows.push_back({ProgramWindow::Preview, &capture_.Preview()});
     windows.push_back({ProgramWindow::HotTracker, &capture_.Tools().TrackingFrame()});
     windows.push_back({ProgramWindow::Rectangle, &capture_.Tools().RectangleOverlay()});
@@ -40,6 +48,12 @@ void ToolSet::SettingsLoaded(const Settings& settings, bool keyOpened) {
     ruler_.SelectUnit(settings.RulerValue);
     library_.LoadLibrary();
 }
+
+void ToolSet::ExportSnapshot(ExportKind kind) {
+    photoshop_.ExportSnapshot(kind, capture_.PhotoshopOutputsEnabled());
+}
+
+HBITMAP ToolSet::SnapshotPicture() { return capture_.Tools().CurrentSnapshot().OutputBitmap(); }
 
 void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
     a.pickerButton = [this] { picker_.btnEnablePickerClick(); };
@@ -55,7 +69,8 @@ void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
     a.captureControl = [&capture] { capture.btnControlCaptureClick(); };
     a.saveSnapshot = [&capture] { capture.btnSaveCaptureClick(); };
     a.copySnapshot = [&capture] { capture.btnCaptureToClipboardClick(); };
-    // The Photoshop buttons join when their tool does.
+    a.exportColor = [this] { picker_.btnColorToPSClick(); };
+    a.exportSnapshot = [this] { ExportSnapshot(ExportKind::Document); };
 }
 
 }  // namespace vix

@@ -9,6 +9,7 @@
 #include "color/color_info_panel.h"
 #include "color/color_library_page.h"
 #include "color/color_picker.h"
+#include "photoshop/photoshop_bridge.h"
 #include "common/registry_store.h"
 #include "hotkeys/hot_key_actions.h"
 #include "platform/clipboard.h"
@@ -28,7 +29,8 @@ namespace vix {
 
 class ToolSet {
   public:
-    ToolSet(ToolHost& host, RegistryStore& registry) : host_(host), registry_(registry) {}
+    ToolSet(ToolHost& host, RegistryStore& registry, PhotoshopBridge::Links photoshop)
+        : host_(host), registry_(registry), photoshop_(host, std::move(photoshop)) {}
 
     // Builds each tool's controls on its page and enters the tools in `table`.
     void Build(const std::function<ui::Panel&(Page)>& page, ToolTable& table);
@@ -45,8 +47,18 @@ class ToolSet {
     // The tools' buttons that the hot keys press.
     void BindHotKeyButtons(HotKeyActions& actions);
     void ClearColorLibrary() { library_.ClearColorLibrary(); }
+    // The installed Photoshop versions, at each showing of the main window.
+    void DiscoverPhotoshop() { photoshop_.DiscoverVersions(); }
+    // The settings dialog's OK when another Photoshop version was picked.
+    void ChoosePhotoshopVersion(std::vector<std::wstring> keyNames, int selected) {
+        photoshop_.ChooseFromSettings(std::move(keyNames), selected);
+    }
+    // The snapshot's output picture, for Photoshop; null before any capture.
+    HBITMAP SnapshotPicture();
 
   private:
+    void ExportSnapshot(ExportKind kind);
+
     ToolHost& host_;
     RegistryStore& registry_;
     platform::WinClipboard clipboard_;
@@ -61,6 +73,7 @@ class ToolSet {
     ScreenCaptureTool screenCapture_{capture_.Tools()};
     RectangleCaptureTool rectangleCapture_{capture_.Tools()};
     ControlCaptureTool controlCapture_{capture_.Tools()};
+    PhotoshopBridge photoshop_;
 };
 
 }  // namespace vix

@@ -85,6 +85,7 @@ void ColorPicker::Create(HWND page) {
     btnColorToClipboard.onClick = [this] { btnColorToClipboardClick(); };
     btnColorToPS.Create(page, Rect::FromBounds(208, 86, 22, 22),
                         L"Export sampled color to Photoshop", ui::PicturesOf(L"BTN_PHOTOSHOP"));
+    btnColorToPS.onClick = [this] { btnColorToPSClick(); };
     // Until a colour has been taken there is nothing to export.
     btnColorToClipboard.SetEnabled(false);
     btnColorToPS.SetEnabled(false);
@@ -197,6 +198,11 @@ void ColorPicker::ColorToClipboard() {
     // Another program holding the clipboard for long: the copy is skipped,
     // with the system's sound so the user knows.
     if (!text.empty() && !clipboard_.SetText(text)) ::MessageBeep(MB_ICONWARNING);
+}
+
+void ColorPicker::btnColorToPSClick() {
+    if (!::IsWindowEnabled(btnColorToPS.hwnd())) return;
+    if (onColorToPS) onColorToPS(sampledColor_);
 }
 
 void ColorPicker::btnColorToClipboardClick() {

@@ -36,6 +36,8 @@ class ColorPicker final : public Tool {
     void Create(HWND page);
     // Where a taken colour goes: the library (Newcolor).
     std::function<void(ColorWord)> onSampleTaken;
+    // The Photoshop export of the sampled colour (ExportColorToPS).
+    std::function<void(ColorWord)> onColorToPS;
 
     // As a tool: its button switches it on or off, and the hook library
     // reports the pointer's moves and the right-button press.
@@ -55,6 +57,9 @@ class ColorPicker final : public Tool {
     // line follows it.
     void RadioGroup1Click();
     void btnColorToClipboardClick();
+    // Exports the sampled colour to Photoshop when a colour has been taken;
+    // the hot key presses it too.
+    void btnColorToPSClick();
     void btnWebSafeColorClick();
     void ColorToClipboard();
     // Makes a library colour the sampled colour.

@@ -17,6 +17,15 @@ HKEY RootKey(RegistryRoot root) {
     return HKEY_CURRENT_USER;
 }
 
+REGSAM ViewFlag(RegistryView view) {
+    switch (view) {
+        case RegistryView::Default: return 0;
+        case RegistryView::Bits32: return KEY_WOW64_32KEY;
+        case RegistryView::Bits64: return KEY_WOW64_64KEY;
+    }
+    return 0;
+}
+
 class WinKey final : public RegistryKey {
   public:
     explicit WinKey(RegKey key) : key_(std::move(key)) {}
@@ -84,21 +93,27 @@ class WinKey final : public RegistryKey {
 std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_view path,
                                                OpenMode mode) {
     const std::wstring p(path);
+    const REGSAM access = KEY_ALL_ACCESS | ViewFlag(view_);
     HKEY key = nullptr;
-    const LONG rc =
-        mode == OpenMode::Create
-            ? ::RegCreateKeyExW(RootKey(root), p.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr)
-            : ::RegOpenKeyExW(RootKey(root), p.c_str(), 0, KEY_ALL_ACCESS, &key);
+    const LONG rc = mode == OpenMode::Create
+                        ? ::RegCreateKeyExW(RootKey(root), p.c_str(), 0, nullptr,
+                                            REG_OPTION_NON_VOLATILE, access, nullptr, &key, nullptr)
+                        : ::RegOpenKeyExW(RootKey(root), p.c_str(), 0, access, &key);
     if (rc != ERROR_SUCCESS) return nullptr;
     return std::make_unique<WinKey>(RegKey(key));
 }
 
 bool WinRegistry::DeleteTree(RegistryRoot root, std::wstring_view path) {
     const std::wstring p(path);
-    if (::RegDeleteTreeW(RootKey(root), p.c_str()) != ERROR_SUCCESS) return false;
-    // Some registries empty the key but leave it standing; remove it too.
-    ::RegDeleteKeyW(RootKey(root), p.c_str());
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExW(RootKey(root), p.c_str(), 0, KEY_ALL_ACCESS | ViewFlag(view_), &opened) !=
+        ERROR_SUCCESS)
+        return false;
+    RegKey key(opened);
+    if (::RegDeleteTreeW(key.get(), nullptr) != ERROR_SUCCESS) return false;
+    key.reset();
+    // Emptying leaves the key itself standing.
+    ::RegDeleteKeyExW(RootKey(root), p.c_str(), ViewFlag(view_), 0);
     return true;
 }
 

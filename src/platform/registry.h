@@ -7,11 +7,19 @@
 
 namespace vix::platform {
 
+// Which registry a 64-bit Windows shows: a program sees its own kind's view
+// by default; the other view holds what the other kind of program installed.
+enum class RegistryView { Default, Bits32, Bits64 };
+
 class WinRegistry final : public RegistryStore {
   public:
+    explicit WinRegistry(RegistryView view = RegistryView::Default) : view_(view) {}
     std::unique_ptr<RegistryKey> Open(RegistryRoot root, std::wstring_view path,
                                       OpenMode mode) override;
     bool DeleteTree(RegistryRoot root, std::wstring_view path) override;
+
+  private:
+    RegistryView view_;
 };
 
 }  // namespace vix::platform

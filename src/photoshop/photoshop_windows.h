@@ -1,0 +1,16 @@
+#pragma once
+
+// Photoshop's own windows, as the exports look for them.
+
+namespace vix {
+
+// Whether a top-level window of class "Photoshop" exists (any title): an
+// open Photoshop session.
+bool FindPhothoshop();
+
+// Closes Photoshop's colour picker (class "PSFloatC", titled "Color
+// Picker") if it is open, as its close box would, and waits until
+// Photoshop has handled that: an open picker blocks the colour request.
+void ClosePhotoshopColorPicker();
+
+}  // namespace vix

@@ -1,0 +1,165 @@
+// The Photoshop bridge as a user meets it: the fake Photoshop registered as
+// "Photoshop.Application" and started by the program's own activation, the
+// version keys of the registry, and the program's questions and messages.
+
+#include "fake_photoshop_control.h"
+#include "fake_photoshop_versions.h"
+#include "pattern.h"
+#include "photoshop/action_request.h"
+#include "photoshop/export_messages.h"
+#include "photoshop/registration.h"
+#include "platform/registry.h"
+#include "vix_fixture.h"
+
+namespace vix::e2e {
+namespace {
+
+namespace pt = test::pattern;
+
+bool Topmost(HWND window) {
+    return (::GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+}
+
+std::wstring UserClassesValue(const std::wstring& key) {
+    platform::WinRegistry registry;
+    auto opened =
+        registry.Open(RegistryRoot::CurrentUser, L"Software\\Classes\\" + key, OpenMode::Existing);
+    if (!opened) return L"";
+    return opened->Read(L"").value_or(RegistryValue{}).AsText().value_or(L"");
+}
+
+std::wstring SettingsText(const wchar_t* name) {
+    platform::WinRegistry registry;
+    auto key = registry.Open(RegistryRoot::CurrentUser,
+                             L"Software\\Brellin Software Development\\VIX_revived\\2.0\\Settings",
+                             OpenMode::Existing);
+    if (!key) return L"";
+    return key->Read(name).value_or(RegistryValue{}).AsText().value_or(L"");
+}
+
+void RemoveUserRegistration() {
+    platform::WinRegistry registry;
+    for (const std::wstring& key :
+         {std::wstring(L"CLSID\\") + kPhotoshopClsid, std::wstring(L"Photoshop.Application"),
+          std::wstring(L"Interface\\") + kPhotoshopApplicationIid})
+        registry.DeleteTree(RegistryRoot::CurrentUser, L"Software\\Classes\\" + key);
+}
+
+class Photoshop : public VixTest {
+  protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(test::FakePhotoshop::Register()); }
+    void SetUp() override {
+        VixTest::SetUp();
+        test::RemoveFakeVersions();
+        RemoveUserRegistration();
+        pattern_ = std::make_unique<VixProcess>(BinDir() + L"\\pattern.exe");
+        ASSERT_TRUE(pattern_->Start());
+        ASSERT_NE(pattern_->WaitForWindow(L"VixTestPattern"), nullptr);
+    }
+    void TearDown() override {
+        VixTest::TearDown();
+        pattern_.reset();
+        EXPECT_TRUE(fake_.WaitForExit());
+        test::RemoveFakeVersions();
+        RemoveUserRegistration();
+        // Sampling copied the colour; later tests expect a clipboard without it.
+        if (::OpenClipboard(nullptr)) {
+            ::EmptyClipboard();
+            ::CloseClipboard();
+        }
+    }
+
+    void SampleFlatColour() {
+        StartVix();
+        LeftClickAt(Center(Control(L"Activate Colorpicker")));
+        ASSERT_TRUE(WaitUntil([&] { return Control(L"Deactivate Colorpicker") != nullptr; }, 3000));
+        PointAt({pt::kFlatX, pt::kFlatY});
+        RightClickAt({pt::kFlatX, pt::kFlatY});
+        ::Sleep(150);
+        LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
+    }
+    // Presses the export button and answers the question.
+    void ExportColour(WPARAM answer) {
+        HWND button = Control(L"Export sampled color to Photoshop");
+        ASSERT_NE(button, nullptr);
+        LeftClickAt(Center(button));
+        HWND box = WaitForMessageBox(vix_->Pid());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box), std::wstring(kOpenPhotoshopQuestion));
+        ::PostMessageW(box, WM_COMMAND, answer, 0);
+    }
+
+    test::FakePhotoshop fake_;
+    std::unique_ptr<VixProcess> pattern_;
+};
+
+TEST_F(Photoshop, TheSampledColourBecomesTheForegroundColourAfterYes) {
+    fake_.Configure({});
+    SampleFlatColour();
+    ExportColour(IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return !fake_.Calls("IActionControl", "Play").empty(); }));
+    const auto play = fake_.Calls("IActionControl", "Play").at(0);
+    const double r = (pt::kFlat >> 16) & 0xFF, g = (pt::kFlat >> 8) & 0xFF, b = pt::kFlat & 0xFF;
+    EXPECT_EQ(play["tree"], DescriptorText(*PSSetColor(true, r, g, b).descriptor));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    // Photoshop's action control is kept until the program ends.
+    CloseVix();
+}
+
+TEST_F(Photoshop, NoToTheQuestionRecordsNothing) {
+    fake_.Configure({});
+    SampleFlatColour();
+    ExportColour(IDNO);
+    ::Sleep(500);
+    EXPECT_TRUE(fake_.Calls().empty());
+    EXPECT_TRUE(Topmost(Main()));
+}
+
+TEST_F(Photoshop, AFailingPhotoshopGivesItsMessageWithItsCode) {
+    test::FakePhotoshopConfig config;
+    config.failVisible = 0x80070005;
+    fake_.Configure(config);
+    SampleFlatColour();
+    ExportColour(IDYES);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        box = WaitForMessageBox(vix_->Pid(), 200);
+        return box && MessageBoxText(box) != std::wstring(kOpenPhotoshopQuestion);
+    }));
+    EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I08));
+    PressOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+}
+
+TEST_F(Photoshop, OneInstalledVersionIsRegisteredAtStartWithoutADialog) {
+    ASSERT_TRUE(test::InstallFakeVersions(test::versions::One()));
+    StartVix();
+    ::Sleep(500);
+    EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 300), nullptr);
+    for (HWND chooser : TopLevelWindows(vix_->Pid(), L"Tvix_psVersion"))
+        EXPECT_FALSE(::IsWindowVisible(chooser));
+    EXPECT_EQ(UserClassesValue(std::wstring(L"CLSID\\") + kPhotoshopClsid + L"\\LocalServer32"),
+              L"C:\\Program Files\\Adobe\\Photoshop 7.0\\Photoshop.exe /Automation");
+    EXPECT_EQ(SettingsText(L"PhotoShopVersion"), L"7.0");
+    EXPECT_EQ(SettingsText(L"LastPhotoShopVersion"), L"7.0");
+}
+
+TEST_F(Photoshop, AnAddedVersionShowsTheChooserAtStart) {
+    ASSERT_TRUE(test::InstallFakeVersions(test::versions::ThirdAdded()));
+    vix_ = std::make_unique<VixProcess>();
+    ASSERT_TRUE(vix_->Start());
+    HWND chooser = vix_->WaitForWindow(L"Tvix_psVersion");
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_EQ(TextOf(chooser), L"Information");
+    HWND ok = FindByText(chooser, L"Ok");
+    ASSERT_NE(ok, nullptr);
+    ::PostMessageW(ok, BM_CLICK, 0, 0);
+    main_ = vix_->WaitForMainWindow();
+    ASSERT_NE(main_, nullptr);
+    EXPECT_TRUE(WaitUntil([] { return SettingsText(L"PhotoShopVersion") == L"9.0"; }, 3000));
+    EXPECT_EQ(UserClassesValue(std::wstring(L"CLSID\\") + kPhotoshopClsid + L"\\ProgID"),
+              L"Photoshop.Application.9.0");
+}
+
+}  // namespace
+}  // namespace vix::e2e

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+
+namespace vix::fake {
+
+HRESULT RegisterServer();
+HRESULT UnregisterServer();
+
+}  // namespace vix::fake
