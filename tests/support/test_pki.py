@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Certificates for the update tests, made at test time with the openssl tool.
 
-    test_pki.py make DIR [--crl-url URL]
+    test_pki.py make DIR [--crl-url URL] [--fresh]
     test_pki.py sign DIR publisher|other|untrusted IN.exe OUT.exe
     test_pki.py revoke DIR publisher|other|server
 
@@ -16,11 +16,14 @@
                                       code signing under a root nobody trusts
     root.crl                          the root's (empty) revocation list
 
-With --crl-url every certificate the root issues names that address as its
-revocation list (a test server can answer it with root.crl).
+Every certificate the root issues names a revocation list: by default the
+file DIR/root.crl as Wine sees it on its Z: drive (file:///Z:/...), so no
+server is needed to check revocation; --crl-url names another address (a test
+server answers /crl/root.crl). --fresh makes everything anew.
 
-`revoke` adds a certificate of the root to root.crl (a server started on the
-same PKI answers the new list at once).
+`revoke` adds a certificate of the root to root.crl and then writes
+DIR/NAME.revoked (Wine keeps fetched lists in the prefix's
+users/*/AppData/LocalLow/Microsoft/CryptnetUrlCache: delete it to see the new one).
 
 `sign` signs IN.exe as one of the three code signers with osslsigncode (SHA-256,
 the signer's chain embedded, no time stamp).
@@ -29,6 +32,7 @@ the signer's chain embedded, no time stamp).
 import argparse
 import os
 import pathlib
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -91,13 +95,17 @@ def revoke(out, name):
     openssl("ca", "-batch", "-config", "ca.cnf", "-revoke", f"{name}.pem", "-keyfile", "root.key",
             "-cert", "root.pem", cwd=out)
     make_crl(out)
+    (out / f"{name}.revoked").write_text("")
 
 
-def make(out, crl_url):
-    out = pathlib.Path(out)
+def make(out, crl_url=None, fresh=False):
+    out = pathlib.Path(out).resolve()
+    if fresh and out.exists():
+        shutil.rmtree(out)
     if (out / "done").exists():
         return
     out.mkdir(parents=True, exist_ok=True)
+    crl_url = crl_url or f"file:///Z:{out.as_posix()}/root.crl"
     make_root(out, "root", "/O=VIX Tests/CN=VIX Test Root")
     make_root(out, "stray-root", "/O=Nobody/CN=Stray Test Root")
     openssl("x509", "-in", "root.pem", "-outform", "DER", "-out", "root.der", cwd=out)
@@ -134,6 +142,7 @@ def main():
     make_args = commands.add_parser("make")
     make_args.add_argument("dir")
     make_args.add_argument("--crl-url")
+    make_args.add_argument("--fresh", action="store_true")
     sign_args = commands.add_parser("sign")
     sign_args.add_argument("dir")
     sign_args.add_argument("signer", choices=sorted(SIGNERS))
@@ -144,7 +153,7 @@ def main():
     revoke_args.add_argument("signer", choices=["publisher", "other", "server"])
     args = parser.parse_args()
     if args.command == "make":
-        make(args.dir, args.crl_url)
+        make(args.dir, args.crl_url, args.fresh)
     elif args.command == "sign":
         sign(args.dir, args.signer, args.source, args.target)
     else:

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """A scriptable HTTP and HTTPS server on 127.0.0.1 for the update tests.
 
-    update_server.py --dir DIR [--pki PKI] [--exit-with-parent] [--max-seconds N]
+    update_server.py --dir DIR [--pki PKI] [--heartbeat] [--max-seconds N]
 
 It listens on two free ports, one plain and one TLS (certificate from
 test_pki.py, made in PKI, by default DIR/pki, when not there yet), and then
@@ -36,9 +36,12 @@ list (the certificates name it when the PKI is made by this server).
 Every request is appended to DIR/requests.jsonl as one JSON object:
 {"scheme", "method", "path" (with query), "headers"}.
 
-The server ends when DIR/quit appears, after --max-seconds (default 600),
-or with --exit-with-parent when the process that started it is gone (Wine
-starts Unix programs without a handle to wait on or end them).
+The server ends when DIR/quit appears, after --max-seconds (default 600), or
+with --heartbeat when DIR/alive has not been touched for 30 seconds: Wine
+starts a Unix program detached, with no handle to wait on or end it, so a
+test that dies without saying goodbye is noticed that way. Once ready, the
+server's output goes to DIR/server.log, so that it holds no pipe of the test
+runner open.
 """
 
 import argparse
@@ -57,6 +60,7 @@ sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
 import test_pki  # noqa: E402
 
 PIECE = 16 * 1024
+HEARTBEAT_SECONDS = 30
 
 
 class State:
@@ -192,6 +196,21 @@ class Server(http.server.ThreadingHTTPServer):
         pass  # clients that drop out (the tests' time-outs) are expected
 
 
+def recently_touched(path, seconds):
+    try:
+        return time.time() - path.stat().st_mtime < seconds
+    except FileNotFoundError:
+        return False
+
+
+def detach(log):
+    """Points standard input, output and error away from whoever started us."""
+    with open(os.devnull, "rb") as null, open(log, "ab") as out:
+        os.dup2(null.fileno(), 0)
+        os.dup2(out.fileno(), 1)
+        os.dup2(out.fileno(), 2)
+
+
 def serve(server):
     threading.Thread(target=server.serve_forever, daemon=True).start()
 
@@ -200,7 +219,7 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--dir", required=True)
     parser.add_argument("--pki")
-    parser.add_argument("--exit-with-parent", action="store_true")
+    parser.add_argument("--heartbeat", action="store_true")
     parser.add_argument("--max-seconds", type=float, default=600)
     args = parser.parse_args()
 
@@ -224,11 +243,11 @@ def main():
     (directory / "ready.json.part").write_text(json.dumps(ready))
     os.replace(directory / "ready.json.part", directory / "ready.json")
     print(json.dumps(ready), flush=True)
+    detach(directory / "server.log")
 
-    parent = os.getppid()
     deadline = time.monotonic() + args.max_seconds
     while time.monotonic() < deadline and not (directory / "quit").exists():
-        if args.exit_with_parent and os.getppid() != parent:
+        if args.heartbeat and not recently_touched(directory / "alive", HEARTBEAT_SECONDS):
             break
         time.sleep(0.2)
     plain.server_close()
