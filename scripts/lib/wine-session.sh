@@ -3,10 +3,14 @@
 # desktop, so hooks, SendInput, hot keys, screen copies and the clipboard
 # work across them.
 #
-#   vix_session_start DIR [KEEPALIVE_EXE]   sets DISPLAY, WINEPREFIX, WINEDEBUG
+#   vix_session_start DIR [KEEPALIVE_EXE]   sets DISPLAY, WINEPREFIX, WINEDEBUG;
+#                                           returns non-zero, saying which step
+#                                           failed, if the session cannot start
 #   vix_session_stop
 
 vix_root=${vix_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
+. "$vix_root/scripts/lib/wine-env.sh"
+vix_load_machine
 
 vix_free_display() {
   local n
@@ -19,39 +23,55 @@ vix_free_display() {
   return 1
 }
 
+# Names the step of the session's start that failed and shows its log.
+vix_session_failed() {
+  local step=$1 log=${2:-}
+  echo "Wine session: FAILED: $step" >&2
+  if [ -n "$log" ] && [ -s "$log" ]; then
+    echo "Wine session: last lines of $log:" >&2
+    tail -n 25 "$log" | sed 's/^/  | /' >&2
+  fi
+  return 1
+}
+
 vix_session_start() {
   local dir=$1 keepalive=${2:-}
   mkdir -p "$dir"
-  local n
-  n=$(vix_free_display) || { echo "no free X display" >&2; return 1; }
+  local n i
+  n=$(vix_free_display) || { vix_session_failed "finding a free X display"; return 1; }
   Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 &
   VIX_XVFB_PID=$!
   export DISPLAY=":$n"
-  local i
   for i in $(seq 1 50); do
     [ -e "/tmp/.X11-unix/X$n" ] && break
     sleep 0.1
   done
+  [ -e "/tmp/.X11-unix/X$n" ] || { vix_session_failed "starting Xvfb on :$n" "$dir/xvfb.log"; return 1; }
   # Never hard-link a prefix: the server rewrites its registry files in place.
   rm -rf "$dir/prefix"
-  cp -a "$vix_root/.deps/wine-template" "$dir/prefix"
+  cp -a "$vix_root/.deps/wine-template" "$dir/prefix" ||
+    { vix_session_failed "copying the template prefix (run scripts/bootstrap)"; return 1; }
   export WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-  wineserver -p
+  [ "$VIX_RUNS_32BIT" = 1 ] || export WINELOADER=$vix_wine64_loader
+  wineserver -p >"$dir/wineserver.log" 2>&1 ||
+    { vix_session_failed "starting the Wine server" "$dir/wineserver.log"; return 1; }
   if [ -n "$keepalive" ]; then
     # The desktop, window station and clipboard go away with the last GUI
     # process of the session: keep one running.
-    wine "$keepalive" >/dev/null 2>&1 &
+    vix_wine "$keepalive" >"$dir/keepalive.log" 2>&1 &
     VIX_KEEPALIVE_PID=$!
-    for i in $(seq 1 100); do
+    for i in $(seq 1 150); do
       DISPLAY=$DISPLAY xdotool search --name '^Default - Wine desktop$' >/dev/null 2>&1 && break
       sleep 0.1
     done
+    DISPLAY=$DISPLAY xdotool search --name '^Default - Wine desktop$' >/dev/null 2>&1 ||
+      { vix_session_failed "starting the Wine desktop with $(basename "$keepalive")" "$dir/keepalive.log"; return 1; }
   fi
   export VIX_WINE_SESSION=1
 }
 
 vix_session_stop() {
-  wineserver -k >/dev/null 2>&1 || true
+  [ -n "${WINEPREFIX:-}" ] && wineserver -k >/dev/null 2>&1 || true
   [ -n "${VIX_XVFB_PID:-}" ] && kill "$VIX_XVFB_PID" >/dev/null 2>&1 || true
   wait "${VIX_XVFB_PID:-}" 2>/dev/null || true
   unset VIX_WINE_SESSION VIX_XVFB_PID VIX_KEEPALIVE_PID
