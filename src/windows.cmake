@@ -17,11 +17,12 @@ else()
 endif()
 
 # Builds the hook library answering `version`, into `dir` (relative to bin/).
+# Further arguments are compile definitions of test builds.
 function(vix_add_hook_library target version dir)
   # Defined where the hook library is built; used by the tests too.
   add_library(${target} SHARED ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/hooks/vix32/vix32.cpp
                                ${VIX32_DEF})
-  target_compile_definitions(${target} PRIVATE VIX32_VERSION=${version})
+  target_compile_definitions(${target} PRIVATE VIX32_VERSION=${version} ${ARGN})
   target_link_libraries(${target} PRIVATE vix_core)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME Vix32 PREFIX ""
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin/${dir}
@@ -59,6 +60,13 @@ add_library(vix_platform STATIC
   platform/file.cpp
   platform/system_cursors.cpp
   platform/screen_copy.cpp
+  platform/com_error.cpp
+  platform/com_apartment.cpp
+  platform/bstr.cpp
+  platform/variant.cpp
+  platform/hot_keys.cpp
+  platform/ui_thread_calls.cpp
+  platform/http_get.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp
@@ -73,7 +81,7 @@ add_library(vix_platform STATIC
   ui/edit_keys.cpp
 )
 target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 comctl32 advapi32
-                                           comdlg32)
+                                           comdlg32 ole32 oleaut32 uuid winhttp)
 vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
 

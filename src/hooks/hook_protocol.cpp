@@ -20,7 +20,10 @@ Zone HitZone(const Rect& area, Point p) {
     const bool right = p.x >= area.right - kHandleReach;
     const bool top = p.y < area.top + kHandleReach;
     const bool bottom = p.y >= area.bottom - kHandleReach;
-    // In a rectangle narrower than both bands together the nearer edge wins.
+    // In an area narrower than both bands together (under 2 x kHandleReach)
+    // the bands overlap and the nearer edge wins. On an exact tie, the middle
+    // column or row of an odd size, the right or bottom edge wins: dragging it
+    // widens the frame and leaves its position alone.
     const bool nearerLeft = p.x - area.left < area.right - 1 - p.x;
     const bool nearerTop = p.y - area.top < area.bottom - 1 - p.y;
     const bool onLeft = left && (!right || nearerLeft);

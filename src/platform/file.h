@@ -9,14 +9,32 @@
 
 namespace vix::platform {
 
-// Writes `bytes` as the file `path` (any Unicode name). The data goes to a
-// temporary file beside it first, which then replaces the file, so a failed
-// write leaves an existing file as it was. On failure, the user's message:
+// Writes `bytes` as the file `path` (any Unicode name, also past the classic
+// 260-character path limit). The data goes to a temporary file in the same
+// folder first, which then replaces the file, so a failed write leaves an
+// existing file as it was. The temporary name is short, whatever the target's
+// length, and new for every save, so a leftover of an earlier crash is never
+// in the way. On failure, the user's message:
 // "Cannot create file "<path>". <reason>".
 std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
                                            std::span<const std::uint8_t> bytes);
 
 // The system's text for an error code, without the trailing line break.
 std::wstring SystemErrorText(unsigned long code);
+
+namespace detail {
+
+// The temporary file's path for a save to `target` on attempt `number`:
+// "~vix" and eight hex digits, beside the target.
+std::wstring TemporaryPath(const std::wstring& target, std::uint32_t number);
+// The number the next save tries first; it tries the following ones while
+// their names are taken. For tests that put leftovers in the way.
+std::uint32_t NextTemporaryNumber();
+
+// `path` in the form the file functions take past 260 characters ("\\?\"
+// before a full path); shorter or relative paths come back unchanged.
+std::wstring LongPathForm(const std::wstring& path);
+
+}  // namespace detail
 
 }  // namespace vix::platform

@@ -5,7 +5,6 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <cwctype>
 
 #include "common/app_error.h"
 #include "common/number_text.h"
@@ -15,6 +14,11 @@ namespace vix {
 namespace {
 
 std::wstring Fixed2(double v, wchar_t decimal) { return FormatFixed("%.2f", v, decimal); }
+
+// Only the ASCII digits are digits here: the platform's classification also
+// takes Arabic-Indic, full-width and other Unicode digits, whose low byte is
+// not their value.
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 std::wstring Trimmed(const std::wstring& text) {
     std::size_t begin = 0, end = text.size();
@@ -57,7 +61,7 @@ std::optional<double> ParseFloat(const std::wstring& raw, wchar_t decimal) {
     std::size_t digits = 0;
     bool separator = false;
     for (; i < text.size(); ++i) {
-        if (std::iswdigit(static_cast<wint_t>(text[i]))) {
+        if (IsDigit(text[i])) {
             ascii.push_back(char(text[i]));
             ++digits;
         } else if (text[i] == decimal && !separator) {
@@ -74,7 +78,7 @@ std::optional<double> ParseFloat(const std::wstring& raw, wchar_t decimal) {
         if (i < text.size() && (text[i] == L'+' || text[i] == L'-'))
             ascii.push_back(char(text[i++]));
         std::size_t expDigits = 0;
-        for (; i < text.size() && std::iswdigit(static_cast<wint_t>(text[i])); ++i, ++expDigits)
+        for (; i < text.size() && IsDigit(text[i]); ++i, ++expDigits)
             ascii.push_back(char(text[i]));
         if (expDigits == 0) return std::nullopt;
     }
@@ -90,7 +94,7 @@ std::optional<int> ParseInteger(const std::wstring& raw) {
     if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) ++i;
     if (i == text.size()) return std::nullopt;
     for (std::size_t k = i; k < text.size(); ++k)
-        if (!std::iswdigit(static_cast<wint_t>(text[k]))) return std::nullopt;
+        if (!IsDigit(text[k])) return std::nullopt;
     errno = 0;
     const long long value = std::wcstoll(text.c_str(), nullptr, 10);
     if (errno == ERANGE || value < INT_MIN || value > INT_MAX) return std::nullopt;

@@ -31,9 +31,11 @@ std::optional<int> TypedLength(const std::wstring& text, int unit, int dpi, int 
 
 // A decimal floating-point number in the user's format, as the platform's
 // conversion reads it: blanks around it, a sign, digits with at most one
-// decimal separator, an exponent.
+// decimal separator, an exponent. Digits are 0-9 only: other scripts' digits
+// and full-width ones are no number.
 std::optional<double> ParseFloat(const std::wstring& text, wchar_t decimal);
-// A decimal integer (blanks around it, a sign); nothing for anything else.
+// A decimal integer (blanks around it, a sign, digits 0-9); nothing for
+// anything else.
 std::optional<int> ParseInteger(const std::wstring& text);
 
 }  // namespace vix

@@ -4,6 +4,7 @@
 
 #include "common/app_error.h"
 #include "ruler/ruler_scale.h"
+#include "typed_number_cases.h"
 
 namespace vix {
 namespace {
@@ -55,6 +56,19 @@ TEST(TypedLength, TextThatIsNoNumberRaisesTheConversionError) {
                       L"'" + std::wstring(text) + L"' is not a valid floating point value");
         }
     }
+}
+
+TEST(TypedLength, ForeignDigitsAreNoNumberAndGiveTheConversionError) {
+    for (const wchar_t* text : test::kForeignDigitTexts) {
+        EXPECT_FALSE(ParseFloat(text, L'.')) << testing::PrintToString(text);
+        EXPECT_THROW(TypedLength(text, kPixels, 96, 1024, L'.'), AppError)
+            << testing::PrintToString(text);
+    }
+}
+
+TEST(ParseInteger, ForeignDigitsAreNoNumber) {
+    for (const wchar_t* text : test::kForeignDigitTexts)
+        EXPECT_FALSE(ParseInteger(text)) << testing::PrintToString(text);
 }
 
 TEST(ParseInteger, DecimalIntegersOnly) {

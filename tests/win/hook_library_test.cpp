@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -35,6 +36,7 @@ std::wstring BinDir() {
 using VersionFn = int(WINAPI*)();
 using HandleFn = void(WINAPI*)(HWND);
 using VoidFn = void(WINAPI*)();
+using ArmFn = BOOL(WINAPI*)();
 using AreaFn = void(WINAPI*)(LONG, LONG, LONG, LONG);
 
 template <typename F>
@@ -83,7 +85,12 @@ class HookLibrary : public ::testing::Test {
         ASSERT_TRUE(library_) << "Vix32.dll did not load";
         Export<HandleFn>(library_.get(), "SetMainHandle")(recorder.hwnd());
     }
-    void Call(const char* name) { Export<VoidFn>(library_.get(), name)(); }
+    void Call(const char* name) {
+        if (std::string_view(name).starts_with("Set"))
+            ASSERT_TRUE(Export<ArmFn>(library_.get(), name)()) << name << " failed";
+        else
+            Export<VoidFn>(library_.get(), name)();
+    }
 
     // Input comes from another thread while this one, which owns the hook,
     // keeps handling messages (the hook runs inside that handling).
@@ -202,6 +209,22 @@ TEST_F(HookLibrary, RectangleReportsZonesDragsAndTheCaptureClick) {
         {kCaptureClick, 0}};
     EXPECT_EQ(events, expected);
     EXPECT_TRUE(Seen(WM_LBUTTONDOWN).empty()) << "the drag press belongs to the frame";
+}
+
+TEST_F(HookLibrary, ARefusedHookIsReportedWithTheSystemsErrorAndArmsNothing) {
+    platform::Module refusing(::LoadLibraryW((BinDir() + L"\\nohook\\Vix32.dll").c_str()));
+    ASSERT_TRUE(refusing);
+    Export<HandleFn>(refusing.get(), "SetMainHandle")(recorder.hwnd());
+    for (const char* name : {"SetColorPickerHook", "SetScreenCaptureHook",
+                             "SetRectangleCaptureHook", "SetControlCaptureHook"}) {
+        ::SetLastError(0);
+        EXPECT_FALSE(Export<ArmFn>(refusing.get(), name)()) << name;
+        EXPECT_NE(::GetLastError(), 0u) << name;
+    }
+    Input([] { RightClick({350, 350}); });
+    EXPECT_TRUE(Seen(kPickerSample).empty()) << "nothing is armed";
+    EXPECT_TRUE(Seen(kScreenCaptureClick).empty());
+    EXPECT_EQ(Seen(WM_RBUTTONDOWN).size(), 1u) << "the click goes through";
 }
 
 TEST(HookLibraryVersions, TestBuildsAnswerTheirNumbers) {

@@ -1,12 +1,13 @@
 // Vix32.dll: the screen-wide mouse hook of the picker and the three capture
-// modes. One low-level mouse hook serves whichever tool is armed; its callback
-// only decides which report to post to the main window and whether the event
-// goes on to the window under the pointer.
+// modes. One low-level mouse hook serves whichever tool is armed. Its callback
+// only hands the event to the decisions (hooks/hook_decisions.h) and carries
+// out what they say: post a report, keep the event from the window under the
+// pointer, remove the hook.
 
 #define VIX32_BUILDING
 #include "hooks/vix32_api.h"
 
-#include "hooks/hook_protocol.h"
+#include "hooks/hook_decisions.h"
 #include "platform/handle.h"
 
 #ifndef VIX32_VERSION
@@ -17,132 +18,95 @@ namespace {
 
 using namespace vix::hooks;
 
-enum class Mode { None, Picker, ScreenCapture, RectangleCapture, ControlCapture, Draining };
-
 struct HookState {
     HWND main = nullptr;
     vix::platform::Hook hook;
-    Mode mode = Mode::None;
-    vix::Rect area;
-    Zone zone = Zone::None;
-    bool dragging = false;
-    // A right-button press was kept from the window underneath: keep its
-    // release too, even when the tool is switched off in between.
-    bool rightPressKept = false;
+    HookDecisions decisions;
 };
 
 // The hook runs on the thread that installed it (the program's UI thread),
 // so this state is only ever touched from that thread.
 HookState g_state;
 
-void Post(UINT message, WPARAM wParam, LPARAM lParam = 0) {
-    if (g_state.main) ::PostMessageW(g_state.main, message, wParam, lParam);
-}
-
-WPARAM Packed(POINT pt) { return PackPoint({pt.x, pt.y}); }
-
-void Unhook() {
-    g_state.hook.reset();
-    g_state.mode = Mode::None;
-    g_state.dragging = false;
-}
-
-// Right button: every armed tool takes the press as its "do it" click.
-bool RightButton(WPARAM event, POINT pt) {
-    if (event == WM_RBUTTONDOWN) {
-        switch (g_state.mode) {
-            case Mode::Picker: Post(kPickerSample, Packed(pt)); break;
-            case Mode::ScreenCapture: Post(kScreenCaptureClick, 0); break;
-            case Mode::ControlCapture: Post(kControlCaptureClick, 0); break;
-            case Mode::RectangleCapture: Post(kRectangleEvent, kCaptureClick); break;
-            default: return false;
-        }
-        g_state.rightPressKept = true;
-        return true;
-    }
-    if (!g_state.rightPressKept) return false;
-    g_state.rightPressKept = false;
-    if (g_state.mode == Mode::Draining) Unhook();
-    return true;
-}
-
-bool RectangleEvent(WPARAM event, POINT pt) {
-    const Zone zone = HitZone(g_state.area, {pt.x, pt.y});
-    switch (event) {
-        case WM_MOUSEMOVE:
-            if (!g_state.dragging && zone != g_state.zone) {
-                g_state.zone = zone;
-                Post(kRectangleEvent, kZoneChanged, static_cast<LPARAM>(zone));
-            }
-            return false;
-        case WM_LBUTTONDOWN:
-            if (zone == Zone::None) return false;
-            g_state.dragging = true;
-            Post(kRectangleEvent, kDragStart);
-            return true;
-        case WM_LBUTTONUP:
-            if (!g_state.dragging) return false;
-            g_state.dragging = false;
-            Post(kRectangleEvent, kDragEnd);
-            return true;
-        default: return false;
-    }
-}
-
-// True when the event must not reach the window under the pointer.
-bool Decide(WPARAM event, POINT pt) {
-    if (event == WM_RBUTTONDOWN || event == WM_RBUTTONUP) return RightButton(event, pt);
-    switch (g_state.mode) {
-        case Mode::Picker:
-            if (event == WM_MOUSEMOVE) Post(kPickerMoved, Packed(pt));
-            return false;
-        case Mode::RectangleCapture: return RectangleEvent(event, pt);
-        default: return false;
+MouseEvent EventOf(WPARAM message) {
+    switch (message) {
+        case WM_MOUSEMOVE: return MouseEvent::Move;
+        case WM_LBUTTONDOWN: return MouseEvent::LeftDown;
+        case WM_LBUTTONUP: return MouseEvent::LeftUp;
+        case WM_RBUTTONDOWN: return MouseEvent::RightDown;
+        case WM_RBUTTONUP: return MouseEvent::RightUp;
+        default: return MouseEvent::Other;
     }
 }
 
 LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HC_ACTION && Decide(wParam, reinterpret_cast<MSLLHOOKSTRUCT*>(lParam)->pt))
-        return 1;
+    if (code != HC_ACTION) return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    const POINT pt = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt;
+    const Decision d = g_state.decisions.OnMouse(EventOf(wParam), {pt.x, pt.y});
+    if (d.report && g_state.main)
+        ::PostMessageW(g_state.main, d.report->message, d.report->wParam,
+                       static_cast<LPARAM>(d.report->lParam));
+    // Removing the hook inside its own callback is allowed; the event is
+    // answered below either way.
+    if (d.releaseHook) g_state.hook.reset();
+    if (d.swallow) return 1;
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Arm(Mode mode) {
-    g_state.mode = mode;
-    g_state.dragging = false;
-    g_state.zone = Zone::None;
+HHOOK InstallHook(HMODULE self) {
+#ifdef VIX32_REFUSE_HOOKS
+    // Test build: the system refuses the hook (an unknown hook type), so the
+    // failure path runs against the real call.
+    return ::SetWindowsHookExW(-100, MouseHook, self, 0);
+#else
+    return ::SetWindowsHookExW(WH_MOUSE_LL, MouseHook, self, 0);
+#endif
+}
+
+vix::Rect VirtualDesktop() {
+    const int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return vix::Rect::FromBounds(x, y, ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                 ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
+}
+
+// TRUE once the hook is in place for `tool`; FALSE with the system's error
+// code for GetLastError when it could not be installed (the tool is then
+// not armed and nothing is reported).
+BOOL Arm(HookTool tool) {
     if (!g_state.hook) {
         HMODULE self = nullptr;
         ::GetModuleHandleExW(
             GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
             reinterpret_cast<LPCWSTR>(&MouseHook), &self);
-        g_state.hook.reset(::SetWindowsHookExW(WH_MOUSE_LL, MouseHook, self, 0));
+        g_state.hook.reset(InstallHook(self));
+        if (!g_state.hook) {
+            const DWORD error = ::GetLastError();
+            ::SetLastError(error ? error : ERROR_HOOK_NOT_INSTALLED);
+            return FALSE;
+        }
     }
+    g_state.decisions.Arm(tool, VirtualDesktop());
+    return TRUE;
 }
 
-void Disarm(Mode mode) {
-    if (g_state.mode != mode) return;
-    if (g_state.rightPressKept) {
-        // Keep listening until the kept press is released, then let go.
-        g_state.mode = Mode::Draining;
-        return;
-    }
-    Unhook();
+void Disarm(HookTool tool) {
+    if (g_state.decisions.Disarm(tool)) g_state.hook.reset();
 }
 
 }  // namespace
 
 int WINAPI GetDllVersion() { return VIX32_VERSION; }
 void WINAPI SetMainHandle(HWND window) { g_state.main = window; }
-void WINAPI SetColorPickerHook() { Arm(Mode::Picker); }
-void WINAPI UnSetColorPickerHook() { Disarm(Mode::Picker); }
-void WINAPI SetScreenCaptureHook() { Arm(Mode::ScreenCapture); }
-void WINAPI UnSetScreenCaptureHook() { Disarm(Mode::ScreenCapture); }
-void WINAPI SetRectangleCaptureHook() { Arm(Mode::RectangleCapture); }
-void WINAPI UnSetRectangleCaptureHook() { Disarm(Mode::RectangleCapture); }
-void WINAPI SetControlCaptureHook() { Arm(Mode::ControlCapture); }
-void WINAPI UnSetControlCaptureHook() { Disarm(Mode::ControlCapture); }
+BOOL WINAPI SetColorPickerHook() { return Arm(HookTool::Picker); }
+void WINAPI UnSetColorPickerHook() { Disarm(HookTool::Picker); }
+BOOL WINAPI SetScreenCaptureHook() { return Arm(HookTool::ScreenCapture); }
+void WINAPI UnSetScreenCaptureHook() { Disarm(HookTool::ScreenCapture); }
+BOOL WINAPI SetRectangleCaptureHook() { return Arm(HookTool::RectangleCapture); }
+void WINAPI UnSetRectangleCaptureHook() { Disarm(HookTool::RectangleCapture); }
+BOOL WINAPI SetControlCaptureHook() { return Arm(HookTool::ControlCapture); }
+void WINAPI UnSetControlCaptureHook() { Disarm(HookTool::ControlCapture); }
 
 void WINAPI SetCaptureRectangleArea(LONG left, LONG top, LONG right, LONG bottom) {
-    g_state.area = {left, top, right, bottom};
+    g_state.decisions.SetArea({left, top, right, bottom});
 }

@@ -1,0 +1,21 @@
+#include "platform/com_apartment.h"
+
+#include <objbase.h>
+
+#include "platform/com_error.h"
+
+namespace vix::platform {
+
+ComApartment::ComApartment(ApartmentKind kind)
+    : result_(::CoInitializeEx(nullptr, kind == ApartmentKind::SingleThreaded
+                                            ? COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE
+                                            : COINIT_MULTITHREADED)) {}
+
+ComApartment::~ComApartment() {
+    // S_FALSE counts too: every successful initialise needs its uninitialise.
+    if (SUCCEEDED(result_)) ::CoUninitialize();
+}
+
+void ComApartment::Check() const { ThrowIfFailed(result_, L"Starting COM"); }
+
+}  // namespace vix::platform

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <stop_token>
+#include <string>
+
+// An HTTP GET into memory over WinHTTP, for a worker thread: bounded in time
+// and size, stoppable from another thread, with progress notices. Failures
+// come back as values, never raised: the caller decides whether anyone hears
+// of them.
+
+namespace vix::platform {
+
+struct HttpRequest {
+    std::wstring url;        // http:// or https://, with its query
+    std::wstring userAgent;  // empty: WinHTTP's own
+    std::wstring accept;     // the Accept header; empty: none sent
+    // Each of name lookup, connecting, sending and each wait for data.
+    int timeoutMs = 15000;
+    // A longer answer is cut off with ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW.
+    std::size_t maxBytes = 16u << 20;
+    // Redirects are followed, but never from https to plain http.
+    bool followRedirects = true;
+};
+
+struct HttpResponse {
+    // 0, or why there is no complete answer: a WinHTTP code (12029 cannot
+    // connect, 12002 timed out, 12017 stopped) or a system one.
+    unsigned long error = 0;
+    int status = 0;  // the HTTP status, once an answer came
+    std::string body;
+    // The whole body of a 2xx answer arrived.
+    bool ok() const { return error == 0 && status >= 200 && status < 300; }
+};
+
+// Bytes received so far, and the whole length when the server said it.
+using HttpProgress =
+    std::function<void(std::uint64_t received, std::optional<std::uint64_t> total)>;
+
+// Fetches `request.url`. A stop requested through `stop` aborts the request
+// (error 12017): on Windows at once, also while it waits for the server;
+// under Wine 8 a wait for the server runs out its time limit first, so a
+// worker that must stop promptly keeps `timeoutMs` short.
+HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop = {},
+                     const HttpProgress& progress = {});
+
+// The text of an error code of HttpResponse, WinHTTP's or the system's.
+std::wstring HttpErrorText(unsigned long error);
+
+}  // namespace vix::platform

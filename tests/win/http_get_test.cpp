@@ -1,0 +1,221 @@
+// The HTTP GET over WinHTTP against a server on the loopback address, made
+// here with Winsock: answers, statuses, failures, limits and stopping.
+
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "common/worker_thread.h"
+#include "platform/http_get.h"
+#include "platform/winhttp_handle.h"
+
+namespace vix::platform {
+namespace {
+
+// Answers each connection with what `answer` makes of the request's head;
+// an empty answer holds the connection open, unanswered, until the end.
+class LoopbackServer {
+  public:
+    using Answer = std::function<std::string(const std::string& head)>;
+
+    explicit LoopbackServer(Answer answer) : answer_(std::move(answer)) {
+        WSADATA data;
+        ::WSAStartup(MAKEWORD(2, 2), &data);
+        listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+        ::listen(listener_, 4);
+        int size = sizeof(address);
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &size);
+        port_ = ntohs(address.sin_port);
+        thread_ = std::jthread([this](std::stop_token stop) { Serve(stop); });
+    }
+    ~LoopbackServer() {
+        thread_.request_stop();
+        thread_.join();
+        ::closesocket(listener_);
+        ::WSACleanup();
+    }
+
+    std::wstring Url(const std::wstring& path) const {
+        return L"http://127.0.0.1:" + std::to_wstring(port_) + path;
+    }
+    std::vector<std::string> Heads() const {
+        std::lock_guard lock(mutex_);
+        return heads_;
+    }
+
+  private:
+    static bool Readable(SOCKET s, int ms) {
+        fd_set set;
+        FD_ZERO(&set);
+        FD_SET(s, &set);
+        timeval wait{0, ms * 1000};
+        return ::select(0, &set, nullptr, nullptr, &wait) > 0;
+    }
+
+    void Serve(const std::stop_token& stop) {
+        std::vector<SOCKET> held;
+        while (!stop.stop_requested()) {
+            if (!Readable(listener_, 20)) continue;
+            SOCKET client = ::accept(listener_, nullptr, nullptr);
+            if (client == INVALID_SOCKET) continue;
+            std::string head;
+            char buffer[2048];
+            while (head.find("\r\n\r\n") == std::string::npos && Readable(client, 2000)) {
+                const int n = ::recv(client, buffer, sizeof(buffer), 0);
+                if (n <= 0) break;
+                head.append(buffer, n);
+            }
+            {
+                std::lock_guard lock(mutex_);
+                heads_.push_back(head);
+            }
+            const std::string reply = answer_(head);
+            if (reply.empty()) {
+                held.push_back(client);
+                continue;
+            }
+            ::send(client, reply.data(), static_cast<int>(reply.size()), 0);
+            ::shutdown(client, SD_SEND);
+            ::closesocket(client);
+        }
+        for (SOCKET s : held)
+            ::closesocket(s);
+    }
+
+    Answer answer_;
+    SOCKET listener_ = INVALID_SOCKET;
+    int port_ = 0;
+    mutable std::mutex mutex_;
+    std::vector<std::string> heads_;
+    std::jthread thread_;
+};
+
+HttpRequest To(std::wstring url, int timeoutMs = 15000) {
+    HttpRequest request;
+    request.url = std::move(url);
+    request.timeoutMs = timeoutMs;
+    return request;
+}
+
+std::string Reply(const std::string& status, const std::string& body,
+                  const std::string& extra = "") {
+    return "HTTP/1.1 " + status + "\r\nContent-Length: " + std::to_string(body.size()) +
+           "\r\nConnection: close\r\n" + extra + "\r\n" + body;
+}
+
+TEST(HttpGet, FetchesTheBodyWithItsHeadersAndReportsProgress) {
+    const std::string body = "majvers_availible=2;minvers_availible=1";
+    LoopbackServer server([&](const std::string&) { return Reply("200 OK", body); });
+    HttpRequest request = To(server.Url(L"/scripts/get.html?action=startup&compName=PC 1"));
+    request.userAgent = L"Mozilla/3.0 (compatible; Indy Library)";
+    request.accept = L"text/html, */*";
+    std::vector<std::pair<std::uint64_t, std::optional<std::uint64_t>>> notices;
+    const HttpResponse response = HttpGet(
+        request, {}, [&](std::uint64_t got, auto total) { notices.emplace_back(got, total); });
+    EXPECT_EQ(response.error, 0u) << testing::PrintToString(HttpErrorText(response.error));
+    EXPECT_EQ(response.status, 200);
+    EXPECT_TRUE(response.ok());
+    EXPECT_EQ(response.body, body);
+    ASSERT_FALSE(notices.empty());
+    EXPECT_EQ(notices.back().first, body.size());
+    EXPECT_EQ(notices.back().second, body.size());
+    const auto heads = server.Heads();
+    ASSERT_EQ(heads.size(), 1u);
+    EXPECT_EQ(heads[0].rfind("GET /scripts/get.html?action=startup&compName=PC", 0), 0u)
+        << heads[0];
+    EXPECT_NE(heads[0].find("User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"),
+              std::string::npos)
+        << heads[0];
+    EXPECT_NE(heads[0].find("Accept: text/html, */*\r\n"), std::string::npos) << heads[0];
+}
+
+TEST(HttpGet, AnErrorStatusIsAnAnswerButNotOk) {
+    LoopbackServer server([](const std::string&) { return Reply("404 Not Found", "gone"); });
+    const HttpResponse response = HttpGet(To(server.Url(L"/missing")));
+    EXPECT_EQ(response.error, 0u);
+    EXPECT_EQ(response.status, 404);
+    EXPECT_FALSE(response.ok());
+}
+
+TEST(HttpGet, RedirectsAreFollowed) {
+    LoopbackServer server([](const std::string& head) {
+        if (head.rfind("GET /old", 0) == 0) return Reply("302 Found", "", "Location: /new\r\n");
+        return Reply("200 OK", "moved here");
+    });
+    const HttpResponse response = HttpGet(To(server.Url(L"/old")));
+    EXPECT_TRUE(response.ok()) << response.error << " " << response.status;
+    EXPECT_EQ(response.body, "moved here");
+    EXPECT_EQ(server.Heads().size(), 2u);
+}
+
+TEST(HttpGet, NoServerFailsAtOnceWithCannotConnect) {
+    int port = 0;
+    {
+        LoopbackServer closed([](const std::string&) { return std::string(); });
+        port = std::stoi(closed.Url(L"").substr(17));
+    }
+    const ULONGLONG start = ::GetTickCount64();
+    const HttpResponse response = HttpGet(To(L"http://127.0.0.1:" + std::to_wstring(port) + L"/"));
+    EXPECT_EQ(response.error, 12029u) << testing::PrintToString(HttpErrorText(response.error));
+    EXPECT_FALSE(HttpErrorText(response.error).empty());
+    EXPECT_LT(::GetTickCount64() - start, 5000u);
+}
+
+TEST(HttpGet, ASilentServerEndsInTheTimeLimit) {
+    LoopbackServer server([](const std::string&) { return std::string(); });
+    const ULONGLONG start = ::GetTickCount64();
+    const HttpResponse response = HttpGet(To(server.Url(L"/"), 500));
+    EXPECT_EQ(response.error, 12002u) << "timed out";
+    EXPECT_LT(::GetTickCount64() - start, 5000u);
+}
+
+// On Windows closing the request ends the wait at once; Wine 8 lets the wait
+// run out its time limit first. Either way the worker ends, within the limit,
+// and reports the stop rather than a time-out.
+TEST(HttpGet, AStopEndsTheWaitForTheServerWithinItsTimeLimit) {
+    LoopbackServer server([](const std::string&) { return std::string(); });
+    HttpResponse response;
+    std::atomic<bool> done{false};
+    WorkerThread worker([&](std::stop_token stop) {
+        response = HttpGet(To(server.Url(L"/"), 1500), stop);
+        done = true;
+    });
+    while (server.Heads().empty())
+        ::Sleep(5);  // the request is out and waits for its answer
+    const ULONGLONG start = ::GetTickCount64();
+    worker.Stop();
+    EXPECT_TRUE(done);
+    EXPECT_LT(::GetTickCount64() - start, 4000u) << "the stop did not end the wait";
+    EXPECT_EQ(response.error, 12017u) << "cancelled";
+}
+
+TEST(HttpGet, AnAnswerPastTheLimitIsCutOff) {
+    LoopbackServer server(
+        [](const std::string&) { return Reply("200 OK", std::string(70000, 'x')); });
+    HttpRequest request = To(server.Url(L"/"));
+    request.maxBytes = 1000;
+    const HttpResponse response = HttpGet(request);
+    EXPECT_EQ(response.error, static_cast<unsigned long>(ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW));
+    EXPECT_FALSE(response.ok());
+    EXPECT_LE(response.body.size(), 1000u);
+}
+
+TEST(HttpGet, ABadAddressIsRefusedBeforeAnyConnection) {
+    EXPECT_EQ(HttpGet(To(L"not an address")).error,
+              static_cast<unsigned long>(ERROR_WINHTTP_INVALID_URL));
+}
+
+}  // namespace
+}  // namespace vix::platform
