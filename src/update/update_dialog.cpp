@@ -209,17 +209,12 @@ LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Tvix_update::DownloadDone() {
     downloader_.Stop();
     std::optional<platform::HttpResponse> response;
-    std::optional<std::uint64_t> total;
     {
         const std::lock_guard lock(download_->mutex);
         response = std::move(download_->result);
-        total = download_->total;
     }
     download_.reset();
-    // A connection that ends early can look like a whole answer: the
-    // announced length decides.
-    if (!response || !response->ok() || (total && response->body.size() != *total))
-        return Fail();
+    if (!response || !response->ok()) return Fail();
     IdHTTP1WorkEnd();
     const auto folder = ProgramFolder(host_->ProgramPath());
     if (!folder) return Fail();
