@@ -110,6 +110,8 @@ add_library(vix_update_win STATIC
   update/signature_check.cpp
   update/update_program.cpp
   update/update_dialog.cpp
+  update/browser_site.cpp
+  update/links_panel.cpp
 )
 target_link_libraries(vix_update_win PUBLIC vix_platform wintrust crypt32)
 vix_windows_code(vix_update_win)
