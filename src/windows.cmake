@@ -112,6 +112,7 @@ add_library(vix_update_win STATIC
   update/update_dialog.cpp
   update/browser_site.cpp
   update/links_panel.cpp
+  update/update_service.cpp
 )
 target_link_libraries(vix_update_win PUBLIC vix_platform wintrust crypt32)
 vix_windows_code(vix_update_win)
