@@ -85,6 +85,22 @@ target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 shell32 msimg32 
 vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
 
+# The update check, the update dialog and the links panel: kept apart from
+# the shell, which reaches them through UpdateHost.
+add_library(vix_update_win STATIC
+  update/update_source.cpp
+  update/update_check.cpp
+  update/signature_check.cpp
+  update/update_program.cpp
+  update/update_dialog.cpp
+  update/browser_site.cpp
+  update/links_panel.cpp
+  update/update_service.cpp
+)
+target_link_libraries(vix_update_win PUBLIC vix_platform wintrust crypt32)
+vix_windows_code(vix_update_win)
+vix_warnings(vix_update_win)
+
 # The program's windows.
 add_library(vix_win STATIC
   app/application.cpp
@@ -102,21 +118,6 @@ add_library(vix_win STATIC
   ruler/ruler_window.cpp
   ruler/ruler_page.cpp
 )
-# The update check, the update dialog and the links panel: kept apart from
-# the shell, which reaches them through UpdateHost.
-add_library(vix_update_win STATIC
-  update/update_source.cpp
-  update/update_check.cpp
-  update/signature_check.cpp
-  update/update_program.cpp
-  update/update_dialog.cpp
-  update/browser_site.cpp
-  update/links_panel.cpp
-  update/update_service.cpp
-)
-target_link_libraries(vix_update_win PUBLIC vix_platform wintrust crypt32)
-vix_windows_code(vix_update_win)
-vix_warnings(vix_update_win)
 target_link_libraries(vix_win PUBLIC vix_platform)
 if(MSVC)
   target_link_libraries(vix_win PUBLIC Vix32)
