@@ -38,6 +38,20 @@ HWND UpdateDialog(DWORD pid) {
     return nullptr;
 }
 
+BOOL CALLBACK FindLinksPanel(HWND w, LPARAM found) {
+    wchar_t name[32] = L"";
+    ::GetClassNameW(w, name, 32);
+    if (std::wstring(name) != L"VixLinksPanel") return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool HasLinksPanel(HWND main) {
+    bool found = false;
+    ::EnumChildWindows(main, &FindLinksPanel, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 class UpdateE2E : public VixTest {
   protected:
     static void SetUpTestSuite() {
@@ -149,6 +163,27 @@ TEST_F(UpdateE2E, ClosingWhileTheCheckWaitsEndsTheProgram) {
     ASSERT_NE(exit, nullptr);
     LeftClickAt(Center(exit));
     EXPECT_TRUE(vix_->WaitForExit(15000).has_value()) << "the program hung at its end";
+}
+
+// The links page is asked for once, about a second after the start, from
+// the same server; the panel is a child of the More page. (Wine's control
+// renders nothing, so what the page shows cannot be seen here.)
+TEST_F(UpdateE2E, LinksPageIsRequestedOnceFromTheSameServer) {
+    ASSERT_TRUE(server_->Script(R"({"/scripts/vix_r2_more/get.html": )" +
+                                BodyRoute("<html><body>links</body></html>") + "}"));
+    const auto count = [] {
+        std::size_t n = 0;
+        for (const auto& r : server_->Requests())
+            if (r.find("/scripts/vix_r2_more/get.html") != std::string::npos) ++n;
+        return n;
+    };
+    const std::size_t before = count();
+    StartVix();
+    EXPECT_TRUE(HasLinksPanel(Main()));
+    EXPECT_TRUE(WaitUntil([&] { return count() > before; }, 8000)) << "the page was not asked for";
+    ::Sleep(2000);
+    EXPECT_EQ(count(), before + 1);
+    CloseVix();
 }
 
 // A copy of the program signed by the publisher, in a folder of its own,
