@@ -261,7 +261,9 @@ void Tvix_update::FormHide() {
 void HandleUpdateAnswer(const UpdateAnswer& answer, UpdateHost& host, Tvix_update& dialog) {
     const UpdateDecision decision = DecideUpdate(answer, host.DeclinedVersions());
     if (decision.verdict != UpdateVerdict::Offer) return;
-    if (dialog.Offer(answer, decision.label, host)) host.CloseProgram();
+    bool started = false;
+    host.RunBehind([&] { started = dialog.Offer(answer, decision.label, host); });
+    if (started) host.CloseProgram();
 }
 
 }  // namespace vix

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 // What the update check and its dialog need of the program around them: the
@@ -19,6 +20,9 @@ class UpdateHost {
     virtual std::wstring ProgramPath() const = 0;
     // The window the update dialog is centred on.
     virtual HWND DialogOwner() const = 0;
+    // Runs the dialog with the main window behind it, and puts the main
+    // window back on top afterwards.
+    virtual void RunBehind(const std::function<void()>& dialog) = 0;
     // `Update_dontnotifystring`: the versions the user declined for good.
     virtual std::wstring DeclinedVersions() const = 0;
     // Stores `Update_dontnotifystring`, saves the settings and loads them

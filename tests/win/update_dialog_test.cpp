@@ -41,9 +41,14 @@ class FakeUpdateHost final : public UpdateHost {
     bool writtenBeforeStore = false;
     bool startedBeforeStore = false;
     bool closed = false;
+    int dialogsRun = 0;
 
     std::wstring ProgramPath() const override { return program; }
     HWND DialogOwner() const override { return nullptr; }
+    void RunBehind(const std::function<void()>& dialog) override {
+        ++dialogsRun;
+        dialog();
+    }
     std::wstring DeclinedVersions() const override { return declined; }
     void StoreDeclinedVersions(const std::wstring& d) override {
         declined = d;
@@ -215,6 +220,7 @@ TEST_F(UpdateDialogTest, NewerVersionIsOfferedWithItsLabel) {
     const auto major = Decline(Answer(L"majvers_availible=3"), false);
     EXPECT_TRUE(major.shown);
     EXPECT_EQ(major.label, L"Latest version: 3.");
+    EXPECT_EQ(host_.dialogsRun, 2);
 }
 
 TEST_F(UpdateDialogTest, NothingShowsForAnOlderOrUnreadableVersion) {
@@ -226,6 +232,7 @@ TEST_F(UpdateDialogTest, NothingShowsForAnOlderOrUnreadableVersion) {
         EXPECT_FALSE(run.shown) << text;
     }
     EXPECT_EQ(host_.declineStores, 0);
+    EXPECT_EQ(host_.dialogsRun, 0);
 }
 
 TEST_F(UpdateDialogTest, DecliningForGoodSilencesThatVersionOnly) {
