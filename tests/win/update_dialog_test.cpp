@@ -336,6 +336,32 @@ TEST_F(UpdateDialogTest, ServerErrorIsRefused) {
     ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
 }
 
+// The close box during a download ends the download; nothing is written,
+// stored or started, and the dialog does not wait for the whole file.
+TEST_F(UpdateDialogTest, ClosingDuringTheDownloadEndsIt) {
+    ASSERT_TRUE(server_->Script(R"({"/u.exe": {"file": )" +
+                                JsonText(UnixPath(Served(L"publisher"))) + R"(, "pace": 1}})"));
+    int phase = 0;
+    ModalDriver driver([&] {
+        if (phase == 0 && dialog_.Visible()) {
+            Click(dialog_.cxButton1());
+            phase = 1;
+        } else if (phase == 1 && ::IsWindowVisible(dialog_.ProgressBar1())) {
+            ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
+            return true;
+        }
+        return false;
+    });
+    const auto start = Clock::now();
+    HandleUpdateAnswer(Offering(5, DownloadAddress()), host_, dialog_);
+    EXPECT_EQ(phase, 1) << "the download never showed";
+    EXPECT_LT(Clock::now() - start, 30s);
+    ::Sleep(500);
+    EXPECT_FALSE(Exists(UpdateExe()));
+    EXPECT_TRUE(host_.versionStores.empty());
+    EXPECT_FALSE(host_.closed);
+}
+
 TEST_F(UpdateDialogTest, ExistingProgramThatFailsItsCheckIsDeleted) {
     ASSERT_TRUE(::CopyFileW(Served(L"other").c_str(), UpdateExe().c_str(), FALSE));
     host_.version = 5;
