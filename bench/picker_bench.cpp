@@ -37,13 +37,13 @@ int wmain(int argc, wchar_t** argv) {
     picker.SelectFormat(vix::kFormatPercent);
 
     picker.btnEnablePickerClick();
-    picker.PointerMoved(static_cast<WPARAM>(400 | (300 << 16)));
+    picker.PointerMoved({400, 300});
     for (int i = 0; i < 200; ++i)
         picker.ShowBox();  // warm up
     const vix::test::GuiCounts before = vix::test::CurrentGuiCounts();
     const vix::bench::Figures f = vix::bench::Time(ticks, [&](int i) {
         // A pointer that moves, so labels and swatches change as they do in use.
-        picker.PointerMoved(static_cast<WPARAM>((300 + i % 200) | ((200 + i % 150) << 16)));
+        picker.PointerMoved({300 + i % 200, 200 + i % 150});
         picker.ShowBox();
     });
     const vix::test::GuiCounts after = vix::test::CurrentGuiCounts();

@@ -6,7 +6,6 @@
 
 #include <cstdio>
 
-#include "app/tool_host.h"
 #include "fake_tool_host.h"
 #include "gui_counts.h"
 #include "timing.h"
@@ -28,10 +27,8 @@ int wmain() {
     infoPage.Create(host.get(), vix::Rect::FromBounds(0, 132, 255, 58), L"", {});
     vix::RulerPage page(bench);
     page.Create(rulerPage.hwnd(), viewsPage.hwnd(), infoPage);
-    vix::Trulerapp ruler;
+    vix::Trulerapp& ruler = page.RulerWindow();
     ruler.Create(nullptr);
-    ruler.SetHost(&page);
-    page.SetRulerWindow(&ruler);
     page.SelectUnit(0);
     page.btnEnableRulerClick();
     ruler.MoveRuler(100, 100);

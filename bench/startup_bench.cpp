@@ -1,14 +1,18 @@
-// startup_bench.exe [RUNS]: start-up time to the first paint, private memory
-// at idle and CPU use over 10 idle seconds, for vix.exe and for a bare Win32
-// window program, each started the same way from this driver.
+// startup_bench.exe [RUNS]: start-up time to the first paint of vix.exe and
+// of a bare Win32 window program, each started the same way from this driver.
 //
 // First paint: the driver polls the screen until the window's probe pixel
 // shows the colour the program paints there.
+//
+// Then the start-up timeline of vix.exe: RUNS more starts with
+// VIX_STARTUP_TIMELINE set, each step's time since process creation as the
+// program marks it, the median of each over the starts.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -109,17 +113,6 @@ void Close(HWND window, const Started& s) {
         TerminateProcess(s.process.get(), 1);
 }
 
-double CpuMs(HANDLE process) {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
-    const auto ms = [](FILETIME t) {
-        return static_cast<double>((static_cast<ULONGLONG>(t.dwHighDateTime) << 32) |
-                                   t.dwLowDateTime) /
-               10000.0;
-    };
-    return ms(kernel) + ms(user);
-}
-
 // The colour the program paints at its probe, read once it has settled.
 COLORREF LearnColour(const Program& p) {
     const Started s = Launch(p);
@@ -132,22 +125,69 @@ COLORREF LearnColour(const Program& p) {
     return colour;
 }
 
-struct Idle {
-    double privateKb = 0;
-    double cpuPercent = 0;
+struct Step {
+    std::string name;
+    std::vector<double> at;
 };
 
-Idle MeasureIdle(const Started& s) {
-    Sleep(2000);
-    PROCESS_MEMORY_COUNTERS_EX mem{};
-    mem.cb = sizeof(mem);
-    GetProcessMemoryInfo(s.process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&mem),
-                         sizeof(mem));
-    const double cpu0 = CpuMs(s.process.get());
-    const double t0 = Now();
-    Sleep(10000);
-    return {static_cast<double>(mem.PrivateUsage) / 1024.0,
-            (CpuMs(s.process.get()) - cpu0) * 100.0 / (Now() - t0)};
+// Reads "step<TAB>ms" lines into `steps`, keeping the first start's order.
+void ReadTimeline(const std::wstring& file, std::vector<Step>& steps) {
+    vix::platform::File f(CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+    if (!f) return;
+    std::string text(64 * 1024, '\0');
+    DWORD read = 0;
+    ReadFile(f.get(), text.data(), static_cast<DWORD>(text.size()), &read, nullptr);
+    text.resize(read);
+    std::istringstream in(text);
+    std::string line;
+    std::size_t index = 0;
+    while (std::getline(in, line)) {
+        const auto tab = line.find('\t');
+        if (tab == std::string::npos) continue;
+        const std::string name = line.substr(0, tab);
+        const double at = std::stod(line.substr(tab + 1));
+        if (index >= steps.size()) steps.push_back({name, {}});
+        if (steps[index].name == name) steps[index].at.push_back(at);
+        ++index;
+    }
+}
+
+double Median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void PrintTimeline(const Program& vix, COLORREF painted, int runs) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring file = std::wstring(temp) + L"vix-startup-timeline.txt";
+    SetEnvironmentVariableW(L"VIX_STARTUP_TIMELINE", file.c_str());
+    std::vector<Step> steps;
+    Step seen{"(driver saw the probe painted)", {}};
+    for (int i = 0; i < runs; ++i) {
+        DeleteFileW(file.c_str());
+        const Started s = Launch(vix);
+        HWND window = WaitForPaint(vix, s, painted, 20000);
+        if (window) seen.at.push_back(Now() - s.at);
+        for (int wait = 0;
+             wait < 200 && GetFileAttributesW(file.c_str()) == INVALID_FILE_ATTRIBUTES; ++wait)
+            Sleep(10);
+        Sleep(50);  // the file is written in one go; let it be closed
+        Close(window, s);
+        ReadTimeline(file, steps);
+    }
+    SetEnvironmentVariableW(L"VIX_STARTUP_TIMELINE", nullptr);
+    std::printf("\n%-34s %10s %10s\n", "vix.exe start-up step", "median at", "its cost");
+    double previous = 0;
+    for (const Step& step : steps) {
+        const double at = Median(step.at);
+        std::printf("%-34s %8.1fms %8.1fms\n", step.name.c_str(), at, at - previous);
+        previous = at;
+    }
+    std::printf("%-34s %8.1fms  (from the driver's CreateProcess call)\n", seen.name.c_str(),
+                Median(seen.at));
 }
 
 }  // namespace
@@ -159,26 +199,31 @@ int wmain(int argc, wchar_t** argv) {
         // The probe lies on the title strip.
         {L"vix.exe", L"vix.exe", L"Tvix_main", {8, 4}},
     };
-    std::printf("%-12s %10s %10s %10s %12s %10s\n", "program", "paint min", "median", "max",
-                "private KiB", "idle CPU");
-    for (const Program& p : programs) {
-        const COLORREF painted = LearnColour(p);
-        std::vector<double> paints;
-        Idle idle;
-        for (int i = 0; i < runs; ++i) {
-            const Started s = Launch(p);
-            HWND window = WaitForPaint(p, s, painted, 20000);
-            if (window) paints.push_back(Now() - s.at);
-            if (window && i == runs - 1) idle = MeasureIdle(s);
+    COLORREF painted[2];
+    for (int p = 0; p < 2; ++p)
+        painted[p] = LearnColour(programs[p]);
+    // The two programs take turns, so that a change of the machine's load
+    // during the run falls on both alike.
+    std::vector<double> paints[2];
+    for (int i = 0; i < runs; ++i) {
+        for (int p = 0; p < 2; ++p) {
+            const Started s = Launch(programs[p]);
+            HWND window = WaitForPaint(programs[p], s, painted[p], 20000);
+            if (window) paints[p].push_back(Now() - s.at);
             Close(window, s);
         }
-        std::sort(paints.begin(), paints.end());
-        if (paints.empty()) {
-            std::printf("%-12ls never painted\n", p.label);
-            continue;
-        }
-        std::printf("%-12ls %8.1fms %8.1fms %8.1fms %12.0f %9.2f%%\n", p.label, paints.front(),
-                    paints[paints.size() / 2], paints.back(), idle.privateKb, idle.cpuPercent);
     }
+    std::printf("%-12s %10s %10s %10s\n", "program", "paint min", "median", "max");
+    for (int p = 0; p < 2; ++p) {
+        std::sort(paints[p].begin(), paints[p].end());
+        if (paints[p].empty()) {
+            std::printf("%-12ls never painted\n", programs[p].label);
+            return 1;
+        }
+        std::printf("%-12ls %8.1fms %8.1fms %8.1fms\n", programs[p].label, paints[p].front(),
+                    Median(paints[p]), paints[p].back());
+    }
+    std::printf("ratio of the medians: %.2f\n", Median(paints[1]) / Median(paints[0]));
+    PrintTimeline(programs[1], painted[1], runs);
     return 0;
 }

@@ -106,10 +106,14 @@ add_library(vix_win STATIC
   app/application.cpp
   app/tray_icon.cpp
   app/about_box.cpp
+  app/startup_timeline.cpp
+  app/window_order.cpp
   app/main_window.cpp
   app/main_window_frame.cpp
   app/main_window_pages.cpp
   app/main_window_menus.cpp
+  app/tool_set.cpp
+  app/program_windows.cpp
   color/color_info_panel.cpp
   color/color_picker.cpp
   color/color_picker_tick.cpp

@@ -47,12 +47,12 @@ void TAbout::FormShow() {
     lblNotice.SetCaption(kMakerNotice);
 }
 
-void TAbout::ShowAbout(HWND mainWindow) {
+int TAbout::ShowAbout(HWND mainWindow) {
     if (centreOnScreen_)
         CenterOnScreen();
     else
         CenterOn(mainWindow);
-    ShowModal();
+    return ShowModal();
 }
 
 void TAbout::lblWebClick() {

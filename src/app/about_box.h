@@ -9,12 +9,12 @@
 
 namespace vix {
 
-class TAbout final : public ui::Form {
+class TAbout final : public ui::ProgramForm {
   public:
-    void Create(HWND owner);
+    void Create(HWND owner) override;
     // Shown modally, centred on `mainWindow` until the help menu has asked
     // for it once; from then on centred on the screen.
-    void ShowAbout(HWND mainWindow);
+    int ShowAbout(HWND mainWindow);
     void CenterOnScreenFromNowOn() { centreOnScreen_ = true; }
 
     const ui::Label& VersionLabel() const { return lblVersion; }

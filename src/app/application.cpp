@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "app/startup_timeline.h"
+#include "app/window_order.h"
 #include "ui/hints.h"
 #include "ui/message_loop.h"
 
@@ -42,6 +44,8 @@ void Application::BringToFront() {
 void Application::HideOwner() { ::ShowWindow(hwnd(), SW_HIDE); }
 
 bool Application::Idle() {
+    startup::Mark("first paint (queue idle)");
+    startup::WriteTimeline();
     POINT pt{};
     ::GetCursorPos(&pt);
     const HWND control = ui::ControlAt(pt);
@@ -66,7 +70,7 @@ int Application::Run() {
 void Application::Terminate(int exitCode) { ::PostQuitMessage(exitCode); }
 
 void Application::ShowError(const std::wstring& message) {
-    BehindDialog behind;
+    BehindMainWindow behind(Instance().main_);
     ::MessageBoxW(Instance().main_, message.c_str(), Instance().title_.c_str(),
                   MB_OK | MB_ICONERROR);
 }
@@ -78,22 +82,6 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return DefaultHandling(message, wParam, lParam);
-}
-
-BehindDialog::BehindDialog() {
-    if (HWND main = Application::Instance().MainWindow())
-        ::SetWindowPos(main, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-BehindDialog::~BehindDialog() {
-    if (HWND main = Application::Instance().MainWindow())
-        ::SetWindowPos(main, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-int ShowMessage(const std::wstring& text, UINT flags) {
-    BehindDialog behind;
-    return ::MessageBoxW(Application::Instance().MainWindow(), text.c_str(),
-                         Application::Instance().Title().c_str(), flags);
 }
 
 }  // namespace vix

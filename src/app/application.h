@@ -52,19 +52,4 @@ class Application final : public platform::Window {
     HWND main_ = nullptr;
 };
 
-// Runs a dialog or message box with the main window moved to the bottom of
-// the window order, and makes it topmost again afterwards, also when the
-// dialog fails.
-class BehindDialog {
-  public:
-    BehindDialog();
-    BehindDialog(const BehindDialog&) = delete;
-    BehindDialog& operator=(const BehindDialog&) = delete;
-    ~BehindDialog();
-};
-
-// A message box captioned with the application title, the main window kept
-// out of its way.
-int ShowMessage(const std::wstring& text, UINT flags = MB_OK);
-
 }  // namespace vix

@@ -5,12 +5,17 @@
 
 #include "app/application.h"
 #include "app/page_flags.h"
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
+#include "app/startup_timeline.h"
 #include "app/vendor.h"
 #include "app/window_placement.h"
+#include "app/window_order.h"
+#include "hooks/vix32_api.h"
 #include "platform/desktop.h"
-#include "hooks/hook_protocol.h"
+#include "platform/file.h"
+#include "platform/window.h"
 #include "platform/gdi.h"
+#include "tools/hook_report.h"
 #include "platform/locale.h"
 #include "ui/message_loop.h"
 
@@ -32,37 +37,41 @@ void Tvix_main::Create(HWND owner) {
     FormCreate();
 }
 
-void Tvix_main::SetDialogs(TAbout* about, ui::Form* settingsDialog) {
-    about_ = about;
-    settingsDialog_ = settingsDialog;
-}
-
-void Tvix_main::SetRulerWindow(Trulerapp* ruler) {
-    rulerTools_.SetRulerWindow(ruler);
-    ruler->SetHost(&rulerTools_);
+OwnedWindows Tvix_main::Windows() {
+    OwnedWindows windows = {{ProgramWindow::About, &about_},
+                            {ProgramWindow::Settings, &settingsDialog_}};
+    for (const OwnedWindow& w : tools_.Windows())
+        windows.push_back(w);
+    return windows;
 }
 
 void Tvix_main::FormCreate() {
     Application::Instance().SetMainWindow(hwnd());
     Application::Instance().onHint = [this] { DisplayHint(); };
     decimalSeparator_ = platform::UserDecimalSeparator();
+    startup::Mark("  window and locale");
     BuildFrame();
-    BuildTools();
-    rulerTools_.WriteDpi();
+    startup::Mark("  frame controls");
+    tools_.Build([this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; },
+                 toolTable_);
+    startup::Mark("  tool controls");
     AddSystemMenuItems();
     creating_ = true;
     LoadSettings();
     creating_ = false;
+    startup::Mark("  settings");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
-    picker_.ResetSampling();
+    tools_.ResetSampling();
     SetText(kMainCaption);
     ApplyStoredLayout();
     PlaceWindow();
-    library_.EnableSaveButton(library_.Library().Count() > 0);
+    startup::Mark("  layout");
+    tools_.EnableLibrarySave();
     TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
                       Application::Instance().Title());
     TrayIconData.Add();
+    startup::Mark("  tray icon");
 }
 
 void Tvix_main::ApplyStoredLayout() {
@@ -110,10 +119,7 @@ void Tvix_main::FormClose() {
 
 void Tvix_main::LoadSettings() {
     const SettingsLoad load = LoadSettingsKey(registry_, settings);
-    if (load.keyOpened && settings.ResetLibraryOnstartup) library_.ClearColorLibrary();
-    picker_.SelectFormat(settings.DefaultColorValues);
-    rulerTools_.SelectUnit(settings.RulerValue);
-    library_.LoadLibrary();
+    tools_.SettingsLoaded(settings, load.keyOpened);
     ArrangeSections();
     DisplayHint();
 }
@@ -137,7 +143,28 @@ void Tvix_main::SetModePrompt(std::wstring prompt) {
     DisplayHint();
 }
 
+bool Tvix_main::ArmHook(HookArm arm) {
+    SetMainHandle(hwnd());
+    if (arm()) return true;
+    const DWORD error = ::GetLastError();
+    platform::ReportError(L"The mouse hook could not be installed. " +
+                          platform::SystemErrorText(error));
+    return false;
+}
+
+void Tvix_main::KeepOnTop() { vix::KeepOnTop(hwnd()); }
+
+int Tvix_main::RunBehind(const std::function<int(HWND owner)>& dialog) {
+    BehindMainWindow behind(hwnd());
+    return dialog(hwnd());
+}
+
 LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The hook library's reports, read once here, go to the running tool.
+    if (const auto report = ReadHookMessage(message, wParam, lParam)) {
+        toolTable_.Route(*report);
+        return 0;
+    }
     switch (message) {
         case kTrayCallback: TrayCallback(static_cast<UINT>(lParam)); break;
         case WM_SHOWWINDOW:
@@ -150,8 +177,11 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (SystemCommand(wParam)) return 0;
             break;
         case WM_CLOSE: FormClose(); return 0;
-        case hooks::kPickerMoved: picker_.PointerMoved(wParam); return 0;
-        case hooks::kPickerSample: picker_.TakeSample(wParam); return 0;
+        case WM_HOTKEY:
+            // Only the key counts, from the high word; not the identifier
+            // and not the modifiers.
+            toolTable_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
+            return 0;
         case WM_SETTINGCHANGE:
             decimalSeparator_ = platform::UserDecimalSeparator();
             platform::RefreshDesktopMetrics();

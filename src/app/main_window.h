@@ -5,18 +5,16 @@
 #include <functional>
 #include <string>
 
+#include "app/about_box.h"
+#include "app/placeholder_form.h"
 #include "app/section_layout.h"
-#include "app/settings.h"
+#include "app/tool_set.h"
 #include "app/tray_icon.h"
-#include "color/color_info_panel.h"
-#include "color/color_library_page.h"
-#include "color/color_picker.h"
-#include "app/tool_host.h"
 #include "common/registry_store.h"
-#include "platform/clipboard.h"
-#include "platform/system_cursors.h"
-#include "ruler/ruler_page.h"
-#include "platform/handle.h"
+#include "settings/settings.h"
+#include "tools/tool_host.h"
+#include "tools/tool_table.h"
+#include "tools/tool_windows.h"
 #include "ui/form.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
@@ -25,22 +23,10 @@
 // The main window: a narrow, borderless, always-on-top panel with a title
 // strip, caption buttons, four slanted tabs and, under them, the open tab's
 // collapsible sections and the information bar. It owns the program's shared
-// state: the open tab, the running tool and the mirrored settings.
+// state: the open tab, the running tool and the mirrored settings. Its
+// tools live in a ToolSet and are reached through the ToolTable only.
 
 namespace vix {
-
-class TAbout;
-
-// The running tool.
-enum ActiveModes : std::uint8_t {
-    kModeNone = 0,
-    kModePicker = 1,
-    kModeRuler = 2,
-    kModeControlCapture = 3,
-    kModeScreenCapture = 4,
-    kModeRectangleCapture = 5,
-    kModePreview = 6,
-};
 
 class Tvix_main final : public ui::Form, public ToolHost {
   public:
@@ -48,34 +34,33 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     // Creates the window hidden and runs its creation handler.
     void Create(HWND owner);
-    // The dialogs are created after the main window; they are handed in then.
-    void SetDialogs(TAbout* about, ui::Form* settings);
-    void SetRulerWindow(Trulerapp* ruler);
+    // The windows it brings to the program: its dialogs and its tools'
+    // windows, created after it.
+    OwnedWindows Windows();
     // Makes the main window visible for the first time.
     void ShowMain();
 
-    void ChangePage(int index);
+    void ChangePage(int index) override;
     void ArrangeSections();
     void DisplayHint();
-    void SetModePrompt(std::wstring prompt) override;
-    // A tool registers how it is switched off; a tab change calls it while
-    // the tool runs.
-    void RegisterToolStop(std::uint8_t mode, std::function<void()> stop);
     void LoadSettings();
     void SaveSettings();
 
-    // Shared state, read and set by the tools.
+    // Shared state, read and set by the tools. The running tool (ActiveMode)
+    // is kept by the tool table.
     int ActivePageIndex = 0;
-    std::uint8_t ActiveMode = kModeNone;
     std::wstring ModePrompt;
     Settings settings;
 
     // What the tools ask of the main window.
-    HWND MainWindow() const override { return hwnd(); }
-    std::uint8_t CurrentMode() const override { return ActiveMode; }
-    void SetCurrentMode(std::uint8_t mode) override { ActiveMode = mode; }
+    ActiveMode CurrentMode() const override { return toolTable_.Mode(); }
+    void SetCurrentMode(ActiveMode mode) override { toolTable_.SetMode(mode); }
+    void SetModePrompt(std::wstring prompt) override;
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
+    bool ArmHook(HookArm arm) override;
+    void KeepOnTop() override;
+    int RunBehind(const std::function<int(HWND owner)>& dialog) override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -101,7 +86,6 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     // Building the frame's controls.
     void BuildFrame();
-    void BuildTools();
     void BuildTabs();
     void BuildSections();
     void ShapeTab(Tab& tab);
@@ -121,7 +105,6 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void btnRulerviewsShifterClick() { ShiftSection(Page::RulerViews); }
     void btnRulerinfoShifterClick() { ShiftSection(Page::RulerInfo); }
     void btnCaptureShifterClick() { ShiftSection(Page::Capture); }
-    void StopActiveTool();
 
     // Title, caption buttons, menus and the tray.
     void Image1MouseDown();
@@ -141,18 +124,17 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void ShowSettingsDialog();
 
     RegistryStore& registry_;
-    TAbout* about_ = nullptr;
-    ui::Form* settingsDialog_ = nullptr;
     bool creating_ = false;
     PageStates pageShown_ = DefaultPageStates();
     Point startPosition_;
-    std::array<std::function<void()>, kModePreview + 1> toolStops_;
+    wchar_t decimalSeparator_ = L'.';
+    ToolTable toolTable_;
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 
     ui::Panel pblMainPanel;
     ui::PictureBox Image1;
-    ui::ImageButton PNGButton1;   // minimise
-    ui::ImageButton btnMinimize;  // restore
+    ui::ImageButton minimizeButton_;  // PNGButton1
+    ui::ImageButton restoreButton_;   // btnMinimize, which restores
     ui::ImageButton btnClose;
     ui::ImageButton btnSettings;
     ui::ImageButton btnHelp;
@@ -168,14 +150,10 @@ class Tvix_main final : public ui::Form, public ToolHost {
     ui::Label pnlHint;
     TrayIcon TrayIconData;
 
-    // The tools on the pages.
-    wchar_t decimalSeparator_ = L'.';
-    platform::WinClipboard clipboard_;
-    platform::WinSystemCursors cursors_;
-    ColorInfoPanel colorInfo_;
-    ColorPicker picker_{*this, clipboard_, cursors_, colorInfo_};
-    ColorLibraryPage library_{*this, registry_};
-    RulerPage rulerTools_{*this};
+    ToolSet tools_{*this, registry_};
+    TAbout about_;
+    // The settings dialog, until it comes with its own controls.
+    PlaceholderForm settingsDialog_{{L"TSettings", L"Settings", kDialogStyle}};
 };
 
 }  // namespace vix

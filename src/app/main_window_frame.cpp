@@ -3,7 +3,7 @@
 
 #include "app/main_window.h"
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 #include "app/tab_shape.h"
 #include "platform/gdi.h"
 #include "ui/skin.h"
@@ -65,12 +65,12 @@ void Tvix_main::BuildFrame() {
     // The caption buttons lie on the title image, which shows through them;
     // their places on the main panel are (217, 3), (230, 3) and (243, 3).
     HWND title = Image1.hwnd();
-    PNGButton1.Create(title, Rect::FromBounds(215, 1, 14, 14), L"Minimize",
-                      ui::PicturesOf(L"BTN_MINIMIZE"));
-    PNGButton1.onClick = [this] { TIMinimizeClick(); };
-    btnMinimize.Create(title, Rect::FromBounds(228, 1, 14, 14), L"Restore",
-                       ui::PicturesOf(L"BTN_RESTORE"));
-    btnMinimize.onClick = [this] { TIMaximizeClick(); };
+    minimizeButton_.Create(title, Rect::FromBounds(215, 1, 14, 14), L"Minimize",
+                           ui::PicturesOf(L"BTN_MINIMIZE"));
+    minimizeButton_.onClick = [this] { TIMinimizeClick(); };
+    restoreButton_.Create(title, Rect::FromBounds(228, 1, 14, 14), L"Restore",
+                          ui::PicturesOf(L"BTN_RESTORE"));
+    restoreButton_.onClick = [this] { TIMaximizeClick(); };
     btnClose.Create(title, Rect::FromBounds(241, 1, 14, 14), L"Exit", ui::PicturesOf(L"BTN_CLOSE"));
     btnClose.onClick = [this] { TIExitClick(); };
 
@@ -110,20 +110,6 @@ void Tvix_main::BuildFrame() {
     for (int tab = kTabCount - 1; tab >= 0; --tab)
         tabs_[tab].frame.BringToFront();
     pnlTabLine.BringToFront();
-}
-
-void Tvix_main::BuildTools() {
-    const auto page = [this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; };
-    picker_.Create(page(Page::ColorPicker).hwnd());
-    picker_.onSampleTaken = [this](ColorWord c) { library_.Newcolor(c); };
-    library_.Create(page(Page::ColorLib).hwnd(), page(Page::ColorLib));
-    library_.formatIndex = [this] { return picker_.FormatIndex(); };
-    library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };
-    colorInfo_.Create(page(Page::ColorInfo).hwnd());
-    RegisterToolStop(kModePicker, [this] { picker_.btnEnablePickerClick(); });
-    rulerTools_.Create(page(Page::Ruler).hwnd(), page(Page::RulerViews).hwnd(),
-                       page(Page::RulerInfo));
-    RegisterToolStop(kModeRuler, [this] { rulerTools_.btnEnableRulerClick(); });
 }
 
 void Tvix_main::BuildTabs() {

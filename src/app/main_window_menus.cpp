@@ -4,9 +4,9 @@
 
 #include <shellapi.h>
 
-#include "app/about_box.h"
 #include "app/application.h"
 #include "app/vendor.h"
+#include "app/window_order.h"
 #include "ui/message_loop.h"
 
 namespace vix {
@@ -15,10 +15,6 @@ namespace {
 enum SystemMenuId : UINT { kSysAbout = 100, kSysSettings = 101, kSysHelp = 102 };
 enum TrayMenuId : UINT { kTrayMaximize = 1, kTrayMinimize, kTrayExit };
 enum HelpMenuId : UINT { kHelpHelp = 1, kHelpAbout };
-
-void KeepTopmost(HWND window) {
-    ::SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
 
 // Pops `menu` up at `at` and returns the chosen item's id, 0 for none.
 UINT TrackMenu(HWND owner, HMENU menu, POINT at) {
@@ -48,10 +44,7 @@ void Tvix_main::AddSystemMenuItems() {
 bool Tvix_main::SystemCommand(WPARAM command) {
     switch (command) {
         case kSysAbout:
-            if (about_) {
-                BehindDialog behind;
-                about_->ShowAbout(hwnd());
-            }
+            RunBehind([this](HWND owner) { return about_.ShowAbout(owner); });
             return false;
         case kSysSettings: ShowSettingsDialog(); return false;
         case kSysHelp: OpenHelpFile(); return false;
@@ -68,17 +61,17 @@ void Tvix_main::TrayCallback(UINT mouseMessage) {
     switch (mouseMessage) {
         case WM_LBUTTONDOWN:
             app.BringToFront();
-            KeepTopmost(hwnd());
+            KeepOnTop();
             break;
         case WM_LBUTTONDBLCLK:
             app.Restore();
             app.HideOwner();
             app.BringToFront();
-            KeepTopmost(hwnd());
+            KeepOnTop();
             break;
         case WM_RBUTTONUP:
             app.BringToFront();
-            KeepTopmost(hwnd());
+            KeepOnTop();
             PopupTrayMenu();
             break;
     }
@@ -110,7 +103,7 @@ void Tvix_main::TIMinimizeClick() {
 void Tvix_main::TIMaximizeClick() {
     Application& app = Application::Instance();
     app.Restore();
-    KeepTopmost(hwnd());
+    KeepOnTop();
     app.HideOwner();
 }
 
@@ -140,15 +133,14 @@ void Tvix_main::btnSettingsClick() {
 }
 
 void Tvix_main::ShowSettingsDialog() {
-    if (!settingsDialog_) return;
-    {
-        BehindDialog behind;
+    RunBehind([this](HWND owner) {
         ui::ProcessPendingMessages();
-        settingsDialog_->CenterOn(hwnd());
-        settingsDialog_->ShowModal();
-    }
-    KeepTopmost(settingsDialog_->hwnd());
-    KeepTopmost(hwnd());
+        settingsDialog_.CenterOn(owner);
+        const int result = settingsDialog_.ShowModal();
+        // The dialog goes back on top first, then the main window above it.
+        vix::KeepOnTop(settingsDialog_.hwnd());
+        return result;
+    });
 }
 
 void Tvix_main::btnHelpClick() {
@@ -165,10 +157,8 @@ void Tvix_main::btnHelpClick() {
 void Tvix_main::Help1Click() { OpenHelpFile(); }
 
 void Tvix_main::About1Click() {
-    if (!about_) return;
-    about_->CenterOnScreenFromNowOn();
-    BehindDialog behind;
-    about_->ShowAbout(hwnd());
+    about_.CenterOnScreenFromNowOn();
+    RunBehind([this](HWND owner) { return about_.ShowAbout(owner); });
 }
 
 void Tvix_main::OpenHelpFile() {

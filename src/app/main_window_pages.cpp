@@ -7,21 +7,8 @@
 
 namespace vix {
 
-void Tvix_main::RegisterToolStop(std::uint8_t mode, std::function<void()> stop) {
-    toolStops_.at(mode) = std::move(stop);
-}
-
-void Tvix_main::StopActiveTool() {
-    // The order matters only in that each stop resets ActiveMode, so at most
-    // one of the first four applies; the screen capture's stop leaves it.
-    for (std::uint8_t mode : {kModePicker, kModeRuler, kModeRectangleCapture, kModeControlCapture,
-                              kModeScreenCapture}) {
-        if (ActiveMode == mode && toolStops_[mode]) toolStops_[mode]();
-    }
-}
-
 void Tvix_main::ChangePage(int index) {
-    StopActiveTool();
+    toolTable_.StopActiveTool();
     for (ui::Panel& panel : sectionPanels_)
         panel.SetVisible(false);
     for (Tab& tab : tabs_)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/section_layout.h"
-#include "app/settings.h"
+#include "settings/settings.h"
 
 // The seven layout settings (`_tab_...`) as page states and back.
 

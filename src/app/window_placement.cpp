@@ -1,12 +1,11 @@
 #include "app/window_placement.h"
 
-#include "app/settings_store.h"
+#include "settings/settings.h"
 
 namespace vix {
 
 Point InitialWindowPosition(const PlacementInput& in) {
-    const bool unset = in.lastX == static_cast<int>(kUnsetPosition) ||
-                       in.lastY == static_cast<int>(kUnsetPosition);
+    const bool unset = in.lastX == kUnsetPosition || in.lastY == kUnsetPosition;
     if (!in.rememberPosition || unset) {
         // Integer halves round toward zero, as the window has always been placed.
         return {in.primaryScreen.width / 2 - in.window.width / 2,

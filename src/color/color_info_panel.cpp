@@ -1,6 +1,6 @@
 #include "color/color_info_panel.h"
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 #include "color/extcolorinfounit.h"
 
 namespace vix {

@@ -2,9 +2,8 @@
 
 #include <commdlg.h>
 
-#include "app/application.h"
-#include "app/control_ids.h"
-#include "app/settings.h"
+#include "tools/control_ids.h"
+#include "settings/settings.h"
 #include "color/color_text.h"
 #include "common/app_error.h"
 #include "platform/file.h"
@@ -116,7 +115,6 @@ void ColorLibraryPage::btnSaveAsACTClick() {
     wchar_t name[MAX_PATH * 4] = {};
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = host_.MainWindow();
     dialog.lpstrFilter = L".ACT (Adobe Color Table)\0*.act\0";
     dialog.lpstrFile = name;
     dialog.nMaxFile = static_cast<DWORD>(std::size(name));
@@ -124,10 +122,11 @@ void ColorLibraryPage::btnSaveAsACTClick() {
     dialog.lpstrDefExt = L"act";
     // An existing file is overwritten without a question.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    {
-        BehindDialog behind;
-        if (!::GetSaveFileNameW(&dialog)) return;
-    }
+    const bool chosen = host_.RunBehind([&dialog](HWND owner) {
+        dialog.hwndOwner = owner;
+        return ::GetSaveFileNameW(&dialog);
+    }) != 0;
+    if (!chosen) return;
     const std::wstring path = ActFileName(name);
     const ColorTable table = library_.ColorTableBytes();
     if (auto error = platform::WriteWholeFile(path, table)) throw AppError(*error);

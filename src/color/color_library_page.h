@@ -5,8 +5,8 @@
 
 #include "color/color_grid.h"
 #include "color/color_library.h"
-#include "app/tool_host.h"
 #include "common/registry_store.h"
+#include "tools/tool_host.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
 #include "ui/panel.h"

@@ -3,10 +3,9 @@
 
 #include "color/color_picker.h"
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 #include "color/color_text.h"
 #include "color/web_safe.h"
-#include "hooks/hook_protocol.h"
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
 #include "ui/hints.h"
@@ -16,8 +15,6 @@
 
 namespace vix {
 namespace {
-
-constexpr std::uint8_t kPickerMode = 1;
 
 COLORREF ToColorRef(ColorWord c) { return RGB(Red(c), Green(c), Blue(c)); }
 
@@ -65,8 +62,10 @@ void ColorPicker::Create(HWND page) {
             ui::CreateStandardControl(RadioGroup1.hwnd(), L"BUTTON", formats[i],
                                       BS_AUTORADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
                                       Rect::FromBounds(4, 3 + i * 17, 62, 16));
-        ui::OnCommand(radioItems_[i], [this](UINT code) {
-            if (code == BN_CLICKED) RadioGroup1Click();
+        ui::OnCommand(radioItems_[i], [this, i](UINT code) {
+            if (code != BN_CLICKED) return;
+            format_ = i;
+            RadioGroup1Click();
         });
     }
 
@@ -105,24 +104,27 @@ void ColorPicker::ResetSampling() {
 }
 
 void ColorPicker::btnEnablePickerClick() {
-    if (host_.CurrentMode() != kPickerMode) {
+    if (host_.CurrentMode() != ActiveMode::ColorPicker) {
         sampleBusy_ = false;
         EnableColorPicker();
-        host_.SetModePrompt(kSamplePrompt);
+        if (On()) host_.SetModePrompt(kSamplePrompt);
     } else {
         DisableColorPicker();
     }
 }
 
 void ColorPicker::EnableColorPicker() {
-    host_.SetCurrentMode(kPickerMode);
+    host_.SetCurrentMode(ActiveMode::ColorPicker);
+    // Without the hook no click would ever end the picking: stay off.
+    if (!host_.ArmHook(&SetColorPickerHook)) {
+        DisableColorPicker();
+        return;
+    }
     imgPickerView32.SizeBitmap(imgPickerView32.ClientSize(), ui::FaceColor());
     btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_DISABLE"));
     btnEnablePicker.SetPictureHint(L"Deactivate Colorpicker");
     imgPickerView32.SetVisible(true);
     imgPickerView32.Present();
-    SetMainHandle(host_.MainWindow());
-    SetColorPickerHook();
     sampleTimer_.Start(kSampleInterval, [this] { PixelEvent(); });
     cursors_.ReplaceSystemCursors(L"PICKER");
     sampleBusy_ = false;
@@ -138,14 +140,13 @@ void ColorPicker::DisableColorPicker() {
     pnlSamplePickerColor.SetColor(ui::FaceColor());
     imgPickerView32.SetVisible(false);
     imgPickerView32.BringToFront();  // inside its frame
-    host_.SetCurrentMode(0);
+    host_.SetCurrentMode(ActiveMode::None);
     for (ui::Label* l : {&lblColorRed, &lblColorGreen, &lblColorBlue})
         l->SetCaption(L"");
     info_.Clear();
     ui::ProcessPendingMessages();
     cursors_.RestoreSystemCursors();
-    ::SetWindowPos(host_.MainWindow(), HWND_TOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    host_.KeepOnTop();
 }
 
 void ColorPicker::PixelEvent() {
@@ -155,12 +156,20 @@ void ColorPicker::PixelEvent() {
     sampleTimer_.Resume();
 }
 
-void ColorPicker::PointerMoved(WPARAM position) {
-    pickerPos_ = ClampPickerPosition(hooks::UnpackPoint(position), platform::VirtualDesktop());
+void ColorPicker::OnHookReport(const HookReport& report) {
+    switch (report.kind) {
+        case HookReportKind::PickerMoved: PointerMoved(report.point); break;
+        case HookReportKind::PickerSample: TakeSample(report.point); break;
+        default: break;
+    }
 }
 
-void ColorPicker::TakeSample(WPARAM position) {
-    pickerPos_ = hooks::UnpackPoint(position);
+void ColorPicker::PointerMoved(Point position) {
+    pickerPos_ = ClampPickerPosition(position, platform::VirtualDesktop());
+}
+
+void ColorPicker::TakeSample(Point position) {
+    pickerPos_ = position;
     colorSampled_ = true;
     EnableExports();
     // The colour of the last finished tick; the click's place is not sampled again.
@@ -175,22 +184,16 @@ void ColorPicker::cxComboBox1PropertiesChange() {
     if (index >= 0 && index <= 2) sampleSize_ = static_cast<int>(index) + 1;
 }
 
-int ColorPicker::FormatIndex() const {
-    for (int i = 0; i < 3; ++i)
-        if (::SendMessageW(radioItems_[i], BM_GETCHECK, 0, 0) == BST_CHECKED) return i;
-    return -1;
-}
-
 void ColorPicker::SelectFormat(int index) {
+    format_ = index >= 0 && index < 3 ? index : -1;
     for (int i = 0; i < 3; ++i)
-        ::SendMessageW(radioItems_[i], BM_SETCHECK, i == index ? BST_CHECKED : BST_UNCHECKED, 0);
+        ::SendMessageW(radioItems_[i], BM_SETCHECK, i == format_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ColorPicker::RadioGroup1Click() {
     if (!colorSampled_) return;
-    const int format = FormatIndex();
-    if (format < 0) return;
-    lblWebsafeColor.SetCaption(ColorSummaryText(sampledColor_, format, host_.DecimalSeparator()));
+    if (format_ < 0) return;
+    lblWebsafeColor.SetCaption(ColorSummaryText(sampledColor_, format_, host_.DecimalSeparator()));
 }
 
 void ColorPicker::ColorToClipboard() {

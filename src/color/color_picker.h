@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "color/color_info_panel.h"
-#include "app/tool_host.h"
+#include "color/color_text.h"
 #include "color/sampling.h"
 #include "common/clipboard.h"
 #include "platform/gdi.h"
@@ -13,6 +13,8 @@
 #include "ui/image_button.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "tools/tool.h"
+#include "tools/tool_host.h"
 #include "ui/timer.h"
 
 // The colour picker: while it is on, the hook library reports every pointer
@@ -24,7 +26,7 @@ namespace vix {
 inline constexpr UINT kSampleInterval = 15;
 inline constexpr wchar_t kSamplePrompt[] = L"Press right mouse button to sample color";
 
-class ColorPicker {
+class ColorPicker final : public Tool {
   public:
     ColorPicker(ToolHost& host, TextClipboard& clipboard, platform::SystemCursors& cursors,
                 ColorInfoPanel& info)
@@ -35,14 +37,22 @@ class ColorPicker {
     // Where a taken colour goes: the library (Newcolor).
     std::function<void(ColorWord)> onSampleTaken;
 
+    // As a tool: its button switches it on or off, and the hook library
+    // reports the pointer's moves and the right-button press.
+    ActiveMode Mode() const override { return ActiveMode::ColorPicker; }
+    void Toggle() override { btnEnablePickerClick(); }
+    void OnHookReport(const HookReport& report) override;
+
     // Switches the picker on or off.
     void btnEnablePickerClick();
-    // Hook reports: 0x402 (pointer moved) and 0x406 (take the sample).
-    void PointerMoved(WPARAM position);
-    void TakeSample(WPARAM position);
+    // The pointer moved (0x402); a sample is taken at `position` (0x406).
+    void PointerMoved(Point position);
+    void TakeSample(Point position);
     // One sampling tick.
     void ShowBox();
 
+    // The value-form buttons: a click chooses the form, then the summary
+    // line follows it.
     void RadioGroup1Click();
     void btnColorToClipboardClick();
     void btnWebSafeColorClick();
@@ -51,8 +61,8 @@ class ColorPicker {
     void GetColorFromLib(ColorWord color);
     // Selects item `index` of the value-form buttons (none when outside 0..2).
     void SelectFormat(int index);
-    // The selected value form, or -1.
-    int FormatIndex() const;
+    // The chosen value form, or -1 when none is chosen.
+    int FormatIndex() const { return format_; }
     // At creation: point sampling, no colour taken yet.
     void ResetSampling();
 
@@ -87,6 +97,8 @@ class ColorPicker {
     ColorWord sampledColor_ = 0;
     bool colorSampled_ = false;
     bool sampleBusy_ = false;
+    // The checked value-form button's index, kept when it is clicked or set.
+    int format_ = -1;
     ui::Timer sampleTimer_;
     // The 13 x 13 screen pixels round the pointer, copied once per tick.
     platform::DibSection scratch_;

@@ -75,7 +75,7 @@ void ColorPicker::DrawSampleBox() {
 }
 
 void ColorPicker::ShowLiveValues() {
-    const int format = FormatIndex();
+    const int format = format_;
     if (format < 0) return;
     const wchar_t decimal = host_.DecimalSeparator();
     lblColorRed.SetCaption(ComponentText(Red(liveColor_), format, PercentRule::Picker, decimal));

@@ -1,6 +1,6 @@
 #include "ruler/ruler_page.h"
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 #include "platform/desktop.h"
 #include "platform/screen_copy.h"
 #include "ruler/ruler_measure.h"
@@ -12,8 +12,6 @@
 
 namespace vix {
 namespace {
-
-constexpr std::uint8_t kRulerMode = 2;
 
 HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
     HWND field = ui::CreateStandardControl(
@@ -115,11 +113,9 @@ void RulerPage::WriteDpi() {
 }
 
 void RulerPage::SelectUnit(int index) {
-    ::SendMessageW(lstRulerUnits, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-}
-
-int RulerPage::SelectedUnit() const {
-    return static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
+    // An index that names no item leaves the list without a selection.
+    unit_ = index >= kPixels && index <= kPercent ? index : -1;
+    ::SendMessageW(lstRulerUnits, CB_SETCURSEL, static_cast<WPARAM>(unit_), 0);
 }
 
 void RulerPage::btnEnableRulerClick() {
@@ -134,10 +130,10 @@ void RulerPage::showrulerproc() {
     imgRightRulerView32.SizeBitmap({kEndViewSize, kEndViewSize}, std::nullopt);
     imgLeftRulerView32.SetVisible(true);
     imgRightRulerView32.SetVisible(true);
-    host_.SetCurrentMode(kRulerMode);
+    host_.SetCurrentMode(ActiveMode::Ruler);
     for (HWND control : {lblXrulerPos, lblYrulerPos, edtLength, lstRulerUnits})
         ::EnableWindow(control, TRUE);
-    if (ruler_) ruler_->ShowRuler(SelectedUnit());
+    ruler_.ShowRuler(unit_);
     btnEnableRuler.SetPictureHint(L"Disable Ruler");
     btnEnableRuler.SetPictures(ui::PicturesOf(L"IMG_RULER_DISABLE"));
     btnRotateRuler.SetEnabled(true);
@@ -149,8 +145,8 @@ void RulerPage::showrulerproc() {
 
 void RulerPage::HideRuler() {
     viewTimer_.Stop();
-    if (ruler_) ruler_->Hide();
-    host_.SetCurrentMode(0);
+    ruler_.Hide();
+    host_.SetCurrentMode(ActiveMode::None);
     imgLeftRulerView32.SetVisible(false);
     imgRightRulerView32.SetVisible(false);
     for (HWND field : {lblXrulerPos, lblYrulerPos, edtLength}) {
@@ -170,21 +166,16 @@ void RulerPage::HideRuler() {
                          &pnlRulerInfoPicas, &pnlRulerInfoPercent})
         l->SetCaption(L"");
     WriteDpi();
-    ::SetWindowPos(host_.MainWindow(), HWND_TOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    host_.KeepOnTop();
 }
 
-void RulerPage::btnRotateRulerClick() {
-    if (ruler_) ruler_->RotateRuler();
-}
+void RulerPage::btnRotateRulerClick() { ruler_.RotateRuler(); }
 
-void RulerPage::btnFlipRulerClick() {
-    if (ruler_) ruler_->FlipRuler();
-}
+void RulerPage::btnFlipRulerClick() { ruler_.FlipRuler(); }
 
 int RulerPage::DesktopSpan() const {
     const Rect desktop = platform::VirtualDesktop();
-    const bool horizontal = !ruler_ || IsHorizontal(ruler_->RulerOrientation);
+    const bool horizontal = IsHorizontal(ruler_.RulerOrientation);
     return horizontal ? desktop.width() : desktop.height();
 }
 
@@ -198,13 +189,12 @@ void RulerPage::ShowRulerLength(int pixels) {
         pnlRulerInfoPicas.SetCaption(all.picas);
         pnlRulerInfoPercent.SetCaption(all.percent);
     }
-    const int unit = SelectedUnit();
-    if (unit < kPixels || unit > kPercent) return;
-    ::SetWindowTextW(edtLength, all.InUnit(unit).c_str());
+    if (unit_ < kPixels || unit_ > kPercent) return;
+    ::SetWindowTextW(edtLength, all.InUnit(unit_).c_str());
 }
 
 void RulerPage::ShowRulerPosition(Point position) {
-    if (host_.CurrentMode() != kRulerMode) return;
+    if (host_.CurrentMode() != ActiveMode::Ruler) return;
     ::SetWindowTextW(lblXrulerPos, std::to_wstring(position.x).c_str());
     ::SetWindowTextW(lblYrulerPos, std::to_wstring(position.y).c_str());
 }
@@ -213,24 +203,24 @@ void RulerPage::ShowRulerPosition(Point position) {
 void RulerPage::lblXrulerPosExit() {
     const auto x = ParseInteger(FieldText(lblXrulerPos));
     const auto y = ParseInteger(FieldText(lblYrulerPos));
-    if (x && y && ruler_) ruler_->MoveRuler(*x, *y);
+    if (x && y) ruler_.MoveRuler(*x, *y);
 }
 
 void RulerPage::edtLengthExit() {
     const std::wstring text = FieldText(edtLength);
-    if (text.empty() || !ruler_) return;
+    if (text.empty()) return;
     // Raises the conversion error for text that is no number.
-    const auto pixels = TypedLength(text, SelectedUnit(), platform::ScreenDpi(), DesktopSpan(),
-                                    host_.DecimalSeparator());
-    if (pixels) ruler_->SetRulerLength(*pixels);
+    const auto pixels =
+        TypedLength(text, unit_, platform::ScreenDpi(), DesktopSpan(), host_.DecimalSeparator());
+    if (pixels) ruler_.SetRulerLength(*pixels);
 }
 
 void RulerPage::lstRulerUnitsChange() {
-    if (!ruler_) return;
-    ruler_->RulerUnit = SelectedUnit();
-    if (host_.CurrentMode() == kRulerMode) {
-        ruler_->PaintRuler();
-        ruler_->RulerChanged();
+    unit_ = static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
+    ruler_.RulerUnit = unit_;
+    if (host_.CurrentMode() == ActiveMode::Ruler) {
+        ruler_.PaintRuler();
+        ruler_.RulerChanged();
     }
 }
 
@@ -274,8 +264,7 @@ void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool
     ::StretchBlt(dc, layout.shift.x, layout.shift.y, kEndViewSize, kEndViewSize, scratchDC_.get(),
                  layout.source.x - square.left, layout.source.y - square.top, kEndViewCells,
                  kEndViewCells, SRCCOPY);
-    const EndViewPiece piece =
-        SchematicPiece(ruler_ ? ruler_->RulerOrientation : roHorizontalTop, beginView);
+    const EndViewPiece piece = SchematicPiece(ruler_.RulerOrientation, beginView);
     platform::FillSolid(dc, platform::ToRECT(piece.body), RulerColor());
     for (const Rect& line : piece.black)
         platform::FillSolid(dc, platform::ToRECT(line), 0);

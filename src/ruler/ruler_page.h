@@ -3,7 +3,6 @@
 #include <array>
 #include <optional>
 
-#include "app/tool_host.h"
 #include "platform/gdi.h"
 #include "ruler/ruler_host.h"
 #include "ruler/ruler_window.h"
@@ -11,6 +10,9 @@
 #include "ui/image_button.h"
 #include "ui/label.h"
 #include "ui/panel.h"
+#include "tools/tool.h"
+#include "tools/tool_host.h"
+#include "tools/tool_windows.h"
 #include "ui/timer.h"
 
 // The main window's half of the ruler: switching it on and off, its position
@@ -21,13 +23,19 @@ namespace vix {
 
 inline constexpr UINT kRulerViewInterval = 15;
 
-class RulerPage final : public RulerHost {
+class RulerPage final : public Tool, public RulerHost {
   public:
-    explicit RulerPage(ToolHost& host) : host_(host) {}
+    explicit RulerPage(ToolHost& host) : host_(host) { ruler_.SetHost(this); }
 
     // Builds the controls of the "Ruler", "Ruler views" and "Ruler info" pages.
     void Create(HWND rulerPage, HWND viewsPage, const ui::Panel& infoPage);
-    void SetRulerWindow(Trulerapp* ruler) { ruler_ = ruler; }
+    // The floating ruler, which the program creates with its other windows.
+    OwnedWindows Windows() { return {{ProgramWindow::Ruler, &ruler_}}; }
+    Trulerapp& RulerWindow() { return ruler_; }
+
+    // As a tool: its button shows or hides the ruler.
+    ActiveMode Mode() const override { return ActiveMode::Ruler; }
+    void Toggle() override { btnEnableRulerClick(); }
 
     void btnEnableRulerClick();
     void btnRotateRulerClick();
@@ -52,13 +60,14 @@ class RulerPage final : public RulerHost {
     void lblXrulerPosExit();
     void edtLengthExit();
     void lstRulerUnitsChange();
-    int SelectedUnit() const;
     int DesktopSpan() const;
     void DrawView(ui::BitmapView& view, Point point, bool beginView, bool& busy, HDC screen);
 
     ToolHost& host_;
-    Trulerapp* ruler_ = nullptr;
+    Trulerapp ruler_;
     bool active_ = false;
+    // The unit list's selected item, kept when it changes: -1 for none.
+    int unit_ = -1;
     RulerLine rulerLine_{};
     ui::Timer viewTimer_;
     bool beginBusy_ = false;

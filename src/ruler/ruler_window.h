@@ -13,9 +13,9 @@
 
 namespace vix {
 
-class Trulerapp final : public ui::Form {
+class Trulerapp final : public ui::ProgramForm {
   public:
-    void Create(HWND owner);
+    void Create(HWND owner) override;
     void SetHost(RulerHost* host) { host_ = host; }
 
     int RulerOrientation = roHorizontalTop;

@@ -50,4 +50,11 @@ class Form : public platform::Window {
     platform::Brush background_;
 };
 
+// One of the program's own windows, created once at start, hidden: it knows
+// its class, caption and style and needs only its owner.
+class ProgramForm : public Form {
+  public:
+    virtual void Create(HWND owner) = 0;
+};
+
 }  // namespace vix::ui

@@ -1,9 +1,14 @@
-#include "app/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+#include <vector>
+
 #include "common/memory_registry.h"
 #include "common/utf16.h"
+#include "settings/settings_table.h"
 
 namespace vix {
 namespace {
@@ -259,6 +264,194 @@ TEST(SettingsSave, DeletingTheKeyRestoresEveryDefaultAtTheNextLoad) {
     EXPECT_EQ(s.JPGQuality, 10);
     EXPECT_EQ(s.LastX, 231);
     ExpectKeyHolds(registry, FreshKey(L"C:\\"));
+}
+
+// The names a load reads and a save writes, in their order, as the store
+// sees them.
+class RecordingRegistry final : public RegistryStore {
+  public:
+    std::vector<std::wstring> reads, writes;
+    MemoryRegistry memory;
+
+    std::unique_ptr<RegistryKey> Open(RegistryRoot root, std::wstring_view path,
+                                      OpenMode mode) override {
+        auto key = memory.Open(root, path, mode);
+        if (!key) return nullptr;
+        return std::make_unique<Key>(*this, std::move(key));
+    }
+    bool DeleteTree(RegistryRoot root, std::wstring_view path) override {
+        return memory.DeleteTree(root, path);
+    }
+
+  private:
+    class Key final : public RegistryKey {
+      public:
+        Key(RecordingRegistry& owner, std::unique_ptr<RegistryKey> key)
+            : owner_(owner), key_(std::move(key)) {}
+        std::optional<RegistryValue> Read(std::wstring_view name) const override {
+            owner_.reads.emplace_back(name);
+            return key_->Read(name);
+        }
+        bool Write(std::wstring_view name, const RegistryValue& value) override {
+            owner_.writes.emplace_back(name);
+            return key_->Write(name, value);
+        }
+        std::vector<std::wstring> SubkeyNames() const override { return key_->SubkeyNames(); }
+        std::vector<std::wstring> ValueNames() const override { return key_->ValueNames(); }
+
+      private:
+        RecordingRegistry& owner_;
+        std::unique_ptr<RegistryKey> key_;
+    };
+};
+
+std::vector<std::wstring> Names(const std::vector<Expected>& expected) {
+    std::vector<std::wstring> names;
+    for (const auto& e : expected)
+        names.emplace_back(e.name);
+    return names;
+}
+
+TEST(SettingsOrder, AFirstLoadCreatesTheValuesInTheirOrder) {
+    RecordingRegistry registry;
+    Settings s;
+    LoadSettingsKey(registry, s);
+    EXPECT_EQ(registry.writes, Names(FreshKey(L"C:\\")));
+}
+
+TEST(SettingsOrder, ALoadReadsTheValuesInItsOwnOrder) {
+    RecordingRegistry registry;
+    Settings s;
+    LoadSettingsKey(registry, s);
+    registry.reads.clear();
+    LoadSettingsKey(registry, s);
+    // First every created value is looked at, then these are read.
+    const std::vector<std::wstring> read = {
+        L"ActivePageIndex",
+        L"_tab_ColorPickerpage",
+        L"_tab_ColorInfopage",
+        L"_tab_ColorLibPage",
+        L"_tab_RulerPage",
+        L"_tab_RulerInfoPage",
+        L"_tab_RulerViewsPage",
+        L"_tab_CapturePage",
+        L"RememberLastVixPosition",
+        L"Rememberinterfacelayout",
+        L"LastX",
+        L"LastY",
+        L"AddDoubleSamples",
+        L"ResetLibraryOnstartup",
+        L"DefaultColorValues",
+        L"CPExportFormat",
+        L"RulerValue",
+        L"RulerColor",
+        L"PSForegroundCol",
+        L"JPGQuality",
+        L"ImgName",
+        L"ImgNr",
+        L"HintCheck",
+        L"AutoSampleToClipboard",
+        L"PhotoShopVersion",
+        L"LastPhotoShopVersion",
+        L"ShowInformationBar",
+        L"Update_dontnotifystring",
+        L"Update_program_version",
+    };
+    ASSERT_EQ(registry.reads.size(), 30 + read.size());
+    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin(), registry.reads.begin() + 30),
+              Names(FreshKey(L"")));
+    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin() + 30, registry.reads.end()), read);
+    EXPECT_TRUE(registry.writes.size() == 30) << "nothing is created twice";
+}
+
+TEST(SettingsOrder, ASaveWritesTheValuesInItsOwnOrder) {
+    RecordingRegistry registry;
+    Settings s;
+    ASSERT_TRUE(SaveSettingsKey(registry, s));
+    const std::vector<std::wstring> written = {
+        L"ActivePageIndex",
+        L"_tab_ColorPickerpage",
+        L"_tab_ColorInfopage",
+        L"_tab_ColorLibPage",
+        L"_tab_RulerPage",
+        L"_tab_RulerInfoPage",
+        L"_tab_RulerViewsPage",
+        L"_tab_CapturePage",
+        L"RememberLastVixPosition",
+        L"Rememberinterfacelayout",
+        L"PhotoShopVersion",
+        L"LastPhotoShopVersion",
+        L"LastX",
+        L"LastY",
+        L"ShowInformationBar",
+        L"AutoSampleToClipboard",
+        L"AddDoubleSamples",
+        L"ResetLibraryOnstartup",
+        L"DefaultColorValues",
+        L"RulerValue",
+        L"RulerColor",
+        L"PSForegroundCol",
+        L"ImgName",
+        L"ImgNr",
+        L"CPExportFormat",
+        L"JPGQuality",
+        L"HintCheck",
+        L"Update_dontnotifystring",
+        L"Update_program_version",
+    };
+    EXPECT_EQ(registry.writes, written);
+}
+
+// What the settings dialog relies on when it binds a control to an entry.
+TEST(SettingsTable, EveryEntryIsNamedOnceAndFoundByItsName) {
+    std::set<std::wstring_view> names;
+    for (const SettingDef& setting : SettingsTable()) {
+        EXPECT_TRUE(names.insert(setting.name).second) << ToUtf8(std::wstring(setting.name));
+        EXPECT_EQ(FindSetting(setting.name), &setting);
+        EXPECT_EQ(&Setting(setting.id), &setting);
+    }
+    EXPECT_EQ(names.size(), 31u);
+    EXPECT_EQ(FindSetting(L"ImgPat"), nullptr);
+}
+
+TEST(SettingsTable, AFieldSetFromItsStoredValueGivesThatValueBack) {
+    Settings s;
+    const std::uint8_t bytes[20] = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                    11, 12, 13, 14, 15, 16, 17, 18, 19, 20};
+    const struct {
+        const wchar_t* name;
+        RegistryValue value;
+    } cases[] = {
+        {L"ActivePageIndex", RegistryValue::Dword(0xFFFFFFFF)},  // -1
+        {L"_tab_RulerInfoPage", RegistryValue::Dword(1)},
+        {L"RulerColor", RegistryValue::Dword(0x80000005)},
+        {L"ImgName", RegistryValue::Text(L"Bild")},
+        {L"HintCheck", RegistryValue::Binary(bytes)},
+    };
+    for (const auto& c : cases) {
+        const SettingDef& setting = *FindSetting(c.name);
+        ASSERT_TRUE(SetField(s, setting, c.value)) << ToUtf8(c.name);
+        EXPECT_EQ(FieldValue(s, setting), c.value) << ToUtf8(c.name);
+    }
+    EXPECT_EQ(s.ActivePageIndex, -1);
+    EXPECT_TRUE(s._tab_RulerInfoPage);
+    EXPECT_EQ(s.RulerColor, 0x80000005u);
+    EXPECT_EQ(s.ImgName, L"Bild");
+    EXPECT_EQ(s.HintCheck[19], 20);
+}
+
+TEST(SettingsTable, AValueOfAnotherTypeOrAnUnmirroredEntryLeavesTheFieldsAlone) {
+    Settings s;
+    s.ImgNr = 4;
+    EXPECT_FALSE(SetField(s, Setting(SettingId::ImgNr), RegistryValue::Text(L"9")));
+    EXPECT_FALSE(SetField(s, Setting(SettingId::ImgNr), {RegistryType::Dword, {9, 0}}));
+    EXPECT_EQ(s.ImgNr, 4);
+    const Settings before = s;
+    EXPECT_FALSE(SetField(s, Setting(SettingId::ImgPath), RegistryValue::Text(L"D:\\")));
+    EXPECT_FALSE(
+        SetField(s, Setting(SettingId::TimeBasedRefreshSampleWindows), RegistryValue::Dword(0)));
+    EXPECT_EQ(s, before);
+    EXPECT_FALSE(FieldValue(s, Setting(SettingId::ImgPath)).has_value());
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "platform/clipboard.h"
 #include "platform/gdi.h"
 #include "input.h"

@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <fstream>
 
-#include "app/control_ids.h"
-#include "app/settings.h"
+#include "tools/control_ids.h"
+#include "settings/settings.h"
 #include "pattern.h"
 #include "vix_fixture.h"
 

@@ -1,6 +1,6 @@
 #include "vix_fixture.h"
 
-#include "app/control_ids.h"
+#include "tools/control_ids.h"
 
 namespace vix::e2e {
 

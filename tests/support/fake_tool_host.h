@@ -3,28 +3,50 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
-#include "app/tool_host.h"
+#include "tools/tool_host.h"
 
 // A stand-in for the main window where tools run on their own: in the
-// Windows tests and the benchmarks.
+// Windows tests and the benchmarks. It records the services asked of it.
 
 namespace vix::test {
 
 class FakeToolHost : public ToolHost {
   public:
-    HWND window = nullptr;
-    std::uint8_t mode = 0;
+    HWND window = nullptr;  // the owner of dialogs run behind it
+    ActiveMode mode = ActiveMode::None;
     std::wstring prompt;
     Settings settings;
     wchar_t decimal = L'.';
+    std::vector<int> pagesChanged;
+    std::vector<HookArm> armed;
+    bool armAllowed = true;  // false: the system refuses every hook
+    int keptOnTop = 0;
+    int behind = 0;  // dialogs running behind the window now
 
-    HWND MainWindow() const override { return window; }
-    std::uint8_t CurrentMode() const override { return mode; }
-    void SetCurrentMode(std::uint8_t m) override { mode = m; }
+    ActiveMode CurrentMode() const override { return mode; }
+    void SetCurrentMode(ActiveMode m) override { mode = m; }
     void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimal; }
+    void ChangePage(int index) override { pagesChanged.push_back(index); }
+    bool ArmHook(HookArm arm) override {
+        armed.push_back(arm);
+        return armAllowed;
+    }
+    void KeepOnTop() override { ++keptOnTop; }
+    int RunBehind(const std::function<int(HWND)>& dialog) override {
+        ++behind;
+        struct Back {
+            FakeToolHost& host;
+            ~Back() {
+                --host.behind;
+                ++host.keptOnTop;
+            }
+        } back{*this};
+        return dialog(window);
+    }
 };
 
 // Handles this thread's messages for `ms` milliseconds.

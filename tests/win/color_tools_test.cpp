@@ -100,14 +100,11 @@ class ColorTools : public ::testing::Test {
     ColorLibraryPage library{fake, registry};
 };
 
-WPARAM At(POINT p) {
-    return static_cast<WPARAM>(static_cast<std::uint16_t>(p.x)) |
-           (static_cast<WPARAM>(static_cast<std::uint16_t>(p.y)) << 16);
-}
+Point At(POINT p) { return {p.x, p.y}; }
 
 TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
     picker.btnEnablePickerClick();
-    EXPECT_EQ(fake.mode, 1);
+    EXPECT_EQ(fake.mode, ActiveMode::ColorPicker);
     EXPECT_EQ(fake.prompt, L"Press right mouse button to sample color");
     EXPECT_TRUE(picker.On());
     EXPECT_EQ(cursors.calls, std::vector<std::wstring>{L"replace PICKER"});
@@ -118,11 +115,21 @@ TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
     EXPECT_EQ(info.lblColorK.Caption(), L"11%");
 
     picker.btnEnablePickerClick();
-    EXPECT_EQ(fake.mode, 0);
+    EXPECT_EQ(fake.mode, ActiveMode::None);
     EXPECT_EQ(fake.prompt, L"");
     EXPECT_FALSE(picker.On());
     EXPECT_EQ(cursors.calls, (std::vector<std::wstring>{L"replace PICKER", L"restore"}));
     EXPECT_EQ(info.lblColorK.Caption(), L"");
+}
+
+TEST_F(ColorTools, ARefusedHookLeavesThePickerOffWithTheCursorsAsTheyWere) {
+    fake.armAllowed = false;
+    picker.btnEnablePickerClick();
+    EXPECT_EQ(fake.armed.size(), 1u);
+    EXPECT_FALSE(picker.On());
+    EXPECT_EQ(fake.mode, ActiveMode::None);
+    EXPECT_EQ(fake.prompt, L"");
+    EXPECT_TRUE(cursors.calls.empty() || cursors.calls.back() == L"restore");
 }
 
 TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard) {

@@ -6,7 +6,8 @@
 
 // The user's settings as the main window mirrors them, one field per registry
 // value under the value's own name. A freshly created main window holds zeros,
-// false and empty texts until the first load.
+// false and empty texts until the first load. How each field is stored is
+// said once, in the settings table (settings_table.h).
 
 namespace vix {
 
@@ -16,6 +17,10 @@ inline constexpr wchar_t kColorLibraryKeyPath[] =
     L"Software\\Brellin Software Development\\VIX_revived\\2.0\\Color Library";
 
 inline constexpr std::size_t kHintCheckSize = 20;
+using HintCheckBytes = std::array<std::uint8_t, kHintCheckSize>;
+
+// "LastX" or "LastY" holding this means that no position has been stored.
+inline constexpr std::int32_t kUnsetPosition = 231;
 
 struct Settings {
     std::int32_t ActivePageIndex = 0;
@@ -46,7 +51,7 @@ struct Settings {
     std::int32_t ImgNr = 0;
     std::wstring Update_dontnotifystring;
     std::int32_t Update_program_version = 0;
-    std::array<std::uint8_t, kHintCheckSize> HintCheck{};
+    HintCheckBytes HintCheck{};
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "common/geometry.h"
+#include "hooks/hook_protocol.h"
+#include "tools/active_mode.h"
+
+// The hook library's messages as values: read once, where the message
+// arrives, and handed to the tool they belong to.
+
+namespace vix {
+
+enum class HookReportKind : std::uint8_t {
+    PickerMoved,          // 0x402
+    PickerSample,         // 0x406
+    ControlCaptureClick,  // 0x40F
+    ScreenCaptureClick,   // 0x411
+    RectangleEvent,       // 0x47D
+};
+
+struct HookReport {
+    HookReportKind kind = HookReportKind::PickerMoved;
+    // The picker's reports: the pointer, in signed screen pixels (monitors
+    // left of or above the primary one have negative coordinates).
+    Point point;
+    // The rectangle's reports: what happened, and with kZoneChanged the
+    // part of the frame now under the pointer.
+    hooks::RectangleEvent rectangleEvent = hooks::kDragStart;
+    hooks::Zone zone = hooks::Zone::None;
+
+    friend bool operator==(const HookReport&, const HookReport&) = default;
+};
+
+// The report a message of the hook library carries; nothing for any other
+// message (also not for those the main window accepts without acting on
+// them) and for a rectangle event the library does not send.
+std::optional<HookReport> ReadHookMessage(unsigned message, std::uintptr_t wParam,
+                                          std::intptr_t lParam);
+
+// The tool a report is meant for: only that tool, and only while it runs,
+// acts on it.
+ActiveMode ToolOfReport(HookReportKind kind);
+
+}  // namespace vix

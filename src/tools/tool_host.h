@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "settings/settings.h"
+#include "tools/active_mode.h"
+
+// What the tools and the services of the program get from the main window,
+// which owns the shared state. The window offers services rather than its
+// handle: a tool that needs the window on top, a dialog behind it or a hook
+// armed for it asks for that here.
+
+namespace vix {
+
+// One of the hook library's Set...Hook exports.
+using HookArm = BOOL(WINAPI*)();
+
+class ToolHost {
+  public:
+    virtual ~ToolHost() = default;
+
+    // The running tool (ActiveMode): a tool sets its own mode when it starts
+    // and None when it stops.
+    virtual ActiveMode CurrentMode() const = 0;
+    virtual void SetCurrentMode(ActiveMode mode) = 0;
+    // What the information bar shows while the pointer is over nothing with
+    // a hint (ModePrompt); empty when the tool stops.
+    virtual void SetModePrompt(std::wstring prompt) = 0;
+    virtual const Settings& CurrentSettings() const = 0;
+    // The user's decimal separator.
+    virtual wchar_t DecimalSeparator() const = 0;
+
+    // Opens tab `index` of the main window (-1 closes them all); the running
+    // tool is stopped first (ChangePage).
+    virtual void ChangePage(int index) = 0;
+    // Makes the main window the receiver of the hook library's reports and
+    // arms a hook (SetMainHandle, then `arm`). False, once the user has been
+    // told why, when the system refused the hook.
+    virtual bool ArmHook(HookArm arm) = 0;
+    // Puts the main window back into the topmost layer without moving,
+    // sizing or activating it.
+    virtual void KeepOnTop() = 0;
+    // Runs a dialog or message box with the main window at the bottom of the
+    // window order; afterwards the window is topmost again, on every way
+    // out, also when the dialog raises an error. `owner` is the window the
+    // dialog belongs to. Returns what `dialog` returns.
+    virtual int RunBehind(const std::function<int(HWND owner)>& dialog) = 0;
+};
+
+}  // namespace vix

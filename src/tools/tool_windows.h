@@ -1,0 +1,19 @@
+#pragma once
+
+#include <vector>
+
+#include "tools/program_window.h"
+#include "ui/form.h"
+
+// The windows a tool or a dialog owner brings to the program: each is
+// created by the program's window owner, in the order of ProgramWindow.
+
+namespace vix {
+
+struct OwnedWindow {
+    ProgramWindow which;
+    ui::ProgramForm* form;
+};
+using OwnedWindows = std::vector<OwnedWindow>;
+
+}  // namespace vix
