@@ -112,6 +112,7 @@ add_library(vix_win STATIC
   app/main_window_frame.cpp
   app/main_window_pages.cpp
   app/main_window_menus.cpp
+  app/main_update_host.cpp
   app/tool_set.cpp
   app/program_windows.cpp
   color/color_info_panel.cpp
@@ -122,7 +123,7 @@ add_library(vix_win STATIC
   ruler/ruler_window.cpp
   ruler/ruler_page.cpp
 )
-target_link_libraries(vix_win PUBLIC vix_platform)
+target_link_libraries(vix_win PUBLIC vix_platform vix_update_win)
 if(MSVC)
   target_link_libraries(vix_win PUBLIC Vix32)
 else()

@@ -38,7 +38,8 @@ void Tvix_main::Create(HWND owner) {
 }
 
 OwnedWindows Tvix_main::Windows() {
-    OwnedWindows windows = {{ProgramWindow::About, &about_},
+    OwnedWindows windows = {{ProgramWindow::Update, &updateDialog_},
+                            {ProgramWindow::About, &about_},
                             {ProgramWindow::Settings, &settingsDialog_}};
     for (const OwnedWindow& w : tools_.Windows())
         windows.push_back(w);
@@ -54,6 +55,8 @@ void Tvix_main::FormCreate() {
     startup::Mark("  frame controls");
     tools_.Build([this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; },
                  toolTable_);
+    update_.CreateLinksPanel(sections_[static_cast<int>(Page::MoreLinks)].page.hwnd(),
+                             Rect::FromBounds(2, 0, 251, 289));
     startup::Mark("  tool controls");
     AddSystemMenuItems();
     creating_ = true;
@@ -109,6 +112,8 @@ void Tvix_main::FormShow() {
 }
 
 void Tvix_main::FormClose() {
+    // No worker outlives the window, also with the update dialog open.
+    update_.Stop();
     TrayIconData.Remove();
     // Saved before the tabs close, so the open tab and layout of this
     // moment are what the next start shows.
@@ -191,7 +196,10 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam) SaveSettings();
             return 0;
         case WM_TIMER:
-            if (wParam == kTimer1) ::KillTimer(hwnd(), kTimer1);
+            if (wParam == kTimer1) {
+                ::KillTimer(hwnd(), kTimer1);
+                update_.Start();
+            }
             return 0;
         case WM_ERASEBKGND: {
             RECT r{};

@@ -6,12 +6,14 @@
 #include <string>
 
 #include "app/about_box.h"
+#include "app/main_update_host.h"
 #include "app/placeholder_form.h"
 #include "app/section_layout.h"
 #include "app/tool_set.h"
 #include "app/tray_icon.h"
 #include "common/registry_store.h"
 #include "settings/settings.h"
+#include "update/update_service.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
 #include "tools/tool_windows.h"
@@ -152,6 +154,10 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     ToolSet tools_{*this, registry_};
     TAbout about_;
+    // The update check, its dialog and the links page.
+    MainUpdateHost updateHost_{*this};
+    Tvix_update updateDialog_;
+    UpdateService update_{updateHost_, updateDialog_};
     // The settings dialog, until it comes with its own controls.
     PlaceholderForm settingsDialog_{{L"TSettings", L"Settings", kDialogStyle}};
 };

@@ -21,9 +21,9 @@ namespace vix {
 
 inline constexpr wchar_t kUpdateFailedText[] = L"Update failed, please try again.";
 
-class Tvix_update final : public ui::Form {
+class Tvix_update final : public ui::ProgramForm {
   public:
-    void Create(HWND owner);
+    void Create(HWND owner) override;
     ~Tvix_update() override;
 
     // Shows the dialog modally for `answer` with `label` as the version

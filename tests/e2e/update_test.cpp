@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "root_trust.h"
 #include "test_pki_folder.h"
 #include "test_server.h"
