@@ -102,6 +102,21 @@ add_library(vix_photoshop_win STATIC
 target_link_libraries(vix_photoshop_win PUBLIC vix_platform)
 vix_windows_code(vix_photoshop_win)
 vix_warnings(vix_photoshop_win)
+# The update check, the update dialog and the links panel: kept apart from
+# the shell, which reaches them through UpdateHost.
+add_library(vix_update_win STATIC
+  update/update_source.cpp
+  update/update_check.cpp
+  update/signature_check.cpp
+  update/update_program.cpp
+  update/update_dialog.cpp
+  update/browser_site.cpp
+  update/links_panel.cpp
+  update/update_service.cpp
+)
+target_link_libraries(vix_update_win PUBLIC vix_platform wintrust crypt32)
+vix_windows_code(vix_update_win)
+vix_warnings(vix_update_win)
 
 # The program's windows.
 add_library(vix_win STATIC
@@ -114,6 +129,7 @@ add_library(vix_win STATIC
   app/main_window_frame.cpp
   app/main_window_pages.cpp
   app/main_window_menus.cpp
+  app/main_update_host.cpp
   app/tool_set.cpp
   app/program_windows.cpp
   app/main_window_services.cpp
@@ -141,7 +157,7 @@ add_library(vix_win STATIC
   capture/capture_page.cpp
   capture/capture_tool.cpp
 )
-target_link_libraries(vix_win PUBLIC vix_platform vix_photoshop_win ole32)
+target_link_libraries(vix_win PUBLIC vix_platform vix_photoshop_win vix_update_win ole32)
 if(MSVC)
   target_link_libraries(vix_win PUBLIC Vix32)
 else()

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "app/vendor.h"
+#include "update/links_panel.h"
 #include "ui/skin.h"
 
 namespace vix {
@@ -56,7 +57,7 @@ int TAbout::ShowAbout(HWND mainWindow) {
 }
 
 void TAbout::lblWebClick() {
-    ::ShellExecuteW(hwnd(), L"open", kVendorSite, nullptr, nullptr, SW_SHOWNORMAL);
+    OpenWebLink(hwnd(), kVendorSite);
 }
 
 }  // namespace vix

@@ -40,7 +40,8 @@ void Tvix_main::Create(HWND owner) {
 }
 
 OwnedWindows Tvix_main::Windows() {
-    OwnedWindows windows = {{ProgramWindow::About, &about_},
+    OwnedWindows windows = {{ProgramWindow::Update, &updateDialog_},
+                            {ProgramWindow::About, &about_},
                             {ProgramWindow::Settings, &settingsDialog_}};
     for (const OwnedWindow& w : tools_.Windows())
         windows.push_back(w);
@@ -56,6 +57,8 @@ void Tvix_main::FormCreate() {
     startup::Mark("  frame controls");
     tools_.Build([this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; },
                  toolTable_);
+    update_.CreateLinksPanel(sections_[static_cast<int>(Page::MoreLinks)].page.hwnd(),
+                             Rect::FromBounds(2, 0, 251, 289));
     startup::Mark("  tool controls");
     AddSystemMenuItems();
     creating_ = true;
@@ -129,6 +132,8 @@ PhotoshopBridge::Links Tvix_main::PhotoshopLinks() {
 }
 
 void Tvix_main::FormClose() {
+    // No worker outlives the window, also with the update dialog open.
+    update_.Stop();
     TrayIconData.Remove();
     UnRegisterHotKeys();
     // Saved before the tabs close, so the open tab and layout of this
@@ -229,7 +234,10 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam) SaveSettings();
             return 0;
         case WM_TIMER:
-            if (wParam == kTimer1) ::KillTimer(hwnd(), kTimer1);
+            if (wParam == kTimer1) {
+                ::KillTimer(hwnd(), kTimer1);
+                update_.Start();
+            }
             return 0;
         case WM_ERASEBKGND: {
             RECT r{};

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/about_box.h"
+#include "app/main_update_host.h"
 #include "app/placeholder_form.h"
 #include "app/section_layout.h"
 #include "app/tool_set.h"
@@ -15,6 +16,7 @@
 #include "hotkeys/hot_key_service.h"
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
+#include "update/update_service.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
 #include "tools/tool_windows.h"
@@ -164,6 +166,10 @@ class Tvix_main final : public ui::Form, public ToolHost {
     ToolSet tools_{*this, registry_, PhotoshopLinks()};
     TAbout about_;
     TSettings settingsDialog_{registry_, DialogServices()};
+    // The update check, its dialog and the links page.
+    MainUpdateHost updateHost_{*this};
+    Tvix_update updateDialog_;
+    UpdateService update_{updateHost_, updateDialog_};
 };
 
 }  // namespace vix

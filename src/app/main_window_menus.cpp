@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/vendor.h"
+#include "update/links_panel.h"
 #include "app/window_order.h"
 #include "ui/message_loop.h"
 
@@ -124,7 +125,7 @@ void Tvix_main::Image1MouseDown() {
 }
 
 void Tvix_main::Image1Click() {
-    ::ShellExecuteW(hwnd(), L"open", kVendorSite, nullptr, nullptr, SW_SHOWNORMAL);
+    OpenWebLink(hwnd(), kVendorSite);
 }
 
 void Tvix_main::btnSettingsClick() {

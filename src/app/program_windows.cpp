@@ -15,7 +15,6 @@ struct Placeholder {
 // The windows whose subsystems have not come yet.
 constexpr Placeholder kPlaceholders[] = {
     {ProgramWindow::PsVersion, {L"Tvix_psVersion", L"Information", kDialogStyle}},
-    {ProgramWindow::Update, {L"Tvix_update", L"Update VUZirivare", kDialogStyle}},
     {ProgramWindow::Preview, {L"Tvix_imgpreview", L"Image preview", WS_OVERLAPPEDWINDOW}},
     {ProgramWindow::HotTracker, {L"THottracker", L"", kOverlayStyle}},
     {ProgramWindow::Rectangle, {L"Trectan", L"", kOverlayStyle}},

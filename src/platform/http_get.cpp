@@ -101,7 +101,13 @@ void ReadBody(const HttpRequest& request, const StoppableRequest& req, const std
             response.error = Failure(stop);
             return;
         }
-        if (read == 0) return;
+        if (read == 0) {
+            // Wine's WinHTTP ends a body cut off by a closed connection as if
+            // it were whole: the announced length tells.
+            if (total && response.body.size() != *total)
+                response.error = ERROR_WINHTTP_INVALID_SERVER_RESPONSE;
+            return;
+        }
         if (response.body.size() + read > request.maxBytes) {
             response.error = ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW;
             return;

@@ -34,6 +34,9 @@ class UsersKeysKeptAside final : public ::testing::Environment {
 
 void VixTest::SetUp() {
     ResetRegistry();
+    // The program asks its server at start: a loopback port where nobody
+    // listens keeps every run off the network unless a test names a server.
+    ::SetEnvironmentVariableW(L"VIX_UPDATE_SERVER", L"http://127.0.0.1:9");
     MoveTo({1000, 20});  // away from where the window appears
 }
 

@@ -1,0 +1,41 @@
+#include "app/main_update_host.h"
+
+#include "app/main_window.h"
+#include "update/signature_check.h"
+
+namespace vix {
+
+std::wstring MainUpdateHost::ProgramPath() const { return OwnProgramPath(); }
+
+HWND MainUpdateHost::DialogOwner() const { return main_.hwnd(); }
+
+void MainUpdateHost::RunBehind(const std::function<void()>& dialog) {
+    main_.RunBehind([&](HWND) {
+        dialog();
+        return 0;
+    });
+}
+
+std::wstring MainUpdateHost::DeclinedVersions() const {
+    return main_.settings.Update_dontnotifystring;
+}
+
+void MainUpdateHost::StoreDeclinedVersions(const std::wstring& declined) {
+    main_.settings.Update_dontnotifystring = declined;
+    main_.SaveSettings();
+    main_.LoadSettings();
+}
+
+std::int32_t MainUpdateHost::UpdateProgramVersion() const {
+    return main_.settings.Update_program_version;
+}
+
+void MainUpdateHost::StoreUpdateProgramVersion(std::int32_t version) {
+    main_.settings.Update_program_version = version;
+    main_.SaveSettings();
+}
+
+// Posted: the dialog that asks is still on the stack.
+void MainUpdateHost::CloseProgram() { ::PostMessageW(main_.hwnd(), WM_CLOSE, 0, 0); }
+
+}  // namespace vix

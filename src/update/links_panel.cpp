@@ -1,0 +1,121 @@
+#include "update/links_panel.h"
+
+#include <shellapi.h>
+
+#include "platform/bstr.h"
+#include "platform/variant.h"
+#include "update/browser_site.h"
+#include "update/link_rule.h"
+#include "update/web_address.h"
+
+namespace vix {
+
+void OpenInBrowser(HWND owner, const std::wstring& address) {
+    // Nothing to report: a missing browser is the shell's to tell.
+    ::ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+bool OpenWebLink(HWND owner, std::wstring_view target) {
+    const auto address = ParseWebAddress(target);
+    if (!address) return false;
+    OpenInBrowser(owner, address->ToString());
+    return true;
+}
+
+LinksPanel::~LinksPanel() { ReleaseBrowser(); }
+
+bool LinksPanel::Create(HWND parent, const Rect& bounds, std::wstring siteMarker,
+                        LinkOpener opener) {
+    siteMarker_ = std::move(siteMarker);
+    opener_ = opener ? std::move(opener) : LinkOpener([this](const std::wstring& address) {
+        OpenInBrowser(::GetAncestor(hwnd(), GA_ROOT), address);
+    });
+    Window::Create({.name = L"VixLinksPanel"},
+                   {.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                    .text = L"Webdevelopment links",
+                    .bounds = bounds,
+                    .parent = parent});
+    if (!hwnd()) return false;
+    if (MakeBrowser()) return true;
+    ReleaseBrowser();
+    return false;
+}
+
+bool LinksPanel::MakeBrowser() {
+    // In-place activation needs OLE, not only COM, on this thread.
+    oleReady_ = SUCCEEDED(::OleInitialize(nullptr));
+    if (!oleReady_) return false;
+    if (FAILED(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                  object_.put_void())))
+        return false;
+    site_ = new BrowserSite(
+        hwnd(), [this](const std::wstring& address) { return BeforeNavigate(address); },
+        [this](const std::wstring& address) { NewWindow(address); });
+    if (FAILED(object_->SetClientSite(static_cast<IOleClientSite*>(site_)))) return false;
+    RECT area{};
+    ::GetClientRect(hwnd(), &area);
+    if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
+                               static_cast<IOleClientSite*>(site_), 0, hwnd(), &area)))
+        return false;
+    if (FAILED(object_.TryQuery(IID_IWebBrowser2, browser_))) return false;
+    // Script errors of the page are not the user's business.
+    browser_->put_Silent(VARIANT_TRUE);
+    platform::ComPtr<IConnectionPointContainer> points;
+    if (FAILED(browser_.TryQuery(IID_IConnectionPointContainer, points)) ||
+        FAILED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.put())) ||
+        FAILED(events_->Advise(static_cast<IDispatch*>(site_), &cookie_))) {
+        // Without the navigation events the rule could not be kept: no
+        // browser rather than one that opens anything.
+        return false;
+    }
+    return true;
+}
+
+void LinksPanel::ReleaseBrowser() {
+    if (events_ && cookie_) events_->Unadvise(cookie_);
+    events_.reset();
+    cookie_ = 0;
+    if (browser_) browser_->Stop();
+    browser_.reset();
+    if (object_) {
+        object_->Close(OLECLOSE_NOSAVE);
+        object_->SetClientSite(nullptr);
+    }
+    object_.reset();
+    if (site_) {
+        site_->Detach();
+        site_->Release();
+        site_ = nullptr;
+    }
+    if (oleReady_) ::OleUninitialize();
+    oleReady_ = false;
+}
+
+bool LinksPanel::Navigate(const std::wstring& address) {
+    if (!browser_) return false;
+    platform::Variant empty;
+    return SUCCEEDED(browser_->Navigate(platform::Bstr(address).get(), empty.get(), empty.get(),
+                                        empty.get(), empty.get()));
+}
+
+bool LinksPanel::BeforeNavigate(const std::wstring& address) {
+    const LinkDecision decision = DecideLink(address, siteMarker_);
+    if (decision.verdict == LinkVerdict::Proceed) return false;
+    if (decision.verdict == LinkVerdict::OpenOutside && opener_) opener_(decision.address);
+    return true;
+}
+
+void LinksPanel::NewWindow(const std::wstring& address) {
+    const LinkDecision decision = DecideLink(address, siteMarker_);
+    if (decision.verdict == LinkVerdict::Proceed)
+        Navigate(ParseWebAddress(address)->ToString());
+    else if (decision.verdict == LinkVerdict::OpenOutside && opener_)
+        opener_(decision.address);
+}
+
+LRESULT LinksPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) ReleaseBrowser();
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace vix

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <windows.h>
+#include <exdisp.h>
+#include <ocidl.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "platform/com_ptr.h"
+#include "platform/window.h"
+
+// The links page: the vendor's small web page in an embedded browser
+// control. Pages of the vendor's site open inside it; any other web link
+// goes to the user's default browser, and anything that is not a clean web
+// address goes nowhere.
+
+namespace vix {
+
+class BrowserSite;
+
+// Hands an address to the default browser.
+using LinkOpener = std::function<void(const std::wstring& address)>;
+
+// Opens `address` with the shell's "open" verb on behalf of `owner`, shown
+// normally.
+void OpenInBrowser(HWND owner, const std::wstring& address);
+
+// Opens `target` in the default browser when it is a clean absolute http or
+// https address, written out from its parsed form; anything else (file:,
+// UNC paths, other schemes, program names) is not opened. False then.
+bool OpenWebLink(HWND owner, std::wstring_view target);
+
+class LinksPanel final : public platform::Window {
+  public:
+    LinksPanel() = default;
+    ~LinksPanel() override;
+
+    // Makes the panel's window in `parent` and the browser control in it.
+    // `siteMarker` marks the addresses that stay in the panel; `opener`
+    // (by default the shell) receives the others. False when no browser
+    // control could be made: the panel then stays empty, and nothing else
+    // fails.
+    bool Create(HWND parent, const Rect& bounds, std::wstring siteMarker, LinkOpener opener = {});
+    bool HasBrowser() const { return static_cast<bool>(browser_); }
+
+    // Loads the page. False when there is no browser or it refused.
+    bool Navigate(const std::wstring& address);
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    bool MakeBrowser();
+    void ReleaseBrowser();
+    // The rule before every navigation; true cancels it.
+    bool BeforeNavigate(const std::wstring& address);
+    void NewWindow(const std::wstring& address);
+
+    std::wstring siteMarker_;
+    LinkOpener opener_;
+    bool oleReady_ = false;
+    BrowserSite* site_ = nullptr;
+    platform::ComPtr<IOleObject> object_;
+    platform::ComPtr<IWebBrowser2> browser_;
+    platform::ComPtr<IConnectionPoint> events_;
+    DWORD cookie_ = 0;
+};
+
+}  // namespace vix

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "common/worker_thread.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "update/update_answer.h"
+#include "update/update_host.h"
+
+// The update dialog: offers the newer version, remembers a declined one,
+// and on "Update" fetches the update program over https, checks its
+// signature, starts it and lets the program close.
+
+namespace vix {
+
+inline constexpr wchar_t kUpdateFailedText[] = L"Update failed, please try again.";
+
+class Tvix_update final : public ui::ProgramForm {
+  public:
+    void Create(HWND owner) override;
+    ~Tvix_update() override;
+
+    // Shows the dialog modally for `answer` with `label` as the version
+    // line. True when the update program has been started: the program is
+    // to close then.
+    bool Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host);
+
+    // For tests: the controls by their names.
+    HWND chkDontNotify() const { return chkDontNotify_; }
+    HWND cxButton1() const { return cxButton1_; }
+    HWND cxButton2() const { return cxButton2_; }
+    HWND ProgressBar1() const { return ProgressBar1_; }
+    const ui::Label& VersionLabel() const { return lblVersion; }
+    const ui::Label& DownloadLabel() const { return Label2; }
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void FormHide() override;
+
+  private:
+    struct Download;
+
+    void cxButton2Click();
+    void cxButton1Click();
+    void StartDownload(const std::wstring& url);
+    void IdHTTP1WorkBegin(std::uint64_t total);
+    void IdHTTP1Work(std::uint64_t received);
+    void IdHTTP1WorkEnd();
+    void DownloadDone();
+    // Checks and starts the update program at `path`, storing
+    // `storeVersion` first when given; false when it failed (the message
+    // has been shown).
+    bool StartUpdateProgram(const std::wstring& path, std::optional<std::int32_t> storeVersion);
+    void Fail();
+
+    ui::Label Label1;
+    ui::Label lblVersion;
+    ui::Label Label2;
+    HWND chkDontNotify_ = nullptr;
+    HWND ProgressBar1_ = nullptr;
+    HWND cxButton2_ = nullptr;
+    HWND cxButton1_ = nullptr;
+
+    UpdateHost* host_ = nullptr;
+    UpdateAnswer answer_;
+    bool started_ = false;
+    // Bytes are scaled down by this many bits to fit the bar's range.
+    int progressShift_ = 0;
+    std::int32_t downloadVersion_ = 0;
+    std::shared_ptr<Download> download_;
+    WorkerThread downloader_;
+};
+
+// What the user-interface thread does with the server's answer: offers the
+// newer version in `dialog` unless it is not newer or was declined, and
+// closes the program when the update program has been started. A version
+// missing or not a number shows nothing.
+void HandleUpdateAnswer(const UpdateAnswer& answer, UpdateHost& host, Tvix_update& dialog);
+
+}  // namespace vix

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+
+#include "update/update_answer.h"
+#include "update/web_address.h"
+
+// What "Update" does with the answer and the stored `Update_program_version`.
+
+namespace vix {
+
+inline constexpr wchar_t kUpgradeVersionName[] = L"upgrade_program_version";
+inline constexpr wchar_t kUpgradePathName[] = L"upgrade_program_path";
+
+enum class UpdateStep {
+    NotANumber,      // "upgrade_program_version" missing or not a number
+    RefusedAddress,  // a download is due but its address is not a clean https one
+    Download,        // fetch `address`, then store `version` and start the file
+    StartExisting,   // this update program was fetched before: start it again
+};
+
+struct UpdatePlan {
+    UpdateStep step = UpdateStep::NotANumber;
+    std::int32_t version = 0;
+    WebAddress address;
+};
+
+// The update program decides what runs on the user's machine, so it is
+// fetched only over https (checked before anything is fetched); a plain
+// http address is refused.
+UpdatePlan PlanUpdate(const UpdateAnswer& answer, std::int32_t storedVersion);
+
+}  // namespace vix

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "platform/handle.h"
+#include "update/signature_check.h"
+
+// The downloaded update program "update.exe", held open for reading without
+// write sharing from its signature check until it has been started, so
+// nobody can change or replace it in between.
+
+namespace vix {
+
+class UpdateProgram {
+  public:
+    // Opens the file; nothing when it is missing or cannot be opened so.
+    static std::optional<UpdateProgram> Open(const std::wstring& path);
+
+    SignatureVerdict Check(const std::wstring& ownPath) const;
+    // Starts the program with the shell's "open" verb in `folder`, shown
+    // normally and with no parent window. False when it could not be
+    // started.
+    bool Start(const std::wstring& folder) const;
+    // Lets go of the file and deletes it: what failed its check must not be
+    // found and started later.
+    void Discard();
+
+    const std::wstring& path() const { return path_; }
+
+  private:
+    UpdateProgram(std::wstring path, platform::File file)
+        : path_(std::move(path)), file_(std::move(file)) {}
+
+    std::wstring path_;
+    platform::File file_;
+};
+
+}  // namespace vix

@@ -1,0 +1,32 @@
+#include "update/update_service.h"
+
+#include "update/update_server.h"
+#include "update/update_source.h"
+
+namespace vix {
+
+UpdateService::UpdateService(UpdateHost& host, Tvix_update& dialog)
+    : host_(host), dialog_(dialog), server_(ServerFromEnvironment()) {}
+
+void UpdateService::CreateLinksPanel(HWND parent, const Rect& bounds) {
+    // Without a server the panel has no site: every link goes outside.
+    links_.Create(parent, bounds, server_ ? SiteMarker(*server_) : std::wstring());
+}
+
+void UpdateService::Start() {
+    if (started_) return;
+    started_ = true;
+    if (!server_) return;
+    const std::wstring query = UpdateQueryAddress(*server_, ComputerName()).ToString();
+    check_ = UpdateCheck(calls_, query, [this](const UpdateAnswer& answer) {
+        HandleUpdateAnswer(answer, host_, dialog_);
+    });
+    links_.Navigate(LinksPageAddress(*server_).ToString());
+}
+
+void UpdateService::Stop() {
+    check_.Stop();
+    calls_.Close();
+}
+
+}  // namespace vix

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+
+#include "common/geometry.h"
+#include "platform/ui_thread_calls.h"
+#include "update/links_panel.h"
+#include "update/update_check.h"
+#include "update/update_dialog.h"
+#include "update/update_host.h"
+#include "update/web_address.h"
+
+// Everything the program does with the web, in one owner for the main
+// window: the start-up check with its dialog, and the links panel. Made
+// and used on the user-interface thread.
+
+namespace vix {
+
+class UpdateService {
+  public:
+    // `dialog` is the update dialog made at start; both outlive the service.
+    UpdateService(UpdateHost& host, Tvix_update& dialog);
+    // Stops the check: no worker outlives the service.
+    ~UpdateService() { Stop(); }
+    UpdateService(const UpdateService&) = delete;
+    UpdateService& operator=(const UpdateService&) = delete;
+
+    // Makes the links panel in `parent` (the links page) at `bounds`. It
+    // stays empty when no browser control can be made.
+    void CreateLinksPanel(HWND parent, const Rect& bounds);
+    // The first tick after the main window is shown: asks the server and
+    // loads the links page. Only the first call does anything.
+    void Start();
+    // Ends the check (also while the update dialog is open).
+    void Stop();
+
+    bool checking() const { return check_.running(); }
+    const LinksPanel& links() const { return links_; }
+
+  private:
+    UpdateHost& host_;
+    Tvix_update& dialog_;
+    // Nothing when the environment names a server we will not talk to.
+    std::optional<WebAddress> server_;
+    platform::UiThreadCalls calls_;
+    LinksPanel links_;
+    UpdateCheck check_;
+    bool started_ = false;
+};
+
+}  // namespace vix

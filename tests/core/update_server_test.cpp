@@ -1,0 +1,121 @@
+#include "update/update_server.h"
+
+#include <gtest/gtest.h>
+
+#include "update/link_rule.h"
+#include "update/program_folder.h"
+
+namespace vix {
+namespace {
+
+TEST(ChooseServer, VendorOverHttpsWithoutAnOverride) {
+    const auto server = ChooseServer(std::nullopt);
+    ASSERT_TRUE(server.has_value());
+    EXPECT_EQ(server->scheme, WebScheme::Https);
+    EXPECT_EQ(server->host, L"www.brellin.example");
+    EXPECT_EQ(SiteMarker(*server), L"www.brellin.example/");
+}
+
+TEST(ChooseServer, TakesALoopbackOverrideOverHttpOrHttps) {
+    const auto plain = ChooseServer(L"http://127.0.0.1:8123");
+    ASSERT_TRUE(plain.has_value());
+    EXPECT_EQ(plain->scheme, WebScheme::Http);
+    EXPECT_EQ(plain->EffectivePort(), 8123);
+    EXPECT_EQ(SiteMarker(*plain), L"127.0.0.1:8123/");
+    const auto secure = ChooseServer(L"https://localhost:8443/");
+    ASSERT_TRUE(secure.has_value());
+    EXPECT_EQ(secure->scheme, WebScheme::Https);
+    EXPECT_EQ(LinksPageAddress(*secure).ToString(),
+              L"https://localhost:8443/scripts/vix_r2_more/get.html");
+}
+
+TEST(ChooseServer, AnyOtherOverrideKeepsTheProgramOffTheNetwork) {
+    for (const wchar_t* text :
+         {L"", L"127.0.0.1:8123", L"http://10.0.0.5:8123", L"https://www.brellin.example",
+          L"http://evil.example", L"http://127.0.0.1:8123/base", L"http://127.0.0.1:8123/?x",
+          L"http://127.0.0.1:8123/#x", L"http://u@127.0.0.1:8123", L"file:///tmp",
+          L"http://127.0.0.1:0"})
+        EXPECT_FALSE(ChooseServer(text).has_value()) << text;
+}
+
+TEST(UpdateQuery, PathAndPercentEncodedComputerName) {
+    const auto server = *ChooseServer(std::nullopt);
+    EXPECT_EQ(UpdateQueryAddress(server, L"DESKTOP-4F2").ToString(),
+              L"https://www.brellin.example/scripts/get_vix_updates/get.html"
+              L"?action=startup&majvers=2&minvers=0&compName=DESKTOP-4F2");
+    const auto local = *ChooseServer(L"http://127.0.0.1:8123");
+    const auto query = UpdateQueryAddress(local, L"A B&c=d#\u00e9");
+    EXPECT_EQ(query.path,
+              L"/scripts/get_vix_updates/get.html"
+              L"?action=startup&majvers=2&minvers=0&compName=A%20B%26c%3Dd%23%C3%A9");
+    EXPECT_EQ(query.host, L"127.0.0.1");
+    EXPECT_EQ(query.port, 8123);
+    EXPECT_EQ(UpdateQueryAddress(local, L"").path,
+              L"/scripts/get_vix_updates/get.html?action=startup&majvers=2&minvers=0&compName=");
+    EXPECT_EQ(UpdateQueryAddress(local, L"x", {3, 7}).path,
+              L"/scripts/get_vix_updates/get.html?action=startup&majvers=3&minvers=7&compName=x");
+}
+
+TEST(UpdateQuery, TheStartPageCarriesItsOwnSiteMarker) {
+    for (auto server : {*ChooseServer(std::nullopt), *ChooseServer(L"http://127.0.0.1:8123")}) {
+        const auto start = LinksPageAddress(server).ToString();
+        EXPECT_EQ(DecideLink(start, SiteMarker(server)).verdict, LinkVerdict::Proceed) << start;
+    }
+}
+
+struct LinkCase {
+    const wchar_t* target;
+    LinkVerdict verdict;
+    const wchar_t* opened;
+};
+
+constexpr wchar_t kMarker[] = L"www.brellin.example/";
+
+constexpr LinkCase kLinks[] = {
+    {L"http://www.brellin.example/scripts/vix_r2_more/page2.html", LinkVerdict::Proceed, L""},
+    {L"https://www.brellin.example/", LinkVerdict::Proceed, L""},
+    // The site without "www." counts as foreign, and the test is case-sensitive.
+    {L"http://brellin.example/", LinkVerdict::OpenOutside, L"http://brellin.example/"},
+    {L"http://WWW.BRELLIN.EXAMPLE/", LinkVerdict::OpenOutside, L"http://www.brellin.example/"},
+    {L"http://www.brellin.example", LinkVerdict::OpenOutside, L"http://www.brellin.example/"},
+    // A plain substring test: the marker anywhere in a clean address.
+    {L"http://other.example/?u=www.brellin.example/", LinkVerdict::Proceed, L""},
+    {L"https://other.example/a b\"", LinkVerdict::OpenOutside, L"https://other.example/a%20b%22"},
+    {L"HTTP://Other.Example:8080", LinkVerdict::OpenOutside, L"http://other.example:8080/"},
+    // Nothing but clean http and https, marker or not.
+    {L"file://www.brellin.example/c$/x.exe", LinkVerdict::Refuse, L""},
+    {L"\\\\www.brellin.example/share\\x.exe", LinkVerdict::Refuse, L""},
+    {L"javascript:location='http://www.brellin.example/'", LinkVerdict::Refuse, L""},
+    {L"C:\\Windows\\notepad.exe", LinkVerdict::Refuse, L""},
+    {L"notepad.exe", LinkVerdict::Refuse, L""},
+    {L"mailto:x@www.brellin.example/", LinkVerdict::Refuse, L""},
+    {L"http://www.brellin.example@evil.example/", LinkVerdict::Refuse, L""},
+    {L"http://evil.example/\nwww.brellin.example/", LinkVerdict::Refuse, L""},
+    {L"about:blank", LinkVerdict::Refuse, L""},
+};
+
+TEST(DecideLink, SiteStaysForeignOpensOutsideTheRestIsRefused) {
+    for (const auto& c : kLinks) {
+        const auto decision = DecideLink(c.target, kMarker);
+        EXPECT_EQ(decision.verdict, c.verdict) << c.target;
+        EXPECT_EQ(decision.address, c.opened) << c.target;
+    }
+}
+
+TEST(DecideLink, EmptyMarkerMatchesNothing) {
+    EXPECT_EQ(DecideLink(L"http://a.example/", L"").verdict, LinkVerdict::OpenOutside);
+}
+
+TEST(ProgramFolder, CutAtTheLastSeparator) {
+    EXPECT_EQ(ProgramFolder(L"C:\\Program Files\\VIX\\vix.exe"), L"C:\\Program Files\\VIX\\");
+    EXPECT_EQ(ProgramFolder(L"C:\\Tools\\vix-2.exe"), L"C:\\Tools\\");
+    EXPECT_EQ(ProgramFolder(L"C:\\vix.exe"), L"C:\\");
+    EXPECT_EQ(ProgramFolder(L"/opt/vix/vix.exe"), L"/opt/vix/");
+    EXPECT_EQ(ProgramFolder(L"\\\\?\\C:\\a\\b.exe"), L"\\\\?\\C:\\a\\");
+    EXPECT_FALSE(ProgramFolder(L"vix.exe").has_value());
+    EXPECT_FALSE(ProgramFolder(L"").has_value());
+    EXPECT_EQ(UpdateProgramPath(L"C:\\Tools\\"), L"C:\\Tools\\update.exe");
+}
+
+}  // namespace
+}  // namespace vix

@@ -1,0 +1,262 @@
+// The update check, the update dialog and the links page in the real
+// program, pointed at the loopback server through VIX_UPDATE_SERVER.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "settings/settings.h"
+#include "root_trust.h"
+#include "test_pki_folder.h"
+#include "test_server.h"
+#include "vix_fixture.h"
+#include "wine_host.h"
+
+namespace vix::e2e {
+namespace {
+
+using namespace std::chrono_literals;
+using test::BodyRoute;
+using test::TestServer;
+
+constexpr char kQueryRoute[] = "/scripts/get_vix_updates/get.html";
+
+bool Exists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void SetSettingsText(const wchar_t* name, const std::wstring& text) {
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKeyPath, name, REG_SZ, text.c_str(),
+                      static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+// The visible update dialog of the running program, or null.
+HWND UpdateDialog(DWORD pid) {
+    for (HWND w : TopLevelWindows(pid, L"Tvix_update"))
+        if (::IsWindowVisible(w)) return w;
+    return nullptr;
+}
+
+BOOL CALLBACK FindLinksPanel(HWND w, LPARAM found) {
+    wchar_t name[32] = L"";
+    ::GetClassNameW(w, name, 32);
+    if (std::wstring(name) != L"VixLinksPanel") return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool HasLinksPanel(HWND main) {
+    bool found = false;
+    ::EnumChildWindows(main, &FindLinksPanel, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+class UpdateE2E : public VixTest {
+  protected:
+    static void SetUpTestSuite() {
+        trusted_ = test::TrustTestRoot(test::SharedTestPki() + L"root.der");
+        server_ = new TestServer(test::SharedTestPki());
+    }
+    static void TearDownTestSuite() {
+        delete server_;
+        server_ = nullptr;
+        test::DistrustTestRoot(test::SharedTestPki() + L"root.der");
+    }
+    void SetUp() override {
+        VixTest::SetUp();
+        ASSERT_TRUE(trusted_);
+        ASSERT_TRUE(server_->ok()) << "the test server did not start";
+        ::SetEnvironmentVariableW(L"VIX_UPDATE_SERVER", server_->Base(true).c_str());
+    }
+
+    static void Answer(const std::string& route, const std::string& more = "") {
+        ASSERT_TRUE(server_->Script(std::string("{\"") + kQueryRoute + "\": " + route + more +
+                                    "}"));
+    }
+    // Waits past the first tick and the answer: the dialog, or null.
+    HWND WaitForDialog(DWORD ms = 6000) {
+        HWND dialog = nullptr;
+        WaitUntil([&] { return (dialog = UpdateDialog(vix_->Pid())) != nullptr; }, ms);
+        return dialog;
+    }
+    std::size_t QueryCount() const {
+        std::size_t n = 0;
+        for (const auto& r : server_->Requests())
+            if (r.find(kQueryRoute) != std::string::npos) ++n;
+        return n;
+    }
+
+    static TestServer* server_;
+    static bool trusted_;
+};
+
+TestServer* UpdateE2E::server_ = nullptr;
+bool UpdateE2E::trusted_ = false;
+
+TEST_F(UpdateE2E, NewerVersionShowsTheDialogAndDecliningForGoodSilencesIt) {
+    Answer(BodyRoute("majvers_availible=2;minvers_availible=1;"));
+    StartVix();
+    HWND dialog = WaitForDialog();
+    ASSERT_NE(dialog, nullptr) << "no update dialog";
+    EXPECT_EQ(TextOf(dialog), L"Update VUZirivare");
+    EXPECT_NE(FindByText(dialog, L"Latest version: 2.1"), nullptr);
+    EXPECT_EQ(QueryCount(), 1u);
+    LeftClickAt(Center(FindByText(dialog, L"Don't notify me again about this version update")));
+    LeftClickAt(Center(FindByText(dialog, L"Cancel")));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 5000));
+    CloseVix();
+
+    // Asked again: 2.1 stays silent, 2.2 is offered.
+    StartVix();
+    ::Sleep(3000);
+    EXPECT_EQ(UpdateDialog(vix_->Pid()), nullptr);
+    EXPECT_EQ(QueryCount(), 2u);
+    CloseVix();
+    Answer(BodyRoute("majvers_availible=2;minvers_availible=2"));
+    StartVix();
+    dialog = WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_NE(FindByText(dialog, L"Latest version: 2.2"), nullptr);
+    LeftClickAt(Center(FindByText(dialog, L"Cancel")));
+    CloseVix();
+}
+
+TEST_F(UpdateE2E, NoDialogAndNoMessageWhenThereIsNothingToOffer) {
+    SetSettingsText(L"Update_dontnotifystring", L";2.1");
+    const std::string cases[] = {
+        BodyRoute("majvers_availible=2;minvers_availible=0"),
+        BodyRoute("majvers_availible=2;minvers_availible=1"),  // declined
+        BodyRoute("majvers_availible=2 ;minvers_availible=1"),
+        BodyRoute("majvers_availible=3", 500),
+        R"({"cut": "reset"})",
+    };
+    for (const std::string& route : cases) {
+        Answer(route);
+        const std::size_t before = QueryCount();
+        StartVix();
+        ASSERT_TRUE(WaitUntil([&] { return QueryCount() > before; }, 6000)) << route;
+        ::Sleep(1000);
+        EXPECT_EQ(UpdateDialog(vix_->Pid()), nullptr) << route;
+        EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 0), nullptr) << route;
+        EXPECT_TRUE(vix_->Running());
+        CloseVix();
+    }
+}
+
+TEST_F(UpdateE2E, NoServerAtAllShowsNothing) {
+    ::SetEnvironmentVariableW(L"VIX_UPDATE_SERVER", L"https://127.0.0.1:9");
+    StartVix();
+    ::Sleep(3000);
+    EXPECT_EQ(UpdateDialog(vix_->Pid()), nullptr);
+    EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 0), nullptr);
+    CloseVix();
+}
+
+// The check is waiting for a server that does not answer: closing the
+// program does not wait for it longer than the check's time limit.
+TEST_F(UpdateE2E, ClosingWhileTheCheckWaitsEndsTheProgram) {
+    Answer(R"({"delay": 60, "body": "majvers_availible=3"})");
+    StartVix();
+    ASSERT_TRUE(WaitUntil([&] { return QueryCount() > 0; }, 6000));
+    HWND exit = Control(L"Exit");
+    ASSERT_NE(exit, nullptr);
+    LeftClickAt(Center(exit));
+    EXPECT_TRUE(vix_->WaitForExit(15000).has_value()) << "the program hung at its end";
+}
+
+// The links page is asked for once, about a second after the start, from
+// the same server; the panel is a child of the More page. (Wine's control
+// renders nothing, so what the page shows cannot be seen here.)
+TEST_F(UpdateE2E, LinksPageIsRequestedOnceFromTheSameServer) {
+    ASSERT_TRUE(server_->Script(R"({"/scripts/vix_r2_more/get.html": )" +
+                                BodyRoute("<html><body>links</body></html>") + "}"));
+    const auto count = [] {
+        std::size_t n = 0;
+        for (const auto& r : server_->Requests())
+            if (r.find("/scripts/vix_r2_more/get.html") != std::string::npos) ++n;
+        return n;
+    };
+    const std::size_t before = count();
+    StartVix();
+    EXPECT_TRUE(HasLinksPanel(Main()));
+    EXPECT_TRUE(WaitUntil([&] { return count() > before; }, 8000)) << "the page was not asked for";
+    ::Sleep(2000);
+    EXPECT_EQ(count(), before + 1);
+    CloseVix();
+}
+
+// A copy of the program signed by the publisher, in a folder of its own,
+// which the update program goes into.
+class UpdateDownloadE2E : public UpdateE2E {
+  protected:
+    void SetUp() override {
+        UpdateE2E::SetUp();
+        folder_ = test::NewTempFolder(L"vix-installed");
+        const std::wstring pki = test::SharedTestPki();
+        ASSERT_TRUE(test::SignTestFile(pki, "publisher", BinDir() + L"\\vix.exe",
+                                       folder_ + L"vix.exe"));
+        ASSERT_TRUE(::CopyFileW((BinDir() + L"\\Vix32.dll").c_str(),
+                                (folder_ + L"Vix32.dll").c_str(), FALSE));
+        served_ = folder_ + L"served.exe";
+        test::ForgetCachedRevocationLists();
+    }
+    void Offer(const char* signer) {
+        const std::wstring stub = BinDir() + L"\\update_stub.exe";
+        if (signer)
+            ASSERT_TRUE(test::SignTestFile(test::SharedTestPki(), signer, stub, served_));
+        else
+            ASSERT_TRUE(::CopyFileW(stub.c_str(), served_.c_str(), FALSE));
+        Answer(BodyRoute("majvers_availible=2;minvers_availible=5;upgrade_program_version=7;"
+                         "upgrade_program_path=https://127.0.0.1:{https}/u.exe"),
+               R"(, "/u.exe": {"file": )" + test::JsonText(test::UnixPath(served_)) +
+                   R"(, "pace": 0.02})");
+    }
+    HWND StartInstalled() {
+        vix_ = std::make_unique<VixProcess>(folder_ + L"vix.exe");
+        EXPECT_TRUE(vix_->Start());
+        main_ = vix_->WaitForMainWindow();
+        return main_;
+    }
+    std::wstring UpdateExe() const { return folder_ + L"update.exe"; }
+
+    std::wstring folder_;
+    std::wstring served_;
+};
+
+TEST_F(UpdateDownloadE2E, PublishersUpdateProgramIsFetchedStoredStartedAndTheProgramEnds) {
+    Offer("publisher");
+    ASSERT_NE(StartInstalled(), nullptr);
+    HWND dialog = WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    LeftClickAt(Center(FindByText(dialog, L"Update")));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return ::IsWindowVisible(FindByText(dialog, L"Downloading new update program")); },
+        5000));
+    const auto code = vix_->WaitForExit(30000);
+    ASSERT_TRUE(code.has_value()) << "the program did not end";
+    EXPECT_EQ(test::ReadFileBytes(UpdateExe()), test::ReadFileBytes(served_));
+    EXPECT_EQ(SettingsDword(L"Update_program_version"), std::optional<DWORD>(7));
+    EXPECT_TRUE(test::WaitForFile(UpdateExe() + L".started", 20s));
+}
+
+TEST_F(UpdateDownloadE2E, UnsignedUpdateProgramIsRefusedAndNothingStarts) {
+    Offer(nullptr);
+    ASSERT_NE(StartInstalled(), nullptr);
+    HWND dialog = WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    LeftClickAt(Center(FindByText(dialog, L"Update")));
+    HWND box = WaitForMessageBox(vix_->Pid(), 30000);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"Update failed, please try again.");
+    PressOk(box);
+    EXPECT_TRUE(vix_->Running());
+    EXPECT_FALSE(Exists(UpdateExe()));
+    EXPECT_FALSE(Exists(UpdateExe() + L".started"));
+    EXPECT_NE(SettingsDword(L"Update_program_version"), std::optional<DWORD>(7));
+    ::PostMessageW(dialog, WM_CLOSE, 0, 0);
+    CloseVix();
+}
+
+}  // namespace
+}  // namespace vix::e2e

@@ -1,0 +1,104 @@
+// The links panel's browser control under Wine: which navigations stay in
+// the panel, which go to the default browser, which go nowhere, and an
+// empty panel when no control can be made. Wine's control creates and
+// starts navigations but renders nothing (no Gecko here).
+#include <windows.h>
+#include <objbase.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "fake_tool_host.h"
+#include "update/links_panel.h"
+
+namespace vix::test {
+namespace {
+
+constexpr wchar_t kMarker[] = L"www.brellin.example/";
+
+class ParentWindow final : public platform::Window {
+  public:
+    ParentWindow() {
+        Create({.name = L"VixLinksTestParent"},
+               {.style = WS_POPUP, .text = L"", .bounds = Rect::FromBounds(0, 0, 260, 300)});
+    }
+};
+
+class LinksPanelTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        made_ = panel_.Create(parent_.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker,
+                              [this](const std::wstring& a) { opened_.push_back(a); });
+        ASSERT_TRUE(panel_.hwnd());
+        if (!made_) GTEST_SKIP() << "no browser control in this prefix";
+    }
+
+    // Starts a navigation and lets the control's events run.
+    void Go(const std::wstring& address) {
+        panel_.Navigate(address);
+        Pump(300);
+    }
+
+    ParentWindow parent_;
+    LinksPanel panel_;
+    bool made_ = false;
+    std::vector<std::wstring> opened_;
+};
+
+TEST_F(LinksPanelTest, ForeignLinkGoesToTheDefaultBrowserWrittenOut) {
+    Go(L"HTTP://Example.org:8080/a b?x=\"1\"");
+    ASSERT_EQ(opened_.size(), 1u);
+    EXPECT_EQ(opened_[0], L"http://example.org:8080/a%20b?x=%221%22");
+}
+
+TEST_F(LinksPanelTest, SitePagesStayInThePanel) {
+    Go(L"http://www.brellin.example/scripts/vix_r2_more/links.html");
+    Go(L"https://www.brellin.example/");
+    EXPECT_TRUE(opened_.empty());
+    // Without "www." it is someone else's address, as far as the rule goes.
+    Go(L"http://brellin.example/page");
+    EXPECT_EQ(opened_, std::vector<std::wstring>{L"http://brellin.example/page"});
+}
+
+TEST_F(LinksPanelTest, AnythingButAWebAddressGoesNowhere) {
+    for (const wchar_t* target :
+         {L"file:///C:/windows/win.ini", L"\\\\server\\share\\x.exe", L"C:\\windows\\notepad.exe",
+          L"javascript:alert(1)", L"mailto:someone@example.org",
+          L"http://user@www.brellin.example/", L"ms-settings:"}) {
+        Go(target);
+    }
+    EXPECT_TRUE(opened_.empty());
+    EXPECT_EQ(platform::WindowText(panel_.hwnd()), L"Webdevelopment links");
+}
+
+// A thread whose COM is multi-threaded cannot host the control: the panel
+// is made empty and nothing fails.
+TEST(LinksPanelWithoutBrowser, StaysEmpty) {
+    bool made = true;
+    bool window = false;
+    std::thread([&] {
+        ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+        {
+            ParentWindow parent;
+            LinksPanel panel;
+            made = panel.Create(parent.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker);
+            window = panel.hwnd() != nullptr && !panel.HasBrowser();
+            EXPECT_FALSE(panel.Navigate(L"http://www.brellin.example/"));
+        }
+        ::CoUninitialize();
+    }).join();
+    EXPECT_FALSE(made);
+    EXPECT_TRUE(window);
+}
+
+TEST(OpenWebLink, RefusesWhatIsNotAWebAddress) {
+    EXPECT_FALSE(OpenWebLink(nullptr, L"file:///C:/windows/win.ini"));
+    EXPECT_FALSE(OpenWebLink(nullptr, L"notepad.exe"));
+    EXPECT_FALSE(OpenWebLink(nullptr, L""));
+}
+
+}  // namespace
+}  // namespace vix::test

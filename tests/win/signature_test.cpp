@@ -1,0 +1,210 @@
+// How far an update program's signature can be checked under Wine: which
+// files WinVerifyTrust refuses, whose signature it names, and what a
+// certificate chain built with revocation checking adds.
+#include <windows.h>
+#include <wincrypt.h>
+#include <wintrust.h>
+#include <softpub.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/handle.h"
+#include "root_trust.h"
+#include "test_pki_folder.h"
+#include "test_server.h"
+#include "wine_host.h"
+
+namespace vix::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+void CloseStore(HCERTSTORE store) noexcept { ::CertCloseStore(store, 0); }
+using Store = platform::UniqueHandle<platform::NullTraits<HCERTSTORE, CloseStore>>;
+using Chain =
+    platform::UniqueHandle<platform::NullTraits<PCCERT_CHAIN_CONTEXT, ::CertFreeCertificateChain>>;
+
+constexpr wchar_t kPublisher[] = L"Brellin Software Development";
+
+struct SignatureFacts {
+    LONG trust = 0;         // WinVerifyTrust, revocation checked on the whole chain
+    std::wstring signer;    // the signing certificate's display name
+    std::wstring root;      // the chain's top certificate's display name
+    DWORD chainErrors = 0;  // the signer's chain built again, revocation checked
+};
+
+std::wstring DisplayName(PCCERT_CONTEXT cert) {
+    wchar_t name[256] = L"";
+    ::CertGetNameStringW(cert, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, name, 256);
+    return name;
+}
+
+// The chain of `signer` with the certificates the signature carries.
+DWORD ChainErrors(PCCERT_CONTEXT signer, HCRYPTMSG message) {
+    const Store carried(::CertOpenStore(CERT_STORE_PROV_MSG,
+                                        X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, 0, 0, message));
+    CERT_CHAIN_PARA para{};
+    para.cbSize = sizeof(para);
+    PCCERT_CHAIN_CONTEXT raw = nullptr;
+    if (!::CertGetCertificateChain(nullptr, signer, nullptr, carried.get(), &para,
+                                   CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT, nullptr, &raw))
+        return ~DWORD{0};
+    const Chain chain(raw);
+    return chain.get()->TrustStatus.dwErrorStatus;
+}
+
+// Verifies `path` (through `file` when given) and reads its signer.
+SignatureFacts Examine(const std::wstring& path, HANDLE file = nullptr) {
+    WINTRUST_FILE_INFO info{};
+    info.cbStruct = sizeof(info);
+    info.pcwszFilePath = path.c_str();
+    info.hFile = file;
+    WINTRUST_DATA data{};
+    data.cbStruct = sizeof(data);
+    data.dwUIChoice = WTD_UI_NONE;
+    data.fdwRevocationChecks = WTD_REVOKE_WHOLECHAIN;
+    data.dwUnionChoice = WTD_CHOICE_FILE;
+    data.pFile = &info;
+    data.dwStateAction = WTD_STATEACTION_VERIFY;
+    data.dwProvFlags = WTD_REVOCATION_CHECK_CHAIN;
+    GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
+    const auto noWindow = static_cast<HWND>(INVALID_HANDLE_VALUE);
+    SignatureFacts facts;
+    facts.trust = ::WinVerifyTrust(noWindow, &action, &data);
+    if (CRYPT_PROVIDER_DATA* provider = ::WTHelperProvDataFromStateData(data.hWVTStateData)) {
+        const CRYPT_PROVIDER_SGNR* signer = ::WTHelperGetProvSignerFromChain(provider, 0, FALSE, 0);
+        if (signer && signer->csCertChain > 0) {
+            facts.signer = DisplayName(signer->pasCertChain[0].pCert);
+            facts.root = DisplayName(signer->pasCertChain[signer->csCertChain - 1].pCert);
+            facts.chainErrors = ChainErrors(signer->pasCertChain[0].pCert, provider->hMsg);
+        }
+    }
+    data.dwStateAction = WTD_STATEACTION_CLOSE;
+    ::WinVerifyTrust(noWindow, &action, &data);
+    return facts;
+}
+
+// Signed copies of the stand-in update program, made once for the suite.
+class UpdateSignature : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        folder_ = new std::wstring(NewTempFolder(L"vix-signed"));
+        const std::wstring pki = SharedTestPki();
+        const std::wstring stub = ProgramFolder() + L"update_stub.exe";
+        ready_ = TrustTestRoot(pki + L"root.der") &&
+                 ::CopyFileW(stub.c_str(), File(L"unsigned").c_str(), FALSE) &&
+                 SignTestFile(pki, "publisher", stub, File(L"publisher")) &&
+                 SignTestFile(pki, "other", stub, File(L"other")) &&
+                 SignTestFile(pki, "untrusted", stub, File(L"untrusted")) &&
+                 MakeChangedCopy(File(L"publisher"), File(L"changed"));
+        // Lists fetched in an earlier run in this prefix may be stale.
+        ForgetCachedRevocationLists();
+    }
+    static void TearDownTestSuite() {
+        DistrustTestRoot(SharedTestPki() + L"root.der");
+        delete folder_;
+        folder_ = nullptr;
+    }
+    void SetUp() override { ASSERT_TRUE(ready_) << "signing the test files failed"; }
+
+    static std::wstring File(const wchar_t* name) { return *folder_ + name + L".exe"; }
+
+    // A signed file with one byte of its code changed after signing.
+    static bool MakeChangedCopy(const std::wstring& from, const std::wstring& to) {
+        std::string bytes = ReadFileBytes(from);
+        if (bytes.size() < 0x1100) return false;
+        bytes[0x1000] = static_cast<char>(bytes[0x1000] ^ 0x01);
+        return WriteFileBytes(to, bytes);
+    }
+
+    static std::wstring* folder_;
+    static bool ready_;
+};
+
+std::wstring* UpdateSignature::folder_ = nullptr;
+bool UpdateSignature::ready_ = false;
+
+TEST_F(UpdateSignature, UnsignedFileHasNoSignature) {
+    const auto facts = Examine(File(L"unsigned"));
+    EXPECT_EQ(facts.trust, TRUST_E_NOSIGNATURE);
+    EXPECT_EQ(facts.signer, L"");
+}
+
+TEST_F(UpdateSignature, FileChangedAfterSigningFailsItsDigest) {
+    EXPECT_EQ(Examine(File(L"changed")).trust, TRUST_E_BAD_DIGEST);
+}
+
+TEST_F(UpdateSignature, PublishersFileVerifiesAndNamesThePublisher) {
+    const auto facts = Examine(File(L"publisher"));
+    EXPECT_EQ(facts.trust, ERROR_SUCCESS);
+    EXPECT_EQ(facts.signer, kPublisher);
+    EXPECT_EQ(facts.root, L"VIX Test Root");
+    EXPECT_EQ(facts.chainErrors, static_cast<DWORD>(CERT_TRUST_NO_ERROR));
+}
+
+TEST_F(UpdateSignature, SomeoneElsesFileVerifiesButNamesSomeoneElse) {
+    const auto facts = Examine(File(L"other"));
+    EXPECT_EQ(facts.trust, ERROR_SUCCESS);
+    EXPECT_EQ(facts.signer, L"Someone Else Test Publisher");
+    EXPECT_NE(facts.signer, kPublisher);
+}
+
+// Wine 8's WinVerifyTrust accepts a chain to an untrusted root (Windows
+// answers CERT_E_UNTRUSTEDROOT); the chain's own status shows it on both.
+// Such a file carries the publisher's very name, so a publisher check must
+// look at the chain, not at names alone.
+TEST_F(UpdateSignature, UntrustedRootShowsInTheChainStatus) {
+    const auto facts = Examine(File(L"untrusted"));
+    EXPECT_EQ(facts.signer, kPublisher);
+    EXPECT_EQ(facts.root, L"Stray Test Root");
+    EXPECT_TRUE(facts.chainErrors & CERT_TRUST_IS_UNTRUSTED_ROOT) << facts.chainErrors;
+    RecordProperty("WinVerifyTrust", std::to_string(facts.trust));
+}
+
+// A file kept open for reading without write sharing can neither be
+// changed nor replaced nor deleted, is still verified through its handle,
+// and can be started.
+TEST_F(UpdateSignature, FileHeldOpenStaysAsCheckedAndStarts) {
+    const std::wstring path = *folder_ + L"held.exe";
+    ASSERT_TRUE(::CopyFileW(File(L"publisher").c_str(), path.c_str(), FALSE));
+    const platform::File held(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    EXPECT_EQ(Examine(path, held.get()).trust, ERROR_SUCCESS);
+
+    const platform::File writer(::CreateFileW(path.c_str(), GENERIC_WRITE,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    EXPECT_FALSE(writer);
+    EXPECT_EQ(::GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    EXPECT_FALSE(::DeleteFileW(path.c_str()));
+    EXPECT_FALSE(::MoveFileExW(File(L"other").c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING));
+
+    EXPECT_EQ(RunProgram(L"\"" + path + L"\"", 30s), 0);
+    EXPECT_NE(::GetFileAttributesW((path + L".started").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// WinVerifyTrust under Wine 8 does not check revocation at all; a chain
+// built with revocation checking does, reading the list the certificate
+// names (a file here, so no server is needed).
+TEST(UpdateSignatureRevocation, RevokedPublisherShowsInTheChainStatus) {
+    const std::wstring pki = NewTempFolder(L"vix-revoke") + L"pki\\";
+    ASSERT_TRUE(MakeTestPki(pki));
+    ASSERT_TRUE(TrustTestRoot(pki + L"root.der"));
+    const std::wstring signedFile = pki + L"signed.exe";
+    ASSERT_TRUE(SignTestFile(pki, "publisher", ProgramFolder() + L"update_stub.exe", signedFile));
+    ForgetCachedRevocationLists();
+    EXPECT_EQ(Examine(signedFile).chainErrors, static_cast<DWORD>(CERT_TRUST_NO_ERROR));
+
+    ASSERT_TRUE(RevokeTestCertificate(pki, "publisher"));
+    ForgetCachedRevocationLists();
+    const auto facts = Examine(signedFile);
+    EXPECT_TRUE(facts.chainErrors & CERT_TRUST_IS_REVOKED) << facts.chainErrors;
+    RecordProperty("WinVerifyTrust", std::to_string(facts.trust));
+    EXPECT_TRUE(DistrustTestRoot(pki + L"root.der"));
+}
+
+}  // namespace
+}  // namespace vix::test

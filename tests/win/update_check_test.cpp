@@ -1,0 +1,179 @@
+// The start-up check against the loopback server: the answer reaches the
+// user-interface thread parsed, the request carries the query and headers,
+// and every failure ends the check without a call and without hanging.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "platform/ui_thread_calls.h"
+#include "root_trust.h"
+#include "test_pki_folder.h"
+#include "test_server.h"
+#include "update/update_check.h"
+#include "update/update_server.h"
+#include "update/update_source.h"
+#include "wine_host.h"
+
+namespace vix::test {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+constexpr char kQueryPath[] = "/scripts/get_vix_updates/get.html";
+
+// Handles this thread's messages until `done` or `limit`.
+template <typename F>
+bool PumpWhile(F busy, std::chrono::milliseconds limit) {
+    const auto end = Clock::now() + limit;
+    MSG msg;
+    while (busy()) {
+        if (Clock::now() > end) return false;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::Sleep(5);
+    }
+    return true;
+}
+
+class UpdateCheckTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        trusted_ = TrustTestRoot(SharedTestPki() + L"root.der");
+        server_ = new TestServer(SharedTestPki());
+    }
+    static void TearDownTestSuite() {
+        delete server_;
+        server_ = nullptr;
+        DistrustTestRoot(SharedTestPki() + L"root.der");
+    }
+    void SetUp() override {
+        ASSERT_TRUE(trusted_);
+        ASSERT_TRUE(server_->ok()) << "the test server did not start";
+    }
+
+    static std::wstring QueryUrl(bool https = true) {
+        const auto server = ParseWebAddress(server_->Base(https) + L"/");
+        return UpdateQueryAddress(*server, ComputerName()).ToString();
+    }
+    static void Answer(const std::string& route) {
+        ASSERT_TRUE(server_->Script(std::string("{\"") + kQueryPath + "\": " + route + "}"));
+    }
+
+    // Runs one check to its end; the answer, when the handler was called.
+    std::optional<UpdateAnswer> RunCheck(const std::wstring& url,
+                                         std::chrono::milliseconds limit = 20s) {
+        platform::UiThreadCalls calls;
+        std::optional<UpdateAnswer> got;
+        DWORD handlerThread = 0;
+        UpdateCheck check(calls, url, [&](const UpdateAnswer& answer) {
+            got = answer;
+            handlerThread = ::GetCurrentThreadId();
+        });
+        EXPECT_TRUE(PumpWhile([&] { return check.running(); }, limit)) << "the check hung";
+        if (got) {
+            EXPECT_EQ(handlerThread, ::GetCurrentThreadId());
+        }
+        return got;
+    }
+
+    static TestServer* server_;
+    static bool trusted_;
+};
+
+TestServer* UpdateCheckTest::server_ = nullptr;
+bool UpdateCheckTest::trusted_ = false;
+
+TEST_F(UpdateCheckTest, AnswerArrivesParsedOnTheUserInterfaceThread) {
+    Answer(BodyRoute("majvers_availible=2;minvers_availible=1;upgrade_program_version=7;"));
+    const auto answer = RunCheck(QueryUrl());
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->Value(L"MAJVERS_AVAILIBLE"), L"2");
+    EXPECT_EQ(answer->Value(L"minvers_availible"), L"1");
+    EXPECT_EQ(answer->Value(L"upgrade_program_version"), L"7");
+    EXPECT_EQ(answer->items().size(), 3u);
+}
+
+TEST_F(UpdateCheckTest, AsksOverHttpsWithTheQueryAndTheHeaders) {
+    Answer(BodyRoute("majvers_availible=2"));
+    const std::size_t before = server_->Requests().size();
+    ASSERT_TRUE(RunCheck(QueryUrl()));
+    const auto requests = server_->Requests();
+    ASSERT_EQ(requests.size(), before + 1);
+    const std::string& r = requests.back();
+    EXPECT_NE(r.find(R"("scheme": "https")"), std::string::npos) << r;
+    EXPECT_NE(r.find(R"(?action=startup&majvers=2&minvers=0&compName=)"), std::string::npos) << r;
+    EXPECT_NE(r.find(R"x("User-Agent": "Mozilla/3.0 (compatible; Indy Library)")x"),
+              std::string::npos)
+        << r;
+    EXPECT_NE(r.find(R"("Accept": "text/html, */*")"), std::string::npos) << r;
+}
+
+TEST_F(UpdateCheckTest, NothingArrivesOnFailure) {
+    Answer(BodyRoute("majvers_availible=3", 500));
+    EXPECT_FALSE(RunCheck(QueryUrl())) << "server error";
+    Answer(R"({"cut": "reset"})");
+    EXPECT_FALSE(RunCheck(QueryUrl())) << "connection reset";
+    Answer(R"({"cut": "after-headers", "body": "majvers_availible=3"})");
+    EXPECT_FALSE(RunCheck(QueryUrl())) << "cut after the headers";
+    Answer(BodyRoute(std::string(kMaxAnswerBytes + 1, 'x')));
+    EXPECT_FALSE(RunCheck(QueryUrl())) << "too long to be an answer";
+    // Port 9 on loopback: nobody listens.
+    EXPECT_FALSE(RunCheck(L"https://127.0.0.1:9/scripts/get_vix_updates/get.html"))
+        << "no server";
+}
+
+TEST_F(UpdateCheckTest, SlowServerTimesOutWithoutAnAnswer) {
+    Answer(R"({"delay": 30, "body": "majvers_availible=3"})");
+    const auto start = Clock::now();
+    EXPECT_FALSE(RunCheck(QueryUrl(), 25s));
+    EXPECT_LT(Clock::now() - start, 25s);
+}
+
+TEST_F(UpdateCheckTest, StopEndsAWaitingCheck) {
+    Answer(R"({"delay": 30, "body": "majvers_availible=3"})");
+    platform::UiThreadCalls calls;
+    bool called = false;
+    UpdateCheck check(calls, QueryUrl(), [&](const UpdateAnswer&) { called = true; });
+    ::Sleep(300);
+    const auto start = Clock::now();
+    check.Stop();
+    EXPECT_FALSE(check.running());
+    // Wine lets the wait run out its limit; Windows stops at once.
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(kUpdateCheckTimeoutMs) + 3s);
+    EXPECT_FALSE(called);
+}
+
+// The handler shows the modal update dialog; the program may be closed
+// meanwhile, and stopping the check from inside must not wait on itself.
+TEST_F(UpdateCheckTest, StopFromInsideTheHandlerReleasesTheWorker) {
+    Answer(BodyRoute("majvers_availible=3"));
+    platform::UiThreadCalls calls;
+    UpdateCheck check;
+    bool stoppedInside = false;
+    check = UpdateCheck(calls, QueryUrl(), [&](const UpdateAnswer&) {
+        check.Stop();
+        stoppedInside = !check.running();
+    });
+    EXPECT_TRUE(PumpWhile([&] { return check.running(); }, 20s));
+    EXPECT_TRUE(stoppedInside);
+}
+
+TEST_F(UpdateCheckTest, ErrorInTheHandlerIsDropped) {
+    Answer(BodyRoute("majvers_availible=3"));
+    platform::UiThreadCalls calls;
+    bool called = false;
+    UpdateCheck check(calls, QueryUrl(), [&](const UpdateAnswer&) {
+        called = true;
+        throw std::runtime_error("not a number");
+    });
+    EXPECT_TRUE(PumpWhile([&] { return check.running(); }, 20s));
+    EXPECT_TRUE(called);
+}
+
+}  // namespace
+}  // namespace vix::test

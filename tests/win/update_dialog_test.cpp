@@ -1,0 +1,407 @@
+// The update dialog against the loopback server: offering and declining a
+// version, and "Update" fetching, checking and starting the update program,
+// or refusing it with the failure message and nothing started.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "modal_driver.h"
+#include "platform/window.h"
+#include "root_trust.h"
+#include "test_pki_folder.h"
+#include "test_server.h"
+#include "update/update_dialog.h"
+#include "wine_host.h"
+
+namespace vix::test {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+bool Exists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+class FakeUpdateHost final : public UpdateHost {
+  public:
+    std::wstring program;
+    std::wstring declined;
+    std::int32_t version = 0;
+    int declineStores = 0;
+    std::vector<std::int32_t> versionStores;
+    // Whether update.exe was in place, and not yet started, when the
+    // version was stored.
+    bool writtenBeforeStore = false;
+    bool startedBeforeStore = false;
+    bool closed = false;
+    int dialogsRun = 0;
+
+    std::wstring ProgramPath() const override { return program; }
+    HWND DialogOwner() const override { return nullptr; }
+    void RunBehind(const std::function<void()>& dialog) override {
+        ++dialogsRun;
+        dialog();
+    }
+    std::wstring DeclinedVersions() const override { return declined; }
+    void StoreDeclinedVersions(const std::wstring& d) override {
+        declined = d;
+        ++declineStores;
+    }
+    std::int32_t UpdateProgramVersion() const override { return version; }
+    void StoreUpdateProgramVersion(std::int32_t v) override {
+        const std::wstring update = program.substr(0, program.rfind(L'\\') + 1) + L"update.exe";
+        writtenBeforeStore = Exists(update);
+        startedBeforeStore = Exists(update + L".started");
+        version = v;
+        versionStores.push_back(v);
+    }
+    void CloseProgram() override { closed = true; }
+};
+
+// What a run of the dialog showed.
+struct DialogRun {
+    bool shown = false;
+    std::wstring label;
+    bool sawProgress = false;
+    std::wstring message;        // the message box's text, if one came
+    bool buttonsDisabled = false;  // after the message box
+    bool timedOut = false;
+};
+
+class UpdateDialogTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        const std::wstring pki = SharedTestPki();
+        served_ = new std::wstring(NewTempFolder(L"vix-served"));
+        const std::wstring stub = ProgramFolder() + L"update_stub.exe";
+        ready_ = TrustTestRoot(pki + L"root.der") &&
+                 ::CopyFileW(stub.c_str(), (*served_ + L"unsigned.exe").c_str(), FALSE) &&
+                 SignTestFile(pki, "publisher", stub, *served_ + L"publisher.exe") &&
+                 SignTestFile(pki, "other", stub, *served_ + L"other.exe") &&
+                 SignTestFile(pki, "untrusted", stub, *served_ + L"untrusted.exe");
+        ForgetCachedRevocationLists();
+        server_ = new TestServer(pki);
+    }
+    static void TearDownTestSuite() {
+        delete server_;
+        server_ = nullptr;
+        DistrustTestRoot(SharedTestPki() + L"root.der");
+        delete served_;
+        served_ = nullptr;
+    }
+
+    void SetUp() override {
+        ASSERT_TRUE(ready_) << "signing the test files failed";
+        ASSERT_TRUE(server_->ok()) << "the test server did not start";
+        folder_ = NewTempFolder(L"vix-program");
+        // The running program as the update code sees it: signed by the
+        // publisher, in a folder of its own.
+        host_.program = folder_ + L"vix.exe";
+        ASSERT_TRUE(::CopyFileW(Served(L"publisher").c_str(), host_.program.c_str(), FALSE));
+        dialog_.Create(nullptr);
+    }
+
+    static std::wstring Served(const wchar_t* name) { return *served_ + name + L".exe"; }
+    std::wstring UpdateExe() const { return folder_ + L"update.exe"; }
+    std::wstring StartedMarker() const { return UpdateExe() + L".started"; }
+
+    // Serves `file` (a name in the served folder) at /u.exe, whole or
+    // cut after `truncate` bytes, slowly enough to see the progress.
+    static void Serve(const wchar_t* name, int truncate = 0) {
+        std::string route = R"({"/u.exe": {"file": )" + JsonText(UnixPath(Served(name))) +
+                            R"(, "pace": 0.02)";
+        if (truncate) route += ", \"truncate\": " + std::to_string(truncate);
+        ASSERT_TRUE(server_->Script(route + "}}"));
+    }
+
+    static UpdateAnswer Answer(const std::wstring& text) {
+        UpdateAnswer answer;
+        ParseUpdateAnswer(text, L';', answer);
+        return answer;
+    }
+    static UpdateAnswer Offering(std::int32_t programVersion, const std::wstring& address) {
+        return Answer(L"majvers_availible=2;minvers_availible=1;upgrade_program_version=" +
+                      std::to_wstring(programVersion) + L";upgrade_program_path=" + address);
+    }
+    static std::wstring DownloadAddress(bool https = true) {
+        return server_->Base(https) + L"/u.exe";
+    }
+
+    // Handles the answer; once the dialog shows, `act` runs once, then
+    // message boxes are answered and the dialog is closed after one.
+    DialogRun Run(const UpdateAnswer& answer, const std::function<void()>& act) {
+        DialogRun run;
+        bool acted = false;
+        const auto deadline = Clock::now() + 60s;
+        ModalDriver driver([&] {
+            if (Clock::now() > deadline) {
+                run.timedOut = true;
+                if (HWND box = FindMessageBox()) PressOk(box);
+                ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
+                return true;
+            }
+            if (!acted) {
+                if (!dialog_.Visible()) return false;
+                run.shown = true;
+                run.label = dialog_.VersionLabel().Caption();
+                acted = true;
+                act();
+                return false;
+            }
+            if (::IsWindowVisible(dialog_.ProgressBar1())) run.sawProgress = true;
+            if (HWND box = FindMessageBox()) {
+                run.message = MessageBoxText(box);
+                PressOk(box);
+                return false;
+            }
+            if (!run.message.empty()) {
+                run.buttonsDisabled = !::IsWindowEnabled(dialog_.cxButton1()) &&
+                                      !::IsWindowEnabled(dialog_.cxButton2());
+                ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
+                return true;
+            }
+            return false;
+        });
+        HandleUpdateAnswer(answer, host_, dialog_);
+        return run;
+    }
+    DialogRun Decline(const UpdateAnswer& answer, bool forGood) {
+        return Run(answer, [&] {
+            ::SendMessageW(dialog_.chkDontNotify(), BM_SETCHECK,
+                           forGood ? BST_CHECKED : BST_UNCHECKED, 0);
+            Click(dialog_.cxButton2());
+        });
+    }
+    DialogRun PressUpdate(const UpdateAnswer& answer) {
+        return Run(answer, [&] { Click(dialog_.cxButton1()); });
+    }
+
+    // The update program was refused: the message, nothing started, no
+    // file left, the version not stored, the program not closed.
+    void ExpectRefused(const DialogRun& run) {
+        EXPECT_FALSE(run.timedOut);
+        EXPECT_EQ(run.message, kUpdateFailedText);
+        EXPECT_TRUE(run.buttonsDisabled);
+        EXPECT_FALSE(Exists(UpdateExe()));
+        EXPECT_TRUE(host_.versionStores.empty());
+        EXPECT_FALSE(host_.closed);
+        ::Sleep(500);
+        EXPECT_FALSE(Exists(StartedMarker())) << "a refused program was started";
+    }
+
+    static TestServer* server_;
+    static std::wstring* served_;
+    static bool ready_;
+    std::wstring folder_;
+    FakeUpdateHost host_;
+    Tvix_update dialog_;
+};
+
+TestServer* UpdateDialogTest::server_ = nullptr;
+std::wstring* UpdateDialogTest::served_ = nullptr;
+bool UpdateDialogTest::ready_ = false;
+
+TEST_F(UpdateDialogTest, NewerVersionIsOfferedWithItsLabel) {
+    const auto run = Decline(Answer(L"majvers_availible=2;minvers_availible=1"), false);
+    EXPECT_TRUE(run.shown);
+    EXPECT_EQ(run.label, L"Latest version: 2.1");
+    EXPECT_EQ(platform::WindowText(dialog_.hwnd()), L"Update VUZirivare");
+    EXPECT_EQ(platform::WindowText(dialog_.cxButton1()), L"Update");
+    EXPECT_EQ(platform::WindowText(dialog_.cxButton2()), L"Cancel");
+    EXPECT_FALSE(::IsWindowVisible(dialog_.ProgressBar1()));
+
+    const auto major = Decline(Answer(L"majvers_availible=3"), false);
+    EXPECT_TRUE(major.shown);
+    EXPECT_EQ(major.label, L"Latest version: 3.");
+    EXPECT_EQ(host_.dialogsRun, 2);
+}
+
+TEST_F(UpdateDialogTest, NothingShowsForAnOlderOrUnreadableVersion) {
+    for (const wchar_t* text :
+         {L"majvers_availible=2;minvers_availible=0", L"majvers_availible=1;minvers_availible=9",
+          L"majvers_availible=2 ;minvers_availible=1", L"minvers_availible=1", L"",
+          L"majvers_availible=2;minvers_availible=x"}) {
+        const auto run = Decline(Answer(text), false);
+        EXPECT_FALSE(run.shown) << text;
+    }
+    EXPECT_EQ(host_.declineStores, 0);
+    EXPECT_EQ(host_.dialogsRun, 0);
+}
+
+TEST_F(UpdateDialogTest, DecliningForGoodSilencesThatVersionOnly) {
+    const auto run = Decline(Answer(L"majvers_availible=2;minvers_availible=1;"), true);
+    EXPECT_TRUE(run.shown);
+    EXPECT_EQ(host_.declined, L";2.1");
+    EXPECT_EQ(host_.declineStores, 1);
+    EXPECT_FALSE(Decline(Answer(L"majvers_availible=2;minvers_availible=1"), false).shown);
+    EXPECT_TRUE(Decline(Answer(L"majvers_availible=2;minvers_availible=2"), true).shown);
+    EXPECT_EQ(host_.declined, L";2.1;2.2");
+    EXPECT_FALSE(host_.closed);
+}
+
+TEST_F(UpdateDialogTest, DecliningWithoutTheBoxStillSavesButChangesNothing) {
+    host_.declined = L";1.9";
+    EXPECT_TRUE(Decline(Answer(L"majvers_availible=2;minvers_availible=1"), false).shown);
+    EXPECT_EQ(host_.declined, L";1.9");
+    EXPECT_EQ(host_.declineStores, 1);
+}
+
+TEST_F(UpdateDialogTest, ClosingWithTheCloseBoxStoresNothing) {
+    const auto run = Run(Answer(L"majvers_availible=2;minvers_availible=1"), [&] {
+        ::SendMessageW(dialog_.chkDontNotify(), BM_SETCHECK, BST_CHECKED, 0);
+        ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
+    });
+    EXPECT_TRUE(run.shown);
+    EXPECT_EQ(host_.declineStores, 0);
+    EXPECT_EQ(host_.declined, L"");
+}
+
+TEST_F(UpdateDialogTest, PublishersProgramIsFetchedStoredAndStarted) {
+    Serve(L"publisher");
+    const auto run = PressUpdate(Offering(5, DownloadAddress()));
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.message, L"");
+    EXPECT_TRUE(run.sawProgress);
+    EXPECT_EQ(ReadFileBytes(UpdateExe()), ReadFileBytes(Served(L"publisher")));
+    EXPECT_EQ(host_.versionStores, std::vector<std::int32_t>{5});
+    EXPECT_TRUE(host_.writtenBeforeStore);
+    EXPECT_FALSE(host_.startedBeforeStore);
+    EXPECT_TRUE(host_.closed);
+    EXPECT_TRUE(WaitForFile(StartedMarker(), 20s)) << "the update program did not start";
+    const LRESULT top = ::SendMessageW(dialog_.ProgressBar1(), PBM_GETRANGE, FALSE, 0);
+    EXPECT_EQ(top, static_cast<LRESULT>(ReadFileBytes(UpdateExe()).size()));
+    EXPECT_EQ(::SendMessageW(dialog_.ProgressBar1(), PBM_GETPOS, 0, 0), top);
+}
+
+TEST_F(UpdateDialogTest, ProgramFetchedBeforeIsStartedWithoutDownload) {
+    ASSERT_TRUE(::CopyFileW(Served(L"publisher").c_str(), UpdateExe().c_str(), FALSE));
+    host_.version = 5;
+    const std::size_t before = server_->Requests().size();
+    const auto run = PressUpdate(Offering(5, DownloadAddress()));
+    EXPECT_EQ(run.message, L"");
+    EXPECT_TRUE(host_.closed);
+    EXPECT_TRUE(host_.versionStores.empty());
+    EXPECT_EQ(server_->Requests().size(), before);
+    EXPECT_TRUE(WaitForFile(StartedMarker(), 20s));
+}
+
+// Recorded as fetched, but deleted since: fetched again rather than the
+// program closing without an update.
+TEST_F(UpdateDialogTest, ProgramFetchedBeforeButGoneIsFetchedAgain) {
+    Serve(L"publisher");
+    host_.version = 9;
+    const auto run = PressUpdate(Offering(5, DownloadAddress()));
+    EXPECT_EQ(run.message, L"");
+    EXPECT_TRUE(host_.closed);
+    EXPECT_TRUE(WaitForFile(StartedMarker(), 20s));
+}
+
+TEST_F(UpdateDialogTest, PlainHttpAddressIsRefusedBeforeAnythingIsFetched) {
+    Serve(L"publisher");
+    const std::size_t before = server_->Requests().size();
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress(false))));
+    EXPECT_EQ(server_->Requests().size(), before);
+}
+
+TEST_F(UpdateDialogTest, UnsignedProgramIsDeletedAndNotStarted) {
+    Serve(L"unsigned");
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+}
+
+TEST_F(UpdateDialogTest, SomeoneElsesProgramIsDeletedAndNotStarted) {
+    Serve(L"other");
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+}
+
+// Wine's WinVerifyTrust would pass it: the chain's own status refuses it.
+TEST_F(UpdateDialogTest, ProgramFromAnUntrustedRootIsRefused) {
+    Serve(L"untrusted");
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+}
+
+TEST_F(UpdateDialogTest, TruncatedDownloadIsRefused) {
+    Serve(L"publisher", 20000);
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+}
+
+TEST_F(UpdateDialogTest, ServerErrorIsRefused) {
+    ASSERT_TRUE(server_->Script(R"({"/u.exe": )" + BodyRoute("no", 404) + "}"));
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+}
+
+// The close box during a download ends the download; nothing is written,
+// stored or started, and the dialog does not wait for the whole file.
+TEST_F(UpdateDialogTest, ClosingDuringTheDownloadEndsIt) {
+    ASSERT_TRUE(server_->Script(R"({"/u.exe": {"file": )" +
+                                JsonText(UnixPath(Served(L"publisher"))) + R"(, "pace": 1}})"));
+    int phase = 0;
+    ModalDriver driver([&] {
+        if (phase == 0 && dialog_.Visible()) {
+            Click(dialog_.cxButton1());
+            phase = 1;
+        } else if (phase == 1 && ::IsWindowVisible(dialog_.ProgressBar1())) {
+            ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
+            return true;
+        }
+        return false;
+    });
+    const auto start = Clock::now();
+    HandleUpdateAnswer(Offering(5, DownloadAddress()), host_, dialog_);
+    EXPECT_EQ(phase, 1) << "the download never showed";
+    EXPECT_LT(Clock::now() - start, 30s);
+    ::Sleep(500);
+    EXPECT_FALSE(Exists(UpdateExe()));
+    EXPECT_TRUE(host_.versionStores.empty());
+    EXPECT_FALSE(host_.closed);
+}
+
+TEST_F(UpdateDialogTest, ExistingProgramThatFailsItsCheckIsDeleted) {
+    ASSERT_TRUE(::CopyFileW(Served(L"other").c_str(), UpdateExe().c_str(), FALSE));
+    host_.version = 5;
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+}
+
+// An unsigned running program has no publisher to compare with.
+TEST_F(UpdateDialogTest, NothingStartsWhenTheProgramItselfIsUnsigned) {
+    ASSERT_TRUE(::CopyFileW(Served(L"unsigned").c_str(), host_.program.c_str(), FALSE));
+    Serve(L"publisher");
+    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+}
+
+std::wstring* reported = nullptr;
+
+TEST_F(UpdateDialogTest, UnreadableProgramVersionIsTheGeneralErrorAndFetchesNothing) {
+    std::wstring message;
+    reported = &message;
+    platform::SetErrorReporter([](const std::wstring& m) { *reported = m; });
+    const std::size_t before = server_->Requests().size();
+    bool disabled = false;
+    const auto run = Run(Answer(L"majvers_availible=3;upgrade_program_version=v5;"
+                                L"upgrade_program_path=" +
+                                DownloadAddress()),
+                         [&] {
+                             ::SendMessageW(dialog_.hwnd(), WM_COMMAND,
+                                            MAKEWPARAM(::GetDlgCtrlID(dialog_.cxButton1()),
+                                                       BN_CLICKED),
+                                            reinterpret_cast<LPARAM>(dialog_.cxButton1()));
+                             disabled = !::IsWindowEnabled(dialog_.cxButton1()) &&
+                                        !::IsWindowEnabled(dialog_.cxButton2());
+                             ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
+                         });
+    platform::SetErrorReporter(nullptr);
+    EXPECT_TRUE(run.shown);
+    EXPECT_EQ(message, L"'v5' is not a valid integer value");
+    EXPECT_TRUE(disabled);
+    EXPECT_EQ(server_->Requests().size(), before);
+    EXPECT_FALSE(host_.closed);
+}
+
+}  // namespace
+}  // namespace vix::test
