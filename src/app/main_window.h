@@ -7,7 +7,6 @@
 
 #include "app/about_box.h"
 #include "app/main_update_host.h"
-#include "app/placeholder_form.h"
 #include "app/section_layout.h"
 #include "app/tool_set.h"
 #include "app/tray_icon.h"

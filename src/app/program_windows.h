@@ -2,18 +2,13 @@
 
 #include <windows.h>
 
-#include <memory>
-#include <vector>
-
 #include "app/main_window.h"
-#include "app/placeholder_form.h"
 #include "common/registry_store.h"
 
 // The owner of the program's nine windows: it creates them once, hidden, in
 // their fixed order (the main window first, the ruler last) and keeps them
 // until the program ends. The main window brings its dialogs and its tools'
-// windows; a window that nobody brings yet is a placeholder with its class
-// and caption.
+// windows.
 
 namespace vix {
 
@@ -28,7 +23,6 @@ class ProgramWindows {
 
   private:
     Tvix_main main_;
-    std::vector<std::unique_ptr<PlaceholderForm>> placeholders_;
 };
 
 }  // namespace vix

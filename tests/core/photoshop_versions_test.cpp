@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 #include "photoshop/registration.h"
 #include "photoshop/version_list.h"
 

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 #include "fake_photoshop_versions.h"
 #include "photoshop/version_chooser.h"
 

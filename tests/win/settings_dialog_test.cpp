@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "common/memory_registry.h"
+#include "memory_registry.h"
 #include "settings/settings_store.h"
 
 namespace vix {
