@@ -2,6 +2,9 @@
 // hook library's reports that take the snapshot.
 
 #include "capture/capture_tools.h"
+
+#include <utility>
+
 #include "capture/tracking_frame.h"
 #include "hooks/hook_protocol.h"
 #include "hooks/vix32_api.h"
@@ -165,13 +168,7 @@ void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Poi
             drag_.Start(rectHitArea_, pressedAt.value_or(PointerNow()), rectangle_.WindowBounds());
             Timer3.Start(kDragInterval, [this] { Timer3Timer(); });
             break;
-        case hooks::kDragEnd:
-            // The last move before the release may not have had its tick yet:
-            // the rectangle ends where the button went up.
-            if (Timer3.Running()) DragTo(pressedAt.value_or(PointerNow()));
-            Timer3.Stop();
-            SetHookArea(rectangle_.WindowBounds());
-            break;
+        case hooks::kDragEnd: FinishDrag(pressedAt.value_or(PointerNow())); break;
         case hooks::kCaptureClick: {
             const Rect area = CaptureArea(rectangle_.WindowBounds(), platform::VirtualDesktop());
             host_.EnableCaptureButtons();
@@ -192,16 +189,34 @@ void CaptureTools::Timer3Timer() { DragTo(PointerNow()); }
 
 void CaptureTools::DragTo(Point pointer) {
     if (timerBusy_) return;
-    BusyScope busy(timerBusy_);
-    const auto step = drag_.Tick(pointer);
-    if (!step) return;
-    const Rect& b = step->bounds;
-    if (!step->resized) {
-        rectangle_.MoveRectangle(b.left, b.top);
+    {
+        BusyScope busy(timerBusy_);
+        if (const auto step = drag_.Tick(pointer)) {
+            const Rect& b = step->bounds;
+            if (step->resized) {
+                rectangle_.SetRectangleBounds(b.left, b.top, b.width(), b.height());
+                host_.ShowSizeLabels(RectangleLabels(b));
+            } else {
+                rectangle_.MoveRectangle(b.left, b.top);
+            }
+        }
+    }
+    if (const auto end = std::exchange(pendingDragEnd_, std::nullopt)) FinishDrag(*end);
+}
+
+void CaptureTools::FinishDrag(Point releasedAt) {
+    // Reshaping waits for the animation and lets messages run meanwhile, so
+    // the release can arrive inside a step: dropping it there would leave
+    // the rectangle where the previous tick put it.
+    if (timerBusy_) {
+        pendingDragEnd_ = releasedAt;
         return;
     }
-    rectangle_.SetRectangleBounds(b.left, b.top, b.width(), b.height());
-    host_.ShowSizeLabels(RectangleLabels(b));
+    // The last move before the release may not have had its tick yet: the
+    // rectangle ends where the button went up.
+    if (Timer3.Running()) DragTo(releasedAt);
+    Timer3.Stop();
+    SetHookArea(rectangle_.WindowBounds());
 }
 
 // --- control capture --------------------------------------------------------------

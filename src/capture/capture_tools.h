@@ -93,6 +93,7 @@ class CaptureTools {
     void Timer2Timer();
     void Timer3Timer();
     void DragTo(Point pointer);
+    void FinishDrag(Point releasedAt);
     void ShowError(const std::wstring& text);
 
     CaptureHost& host_;
@@ -107,6 +108,9 @@ class CaptureTools {
     ui::Timer Timer2;  // hot tracking, 50 ms
     ui::Timer Timer3;  // rectangle dragging, 20 ms
     bool timerBusy_ = false;
+    // A release that arrived while a drag step was letting messages run; that
+    // step finishes the drag there once it is done.
+    std::optional<Point> pendingDragEnd_;
     HWND captureTarget_ = nullptr;
     Rect trackedRect_;
     int rectHitArea_ = kHitNone;

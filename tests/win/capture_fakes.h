@@ -6,8 +6,10 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "capture/capture_dialogs.h"
@@ -27,6 +29,9 @@ class FakeCaptureHost final : public CaptureHost {
     CaptureSettings settings;
     CaptureChoices choices;
     std::optional<Size> labels;
+    // Runs once inside the next label change, as a message let through
+    // while the overlay is reshaped would.
+    std::function<void()> onLabels;
     bool outputsEnabled = false;
     bool rectangleRunning = false;
     bool controlRunning = false;
@@ -45,7 +50,10 @@ class FakeCaptureHost final : public CaptureHost {
     CaptureSettings Settings() const override { return settings; }
     CaptureChoices Choices() const override { return choices; }
     void UntickSequence() override { choices.sequence = false; }
-    void ShowSizeLabels(std::optional<Size> size) override { labels = size; }
+    void ShowSizeLabels(std::optional<Size> size) override {
+        labels = size;
+        if (onLabels) std::exchange(onLabels, nullptr)();
+    }
     void ShowModeRunning(CaptureButton button, bool running) override {
         (button == CaptureButton::kRectangle ? rectangleRunning : controlRunning) = running;
     }

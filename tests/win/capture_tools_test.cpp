@@ -150,6 +150,23 @@ TEST_F(CaptureToolsTest, ADragEndsWhereTheButtonWentUpAndStartsWhereItWentDown) 
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
 }
 
+TEST_F(CaptureToolsTest, AReleaseArrivingWhileAStepReshapesTheOverlayIsNotLost) {
+    StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
+    tools.RectangleEvent(hooks::kZoneChanged, kHitBottom);
+    tools.RectangleEvent(hooks::kDragStart, 0, Point{260, 318});
+    // The release lands inside the tick that follows the first move.
+    host.onLabels = [&] { tools.RectangleEvent(hooks::kDragEnd, 0, Point{260, 418}); };
+    ::SetCursorPos(260, 368);
+    Pump(200);
+    EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(200, 200, 150, 220)));
+    ASSERT_TRUE(host.labels);
+    EXPECT_EQ(*host.labels, (Size{142, 212}));
+    ::SetCursorPos(260, 500);
+    Pump(100);
+    EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(200, 200, 150, 220)))
+        << "the drag has ended: later moves change nothing";
+}
+
 TEST_F(CaptureToolsTest, TheButtonAgainSwitchesOffAndASmallRectangleStartsAt200) {
     StartRectangleAt(Rect::FromBounds(50, 60, 10, 300));
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(50, 60, 200, 300)));
