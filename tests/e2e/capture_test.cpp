@@ -87,14 +87,28 @@ class Capture : public VixTest {
         LeftDrag(from, to);
         ::Sleep(150);
     }
+    // The overlay's bounds once `settled` holds for them; the drag's last
+    // step may still be on its way when the input has been handled.
+    template <typename Settled>
+    RECT BoundsOnceSettled(HWND overlay, Settled settled) {
+        RECT r{};
+        EXPECT_TRUE(WaitUntil([&] { return settled(r = ScreenRect(overlay)); }, 3000))
+            << "overlay at " << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
+        return r;
+    }
     // Makes the overlay 200 x 200 with its top-left corner at `corner`.
     RECT PlaceRectangle(HWND overlay, POINT corner) {
         RECT r = ScreenRect(overlay);
+        const POINT topLeft{r.left, r.top};
         DragFrame({r.right - 2, r.bottom - 2}, {r.left + 198, r.top + 198});
-        r = ScreenRect(overlay);
+        r = BoundsOnceSettled(overlay, [&](const RECT& b) {
+            return b.left == topLeft.x && b.top == topLeft.y && b.right - b.left == 200 &&
+                   b.bottom - b.top == 200;
+        });
         const POINT inside{r.left + 100, r.top + 100};
         DragFrame(inside, {inside.x + corner.x - r.left, inside.y + corner.y - r.top});
-        return ScreenRect(overlay);
+        return BoundsOnceSettled(
+            overlay, [&](const RECT& b) { return b.left == corner.x && b.top == corner.y; });
     }
     bool ShowsLabels(int width, int height) const {
         return WaitUntil(
@@ -153,16 +167,17 @@ TEST_F(Capture, TheTopEdgeStopsAt26PixelsAndTheInsideMovesWithoutResizing) {
     RECT r = PlaceRectangle(overlay, {500, 300});
     const int middle = (r.left + r.right) / 2;
     DragFrame({middle + 20, r.top + 2}, {middle + 20, r.bottom + 150});
-    const RECT sized = ScreenRect(overlay);
+    const RECT sized =
+        BoundsOnceSettled(overlay, [](const RECT& b) { return b.bottom - b.top == 26; });
     EXPECT_EQ(sized.bottom, r.bottom);
-    EXPECT_EQ(sized.bottom - sized.top, 26);
+    EXPECT_EQ(sized.right - sized.left, 200);
     EXPECT_TRUE(ShowsLabels(192, 18));
     SaveWindowShot(overlay, L"capture-rectangle-26");
     DragFrame({sized.left + 100, sized.top + 13}, {sized.left + 60, sized.top - 27});
-    const RECT moved = ScreenRect(overlay);
-    EXPECT_EQ(moved.left, sized.left - 40);
-    EXPECT_EQ(moved.top, sized.top - 40);
+    const RECT moved = BoundsOnceSettled(
+        overlay, [&](const RECT& b) { return b.left == sized.left - 40 && b.top == sized.top - 40; });
     EXPECT_EQ(moved.right - moved.left, 200);
+    EXPECT_EQ(moved.bottom - moved.top, 26);
     EXPECT_TRUE(ShowsLabels(192, 18));
     LeftClickAt(Center(Control(L"Rectangle capture")));
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }, 3000));
@@ -203,6 +218,10 @@ TEST_F(Capture, TheWholeScreenIsTakenAndTheMainWindowComesBack) {
     EXPECT_EQ(MessageBoxText(box), L"To capture a snapshot press the right mouse button");
     PressOk(box);
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()) || ::IsIconic(Main()); }, 3000));
+    // The window leaves before the hook is set; the outputs are enabled after
+    // it, and a click before that would go unseen, as it would for anyone.
+    HWND output = Control(L"Export snapshot to the clipboard");
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(output) != FALSE; }, 3000));
     RightClickAt({700, 700});
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) && !::IsIconic(Main()); }, 5000))
         << "visible " << ::IsWindowVisible(Main()) << " iconic " << ::IsIconic(Main());

@@ -74,8 +74,7 @@ TEST_F(HotKeys, PickerKeyExpandsItsPageThenStartsAndStopsThePicker) {
     Key('P');
     EXPECT_TRUE(Shows(L"Deactivate Colorpicker"));
     // Sampled from the other program's window while the picker runs.
-    PointAt({pt::kFlatX, pt::kFlatY});
-    RightClickAt({pt::kFlatX, pt::kFlatY});
+    Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
     EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#129AE4"; }, 3000));
     Key('P');
     EXPECT_TRUE(Shows(L"Activate Colorpicker"));
@@ -104,9 +103,7 @@ TEST_F(HotKeys, WebSafeKeySnapsTheSampleAndCopyKeyCopiesItOnThePickerTab) {
     StartMinimised();
     Key('P');
     ASSERT_TRUE(Shows(L"Deactivate Colorpicker"));
-    PointAt({pt::kFlatX, pt::kFlatY});
-    RightClickAt({pt::kFlatX, pt::kFlatY});
-    ::Sleep(200);
+    Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
     Key('P');
     Key('W');
     SetClipboardText(L"marker");

@@ -73,9 +73,7 @@ class Photoshop : public VixTest {
         StartVix();
         LeftClickAt(Center(Control(L"Activate Colorpicker")));
         ASSERT_TRUE(WaitUntil([&] { return Control(L"Deactivate Colorpicker") != nullptr; }, 3000));
-        PointAt({pt::kFlatX, pt::kFlatY});
-        RightClickAt({pt::kFlatX, pt::kFlatY});
-        ::Sleep(150);
+        Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
         LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
     }
     // Presses the export button and answers the question.

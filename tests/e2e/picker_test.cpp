@@ -58,39 +58,6 @@ class Picker : public VixTest {
         ASSERT_TRUE(WaitInputHandled(Main()));
     }
 
-    // Points at `p`, waits until the picker's tick has taken `live` there,
-    // presses the right button and waits until the sample is handled.
-    void Sample(POINT p, std::uint32_t live) {
-        PointAt(p);
-        // The picker learns of moves through its mouse hook, which the system
-        // passes by when the program is slow to answer: the move is repeated
-        // until the picker has seen it.
-        ULONGLONG nudged = ::GetTickCount64();
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                if (LiveRgb() == live) return true;
-                if (::GetTickCount64() - nudged > 300) {
-                    nudged = ::GetTickCount64();
-                    PointAt(p);
-                }
-                return false;
-            },
-            5000))
-            << std::hex << LiveRgb() << " instead of " << live;
-        RightClickAt(p);
-        // Right clicks reach the program through the hook only, posted on.
-        ASSERT_TRUE(WaitInputHandled(Main()));
-    }
-    // The live colour's values in the RGB form, as 0x00RRGGBB.
-    std::uint32_t LiveRgb() const {
-        std::uint32_t c = 0;
-        for (int id : {kIdLiveRed, kIdLiveGreen, kIdLiveBlue}) {
-            const std::wstring text = Text(id);
-            c = c << 8 | static_cast<std::uint32_t>(
-                             text.empty() ? 0 : std::wcstoul(text.c_str(), nullptr, 10));
-        }
-        return c;
-    }
     std::wstring Summary() const { return TextOf(FindById(Main(), kIdSummary)); }
     bool SummaryBecomes(const std::wstring& text) const {
         return WaitUntil([&] { return Summary() == text; }, 3000);

@@ -1,5 +1,6 @@
 #include "vix_fixture.h"
 
+#include <cwchar>
 #include <optional>
 
 #include "tools/control_ids.h"
@@ -79,5 +80,37 @@ void VixTest::ToggleSection(const std::wstring& toggleHint) {
 }
 
 std::wstring VixTest::HintBarText() const { return TextOf(FindById(main_, kIdHintLabel)); }
+
+void VixTest::Sample(POINT p, std::uint32_t live) {
+    PointAt(p);
+    // The picker learns of moves through its mouse hook, which the system
+    // passes by when the program is slow to answer: the move is repeated
+    // until the picker has seen it.
+    ULONGLONG nudged = ::GetTickCount64();
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (LiveRgb() == live) return true;
+            if (::GetTickCount64() - nudged > 300) {
+                nudged = ::GetTickCount64();
+                PointAt(p);
+            }
+            return false;
+        },
+        5000))
+        << std::hex << LiveRgb() << " instead of " << live;
+    RightClickAt(p);
+    // Right clicks reach the program through the hook only, posted on.
+    ASSERT_TRUE(WaitInputHandled(Main()));
+}
+
+std::uint32_t VixTest::LiveRgb() const {
+    std::uint32_t c = 0;
+    for (int id : {kIdLiveRed, kIdLiveGreen, kIdLiveBlue}) {
+        const std::wstring text = TextOf(FindById(main_, id));
+        c = c << 8 | static_cast<std::uint32_t>(
+                         text.empty() ? 0 : std::wcstoul(text.c_str(), nullptr, 10));
+    }
+    return c;
+}
 
 }  // namespace vix::e2e

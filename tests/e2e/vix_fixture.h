@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 
 #include "driver.h"
@@ -28,6 +29,12 @@ class VixTest : public ::testing::Test {
     void ToggleSection(const std::wstring& toggleHint);
     int ClientHeight() const { return ClientSize(main_).cy; }
     std::wstring HintBarText() const;
+    // With the picker on: points at `p`, waits until the picker's tick has
+    // taken `live` there, presses the right button and waits until the
+    // sample is handled.
+    void Sample(POINT p, std::uint32_t live);
+    // The live colour's values in the RGB form, as 0x00RRGGBB.
+    std::uint32_t LiveRgb() const;
 
     std::unique_ptr<VixProcess> vix_;
     HWND main_ = nullptr;
