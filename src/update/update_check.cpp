@@ -6,13 +6,13 @@
 namespace vix {
 namespace {
 
-void AskServer(platform::UiThreadCalls& calls, const std::wstring& url,
+void AskServer(platform::UiThreadCalls& calls, const std::wstring& url, int timeoutMs,
                const UpdateCheck::AnswerHandler& handler, const std::stop_token& stop) {
     platform::HttpRequest request;
     request.url = url;
     request.userAgent = kUpdateUserAgent;
     request.accept = kUpdateAccept;
-    request.timeoutMs = kUpdateCheckTimeoutMs;
+    request.timeoutMs = timeoutMs;
     request.maxBytes = kMaxAnswerBytes;
     const platform::HttpResponse response = platform::HttpGet(request, stop);
     if (!response.ok()) return;
@@ -31,9 +31,11 @@ void AskServer(platform::UiThreadCalls& calls, const std::wstring& url,
 
 }  // namespace
 
-UpdateCheck::UpdateCheck(platform::UiThreadCalls& calls, std::wstring url, AnswerHandler handler)
-    : worker_([&calls, url = std::move(url), handler = std::move(handler)](std::stop_token stop) {
-          AskServer(calls, url, handler, stop);
+UpdateCheck::UpdateCheck(platform::UiThreadCalls& calls, std::wstring url, AnswerHandler handler,
+                         int timeoutMs)
+    : worker_([&calls, url = std::move(url), timeoutMs,
+               handler = std::move(handler)](std::stop_token stop) {
+          AskServer(calls, url, timeoutMs, handler, stop);
       }) {}
 
 }  // namespace vix

@@ -35,7 +35,8 @@ class UpdateCheck {
 
     UpdateCheck() = default;
     // Starts the worker at once; `calls` must outlive the check.
-    UpdateCheck(platform::UiThreadCalls& calls, std::wstring url, AnswerHandler handler);
+    UpdateCheck(platform::UiThreadCalls& calls, std::wstring url, AnswerHandler handler,
+                int timeoutMs = kUpdateCheckTimeoutMs);
     UpdateCheck(UpdateCheck&&) noexcept = default;
     UpdateCheck& operator=(UpdateCheck&&) noexcept = default;
 
