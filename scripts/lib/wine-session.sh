@@ -15,17 +15,6 @@ vix_root=${vix_root:-$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)}
 . "$vix_root/scripts/lib/wine-env.sh"
 vix_load_machine
 
-vix_free_display() {
-  local n
-  for n in $(seq 90 190); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      echo "$n"
-      return 0
-    fi
-  done
-  return 1
-}
-
 # Names the step of the session's start that failed and shows its log.
 vix_session_failed() {
   local step=$1 log=${2:-}
@@ -41,20 +30,25 @@ vix_session_start() {
   local dir=$1 keepalive=${2:-}
   mkdir -p "$dir"
   local n i
-  n=$(vix_free_display) || { vix_session_failed "finding a free X display"; return 1; }
   local screen=1280x1024
   if [ -n "${VIX_DESKTOP_SIZE:-}" ]; then
     local w=${VIX_DESKTOP_SIZE%x*} h=${VIX_DESKTOP_SIZE#*x}
     screen=$((w + 64))x$((h + 64))
   fi
-  Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+  # Xvfb picks a free display itself and names it: sessions started at the
+  # same moment never take the same one.
+  rm -f "$dir/display"
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$dir/display" >"$dir/xvfb.log" 2>&1 &
   VIX_XVFB_PID=$!
-  export DISPLAY=":$n"
-  for i in $(seq 1 50); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
+  for i in $(seq 1 100); do
+    [ -s "$dir/display" ] && break
+    kill -0 "$VIX_XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
-  [ -e "/tmp/.X11-unix/X$n" ] || { vix_session_failed "starting Xvfb on :$n" "$dir/xvfb.log"; return 1; }
+  n=$(tr -dc '0-9' <"$dir/display" 2>/dev/null)
+  [ -n "$n" ] && [ -e "/tmp/.X11-unix/X$n" ] ||
+    { vix_session_failed "starting Xvfb" "$dir/xvfb.log"; return 1; }
+  export DISPLAY=":$n"
   # Never hard-link a prefix: the server rewrites its registry files in place.
   rm -rf "$dir/prefix"
   cp -a "$vix_root/.deps/wine-template" "$dir/prefix" ||

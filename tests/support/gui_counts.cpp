@@ -26,13 +26,16 @@ long Room(Make make) {
 
 }  // namespace
 
+long CurrentGdiObjects() {
+    const long gdi = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS));
+    if (gdi > 0) return gdi;
+    return kProbeLimit - Room<platform::Brush>([] { return ::CreateSolidBrush(0); });
+}
+
 GuiCounts CurrentGuiCounts() {
-    HANDLE self = ::GetCurrentProcess();
-    const long gdi = static_cast<long>(::GetGuiResources(self, GR_GDIOBJECTS));
-    const long user = static_cast<long>(::GetGuiResources(self, GR_USEROBJECTS));
-    if (gdi > 0 && user > 0) return {gdi, user};
-    return {kProbeLimit - Room<platform::Brush>([] { return ::CreateSolidBrush(0); }),
-            kProbeLimit - Room<platform::Menu>([] { return ::CreatePopupMenu(); })};
+    const long user = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
+    return {CurrentGdiObjects(),
+            user > 0 ? user : kProbeLimit - Room<platform::Menu>([] { return ::CreatePopupMenu(); })};
 }
 
 }  // namespace vix::test

@@ -48,7 +48,7 @@ TEST(Canvas, ResizingKeepsTheSharedPartOnlyWhenAsked) {
 }
 
 TEST(Canvas, MovedAndTakenCanvasesLeaveNoObjectsBehind) {
-    const test::GuiCounts before = test::CurrentGuiCounts();
+    const long before = test::CurrentGdiObjects();
     platform::Bitmap taken;
     {
         Canvas a({16, 16});
@@ -66,7 +66,7 @@ TEST(Canvas, MovedAndTakenCanvasesLeaveNoObjectsBehind) {
     EXPECT_EQ(::GetObjectW(taken.get(), sizeof(info), &info), static_cast<int>(sizeof(info)));
     EXPECT_EQ(info.bmWidth, 16);
     taken.reset();
-    EXPECT_EQ(test::CurrentGuiCounts(), before);
+    EXPECT_EQ(test::CurrentGdiObjects(), before);
 }
 
 class StillHost final : public RulerHost {

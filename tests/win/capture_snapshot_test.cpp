@@ -120,10 +120,10 @@ TEST_F(SnapshotCopy, RefusedCapturesKeepThePreviousSnapshot) {
 
 TEST_F(SnapshotCopy, ManyCapturesLeakNoGdiObjects) {
     ASSERT_FALSE(Take({0, 0, 50, 50}, {0, 0}, true));
-    const test::GuiCounts before = test::CurrentGuiCounts();
+    const long before = test::CurrentGdiObjects();
     for (int i = 0; i < 200; ++i)
         ASSERT_FALSE(Take(Rect::FromBounds(i % 7, i % 5, 30, 20), {1, 1}, i % 2 == 0));
-    EXPECT_EQ(test::CurrentGuiCounts(), before);
+    EXPECT_EQ(test::CurrentGdiObjects(), before);
 }
 
 TEST(SnapshotScreen, AWindowOnTheScreenComesBackWithItsColours) {

@@ -11,7 +11,7 @@ namespace vix::platform {
 namespace {
 
 TEST(HandleOwners, GdiObjectsAreDeletedWhenTheirOwnerGoes) {
-    const test::GuiCounts before = test::CurrentGuiCounts();
+    const long before = test::CurrentGdiObjects();
     HGDIOBJ raw[6] = {};
     {
         Brush brush(::CreateSolidBrush(RGB(1, 2, 3)));
@@ -31,7 +31,7 @@ TEST(HandleOwners, GdiObjectsAreDeletedWhenTheirOwnerGoes) {
     }
     for (HGDIOBJ h : raw)
         EXPECT_EQ(::GetObjectType(h), 0u);
-    EXPECT_EQ(test::CurrentGuiCounts(), before);
+    EXPECT_EQ(test::CurrentGdiObjects(), before);
 }
 
 TEST(HandleOwners, MovingHandsOverOwnershipAndReleasesOnce) {
