@@ -21,12 +21,12 @@ void ScreenCaptureTool::OnHookReport(const HookReport& report) {
 
 void RectangleCaptureTool::OnHookReport(const HookReport& report) {
     if (report.kind != HookReportKind::RectangleEvent) return;
-    // The library posts the press from inside its hook: the position that
-    // comes with the message is where the button went down, even when the
-    // pointer has moved on by the time the message is handled.
-    const DWORD posted = ::GetMessagePos();
-    const Point pressedAt{static_cast<short>(LOWORD(posted)), static_cast<short>(HIWORD(posted))};
-    tools_.RectangleEvent(report.rectangleEvent, static_cast<int>(report.zone), pressedAt);
+    // The library reports where the button went down or up, even when the
+    // pointer has moved on by the time the report is handled.
+    const bool drag =
+        report.rectangleEvent == hooks::kDragStart || report.rectangleEvent == hooks::kDragEnd;
+    tools_.RectangleEvent(report.rectangleEvent, static_cast<int>(report.zone),
+                          drag ? std::optional<Point>(report.point) : std::nullopt);
 }
 
 void ControlCaptureTool::OnHookReport(const HookReport& report) {

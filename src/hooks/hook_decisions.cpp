@@ -77,14 +77,28 @@ Decision HookDecisions::Rectangle(MouseEvent event, Point p) {
             if (dragging_ || zone == zone_) return {};
             zone_ = zone;
             return {Message(kRectangleEvent, kZoneChanged, static_cast<std::int32_t>(zone))};
-        case MouseEvent::LeftDown:
+        case MouseEvent::LeftDown: {
             if (zone == Zone::None) return {};
             dragging_ = true;
-            return {Message(kRectangleEvent, kDragStart), true};
+            // The press acts on the part under it. Moves can reach the hook
+            // late and out of order (Wine passes on the X server's), so the
+            // last zone reported may be another: the press's own comes first.
+            std::optional<Report> before;
+            if (zone != zone_) {
+                zone_ = zone;
+                before = Message(kRectangleEvent, kZoneChanged, static_cast<std::int32_t>(zone));
+            }
+            // The point travels with the report: by the time the program
+            // handles it the pointer has moved on, and the position a posted
+            // message carries is not reliable everywhere (Wine).
+            return {Message(kRectangleEvent, kDragStart, static_cast<std::int32_t>(PackPoint(p))),
+                    true, false, before};
+        }
         case MouseEvent::LeftUp:
             if (!dragging_) return {};
             dragging_ = false;
-            return {Message(kRectangleEvent, kDragEnd), true};
+            return {Message(kRectangleEvent, kDragEnd, static_cast<std::int32_t>(PackPoint(p))),
+                    true};
         default: return {};
     }
 }

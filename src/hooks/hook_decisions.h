@@ -32,6 +32,8 @@ struct Decision {
     bool swallow = false;
     // The hook has nothing left to do and can be removed.
     bool releaseHook = false;
+    // A report to post ahead of `report`.
+    std::optional<Report> before = std::nullopt;
     friend bool operator==(const Decision&, const Decision&) = default;
 };
 

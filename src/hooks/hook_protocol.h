@@ -21,10 +21,10 @@ inline constexpr unsigned kRectangleEvent = kWmUser + 125;      // 0x47D
 
 // The wParam of kRectangleEvent.
 enum RectangleEvent : unsigned {
-    kDragStart = 0,    // button pressed on the frame; the position comes from the cursor
+    kDragStart = 0,    // button pressed on the frame; lParam holds where (PackPoint)
     kZoneChanged = 1,  // lParam holds the new Zone
     kCaptureClick = 50,
-    kDragEnd = 99,
+    kDragEnd = 99,  // the dragging button went up; lParam holds where (PackPoint)
 };
 
 // The part of the capture rectangle under the pointer.

@@ -24,8 +24,10 @@ std::optional<HookReport> ReadHookMessage(unsigned message, std::uintptr_t wPara
             report.kind = HookReportKind::RectangleEvent;
             switch (wParam) {
                 case hooks::kDragStart:
-                case hooks::kCaptureClick:
-                case hooks::kDragEnd: break;
+                case hooks::kDragEnd:
+                    report.point = hooks::UnpackPoint(static_cast<std::uintptr_t>(lParam));
+                    break;
+                case hooks::kCaptureClick: break;
                 case hooks::kZoneChanged:
                     // A zone the library does not use counts as none.
                     if (lParam >= 0 && lParam <= static_cast<int>(hooks::Zone::BottomRight))

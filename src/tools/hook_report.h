@@ -22,8 +22,9 @@ enum class HookReportKind : std::uint8_t {
 
 struct HookReport {
     HookReportKind kind = HookReportKind::PickerMoved;
-    // The picker's reports: the pointer, in signed screen pixels (monitors
-    // left of or above the primary one have negative coordinates).
+    // The picker's reports, and the press and release of a rectangle drag:
+    // the pointer, in signed screen pixels (monitors left of or above the
+    // primary one have negative coordinates).
     Point point;
     // The rectangle's reports: what happened, and with kZoneChanged the
     // part of the frame now under the pointer.

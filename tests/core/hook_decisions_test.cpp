@@ -25,6 +25,10 @@ constexpr Report Sampled(int x, int y) {
 constexpr Report Rectangle(RectangleEvent event, Zone zone = Zone::None) {
     return {kRectangleEvent, event, static_cast<std::int32_t>(zone)};
 }
+// A press or release of the drag, with where it happened.
+constexpr Report Drag(RectangleEvent event, int x, int y) {
+    return {kRectangleEvent, event, static_cast<std::int32_t>(Moved(x, y).wParam)};
+}
 
 constexpr Decision kPass{};
 constexpr Decision Post(Report r) { return {r, false, false}; }
@@ -121,10 +125,10 @@ constexpr Step kRectangleSession[] = {
     {E::Move, {400, 400}, Post(Rectangle(kZoneChanged, Zone::Inside))},
     {E::Move, {410, 410}, kPass},
     {E::Move, {318, 400}, Post(Rectangle(kZoneChanged, Zone::Left))},
-    {E::LeftDown, {318, 400}, Keep(Rectangle(kDragStart))},
+    {E::LeftDown, {318, 400}, Keep(Drag(kDragStart, 318, 400))},
     {E::Move, {300, 400}, kPass},
     {E::Move, {200, 100}, kPass},
-    {E::LeftUp, {300, 400}, Keep(Rectangle(kDragEnd))},
+    {E::LeftUp, {300, 400}, Keep(Drag(kDragEnd, 300, 400))},
     {E::Move, {400, 400}, Post(Rectangle(kZoneChanged, Zone::Inside))},
     {E::Move, {100, 100}, Post(Rectangle(kZoneChanged, Zone::None))},
     {E::LeftDown, {100, 100}, kPass},
@@ -141,12 +145,30 @@ TEST(HookDecisions, RectangleReportsZonesDragsAndTheCaptureClick) {
     Feed(hook, kRectangleSession);
 }
 
+// A move reported late, after the pointer had gone on, left another zone as
+// the last reported: the press names its own zone ahead of the drag.
+TEST(HookDecisions, APressInAnotherZoneThanTheLastReportedReportsItsZoneFirst) {
+    HookDecisions hook;
+    hook.Arm(HookTool::RectangleCapture, kScreen);
+    hook.SetArea(kArea);
+    Decision pressed = Keep(Drag(kDragStart, 400, 400));
+    pressed.before = Rectangle(kZoneChanged, Zone::Inside);
+    const Step steps[] = {
+        {E::Move, {400, 400}, Post(Rectangle(kZoneChanged, Zone::Inside))},
+        {E::Move, {476, 476}, Post(Rectangle(kZoneChanged, Zone::BottomRight))},
+        {E::LeftDown, {400, 400}, pressed},
+        {E::LeftUp, {300, 300}, Keep(Drag(kDragEnd, 300, 300))},
+        {E::Move, {400, 400}, kPass},
+    };
+    Feed(hook, steps);
+}
+
 TEST(HookDecisions, ArmingAgainForgetsTheLastZoneAndAnOpenDrag) {
     HookDecisions hook;
     hook.Arm(HookTool::RectangleCapture, kScreen);
     hook.SetArea(kArea);
     constexpr Step kBefore[] = {{E::Move, {400, 400}, Post(Rectangle(kZoneChanged, Zone::Inside))},
-                                {E::LeftDown, {400, 400}, Keep(Rectangle(kDragStart))}};
+                                {E::LeftDown, {400, 400}, Keep(Drag(kDragStart, 400, 400))}};
     Feed(hook, kBefore);
     hook.Arm(HookTool::RectangleCapture, kScreen);
     constexpr Step kAfter[] = {{E::LeftUp, {400, 400}, kPass},

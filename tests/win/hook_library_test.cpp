@@ -203,8 +203,8 @@ TEST_F(HookLibrary, RectangleReportsZonesDragsAndTheCaptureClick) {
     const std::vector<std::pair<WPARAM, LPARAM>> expected = {
         {kZoneChanged, static_cast<LPARAM>(Zone::Inside)},
         {kZoneChanged, static_cast<LPARAM>(Zone::Left)},
-        {kDragStart, 0},
-        {kDragEnd, 0},
+        {kDragStart, static_cast<LPARAM>(PackPoint({318, 400}))},
+        {kDragEnd, static_cast<LPARAM>(PackPoint({300, 400}))},
         {kZoneChanged, static_cast<LPARAM>(Zone::Inside)},
         {kCaptureClick, 0}};
     EXPECT_EQ(events, expected);

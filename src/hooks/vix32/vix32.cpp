@@ -43,9 +43,10 @@ LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code != HC_ACTION) return ::CallNextHookEx(nullptr, code, wParam, lParam);
     const POINT pt = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam)->pt;
     const Decision d = g_state.decisions.OnMouse(EventOf(wParam), {pt.x, pt.y});
-    if (d.report && g_state.main)
-        ::PostMessageW(g_state.main, d.report->message, d.report->wParam,
-                       static_cast<LPARAM>(d.report->lParam));
+    for (const auto& report : {d.before, d.report})
+        if (report && g_state.main)
+            ::PostMessageW(g_state.main, report->message, report->wParam,
+                           static_cast<LPARAM>(report->lParam));
     // Removing the hook inside its own callback is allowed; the event is
     // answered below either way.
     if (d.releaseHook) g_state.hook.reset();
