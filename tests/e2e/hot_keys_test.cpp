@@ -2,6 +2,7 @@
 // the tray, another program's window active, the keys sent through the
 // system's input path.
 
+#include <cstdlib>
 #include <cstring>
 
 #include "pattern.h"
@@ -156,6 +157,97 @@ TEST_F(HotKeys, MinimizeKeyAlternates) {
     EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
     Key('M');
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }, 3000));
+}
+
+TEST_F(HotKeys, RectangleAndControlKeysSwitchTheirModesOnAndOff) {
+    StartMinimised();
+    const auto shown = [&](const wchar_t* overlay) {
+        for (HWND w : TopLevelWindows(vix_->Pid(), overlay))
+            if (::IsWindowVisible(w)) return true;
+        return false;
+    };
+    Key('T');
+    EXPECT_TRUE(WaitUntil([&] { return shown(L"Trectan"); }, 3000));
+    Key('T');
+    EXPECT_TRUE(WaitUntil([&] { return !shown(L"Trectan"); }, 3000));
+    Key('O');
+    EXPECT_TRUE(WaitUntil([&] { return shown(L"THottracker"); }, 3000));
+    Key('O');
+    EXPECT_TRUE(WaitUntil([&] { return !shown(L"THottracker"); }, 3000));
+    ::PostMessageW(Main(), WM_CLOSE, 0, 0);
+    ASSERT_TRUE(vix_->WaitForExit().has_value());
+    EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 2u) << "the keys open the Capture tab";
+}
+
+// The whole-screen key, then the copy and save keys on the Capture tab the
+// screen key has opened.
+TEST_F(HotKeys, ScreenKeyTakesTheDesktopAndTheCopyAndSaveKeysOutputIt) {
+    StartMinimised();
+    Key('E');
+    HWND box = WaitForMessageBox(vix_->Pid());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), L"To capture a snapshot press the right mouse button");
+    PressOk(box);
+    // The outputs are enabled once the hook that takes the click is set.
+    HWND copy = Control(L"Export snapshot to the clipboard");
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(copy) != FALSE; }, 3000));
+    RightClickAt({700, 700});
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) && !::IsIconic(Main()); }, 5000));
+
+    SetClipboardText(L"marker");
+    Key('X');
+    SIZE onClipboard{};
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            if (!::OpenClipboard(nullptr)) return false;
+            if (HANDLE dib = ::GetClipboardData(CF_DIB)) {
+                if (const auto* info = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib))) {
+                    onClipboard = {info->biWidth, std::abs(info->biHeight)};
+                    ::GlobalUnlock(dib);
+                }
+            }
+            ::CloseClipboard();
+            return onClipboard.cx > 0;
+        },
+        3000));
+    EXPECT_EQ(onClipboard.cx, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(onClipboard.cy, ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
+
+    wchar_t temp[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, temp);
+    const std::wstring file = std::wstring(temp) + L"vix hot key snapshot.jpg";
+    ::DeleteFileW(file.c_str());
+    Key('S');
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND w : TopLevelWindows(vix_->Pid(), L"#32770"))
+            if (::IsWindowVisible(w)) dialog = w;
+        return dialog != nullptr;
+    }));
+    // Typing goes to the dialog's name field once it has the focus.
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof(info);
+            return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) &&
+                   info.hwndFocus && ::IsChild(dialog, info.hwndFocus);
+        },
+        3000));
+    TypeText(file);
+    PressKey(VK_RETURN);
+    // The first filter is JPEG: the file starts with the JPEG marker.
+    unsigned char head[2] = {};
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            platform::File f(::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, 0, nullptr));
+            DWORD read = 0;
+            return f && ::ReadFile(f.get(), head, 2, &read, nullptr) && read == 2;
+        },
+        5000));
+    EXPECT_EQ(head[0], 0xFF);
+    EXPECT_EQ(head[1], 0xD8);
+    ::DeleteFileW(file.c_str());
 }
 
 class OtherProgram final : public platform::Window {

@@ -6,6 +6,7 @@
 #include "fake_photoshop_versions.h"
 #include "pattern.h"
 #include "photoshop/action_request.h"
+#include "photoshop/export_flow.h"
 #include "photoshop/export_messages.h"
 #include "photoshop/registration.h"
 #include "platform/registry.h"
@@ -127,6 +128,141 @@ TEST_F(Photoshop, AFailingPhotoshopGivesItsMessageWithItsCode) {
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I08));
     PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+}
+
+// The snapshot's exports: a rectangle taken from the pattern, then the
+// output button (or the export key), the question, and what arrived.
+class PhotoshopSnapshot : public Photoshop {
+  protected:
+    // Takes a rectangle capture where the overlay stands; its size.
+    SIZE TakeRectangle() {
+        StartVix();
+        // A program closed on the Capture tab opens on it again, and a
+        // click on an open tab's caption would close it.
+        if (!::IsWindowVisible(Control(L"Rectangle capture"))) ClickTab(L" Capture");
+        LeftClickAt(Center(Control(L"Rectangle capture")));
+        HWND overlay = nullptr;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                for (HWND w : TopLevelWindows(vix_->Pid(), L"Trectan"))
+                    if (::IsWindowVisible(w)) overlay = w;
+                return overlay != nullptr;
+            },
+            3000));
+        const RECT r = ScreenRect(overlay);
+        RightClickAt({600, 700});
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }, 3000));
+        // The inside of the dashed line, 5 pixels in from every edge.
+        return {r.right - r.left - 10, r.bottom - r.top - 10};
+    }
+    void Export(const wchar_t* button, WPARAM answer) {
+        HWND b = Control(button);
+        ASSERT_NE(b, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(b) != FALSE; }, 3000));
+        LeftClickAt(Center(b));
+        Answer(answer);
+    }
+    void Answer(WPARAM answer) {
+        HWND box = WaitForMessageBox(vix_->Pid());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(MessageBoxText(box), std::wstring(kOpenPhotoshopQuestion));
+        ::PostMessageW(box, WM_COMMAND, answer, 0);
+    }
+    std::vector<std::string> Events() const {
+        std::vector<std::string> events;
+        for (const auto& play : fake_.Calls("IActionControl", "Play"))
+            events.push_back(play["event"]);
+        return events;
+    }
+    static SIZE ClipboardBitmapSize() {
+        SIZE size{};
+        if (!::OpenClipboard(nullptr)) return size;
+        if (HANDLE dib = ::GetClipboardData(CF_DIB)) {
+            if (const auto* info = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib))) {
+                size = {info->biWidth, info->biHeight < 0 ? -info->biHeight : info->biHeight};
+                ::GlobalUnlock(dib);
+            }
+        }
+        ::CloseClipboard();
+        return size;
+    }
+};
+
+TEST_F(PhotoshopSnapshot, TheSnapshotBecomesADocumentOfItsSizeByPaste) {
+    fake_.Configure({});
+    const SIZE size = TakeRectangle();
+    Export(L"Export snapshot to new Photoshop document", IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return Events().size() >= 2; }));
+    EXPECT_EQ(Events(), (std::vector<std::string>{"Mk  ", "past"}));
+    EXPECT_EQ(fake_.Calls("IActionControl", "Play").at(0)["tree"],
+              DescriptorText(*ExportDocumentRequest(size.cx, size.cy).descriptor));
+    const SIZE pasted = ClipboardBitmapSize();
+    EXPECT_EQ(pasted.cx, size.cx);
+    EXPECT_EQ(pasted.cy, size.cy);
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    CloseVix();
+}
+
+TEST_F(PhotoshopSnapshot, TheSnapshotBecomesALayerOrANewDocumentWhenNoLayerIsMade) {
+    fake_.Configure({});
+    TakeRectangle();
+    Export(L"Export snapshot to new Photoshop layer", IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return Events().size() >= 2; }));
+    EXPECT_EQ(Events(), (std::vector<std::string>{"Mk  ", "past"}));
+    EXPECT_EQ(fake_.Calls("IActionControl", "Play").at(0)["tree"],
+              DescriptorText(*ExportLayerRequest().descriptor));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    CloseVix();
+    ASSERT_TRUE(fake_.WaitForExit());
+
+    // A Photoshop that answers the layer request with nothing.
+    test::FakePhotoshopConfig config;
+    config.playAnswer = test::FakePhotoshopConfig::Answer::None;
+    fake_.Configure(config);
+    const SIZE size = TakeRectangle();
+    Export(L"Export snapshot to new Photoshop layer", IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return Events().size() >= 3; }));
+    EXPECT_EQ(Events(), (std::vector<std::string>{"Mk  ", "Mk  ", "past"}));
+    EXPECT_EQ(fake_.Calls("IActionControl", "Play").at(1)["tree"],
+              DescriptorText(*ExportDocumentRequest(size.cx, size.cy).descriptor));
+    CloseVix();
+}
+
+TEST_F(PhotoshopSnapshot, TheExportKeyOnTheCaptureTabMakesADocument) {
+    fake_.Configure({});
+    const SIZE size = TakeRectangle();
+    PressKeyWith('A', {VK_CONTROL, VK_MENU});
+    Answer(IDYES);
+    ASSERT_TRUE(WaitUntil([&] { return Events().size() >= 2; }));
+    EXPECT_EQ(Events(), (std::vector<std::string>{"Mk  ", "past"}));
+    EXPECT_EQ(fake_.Calls("IActionControl", "Play").at(0)["tree"],
+              DescriptorText(*ExportDocumentRequest(size.cx, size.cy).descriptor));
+    // Photoshop's action control is kept until the program ends.
+    CloseVix();
+}
+
+TEST_F(PhotoshopSnapshot, NoToTheQuestionSendsNothingAndAFailureGivesItsMessage) {
+    fake_.Configure({});
+    TakeRectangle();
+    Export(L"Export snapshot to new Photoshop document", IDNO);
+    ::Sleep(500);
+    EXPECT_TRUE(fake_.Calls().empty());
+    CloseVix();
+
+    test::FakePhotoshopConfig config;
+    config.playError = 0x80042001;
+    fake_.Configure(config);
+    TakeRectangle();
+    Export(L"Export snapshot to new Photoshop document", IDYES);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        box = WaitForMessageBox(vix_->Pid(), 200);
+        return box && MessageBoxText(box) != std::wstring(kOpenPhotoshopQuestion);
+    }));
+    EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I04));
+    PressOk(box);
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    CloseVix();
 }
 
 TEST_F(Photoshop, OneInstalledVersionIsRegisteredAtStartWithoutADialog) {
