@@ -50,7 +50,7 @@ class RulerPage final : public Tool, public RulerHost {
     // Redraws both end views; also the view timer's handler.
     void RulerEvent();
     void ShowTurnPictures(const TurnPictures& pictures) override;
-    COLORREF RulerColor() const override;
+    platform::GdiColor RulerColor() const override;
     void RepaintLengthField() override;
 
   private:

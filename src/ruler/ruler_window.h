@@ -48,8 +48,8 @@ class Trulerapp final : public ui::ProgramForm {
     bool FormKeyDown(WPARAM key);
     void Report(std::optional<int> length, bool redrawViews);
     void Turn(RulerTurn turn, const RulerPose& pose);
-    void DrawScale(HDC dc, Size size, COLORREF colour);
-    COLORREF Colour() const;
+    void DrawScale(HDC dc, Size size, platform::GdiColor colour);
+    platform::GdiColor Colour() const;
 
     RulerHost* host_ = nullptr;
     bool dragging_ = false;

@@ -76,7 +76,7 @@ class StillHost final : public RulerHost {
         if (change.length) lengths.push_back(*change.length);
     }
     void ShowTurnPictures(const TurnPictures&) override {}
-    COLORREF RulerColor() const override { return RGB(255, 255, 0); }
+    platform::GdiColor RulerColor() const override { return platform::GdiColor::Rgb(255, 255, 0); }
     void RepaintLengthField() override {}
 };
 

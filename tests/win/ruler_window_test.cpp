@@ -20,7 +20,7 @@ class RecordingHost final : public RulerHost {
     std::vector<Point> positions;
     int events = 0;
     std::vector<TurnPictures> turnPictures;
-    COLORREF colour = RGB(255, 255, 0);
+    platform::GdiColor colour = platform::GdiColor::Rgb(255, 255, 0);
 
     void RulerMoved(const RulerChange& c) override {
         changes.push_back(c);
@@ -30,7 +30,7 @@ class RecordingHost final : public RulerHost {
         if (c.redrawViews) ++events;
     }
     void ShowTurnPictures(const TurnPictures& p) override { turnPictures.push_back(p); }
-    COLORREF RulerColor() const override { return colour; }
+    platform::GdiColor RulerColor() const override { return colour; }
     void RepaintLengthField() override {}
 };
 
