@@ -55,7 +55,7 @@ void ColorPicker::Create(HWND page) {
                                       Rect::FromBounds(4, 3 + i * 17, 62, 16));
         ui::OnCommand(radioItems_[i], [this, i](UINT code) {
             if (code != BN_CLICKED) return;
-            format_ = i;
+            format_ = ValueFormatAt(i);
             RadioGroup1Click();
         });
     }
@@ -173,14 +173,14 @@ void ColorPicker::cxComboBox1PropertiesChange() {
 }
 
 void ColorPicker::SelectFormat(int index) {
-    format_ = index >= 0 && index < 3 ? index : -1;
+    format_ = ValueFormatAt(index);
     for (int i = 0; i < 3; ++i)
         ::SendMessageW(radioItems_[i], BM_SETCHECK, i == format_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ColorPicker::RadioGroup1Click() {
     if (!colorSampled_) return;
-    if (format_ < 0) return;
+    if (format_ == kNoFormat) return;
     lblWebsafeColor.SetCaption(ColorSummaryText(sampledColor_, format_, host_.DecimalSeparator()));
 }
 

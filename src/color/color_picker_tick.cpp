@@ -79,8 +79,8 @@ void ColorPicker::DrawSampleBox() {
 }
 
 void ColorPicker::ShowLiveValues() {
-    const int format = format_;
-    if (format < 0) return;
+    const ValueFormat format = format_;
+    if (format == kNoFormat) return;
     const wchar_t decimal = host_.DecimalSeparator();
     lblColorRed.SetCaption(ComponentText(Red(liveColor_), format, PercentRule::Picker, decimal));
     lblColorGreen.SetCaption(

@@ -111,7 +111,7 @@ void RulerPage::WriteDpi() {
 
 void RulerPage::SelectUnit(int index) {
     // An index that names no item leaves the list without a selection.
-    unit_ = index >= kPixels && index <= kPercent ? index : -1;
+    unit_ = RulerUnitAt(index);
     ::SendMessageW(lstRulerUnits, CB_SETCURSEL, static_cast<WPARAM>(unit_), 0);
 }
 
@@ -193,7 +193,7 @@ void RulerPage::ShowRulerLength(int pixels) {
         pnlRulerInfoPicas.SetCaption(all.picas);
         pnlRulerInfoPercent.SetCaption(all.percent);
     }
-    if (unit_ < kPixels || unit_ > kPercent) return;
+    if (unit_ == kNoUnit) return;
     ::SetWindowTextW(edtLength, all.InUnit(unit_).c_str());
 }
 
@@ -221,7 +221,7 @@ void RulerPage::edtLengthExit() {
 }
 
 void RulerPage::lstRulerUnitsChange() {
-    unit_ = static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
+    unit_ = RulerUnitAt(static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0)));
     ruler_.RulerUnit = unit_;
     if (host_.CurrentMode() == ActiveMode::Ruler) {
         ruler_.PaintRuler();

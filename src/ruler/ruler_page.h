@@ -68,7 +68,7 @@ class RulerPage final : public Tool, public RulerHost {
     Trulerapp ruler_;
     bool active_ = false;
     // The unit list's selected item, kept when it changes: -1 for none.
-    int unit_ = -1;
+    RulerUnits unit_ = kNoUnit;
     RulerLine rulerLine_{};
     ui::Timer viewTimer_;
     bool beginBusy_ = false;

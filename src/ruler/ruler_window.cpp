@@ -41,7 +41,7 @@ void Trulerapp::Create(HWND owner) {
                 .owner = owner});
 }
 
-void Trulerapp::ShowRuler(int unit) {
+void Trulerapp::ShowRuler(RulerUnits unit) {
     RulerUnit = unit;
     Show();
 }

@@ -118,7 +118,7 @@ TEST_F(GdiTableFull, TheRulerGoesOnAsAPlainStripAndDrawsItsScaleWhenThereIsRoomA
     Trulerapp ruler;
     ruler.Create(nullptr);
     ruler.SetHost(&host);
-    ruler.ShowRuler(0);
+    ruler.ShowRuler(kPixels);
     ruler.MoveRuler(300, 300);
     Fill();
     // Stretching makes a new picture: before, this wrote through a null

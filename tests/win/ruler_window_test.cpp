@@ -82,7 +82,7 @@ TEST_F(RulerWindow, PictureHasBodyBorderAndTicksOnTheGraduatedEdge) {
 }
 
 TEST_F(RulerWindow, UnknownUnitDrawsBodyAndBorderOnly) {
-    ruler.RulerUnit = -1;
+    ruler.RulerUnit = kNoUnit;
     ruler.PaintRuler();
     EXPECT_EQ(Pixel(100, 0), kYellow);
     EXPECT_EQ(Pixel(50, 5), kYellow);
@@ -162,7 +162,7 @@ TEST_F(RulerWindow, RepaintsLeaveTheObjectCountsFlat) {
     ruler.SetRulerLength(2000);
     const test::GuiCounts before = test::CurrentGuiCounts();
     for (int i = 0; i < 1000; ++i) {
-        ruler.RulerUnit = i % 5;
+        ruler.RulerUnit = RulerUnitAt(i % 5);
         ruler.PaintRuler();
     }
     ruler.RotateRuler();
