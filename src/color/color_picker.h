@@ -66,7 +66,7 @@ class ColorPicker final : public Tool {
     void GetColorFromLib(ColorWord color);
     // Selects item `index` of the value-form buttons (none when outside 0..2).
     void SelectFormat(int index);
-    // The chosen value form, or -1 when none is chosen.
+    // The chosen value form, or kNoFormat when none is chosen.
     ValueFormat FormatIndex() const { return format_; }
     // At creation: point sampling, no colour taken yet.
     void ResetSampling();

@@ -67,7 +67,7 @@ class RulerPage final : public Tool, public RulerHost {
     ToolHost& host_;
     Trulerapp ruler_;
     bool active_ = false;
-    // The unit list's selected item, kept when it changes: -1 for none.
+    // The unit list's selected item, kept when it changes: kNoUnit for none.
     RulerUnits unit_ = kNoUnit;
     RulerLine rulerLine_{};
     ui::Timer viewTimer_;
