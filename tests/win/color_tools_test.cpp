@@ -49,7 +49,7 @@ class RecordingCursors final : public platform::SystemCursors {
 };
 
 // A window painted in one known colour, to sample.
-constexpr COLORREF kPainted = RGB(0x12, 0x9A, 0xE4);
+constexpr platform::GdiColor kPainted = platform::GdiColor::Rgb(0x12, 0x9A, 0xE4);
 constexpr POINT kPaintedPoint = {700, 600};
 
 LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
