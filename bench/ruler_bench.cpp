@@ -37,7 +37,7 @@ int wmain() {
     for (int length : {200, 2000}) {
         ruler.SetRulerLength(length);
         for (int unit = 0; unit < 5; ++unit) {
-            ruler.RulerUnit = unit;
+            ruler.RulerUnit = vix::RulerUnitAt(unit);
             const vix::bench::Figures f = vix::bench::Time(300, [&](int) { ruler.PaintRuler(); });
             std::printf("PaintRuler %4d px %-12ls median %.3f ms  99th %.3f ms\n", length,
                         units[unit], f.median, f.p99);
@@ -49,7 +49,7 @@ int wmain() {
     const vix::test::GuiCounts before = vix::test::CurrentGuiCounts();
     const vix::bench::Figures views = vix::bench::Time(10000, [&](int) { page.RulerEvent(); });
     for (int i = 0; i < 1000; ++i) {
-        ruler.RulerUnit = i % 5;
+        ruler.RulerUnit = vix::RulerUnitAt(i % 5);
         ruler.PaintRuler();
     }
     const vix::test::GuiCounts after = vix::test::CurrentGuiCounts();

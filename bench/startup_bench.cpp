@@ -21,6 +21,7 @@
 
 namespace {
 
+using vix::platform::GdiColor;
 using vix::platform::KernelHandle;
 
 struct Program {
@@ -63,7 +64,8 @@ BOOL CALLBACK FindWindowOf(HWND w, LPARAM param) {
     return TRUE;
 }
 
-COLORREF PixelAt(POINT p) {
+// No colour when the pixel cannot be read.
+GdiColor PixelAt(POINT p) {
     vix::platform::WindowDC screen;
     return GetPixel(screen.get(), p.x, p.y);
 }
@@ -92,12 +94,12 @@ Started Launch(const Program& p) {
 }
 
 // Waits for the visible window and, with `painted` given, for its colour.
-HWND WaitForPaint(const Program& p, const Started& s, COLORREF painted, double timeoutMs) {
+HWND WaitForPaint(const Program& p, const Started& s, GdiColor painted, double timeoutMs) {
     Found found{s.pid, p.windowClass, nullptr};
     while (Now() - s.at < timeoutMs) {
         if (!found.window) EnumWindows(&FindWindowOf, reinterpret_cast<LPARAM>(&found));
         if (found.window) {
-            if (painted == CLR_INVALID) return found.window;
+            if (painted.None()) return found.window;
             RECT r{};
             GetWindowRect(found.window, &r);
             if (PixelAt({r.left + p.probe.x, r.top + p.probe.y}) == painted) return found.window;
@@ -114,13 +116,13 @@ void Close(HWND window, const Started& s) {
 }
 
 // The colour the program paints at its probe, read once it has settled.
-COLORREF LearnColour(const Program& p) {
+GdiColor LearnColour(const Program& p) {
     const Started s = Launch(p);
-    HWND window = WaitForPaint(p, s, CLR_INVALID, 20000);
+    HWND window = WaitForPaint(p, s, vix::platform::kNoColor, 20000);
     Sleep(1500);
     RECT r{};
     GetWindowRect(window, &r);
-    const COLORREF colour = PixelAt({r.left + p.probe.x, r.top + p.probe.y});
+    const GdiColor colour = PixelAt({r.left + p.probe.x, r.top + p.probe.y});
     Close(window, s);
     return colour;
 }
@@ -159,7 +161,7 @@ double Median(std::vector<double> v) {
     return v[v.size() / 2];
 }
 
-void PrintTimeline(const Program& vix, COLORREF painted, int runs) {
+void PrintTimeline(const Program& vix, GdiColor painted, int runs) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
     const std::wstring file = std::wstring(temp) + L"vix-startup-timeline.txt";
@@ -199,7 +201,7 @@ int wmain(int argc, wchar_t** argv) {
         // The probe lies on the title strip.
         {L"vix.exe", L"vix.exe", L"Tvix_main", {8, 4}},
     };
-    COLORREF painted[2];
+    GdiColor painted[2];
     for (int p = 0; p < 2; ++p)
         painted[p] = LearnColour(programs[p]);
     // The two programs take turns, so that a change of the machine's load

@@ -16,13 +16,13 @@ void TAbout::Create(HWND owner) {
                 .client = {240, 245},
                 .owner = owner,
                 .dialogKeys = true});
-    const COLORREF white = RGB(255, 255, 255);
+    const platform::GdiColor white = platform::kWhite;
     pnlBand.Create(hwnd(), {0, 0, 240, 50}, L"", {.color = white});
     imgLogo.Create(pnlBand.hwnd(), Rect::FromBounds(6, 5, 120, 40), ui::SkinPicture(L"LOGO"));
     imgLogo.SetBackground(white);
     lblVersion.Create(pnlBand.hwnd(), Rect::FromBounds(150, 18, 84, 16), L"",
                       {.font = ui::SkinFont(ui::FontId::DialogBold),
-                       .color = RGB(128, 128, 128),
+                       .color = platform::GdiColor::Rgb(128, 128, 128),
                        .background = white,
                        .align = DT_RIGHT});
     const ui::LabelStyle text{.font = ui::SkinFont(ui::FontId::Dialog), .wrap = true};

@@ -242,7 +242,8 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_ERASEBKGND: {
             RECT r{};
             ::GetClientRect(hwnd(), &r);
-            platform::FillSolid(reinterpret_cast<HDC>(wParam), r, ::GetSysColor(COLOR_3DDKSHADOW));
+            platform::FillSolid(reinterpret_cast<HDC>(wParam), r,
+                                platform::GdiColor::System(COLOR_3DDKSHADOW));
             return 1;
         }
         default:

@@ -90,7 +90,7 @@ void Tvix_main::BuildFrame() {
     pnlTabs.onMouseDown = [this](POINT) { Image1MouseDown(); };
     BuildTabs();
     pnlTabLine.Create(panel, Rect::FromBounds(2, 40, 255, 2), L"",
-                      {.color = RGB(0, 0, 0), .bottomLine = RGB(255, 255, 255)});
+                      {.color = platform::kBlack, .bottomLine = platform::kWhite});
     pnlTabLine.SetId(kIdTabLine);
 
     for (int tab = 0; tab < kTabCount; ++tab) {
@@ -123,7 +123,7 @@ void Tvix_main::BuildTabs() {
     for (int i = 0; i < kTabCount; ++i) {
         Tab& tab = tabs_[i];
         const Rect& f = kTabs[i].frame;
-        tab.frame.Create(pblMainPanel.hwnd(), f, L"", {.color = RGB(0, 0, 0)});
+        tab.frame.Create(pblMainPanel.hwnd(), f, L"", {.color = platform::kBlack});
         tab.caption.Create(tab.frame.hwnd(), Rect::FromBounds(1, 1, f.width() - 2, f.height() - 1),
                            kTabs[i].caption, TabCaptionStyle(false));
         tab.caption.SetHint(kTabs[i].hint);

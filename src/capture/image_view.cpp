@@ -105,7 +105,7 @@ void ImageView::ImgView321MouseMove(POINT p) {
 void ImageView::ImgView321MouseUp() { dragging_ = false; }
 
 void ImageView::Paint(HDC dc, Size size) {
-    platform::FillSolid(dc, {0, 0, size.width, size.height}, RGB(0, 0, 0));
+    platform::FillSolid(dc, {0, 0, size.width, size.height}, platform::kBlack);
     if (!picture_) return;
     const Size shown = ScaledSize();
     platform::MemoryDC source(::CreateCompatibleDC(dc));

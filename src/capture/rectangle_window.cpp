@@ -79,8 +79,8 @@ void Trectan::drawlines() {
 }
 
 void Trectan::Draw(HDC dc) {
-    const platform::Pen black(::CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
-    const platform::Brush white(::CreateSolidBrush(RGB(255, 255, 255)));
+    const platform::Pen black(::CreatePen(PS_SOLID, 1, platform::kBlack.Ref()));
+    const platform::Brush white(::CreateSolidBrush(platform::kWhite.Ref()));
     {
         platform::Selection pen(dc, black.get());
         platform::Selection brush(dc, white.get());
@@ -89,7 +89,7 @@ void Trectan::Draw(HDC dc) {
     }
     for (const InkRun& run : DashRuns(size_, phase_))
         platform::FillSolid(dc, platform::ToRECT(run.rect),
-                            run.black ? RGB(0, 0, 0) : RGB(255, 255, 255));
+                            run.black ? platform::kBlack : platform::kWhite);
 }
 
 void Trectan::StartAnimation() {

@@ -29,16 +29,16 @@ void THottracker::PlaceFrame(int x, int y, int width, int height) {
 }
 
 void THottracker::Flash() {
-    ShowColour(RGB(255, 255, 255));
+    ShowColour(platform::kWhite);
     ::Sleep(50);
-    ShowColour(RGB(255, 0, 0));
+    ShowColour(kRed);
     ::Sleep(50);
-    ShowColour(RGB(255, 255, 255));
+    ShowColour(platform::kWhite);
     ::Sleep(70);
-    ShowColour(RGB(255, 0, 0));
+    ShowColour(kRed);
 }
 
-void THottracker::ShowColour(COLORREF colour) {
+void THottracker::ShowColour(platform::GdiColor colour) {
     colour_ = colour;
     ::RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/geometry.h"
+#include "platform/gdi_color.h"
 #include "ui/form.h"
 
 // The control capture's hot-tracking frame: a red one-pixel line just
@@ -20,14 +21,16 @@ class THottracker final : public ui::ProgramForm {
     // White, red, white, red, with blocking waits of 50, 50 and 70 ms: the
     // capture's acknowledgement.
     void Flash();
-    COLORREF Colour() const { return colour_; }
+    platform::GdiColor Colour() const { return colour_; }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void ShowColour(COLORREF colour);
-    COLORREF colour_ = RGB(255, 0, 0);
+    void ShowColour(platform::GdiColor colour);
+    // The frame's own colour; the flash turns it white in between.
+    static constexpr platform::GdiColor kRed = platform::GdiColor::Rgb(255, 0, 0);
+    platform::GdiColor colour_ = kRed;
 };
 
 }  // namespace vix

@@ -1,5 +1,6 @@
 #include "color/color_grid.h"
 
+#include "color/color_gdi.h"
 #include "platform/gdi.h"
 #include "ui/skin.h"
 
@@ -19,9 +20,7 @@ void ColorGrid::Paint(HDC dc, Size size) {
             const RECT cell{column * 15, row * 14, column * 15 + 14, row * 14 + 13};
             const ColorWord c = library_->GiveLibColor(column, row);
             platform::FillSolid(dc, cell,
-                                library_->CheckLibColor(column, row)
-                                    ? RGB(Red(c), Green(c), Blue(c))
-                                    : RGB(255, 255, 255));
+                                library_->CheckLibColor(column, row) ? ToGdi(c) : platform::kWhite);
         }
     }
 }

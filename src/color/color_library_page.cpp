@@ -90,8 +90,8 @@ void ColorLibraryPage::StringGrid1MouseMove(int x, int y) {
 
 void ColorLibraryPage::ShowLibraryColorValues(int column, int row) {
     hoverColor_ = library_.GiveLibColor(column, row);
-    const int format = formatIndex ? formatIndex() : -1;
-    if (format < 0) return;
+    const ValueFormat format = formatIndex ? formatIndex() : kNoFormat;
+    if (format == kNoFormat) return;
     const wchar_t decimal = host_.DecimalSeparator();
     lblColLibColR.SetCaption(
         ComponentText(Red(hoverColor_), format, PercentRule::Library, decimal));

@@ -5,6 +5,7 @@
 
 #include "color/color_grid.h"
 #include "color/color_library.h"
+#include "color/color_text.h"
 #include "common/registry_store.h"
 #include "tools/tool_host.h"
 #include "ui/image_button.h"
@@ -23,7 +24,7 @@ class ColorLibraryPage {
     void Create(HWND page, const ui::Panel& pageWindow);
     // The value form of the hover labels (the picker's choice) and what a
     // double-click does with the hovered colour.
-    std::function<int()> formatIndex;
+    std::function<ValueFormat()> formatIndex;
     std::function<void(ColorWord)> onTakeColor;
 
     void Newcolor(ColorWord color);

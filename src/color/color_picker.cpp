@@ -3,6 +3,7 @@
 
 #include "color/color_picker.h"
 
+#include "color/color_gdi.h"
 #include "tools/control_ids.h"
 #include "color/color_text.h"
 #include "color/web_safe.h"
@@ -14,16 +15,6 @@
 #include "ui/standard_controls.h"
 
 namespace vix {
-namespace {
-
-COLORREF ToColorRef(ColorWord c) { return RGB(Red(c), Green(c), Blue(c)); }
-
-ColorWord FaceColorWord() {
-    const COLORREF face = ui::FaceColor();
-    return MakeColor(GetRValue(face), GetGValue(face), GetBValue(face));
-}
-
-}  // namespace
 
 void ColorPicker::Create(HWND page) {
     pnlViewFrame.Create(page, Rect::FromBounds(5, 6, 80, 80), L"", {.outline = ui::ShadowColor()});
@@ -44,7 +35,7 @@ void ColorPicker::Create(HWND page) {
                                  {.outline = ui::ShadowColor()});
     pnlSampledPickerColor.SetPictureHint(L"Last sampled color");
     pnlSampledPickerColor.SetId(kIdSampledSwatch);
-    sampledColor_ = FaceColorWord();
+    sampledColor_ = FromGdi(ui::FaceColor());
 
     const wchar_t* captions[] = {L"R:", L"G:", L"B:"};
     ui::Label* values[] = {&lblColorRed, &lblColorGreen, &lblColorBlue};
@@ -64,7 +55,7 @@ void ColorPicker::Create(HWND page) {
                                       Rect::FromBounds(4, 3 + i * 17, 62, 16));
         ui::OnCommand(radioItems_[i], [this, i](UINT code) {
             if (code != BN_CLICKED) return;
-            format_ = i;
+            format_ = ValueFormatAt(i);
             RadioGroup1Click();
         });
     }
@@ -182,14 +173,14 @@ void ColorPicker::cxComboBox1PropertiesChange() {
 }
 
 void ColorPicker::SelectFormat(int index) {
-    format_ = index >= 0 && index < 3 ? index : -1;
+    format_ = ValueFormatAt(index);
     for (int i = 0; i < 3; ++i)
         ::SendMessageW(radioItems_[i], BM_SETCHECK, i == format_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void ColorPicker::RadioGroup1Click() {
     if (!colorSampled_) return;
-    if (format_ < 0) return;
+    if (format_ == kNoFormat) return;
     lblWebsafeColor.SetCaption(ColorSummaryText(sampledColor_, format_, host_.DecimalSeparator()));
 }
 
@@ -225,7 +216,7 @@ void ColorPicker::GetColorFromLib(ColorWord color) {
 
 void ColorPicker::SetSampledColor(ColorWord color) {
     sampledColor_ = color;
-    pnlSampledPickerColor.SetColor(ToColorRef(color));
+    pnlSampledPickerColor.SetColor(ToGdi(color));
 }
 
 void ColorPicker::EnableExports() {

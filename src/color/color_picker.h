@@ -66,8 +66,8 @@ class ColorPicker final : public Tool {
     void GetColorFromLib(ColorWord color);
     // Selects item `index` of the value-form buttons (none when outside 0..2).
     void SelectFormat(int index);
-    // The chosen value form, or -1 when none is chosen.
-    int FormatIndex() const { return format_; }
+    // The chosen value form, or kNoFormat when none is chosen.
+    ValueFormat FormatIndex() const { return format_; }
     // At creation: point sampling, no colour taken yet.
     void ResetSampling();
 
@@ -103,7 +103,7 @@ class ColorPicker final : public Tool {
     bool colorSampled_ = false;
     bool sampleBusy_ = false;
     // The checked value-form button's index, kept when it is clicked or set.
-    int format_ = -1;
+    ValueFormat format_ = kNoFormat;
     ui::Timer sampleTimer_;
     // The 13 x 13 screen pixels round the pointer, copied once per tick.
     platform::Canvas scratch_;  // the screen round the pointer, 13 x 13

@@ -3,6 +3,7 @@
 
 #include "color/color_picker.h"
 
+#include "color/color_gdi.h"
 #include "color/color_text.h"
 #include "color/magnifier.h"
 #include "platform/desktop.h"
@@ -12,7 +13,6 @@
 namespace vix {
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
 // The 5 x 5 block's place in the 13 x 13 copy.
 constexpr int kBlockOffset = kPointerOffset - 2;
 
@@ -32,7 +32,7 @@ void ColorPicker::ShowBox() {
         for (int x = 0; x < kBlock; ++x)
             block[y * kBlock + x] = scratch_.pixel(kBlockOffset + x, kBlockOffset + y) & 0xFFFFFF;
     liveColor_ = AverageBlock(block, sampleSize_);
-    pnlSamplePickerColor.SetColor(RGB(Red(liveColor_), Green(liveColor_), Blue(liveColor_)));
+    pnlSamplePickerColor.SetColor(ToGdi(liveColor_));
     info_.showcolorvalues(liveColor_);
 
     DrawSampleBox();
@@ -53,8 +53,10 @@ void ColorPicker::CopyScreenBlock() {
 void ColorPicker::DrawMagnifier() {
     const MagnifierLayout m = LayoutMagnifier(pickerPos_, platform::VirtualDesktop());
     HDC view = imgPickerView32.DC();
-    if (m.leftStrip.width() > 0) platform::FillSolid(view, platform::ToRECT(m.leftStrip), kBlack);
-    if (m.topStrip.height() > 0) platform::FillSolid(view, platform::ToRECT(m.topStrip), kBlack);
+    if (m.leftStrip.width() > 0)
+        platform::FillSolid(view, platform::ToRECT(m.leftStrip), platform::kBlack);
+    if (m.topStrip.height() > 0)
+        platform::FillSolid(view, platform::ToRECT(m.topStrip), platform::kBlack);
     ::SetStretchBltMode(view, COLORONCOLOR);
     // The copy began at the unclamped corner; the view's source begins at
     // the desktop's edge.
@@ -77,8 +79,8 @@ void ColorPicker::DrawSampleBox() {
 }
 
 void ColorPicker::ShowLiveValues() {
-    const int format = format_;
-    if (format < 0) return;
+    const ValueFormat format = format_;
+    if (format == kNoFormat) return;
     const wchar_t decimal = host_.DecimalSeparator();
     lblColorRed.SetCaption(ComponentText(Red(liveColor_), format, PercentRule::Picker, decimal));
     lblColorGreen.SetCaption(

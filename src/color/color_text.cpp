@@ -25,7 +25,7 @@ std::wstring Percent(std::uint8_t v, PercentRule rule, wchar_t decimal) {
 
 }  // namespace
 
-std::wstring ComponentText(std::uint8_t v, int format, PercentRule rule, wchar_t decimal) {
+std::wstring ComponentText(std::uint8_t v, ValueFormat format, PercentRule rule, wchar_t decimal) {
     switch (format) {
         case kFormatRgb: return std::to_wstring(v);
         case kFormatHex: return L"#" + Hex2(v);
@@ -34,7 +34,7 @@ std::wstring ComponentText(std::uint8_t v, int format, PercentRule rule, wchar_t
     }
 }
 
-std::wstring ColorSummaryText(ColorWord c, int format, wchar_t decimal) {
+std::wstring ColorSummaryText(ColorWord c, ValueFormat format, wchar_t decimal) {
     if (format < kFormatRgb || format > kFormatPercent) return {};
     const auto part = [&](std::uint8_t v) {
         return ComponentText(v, format, PercentRule::Picker, decimal);

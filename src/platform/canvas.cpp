@@ -44,7 +44,7 @@ DWORD Canvas::pixel(int x, int y) const {
     return dib_.pixel(x, y);
 }
 
-void Canvas::Clear(COLORREF colour) {
+void Canvas::Clear(GdiColor colour) {
     if (*this) FillSolid(dc(), {0, 0, width(), height()}, colour);
 }
 

@@ -44,7 +44,7 @@ class Canvas {
     // Writes `pixel` (0x00RRGGBB) into the part of `area` on the canvas.
     void Fill(const Rect& area, DWORD pixel) { dib_.Fill(area, pixel); }
     // Fills the whole canvas through GDI.
-    void Clear(COLORREF colour);
+    void Clear(GdiColor colour);
     // Copies the canvas to `target` at (x, y); nothing when empty.
     void CopyTo(HDC target, int x, int y) const;
     // Hands the bitmap over, out of the DC; the canvas is empty afterwards.

@@ -32,10 +32,10 @@ void DibSection::Fill(const Rect& area, DWORD pixel) {
         std::fill(bits_ + y * width_ + r.left, bits_ + y * width_ + r.right, pixel);
 }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
+void FillSolid(HDC dc, const RECT& rect, GdiColor color) {
     // ExtTextOut with ETO_OPAQUE fills with the background colour without
     // creating a brush.
-    const COLORREF old = ::SetBkColor(dc, color);
+    const COLORREF old = ::SetBkColor(dc, color.Ref());
     ::ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
     ::SetBkColor(dc, old);
 }

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/geometry.h"
+#include "platform/gdi_color.h"
 #include "platform/handle.h"
 
 // Device contexts and the scoped selection of GDI objects.
@@ -105,7 +106,7 @@ inline Rect FromRECT(const RECT& r) { return {r.left, r.top, r.right, r.bottom};
 inline POINT ToPOINT(Point p) { return {p.x, p.y}; }
 inline Point FromPOINT(POINT p) { return {p.x, p.y}; }
 
-void FillSolid(HDC dc, const RECT& rect, COLORREF color);
+void FillSolid(HDC dc, const RECT& rect, GdiColor color);
 // A polygon region with alternate filling, in the window's coordinates.
 Region PolygonRegion(const Point* points, int count);
 

@@ -13,7 +13,7 @@ void CopyScreenSquare(HDC into, const Rect& square) {
 void CopyScreenSquare(HDC into, const Rect& square, HDC screen) {
     const Rect part = Intersection(square, VirtualDesktop());
     if (part.width() < square.width() || part.height() < square.height())
-        FillSolid(into, {0, 0, square.width(), square.height()}, RGB(0, 0, 0));
+        FillSolid(into, {0, 0, square.width(), square.height()}, kBlack);
     if (part.width() <= 0 || part.height() <= 0) return;
     ::BitBlt(into, part.left - square.left, part.top - square.top, part.width(), part.height(),
              screen, part.left, part.top, SRCCOPY);

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "platform/gdi_color.h"
 #include "ruler/ruler_geometry.h"
 
 // What the ruler window reports to the main window after every change.
@@ -26,7 +27,7 @@ class RulerHost {
     virtual void RulerMoved(const RulerChange& change) = 0;
     // The rotate and flip buttons' pictures after a turn.
     virtual void ShowTurnPictures(const TurnPictures& pictures) = 0;
-    virtual COLORREF RulerColor() const = 0;
+    virtual platform::GdiColor RulerColor() const = 0;
     // The ruler changed size: the length field is drawn again.
     virtual void RepaintLengthField() = 0;
 };

@@ -38,7 +38,7 @@ RulerLengths LengthsOf(int n, int dpi, int desktopSize, wchar_t decimal) {
             Fixed2(static_cast<double>(n) / desktopSize * 100, decimal)};
 }
 
-std::wstring RulerLengths::InUnit(int unit) const {
+std::wstring RulerLengths::InUnit(RulerUnits unit) const {
     switch (unit) {
         case kPixels: return pixels;
         case kInches: return inches;
@@ -49,7 +49,7 @@ std::wstring RulerLengths::InUnit(int unit) const {
     }
 }
 
-std::wstring LengthInUnit(int n, int unit, int dpi, int desktopSize, wchar_t decimal) {
+std::wstring LengthInUnit(int n, RulerUnits unit, int dpi, int desktopSize, wchar_t decimal) {
     return LengthsOf(n, dpi, desktopSize, decimal).InUnit(unit);
 }
 
@@ -101,7 +101,7 @@ std::optional<int> ParseInteger(const std::wstring& raw) {
     return static_cast<int>(value);
 }
 
-std::optional<int> TypedLength(const std::wstring& text, int unit, int dpi, int desktopSize,
+std::optional<int> TypedLength(const std::wstring& text, RulerUnits unit, int dpi, int desktopSize,
                                wchar_t decimal) {
     const auto v = ParseFloat(text, decimal);
     if (!v) throw AppError(L"'" + text + L"' is not a valid floating point value");

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "ruler/ruler_scale.h"
+
 // What the ruler page shows of a length and what it makes of typed input.
 
 namespace vix {
@@ -13,20 +15,19 @@ namespace vix {
 // is the whole virtual desktop's width (horizontal ruler) or height.
 struct RulerLengths {
     std::wstring pixels, inches, centimetres, picas, percent;
-    // The value of `unit` (0..4); empty for an unknown unit.
-    std::wstring InUnit(int unit) const;
+    // The value of `unit`; empty for kNoUnit.
+    std::wstring InUnit(RulerUnits unit) const;
     friend bool operator==(const RulerLengths&, const RulerLengths&) = default;
 };
 RulerLengths LengthsOf(int n, int dpi, int desktopSize, wchar_t decimal = L'.');
 
-// The one value of `unit` (0..4), as the length field shows it; empty for
-// an unknown unit.
-std::wstring LengthInUnit(int n, int unit, int dpi, int desktopSize, wchar_t decimal = L'.');
+// The one value of `unit`, as the length field shows it; empty for kNoUnit.
+std::wstring LengthInUnit(int n, RulerUnits unit, int dpi, int desktopSize, wchar_t decimal = L'.');
 
 // A typed length in pixels, rounded to the nearest integer (halves to even).
 // Text that is not a number raises the conversion error "'<text>' is not a
-// valid floating point value"; an unknown unit gives nothing.
-std::optional<int> TypedLength(const std::wstring& text, int unit, int dpi, int desktopSize,
+// valid floating point value"; kNoUnit gives nothing.
+std::optional<int> TypedLength(const std::wstring& text, RulerUnits unit, int dpi, int desktopSize,
                                wchar_t decimal = L'.');
 
 // A decimal floating-point number in the user's format, as the platform's

@@ -111,7 +111,7 @@ void RulerPage::WriteDpi() {
 
 void RulerPage::SelectUnit(int index) {
     // An index that names no item leaves the list without a selection.
-    unit_ = index >= kPixels && index <= kPercent ? index : -1;
+    unit_ = RulerUnitAt(index);
     ::SendMessageW(lstRulerUnits, CB_SETCURSEL, static_cast<WPARAM>(unit_), 0);
 }
 
@@ -193,7 +193,7 @@ void RulerPage::ShowRulerLength(int pixels) {
         pnlRulerInfoPicas.SetCaption(all.picas);
         pnlRulerInfoPercent.SetCaption(all.percent);
     }
-    if (unit_ < kPixels || unit_ > kPercent) return;
+    if (unit_ == kNoUnit) return;
     ::SetWindowTextW(edtLength, all.InUnit(unit_).c_str());
 }
 
@@ -221,7 +221,7 @@ void RulerPage::edtLengthExit() {
 }
 
 void RulerPage::lstRulerUnitsChange() {
-    unit_ = static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0));
+    unit_ = RulerUnitAt(static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0)));
     ruler_.RulerUnit = unit_;
     if (host_.CurrentMode() == ActiveMode::Ruler) {
         ruler_.PaintRuler();
@@ -234,7 +234,7 @@ void RulerPage::ShowTurnPictures(const TurnPictures& pictures) {
     btnFlipRuler.SetPictures(ui::RestHoverPictures(pictures.flip));
 }
 
-COLORREF RulerPage::RulerColor() const {
+platform::GdiColor RulerPage::RulerColor() const {
     return ui::ColorFromSetting(host_.CurrentSettings().RulerColor);
 }
 
@@ -260,7 +260,7 @@ void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool
     // the point stays in the centre cell; what lies beyond shows black.
     const EndViewSource layout = LayoutEndView(point, platform::VirtualDesktop());
     HDC dc = view.DC();
-    platform::FillSolid(dc, {0, 0, kEndViewSize, kEndViewSize}, RGB(0, 0, 0));
+    platform::FillSolid(dc, {0, 0, kEndViewSize, kEndViewSize}, platform::kBlack);
     ::SetStretchBltMode(dc, COLORONCOLOR);
     ::StretchBlt(dc, layout.shift.x, layout.shift.y, kEndViewSize, kEndViewSize, scratch_.dc(),
                  layout.source.x - square.left, layout.source.y - square.top, kEndViewCells,
@@ -268,7 +268,7 @@ void RulerPage::DrawView(ui::BitmapView& view, Point point, bool beginView, bool
     const EndViewPiece piece = SchematicPiece(ruler_.RulerOrientation, beginView);
     platform::FillSolid(dc, platform::ToRECT(piece.body), RulerColor());
     for (const Rect& line : piece.black)
-        platform::FillSolid(dc, platform::ToRECT(line), 0);
+        platform::FillSolid(dc, platform::ToRECT(line), platform::kBlack);
     view.Present();
     busy = false;
 }

@@ -50,7 +50,7 @@ class RulerPage final : public Tool, public RulerHost {
     // Redraws both end views; also the view timer's handler.
     void RulerEvent();
     void ShowTurnPictures(const TurnPictures& pictures) override;
-    COLORREF RulerColor() const override;
+    platform::GdiColor RulerColor() const override;
     void RepaintLengthField() override;
 
   private:
@@ -67,8 +67,8 @@ class RulerPage final : public Tool, public RulerHost {
     ToolHost& host_;
     Trulerapp ruler_;
     bool active_ = false;
-    // The unit list's selected item, kept when it changes: -1 for none.
-    int unit_ = -1;
+    // The unit list's selected item, kept when it changes: kNoUnit for none.
+    RulerUnits unit_ = kNoUnit;
     RulerLine rulerLine_{};
     ui::Timer viewTimer_;
     bool beginBusy_ = false;

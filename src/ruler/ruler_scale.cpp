@@ -8,7 +8,7 @@ namespace {
 constexpr wchar_t kHalf[] = L"\u00BD";  // the glyph 0xBD of code page 1252
 
 // The tick kind of step j of a scaled unit.
-Tick ScaledTick(int unit, int j, int p) {
+Tick ScaledTick(RulerUnits unit, int j, int p) {
     switch (unit) {
         case kInches:
             if (j > 0 && j % 4 == 0) return {p, kLongTick, std::to_wstring(j / 4)};
@@ -28,7 +28,7 @@ Tick ScaledTick(int unit, int j, int p) {
     }
 }
 
-double StepOf(int unit, int dpi, int screenSize) {
+double StepOf(RulerUnits unit, int dpi, int screenSize) {
     switch (unit) {
         case kInches: return dpi / 4.0;
         case kCentimetres: return dpi / 5.08;
@@ -39,7 +39,7 @@ double StepOf(int unit, int dpi, int screenSize) {
 
 }  // namespace
 
-std::vector<Tick> RulerTicks(int unit, int length, int dpi, int screenSize) {
+std::vector<Tick> RulerTicks(RulerUnits unit, int length, int dpi, int screenSize) {
     std::vector<Tick> ticks;
     if (unit == kPixels) {
         for (int j = 0; 5 * j < length - 1; ++j) {

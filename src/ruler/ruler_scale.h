@@ -10,7 +10,20 @@
 
 namespace vix {
 
-enum RulerUnits : int { kPixels = 0, kInches = 1, kCentimetres = 2, kPicas = 3, kPercent = 4 };
+// The units, as the items of the unit list; kNoUnit while none is chosen.
+enum RulerUnits : int {
+    kNoUnit = -1,
+    kPixels = 0,
+    kInches = 1,
+    kCentimetres = 2,
+    kPicas = 3,
+    kPercent = 4,
+};
+
+// The unit of list item `index`; kNoUnit for anything else.
+constexpr RulerUnits RulerUnitAt(int index) {
+    return index >= kPixels && index <= kPercent ? static_cast<RulerUnits>(index) : kNoUnit;
+}
 
 enum RulerOrientation : int {
     roHorizontalTop = 1,  // ticks along the top edge
@@ -39,8 +52,8 @@ struct Tick {
 
 // The ticks of a ruler `length` pixels long. No tick falls on the last pixel.
 // `screenSize` is the primary screen's width (horizontal ruler) or height
-// (vertical), the base of the percent scale. A unit outside 0..4 has none.
-std::vector<Tick> RulerTicks(int unit, int length, int dpi, int screenSize);
+// (vertical), the base of the percent scale. kNoUnit has none.
+std::vector<Tick> RulerTicks(RulerUnits unit, int length, int dpi, int screenSize);
 
 // The pixels a tick covers, both ends included, in the ruler's client
 // coordinates of size `client`.

@@ -11,8 +11,6 @@
 namespace vix {
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-
 HCURSOR CursorFor(int mode) {
     switch (mode) {
         case kDragWidth: return ::LoadCursorW(nullptr, IDC_SIZEWE);
@@ -43,7 +41,7 @@ void Trulerapp::Create(HWND owner) {
                 .owner = owner});
 }
 
-void Trulerapp::ShowRuler(int unit) {
+void Trulerapp::ShowRuler(RulerUnits unit) {
     RulerUnit = unit;
     Show();
 }
@@ -63,7 +61,9 @@ void Trulerapp::MoveRuler(int x, int y) {
                    SWP_NOSIZE | SWP_NOSENDCHANGING | SWP_NOACTIVATE);
 }
 
-COLORREF Trulerapp::Colour() const { return host_ ? host_->RulerColor() : RGB(255, 255, 255); }
+platform::GdiColor Trulerapp::Colour() const {
+    return host_ ? host_->RulerColor() : platform::kWhite;
+}
 
 int Trulerapp::GetRulerLength() const { return RulerLength(RulerOrientation, ClientSize()); }
 
@@ -120,17 +120,16 @@ void Trulerapp::PaintRuler() {
     // Without a picture the ruler goes on as a plain strip; the next change
     // tries again.
     if (!picture_.Resize(size)) return;
-    const COLORREF colour = Colour();
-    const DWORD fill = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    const platform::GdiColor colour = Colour();
     ::GdiFlush();
-    picture_.Fill(BodyOf(RulerOrientation, size).fill, fill);
+    picture_.Fill(BodyOf(RulerOrientation, size).fill, colour.DibPixel());
     DrawScale(picture_.dc(), size, colour);
 }
 
 // The ticks go straight into the bitmap's memory, then the border and the
 // labels are drawn: no label overlaps a tick but its own, as if each label
 // were drawn right after its tick.
-void Trulerapp::DrawScale(HDC dc, Size size, COLORREF colour) {
+void Trulerapp::DrawScale(HDC dc, Size size, platform::GdiColor colour) {
     const bool vertical = IsVertical(RulerOrientation);
     const Size screen = platform::PrimaryScreen();
     const int length = RulerLength(RulerOrientation, size);
@@ -138,7 +137,8 @@ void Trulerapp::DrawScale(HDC dc, Size size, COLORREF colour) {
                                                vertical ? screen.height : screen.width);
     for (const Tick& tick : ticks) {
         const TickLine line = TickPixels(RulerOrientation, tick.position, tick.length, size);
-        picture_.Fill({line.from.x, line.from.y, line.to.x + 1, line.to.y + 1}, kBlack);
+        picture_.Fill({line.from.x, line.from.y, line.to.x + 1, line.to.y + 1},
+                      platform::kBlack.DibPixel());
     }
     const RulerBody body = BodyOf(RulerOrientation, size);
     POINT border[4];
@@ -151,7 +151,7 @@ void Trulerapp::DrawScale(HDC dc, Size size, COLORREF colour) {
     if (vertical) turned = TurnedLabelFont();
     platform::Selection font(dc, vertical ? turned.get() : ui::SkinFont(ui::FontId::Dialog));
     ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    ::SetBkColor(dc, colour);
+    ::SetBkColor(dc, colour.Ref());
     ::SetBkMode(dc, OPAQUE);
     for (const Tick& tick : ticks) {
         if (tick.label.empty()) continue;

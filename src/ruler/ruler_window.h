@@ -5,6 +5,7 @@
 #include "platform/canvas.h"
 #include "ruler/ruler_geometry.h"
 #include "ruler/ruler_host.h"
+#include "ruler/ruler_scale.h"
 #include "ui/form.h"
 
 // The floating ruler: a borderless, always-on-top strip 30 pixels thick that
@@ -19,10 +20,10 @@ class Trulerapp final : public ui::ProgramForm {
     void SetHost(RulerHost* host) { host_ = host; }
 
     vix::RulerOrientation RulerOrientation = roHorizontalTop;
-    int RulerUnit = 0;
+    RulerUnits RulerUnit = kPixels;
 
     // Shows the ruler anew: horizontal, 200 x 30, ticks on top, where it was.
-    void ShowRuler(int unit);
+    void ShowRuler(RulerUnits unit);
     void MoveRuler(int x, int y);
     int GetRulerLength() const;
     void SetRulerLength(int pixels);
@@ -48,8 +49,8 @@ class Trulerapp final : public ui::ProgramForm {
     bool FormKeyDown(WPARAM key);
     void Report(std::optional<int> length, bool redrawViews);
     void Turn(RulerTurn turn, const RulerPose& pose);
-    void DrawScale(HDC dc, Size size, COLORREF colour);
-    COLORREF Colour() const;
+    void DrawScale(HDC dc, Size size, platform::GdiColor colour);
+    platform::GdiColor Colour() const;
 
     RulerHost* host_ = nullptr;
     bool dragging_ = false;

@@ -283,13 +283,14 @@ bool TSettings::DrawColorItem(const DRAWITEMSTRUCT& item) {
     ::SetTextColor(item.hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     ::ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &item.rcItem, nullptr, 0, nullptr);
     if (item.itemID == static_cast<UINT>(-1)) return true;
-    const auto color =
-        static_cast<COLORREF>(::SendMessageW(lstRulerColor, CB_GETITEMDATA, item.itemID, 0));
+    // The items hold colour words as the setting stores them.
+    const platform::GdiColor color = ui::ColorFromSetting(
+        static_cast<std::uint32_t>(::SendMessageW(lstRulerColor, CB_GETITEMDATA, item.itemID, 0)));
     RECT swatch{item.rcItem.left + 2, item.rcItem.top + 2, item.rcItem.left + 22,
                 item.rcItem.bottom - 2};
     ::FrameRect(item.hDC, &swatch, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
     ::InflateRect(&swatch, -1, -1);
-    ::SetBkColor(item.hDC, color);
+    ::SetBkColor(item.hDC, color.Ref());
     ::ExtTextOutW(item.hDC, 0, 0, ETO_OPAQUE, &swatch, nullptr, 0, nullptr);
     ::SetBkColor(item.hDC, ::GetSysColor(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     wchar_t name[32] = {};

@@ -11,7 +11,7 @@ void BitmapView::Create(HWND parent, const Rect& bounds) {
     SetBackground(FaceColor());
 }
 
-void BitmapView::SizeBitmap(Size size, std::optional<COLORREF> fill) {
+void BitmapView::SizeBitmap(Size size, std::optional<platform::GdiColor> fill) {
     wanted_ = size;
     fill_ = fill;
     // Keep what was drawn, as a resize without clearing does.

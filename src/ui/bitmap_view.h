@@ -18,7 +18,7 @@ class BitmapView : public Control {
   public:
     void Create(HWND parent, const Rect& bounds);
     // Sizes the bitmap to `size`; with `fill` given it is cleared to it.
-    void SizeBitmap(Size size, std::optional<COLORREF> fill);
+    void SizeBitmap(Size size, std::optional<platform::GdiColor> fill);
     // Null while the bitmap cannot be made: GDI calls on it do nothing.
     HDC DC() const { return canvas_.dc(); }
     const platform::Canvas& Bitmap() const { return canvas_; }
@@ -36,7 +36,7 @@ class BitmapView : public Control {
 
     platform::Canvas canvas_;
     Size wanted_;
-    std::optional<COLORREF> fill_;
+    std::optional<platform::GdiColor> fill_;
     std::vector<DWORD> shown_;  // the pixels last put on the screen
 };
 

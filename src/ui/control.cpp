@@ -59,9 +59,9 @@ void Control::SetPictureHint(std::wstring hint) {
 
 void Control::SetId(int id) { ::SetWindowLongPtrW(hwnd(), GWLP_ID, id); }
 
-void Control::SetBackground(COLORREF color) {
+void Control::SetBackground(platform::GdiColor color) {
     background_ = color;
-    backgroundBrush_.reset(::CreateSolidBrush(color));
+    backgroundBrush_.reset(::CreateSolidBrush(color.Ref()));
     Invalidate();
 }
 
@@ -122,7 +122,7 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
             if (backgroundBrush_) {
-                ::SetBkColor(reinterpret_cast<HDC>(wParam), background_);
+                ::SetBkColor(reinterpret_cast<HDC>(wParam), background_.Ref());
                 return reinterpret_cast<LRESULT>(backgroundBrush_.get());
             }
             break;

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/gdi_color.h"
 #include "platform/handle.h"
 #include "platform/window.h"
 
@@ -35,8 +36,8 @@ class Control : public platform::Window {
     void SetId(int id);
     // The colour behind standard controls placed on this one (check boxes,
     // radio buttons, static text).
-    void SetBackground(COLORREF color);
-    COLORREF Background() const { return background_; }
+    void SetBackground(platform::GdiColor color);
+    platform::GdiColor Background() const { return background_; }
     // Paints what lies behind `area` (in this control's coordinates) into
     // `dc`, whose origin is the area's top-left corner: what a child with
     // transparent parts shows through.
@@ -52,7 +53,7 @@ class Control : public platform::Window {
 
   private:
     bool pressed_ = false;
-    COLORREF background_ = CLR_INVALID;
+    platform::GdiColor background_;
     platform::Brush backgroundBrush_;
 };
 

@@ -45,7 +45,7 @@ void Form::CreateForm(const FormSpec& spec) {
             .bounds = Rect::FromBounds(CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
                                        frame.bottom - frame.top),
             .parent = spec.owner});
-    background_.reset(::CreateSolidBrush(FaceColor()));
+    background_.reset(::CreateSolidBrush(FaceColor().Ref()));
     if (spec.dialogKeys) EnableDialogKeys(hwnd());
 }
 
@@ -125,7 +125,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            ::SetBkColor(reinterpret_cast<HDC>(wParam), FaceColor());
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), FaceColor().Ref());
             return reinterpret_cast<LRESULT>(background_.get());
     }
     return DefaultHandling(message, wParam, lParam);

@@ -9,7 +9,7 @@ void Label::Create(HWND parent, const Rect& bounds, std::wstring_view text, Labe
     style_ = style;
     caption_ = text;
     CreateControl(parent, bounds, text);
-    SetBackground(style.background == CLR_INVALID ? FaceColor() : style.background);
+    SetBackground(style.background.Or(FaceColor()));
 }
 
 void Label::SetCaption(std::wstring_view text) {
@@ -25,7 +25,7 @@ void Label::Paint(HDC dc, Size size) {
     const std::wstring& text = caption_;
     platform::Selection font(dc, style_.font ? style_.font : SkinFont(FontId::Main));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, style_.color == CLR_INVALID ? TextColor() : style_.color);
+    ::SetTextColor(dc, style_.color.Or(TextColor()).Ref());
     const UINT format = style_.align | DT_NOPREFIX | (style_.wrap ? DT_WORDBREAK : DT_SINGLELINE);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &all, format);
 }

@@ -7,10 +7,10 @@
 namespace vix::ui {
 
 struct LabelStyle {
-    HFONT font = nullptr;               // null: the main panel's font
-    COLORREF color = CLR_INVALID;       // null colour: the window-text colour
-    COLORREF background = CLR_INVALID;  // CLR_INVALID: the face colour
-    UINT align = DT_LEFT;               // DT_LEFT, DT_CENTER or DT_RIGHT
+    HFONT font = nullptr;                                // null: the main panel's font
+    platform::GdiColor color = platform::kNoColor;       // none: the window-text colour
+    platform::GdiColor background = platform::kNoColor;  // none: the face colour
+    UINT align = DT_LEFT;                                // DT_LEFT, DT_CENTER or DT_RIGHT
     bool wrap = false;
     HCURSOR cursor = nullptr;
 };

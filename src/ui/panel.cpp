@@ -13,10 +13,10 @@ void Panel::Create(HWND parent, const Rect& bounds, std::wstring_view caption, P
 
 void Panel::SetStyle(PanelStyle style) {
     style_ = style;
-    SetBackground(style.color == CLR_INVALID ? FaceColor() : style.color);
+    SetBackground(style.color.Or(FaceColor()));
 }
 
-void Panel::SetColor(COLORREF color) {
+void Panel::SetColor(platform::GdiColor color) {
     if (style_.color == color) return;
     style_.color = color;
     SetBackground(color);
@@ -31,20 +31,20 @@ void Panel::Paint(HDC dc, Size size) {
                    BF_RECT);
     }
     if (style_.highlightTopLeft) {
-        platform::FillSolid(dc, {0, 0, size.width, 1}, RGB(255, 255, 255));
-        platform::FillSolid(dc, {0, 0, 1, size.height}, RGB(255, 255, 255));
+        platform::FillSolid(dc, {0, 0, size.width, 1}, platform::kWhite);
+        platform::FillSolid(dc, {0, 0, 1, size.height}, platform::kWhite);
     }
-    if (style_.outline != CLR_INVALID) {
-        ::SetDCBrushColor(dc, style_.outline);
+    if (!style_.outline.None()) {
+        ::SetDCBrushColor(dc, style_.outline.Ref());
         ::FrameRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     }
-    if (style_.bottomLine != CLR_INVALID)
+    if (!style_.bottomLine.None())
         platform::FillSolid(dc, {0, size.height - 1, size.width, size.height}, style_.bottomLine);
     const std::wstring& caption = caption_;
     if (caption.empty()) return;
     platform::Selection font(dc, style_.font ? style_.font : SkinFont(FontId::Main));
     ::SetBkMode(dc, TRANSPARENT);
-    ::SetTextColor(dc, style_.textColor == CLR_INVALID ? TextColor() : style_.textColor);
+    ::SetTextColor(dc, style_.textColor.Or(TextColor()).Ref());
     RECT text = all;
     UINT format = DT_SINGLELINE | DT_NOPREFIX;
     format |= style_.captionX < 0 ? DT_CENTER : DT_LEFT;

@@ -10,15 +10,15 @@ namespace vix::ui {
 enum class Bevel { None, Raised, Lowered };
 
 struct PanelStyle {
-    COLORREF color = CLR_INVALID;  // CLR_INVALID: the face colour
+    platform::GdiColor color = platform::kNoColor;  // none: the face colour
     Bevel bevel = Bevel::None;
     HFONT font = nullptr;
-    COLORREF textColor = CLR_INVALID;   // CLR_INVALID: the window-text colour
-    int captionX = -1;                  // left edge of the caption; -1 centres it
-    int captionY = -1;                  // top edge of the caption; -1 centres it vertically
-    bool highlightTopLeft = false;      // white lines along the top and left edges
-    COLORREF bottomLine = CLR_INVALID;  // a one-pixel line along the bottom edge
-    COLORREF outline = CLR_INVALID;     // a one-pixel frame round the panel
+    platform::GdiColor textColor = platform::kNoColor;  // none: the window-text colour
+    int captionX = -1;                                  // left edge of the caption; -1 centres it
+    int captionY = -1;              // top edge of the caption; -1 centres it vertically
+    bool highlightTopLeft = false;  // white lines along the top and left edges
+    platform::GdiColor bottomLine = platform::kNoColor;  // a one-pixel line along the bottom edge
+    platform::GdiColor outline = platform::kNoColor;     // a one-pixel frame round the panel
 };
 
 class Panel : public Control {
@@ -26,7 +26,7 @@ class Panel : public Control {
     void Create(HWND parent, const Rect& bounds, std::wstring_view caption, PanelStyle style);
     void SetStyle(PanelStyle style);
     // Changes only the colour, repainting when it differs.
-    void SetColor(COLORREF color);
+    void SetColor(platform::GdiColor color);
     const PanelStyle& Style() const { return style_; }
 
   protected:

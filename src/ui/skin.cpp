@@ -98,22 +98,27 @@ void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed) {
                     picture.height, blend);
 }
 
-COLORREF ColorFromSetting(std::uint32_t stored) {
+platform::GdiColor ColorFromSetting(std::uint32_t stored) {
     if ((stored & 0xFF000000u) == 0x80000000u)
-        return ::GetSysColor(static_cast<int>(stored & 0xFF));
-    return stored & 0x00FFFFFFu;
+        return platform::GdiColor::System(static_cast<int>(stored & 0xFF));
+    return platform::GdiColor::Rgb(static_cast<std::uint8_t>(stored),
+                                   static_cast<std::uint8_t>(stored >> 8),
+                                   static_cast<std::uint8_t>(stored >> 16));
 }
 
-COLORREF FaceColor() { return ::GetSysColor(COLOR_BTNFACE); }
-COLORREF ShadowColor() { return ::GetSysColor(COLOR_BTNSHADOW); }
-COLORREF TextColor() { return ::GetSysColor(COLOR_WINDOWTEXT); }
+platform::GdiColor FaceColor() { return platform::GdiColor::System(COLOR_BTNFACE); }
+platform::GdiColor ShadowColor() { return platform::GdiColor::System(COLOR_BTNSHADOW); }
+platform::GdiColor TextColor() { return platform::GdiColor::System(COLOR_WINDOWTEXT); }
 
-COLORREF SectionBarColor() {
+platform::GdiColor SectionBarColor() {
     // A shade between face and shadow, so bars read as headers on any theme.
-    const COLORREF f = FaceColor();
-    const COLORREF s = ShadowColor();
-    return RGB((GetRValue(f) * 2 + GetRValue(s)) / 3, (GetGValue(f) * 2 + GetGValue(s)) / 3,
-               (GetBValue(f) * 2 + GetBValue(s)) / 3);
+    const platform::GdiColor f = FaceColor();
+    const platform::GdiColor s = ShadowColor();
+    const auto mix = [](int face, int shadow) {
+        return static_cast<std::uint8_t>((face * 2 + shadow) / 3);
+    };
+    return platform::GdiColor::Rgb(mix(f.Red(), s.Red()), mix(f.Green(), s.Green()),
+                                   mix(f.Blue(), s.Blue()));
 }
 
 }  // namespace vix::ui

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/gdi_color.h"
+
 // The look shared by every window of the program: fonts, colours and the
 // pictures from the program's resources. Everything here is created on first
 // use and lives until the process ends, so drawing never creates GDI objects.
@@ -38,11 +40,11 @@ void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed = fal
 
 // A colour as the settings store it: an RGB colour word, or a system colour
 // (0x80000000 and its index), resolved to RGB.
-COLORREF ColorFromSetting(std::uint32_t stored);
+platform::GdiColor ColorFromSetting(std::uint32_t stored);
 
-COLORREF FaceColor();
-COLORREF ShadowColor();
-COLORREF TextColor();
-COLORREF SectionBarColor();
+platform::GdiColor FaceColor();
+platform::GdiColor ShadowColor();
+platform::GdiColor TextColor();
+platform::GdiColor SectionBarColor();
 
 }  // namespace vix::ui

@@ -10,7 +10,7 @@ namespace {
 
 struct ComponentCase {
     std::uint8_t v;
-    int format;
+    ValueFormat format;
     PercentRule rule;
     const wchar_t* text;
 };
@@ -29,9 +29,16 @@ constexpr ComponentCase kComponents[] = {
     {254, kFormatPercent, PercentRule::Library, L"99.6%"},
     {255, kFormatPercent, PercentRule::Library, L"100%"},
     {1, kFormatPercent, PercentRule::Library, L"0.4%"},
-    {51, 3, PercentRule::Picker, L""},
-    {51, -1, PercentRule::Picker, L""},
+    {51, static_cast<ValueFormat>(3), PercentRule::Picker, L""},
+    {51, kNoFormat, PercentRule::Picker, L""},
 };
+
+TEST(ValueFormatAt, ButtonIndexesNameTheFormatsAndNothingElse) {
+    EXPECT_EQ(ValueFormatAt(0), kFormatRgb);
+    EXPECT_EQ(ValueFormatAt(2), kFormatPercent);
+    EXPECT_EQ(ValueFormatAt(3), kNoFormat);
+    EXPECT_EQ(ValueFormatAt(-1), kNoFormat);
+}
 
 TEST(ComponentText, Table) {
     for (const auto& c : kComponents)
@@ -70,7 +77,8 @@ TEST(ColorSummaryText, EachFormatWithTwoSpacesBetweenParts) {
     EXPECT_EQ(ColorSummaryText(c, kFormatPercent), L"R:100%  G:60.0%  B:20.0%");
     EXPECT_EQ(ColorSummaryText(MakeColor(254, 0, 128), kFormatPercent, L','),
               L"R:100%  G:0,0%  B:50,2%");
-    EXPECT_EQ(ColorSummaryText(c, 7), L"");
+    EXPECT_EQ(ColorSummaryText(c, kNoFormat), L"");
+    EXPECT_EQ(ColorSummaryText(c, static_cast<ValueFormat>(7)), L"");
 }
 
 TEST(ClipboardText, TheFiveFormatsBlueFirstInTwoAndThree) {

@@ -21,23 +21,25 @@ TEST(RulerLengths, TheFieldShowsTheSelectedUnitOnly) {
     EXPECT_EQ(LengthInUnit(96, kInches, 96, 1024), L"1.00");
     EXPECT_EQ(LengthInUnit(96, kPixels, 96, 1024), L"96");
     EXPECT_EQ(LengthInUnit(512, kPercent, 96, 1024), L"50.00");
-    EXPECT_EQ(LengthInUnit(96, -1, 96, 1024), L"");
+    EXPECT_EQ(LengthInUnit(96, kNoUnit, 96, 1024), L"");
 }
 
 struct TypedCase {
     const wchar_t* text;
-    int unit;
+    RulerUnits unit;
     wchar_t decimal;
     std::optional<int> pixels;
 };
 
 const TypedCase kTyped[] = {
-    {L"1", kInches, L'.', 96},    {L"2.5", kCentimetres, L'.', 94},  // 94.49
-    {L"0", kPicas, L'.', 0},                                         // raised to 5 by the ruler
-    {L"12", kPicas, L'.', 192},   {L"50", kPercent, L'.', 512},     {L" 300 ", kPixels, L'.', 300},
-    {L"1,5", kInches, L',', 144}, {L"0.5", kPixels, L'.', 0},  // halves to even
-    {L"1.5", kPixels, L'.', 2},   {L"2.5", kPixels, L'.', 2},       {L"-3", kPixels, L'.', -3},
-    {L"1e2", kPixels, L'.', 100}, {L".5", kInches, L'.', 48},       {L"7", -1, L'.', std::nullopt},
+    {L"1", kInches, L'.', 96},      {L"2.5", kCentimetres, L'.', 94},  // 94.49
+    {L"0", kPicas, L'.', 0},                                           // raised to 5 by the ruler
+    {L"12", kPicas, L'.', 192},     {L"50", kPercent, L'.', 512},
+    {L" 300 ", kPixels, L'.', 300}, {L"1,5", kInches, L',', 144},
+    {L"0.5", kPixels, L'.', 0},  // halves to even
+    {L"1.5", kPixels, L'.', 2},     {L"2.5", kPixels, L'.', 2},
+    {L"-3", kPixels, L'.', -3},     {L"1e2", kPixels, L'.', 100},
+    {L".5", kInches, L'.', 48},     {L"7", kNoUnit, L'.', std::nullopt},
 };
 
 TEST(TypedLength, ConvertedPerUnitAndRoundedHalvesToEven) {

@@ -23,7 +23,8 @@ std::vector<int> Positions(const std::vector<Tick>& ticks, std::size_t count) {
 
 struct ScaleCase {
     const char* what;
-    int unit, dpi, screen;
+    RulerUnits unit;
+    int dpi, screen;
     std::vector<int> firstPositions;
     int labelAt;
     const wchar_t* label;
@@ -109,7 +110,7 @@ TEST(RulerTicks, NoTickOnTheLastPixel) {
     EXPECT_EQ(Positions(RulerTicks(kPixels, 5, 96, 1024), 10), (std::vector<int>{0}));
     EXPECT_EQ(Positions(RulerTicks(kInches, 97, 96, 1024), 10), (std::vector<int>{0, 24, 48, 72}));
     for (int unit = 0; unit <= 4; ++unit)
-        for (const Tick& t : RulerTicks(unit, 5, 96, 1024))
+        for (const Tick& t : RulerTicks(RulerUnitAt(unit), 5, 96, 1024))
             EXPECT_LE(t.position, 3);
 }
 
@@ -121,8 +122,15 @@ TEST(RulerTicks, AtMostOneTickPerPixelWhenTheStepIsBelowOne) {
 }
 
 TEST(RulerTicks, UnknownUnitDrawsNothing) {
-    EXPECT_TRUE(RulerTicks(-1, 200, 96, 1024).empty());
-    EXPECT_TRUE(RulerTicks(5, 200, 96, 1024).empty());
+    EXPECT_TRUE(RulerTicks(kNoUnit, 200, 96, 1024).empty());
+    EXPECT_TRUE(RulerTicks(static_cast<RulerUnits>(5), 200, 96, 1024).empty());
+}
+
+TEST(RulerUnitAt, ListItemsNameTheUnitsAndNothingElse) {
+    EXPECT_EQ(RulerUnitAt(0), kPixels);
+    EXPECT_EQ(RulerUnitAt(4), kPercent);
+    EXPECT_EQ(RulerUnitAt(5), kNoUnit);
+    EXPECT_EQ(RulerUnitAt(-1), kNoUnit);
 }
 
 TEST(RulerTicks, TicksRunInwardFromTheGraduatedEdge) {

@@ -104,9 +104,8 @@ TEST(SyncCall, ClosingReleasesAWaitingWorkerAndTheCallNeverRuns) {
     Owner owner;
     std::atomic<bool> ran{false};
     CallOutcome outcome = CallOutcome::Ran;
-    WorkerThread worker([&](std::stop_token stop) {
-        outcome = owner.queue.Call([&] { ran = true; }, stop);
-    });
+    WorkerThread worker(
+        [&](std::stop_token stop) { outcome = owner.queue.Call([&] { ran = true; }, stop); });
     while (owner.wakes == 0)
         std::this_thread::sleep_for(1ms);
     owner.queue.Close();  // the owner stops without handling it

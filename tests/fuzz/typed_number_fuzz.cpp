@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 2) return 0;
     // The first byte picks the separator and unit; the rest are UTF-16 units.
     const wchar_t decimal = (data[0] & 1) ? L',' : L'.';
-    const int unit = data[0] % 7 - 1;  // -1 .. 5: unknown units too
+    // kNoUnit .. 5: values outside the list too.
+    const auto unit = static_cast<vix::RulerUnits>(data[0] % 7 - 1);
     std::wstring text;
     for (std::size_t i = 1; i + 1 < size; i += 2)
         text.push_back(static_cast<wchar_t>(data[i] | (data[i + 1] << 8)));

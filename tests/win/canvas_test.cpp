@@ -76,7 +76,7 @@ class StillHost final : public RulerHost {
         if (change.length) lengths.push_back(*change.length);
     }
     void ShowTurnPictures(const TurnPictures&) override {}
-    COLORREF RulerColor() const override { return RGB(255, 255, 0); }
+    platform::GdiColor RulerColor() const override { return platform::GdiColor::Rgb(255, 255, 0); }
     void RepaintLengthField() override {}
 };
 
@@ -118,7 +118,7 @@ TEST_F(GdiTableFull, TheRulerGoesOnAsAPlainStripAndDrawsItsScaleWhenThereIsRoomA
     Trulerapp ruler;
     ruler.Create(nullptr);
     ruler.SetHost(&host);
-    ruler.ShowRuler(0);
+    ruler.ShowRuler(kPixels);
     ruler.MoveRuler(300, 300);
     Fill();
     // Stretching makes a new picture: before, this wrote through a null

@@ -233,7 +233,7 @@ TEST_F(CaptureToolsTest, TheAcknowledgementFlashBlocksFor170Ms) {
     const ULONGLONG start = ::GetTickCount64();
     tools.TrackingFrame().Flash();
     EXPECT_GE(::GetTickCount64() - start, 160u);
-    EXPECT_EQ(tools.TrackingFrame().Colour(), RGB(255, 0, 0));
+    EXPECT_EQ(tools.TrackingFrame().Colour(), platform::GdiColor::Rgb(255, 0, 0));
 }
 
 TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {

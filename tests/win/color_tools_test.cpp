@@ -49,7 +49,7 @@ class RecordingCursors final : public platform::SystemCursors {
 };
 
 // A window painted in one known colour, to sample.
-constexpr COLORREF kPainted = RGB(0x12, 0x9A, 0xE4);
+constexpr platform::GdiColor kPainted = platform::GdiColor::Rgb(0x12, 0x9A, 0xE4);
 constexpr POINT kPaintedPoint = {700, 600};
 
 LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -181,12 +181,11 @@ TEST_F(ColorTools, PointerReportsLeftOfColumnOneAreRaisedSamplesAreNot) {
 }
 
 TEST_F(ColorTools, WebSafeConversionOfTheEmptySwatchShowsItsSummary) {
-    const COLORREF face = ui::FaceColor();
+    const platform::GdiColor face = ui::FaceColor();
     EXPECT_FALSE(picker.ColorSampled());
     EXPECT_EQ(picker.Summary().Caption(), L"No color sampled");
     picker.btnWebSafeColorClick();
-    const ColorWord expected =
-        WebSafeColor(MakeColor(GetRValue(face), GetGValue(face), GetBValue(face)));
+    const ColorWord expected = WebSafeColor(MakeColor(face.Red(), face.Green(), face.Blue()));
     EXPECT_EQ(RgbOf(picker.SampledColor()), RgbOf(expected));
     EXPECT_TRUE(picker.ColorSampled());
     EXPECT_EQ(picker.Summary().Caption(), ColorSummaryText(expected, kFormatRgb));

@@ -20,7 +20,7 @@ class RecordingHost final : public RulerHost {
     std::vector<Point> positions;
     int events = 0;
     std::vector<TurnPictures> turnPictures;
-    COLORREF colour = RGB(255, 255, 0);
+    platform::GdiColor colour = platform::GdiColor::Rgb(255, 255, 0);
 
     void RulerMoved(const RulerChange& c) override {
         changes.push_back(c);
@@ -30,7 +30,7 @@ class RecordingHost final : public RulerHost {
         if (c.redrawViews) ++events;
     }
     void ShowTurnPictures(const TurnPictures& p) override { turnPictures.push_back(p); }
-    COLORREF RulerColor() const override { return colour; }
+    platform::GdiColor RulerColor() const override { return colour; }
     void RepaintLengthField() override {}
 };
 
@@ -82,7 +82,7 @@ TEST_F(RulerWindow, PictureHasBodyBorderAndTicksOnTheGraduatedEdge) {
 }
 
 TEST_F(RulerWindow, UnknownUnitDrawsBodyAndBorderOnly) {
-    ruler.RulerUnit = -1;
+    ruler.RulerUnit = kNoUnit;
     ruler.PaintRuler();
     EXPECT_EQ(Pixel(100, 0), kYellow);
     EXPECT_EQ(Pixel(50, 5), kYellow);
@@ -162,7 +162,7 @@ TEST_F(RulerWindow, RepaintsLeaveTheObjectCountsFlat) {
     ruler.SetRulerLength(2000);
     const test::GuiCounts before = test::CurrentGuiCounts();
     for (int i = 0; i < 1000; ++i) {
-        ruler.RulerUnit = i % 5;
+        ruler.RulerUnit = RulerUnitAt(i % 5);
         ruler.PaintRuler();
     }
     ruler.RotateRuler();
