@@ -104,6 +104,17 @@ bool WaitKeysHandled(DWORD timeoutMs) {
     return WaitInputHandled(::GetForegroundWindow(), timeoutMs);
 }
 
+bool WaitFocusInside(HWND dialog, DWORD timeoutMs) {
+    return WaitUntil(
+        [&] {
+            GUITHREADINFO info{};
+            info.cbSize = sizeof(info);
+            return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) &&
+                   info.hwndFocus && ::IsChild(dialog, info.hwndFocus);
+        },
+        timeoutMs);
+}
+
 bool WaitPainted(HWND window, DWORD timeoutMs) {
     return WaitUntil(
         [&] {

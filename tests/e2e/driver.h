@@ -34,6 +34,9 @@ bool WaitInputHandledAt(POINT screen, DWORD timeoutMs = 5000);
 bool WaitKeysHandled(DWORD timeoutMs = 5000);
 // Waits until `window` and every visible window inside it are painted.
 bool WaitPainted(HWND window, DWORD timeoutMs = 5000);
+// Waits until the keyboard focus of `dialog`'s thread lies inside it, so
+// that typed keys reach its fields.
+bool WaitFocusInside(HWND dialog, DWORD timeoutMs = 3000);
 
 class VixProcess {
   public:

@@ -225,14 +225,7 @@ TEST_F(HotKeys, ScreenKeyTakesTheDesktopAndTheCopyAndSaveKeysOutputIt) {
         return dialog != nullptr;
     }));
     // Typing goes to the dialog's name field once it has the focus.
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof(info);
-            return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) &&
-                   info.hwndFocus && ::IsChild(dialog, info.hwndFocus);
-        },
-        3000));
+    ASSERT_TRUE(WaitFocusInside(dialog));
     TypeText(file);
     PressKey(VK_RETURN);
     // The first filter is JPEG: the file starts with the JPEG marker.

@@ -310,14 +310,7 @@ TEST_F(Picker, LibrarySavedAsColourTableThroughTheSaveDialog) {
         return dialog && ::IsWindowVisible(dialog);
     }));
     // Typing goes to the dialog's name field once it has the focus.
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            GUITHREADINFO info{};
-            info.cbSize = sizeof(info);
-            return ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info) &&
-                   info.hwndFocus && ::IsChild(dialog, info.hwndFocus);
-        },
-        3000));
+    ASSERT_TRUE(WaitFocusInside(dialog));
     TypeText(chosen);
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return ReadFile(written).size() == 768; }, 5000));
