@@ -63,10 +63,14 @@ void CaptureFixture::PointSteadily(POINT p) {
             if (PointerAt(p)) break;
         }
     }
-    EXPECT_TRUE(PointerAt(p)) << "the pointer does not stay at " << p.x << "," << p.y;
     // Once the late reports are through, the last move the hook library
     // sees is one at the point.
     test::SendMouseAt(p, 0);
+}
+
+void CaptureFixture::SteadyDrag(POINT from, POINT to) {
+    PointSteadily(from);
+    LeftDrag(from, to);
 }
 
 void CaptureFixture::DragFrame(POINT from, POINT to) {

@@ -27,6 +27,8 @@ class CaptureFixture : public VixTest {
     // pointer back, and the hook library would take the part there for the
     // one under the pointer.
     void PointSteadily(POINT p);
+    // A drag with the left button that starts once the pointer stays put.
+    void SteadyDrag(POINT from, POINT to);
     // Drags the overlay's part under `from` to `to`, pointing at it first so
     // that the hook library knows the part.
     void DragFrame(POINT from, POINT to);

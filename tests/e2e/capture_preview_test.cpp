@@ -3,6 +3,7 @@
 // mouse, and its buttons acting on the picture shown.
 
 #include "capture_fixture.h"
+#include "input.h"
 #include "pattern.h"
 
 namespace vix::e2e {
@@ -28,12 +29,17 @@ class CapturePreview : public CaptureFixture {
         EXPECT_TRUE(WaitPainted(preview));
         return preview;
     }
-    // With the close box in the caption's top-right corner.
+    // With the close box in the caption's top-right corner. The box follows
+    // the button in a loop of its own that lets nothing else run until the
+    // release: both go at once.
     void ClosePreview(HWND preview) {
         const RECT r = ScreenRect(preview);
         const int frame = ::GetSystemMetrics(SM_CXSIZEFRAME);
-        LeftClickAt({r.right - frame - ::GetSystemMetrics(SM_CXSIZE) / 2,
-                     r.top + frame + ::GetSystemMetrics(SM_CYCAPTION) / 2});
+        const POINT box{r.right - frame - ::GetSystemMetrics(SM_CXSIZE) / 2,
+                        r.top + frame + ::GetSystemMetrics(SM_CYCAPTION) / 2};
+        PointAt(box);
+        test::SendMouseAt(box, MOUSEEVENTF_LEFTDOWN);
+        test::SendMouseAt(box, MOUSEEVENTF_LEFTUP);
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(preview); }, 3000));
         EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(Main()) != FALSE; }, 3000));
     }
@@ -97,7 +103,7 @@ class CapturePreview : public CaptureFixture {
     HWND scales_ = nullptr;
 };
 
-TEST_F(CapturePreview, ShowsTheSnapshotAtEachScaleAndKeepsTheChoice) {
+TEST_F(CapturePreview, ShowsTheSnapshotAtItsSizeAndEnlarged) {
     HWND preview = OpenPreview();
     ASSERT_NE(preview, nullptr);
     ASSERT_NE(view_, nullptr);
@@ -120,6 +126,12 @@ TEST_F(CapturePreview, ShowsTheSnapshotAtEachScaleAndKeepsTheChoice) {
     ChooseScale(2);  // 100%
     ASSERT_TRUE(FlatCornerAt(pt::kFlatLeft - pt::kLeft, pt::kFlatTop - pt::kTop));
     ExpectEnlarged(1);
+    ClosePreview(preview);
+}
+
+TEST_F(CapturePreview, ShowsTheSnapshotReducedAndKeepsTheScaleForTheNextOpening) {
+    HWND preview = OpenPreview();
+    ASSERT_NE(preview, nullptr);
     ChooseScale(3);  // 50%
     ASSERT_TRUE(WaitUntil([&] { return ViewPixel(pt::kWidth / 2 + 1, 10) == 0u; }, 3000));
     ExpectReducedTo(pt::kWidth / 2, pt::kHeight / 2);
@@ -145,14 +157,14 @@ TEST_F(CapturePreview, ThePictureFollowsThePointerAsFarAsItGoesAndTheButtonsActO
     const int x = 2 * (pt::kFlatLeft - pt::kLeft), y = 2 * (pt::kFlatTop - pt::kTop);
     ASSERT_TRUE(FlatCornerAt(x, y));
     // Left by 15 and up by 12: the picture follows.
-    LeftDrag(ViewPoint(200, 200), ViewPoint(185, 188));
+    SteadyDrag(ViewPoint(200, 200), ViewPoint(185, 188));
     EXPECT_TRUE(FlatCornerAt(x - 15, y - 12));
     // Right by 5.
-    LeftDrag(ViewPoint(200, 200), ViewPoint(205, 200));
+    SteadyDrag(ViewPoint(200, 200), ViewPoint(205, 200));
     EXPECT_TRUE(FlatCornerAt(x - 10, y - 12));
     SaveWindowShot(preview, L"capture-preview-dragged");
     // Right and down by 30: only as far as the picture's edge.
-    LeftDrag(ViewPoint(100, 100), ViewPoint(130, 130));
+    SteadyDrag(ViewPoint(100, 100), ViewPoint(130, 130));
     EXPECT_TRUE(FlatCornerAt(x, y));
 
     ClearClipboard();
