@@ -11,6 +11,8 @@ namespace {
 
 namespace pt = test::pattern;
 
+constexpr const wchar_t* kScales[] = {L"400%", L"200%", L"100%", L"50%", L"25%"};
+
 class CapturePreview : public CaptureFixture {
   protected:
     void SetUp() override {
@@ -111,6 +113,12 @@ TEST_F(CapturePreview, ShowsTheSnapshotAtItsSizeAndEnlarged) {
     EXPECT_EQ(TextOf(preview), L"Image preview");
     EXPECT_FALSE(::IsWindowEnabled(Main())) << "the preview is modal";
     EXPECT_EQ(::SendMessageW(scales_, CB_GETCURSEL, 0, 0), CB_ERR) << "no scale chosen at first";
+    ASSERT_EQ(::SendMessageW(scales_, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(std::size(kScales)));
+    for (int i = 0; i < static_cast<int>(std::size(kScales)); ++i) {
+        wchar_t item[16] = {};
+        ::SendMessageW(scales_, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
+        EXPECT_STREQ(item, kScales[i]);
+    }
     // At first the picture at its own size, black beyond it.
     ASSERT_TRUE(FlatCornerAt(pt::kFlatLeft - pt::kLeft, pt::kFlatTop - pt::kTop));
     ExpectEnlarged(1);
