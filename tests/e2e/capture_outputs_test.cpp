@@ -68,6 +68,48 @@ TEST_F(CaptureOutputs, TwoJoinedCapturesMakeOnePictureOfTheirUnionBlackWhereNeit
     EXPECT_EQ(shot->At(250, 100), pt::kBackground);
 }
 
+// The first capture after the start replaces the empty snapshot even with
+// joining on; the next, of a window elsewhere, joins it at its screen place.
+TEST_F(CaptureOutputs, TheFirstJoinedCaptureStandsAloneAndTheNextJoinsAtItsPlace) {
+    HWND join = Control(L"Multi Capture (to one image)");
+    LeftClickAt(Center(join));
+    ASSERT_TRUE(WaitUntil([&] { return Ticked(join); }, 3000));
+    StartControlCaptureOnPattern();
+    const Picture pattern = ScreenPicture(ScreenRect(Pattern()));
+    TakePattern();
+    const auto first = SnapshotViaClipboard();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->width, pt::kWidth);
+    EXPECT_EQ(first->height, pt::kHeight);
+
+    // The pattern's 4 x 4 window in the desktop's corner.
+    PointAt({1, 1});
+    HWND frame = Overlay(L"THottracker");
+    ASSERT_NE(frame, nullptr);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const RECT f = ScreenRect(frame);
+            return f.left == -1 && f.top == -1 && f.right == pt::kCornerSize + 1;
+        },
+        3000));
+    RightClickAt({1, 1});
+    ASSERT_TRUE(WaitInputHandled(Main()));
+    const auto joined = SnapshotViaClipboard();
+    ASSERT_TRUE(joined);
+    ASSERT_EQ(joined->width, pt::kLeft + pt::kWidth);
+    ASSERT_EQ(joined->height, pt::kTop + pt::kHeight);
+    for (int y = 0; y < joined->height; y += 3) {
+        for (int x = 0; x < joined->width; x += 3) {
+            DWORD expected = 0;
+            if (x < pt::kCornerSize && y < pt::kCornerSize)
+                expected = pt::CornerPixel(x, y);
+            else if (x >= pt::kLeft && y >= pt::kTop)
+                expected = pattern.At(x - pt::kLeft, y - pt::kTop);
+            ASSERT_EQ(joined->At(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
 // The folder's files by name.
 std::set<std::wstring> FilesIn(const std::wstring& folder) {
     std::set<std::wstring> names;
