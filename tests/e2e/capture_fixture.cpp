@@ -38,8 +38,8 @@ HWND CaptureFixture::StartRectangle() {
     // pointed at earlier is not found; the prompt comes once the mode is on.
     // (Off the window the bar shows it.)
     MoveTo({1000, 700});
-    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Press right mouse button to capture"; },
-                          3000))
+    EXPECT_TRUE(
+        WaitUntil([&] { return HintBarText() == L"Press right mouse button to capture"; }, 3000))
         << testing::PrintToString(HintBarText());
     return overlay;
 }

@@ -200,9 +200,8 @@ class CaptureSave : public CaptureFixture {
         ASSERT_EQ(read->height, expected_.height);
         // Compressed at the default quality of 100: close, though not the same.
         EXPECT_GE(Psnr(expected_, *read), 30.0);
-        EXPECT_LE(ChannelDistance(read->At(pt::kFlatX - pt::kLeft, pt::kFlatY - pt::kTop),
-                                  pt::kFlat),
-                  3);
+        EXPECT_LE(
+            ChannelDistance(read->At(pt::kFlatX - pt::kLeft, pt::kFlatY - pt::kTop), pt::kFlat), 3);
     }
     void ExpectTiff(const std::wstring& path) {
         const std::size_t size = 227 + 3u * pt::kWidth * pt::kHeight;
@@ -217,7 +216,8 @@ class CaptureSave : public CaptureFixture {
         EXPECT_TRUE(read->pixels == expected_.pixels) << "the pixels differ";
     }
     void SaveCases(const std::vector<SaveCase>& cases, bool tiff) {
-        const std::wstring folder = ScratchFolder(tiff ? L"vix saved \u00e9 tiff" : L"vix saved \u00e9 jpeg");
+        const std::wstring folder =
+            ScratchFolder(tiff ? L"vix saved \u00e9 tiff" : L"vix saved \u00e9 jpeg");
         CapturePattern();
         std::set<std::wstring> expected;
         for (const SaveCase& c : cases) {
@@ -234,17 +234,18 @@ class CaptureSave : public CaptureFixture {
     Picture expected_;
 };
 
-// Under the JPEG filter every name is JPEG, ".jpg" added unless it ends so.
+// JPEG: under the JPEG filter any name, ".jpg" added unless it ends so; under
+// "All" a name ending in ".jpg".
 TEST_F(CaptureSave, AsJpegUnderEachFilter) {
     SaveCases({{2, L"shot", L"shot.jpg"}, {2, L"a.tif", L"a.tif.jpg"}, {1, L"c.jpg", L"c.jpg"}},
               false);
 }
 
-// Under the TIFF filter every name is TIFF, ".tif" added unless it ends so.
+// TIFF: under the TIFF filter any name, ".tif" added unless it ends so; under
+// "All" a name ending in ".tif", in any case.
 TEST_F(CaptureSave, AsTiffUnderEachFilter) {
     SaveCases({{1, L"A.TIF", L"A.TIF"}, {3, L"b.jpg", L"b.jpg.tif"}, {3, L"d", L"d.tif"}}, true);
 }
-
 
 // --- the image sequence ------------------------------------------------------------
 
@@ -285,8 +286,8 @@ class CaptureSequence : public CaptureFixture {
         // A click on the tree's empty part gives it the keys.
         const RECT t = ScreenRect(tree);
         LeftClickAt({(t.left + t.right) / 2, t.bottom - 10});
-        PressKey(VK_HOME);  // "Desktop"
-        TypeInitial(L'M');  // "My Computer"
+        PressKey(VK_HOME);   // "Desktop"
+        TypeInitial(L'M');   // "My Computer"
         PressKey(VK_RIGHT);  // opened
         PressKey(VK_RIGHT);  // its first drive, C:
         PressKey(VK_RIGHT);  // opened

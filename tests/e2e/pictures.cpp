@@ -77,8 +77,7 @@ std::optional<Picture> ReadImageFile(const std::wstring& path) {
     platform::ComPtr<IWICFormatConverter> converter;
     UINT width = 0, height = 0;
     if (FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ,
-                                                  WICDecodeMetadataCacheOnDemand,
-                                                  decoder.put())) ||
+                                                  WICDecodeMetadataCacheOnDemand, decoder.put())) ||
         FAILED(decoder->GetFrame(0, frame.put())) ||
         FAILED(factory->CreateFormatConverter(converter.put())) ||
         FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppBGRA,
@@ -112,8 +111,8 @@ std::vector<std::uint8_t> ReadFileBytes(const std::wstring& path) {
 int ChannelDistance(DWORD a, DWORD b) {
     int most = 0;
     for (int shift : {0, 8, 16}) {
-        const int d = std::abs(static_cast<int>((a >> shift) & 0xFF) -
-                               static_cast<int>((b >> shift) & 0xFF));
+        const int d =
+            std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
         if (d > most) most = d;
     }
     return most;
