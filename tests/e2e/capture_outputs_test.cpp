@@ -127,19 +127,18 @@ std::set<std::wstring> FilesIn(const std::wstring& folder) {
 
 constexpr int kFileTypeList = 0x470;  // the dialog's "Save as type" list (cmb1)
 
-// A descendant edit field: the save dialog's name.
+BOOL CALLBACK FindVisibleEdit(HWND w, LPARAM found) {
+    wchar_t name[16] = {};
+    ::GetClassNameW(w, name, 16);
+    if (std::wstring(name) != L"Edit" || !::IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
+// The save dialog's name field: its one visible edit field.
 HWND NameField(HWND dialog) {
     HWND found = nullptr;
-    ::EnumChildWindows(
-        dialog,
-        [](HWND w, LPARAM param) -> BOOL {
-            wchar_t name[16] = {};
-            ::GetClassNameW(w, name, 16);
-            if (std::wstring(name) != L"Edit" || !::IsWindowVisible(w)) return TRUE;
-            *reinterpret_cast<HWND*>(param) = w;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumChildWindows(dialog, FindVisibleEdit, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
