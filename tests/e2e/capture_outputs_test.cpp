@@ -273,8 +273,9 @@ class CaptureSequence : public CaptureFixture {
             ::DeleteFileW((folder_ + L"\\" + name).c_str());
     }
     // Ticks the sequence box and, in the folder browser that opens, goes
-    // to the folder with the keys and presses OK (or Cancel).
-    void TickSequence(bool choose) {
+    // to the folder (or only to its drive) with the keys and presses OK (or
+    // Cancel).
+    void TickSequence(bool choose, bool driveOnly = false) {
         HWND box = Control(L"Capture to image sequence");
         ASSERT_NE(box, nullptr);
         LeftClickAt(Center(box));
@@ -289,8 +290,10 @@ class CaptureSequence : public CaptureFixture {
         TypeInitial(L'M');   // "My Computer"
         PressKey(VK_RIGHT);  // opened
         PressKey(VK_RIGHT);  // its first drive, C:
-        PressKey(VK_RIGHT);  // opened
-        TypeInitial(kSequenceFolderName[0]);
+        if (!driveOnly) {
+            PressKey(VK_RIGHT);  // opened
+            TypeInitial(kSequenceFolderName[0]);
+        }
         SaveWindowShot(dialog, L"capture-sequence-folder");
         LeftClickAt(Center(FindByText(dialog, choose ? L"OK" : L"Cancel")));
         ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 3000));
@@ -328,6 +331,19 @@ TEST_F(CaptureSequence, EveryCaptureTakesTheFirstFreeNumber) {
     ASSERT_FALSE(WholeJpeg(File(L"Img_Sequence001.jpg")).empty());
     EXPECT_EQ(FilesIn(folder_),
               (std::set<std::wstring>{L"Img_Sequence001.jpg", L"Img_Sequence002.jpg"}));
+}
+
+// A drive's root path ends in a backslash already; the files go there all
+// the same.
+TEST_F(CaptureSequence, ADriveRootTakesTheFilesToo) {
+    const std::wstring file = L"C:\\Img_Sequence001.jpg";
+    ::DeleteFileW(file.c_str());
+    TickSequence(true, true);
+    StartControlCaptureOnPattern();
+    TakePattern();
+    EXPECT_FALSE(WholeJpeg(file).empty());
+    EXPECT_TRUE(FilesIn(folder_).empty());
+    ::DeleteFileW(file.c_str());
 }
 
 class CaptureFullSequence : public CaptureSequence {
