@@ -24,11 +24,14 @@ TEST_F(CaptureOutputs, TwoJoinedCapturesMakeOnePictureOfTheirUnionBlackWhereNeit
     ASSERT_NE(join, nullptr);
     LeftClickAt(Center(join));
     ASSERT_TRUE(WaitUntil([&] { return Ticked(join); }, 3000));
-    // The capture is the overlay inset by 5 on every side: first
-    // (0, 0, 100, 100), then (200, 50, 300, 120).
+    // The capture is the overlay inset by 5 on every side, cut to the
+    // desktop: first (0, 0, 100, 100) of (-15, -10, 100, 100), then
+    // (200, 50, 300, 120).
     HWND overlay = StartRectangle();
     ASSERT_NE(overlay, nullptr);
-    ShapeRectangle(overlay, RECT{-5, -5, 105, 105});
+    const RECT first = ShapeRectangle(overlay, RECT{-20, -15, 105, 105});
+    ASSERT_EQ(first.left, -20);
+    ASSERT_EQ(first.bottom, 105);
     TakeRectangle(overlay);
     overlay = StartRectangle();
     ASSERT_NE(overlay, nullptr);
