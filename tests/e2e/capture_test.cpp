@@ -1,136 +1,17 @@
 // Screen capture used as a designer uses it: over a known pattern, through
 // the real input path: the rectangle sized and moved by dragging its frame,
 // a right click to take it, the snapshot read back from the clipboard, the
-// control and the whole screen taken, the save dialog and the preview.
+// control and the whole screen taken.
 
-#include <cstring>
-
+#include "capture_fixture.h"
 #include "pattern.h"
-#include "vix_fixture.h"
 
 namespace vix::e2e {
 namespace {
 
 namespace pt = test::pattern;
 
-// The clipboard's bitmap as 0x00RRGGBB pixels, top row first.
-struct ClipboardPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<DWORD> pixels;
-    DWORD At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
-};
-
-std::optional<ClipboardPicture> ClipboardBitmap() {
-    if (!::OpenClipboard(nullptr)) return std::nullopt;
-    std::optional<ClipboardPicture> result;
-    if (HANDLE dib = ::GetClipboardData(CF_DIB)) {
-        const auto* info = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib));
-        if (info && (info->biBitCount == 32 || info->biBitCount == 24) &&
-            (info->biCompression == BI_RGB || info->biCompression == BI_BITFIELDS)) {
-            ClipboardPicture p;
-            p.width = info->biWidth;
-            p.height = info->biHeight < 0 ? -info->biHeight : info->biHeight;
-            const int bytes = info->biBitCount / 8;
-            const int stride = (p.width * bytes + 3) & ~3;
-            // Three colour masks follow a bit-field header (the usual blue,
-            // green, red order of a 32-bit bitmap).
-            const auto* bits = reinterpret_cast<const BYTE*>(info) + info->biSize +
-                               (info->biCompression == BI_BITFIELDS ? 12 : 0);
-            for (int y = 0; y < p.height; ++y) {
-                const int row = info->biHeight < 0 ? y : p.height - 1 - y;
-                for (int x = 0; x < p.width; ++x) {
-                    const BYTE* px = bits + row * stride + x * bytes;
-                    p.pixels.push_back(static_cast<DWORD>(px[2] << 16 | px[1] << 8 | px[0]));
-                }
-            }
-            result = p;
-        }
-        if (info) ::GlobalUnlock(dib);
-    }
-    ::CloseClipboard();
-    return result;
-}
-
-class Capture : public VixTest {
-  protected:
-    void SetUp() override {
-        VixTest::SetUp();
-        pattern_ = std::make_unique<VixProcess>(BinDir() + L"\\pattern.exe");
-        ASSERT_TRUE(pattern_->Start());
-        ASSERT_NE(pattern_->WaitForWindow(L"VixTestPattern"), nullptr);
-        StartVix();
-        ClickTab(L" Capture");
-    }
-    void TearDown() override {
-        VixTest::TearDown();
-        pattern_.reset();
-    }
-
-    HWND Overlay(const wchar_t* cls) const {
-        for (HWND w : TopLevelWindows(vix_->Pid(), cls))
-            if (::IsWindowVisible(w)) return w;
-        return nullptr;
-    }
-    HWND StartRectangle() {
-        LeftClickAt(Center(Control(L"Rectangle capture")));
-        HWND overlay = nullptr;
-        EXPECT_TRUE(WaitUntil([&] { return (overlay = Overlay(L"Trectan")) != nullptr; }, 3000));
-        ::Sleep(200);
-        return overlay;
-    }
-    // Drags the overlay's part under `from` to `to`, pointing at it first so
-    // that the hook library knows the part.
-    void DragFrame(POINT from, POINT to) {
-        PointAt(from);
-        ::Sleep(150);
-        LeftDrag(from, to);
-        ::Sleep(150);
-    }
-    // The overlay's bounds once `settled` holds for them; the drag's last
-    // step may still be on its way when the input has been handled.
-    template <typename Settled>
-    RECT BoundsOnceSettled(HWND overlay, Settled settled) {
-        RECT r{};
-        EXPECT_TRUE(WaitUntil([&] { return settled(r = ScreenRect(overlay)); }, 3000))
-            << "overlay at " << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
-        return r;
-    }
-    // Makes the overlay 200 x 200 with its top-left corner at `corner`.
-    RECT PlaceRectangle(HWND overlay, POINT corner) {
-        RECT r = ScreenRect(overlay);
-        const POINT topLeft{r.left, r.top};
-        DragFrame({r.right - 2, r.bottom - 2}, {r.left + 198, r.top + 198});
-        r = BoundsOnceSettled(overlay, [&](const RECT& b) {
-            return b.left == topLeft.x && b.top == topLeft.y && b.right - b.left == 200 &&
-                   b.bottom - b.top == 200;
-        });
-        const POINT inside{r.left + 100, r.top + 100};
-        DragFrame(inside, {inside.x + corner.x - r.left, inside.y + corner.y - r.top});
-        return BoundsOnceSettled(
-            overlay, [&](const RECT& b) { return b.left == corner.x && b.top == corner.y; });
-    }
-    bool ShowsLabels(int width, int height) const {
-        return WaitUntil(
-            [&] {
-                return FindByText(Main(), std::to_wstring(width)) &&
-                       FindByText(Main(), std::to_wstring(height));
-            },
-            3000);
-    }
-    void ToClipboard() {
-        HWND button = Control(L"Export snapshot to the clipboard");
-        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(button) != FALSE; }, 3000));
-        if (::OpenClipboard(nullptr)) {
-            ::EmptyClipboard();
-            ::CloseClipboard();
-        }
-        LeftClickAt(Center(button));
-        ASSERT_TRUE(WaitUntil([] { return ClipboardBitmap().has_value(); }, 3000));
-    }
-
-    std::unique_ptr<VixProcess> pattern_;
-};
+using Capture = CaptureFixture;
 
 TEST_F(Capture, ARectangleOf200ShowsLabels192AndYieldsThe190PixelsInsideTheDashes) {
     HWND overlay = StartRectangle();
@@ -150,8 +31,7 @@ TEST_F(Capture, ARectangleOf200ShowsLabels192AndYieldsThe190PixelsInsideTheDashe
 
     RightClickAt({600, 700});
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }, 3000));
-    ToClipboard();
-    const auto shot = ClipboardBitmap();
+    const auto shot = SnapshotViaClipboard();
     ASSERT_TRUE(shot);
     ASSERT_EQ(shot->width, 190);
     ASSERT_EQ(shot->height, 190);
@@ -200,8 +80,7 @@ TEST_F(Capture, AControlCaptureYieldsTheWindowUnderThePointer) {
     RightClickAt(inside);
     ::Sleep(400);
     LeftClickAt(Center(Control(L"Control capture")));
-    ToClipboard();
-    const auto shot = ClipboardBitmap();
+    const auto shot = SnapshotViaClipboard();
     ASSERT_TRUE(shot);
     ASSERT_EQ(shot->width, target.right - target.left);
     ASSERT_EQ(shot->height, target.bottom - target.top);
@@ -211,7 +90,24 @@ TEST_F(Capture, AControlCaptureYieldsTheWindowUnderThePointer) {
             ASSERT_EQ(shot->At(x, y), ScreenPixel({target.left + x, target.top + y}));
 }
 
-TEST_F(Capture, TheWholeScreenIsTakenAndTheMainWindowComesBack) {
+RECT VirtualDesktop() {
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+    const int top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    return {left, top, left + ::GetSystemMetrics(SM_CXVIRTUALSCREEN),
+            top + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+}
+
+// The program leaves the screen before it takes it: its window and its icon
+// in the notification area are gone, and the picture is the desktop as it
+// shows at that moment. Then both come back.
+TEST_F(Capture, TheWholeScreenIsTakenWithoutTheProgramWhichThenComesBack) {
+    const POINT icon = TrayIconPoint();
+    const RECT iconArea{icon.x - 8, icon.y - 8, icon.x + 8, icon.y + 8};
+    const RECT window = ScreenRect(Main());
+    const RECT desktop = VirtualDesktop();
+    const Picture withIcon = ScreenPicture(iconArea);
+    const Picture before = ScreenPicture(desktop);
+
     LeftClickAt(Center(Control(L"Capture the entire screen")));
     HWND box = WaitForMessageBox(vix_->Pid());
     ASSERT_NE(box, nullptr);
@@ -222,16 +118,44 @@ TEST_F(Capture, TheWholeScreenIsTakenAndTheMainWindowComesBack) {
     // it, and a click before that would go unseen, as it would for anyone.
     HWND output = Control(L"Export snapshot to the clipboard");
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(output) != FALSE; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ScreenPicture(iconArea).pixels != withIcon.pixels; }, 3000))
+        << "the icon stays in the notification area";
+    MoveTo({700, 700});
+    const Picture screen = ScreenPicture(desktop);
     RightClickAt({700, 700});
     ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) && !::IsIconic(Main()); }, 5000))
         << "visible " << ::IsWindowVisible(Main()) << " iconic " << ::IsIconic(Main());
-    ToClipboard();
-    const auto shot = ClipboardBitmap();
+
+    const auto shot = SnapshotViaClipboard();
     ASSERT_TRUE(shot);
-    EXPECT_EQ(shot->width, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
-    EXPECT_EQ(shot->height, ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    EXPECT_EQ(shot->At(pt::kFlatX, pt::kFlatY), pt::kFlat);
-    EXPECT_EQ(shot->At(pt::kBlockX, pt::kBlockY), pt::BlockPixel(2, 2));
+    ASSERT_EQ(shot->width, screen.width);
+    ASSERT_EQ(shot->height, screen.height);
+    for (int y = 0; y < shot->height; y += 7)
+        for (int x = 0; x < shot->width; x += 7)
+            ASSERT_EQ(shot->At(x, y), screen.At(x, y)) << x << "," << y;
+    EXPECT_EQ(shot->At(pt::kFlatX - desktop.left, pt::kFlatY - desktop.top), pt::kFlat);
+    EXPECT_EQ(shot->At(pt::kBlockX - desktop.left, pt::kBlockY - desktop.top),
+              pt::BlockPixel(2, 2));
+    // Where the window was, the picture shows what lies under it.
+    int differing = 0, samples = 0;
+    for (int y = window.top + 2; y < window.bottom - 2; y += 5)
+        for (int x = window.left + 2; x < window.right - 2; x += 5, ++samples)
+            if (shot->At(x - desktop.left, y - desktop.top) !=
+                before.At(x - desktop.left, y - desktop.top))
+                ++differing;
+    EXPECT_GT(differing, samples / 2);
+
+    // The icon is back, and it is the program's: its menu opens.
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPicture(iconArea).pixels == withIcon.pixels; }, 3000));
+    RightClickAt(TrayIconPoint());
+    HWND menu = WaitForPopupMenu();
+    ASSERT_NE(menu, nullptr);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(menu, &owner);
+    EXPECT_EQ(owner, vix_->Pid());
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([] { return WaitForPopupMenu(0) == nullptr; }, 3000));
+    EXPECT_TRUE(::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 
 }  // namespace
