@@ -1,12 +1,12 @@
 // What the capture writes, read back by readers nobody here wrote.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <filesystem>
 
 #include "capture/jpeg_encoder.h"
 #include "capture/tiff_writer.h"
 #include "image_tools.h"
+#include "psnr.h"
 
 namespace vix {
 namespace {
@@ -41,17 +41,7 @@ bool SameColours(const TestPicture& a, const TestPicture& b) {
 }
 
 // Peak signal-to-noise ratio over the three channels, in dB.
-double Psnr(const TestPicture& a, const TestPicture& b) {
-    double sum = 0;
-    for (std::size_t i = 0; i < a.pixels.size(); ++i)
-        for (int shift : {0, 8, 16}) {
-            const int d = static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
-                          static_cast<int>((b.pixels[i] >> shift) & 0xFF);
-            sum += d * d;
-        }
-    const double mse = sum / (3.0 * static_cast<double>(a.pixels.size()));
-    return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
-}
+double Psnr(const TestPicture& a, const TestPicture& b) { return test::Psnr(a.pixels, b.pixels); }
 
 TEST(ImageReaders, AreInstalled) {
     for (const char* tool : {"tiffinfo", "tiffdump", "djpeg", "cjpeg", "identify", "convert"})

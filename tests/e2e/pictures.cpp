@@ -2,7 +2,6 @@
 
 #include <wincodec.h>
 
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -10,6 +9,7 @@
 #include "platform/com_ptr.h"
 #include "platform/clipboard.h"
 #include "platform/gdi.h"
+#include "psnr.h"
 
 namespace vix::e2e {
 
@@ -119,16 +119,8 @@ int ChannelDistance(DWORD a, DWORD b) {
 }
 
 double Psnr(const Picture& a, const Picture& b) {
-    if (a.width != b.width || a.height != b.height || a.pixels.empty()) return 0;
-    double sum = 0;
-    for (std::size_t i = 0; i < a.pixels.size(); ++i)
-        for (int shift : {0, 8, 16}) {
-            const int d = static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
-                          static_cast<int>((b.pixels[i] >> shift) & 0xFF);
-            sum += d * d;
-        }
-    const double mse = sum / (3.0 * static_cast<double>(a.pixels.size()));
-    return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
+    if (a.width != b.width || a.height != b.height) return 0;
+    return test::Psnr(a.pixels, b.pixels);
 }
 
 }  // namespace vix::e2e
