@@ -123,7 +123,9 @@ TEST_F(Photoshop, AFailingPhotoshopGivesItsMessageWithItsCode) {
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         box = WaitForMessageBox(vix_->Pid(), 200);
-        return box && MessageBoxText(box) != std::wstring(kOpenPhotoshopQuestion);
+        // A box just made may not have its text yet.
+        const std::wstring text = box ? MessageBoxText(box) : L"";
+        return !text.empty() && text != kOpenPhotoshopQuestion;
     }));
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I08));
     PressOk(box);
@@ -257,7 +259,9 @@ TEST_F(PhotoshopSnapshot, NoToTheQuestionSendsNothingAndAFailureGivesItsMessage)
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
         box = WaitForMessageBox(vix_->Pid(), 200);
-        return box && MessageBoxText(box) != std::wstring(kOpenPhotoshopQuestion);
+        // A box just made may not have its text yet.
+        const std::wstring text = box ? MessageBoxText(box) : L"";
+        return !text.empty() && text != kOpenPhotoshopQuestion;
     }));
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I04));
     PressOk(box);
