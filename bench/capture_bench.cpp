@@ -216,15 +216,19 @@ BENCHMARK(MemcpyOfTheUnion)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // --- the image sequence ------------------------------------------------------
 
 const std::wstring kBase = L"Img_Sequence";
+// Enough digits for 10,000 numbered files: with three the sequence would be
+// full at 999 and the search would stop there.
+constexpr int kDigits = 5;
+constexpr wchar_t kNextName[] = L"Img_Sequence10001.jpg";
 
 void NextNameInMemory(benchmark::State& state) {
     std::unordered_set<std::wstring> names;
     for (std::uint64_t i = 1; i <= 10000; ++i)
-        names.insert(SequenceFileName(L"F", kBase, 3, i));
+        names.insert(SequenceFileName(L"F", kBase, kDigits, i));
     for (auto _ : state) {
         const auto next = NextSequenceFileName(
-            L"F", kBase, 3, [&](const std::wstring& n) { return names.count(n) > 0; });
-        benchmark::DoNotOptimize(next.data());
+            L"F", kBase, kDigits, [&](const std::wstring& n) { return names.count(n) > 0; });
+        if (!next.ends_with(kNextName)) return state.SkipWithError("not the next free name");
     }
 }
 BENCHMARK(NextNameInMemory)->Unit(benchmark::kMillisecond);
@@ -234,14 +238,15 @@ std::wstring Native(std::wstring name, std::size_t folderLength) {
     return name.replace(folderLength, 1, L"/");
 }
 
-// A real folder of 10,000 files, 001 to 10000: the next free name is 10001.
+// A real folder of 10,000 files, 00001 to 10000: the next free name is 10001.
 const fs::path& SequenceFolder() {
     static const fs::path folder = [] {
-        const fs::path f = Scratch() / "sequence";
+        const fs::path f = Scratch() / "sequence-5-digits";
         fs::create_directories(f);
         const std::wstring name = f.wstring();
         for (std::uint64_t i = 1; i <= 10000; ++i) {
-            const fs::path file = Native(SequenceFileName(name, kBase, 3, i), name.size());
+            const fs::path file =
+                Native(SequenceFileName(name, kBase, kDigits, i), name.size());
             if (!fs::exists(file)) std::ofstream{file};
         }
         return f;
@@ -252,10 +257,10 @@ const fs::path& SequenceFolder() {
 void NextNameOnDiskOneLookEach(benchmark::State& state) {
     const std::wstring folder = SequenceFolder().wstring();
     for (auto _ : state) {
-        const auto next = NextSequenceFileName(folder, kBase, 3, [&](const std::wstring& n) {
+        const auto next = NextSequenceFileName(folder, kBase, kDigits, [&](const std::wstring& n) {
             return fs::exists(fs::path(Native(n, folder.size())));
         });
-        if (next.find(L"Img_Sequence10001") == std::wstring::npos) std::abort();
+        if (!next.ends_with(kNextName)) return state.SkipWithError("not the next free name");
     }
 }
 BENCHMARK(NextNameOnDiskOneLookEach)->Unit(benchmark::kMillisecond);
@@ -267,8 +272,8 @@ void NextNameOnDiskOneListing(benchmark::State& state) {
         for (const auto& entry : fs::directory_iterator(SequenceFolder()))
             names.insert(folder + L'\\' + entry.path().filename().wstring());
         const auto next = NextSequenceFileName(
-            folder, kBase, 3, [&](const std::wstring& n) { return names.count(n) > 0; });
-        if (next.find(L"Img_Sequence10001") == std::wstring::npos) std::abort();
+            folder, kBase, kDigits, [&](const std::wstring& n) { return names.count(n) > 0; });
+        if (!next.ends_with(kNextName)) return state.SkipWithError("not the next free name");
     }
 }
 BENCHMARK(NextNameOnDiskOneListing)->Unit(benchmark::kMillisecond);
