@@ -6,6 +6,7 @@
 #include "capture/jpeg_encoder.h"
 #include "capture/preview_window.h"
 #include "capture/snapshot_files.h"
+#include "platform/file.h"
 #include "platform/gdi.h"
 
 namespace vix {
@@ -29,8 +30,11 @@ void CaptureTools::ShowError(const std::wstring& text) {
 void CaptureTools::SaveToSequence() {
     if (!host_.Choices().sequence || snapshot_.Empty()) return;
     const CaptureSettings settings = host_.Settings();
-    const std::wstring name =
-        NextSequenceFileName(sequenceFolder_, settings.imgName, settings.imgNr, &FileExists);
+    // One listing of the folder instead of a look per number: a long
+    // sequence stays quick.
+    const std::wstring name = NextSequenceFileName(
+        sequenceFolder_, settings.imgName, settings.imgNr,
+        platform::FileNamesIn(sequenceFolder_, settings.imgName), &FileExists);
     if (name.empty()) {
         ShowError(kSequenceFailed);
         return;

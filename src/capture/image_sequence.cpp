@@ -1,5 +1,6 @@
 #include "capture/image_sequence.h"
 
+#include <string_view>
 #include <limits>
 
 namespace vix {
@@ -17,6 +18,49 @@ void AppendNumber(std::wstring& text, int digits, std::uint64_t number) {
         text += L'0';
     while (count > 0)
         text += reversed[--count];
+}
+
+bool SameIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; };
+        if (fold(a[i]) != fold(b[i])) return false;
+    }
+    return true;
+}
+
+// The number `name` is the file of in the sequence, or 0 when it is none:
+// the base name, the number as SequenceFileName writes it, ".jpg".
+std::uint64_t SequenceNumberOf(std::wstring_view name, std::wstring_view baseName, int digits) {
+    constexpr std::wstring_view kEnding = L".jpg";
+    if (name.size() <= baseName.size() + kEnding.size()) return 0;
+    if (!SameIgnoringAsciiCase(name.substr(0, baseName.size()), baseName)) return 0;
+    if (!SameIgnoringAsciiCase(name.substr(name.size() - kEnding.size()), kEnding)) return 0;
+    const std::wstring_view number =
+        name.substr(baseName.size(), name.size() - baseName.size() - kEnding.size());
+    const std::size_t filled = digits > 0 ? static_cast<std::size_t>(digits) : 1;
+    // Zeros fill up to the digits; a longer number has none in front.
+    if (number.size() < filled || (number.size() > filled && number[0] == L'0')) return 0;
+    std::uint64_t value = 0;
+    for (wchar_t c : number) {
+        if (c < L'0' || c > L'9') return 0;
+        const auto digit = static_cast<std::uint64_t>(c - L'0');
+        if (value > (std::numeric_limits<std::uint64_t>::max() - digit) / 10) return 0;
+        value = value * 10 + digit;
+    }
+    return value;
+}
+
+// The first name from `number` on that `exists` does not know.
+std::wstring FirstFreeFrom(const std::wstring& folder, const std::wstring& baseName, int digits,
+                           std::uint64_t number,
+                           const std::function<bool(const std::wstring&)>& exists) {
+    const std::uint64_t max = SequenceMaximum(digits);
+    for (std::uint64_t i = number; i != 0 && i <= max; ++i) {
+        std::wstring candidate = SequenceFileName(folder, baseName, digits, i);
+        if (!exists(candidate)) return candidate;
+    }
+    return {};
 }
 
 }  // namespace
@@ -41,16 +85,22 @@ std::wstring SequenceFileName(const std::wstring& folder, const std::wstring& ba
 std::wstring NextSequenceFileName(const std::wstring& folder, const std::wstring& baseName,
                                   int digits,
                                   const std::function<bool(const std::wstring&)>& exists) {
-    const std::uint64_t max = SequenceMaximum(digits);
-    const std::wstring prefix = folder + L'\\' + baseName;
-    std::wstring candidate;
-    for (std::uint64_t i = 1; i != 0 && i <= max; ++i) {
-        candidate = prefix;
-        AppendNumber(candidate, digits, i);
-        candidate += L".jpg";
-        if (!exists(candidate)) return candidate;
+    return FirstFreeFrom(folder, baseName, digits, 1, exists);
+}
+
+std::wstring NextSequenceFileName(const std::wstring& folder, const std::wstring& baseName,
+                                  int digits, const std::vector<std::wstring>& listed,
+                                  const std::function<bool(const std::wstring&)>& exists) {
+    // The first free number is at most one past the count of files.
+    std::vector<bool> taken(listed.size() + 2, false);
+    for (const std::wstring& name : listed) {
+        const std::uint64_t n = SequenceNumberOf(name, baseName, digits);
+        if (n != 0 && n < taken.size()) taken[n] = true;
     }
-    return {};
+    std::uint64_t first = 1;
+    while (first < taken.size() && taken[first])
+        ++first;
+    return FirstFreeFrom(folder, baseName, digits, first, exists);
 }
 
 }  // namespace vix

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // The numbered image sequence: folder\<base name><number>.jpg, the number
 // filled with zeros on the left to the setting's count of digits.
@@ -24,6 +25,15 @@ std::wstring SequenceFileName(const std::wstring& folder, const std::wstring& ba
 // higher ones. Empty when every number is taken.
 std::wstring NextSequenceFileName(const std::wstring& folder, const std::wstring& baseName,
                                   int digits,
+                                  const std::function<bool(const std::wstring&)>& exists);
+
+// The same answer from one listing of the folder's file names (names only,
+// in any order) instead of one look per number: a folder of thousands of
+// images answers in milliseconds. The chosen name is still put to `exists`,
+// since the file system may match names the listing did not (case beyond
+// ASCII); a name it knows is passed over as taken.
+std::wstring NextSequenceFileName(const std::wstring& folder, const std::wstring& baseName,
+                                  int digits, const std::vector<std::wstring>& listed,
                                   const std::function<bool(const std::wstring&)>& exists);
 
 }  // namespace vix

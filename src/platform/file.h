@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 // Whole files written in one block.
 
@@ -18,6 +19,11 @@ namespace vix::platform {
 // "Cannot create file "<path>". <reason>".
 std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
                                            std::span<const std::uint8_t> bytes);
+
+// The names (without the folder) of the files in `folder` whose names start
+// with `start`, in the file system's order; folders are left out. Empty when
+// the folder cannot be read.
+std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wstring& start);
 
 // The system's text for an error code, without the trailing line break.
 std::wstring SystemErrorText(unsigned long code);

@@ -72,4 +72,11 @@ struct FileTraits {
 };
 using File = UniqueHandle<FileTraits>;
 
+struct FindTraits {
+    using pointer = HANDLE;
+    static HANDLE Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) noexcept { ::FindClose(h); }
+};
+using FindHandle = UniqueHandle<FindTraits>;
+
 }  // namespace vix::platform

@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <set>
+#include <vector>
 
 #include "common/utf16.h"
 
@@ -91,6 +92,60 @@ TEST(NextSequenceFileName, TenThousandFilesBeforeTheFirstFreeNumber) {
     for (std::uint64_t i = 1; i <= 10000; ++i)
         f.names.insert(SequenceFileName(L"F", L"Img", 5, i));
     EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 5, f.Exists()), L"F\\Img10001.jpg");
+}
+
+// The names of `f` without their folder, as a listing gives them.
+std::vector<std::wstring> Listed(const Folder& f, const std::wstring& folder) {
+    std::vector<std::wstring> names;
+    for (const std::wstring& n : f.names)
+        names.push_back(n.substr(folder.size() + 1));
+    return names;
+}
+
+TEST(NextSequenceFileNameListed, GivesTheSameNamesAsOneLookPerNumber) {
+    Folder f;
+    for (std::uint64_t i = 1; i <= 10000; ++i)
+        if (i != 4321) f.names.insert(SequenceFileName(L"F", L"Img", 5, i));
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 5, Listed(f, L"F"), f.Exists()),
+              L"F\\Img04321.jpg");
+    EXPECT_EQ(f.asked, 1) << "only the answer is looked at";
+    f.names.insert(L"F\\Img04321.jpg");
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 5, Listed(f, L"F"), f.Exists()),
+              L"F\\Img10001.jpg");
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 4, Listed(f, L"F"), f.Exists()),
+              L"F\\Img0001.jpg")
+        << "four digits make other names";
+
+    Folder full;
+    for (std::uint64_t i = 1; i <= 9; ++i)
+        full.names.insert(SequenceFileName(L"F", L"Img", 1, i));
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 1, Listed(full, L"F"), full.Exists()), L"");
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 3, {}, Folder{}.Exists()), L"F\\Img001.jpg");
+}
+
+TEST(NextSequenceFileNameListed, OnlyTheSequencesOwnNamesCount) {
+    Folder f;
+    const std::vector<std::wstring> listed = {
+        L"IMG001.JPG",       // another case of the same name: the same file
+        L"Img002.jpeg",      // another ending
+        L"Img03.jpg",        // fewer digits than the sequence writes
+        L"Img0004.jpg",      // a zero more than the sequence writes
+        L"Img00x.jpg",       // not a number
+        L"Other005.jpg",     // another base name
+        L"Img.jpg",          // no number at all
+        L"Img99999999999999999999999.jpg",  // past 64 bits
+    };
+    f.names = {L"F\\IMG001.JPG"};
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 3, listed, f.Exists()), L"F\\Img002.jpg");
+}
+
+// The file system may know a name the listing did not match (case folding
+// beyond ASCII): that name is passed over, never overwritten.
+TEST(NextSequenceFileNameListed, ANameTheFileSystemKnowsIsPassedOver) {
+    Folder f;
+    f.names = {L"F\\\u00c4001.jpg", L"F\\\u00c4002.jpg"};
+    const std::vector<std::wstring> listed = {L"\u00e4001.jpg", L"\u00e4002.jpg"};
+    EXPECT_EQ(NextSequenceFileName(L"F", L"\u00c4", 3, listed, f.Exists()), L"F\\\u00c4003.jpg");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -27,6 +28,22 @@ std::vector<std::uint8_t> Read(const std::wstring& path) {
         std::fclose(f);
     }
     return bytes;
+}
+
+TEST(FileNamesIn, ListsTheFilesStartingWithTheNameAndNoFolders) {
+    const std::wstring folder = Temp(L"vix-listing-\u00e9");
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    for (const wchar_t* name : {L"Img001.jpg", L"Img002.jpg", L"Other.jpg"})
+        ASSERT_FALSE(WriteWholeFile(folder + L"\\" + name, std::vector<std::uint8_t>{1}));
+    ::CreateDirectoryW((folder + L"\\Img003.jpg").c_str(), nullptr);
+    std::vector<std::wstring> names = FileNamesIn(folder, L"Img");
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Img001.jpg", L"Img002.jpg"}));
+    EXPECT_TRUE(FileNamesIn(folder + L"\\gone", L"Img").empty());
+    for (const wchar_t* name : {L"Img001.jpg", L"Img002.jpg", L"Other.jpg"})
+        ::DeleteFileW((folder + L"\\" + name).c_str());
+    ::RemoveDirectoryW((folder + L"\\Img003.jpg").c_str());
+    ::RemoveDirectoryW(folder.c_str());
 }
 
 TEST(WriteWholeFile, WritesExactlyTheBytesUnderAUnicodeName) {
