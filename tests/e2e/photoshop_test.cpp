@@ -88,6 +88,18 @@ class Photoshop : public VixTest {
         ::PostMessageW(box, WM_COMMAND, answer, 0);
     }
 
+    // The box of a failure, once it has its text (a box just made may not
+    // yet, and the question's box may still be going); null after a while.
+    HWND WaitForFailureBox() const {
+        HWND box = nullptr;
+        const bool shown = WaitUntil([&] {
+            box = WaitForMessageBox(vix_->Pid(), 200);
+            const std::wstring text = box ? MessageBoxText(box) : L"";
+            return !text.empty() && text != kOpenPhotoshopQuestion;
+        });
+        return shown ? box : nullptr;
+    }
+
     test::FakePhotoshop fake_;
     std::unique_ptr<VixProcess> pattern_;
 };
@@ -120,13 +132,8 @@ TEST_F(Photoshop, AFailingPhotoshopGivesItsMessageWithItsCode) {
     fake_.Configure(config);
     SampleFlatColour();
     ExportColour(IDYES);
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        box = WaitForMessageBox(vix_->Pid(), 200);
-        // A box just made may not have its text yet.
-        const std::wstring text = box ? MessageBoxText(box) : L"";
-        return !text.empty() && text != kOpenPhotoshopQuestion;
-    }));
+    HWND box = WaitForFailureBox();
+    ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I08));
     PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
@@ -256,13 +263,8 @@ TEST_F(PhotoshopSnapshot, NoToTheQuestionSendsNothingAndAFailureGivesItsMessage)
     fake_.Configure(config);
     TakeRectangle();
     Export(L"Export snapshot to new Photoshop document", IDYES);
-    HWND box = nullptr;
-    ASSERT_TRUE(WaitUntil([&] {
-        box = WaitForMessageBox(vix_->Pid(), 200);
-        // A box just made may not have its text yet.
-        const std::wstring text = box ? MessageBoxText(box) : L"";
-        return !text.empty() && text != kOpenPhotoshopQuestion;
-    }));
+    HWND box = WaitForFailureBox();
+    ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I04));
     PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
