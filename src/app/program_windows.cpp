@@ -6,18 +6,27 @@
 #include "app/startup_timeline.h"
 
 namespace vix {
+namespace {
+
+// The start-up timeline's name for each window, in creation order.
+constexpr std::array<const char*, kProgramWindowCount> kTimelineNames = {
+    "main window",     "  Photoshop versions", "  update",          "  preview", "  About",
+    "  settings dialog", "  control frame",    "  rectangle frame", "  ruler"};
+
+}  // namespace
 
 void ProgramWindows::Create(HWND owner) {
     // Creating the main window loads the settings and adds the tray icon,
     // all before the other eight windows exist.
     main_.Create(owner);
-    startup::Mark("main window");
+    startup::Mark(kTimelineNames[0]);
     std::array<ui::ProgramForm*, kProgramWindowCount> forms{};
     for (const OwnedWindow& w : main_.Windows())
         forms[static_cast<std::size_t>(w.which)] = w.form;
     for (std::size_t i = 1; i < forms.size(); ++i) {
         if (!forms[i]) throw std::logic_error("a window of the program has no owner");
         forms[i]->Create(owner);
+        startup::Mark(kTimelineNames[i]);
     }
     startup::Mark("other eight windows");
 }

@@ -49,9 +49,6 @@ LRESULT SettingsPagePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void TSettings::Create(HWND owner) {
-    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
-                                       ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&classes);
     CreateForm({.className = L"TSettings",
                 .caption = L"Settings",
                 .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
@@ -60,11 +57,21 @@ void TSettings::Create(HWND owner) {
                 .owner = owner,
                 .dialogKeys = true});
     BuildFrame();
+}
+
+void TSettings::BuildPages() {
+    // The pages hold most of the program's controls and most starts never
+    // open this dialog: they are made when it first shows, so that they do
+    // not delay the main window.
+    if (pagesBuilt_) return;
+    pagesBuilt_ = true;
+    const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
+                                       ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
     BuildGeneralPage(pages_[0].hwnd());
     BuildColorpickerPage(pages_[1].hwnd());
     BuildScreenRulerPage(pages_[2].hwnd());
     BuildScreenCapturePage(pages_[3].hwnd());
-    ShowPage(SettingsPage::General);
 }
 
 void TSettings::BuildFrame() {
@@ -117,6 +124,7 @@ void TSettings::BuildFrame() {
 }
 
 void TSettings::FormShow() {
+    BuildPages();
     ShowPage(SettingsPage::General);
     FillControls();
     ShowExampleName();

@@ -88,6 +88,7 @@ class TSettings final : public ui::ProgramForm {
 
   private:
     void BuildFrame();
+    void BuildPages();
     void BuildGeneralPage(HWND page);
     void BuildColorpickerPage(HWND page);
     void BuildScreenRulerPage(HWND page);
@@ -107,6 +108,7 @@ class TSettings final : public ui::ProgramForm {
     PhotoshopVersionList versions_;
     std::wstring lastSpinText_ = L"3";
     bool filling_ = false;
+    bool pagesBuilt_ = false;
 
     ui::Panel pnlFrame;
     std::array<SettingsPagePanel, kSettingsPageCount> pages_;

@@ -35,7 +35,13 @@ bool LinksPanel::Create(HWND parent, const Rect& bounds, std::wstring siteMarker
                     .text = L"Webdevelopment links",
                     .bounds = bounds,
                     .parent = parent});
+    return hwnd() != nullptr;
+}
+
+bool LinksPanel::AddBrowser() {
     if (!hwnd()) return false;
+    if (browserTried_) return HasBrowser();
+    browserTried_ = true;
     if (MakeBrowser()) return true;
     ReleaseBrowser();
     return false;

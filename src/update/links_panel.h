@@ -37,12 +37,15 @@ class LinksPanel final : public platform::Window {
     LinksPanel() = default;
     ~LinksPanel() override;
 
-    // Makes the panel's window in `parent` and the browser control in it.
-    // `siteMarker` marks the addresses that stay in the panel; `opener`
-    // (by default the shell) receives the others. False when no browser
-    // control could be made: the panel then stays empty, and nothing else
-    // fails.
+    // Makes the panel's window in `parent`, still empty. `siteMarker` marks
+    // the addresses that stay in the panel; `opener` (by default the shell)
+    // receives the others. False when the window could not be made.
     bool Create(HWND parent, const Rect& bounds, std::wstring siteMarker, LinkOpener opener = {});
+    // Makes the browser control in the panel, once. Kept apart from Create
+    // because the browser's libraries take long to load and the program's
+    // start need not wait for them. False when no browser control could be
+    // made: the panel then stays empty, and nothing else fails.
+    bool AddBrowser();
     bool HasBrowser() const { return static_cast<bool>(browser_); }
 
     // Loads the page. False when there is no browser or it refused.
@@ -61,6 +64,7 @@ class LinksPanel final : public platform::Window {
     std::wstring siteMarker_;
     LinkOpener opener_;
     bool oleReady_ = false;
+    bool browserTried_ = false;
     BrowserSite* site_ = nullptr;
     platform::ComPtr<IOleObject> object_;
     platform::ComPtr<IWebBrowser2> browser_;

@@ -16,6 +16,7 @@ void UpdateService::CreateLinksPanel(HWND parent, const Rect& bounds) {
 void UpdateService::Start() {
     if (started_) return;
     started_ = true;
+    links_.AddBrowser();
     if (!server_) return;
     const std::wstring query = UpdateQueryAddress(*server_, ComputerName()).ToString();
     check_ = UpdateCheck(calls_, query, [this](const UpdateAnswer& answer) {

@@ -30,9 +30,12 @@ class ParentWindow final : public platform::Window {
 class LinksPanelTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        made_ = panel_.Create(parent_.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker,
-                              [this](const std::wstring& a) { opened_.push_back(a); });
-        ASSERT_TRUE(panel_.hwnd());
+        ASSERT_TRUE(panel_.Create(parent_.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker,
+                                  [this](const std::wstring& a) { opened_.push_back(a); }));
+        // Not before it is asked for.
+        EXPECT_FALSE(panel_.HasBrowser());
+        made_ = panel_.AddBrowser();
+        EXPECT_EQ(panel_.AddBrowser(), made_);
         if (!made_) GTEST_SKIP() << "no browser control in this prefix";
     }
 
@@ -84,8 +87,9 @@ TEST(LinksPanelWithoutBrowser, StaysEmpty) {
         {
             ParentWindow parent;
             LinksPanel panel;
-            made = panel.Create(parent.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker);
-            window = panel.hwnd() != nullptr && !panel.HasBrowser();
+            window = panel.Create(parent.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker);
+            made = panel.AddBrowser();
+            window = window && panel.hwnd() != nullptr && !panel.HasBrowser();
             EXPECT_FALSE(panel.Navigate(L"http://www.brellin.example/"));
         }
         ::CoUninitialize();
