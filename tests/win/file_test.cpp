@@ -159,8 +159,7 @@ TEST(FileNamesIn, ManyLongNamesAcrossManyReadsOfTheFolder) {
 }
 
 TEST(FileNamesIn, ABufferTooSmallForOneNameLeavesTheQueryWithoutAnAnswer) {
-    // Then FileNamesIn takes the file search: a partial listing would let the
-    // image sequence take a number that is in use.
+    // Then FileNamesIn takes the file search.
     ScratchFolder folder(Temp(L"vix-listing-small"));
     ASSERT_TRUE(folder.AddFile(L"Img" + std::wstring(100, L'n') + L".jpg"));
     EXPECT_EQ(detail::FileNamesByDirectoryQuery(folder.path(), L"Img", 96), std::nullopt);
