@@ -265,18 +265,46 @@ void NextNameOnDiskOneLookEach(benchmark::State& state) {
 }
 BENCHMARK(NextNameOnDiskOneLookEach)->Unit(benchmark::kMillisecond);
 
+// The sequence's files as the program lists them: names only, those that
+// start with the base name.
+std::vector<std::wstring> ListedNames(const fs::path& folder) {
+    std::vector<std::wstring> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        std::wstring name = entry.path().filename().wstring();
+        if (name.starts_with(kBase) && !entry.is_directory()) names.push_back(std::move(name));
+    }
+    return names;
+}
+
+// The whole search as the program makes it: one listing, the numbers matched,
+// the chosen name put to the file system.
 void NextNameOnDiskOneListing(benchmark::State& state) {
     const std::wstring folder = SequenceFolder().wstring();
     for (auto _ : state) {
-        std::unordered_set<std::wstring> names;
-        for (const auto& entry : fs::directory_iterator(SequenceFolder()))
-            names.insert(folder + L'\\' + entry.path().filename().wstring());
         const auto next = NextSequenceFileName(
-            folder, kBase, kDigits, [&](const std::wstring& n) { return names.count(n) > 0; });
+            folder, kBase, kDigits, ListedNames(SequenceFolder()),
+            [&](const std::wstring& n) { return fs::exists(fs::path(Native(n, folder.size()))); });
         if (!next.ends_with(kNextName)) return state.SkipWithError("not the next free name");
     }
 }
 BENCHMARK(NextNameOnDiskOneListing)->Unit(benchmark::kMillisecond);
+
+// Its two parts alone: the listing, and the matching of a listing in memory.
+void ListingOfTheSequenceFolder(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ListedNames(SequenceFolder()));
+}
+BENCHMARK(ListingOfTheSequenceFolder)->Unit(benchmark::kMillisecond);
+
+void NextNameFromAListingInMemory(benchmark::State& state) {
+    const std::vector<std::wstring> listed = ListedNames(SequenceFolder());
+    for (auto _ : state) {
+        const auto next = NextSequenceFileName(L"F", kBase, kDigits, listed,
+                                               [](const std::wstring&) { return false; });
+        if (!next.ends_with(kNextName)) return state.SkipWithError("not the next free name");
+    }
+}
+BENCHMARK(NextNameFromAListingInMemory)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

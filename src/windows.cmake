@@ -59,6 +59,7 @@ add_library(vix_platform STATIC
   platform/clipboard.cpp
   platform/locale.cpp
   platform/file.cpp
+  platform/file_names.cpp
   platform/system_cursors.cpp
   platform/screen_copy.cpp
   platform/com_error.cpp

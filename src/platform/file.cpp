@@ -61,24 +61,6 @@ std::wstring SystemErrorText(unsigned long code) {
     return text;
 }
 
-std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wstring& start) {
-    std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found{};
-    // A drive root ends in its separator already.
-    const bool separated = !folder.empty() && (folder.back() == L'\\' || folder.back() == L'/');
-    const std::wstring pattern = folder + (separated ? L"" : L"\\") + start + L"*";
-    // One large fetch per call: a folder of thousands of files is read in a
-    // few round trips.
-    const FindHandle find(::FindFirstFileExW(detail::LongPathForm(pattern).c_str(),
-                                             FindExInfoBasic, &found, FindExSearchNameMatch,
-                                             nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find) return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-    } while (::FindNextFileW(find.get(), &found));
-    return names;
-}
-
 namespace detail {
 
 std::wstring TemporaryPath(const std::wstring& target, std::uint32_t number) {

@@ -21,8 +21,8 @@ std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
                                            std::span<const std::uint8_t> bytes);
 
 // The names (without the folder) of the files in `folder` whose names start
-// with `start`, in the file system's order; folders are left out. Empty when
-// the folder cannot be read.
+// with `start` (compared as the file system compares names), in the file
+// system's order; folders are left out. Empty when the folder cannot be read.
 std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wstring& start);
 
 // The system's text for an error code, without the trailing line break.
@@ -40,6 +40,16 @@ std::uint32_t NextTemporaryNumber();
 // `path` in the form the file functions take past 260 characters ("\\?\"
 // before a full path); shorter or relative paths come back unchanged.
 std::wstring LongPathForm(const std::wstring& path);
+
+// The two ways FileNamesIn reads a folder. The first asks the file system
+// directly, `bufferBytes` of names at a time; it has no answer (nullopt) when
+// that way fails for any reason but a missing folder, and FileNamesIn then
+// takes the second, the Win32 file search.
+std::optional<std::vector<std::wstring>> FileNamesByDirectoryQuery(const std::wstring& folder,
+                                                                   const std::wstring& start,
+                                                                   std::size_t bufferBytes);
+std::vector<std::wstring> FileNamesByFileSearch(const std::wstring& folder,
+                                                const std::wstring& start);
 
 }  // namespace detail
 

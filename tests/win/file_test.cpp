@@ -1,5 +1,6 @@
 // Whole files written in one block: Unicode names, failures that name the
-// file and leave an existing one intact.
+// file and leave an existing one intact. The names in a folder, read either
+// way.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "platform/file.h"
+#include "platform/handle.h"
 
 namespace vix::platform {
 namespace {
@@ -30,20 +32,137 @@ std::vector<std::uint8_t> Read(const std::wstring& path) {
     return bytes;
 }
 
-TEST(FileNamesIn, ListsTheFilesStartingWithTheNameAndNoFolders) {
-    const std::wstring folder = Temp(L"vix-listing-\u00e9");
-    ::CreateDirectoryW(folder.c_str(), nullptr);
-    for (const wchar_t* name : {L"Img001.jpg", L"Img002.jpg", L"Other.jpg"})
-        ASSERT_FALSE(WriteWholeFile(folder + L"\\" + name, std::vector<std::uint8_t>{1}));
-    ::CreateDirectoryW((folder + L"\\Img003.jpg").c_str(), nullptr);
-    std::vector<std::wstring> names = FileNamesIn(folder, L"Img");
+// A folder of its own for one test, removed with its files and folders.
+class ScratchFolder {
+  public:
+    explicit ScratchFolder(const std::wstring& path) : path_(path) {
+        ::CreateDirectoryW(detail::LongPathForm(path_).c_str(), nullptr);
+    }
+    ~ScratchFolder() {
+        for (const auto& folder : folders_)
+            ::RemoveDirectoryW(detail::LongPathForm(Inside(folder)).c_str());
+        for (const auto& name : AllFiles())
+            ::DeleteFileW(detail::LongPathForm(Inside(name)).c_str());
+        ::RemoveDirectoryW(detail::LongPathForm(path_).c_str());
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    std::wstring Inside(const std::wstring& name) const { return path_ + L"\\" + name; }
+    bool AddFile(const std::wstring& name) {
+        const File file(::CreateFileW(detail::LongPathForm(Inside(name)).c_str(), GENERIC_WRITE, 0,
+                                      nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        return static_cast<bool>(file);
+    }
+    bool AddFolder(const std::wstring& name) {
+        folders_.push_back(name);
+        return ::CreateDirectoryW(detail::LongPathForm(Inside(name)).c_str(), nullptr) != 0;
+    }
+
+  private:
+    // Every file, whatever its start, read the way that always works.
+    std::vector<std::wstring> AllFiles() const { return detail::FileNamesByFileSearch(path_, L""); }
+
+    std::wstring path_;
+    std::vector<std::wstring> folders_;
+};
+
+std::vector<std::wstring> Sorted(std::vector<std::wstring> names) {
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"Img001.jpg", L"Img002.jpg"}));
-    EXPECT_TRUE(FileNamesIn(folder + L"\\gone", L"Img").empty());
-    for (const wchar_t* name : {L"Img001.jpg", L"Img002.jpg", L"Other.jpg"})
-        ::DeleteFileW((folder + L"\\" + name).c_str());
-    ::RemoveDirectoryW((folder + L"\\Img003.jpg").c_str());
-    ::RemoveDirectoryW(folder.c_str());
+    return names;
+}
+
+// Both ways of reading a folder, and the one the program uses.
+using Lister = std::vector<std::wstring> (*)(const std::wstring&, const std::wstring&);
+struct ListingWay {
+    const char* name;
+    Lister list;
+};
+constexpr ListingWay kListingWays[] = {
+    {"FileNamesIn", &FileNamesIn},
+    {"directory query",
+     [](const std::wstring& folder, const std::wstring& start) {
+         auto names = detail::FileNamesByDirectoryQuery(folder, start, 64 * 1024);
+         return names ? *names : std::vector<std::wstring>{L"(no answer)"};
+     }},
+    {"file search", &detail::FileNamesByFileSearch},
+};
+
+TEST(FileNamesIn, ListsTheFilesStartingWithTheNameAndNoFolders) {
+    ScratchFolder folder(Temp(L"vix-listing-\u00e9\u4e2d"));
+    for (const wchar_t* name :
+         {L"Img001.jpg", L"img002.JPG", L"Img\u4e2d\u00e9\U0001F600.jpg", L"Other.jpg", L"Im.jpg"})
+        ASSERT_TRUE(folder.AddFile(name));
+    ASSERT_TRUE(folder.AddFolder(L"Img003.jpg"));
+    for (const ListingWay& way : kListingWays) {
+        SCOPED_TRACE(way.name);
+        // The file system compares names without case.
+        EXPECT_EQ(Sorted(way.list(folder.path(), L"Img")),
+                  (std::vector<std::wstring>{L"Img001.jpg", L"Img\u4e2d\u00e9\U0001F600.jpg",
+                                             L"img002.JPG"}));
+        EXPECT_EQ(way.list(folder.path(), L"Img\u4e2d"),
+                  (std::vector<std::wstring>{L"Img\u4e2d\u00e9\U0001F600.jpg"}));
+        EXPECT_EQ(way.list(folder.path(), L"Nothing"), std::vector<std::wstring>{});
+        EXPECT_EQ(Sorted(way.list(folder.path(), L"")).size(), 5u) << "everything but the folder";
+        // A separator at the end, as a drive root has.
+        EXPECT_EQ(way.list(folder.path() + L"\\", L"Other"),
+                  (std::vector<std::wstring>{L"Other.jpg"}));
+    }
+}
+
+TEST(FileNamesIn, AFolderThatCannotBeListedGivesNoNames) {
+    ScratchFolder folder(Temp(L"vix-listing-missing"));
+    ASSERT_TRUE(folder.AddFile(L"Img001.jpg"));
+    for (const ListingWay& way : kListingWays) {
+        SCOPED_TRACE(way.name);
+        EXPECT_EQ(way.list(folder.Inside(L"gone"), L"Img"), std::vector<std::wstring>{});
+        EXPECT_EQ(way.list(folder.Inside(L"gone\\deeper"), L"Img"), std::vector<std::wstring>{});
+    }
+    // A file is no folder: the query has no answer, the search finds nothing.
+    EXPECT_EQ(FileNamesIn(folder.Inside(L"Img001.jpg"), L""), std::vector<std::wstring>{});
+}
+
+TEST(FileNamesIn, ListsAFolderPastTheClassicPathLimit) {
+    ScratchFolder outer(Temp(L"vix-listing-long"));
+    const std::wstring inner = std::wstring(200, L'f');
+    ASSERT_TRUE(outer.AddFolder(inner));
+    ScratchFolder folder(outer.Inside(inner + L"\\" + std::wstring(100, L'\u00e8')));
+    ASSERT_GT(folder.path().size(), static_cast<std::size_t>(MAX_PATH));
+    ASSERT_TRUE(folder.AddFile(L"Img001.jpg"));
+    for (const ListingWay& way : kListingWays) {
+        SCOPED_TRACE(way.name);
+        EXPECT_EQ(way.list(folder.path(), L"Img"), (std::vector<std::wstring>{L"Img001.jpg"}));
+    }
+}
+
+TEST(FileNamesIn, ManyLongNamesAcrossManyReadsOfTheFolder) {
+    // 1,500 names of 200 characters are about 700 KB of entries: eleven
+    // reads of the program's buffer, hundreds of a small one.
+    ScratchFolder folder(Temp(L"vix-listing-many"));
+    std::vector<std::wstring> expected;
+    for (int i = 0; i < 1500; ++i) {
+        wchar_t number[16];
+        std::swprintf(number, 16, L"%05d", i);
+        // Within the 255 bytes a Linux file system gives a name under Wine.
+        expected.push_back(L"Img" + std::wstring(number) + std::wstring(40, L'\u00fc') +
+                           std::wstring(148, L'x') + L".jpg");
+        ASSERT_TRUE(folder.AddFile(expected.back()));
+    }
+    ASSERT_TRUE(folder.AddFile(L"Other.jpg"));
+    expected = Sorted(expected);
+    EXPECT_EQ(Sorted(FileNamesIn(folder.path(), L"Img")), expected);
+    const auto small = detail::FileNamesByDirectoryQuery(folder.path(), L"Img", 2048);
+    ASSERT_TRUE(small.has_value());
+    EXPECT_EQ(Sorted(*small), expected);
+    EXPECT_EQ(Sorted(detail::FileNamesByFileSearch(folder.path(), L"Img")), expected);
+}
+
+TEST(FileNamesIn, ABufferTooSmallForOneNameLeavesTheQueryWithoutAnAnswer) {
+    // Then FileNamesIn takes the file search.
+    ScratchFolder folder(Temp(L"vix-listing-small"));
+    ASSERT_TRUE(folder.AddFile(L"Img" + std::wstring(100, L'n') + L".jpg"));
+    EXPECT_EQ(detail::FileNamesByDirectoryQuery(folder.path(), L"Img", 96), std::nullopt);
 }
 
 TEST(WriteWholeFile, WritesExactlyTheBytesUnderAUnicodeName) {
