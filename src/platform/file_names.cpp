@@ -25,6 +25,24 @@ constexpr NTSTATUS kNoSuchFile = static_cast<NTSTATUS>(0xC000000FL);
 // larger buffers buy nothing measurable on a local disk.
 constexpr std::size_t kQueryBufferBytes = 64 * 1024;
 
+// FILE_DIRECTORY_INFORMATION, the entries of the query's
+// FileDirectoryInformation class. Declared here because only the driver
+// kit's headers and MinGW-w64's declare it.
+struct DirectoryEntry {
+    ULONG NextEntryOffset;
+    ULONG FileIndex;
+    LARGE_INTEGER CreationTime;
+    LARGE_INTEGER LastAccessTime;
+    LARGE_INTEGER LastWriteTime;
+    LARGE_INTEGER ChangeTime;
+    LARGE_INTEGER EndOfFile;
+    LARGE_INTEGER AllocationSize;
+    ULONG FileAttributes;
+    ULONG FileNameLength;
+    WCHAR FileName[1];
+};
+static_assert(offsetof(DirectoryEntry, FileName) == 0x40, "the documented layout");
+
 using QueryDirectoryFile = NTSTATUS(NTAPI*)(HANDLE, HANDLE, void*, void*, IO_STATUS_BLOCK*, void*,
                                             ULONG, FILE_INFORMATION_CLASS, BOOLEAN, UNICODE_STRING*,
                                             BOOLEAN);
@@ -50,10 +68,10 @@ std::wstring Joined(const std::wstring& folder, const std::wstring& name) {
 // Adds the files of one buffer of entries to `names`; false when an entry
 // runs past the bytes the call filled.
 bool TakeFiles(const std::uint8_t* entries, std::size_t filled, std::vector<std::wstring>& names) {
-    constexpr std::size_t kFixedPart = offsetof(FILE_DIRECTORY_INFORMATION, FileName);
+    constexpr std::size_t kFixedPart = offsetof(DirectoryEntry, FileName);
     for (std::size_t offset = 0;;) {
         if (filled < kFixedPart || offset > filled - kFixedPart) return false;
-        const auto* entry = reinterpret_cast<const FILE_DIRECTORY_INFORMATION*>(entries + offset);
+        const auto* entry = reinterpret_cast<const DirectoryEntry*>(entries + offset);
         if (entry->FileNameLength > filled - kFixedPart - offset) return false;
         if (!(entry->FileAttributes & FILE_ATTRIBUTE_DIRECTORY))
             names.emplace_back(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
