@@ -2,23 +2,11 @@
 // window does, a topmost popup of the main window's size painted one colour.
 #include <windows.h>
 
+#include "one_colour_window.h"
+
 namespace {
 
-LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            const COLORREF old = SetBkColor(dc, RGB(12, 34, 56));
-            ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &ps.rcPaint, nullptr, 0, nullptr);
-            SetBkColor(dc, old);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_CLOSE: PostQuitMessage(0); return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
+constexpr auto Proc = &OneColourWindowProc<RGB(12, 34, 56)>;
 
 }  // namespace
 

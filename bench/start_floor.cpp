@@ -8,23 +8,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "one_colour_window.h"
+
 namespace {
 
-LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd, &ps);
-            const COLORREF old = SetBkColor(dc, RGB(56, 34, 12));
-            ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &ps.rcPaint, nullptr, 0, nullptr);
-            SetBkColor(dc, old);
-            EndPaint(hwnd, &ps);
-            return 0;
-        }
-        case WM_CLOSE: PostQuitMessage(0); return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
+constexpr auto Proc = &OneColourWindowProc<RGB(56, 34, 12)>;
 
 ATOM Register(HINSTANCE instance, const wchar_t* name) {
     WNDCLASSW wc{};

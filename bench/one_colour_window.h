@@ -1,0 +1,23 @@
+// The window procedure of the start-up benchmark's yardsticks: a window
+// painted all in one colour, which the driver looks for on the screen, and
+// closed by WM_CLOSE.
+#pragma once
+
+#include <windows.h>
+
+template <COLORREF Colour>
+LRESULT CALLBACK OneColourWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = BeginPaint(hwnd, &ps);
+            const COLORREF old = SetBkColor(dc, Colour);
+            ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &ps.rcPaint, nullptr, 0, nullptr);
+            SetBkColor(dc, old);
+            EndPaint(hwnd, &ps);
+            return 0;
+        }
+        case WM_CLOSE: PostQuitMessage(0); return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
