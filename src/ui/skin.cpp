@@ -29,13 +29,11 @@ FontSpec SpecOf(FontId id) {
 
 struct StoredPicture {
     platform::Bitmap bitmap;
-    platform::Bitmap dimmed;
     Picture view;
 };
 
 // Grey, half as opaque: premultiplied, so the grey level scales with alpha.
 platform::Bitmap MakeDimmed(HBITMAP source, int width, int height) {
-    // Without it the button draws its normal picture when disabled.
     platform::Canvas canvas({width, height});
     if (!canvas) return {};
     {
@@ -82,14 +80,28 @@ const Picture& SkinPicture(std::wstring_view name) {
     if (stored.bitmap) {
         BITMAP info{};
         ::GetObjectW(stored.bitmap.get(), sizeof(info), &info);
-        stored.dimmed = MakeDimmed(stored.bitmap.get(), info.bmWidth, info.bmHeight);
-        stored.view = {stored.bitmap.get(), stored.dimmed.get(), info.bmWidth, info.bmHeight};
+        stored.view = {stored.bitmap.get(), info.bmWidth, info.bmHeight};
     }
     return stored.view;
 }
 
+// The disabled look of a picture, made when first drawn: most pictures are
+// never shown disabled, and making them all at start delays the first paint.
+HBITMAP DimmedOf(const Picture& picture) {
+    CheckUiThread();
+    static std::map<HBITMAP, platform::Bitmap> dimmed;
+    auto& made = dimmed[picture.bitmap];
+    if (!made) made = MakeDimmed(picture.bitmap, picture.width, picture.height);
+    return made.get();
+}
+
 void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed) {
-    HBITMAP bitmap = dimmed && picture.dimmed ? picture.dimmed : picture.bitmap;
+    if (!picture.bitmap) return;
+    HBITMAP bitmap = picture.bitmap;
+    if (dimmed) {
+        // Without it the button draws its normal picture when disabled.
+        if (HBITMAP grey = DimmedOf(picture)) bitmap = grey;
+    }
     if (!bitmap) return;
     platform::MemoryDC source(::CreateCompatibleDC(dc));
     platform::Selection keep(source.get(), bitmap);

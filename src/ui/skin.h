@@ -26,8 +26,7 @@ HFONT SkinFont(FontId id);
 
 // A 32-bit picture with premultiplied alpha, drawn over whatever lies below.
 struct Picture {
-    HBITMAP bitmap = nullptr;
-    HBITMAP dimmed = nullptr;  // grey and faint: the picture of a disabled control
+    HBITMAP bitmap = nullptr;  // drawn grey and faint for a disabled control
     int width = 0;
     int height = 0;
     explicit operator bool() const { return bitmap != nullptr; }
