@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "capture/tracking_frame.h"
+#include "common/busy_scope.h"
 #include "hooks/hook_protocol.h"
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
@@ -29,18 +30,6 @@ void SetHookArea(const Rect& bounds) {
     const Rect a = HookArea(bounds);
     SetCaptureRectangleArea(a.left, a.top, a.right, a.bottom);
 }
-
-// Clears a flag on every way out.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-    ~BusyScope() { flag_ = false; }
-
-  private:
-    bool& flag_;
-};
 
 }  // namespace
 
