@@ -108,6 +108,7 @@ vix_warnings(vix_photoshop_win)
 add_library(vix_update_win STATIC
   update/update_source.cpp
   update/update_check.cpp
+  update/signature_reading.cpp
   update/signature_check.cpp
   update/update_program.cpp
   update/update_dialog.cpp

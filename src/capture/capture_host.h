@@ -9,7 +9,7 @@
 #include "common/geometry.h"
 
 // What the screen capture needs of the main window, which owns the shared
-// state and the capture page's controls. The capture asks for services;
+// state, and of the capture page's controls. The capture asks for services;
 // it never reaches into the window itself.
 
 namespace vix {
@@ -32,9 +32,10 @@ struct CaptureChoices {
 
 enum class CaptureButton { kScreen, kRectangle, kControl };
 
-class CaptureHost {
+// What the capture needs of the main window itself.
+class CaptureWindowServices {
   public:
-    virtual ~CaptureHost() = default;
+    virtual ~CaptureWindowServices() = default;
 
     // The running tool (ActiveMode): 3 control, 4 screen, 5 rectangle capture,
     // 6 preview open, 0 none.
@@ -52,8 +53,19 @@ class CaptureHost {
     // Runs a dialog with the main window at the bottom of the window order,
     // and puts it back on top on every way out. Returns what `dialog` returns.
     virtual int RunBehind(const std::function<int(HWND owner)>& dialog) = 0;
-
     virtual CaptureSettings Settings() const = 0;
+
+    // The whole-screen capture takes the main window, its taskbar button and
+    // its notification-area icon out of the way and brings them back.
+    virtual void LeaveForScreenCapture() = 0;
+    virtual void ComeBackFromScreenCapture() = 0;
+};
+
+// What the capture needs of the capture page's controls.
+class CapturePageControls {
+  public:
+    virtual ~CapturePageControls() = default;
+
     virtual CaptureChoices Choices() const = 0;
     // Unticks the sequence box (no folder was chosen).
     virtual void UntickSequence() = 0;
@@ -64,11 +76,6 @@ class CaptureHost {
     // The five output buttons: enabled for good once a capture arrives.
     virtual void EnableCaptureButtons() = 0;
     virtual bool CaptureButtonsEnabled() const = 0;
-
-    // The whole-screen capture takes the main window, its taskbar button and
-    // its notification-area icon out of the way and brings them back.
-    virtual void LeaveForScreenCapture() = 0;
-    virtual void ComeBackFromScreenCapture() = 0;
 };
 
 }  // namespace vix

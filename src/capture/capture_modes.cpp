@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "capture/tracking_frame.h"
+#include "common/busy_scope.h"
 #include "hooks/hook_protocol.h"
 #include "hooks/vix32_api.h"
 #include "platform/desktop.h"
@@ -30,18 +31,6 @@ void SetHookArea(const Rect& bounds) {
     SetCaptureRectangleArea(a.left, a.top, a.right, a.bottom);
 }
 
-// Clears a flag on every way out.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-    ~BusyScope() { flag_ = false; }
-
-  private:
-    bool& flag_;
-};
-
 }  // namespace
 
 CaptureTools::~CaptureTools() {
@@ -57,28 +46,28 @@ void CaptureTools::Create(HWND owner) {
 // --- screen capture -----------------------------------------------------------
 
 void CaptureTools::btnScreenCaptureClick() {
-    if (host_.CurrentMode() == kModeScreenCapture) return;
-    host_.RunBehind([this](HWND owner) {
+    if (window_.CurrentMode() == kModeScreenCapture) return;
+    window_.RunBehind([this](HWND owner) {
         return dialogs_.Message(owner, kScreenCaptureInfo, MB_OK | MB_ICONINFORMATION);
     });
     EnableCaptureScreen();
 }
 
 void CaptureTools::EnableCaptureScreen() {
-    host_.ShowCapturePage();
-    host_.SetCurrentMode(kModeScreenCapture);
-    host_.LeaveForScreenCapture();
+    window_.ShowCapturePage();
+    window_.SetCurrentMode(kModeScreenCapture);
+    window_.LeaveForScreenCapture();
     // Without the hook no click would ever come: back at once.
-    if (!host_.ArmHook(&SetScreenCaptureHook)) {
-        host_.SetCurrentMode(kModeNone);
-        host_.ComeBackFromScreenCapture();
+    if (!window_.ArmHook(&SetScreenCaptureHook)) {
+        window_.SetCurrentMode(kModeNone);
+        window_.ComeBackFromScreenCapture();
         return;
     }
-    host_.EnableCaptureButtons();
+    page_.EnableCaptureButtons();
 }
 
 void CaptureTools::ScreenCaptureClicked() {
-    host_.SetCurrentMode(kModeNone);
+    window_.SetCurrentMode(kModeNone);
     // The whole virtual desktop from its own top-left corner, which lies at
     // negative coordinates when a monitor is left of or above the primary one.
     const Rect desktop = platform::VirtualDesktop();
@@ -90,33 +79,33 @@ void CaptureTools::ScreenCaptureClicked() {
     ui::ProcessPendingMessages();
     UnSetScreenCaptureHook();
     if (taken) SaveToSequence();
-    host_.ComeBackFromScreenCapture();
+    window_.ComeBackFromScreenCapture();
 }
 
 void CaptureTools::AbandonScreenCapture() {
     UnSetScreenCaptureHook();
-    host_.ComeBackFromScreenCapture();
+    window_.ComeBackFromScreenCapture();
 }
 
 // --- rectangle capture ----------------------------------------------------------
 
 void CaptureTools::btnRectCaptureClick() {
     timerBusy_ = false;
-    if (host_.CurrentMode() == kModeRectangleCapture) {
+    if (window_.CurrentMode() == kModeRectangleCapture) {
         DisableRectangle();
         return;
     }
     if (!EnableRectangle()) return;
     rectangle_.StartAnimation();
-    host_.SetModePrompt(kCapturePrompt);
+    window_.SetModePrompt(kCapturePrompt);
 }
 
 bool CaptureTools::EnableRectangle() {
-    host_.ShowCapturePage();
-    host_.SetCurrentMode(kModeRectangleCapture);
-    host_.ShowModeRunning(CaptureButton::kRectangle, true);
+    window_.ShowCapturePage();
+    window_.SetCurrentMode(kModeRectangleCapture);
+    page_.ShowModeRunning(CaptureButton::kRectangle, true);
     // Without the hook the frame could be neither moved nor taken: stay off.
-    if (!host_.ArmHook(&SetRectangleCaptureHook)) {
+    if (!window_.ArmHook(&SetRectangleCaptureHook)) {
         DisableRectangle();
         return false;
     }
@@ -125,21 +114,21 @@ bool CaptureTools::EnableRectangle() {
                             ? StartBounds(last)
                             : last;
     ::ShowWindow(rectangle_.hwnd(), SW_SHOWNOACTIVATE);
-    host_.ShowSizeLabels(RectangleLabels(bounds));
+    page_.ShowSizeLabels(RectangleLabels(bounds));
     rectangle_.SetRectangleBounds(bounds.left, bounds.top, bounds.width(), bounds.height());
     SetHookArea(bounds);
     return true;
 }
 
 void CaptureTools::DisableRectangle() {
-    host_.SetModePrompt(L"");
+    window_.SetModePrompt(L"");
     rectangle_.StopAnimation();
     Timer3.Stop();
-    host_.SetCurrentMode(kModeNone);
+    window_.SetCurrentMode(kModeNone);
     UnSetRectangleCaptureHook();
-    host_.ShowModeRunning(CaptureButton::kRectangle, false);
+    page_.ShowModeRunning(CaptureButton::kRectangle, false);
     rectangle_.Hide();
-    host_.ShowSizeLabels(std::nullopt);
+    page_.ShowSizeLabels(std::nullopt);
     ui::ProcessPendingMessages();
     cursors_.RestoreSystemCursors();
 }
@@ -171,7 +160,7 @@ void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Poi
         case hooks::kDragEnd: FinishDrag(pressedAt.value_or(PointerNow())); break;
         case hooks::kCaptureClick: {
             const Rect area = CaptureArea(rectangle_.WindowBounds(), platform::VirtualDesktop());
-            host_.EnableCaptureButtons();
+            page_.EnableCaptureButtons();
             bool taken = false;
             {
                 platform::WindowDC screen;
@@ -195,7 +184,7 @@ void CaptureTools::DragTo(Point pointer) {
             const Rect& b = step->bounds;
             if (step->resized) {
                 rectangle_.SetRectangleBounds(b.left, b.top, b.width(), b.height());
-                host_.ShowSizeLabels(RectangleLabels(b));
+                page_.ShowSizeLabels(RectangleLabels(b));
             } else {
                 rectangle_.MoveRectangle(b.left, b.top);
             }
@@ -222,20 +211,20 @@ void CaptureTools::FinishDrag(Point releasedAt) {
 // --- control capture --------------------------------------------------------------
 
 void CaptureTools::btnControlCaptureClick() {
-    if (host_.CurrentMode() == kModeControlCapture) {
+    if (window_.CurrentMode() == kModeControlCapture) {
         DisableControlCapture();
         return;
     }
-    if (EnableControlCapture()) host_.SetModePrompt(kCapturePrompt);
+    if (EnableControlCapture()) window_.SetModePrompt(kCapturePrompt);
 }
 
 bool CaptureTools::EnableControlCapture() {
-    host_.ShowCapturePage();
-    host_.SetCurrentMode(kModeControlCapture);
-    host_.ShowModeRunning(CaptureButton::kControl, true);
+    window_.ShowCapturePage();
+    window_.SetCurrentMode(kModeControlCapture);
+    page_.ShowModeRunning(CaptureButton::kControl, true);
     ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
     Timer2.Start(kHotTrackingInterval, [this] { Timer2Timer(); });
-    if (!host_.ArmHook(&SetControlCaptureHook)) {
+    if (!window_.ArmHook(&SetControlCaptureHook)) {
         DisableControlCapture();
         return false;
     }
@@ -243,14 +232,14 @@ bool CaptureTools::EnableControlCapture() {
 }
 
 void CaptureTools::DisableControlCapture() {
-    host_.SetModePrompt(L"");
+    window_.SetModePrompt(L"");
     Timer2.Stop();
-    host_.SetCurrentMode(kModeNone);
-    host_.ShowModeRunning(CaptureButton::kControl, false);
+    window_.SetCurrentMode(kModeNone);
+    page_.ShowModeRunning(CaptureButton::kControl, false);
     UnSetControlCaptureHook();
     tracker_.Hide();
-    host_.ShowSizeLabels(std::nullopt);
-    host_.KeepOnTop();
+    page_.ShowSizeLabels(std::nullopt);
+    window_.KeepOnTop();
 }
 
 void CaptureTools::Timer2Timer() {
@@ -264,12 +253,12 @@ void CaptureTools::Timer2Timer() {
     captureTarget_ = under;
     const Rect frame = TrackingFrameBounds(target);
     tracker_.PlaceFrame(frame.left, frame.top, frame.width(), frame.height());
-    host_.ShowSizeLabels(Size{target.width(), target.height()});
+    page_.ShowSizeLabels(Size{target.width(), target.height()});
     trackedRect_ = target;
 }
 
 void CaptureTools::ControlCaptureClicked() {
-    host_.EnableCaptureButtons();
+    page_.EnableCaptureButtons();
     RECT r{};
     if (captureTarget_ && ::IsWindow(captureTarget_) && ::GetWindowRect(captureTarget_, &r)) {
         bool taken = false;

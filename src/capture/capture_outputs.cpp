@@ -12,7 +12,7 @@
 namespace vix {
 
 bool CaptureTools::CopyToBuffer(HDC source, const Rect& area, Point origin) {
-    const CaptureChoices choices = host_.Choices();
+    const CaptureChoices choices = page_.Choices();
     if (const auto refused = snapshot_.CopyToBuffer(source, area, origin,
                                                     {choices.multiCapture, choices.withCursor})) {
         ShowError(*refused);
@@ -23,13 +23,13 @@ bool CaptureTools::CopyToBuffer(HDC source, const Rect& area, Point origin) {
 }
 
 void CaptureTools::ShowError(const std::wstring& text) {
-    host_.RunBehind(
+    window_.RunBehind(
         [&](HWND owner) { return dialogs_.Message(owner, text, MB_OK | MB_ICONERROR); });
 }
 
 void CaptureTools::SaveToSequence() {
-    if (!host_.Choices().sequence || snapshot_.Empty()) return;
-    const CaptureSettings settings = host_.Settings();
+    if (!page_.Choices().sequence || snapshot_.Empty()) return;
+    const CaptureSettings settings = window_.Settings();
     // One listing of the folder instead of a look per number: a long
     // sequence stays quick.
     const std::wstring name = NextSequenceFileName(
@@ -47,9 +47,9 @@ void CaptureTools::SaveToSequence() {
 void CaptureTools::btnSaveCaptureClick() {
     // An abandoned screen capture enables the buttons before any snapshot
     // exists: there is nothing to save then.
-    if (!host_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
-    const int quality = JpegQualityOf(host_.Settings().jpgQuality);
-    host_.RunBehind([&](HWND owner) {
+    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    const int quality = JpegQualityOf(window_.Settings().jpgQuality);
+    window_.RunBehind([&](HWND owner) {
         const auto choice = dialogs_.ChooseSaveFile(owner);
         if (!choice) return 0;
         const SaveTarget target = ChooseSaveTarget(choice->fileName, choice->filterIndex);
@@ -60,7 +60,7 @@ void CaptureTools::btnSaveCaptureClick() {
 }
 
 void CaptureTools::btnCaptureToClipboardClick() {
-    if (!host_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
     if (!CopySnapshotToClipboard(nullptr, snapshot_.Output()))
         ShowError(L"The snapshot could not be put on the clipboard.");
 }
@@ -69,24 +69,24 @@ void CaptureTools::chkCaptureSequenceClick(bool ticked) {
     if (!ticked) return;
     sequenceFolder_.clear();
     std::optional<std::wstring> folder;
-    host_.RunBehind([&](HWND owner) {
+    window_.RunBehind([&](HWND owner) {
         folder = dialogs_.ChooseSequenceFolder(owner);
         return 0;
     });
     if (folder)
         sequenceFolder_ = *folder;
     else
-        host_.UntickSequence();
+        page_.UntickSequence();
 }
 
 void CaptureTools::btnCapturePreviewClick() {
-    host_.ShowCapturePage();
-    host_.SetCurrentMode(kModePreview);
+    window_.ShowCapturePage();
+    window_.SetCurrentMode(kModePreview);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
-        host_.RunBehind([this](HWND) { return preview_->ShowModal(); });
+        window_.RunBehind([this](HWND) { return preview_->ShowModal(); });
     }
-    host_.SetCurrentMode(kModeNone);
+    window_.SetCurrentMode(kModeNone);
 }
 
 }  // namespace vix

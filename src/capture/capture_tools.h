@@ -37,8 +37,9 @@ class Tvix_imgpreview;
 
 class CaptureTools {
   public:
-    CaptureTools(CaptureHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors)
-        : host_(host), dialogs_(dialogs), cursors_(cursors) {}
+    CaptureTools(CaptureWindowServices& window, CapturePageControls& page, CaptureDialogs& dialogs,
+                 platform::SystemCursors& cursors)
+        : window_(window), page_(page), dialogs_(dialogs), cursors_(cursors) {}
     CaptureTools(const CaptureTools&) = delete;
     CaptureTools& operator=(const CaptureTools&) = delete;
     ~CaptureTools();
@@ -96,7 +97,8 @@ class CaptureTools {
     void FinishDrag(Point releasedAt);
     void ShowError(const std::wstring& text);
 
-    CaptureHost& host_;
+    CaptureWindowServices& window_;
+    CapturePageControls& page_;
     CaptureDialogs& dialogs_;
     platform::SystemCursors& cursors_;
     Tvix_imgpreview* preview_ = nullptr;

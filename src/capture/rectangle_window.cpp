@@ -1,6 +1,7 @@
 #include "capture/rectangle_window.h"
 
 #include "capture/rectangle_overlay.h"
+#include "common/busy_scope.h"
 #include "platform/desktop.h"
 #include "platform/gdi.h"
 #include "ui/message_loop.h"
@@ -21,18 +22,6 @@ platform::Region RegionOf(Size size) {
     }
     return region;
 }
-
-// Clears a flag on every way out.
-class BusyScope {
-  public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    BusyScope(const BusyScope&) = delete;
-    BusyScope& operator=(const BusyScope&) = delete;
-    ~BusyScope() { flag_ = false; }
-
-  private:
-    bool& flag_;
-};
 
 }  // namespace
 

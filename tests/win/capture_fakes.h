@@ -18,7 +18,8 @@
 
 namespace vix::test {
 
-class FakeCaptureHost final : public CaptureHost {
+// Both the main window and the capture page.
+class FakeCaptureHost final : public CaptureWindowServices, public CapturePageControls {
   public:
     int mode = 0;
     std::wstring prompt;

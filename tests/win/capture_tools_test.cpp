@@ -45,7 +45,7 @@ class CaptureToolsTest : public ::testing::Test {
     test::FakeCaptureHost host;
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
-    CaptureTools tools{host, dialogs, cursors};
+    CaptureTools tools{host, host, dialogs, cursors};
 };
 
 TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheDashes) {

@@ -3,14 +3,13 @@
 // certificate chain built with revocation checking adds.
 #include <windows.h>
 #include <wincrypt.h>
-#include <wintrust.h>
-#include <softpub.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "platform/handle.h"
+#include "update/signature_reading.h"
 #include "root_trust.h"
 #include "test_pki_folder.h"
 #include "test_server.h"
@@ -21,11 +20,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-void CloseStore(HCERTSTORE store) noexcept { ::CertCloseStore(store, 0); }
-using Store = platform::UniqueHandle<platform::NullTraits<HCERTSTORE, CloseStore>>;
-using Chain =
-    platform::UniqueHandle<platform::NullTraits<PCCERT_CHAIN_CONTEXT, ::CertFreeCertificateChain>>;
-
 constexpr wchar_t kPublisher[] = L"Brellin Software Development";
 
 struct SignatureFacts {
@@ -35,55 +29,18 @@ struct SignatureFacts {
     DWORD chainErrors = 0;  // the signer's chain built again, revocation checked
 };
 
-std::wstring DisplayName(PCCERT_CONTEXT cert) {
+std::wstring DisplayName(const Certificate& cert) {
+    if (!cert) return L"";
     wchar_t name[256] = L"";
-    ::CertGetNameStringW(cert, CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, name, 256);
+    ::CertGetNameStringW(cert.get(), CERT_NAME_SIMPLE_DISPLAY_TYPE, 0, nullptr, name, 256);
     return name;
 }
 
-// The chain of `signer` with the certificates the signature carries.
-DWORD ChainErrors(PCCERT_CONTEXT signer, HCRYPTMSG message) {
-    const Store carried(::CertOpenStore(CERT_STORE_PROV_MSG,
-                                        X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, 0, 0, message));
-    CERT_CHAIN_PARA para{};
-    para.cbSize = sizeof(para);
-    PCCERT_CHAIN_CONTEXT raw = nullptr;
-    if (!::CertGetCertificateChain(nullptr, signer, nullptr, carried.get(), &para,
-                                   CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT, nullptr, &raw))
-        return ~DWORD{0};
-    const Chain chain(raw);
-    return chain.get()->TrustStatus.dwErrorStatus;
-}
-
-// Verifies `path` (through `file` when given) and reads its signer.
+// Verifies `path` (through `file` when given) as the update check reads it.
 SignatureFacts Examine(const std::wstring& path, HANDLE file = nullptr) {
-    WINTRUST_FILE_INFO info{};
-    info.cbStruct = sizeof(info);
-    info.pcwszFilePath = path.c_str();
-    info.hFile = file;
-    WINTRUST_DATA data{};
-    data.cbStruct = sizeof(data);
-    data.dwUIChoice = WTD_UI_NONE;
-    data.fdwRevocationChecks = WTD_REVOKE_WHOLECHAIN;
-    data.dwUnionChoice = WTD_CHOICE_FILE;
-    data.pFile = &info;
-    data.dwStateAction = WTD_STATEACTION_VERIFY;
-    data.dwProvFlags = WTD_REVOCATION_CHECK_CHAIN;
-    GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
-    const auto noWindow = static_cast<HWND>(INVALID_HANDLE_VALUE);
-    SignatureFacts facts;
-    facts.trust = ::WinVerifyTrust(noWindow, &action, &data);
-    if (CRYPT_PROVIDER_DATA* provider = ::WTHelperProvDataFromStateData(data.hWVTStateData)) {
-        const CRYPT_PROVIDER_SGNR* signer = ::WTHelperGetProvSignerFromChain(provider, 0, FALSE, 0);
-        if (signer && signer->csCertChain > 0) {
-            facts.signer = DisplayName(signer->pasCertChain[0].pCert);
-            facts.root = DisplayName(signer->pasCertChain[signer->csCertChain - 1].pCert);
-            facts.chainErrors = ChainErrors(signer->pasCertChain[0].pCert, provider->hMsg);
-        }
-    }
-    data.dwStateAction = WTD_STATEACTION_CLOSE;
-    ::WinVerifyTrust(noWindow, &action, &data);
-    return facts;
+    const SignatureReading reading = ReadSignature(path, file, true);
+    return {reading.trust, DisplayName(reading.signer), DisplayName(reading.root),
+            reading.chainErrors};
 }
 
 // Signed copies of the stand-in update program, made once for the suite.

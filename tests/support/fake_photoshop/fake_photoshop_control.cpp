@@ -4,25 +4,9 @@
 #include "platform/file.h"
 #include "platform/handle.h"
 #include "platform/registry.h"
+#include "shared_text_file.h"
 
 namespace vix::test {
-
-namespace {
-
-std::string ReadText(const std::wstring& path) {
-    platform::File file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return {};
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    return text;
-}
-
-}  // namespace
 
 std::wstring ProgramFolder() {
     wchar_t path[MAX_PATH];
@@ -75,7 +59,9 @@ void FakePhotoshop::Configure(FakePhotoshopConfig config) {
         key->Write(kFakePhotoshopControlValue, RegistryValue::Text(controlPath));
 }
 
-std::vector<RecordLine> FakePhotoshop::Calls() const { return ParseRecord(ReadText(recordPath_)); }
+std::vector<RecordLine> FakePhotoshop::Calls() const {
+    return ParseRecord(ReadSharedTextFile(recordPath_));
+}
 
 std::vector<RecordLine> FakePhotoshop::Calls(const std::string& object,
                                              const std::string& method) const {

@@ -6,6 +6,7 @@
 #include "common/utf16.h"
 #include "platform/handle.h"
 #include "platform/registry.h"
+#include "shared_text_file.h"
 
 namespace vix::fake {
 
@@ -15,19 +16,6 @@ Server& Server::Get() {
 }
 
 namespace {
-
-std::string ReadFileText(const std::wstring& path) {
-    platform::File file(::CreateFileW(path.c_str(), GENERIC_READ,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file) return {};
-    std::string text;
-    char buffer[4096];
-    DWORD read = 0;
-    while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
-        text.append(buffer, read);
-    return text;
-}
 
 void AppendToFile(const std::wstring& path, const std::string& text) {
     // Opened for each line so that the tests can read the file at any time.
@@ -50,7 +38,7 @@ void Server::LoadConfig() {
             controlPath = value->AsText().value_or(L"");
     }
     config_ = controlPath.empty() ? test::FakePhotoshopConfig{}
-                                  : test::ParseConfig(ReadFileText(controlPath));
+                                  : test::ParseConfig(test::ReadSharedTextFile(controlPath));
     ApplyWindows();
 }
 

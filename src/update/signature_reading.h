@@ -1,0 +1,32 @@
+#pragma once
+
+#include <windows.h>
+#include <wincrypt.h>
+
+#include <string>
+
+#include "platform/handle.h"
+
+// What WinVerifyTrust and a chain built again say of one file's
+// Authenticode signature, before any judgement of it.
+
+namespace vix {
+
+inline void FreeCertificate(PCCERT_CONTEXT cert) noexcept { ::CertFreeCertificateContext(cert); }
+using Certificate = platform::UniqueHandle<platform::NullTraits<PCCERT_CONTEXT, FreeCertificate>>;
+
+struct SignatureReading {
+    LONG trust = TRUST_E_NOSIGNATURE;  // WinVerifyTrust's answer
+    Certificate signer;                // the signing certificate, when a signature was read
+    Certificate root;                  // the top of the signer's chain as WinVerifyTrust built it
+    // The signer's chain built again with revocation checked; all bits set
+    // when it was not built (no signer, or revocation not asked for).
+    DWORD chainErrors = ~DWORD{0};
+};
+
+// Reads the signature of `path`, through `file` when given. Without
+// `checkRevocation` no revocation list is fetched and no chain is built
+// again.
+SignatureReading ReadSignature(const std::wstring& path, HANDLE file, bool checkRevocation);
+
+}  // namespace vix
