@@ -102,7 +102,6 @@ void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed) {
         // Without it the button draws its normal picture when disabled.
         if (HBITMAP grey = DimmedOf(picture)) bitmap = grey;
     }
-    if (!bitmap) return;
     platform::MemoryDC source(::CreateCompatibleDC(dc));
     platform::Selection keep(source.get(), bitmap);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
