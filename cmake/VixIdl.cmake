@@ -22,12 +22,16 @@ function(vix_add_idl target idl)
     string(REGEX REPLACE "-g\\+\\+.*$" "" triple_prefix ${CMAKE_CXX_COMPILER})
     get_filename_component(triple ${triple_prefix} NAME)
     find_program(VIX_WIDL NAMES ${triple}-widl widl REQUIRED)
-    # The type library refers to IDispatch through the standard OLE library,
-    # which Wine's own files provide for each architecture.
+    # The type library refers to IDispatch through the standard OLE library.
+    # Wine ships it for each architecture it is installed for; the import
+    # records only the library's identity, so either architecture's copy
+    # serves, and a machine without the 32-bit Wine still builds win32.
+    set(stdole_own /usr/lib/i386-linux-gnu/wine/i386-windows /usr/lib/wine/i386-windows)
+    set(stdole_other /usr/lib/x86_64-linux-gnu/wine/x86_64-windows /usr/lib/wine/x86_64-windows)
     if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-      set(stdole_hints /usr/lib/x86_64-linux-gnu/wine/x86_64-windows /usr/lib/wine/x86_64-windows)
+      set(stdole_hints ${stdole_other} ${stdole_own})
     else()
-      set(stdole_hints /usr/lib/i386-linux-gnu/wine/i386-windows /usr/lib/wine/i386-windows)
+      set(stdole_hints ${stdole_own} ${stdole_other})
     endif()
     find_path(VIX_STDOLE2_DIR stdole2.tlb PATHS ${stdole_hints} NO_DEFAULT_PATH
               NO_CMAKE_FIND_ROOT_PATH REQUIRED)

@@ -6,8 +6,10 @@
 # so only the 64-bit build can be run. scripts/bootstrap finds this out and
 # records it in .deps/machine; everything later reads the record.
 #
-#   vix_detect_32bit           runs the 32-bit loader; sets VIX_RUNS_32BIT (1/0)
-#                              and VIX_32BIT_WHY (why not, one line)
+#   vix_detect_32bit           runs the 32-bit loader; sets VIX_RUNS_32BIT (1/0),
+#                              VIX_32BIT_CASE (runs, cannot-execute or, set by
+#                              bootstrap, not-installable) and VIX_32BIT_WHY
+#                              (why not, one line)
 #   vix_load_machine           reads .deps/machine (detects if it is missing)
 #   vix_wine ARGS...           runs a Windows program with the usable loader
 #   vix_default_build          win32 where 32-bit programs run, else win64
@@ -21,12 +23,14 @@ vix_wine64_loader=/usr/lib/wine/wine64
 vix_detect_32bit() {
   local loader=${VIX_WINE32_LOADER:-/usr/lib/wine/wine} out
   VIX_RUNS_32BIT=0
+  VIX_32BIT_CASE=cannot-execute
   if [ ! -e "$loader" ]; then
     VIX_32BIT_WHY="the 32-bit Wine loader $loader is missing"
     return
   fi
   if out=$("$loader" --version 2>&1); then
     VIX_RUNS_32BIT=1
+    VIX_32BIT_CASE=runs
     VIX_32BIT_WHY=""
     return
   fi
@@ -48,6 +52,7 @@ vix_save_machine() {
   mkdir -p "$vix_root/.deps"
   {
     printf 'VIX_RUNS_32BIT=%s\n' "$VIX_RUNS_32BIT"
+    printf 'VIX_32BIT_CASE=%s\n' "$VIX_32BIT_CASE"
     printf 'VIX_32BIT_WHY=%q\n' "$VIX_32BIT_WHY"
   } >"$vix_root/.deps/machine"
 }
