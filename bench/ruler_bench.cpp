@@ -20,7 +20,7 @@ int wmain() {
                                                      nullptr));
     vix::test::FakeToolHost bench;
     bench.window = host.get();
-    bench.settings.RulerColor = 0xFFFFFF;
+    bench.settings.rulerColor = 0xFFFFFF;
     vix::ui::Panel rulerPage, viewsPage, infoPage;
     rulerPage.Create(host.get(), vix::Rect::FromBounds(0, 0, 255, 69), L"", {});
     viewsPage.Create(host.get(), vix::Rect::FromBounds(0, 70, 255, 61), L"", {});

@@ -17,21 +17,21 @@ void MainUpdateHost::RunBehind(const std::function<void()>& dialog) {
 }
 
 std::wstring MainUpdateHost::DeclinedVersions() const {
-    return main_.settings.Update_dontnotifystring;
+    return main_.settings.skippedUpdateVersions;
 }
 
 void MainUpdateHost::StoreDeclinedVersions(const std::wstring& declined) {
-    main_.settings.Update_dontnotifystring = declined;
+    main_.settings.skippedUpdateVersions = declined;
     main_.SaveSettings();
     main_.LoadSettings();
 }
 
 std::int32_t MainUpdateHost::UpdateProgramVersion() const {
-    return main_.settings.Update_program_version;
+    return main_.settings.downloadedUpdateVersion;
 }
 
 void MainUpdateHost::StoreUpdateProgramVersion(std::int32_t version) {
-    main_.settings.Update_program_version = version;
+    main_.settings.downloadedUpdateVersion = version;
     main_.SaveSettings();
 }
 

@@ -83,7 +83,7 @@ void Tvix_main::FormCreate() {
 
 void Tvix_main::ApplyStoredLayout() {
     int tab = 0;
-    if (settings.Rememberinterfacelayout) {
+    if (settings.rememberLayout) {
         pageShown_ = PageFlagsOf(settings);
         // A stored tab outside -1..3 (edited by hand) opens the first tab.
         if (settings.ActivePageIndex >= -1 && settings.ActivePageIndex < kTabCount)
@@ -96,9 +96,9 @@ void Tvix_main::ApplyStoredLayout() {
 
 void Tvix_main::PlaceWindow() {
     const Rect bounds = Bounds();
-    startPosition_ = InitialWindowPosition({.rememberPosition = settings.RememberLastVixPosition,
-                                            .lastX = settings.LastX,
-                                            .lastY = settings.LastY,
+    startPosition_ = InitialWindowPosition({.rememberPosition = settings.rememberPosition,
+                                            .lastX = settings.lastX,
+                                            .lastY = settings.lastY,
                                             .window = {bounds.width(), bounds.height()},
                                             .virtualDesktop = platform::VirtualDesktop(),
                                             .primaryScreen = platform::PrimaryScreen()});
@@ -122,8 +122,8 @@ void Tvix_main::FormShow() {
 PhotoshopBridge::Links Tvix_main::PhotoshopLinks() {
     return {.storeChoice =
                 [this](const std::wstring& version, const std::wstring& last) {
-                    settings.PhotoShopVersion = version;
-                    settings.LastPhotoShopVersion = last;
+                    settings.photoshopVersion = version;
+                    settings.lastListedPhotoshopVersion = last;
                     SaveSettings();
                 },
             .showError = [](const std::wstring& text) { Application::ShowError(text); },
@@ -153,13 +153,13 @@ void Tvix_main::LoadSettings() {
 void Tvix_main::SaveSettings() {
     settings.ActivePageIndex = ActivePageIndex;
     const Rect bounds = Bounds();
-    settings.LastX = bounds.left;
-    settings.LastY = bounds.top;
+    settings.lastX = bounds.left;
+    settings.lastY = bounds.top;
     SaveSettingsKey(registry_, settings);
 }
 
 void Tvix_main::DisplayHint() {
-    if (!settings.ShowInformationBar) return;
+    if (!settings.showInformationBar) return;
     const std::wstring& hint = Application::Instance().Hint();
     pnlHint.SetCaption(hint.empty() ? ModePrompt : hint);
 }

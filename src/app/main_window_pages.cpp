@@ -30,7 +30,7 @@ void Tvix_main::ChangePage(int index) {
 
 void Tvix_main::ArrangeSections() {
     const int tab = ActivePageIndex;
-    const bool infoBar = settings.ShowInformationBar;
+    const bool infoBar = settings.showInformationBar;
     const TabLayout layout = vix::ArrangeSections(tab, pageShown_, infoBar);
     if (!layout.sections.empty()) {
         for (const SectionPlacement& p : layout.sections) {

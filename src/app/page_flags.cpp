@@ -5,15 +5,15 @@ namespace {
 
 // Works for const and mutable settings alike.
 template <typename S>
-auto FlagOf(S& s, Page page) -> decltype(&s._tab_ColorPickerpage) {
+auto FlagOf(S& s, Page page) -> decltype(&s.pickerSectionOpen) {
     switch (page) {
-        case Page::ColorPicker: return &s._tab_ColorPickerpage;
-        case Page::ColorLib: return &s._tab_ColorLibPage;
-        case Page::ColorInfo: return &s._tab_ColorInfopage;
-        case Page::Ruler: return &s._tab_RulerPage;
-        case Page::RulerViews: return &s._tab_RulerViewsPage;
-        case Page::RulerInfo: return &s._tab_RulerInfoPage;
-        case Page::Capture: return &s._tab_CapturePage;
+        case Page::ColorPicker: return &s.pickerSectionOpen;
+        case Page::ColorLib: return &s.librarySectionOpen;
+        case Page::ColorInfo: return &s.colorInfoSectionOpen;
+        case Page::Ruler: return &s.rulerSectionOpen;
+        case Page::RulerViews: return &s.rulerViewsSectionOpen;
+        case Page::RulerInfo: return &s.rulerInfoSectionOpen;
+        case Page::Capture: return &s.captureSectionOpen;
         case Page::MoreLinks: return nullptr;
     }
     return nullptr;

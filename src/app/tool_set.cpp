@@ -43,9 +43,9 @@ OwnedWindows ToolSet::Windows() {
 }
 
 void ToolSet::SettingsLoaded(const Settings& settings, bool keyOpened) {
-    if (keyOpened && settings.ResetLibraryOnstartup) library_.ClearColorLibrary();
-    picker_.SelectFormat(settings.DefaultColorValues);
-    ruler_.SelectUnit(settings.RulerValue);
+    if (keyOpened && settings.clearLibraryOnLoad) library_.ClearColorLibrary();
+    picker_.SelectFormat(settings.colorValueForm);
+    ruler_.SelectUnit(settings.rulerUnit);
     library_.LoadLibrary();
 }
 

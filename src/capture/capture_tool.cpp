@@ -12,7 +12,7 @@ void CaptureServices::ShowCapturePage() { host_.ChangePage(kCapturePageIndex); }
 
 CaptureSettings CaptureServices::Settings() const {
     const vix::Settings& s = host_.CurrentSettings();
-    return {s.ImgName, s.ImgNr, s.JPGQuality};
+    return {s.sequenceName, s.sequenceDigits, s.jpegQuality};
 }
 
 void ScreenCaptureTool::OnHookReport(const HookReport& report) {

@@ -34,7 +34,7 @@ void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
 }
 
 void ColorLibraryPage::Newcolor(ColorWord color) {
-    if (library_.Newcolor(color, host_.CurrentSettings().AddDoubleSamples)) {
+    if (library_.Newcolor(color, host_.CurrentSettings().keepRepeatedSamples)) {
         WriteRecordIfStored();
         if (pnlColorLibPage->Visible()) StringGrid1.Invalidate();
     }

@@ -164,7 +164,7 @@ void ColorPicker::TakeSample(Point position) {
     SetSampledColor(liveColor_);
     if (onSampleTaken) onSampleTaken(sampledColor_);
     RadioGroup1Click();
-    if (host_.CurrentSettings().AutoSampleToClipboard) ColorToClipboard();
+    if (host_.CurrentSettings().copySamplesToClipboard) ColorToClipboard();
 }
 
 void ColorPicker::cxComboBox1PropertiesChange() {
@@ -185,7 +185,7 @@ void ColorPicker::RadioGroup1Click() {
 }
 
 void ColorPicker::ColorToClipboard() {
-    const std::wstring text = ClipboardText(sampledColor_, host_.CurrentSettings().CPExportFormat);
+    const std::wstring text = ClipboardText(sampledColor_, host_.CurrentSettings().clipboardFormat);
     // Another program holding the clipboard for long: the copy is skipped,
     // with the system's sound so the user knows.
     if (!text.empty() && !clipboard_.SetText(text)) ::MessageBeep(MB_ICONWARNING);

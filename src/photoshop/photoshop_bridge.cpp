@@ -9,7 +9,7 @@ PhotoshopBridge::PhotoshopBridge(ToolHost& host, Links links)
 
 void PhotoshopBridge::ExportColor(bool enabled, std::uint8_t red, std::uint8_t green,
                                   std::uint8_t blue) {
-    exporter_.ExportColor(enabled, host_.CurrentSettings().PSForegroundCol, red, green, blue);
+    exporter_.ExportColor(enabled, host_.CurrentSettings().photoshopForeground, red, green, blue);
 }
 
 void PhotoshopBridge::ExportSnapshot(ExportKind kind, bool enabled) {
@@ -33,11 +33,11 @@ int PhotoshopBridge::ShowMessage(const std::wstring& text, UINT flags) {
 }
 
 std::wstring PhotoshopBridge::PhotoShopVersion() const {
-    return host_.CurrentSettings().PhotoShopVersion;
+    return host_.CurrentSettings().photoshopVersion;
 }
 
 std::wstring PhotoshopBridge::LastPhotoShopVersion() const {
-    return host_.CurrentSettings().LastPhotoShopVersion;
+    return host_.CurrentSettings().lastListedPhotoshopVersion;
 }
 
 void PhotoshopBridge::StoreChoice(const std::wstring& version, const std::wstring& last) {

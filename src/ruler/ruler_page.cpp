@@ -235,7 +235,7 @@ void RulerPage::ShowTurnPictures(const TurnPictures& pictures) {
 }
 
 platform::GdiColor RulerPage::RulerColor() const {
-    return ui::ColorFromSetting(host_.CurrentSettings().RulerColor);
+    return ui::ColorFromSetting(host_.CurrentSettings().rulerColor);
 }
 
 void RulerPage::RepaintLengthField() { ::InvalidateRect(edtLength, nullptr, TRUE); }

@@ -5,9 +5,10 @@
 #include <string>
 
 // The user's settings as the main window mirrors them, one field per registry
-// value under the value's own name. A freshly created main window holds zeros,
-// false and empty texts until the first load. How each field is stored is
-// said once, in the settings table (settings_table.h).
+// value, named after what it means. A freshly created main window holds
+// zeros, false and empty texts until the first load. How each field is
+// stored, and under which registry name, is said once, in the settings table
+// (settings_table.cpp).
 
 namespace vix {
 
@@ -24,34 +25,34 @@ inline constexpr std::int32_t kUnsetPosition = 231;
 
 struct Settings {
     std::int32_t ActivePageIndex = 0;
-    bool _tab_ColorPickerpage = false;
-    bool _tab_ColorInfopage = false;
-    bool _tab_ColorLibPage = false;
-    bool _tab_RulerPage = false;
-    bool _tab_RulerInfoPage = false;
-    bool _tab_RulerViewsPage = false;
-    bool _tab_CapturePage = false;
-    bool RememberLastVixPosition = false;
-    bool Rememberinterfacelayout = false;
-    std::wstring PhotoShopVersion;
-    std::wstring LastPhotoShopVersion;
-    bool ShowInformationBar = false;
-    std::int32_t LastX = 0;
-    std::int32_t LastY = 0;
-    bool AutoSampleToClipboard = false;
-    bool AddDoubleSamples = false;
-    bool ResetLibraryOnstartup = false;
-    std::int32_t DefaultColorValues = 0;
-    std::int32_t CPExportFormat = 0;
-    std::int32_t RulerValue = 0;
-    std::uint32_t RulerColor = 0;
-    bool PSForegroundCol = false;
-    std::int32_t JPGQuality = 0;
-    std::wstring ImgName;
-    std::int32_t ImgNr = 0;
-    std::wstring Update_dontnotifystring;
-    std::int32_t Update_program_version = 0;
-    HintCheckBytes HintCheck{};
+    bool pickerSectionOpen = false;
+    bool colorInfoSectionOpen = false;
+    bool librarySectionOpen = false;
+    bool rulerSectionOpen = false;
+    bool rulerInfoSectionOpen = false;
+    bool rulerViewsSectionOpen = false;
+    bool captureSectionOpen = false;
+    bool rememberPosition = false;
+    bool rememberLayout = false;
+    std::wstring photoshopVersion;
+    std::wstring lastListedPhotoshopVersion;
+    bool showInformationBar = false;
+    std::int32_t lastX = 0;
+    std::int32_t lastY = 0;
+    bool copySamplesToClipboard = false;
+    bool keepRepeatedSamples = false;
+    bool clearLibraryOnLoad = false;
+    std::int32_t colorValueForm = 0;
+    std::int32_t clipboardFormat = 0;
+    std::int32_t rulerUnit = 0;
+    std::uint32_t rulerColor = 0;
+    bool photoshopForeground = false;
+    std::int32_t jpegQuality = 0;
+    std::wstring sequenceName;
+    std::int32_t sequenceDigits = 0;
+    std::wstring skippedUpdateVersions;
+    std::int32_t downloadedUpdateVersion = 0;
+    HintCheckBytes hintCheck{};
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

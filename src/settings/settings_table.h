@@ -36,36 +36,36 @@ using DefaultLookup = std::wstring (*)(RegistryStore& registry);
 // is never created, last).
 enum class SettingId : std::uint8_t {
     ActivePageIndex,
-    TabColorPickerPage,  // _tab_ColorPickerpage
-    TabColorInfoPage,    // _tab_ColorInfopage
-    TabColorLibPage,     // _tab_ColorLibPage
-    TabRulerPage,        // _tab_RulerPage
-    TabRulerInfoPage,    // _tab_RulerInfoPage
-    TabRulerViewsPage,   // _tab_RulerViewsPage
-    TabCapturePage,      // _tab_CapturePage
-    RememberLastVixPosition,
-    Rememberinterfacelayout,
-    PhotoShopVersion,
-    LastPhotoShopVersion,
-    ShowInformationBar,
-    LastX,
-    LastY,
-    TimeBasedRefreshSampleWindows,
-    AutoSampleToClipboard,
-    AddDoubleSamples,
-    ResetLibraryOnstartup,
-    DefaultColorValues,
-    CPExportFormat,
-    RulerValue,
-    RulerColor,
-    PSForegroundCol,
-    JPGQuality,
-    ImgName,
-    ImgNr,
-    Update_dontnotifystring,
-    Update_program_version,
-    ImgPath,
-    HintCheck,
+    PickerSectionOpen,
+    ColorInfoSectionOpen,
+    LibrarySectionOpen,
+    RulerSectionOpen,
+    RulerInfoSectionOpen,
+    RulerViewsSectionOpen,
+    CaptureSectionOpen,
+    RememberPosition,
+    RememberLayout,
+    PhotoshopVersion,
+    LastListedPhotoshopVersion,
+    ShowInformationBar,  // ShowInformationBar
+    LastX,               // LastX
+    LastY,               // LastY
+    UnusedRefreshFlag,
+    CopySamplesToClipboard,
+    KeepRepeatedSamples,
+    ClearLibraryOnLoad,
+    ColorValueForm,
+    ClipboardFormat,
+    RulerUnit,
+    RulerColor,  // RulerColor
+    PhotoshopForeground,
+    JpegQuality,
+    SequenceName,
+    SequenceDigits,
+    SkippedUpdateVersions,
+    DownloadedUpdateVersion,
+    UnusedPicturePath,
+    HintCheck,  // HintCheck
 };
 inline constexpr std::size_t kSettingCount = 31;
 

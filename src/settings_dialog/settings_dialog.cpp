@@ -163,7 +163,7 @@ void TSettings::FillPhotoshopVersions() {
     if (auto key =
             registry_.Open(RegistryRoot::LocalMachine, kPhotoshopKeyPath, OpenMode::Existing))
         names = key->SubkeyNames();
-    versions_ = ListPhotoshopVersions(names, services_.settings().PhotoShopVersion);
+    versions_ = ListPhotoshopVersions(names, services_.settings().photoshopVersion);
     for (const std::wstring& label : versions_.labels)
         ::SendMessageW(lbPSVerion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
     Select(lbPSVerion, versions_.selected);
@@ -217,12 +217,12 @@ void TSettings::btnSettingsOKClick() {
     Settings& settings = services_.settings();
     ApplySettingsDialog(ReadControls(), settings);
     versions_.selected = Selected(lbPSVerion);
-    if (VersionChoiceNeeded(versions_, settings.PhotoShopVersion)) {
+    if (VersionChoiceNeeded(versions_, settings.photoshopVersion)) {
         if (services_.choosePhotoshopVersion) {
             services_.choosePhotoshopVersion(versions_);
         } else {
-            settings.PhotoShopVersion = versions_.SelectedKey();
-            settings.LastPhotoShopVersion = versions_.keyNames.back();
+            settings.photoshopVersion = versions_.SelectedKey();
+            settings.lastListedPhotoshopVersion = versions_.keyNames.back();
         }
     }
     services_.saveSettings();

@@ -34,41 +34,41 @@ SettingsPage PrevSettingsPage(SettingsPage page) {
 
 SettingsDialogState FillSettingsDialog(const Settings& s) {
     SettingsDialogState d;
-    d.chkRemeberlastposition = s.RememberLastVixPosition;
-    d.chkRememberinterfacelayout = s.Rememberinterfacelayout;
-    d.chkInfoBar = s.ShowInformationBar;
-    d.ComboBox3 = s.DefaultColorValues;
-    d.ComboBox1 = s.CPExportFormat;
-    d.chkAutoSampleToClipboard = s.AutoSampleToClipboard;
-    d.ComboBox2 = s.PSForegroundCol ? 0 : 1;
-    d.CheckBox1 = !s.AddDoubleSamples;
-    d.CheckBox2 = s.ResetLibraryOnstartup;
-    if (s.RulerValue >= 0 && s.RulerValue < static_cast<int>(kRulerUnitItems.size()))
-        d.lstRulerUnits = kRulerUnitItems[static_cast<std::size_t>(s.RulerValue)];
-    d.lstRulerColor = s.RulerColor;
-    d.Edit4 = s.ImgName;
-    d.SpinEdit1 = std::to_wstring(s.ImgNr);
-    d.TrackBar1 = s.JPGQuality;
+    d.chkRemeberlastposition = s.rememberPosition;
+    d.chkRememberinterfacelayout = s.rememberLayout;
+    d.chkInfoBar = s.showInformationBar;
+    d.ComboBox3 = s.colorValueForm;
+    d.ComboBox1 = s.clipboardFormat;
+    d.chkAutoSampleToClipboard = s.copySamplesToClipboard;
+    d.ComboBox2 = s.photoshopForeground ? 0 : 1;
+    d.CheckBox1 = !s.keepRepeatedSamples;
+    d.CheckBox2 = s.clearLibraryOnLoad;
+    if (s.rulerUnit >= 0 && s.rulerUnit < static_cast<int>(kRulerUnitItems.size()))
+        d.lstRulerUnits = kRulerUnitItems[static_cast<std::size_t>(s.rulerUnit)];
+    d.lstRulerColor = s.rulerColor;
+    d.Edit4 = s.sequenceName;
+    d.SpinEdit1 = std::to_wstring(s.sequenceDigits);
+    d.TrackBar1 = s.jpegQuality;
     return d;
 }
 
 void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
-    s.RememberLastVixPosition = d.chkRemeberlastposition;
-    s.Rememberinterfacelayout = d.chkRememberinterfacelayout;
-    s.ShowInformationBar = d.chkInfoBar;
-    s.AutoSampleToClipboard = d.chkAutoSampleToClipboard;
-    s.DefaultColorValues = InRange(d.ComboBox3, 0, 2, SettingId::DefaultColorValues);
-    s.CPExportFormat = InRange(d.ComboBox1, 0, 4, SettingId::CPExportFormat);
-    s.PSForegroundCol = d.ComboBox2 == 0;
-    s.AddDoubleSamples = !d.CheckBox1;
-    s.ResetLibraryOnstartup = d.CheckBox2;
+    s.rememberPosition = d.chkRemeberlastposition;
+    s.rememberLayout = d.chkRememberinterfacelayout;
+    s.showInformationBar = d.chkInfoBar;
+    s.copySamplesToClipboard = d.chkAutoSampleToClipboard;
+    s.colorValueForm = InRange(d.ComboBox3, 0, 2, SettingId::ColorValueForm);
+    s.clipboardFormat = InRange(d.ComboBox1, 0, 4, SettingId::ClipboardFormat);
+    s.photoshopForeground = d.ComboBox2 == 0;
+    s.keepRepeatedSamples = !d.CheckBox1;
+    s.clearLibraryOnLoad = d.CheckBox2;
     // A unit that names no item is -1: the main window's list then shows none.
-    s.RulerValue = RulerUnitIndex(d.lstRulerUnits);
+    s.rulerUnit = RulerUnitIndex(d.lstRulerUnits);
     // A colour word has no colour in its top byte.
-    s.RulerColor = d.lstRulerColor & 0xFFFFFFu;
-    s.ImgName = d.Edit4;
-    s.ImgNr = SpinFieldNumber(d.SpinEdit1);
-    s.JPGQuality = InRange(d.TrackBar1, kMinJpgQuality, kMaxJpgQuality, SettingId::JPGQuality);
+    s.rulerColor = d.lstRulerColor & 0xFFFFFFu;
+    s.sequenceName = d.Edit4;
+    s.sequenceDigits = SpinFieldNumber(d.SpinEdit1);
+    s.jpegQuality = InRange(d.TrackBar1, kMinJpgQuality, kMaxJpgQuality, SettingId::JpegQuality);
 }
 
 int RulerUnitIndex(std::wstring_view text) {
@@ -83,10 +83,10 @@ int SpinFieldNumber(std::wstring_view text) {
         text.remove_prefix(1);
     while (!text.empty() && std::iswspace(text.back()))
         text.remove_suffix(1);
-    if (text.empty() || text.size() > 9) return DefaultOf(SettingId::ImgNr);
+    if (text.empty() || text.size() > 9) return DefaultOf(SettingId::SequenceDigits);
     int value = 0;
     for (wchar_t c : text) {
-        if (c < L'0' || c > L'9') return DefaultOf(SettingId::ImgNr);
+        if (c < L'0' || c > L'9') return DefaultOf(SettingId::SequenceDigits);
         value = value * 10 + (c - L'0');
     }
     if (value < kMinImgNr) return kMinImgNr;

@@ -12,15 +12,15 @@ namespace {
 
 Settings Defaults() {
     Settings s;
-    s.RememberLastVixPosition = true;
-    s.Rememberinterfacelayout = true;
-    s.ShowInformationBar = true;
-    s.AutoSampleToClipboard = true;
-    s.PSForegroundCol = true;
-    s.RulerColor = 0xFFFFFF;
-    s.JPGQuality = 10;
-    s.ImgName = L"Img_Sequence";
-    s.ImgNr = 3;
+    s.rememberPosition = true;
+    s.rememberLayout = true;
+    s.showInformationBar = true;
+    s.copySamplesToClipboard = true;
+    s.photoshopForeground = true;
+    s.rulerColor = 0xFFFFFF;
+    s.jpegQuality = 10;
+    s.sequenceName = L"Img_Sequence";
+    s.sequenceDigits = 3;
     return s;
 }
 
@@ -37,10 +37,10 @@ TEST(SettingsPages, NextAndPrevWrapAround) {
 
 TEST(SettingsDialogFill, ShowsTheMirroredSettings) {
     Settings s = Defaults();
-    s.AddDoubleSamples = false;
-    s.PSForegroundCol = false;
-    s.RulerValue = 2;
-    s.ImgNr = 7;
+    s.keepRepeatedSamples = false;
+    s.photoshopForeground = false;
+    s.rulerUnit = 2;
+    s.sequenceDigits = 7;
     const SettingsDialogState d = FillSettingsDialog(s);
     EXPECT_TRUE(d.CheckBox1);  // "Don't add double samples" is the inverse
     EXPECT_EQ(d.ComboBox2, 1);
@@ -48,15 +48,15 @@ TEST(SettingsDialogFill, ShowsTheMirroredSettings) {
     EXPECT_EQ(d.SpinEdit1, L"7");
     EXPECT_EQ(d.Edit4, L"Img_Sequence");
     EXPECT_EQ(d.TrackBar1, 10);
-    s.RulerValue = -1;
+    s.rulerUnit = -1;
     EXPECT_EQ(FillSettingsDialog(s).lstRulerUnits, L"");
 }
 
 TEST(SettingsDialogApply, OkWithoutChangesKeepsEverySetting) {
     Settings s = Defaults();
-    s.LastX = 40;
-    s.PhotoShopVersion = L"9.0";
-    s.Update_dontnotifystring = L";2.1";
+    s.lastX = 40;
+    s.photoshopVersion = L"9.0";
+    s.skippedUpdateVersions = L";2.1";
     Settings after = s;
     ApplySettingsDialog(FillSettingsDialog(s), after);
     EXPECT_EQ(after, s);
@@ -80,20 +80,20 @@ TEST(SettingsDialogApply, EveryControlReachesItsSetting) {
     d.TrackBar1 = 4;
     Settings s = Defaults();
     ApplySettingsDialog(d, s);
-    EXPECT_FALSE(s.RememberLastVixPosition);
-    EXPECT_FALSE(s.Rememberinterfacelayout);
-    EXPECT_FALSE(s.ShowInformationBar);
-    EXPECT_EQ(s.DefaultColorValues, 2);
-    EXPECT_EQ(s.CPExportFormat, 4);
-    EXPECT_FALSE(s.AutoSampleToClipboard);
-    EXPECT_FALSE(s.PSForegroundCol);
-    EXPECT_FALSE(s.AddDoubleSamples);
-    EXPECT_TRUE(s.ResetLibraryOnstartup);
-    EXPECT_EQ(s.RulerValue, 3);
-    EXPECT_EQ(s.RulerColor, 0x00FF00u);
-    EXPECT_EQ(s.ImgName, L"Shot_\u00E9");
-    EXPECT_EQ(s.ImgNr, 10);
-    EXPECT_EQ(s.JPGQuality, 4);
+    EXPECT_FALSE(s.rememberPosition);
+    EXPECT_FALSE(s.rememberLayout);
+    EXPECT_FALSE(s.showInformationBar);
+    EXPECT_EQ(s.colorValueForm, 2);
+    EXPECT_EQ(s.clipboardFormat, 4);
+    EXPECT_FALSE(s.copySamplesToClipboard);
+    EXPECT_FALSE(s.photoshopForeground);
+    EXPECT_FALSE(s.keepRepeatedSamples);
+    EXPECT_TRUE(s.clearLibraryOnLoad);
+    EXPECT_EQ(s.rulerUnit, 3);
+    EXPECT_EQ(s.rulerColor, 0x00FF00u);
+    EXPECT_EQ(s.sequenceName, L"Shot_\u00E9");
+    EXPECT_EQ(s.sequenceDigits, 10);
+    EXPECT_EQ(s.jpegQuality, 4);
 }
 
 TEST(SettingsDialogApply, TypedRulerUnitsAreLookedUpAndOthersGiveMinusOne) {
@@ -106,7 +106,7 @@ TEST(SettingsDialogApply, TypedRulerUnitsAreLookedUpAndOthersGiveMinusOne) {
     d.lstRulerUnits = L"Furlongs";
     Settings s = Defaults();
     ApplySettingsDialog(d, s);
-    EXPECT_EQ(s.RulerValue, -1);
+    EXPECT_EQ(s.rulerUnit, -1);
 }
 
 TEST(SettingsDialogApply, NothingOutOfRangeIsStored) {
@@ -117,13 +117,13 @@ TEST(SettingsDialogApply, NothingOutOfRangeIsStored) {
     d.TrackBar1 = 55;
     d.lstRulerColor = 0x7F123456;
     Settings s = Defaults();
-    s.DefaultColorValues = 1;
+    s.colorValueForm = 1;
     ApplySettingsDialog(d, s);
-    EXPECT_EQ(s.DefaultColorValues, 0);
-    EXPECT_EQ(s.CPExportFormat, 0);
-    EXPECT_FALSE(s.PSForegroundCol);
-    EXPECT_EQ(s.JPGQuality, static_cast<int>(Setting(SettingId::JPGQuality).number));
-    EXPECT_EQ(s.RulerColor, 0x123456u);
+    EXPECT_EQ(s.colorValueForm, 0);
+    EXPECT_EQ(s.clipboardFormat, 0);
+    EXPECT_FALSE(s.photoshopForeground);
+    EXPECT_EQ(s.jpegQuality, static_cast<int>(Setting(SettingId::JpegQuality).number));
+    EXPECT_EQ(s.rulerColor, 0x123456u);
 }
 
 TEST(SettingsDialogApply, TheSpinFieldAlwaysGivesOneToTen) {

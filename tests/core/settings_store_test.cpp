@@ -96,20 +96,20 @@ TEST(SettingsLoad, FirstStartFillsTheFieldsWithTheDefaults) {
     Settings s;
     LoadSettingsKey(registry, s);
     EXPECT_EQ(s.ActivePageIndex, 0);
-    EXPECT_TRUE(s._tab_ColorPickerpage);
-    EXPECT_FALSE(s._tab_ColorLibPage);
-    EXPECT_TRUE(s._tab_RulerPage);
-    EXPECT_TRUE(s._tab_CapturePage);
-    EXPECT_TRUE(s.RememberLastVixPosition);
-    EXPECT_TRUE(s.ShowInformationBar);
-    EXPECT_EQ(s.LastX, 231);
-    EXPECT_EQ(s.LastY, 231);
-    EXPECT_EQ(s.RulerColor, 0xFFFFFFu);
-    EXPECT_EQ(s.JPGQuality, 10);
-    EXPECT_EQ(s.ImgName, L"Img_Sequence");
-    EXPECT_EQ(s.ImgNr, 3);
-    EXPECT_TRUE(s.AutoSampleToClipboard);
-    EXPECT_TRUE(s.PSForegroundCol);
+    EXPECT_TRUE(s.pickerSectionOpen);
+    EXPECT_FALSE(s.librarySectionOpen);
+    EXPECT_TRUE(s.rulerSectionOpen);
+    EXPECT_TRUE(s.captureSectionOpen);
+    EXPECT_TRUE(s.rememberPosition);
+    EXPECT_TRUE(s.showInformationBar);
+    EXPECT_EQ(s.lastX, 231);
+    EXPECT_EQ(s.lastY, 231);
+    EXPECT_EQ(s.rulerColor, 0xFFFFFFu);
+    EXPECT_EQ(s.jpegQuality, 10);
+    EXPECT_EQ(s.sequenceName, L"Img_Sequence");
+    EXPECT_EQ(s.sequenceDigits, 3);
+    EXPECT_TRUE(s.copySamplesToClipboard);
+    EXPECT_TRUE(s.photoshopForeground);
 }
 
 TEST(SettingsLoad, DeletedValueComesBackWithItsDefaultWhileOthersKeepTheirs) {
@@ -122,9 +122,9 @@ TEST(SettingsLoad, DeletedValueComesBackWithItsDefaultWhileOthersKeepTheirs) {
 
     Settings again;
     LoadSettingsKey(registry, again);
-    EXPECT_EQ(again.RulerColor, 0xFFFFFFu);
-    EXPECT_EQ(again.JPGQuality, 7);
-    EXPECT_EQ(again.ImgName, L"Shot");
+    EXPECT_EQ(again.rulerColor, 0xFFFFFFu);
+    EXPECT_EQ(again.jpegQuality, 7);
+    EXPECT_EQ(again.sequenceName, L"Shot");
     EXPECT_EQ(registry.Get(kUser, kSettingsKeyPath, L"RulerColor"), RegistryValue::Dword(0xFFFFFF));
 }
 
@@ -140,11 +140,11 @@ TEST(SettingsLoad, ValueOfTheWrongTypeOrSizeIsReplacedByItsDefault) {
 
     Settings s;
     LoadSettingsKey(registry, s);
-    EXPECT_EQ(s.ImgNr, 3);
-    EXPECT_EQ(s.ImgName, L"Img_Sequence");
-    EXPECT_EQ(s.LastX, 231);
-    EXPECT_TRUE(s.ShowInformationBar);
-    EXPECT_EQ(s.JPGQuality, 4);
+    EXPECT_EQ(s.sequenceDigits, 3);
+    EXPECT_EQ(s.sequenceName, L"Img_Sequence");
+    EXPECT_EQ(s.lastX, 231);
+    EXPECT_TRUE(s.showInformationBar);
+    EXPECT_EQ(s.jpegQuality, 4);
     EXPECT_EQ(registry.Get(kUser, kSettingsKeyPath, L"ImgNr"), RegistryValue::Dword(3));
     EXPECT_EQ(registry.Get(kUser, kSettingsKeyPath, L"ImgName"),
               RegistryValue::Text(L"Img_Sequence"));
@@ -157,7 +157,7 @@ TEST(SettingsLoad, TextWithoutTerminatorOrWithOddLengthIsReadSafely) {
                  {RegistryType::String, {'A', 0, 'B', 0, 'C'}});
     Settings s;
     LoadSettingsKey(registry, s);
-    EXPECT_EQ(s.ImgName, L"AB");
+    EXPECT_EQ(s.sequenceName, L"AB");
 }
 
 TEST(SettingsLoad, AnyNonZeroNumberReadsAsTrue) {
@@ -165,18 +165,18 @@ TEST(SettingsLoad, AnyNonZeroNumberReadsAsTrue) {
     registry.Set(kUser, kSettingsKeyPath, L"AddDoubleSamples", RegistryValue::Dword(0x100));
     Settings s;
     LoadSettingsKey(registry, s);
-    EXPECT_TRUE(s.AddDoubleSamples);
+    EXPECT_TRUE(s.keepRepeatedSamples);
 }
 
 TEST(SettingsLoad, UnopenableKeyReadsAndWritesNothing) {
     MemoryRegistry registry;
     registry.refuseOpen = true;
     Settings s;
-    s.LastX = 17;
-    s.ImgName = L"kept";
+    s.lastX = 17;
+    s.sequenceName = L"kept";
     EXPECT_FALSE(LoadSettingsKey(registry, s).keyOpened);
-    EXPECT_EQ(s.LastX, 17);
-    EXPECT_EQ(s.ImgName, L"kept");
+    EXPECT_EQ(s.lastX, 17);
+    EXPECT_EQ(s.sequenceName, L"kept");
     EXPECT_FALSE(SaveSettingsKey(registry, s));
     EXPECT_EQ(registry.writes, 0);
 }
@@ -184,22 +184,22 @@ TEST(SettingsLoad, UnopenableKeyReadsAndWritesNothing) {
 TEST(SettingsLoad, HintCheckIsReadWhenPresentAndOtherwiseLeftAsItWas) {
     MemoryRegistry registry;
     Settings s;
-    s.HintCheck.fill(0xAA);
+    s.hintCheck.fill(0xAA);
     LoadSettingsKey(registry, s);
-    EXPECT_EQ(s.HintCheck[0], 0xAA);
+    EXPECT_EQ(s.hintCheck[0], 0xAA);
     EXPECT_FALSE(registry.Get(kUser, kSettingsKeyPath, L"HintCheck").has_value());
 
     const std::uint8_t shortValue[] = {1, 2, 3};
     registry.Set(kUser, kSettingsKeyPath, L"HintCheck", RegistryValue::Binary(shortValue));
     LoadSettingsKey(registry, s);
-    EXPECT_EQ(s.HintCheck[0], 1);
-    EXPECT_EQ(s.HintCheck[2], 3);
-    EXPECT_EQ(s.HintCheck[3], 0xAA);
+    EXPECT_EQ(s.hintCheck[0], 1);
+    EXPECT_EQ(s.hintCheck[2], 3);
+    EXPECT_EQ(s.hintCheck[3], 0xAA);
 
     std::vector<std::uint8_t> longValue(64, 9);
     registry.Set(kUser, kSettingsKeyPath, L"HintCheck", RegistryValue::Binary(longValue));
     LoadSettingsKey(registry, s);
-    EXPECT_EQ(s.HintCheck[19], 9);
+    EXPECT_EQ(s.hintCheck[19], 9);
 }
 
 TEST(SettingsSave, SaveThenLoadGivesBackEveryWrittenValue) {
@@ -207,29 +207,29 @@ TEST(SettingsSave, SaveThenLoadGivesBackEveryWrittenValue) {
     Settings saved;
     LoadSettingsKey(registry, saved);
     saved.ActivePageIndex = -1;
-    saved._tab_ColorInfopage = true;
-    saved._tab_RulerPage = false;
-    saved.RememberLastVixPosition = false;
-    saved.PhotoShopVersion = L"9.0";
-    saved.LastPhotoShopVersion = L"10.0";
-    saved.ShowInformationBar = false;
-    saved.LastX = -1200;
-    saved.LastY = 700;
-    saved.AutoSampleToClipboard = false;
-    saved.AddDoubleSamples = true;
-    saved.ResetLibraryOnstartup = true;
-    saved.DefaultColorValues = 2;
-    saved.CPExportFormat = 4;
-    saved.RulerValue = -1;
-    saved.RulerColor = 0x80000005;
-    saved.PSForegroundCol = false;
-    saved.JPGQuality = 0;
-    saved.ImgName = L"Bild_\u00e4\u4e2d";
-    saved.ImgNr = 10;
-    saved.Update_dontnotifystring = L";2.1;2.2";
-    saved.Update_program_version = 12;
-    for (std::size_t i = 0; i < saved.HintCheck.size(); ++i)
-        saved.HintCheck[i] = static_cast<std::uint8_t>(0xF0 + i);
+    saved.colorInfoSectionOpen = true;
+    saved.rulerSectionOpen = false;
+    saved.rememberPosition = false;
+    saved.photoshopVersion = L"9.0";
+    saved.lastListedPhotoshopVersion = L"10.0";
+    saved.showInformationBar = false;
+    saved.lastX = -1200;
+    saved.lastY = 700;
+    saved.copySamplesToClipboard = false;
+    saved.keepRepeatedSamples = true;
+    saved.clearLibraryOnLoad = true;
+    saved.colorValueForm = 2;
+    saved.clipboardFormat = 4;
+    saved.rulerUnit = -1;
+    saved.rulerColor = 0x80000005;
+    saved.photoshopForeground = false;
+    saved.jpegQuality = 0;
+    saved.sequenceName = L"Bild_\u00e4\u4e2d";
+    saved.sequenceDigits = 10;
+    saved.skippedUpdateVersions = L";2.1;2.2";
+    saved.downloadedUpdateVersion = 12;
+    for (std::size_t i = 0; i < saved.hintCheck.size(); ++i)
+        saved.hintCheck[i] = static_cast<std::uint8_t>(0xF0 + i);
     ASSERT_TRUE(SaveSettingsKey(registry, saved));
 
     Settings loaded;
@@ -255,14 +255,14 @@ TEST(SettingsSave, DeletingTheKeyRestoresEveryDefaultAtTheNextLoad) {
     MemoryRegistry registry;
     Settings s;
     LoadSettingsKey(registry, s);
-    s.JPGQuality = 3;
-    s.LastX = 40;
+    s.jpegQuality = 3;
+    s.lastX = 40;
     SaveSettingsKey(registry, s);
     registry.DeleteTree(kUser, kSettingsKeyPath);
 
     LoadSettingsKey(registry, s);
-    EXPECT_EQ(s.JPGQuality, 10);
-    EXPECT_EQ(s.LastX, 231);
+    EXPECT_EQ(s.jpegQuality, 10);
+    EXPECT_EQ(s.lastX, 231);
     ExpectKeyHolds(registry, FreshKey(L"C:\\"));
 }
 
@@ -434,24 +434,23 @@ TEST(SettingsTable, AFieldSetFromItsStoredValueGivesThatValueBack) {
         EXPECT_EQ(FieldValue(s, setting), c.value) << ToUtf8(c.name);
     }
     EXPECT_EQ(s.ActivePageIndex, -1);
-    EXPECT_TRUE(s._tab_RulerInfoPage);
-    EXPECT_EQ(s.RulerColor, 0x80000005u);
-    EXPECT_EQ(s.ImgName, L"Bild");
-    EXPECT_EQ(s.HintCheck[19], 20);
+    EXPECT_TRUE(s.rulerInfoSectionOpen);
+    EXPECT_EQ(s.rulerColor, 0x80000005u);
+    EXPECT_EQ(s.sequenceName, L"Bild");
+    EXPECT_EQ(s.hintCheck[19], 20);
 }
 
 TEST(SettingsTable, AValueOfAnotherTypeOrAnUnmirroredEntryLeavesTheFieldsAlone) {
     Settings s;
-    s.ImgNr = 4;
-    EXPECT_FALSE(SetField(s, Setting(SettingId::ImgNr), RegistryValue::Text(L"9")));
-    EXPECT_FALSE(SetField(s, Setting(SettingId::ImgNr), {RegistryType::Dword, {9, 0}}));
-    EXPECT_EQ(s.ImgNr, 4);
+    s.sequenceDigits = 4;
+    EXPECT_FALSE(SetField(s, Setting(SettingId::SequenceDigits), RegistryValue::Text(L"9")));
+    EXPECT_FALSE(SetField(s, Setting(SettingId::SequenceDigits), {RegistryType::Dword, {9, 0}}));
+    EXPECT_EQ(s.sequenceDigits, 4);
     const Settings before = s;
-    EXPECT_FALSE(SetField(s, Setting(SettingId::ImgPath), RegistryValue::Text(L"D:\\")));
-    EXPECT_FALSE(
-        SetField(s, Setting(SettingId::TimeBasedRefreshSampleWindows), RegistryValue::Dword(0)));
+    EXPECT_FALSE(SetField(s, Setting(SettingId::UnusedPicturePath), RegistryValue::Text(L"D:\\")));
+    EXPECT_FALSE(SetField(s, Setting(SettingId::UnusedRefreshFlag), RegistryValue::Dword(0)));
     EXPECT_EQ(s, before);
-    EXPECT_FALSE(FieldValue(s, Setting(SettingId::ImgPath)).has_value());
+    EXPECT_FALSE(FieldValue(s, Setting(SettingId::UnusedPicturePath)).has_value());
 }
 
 }  // namespace

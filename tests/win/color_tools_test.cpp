@@ -74,7 +74,7 @@ class ColorTools : public ::testing::Test {
         host.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 10, 10, 300, 300,
                                      nullptr, nullptr, nullptr, nullptr));
         fake.window = host.get();
-        fake.settings.AutoSampleToClipboard = true;
+        fake.settings.copySamplesToClipboard = true;
         fake.decimal = L',';
         pickerPage.Create(host.get(), Rect::FromBounds(0, 0, 255, 112), L"", {});
         infoPage.Create(host.get(), Rect::FromBounds(0, 120, 255, 74), L"", {});
@@ -163,7 +163,7 @@ TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard)
     EXPECT_EQ(picker.Summary().Caption(), L"R:18  G:154  B:228");
     EXPECT_EQ(clipboard.texts, std::vector<std::wstring>{L"#129AE4"});
 
-    fake.settings.AutoSampleToClipboard = false;
+    fake.settings.copySamplesToClipboard = false;
     picker.TakeSample(At(kPaintedPoint));
     EXPECT_EQ(clipboard.texts.size(), 1u);
     picker.SelectFormat(kFormatPercent);
@@ -201,7 +201,7 @@ TEST_F(ColorTools, ALockedClipboardLosesNothingAndTheNextCopyWorks) {
     clipboard.locked = false;
     picker.btnColorToClipboardClick();
     EXPECT_EQ(clipboard.texts, std::vector<std::wstring>{L"#010203"});
-    fake.settings.CPExportFormat = 9;  // no such format: nothing is copied
+    fake.settings.clipboardFormat = 9;  // no such format: nothing is copied
     picker.btnColorToClipboardClick();
     EXPECT_EQ(clipboard.texts.size(), 1u);
 }
@@ -271,7 +271,7 @@ TEST_F(ColorTools, DoublesFollowTheSetting) {
     library.Newcolor(MakeColor(1, 2, 3, kSampledFlag));
     library.Newcolor(MakeColor(1, 2, 3, kSampledFlag));
     EXPECT_EQ(library.Library().Count(), 1);
-    fake.settings.AddDoubleSamples = true;
+    fake.settings.keepRepeatedSamples = true;
     library.Newcolor(MakeColor(1, 2, 3, kSampledFlag));
     EXPECT_EQ(library.Library().Count(), 2);
 }

@@ -43,9 +43,9 @@ TEST_F(SettingsOnTheRealRegistry, RoundTripThroughEveryValue) {
     ASSERT_TRUE(imgPath.has_value());
     EXPECT_FALSE(imgPath->empty());
 
-    s.ImgName = L"Shot \u00e9";
-    s.LastX = -700;
-    s.HintCheck[7] = 0x5A;
+    s.sequenceName = L"Shot \u00e9";
+    s.lastX = -700;
+    s.hintCheck[7] = 0x5A;
     ASSERT_TRUE(SaveSettingsKey(registry, s));
     Settings loaded;
     LoadSettingsKey(registry, loaded);
@@ -58,7 +58,7 @@ TEST_F(SettingsOnTheRealRegistry, AWrongTypeStoredByHandIsReplaced) {
     key.reset();
     Settings s;
     LoadSettingsKey(registry, s);
-    EXPECT_EQ(s.ImgNr, 3);
+    EXPECT_EQ(s.sequenceDigits, 3);
     EXPECT_EQ(registry.Open(kUser, kSettingsKeyPath, OpenMode::Existing)->Read(L"ImgNr"),
               RegistryValue::Dword(3));
 }

@@ -147,9 +147,9 @@ TEST_F(SettingsDialog, EveryControlAndCaptionIsThere) {
 }
 
 TEST_F(SettingsDialog, OpensOnGeneralFilledFromTheSettings) {
-    settings.ImgNr = 5;
-    settings.RulerValue = 3;
-    settings.AddDoubleSamples = false;
+    settings.sequenceDigits = 5;
+    settings.rulerUnit = 3;
+    settings.keepRepeatedSamples = false;
     dialog.Show();
     EXPECT_EQ(dialog.CurrentPage(), SettingsPage::General);
     EXPECT_TRUE(PageShown(L"Startup"));
@@ -190,13 +190,13 @@ TEST_F(SettingsDialog, OkWritesBackSavesAndLoads) {
     Click(L"&OK");
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(loads, 1);
-    EXPECT_FALSE(settings.RememberLastVixPosition);
-    EXPECT_TRUE(settings.AddDoubleSamples);
-    EXPECT_EQ(settings.DefaultColorValues, 1);
-    EXPECT_FALSE(settings.PSForegroundCol);
-    EXPECT_EQ(settings.RulerValue, -1);
-    EXPECT_EQ(settings.ImgName, L"Shot");
-    EXPECT_EQ(settings.JPGQuality, 3);
+    EXPECT_FALSE(settings.rememberPosition);
+    EXPECT_TRUE(settings.keepRepeatedSamples);
+    EXPECT_EQ(settings.colorValueForm, 1);
+    EXPECT_FALSE(settings.photoshopForeground);
+    EXPECT_EQ(settings.rulerUnit, -1);
+    EXPECT_EQ(settings.sequenceName, L"Shot");
+    EXPECT_EQ(settings.jpegQuality, 3);
     EXPECT_EQ(registry.Get(RegistryRoot::CurrentUser, kSettingsKeyPath, L"RulerValue"),
               RegistryValue::Dword(0xFFFFFFFF));
 }
@@ -216,7 +216,7 @@ TEST_F(SettingsDialog, TheSpinFieldTakesNoTypedOrPastedText) {
     EXPECT_EQ(Text(spin), L"4");
     EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence0001");
     Click(L"&OK");
-    EXPECT_EQ(settings.ImgNr, 4);
+    EXPECT_EQ(settings.sequenceDigits, 4);
 }
 
 TEST_F(SettingsDialog, CancelStoresNothing) {
@@ -224,22 +224,22 @@ TEST_F(SettingsDialog, CancelStoresNothing) {
     Click(L"Display InformationBar");
     ::SetWindowTextW(Id(kIdSettingsSequenceName), L"Other");
     Click(L"&Cancel");
-    EXPECT_TRUE(settings.ShowInformationBar);
-    EXPECT_EQ(settings.ImgName, L"Img_Sequence");
+    EXPECT_TRUE(settings.showInformationBar);
+    EXPECT_EQ(settings.sequenceName, L"Img_Sequence");
     EXPECT_EQ(saves, 0);
 }
 
 TEST_F(SettingsDialog, RestoreDefaultsActsAtOnceAndClearLibraryToo) {
-    settings.ImgNr = 8;
-    settings.ShowInformationBar = false;
+    settings.sequenceDigits = 8;
+    settings.showInformationBar = false;
     SaveSettingsKey(registry, settings);
     registry.Set(RegistryRoot::CurrentUser, kColorLibraryKeyPath, L"Sampled colors",
                  RegistryValue::Dword(1));
     dialog.Show();
     EXPECT_EQ(Text(Id(kIdSettingsSequenceNumbers)), L"8");
     Click(L"&Restore Defaults");
-    EXPECT_EQ(settings.ImgNr, 3);
-    EXPECT_TRUE(settings.ShowInformationBar);
+    EXPECT_EQ(settings.sequenceDigits, 3);
+    EXPECT_TRUE(settings.showInformationBar);
     EXPECT_EQ(Text(Id(kIdSettingsSequenceNumbers)), L"3");
     EXPECT_TRUE(registry.HasKey(RegistryRoot::CurrentUser, kColorLibraryKeyPath));
     Click(L"&Cancel");
@@ -253,7 +253,7 @@ TEST_F(SettingsDialog, PhotoshopVersionsAreListedAndTheChoiceStored) {
     for (const wchar_t* version : {L"9.0", L"18.0"})
         registry.Set(RegistryRoot::LocalMachine, std::wstring(kPhotoshop) + version, L"x",
                      RegistryValue::Dword(1));
-    settings.PhotoShopVersion = L"9.0";
+    settings.photoshopVersion = L"9.0";
     dialog.Show();
     HWND list = Id(kIdSettingsPhotoshopVersion);
     // In the registry's order, which is by name.
@@ -266,8 +266,8 @@ TEST_F(SettingsDialog, PhotoshopVersionsAreListedAndTheChoiceStored) {
     EXPECT_EQ(::SendMessageW(list, CB_GETCURSEL, 0, 0), 1);
     Choose(kIdSettingsPhotoshopVersion, 0);
     Click(L"&OK");
-    EXPECT_EQ(settings.PhotoShopVersion, L"18.0");
-    EXPECT_EQ(settings.LastPhotoShopVersion, L"9.0");  // the list's last entry
+    EXPECT_EQ(settings.photoshopVersion, L"18.0");
+    EXPECT_EQ(settings.lastListedPhotoshopVersion, L"9.0");  // the list's last entry
 }
 
 }  // namespace
