@@ -6,6 +6,7 @@
 
 #include "app/application.h"
 #include "app/vendor.h"
+#include "platform/system_libraries.h"
 #include "update/links_panel.h"
 #include "app/window_order.h"
 #include "ui/message_loop.h"
@@ -163,7 +164,7 @@ void Tvix_main::About1Click() {
 }
 
 void Tvix_main::OpenHelpFile() {
-    ::ShellExecuteW(hwnd(), L"open", kHelpFile, nullptr, nullptr, SW_SHOWNORMAL);
+    platform::late::ShellExecuteW(hwnd(), L"open", kHelpFile, nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace vix

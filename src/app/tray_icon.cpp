@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/system_libraries.h"
+
 namespace vix {
 
 void TrayIcon::Init(HWND owner, HICON icon, std::wstring_view tip) {
@@ -18,12 +20,12 @@ void TrayIcon::Init(HWND owner, HICON icon, std::wstring_view tip) {
 }
 
 bool TrayIcon::Add() {
-    shown_ = ::Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+    shown_ = platform::late::Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
     return shown_;
 }
 
 bool TrayIcon::Remove() {
-    const bool removed = ::Shell_NotifyIconW(NIM_DELETE, &data_) != FALSE;
+    const bool removed = platform::late::Shell_NotifyIconW(NIM_DELETE, &data_) != FALSE;
     shown_ = false;
     return removed;
 }

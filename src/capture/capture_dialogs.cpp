@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "capture/save_rules.h"
+#include "platform/system_libraries.h"
 
 namespace vix {
 namespace {
@@ -34,7 +35,7 @@ std::optional<SaveChoice> SystemCaptureDialogs::ChooseSaveFile(HWND owner) {
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrDefExt = kSaveDefaultExtension;
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (!::GetSaveFileNameW(&ofn)) return std::nullopt;
+    if (!platform::late::GetSaveFileNameW(&ofn)) return std::nullopt;
     return SaveChoice{name.data(), static_cast<int>(ofn.nFilterIndex)};
 }
 
@@ -43,12 +44,12 @@ std::optional<std::wstring> SystemCaptureDialogs::ChooseSequenceFolder(HWND owne
     info.hwndOwner = owner;
     info.lpszTitle = kSequenceFolderTitle;
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    PIDLIST_ABSOLUTE chosen = ::SHBrowseForFolderW(&info);
+    PIDLIST_ABSOLUTE chosen = platform::late::SHBrowseForFolderW(&info);
     if (!chosen) return std::nullopt;
     std::vector<wchar_t> path(32768, L'\0');
     const BOOL ok =
-        ::SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), 0);
-    ::CoTaskMemFree(chosen);
+        platform::late::SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), 0);
+    platform::late::CoTaskMemFree(chosen);
     if (!ok || path[0] == L'\0') return std::nullopt;
     return std::wstring(path.data());
 }

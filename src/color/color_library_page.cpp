@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "platform/system_libraries.h"
 #include "tools/control_ids.h"
 #include "settings/settings.h"
 #include "color/color_text.h"
@@ -124,7 +125,7 @@ void ColorLibraryPage::btnSaveAsACTClick() {
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
     const bool chosen = host_.RunBehind([&dialog](HWND owner) {
         dialog.hwndOwner = owner;
-        return ::GetSaveFileNameW(&dialog);
+        return platform::late::GetSaveFileNameW(&dialog);
     }) != 0;
     if (!chosen) return;
     const std::wstring path = ActFileName(name);

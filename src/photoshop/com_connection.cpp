@@ -4,6 +4,7 @@
 
 #include "photoshop/dispatch_ids.h"
 #include "platform/com_error.h"
+#include "platform/system_libraries.h"
 
 namespace vix {
 namespace {
@@ -22,9 +23,9 @@ std::int32_t Code(FourCC code) { return static_cast<std::int32_t>(code); }
 VARIANT Shallow(const Variant& value) { return *value.get(); }
 
 void FreeStrings(EXCEPINFO& info) {
-    ::SysFreeString(info.bstrSource);
-    ::SysFreeString(info.bstrDescription);
-    ::SysFreeString(info.bstrHelpFile);
+    platform::late::SysFreeString(info.bstrSource);
+    platform::late::SysFreeString(info.bstrDescription);
+    platform::late::SysFreeString(info.bstrHelpFile);
     info = EXCEPINFO{};
 }
 
@@ -69,7 +70,7 @@ ComPtr<IDispatch> ComPhotoshopConnection::Make(DISPID id, std::wstring_view oper
 CallResult ComPhotoshopConnection::CreateApplication() {
     application_.reset();
     // Asking for IDispatch needs no proxy of Photoshop's own interfaces.
-    const HRESULT hr = ::CoCreateInstance(kApplicationClass, nullptr, CLSCTX_LOCAL_SERVER,
+    const HRESULT hr = platform::late::CoCreateInstance(kApplicationClass, nullptr, CLSCTX_LOCAL_SERVER,
                                           IID_IDispatch, application_.put_void());
     if (FAILED(hr)) {
         application_.reset();
@@ -180,7 +181,7 @@ PlayAnswer ComPhotoshopConnection::Answer(const Variant& result) {
     try {
         LONG has = 0;
         VARIANT out;
-        ::VariantInit(&out);
+        platform::late::VariantInit(&out);
         out.vt = VT_BYREF | VT_I4;
         out.plVal = &has;
         const Variant key(Code(ps::kMessage));

@@ -3,11 +3,12 @@
 #include <utility>
 
 #include "platform/com_error.h"
+#include "platform/system_libraries.h"
 
 namespace vix::platform {
 
 Bstr::Bstr(std::wstring_view text)
-    : s_(::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
+    : s_(late::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {
     if (!s_) throw ComError(E_OUTOFMEMORY, L"Making a string");
 }
 
@@ -34,6 +35,6 @@ BSTR* Bstr::put() noexcept {
 
 BSTR Bstr::detach() noexcept { return std::exchange(s_, nullptr); }
 
-void Bstr::reset() noexcept { ::SysFreeString(std::exchange(s_, nullptr)); }
+void Bstr::reset() noexcept { late::SysFreeString(std::exchange(s_, nullptr)); }
 
 }  // namespace vix::platform

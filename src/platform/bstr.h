@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/system_libraries.h"
+
 // The owner of one BSTR (a length-prefixed system string).
 
 namespace vix::platform {
@@ -31,7 +33,7 @@ class Bstr {
     [[nodiscard]] BSTR detach() noexcept;
     void reset() noexcept;
 
-    std::size_t size() const noexcept { return ::SysStringLen(s_); }
+    std::size_t size() const noexcept { return late::SysStringLen(s_); }
     std::wstring str() const { return std::wstring(s_ ? s_ : L"", size()); }
 
   private:

@@ -3,17 +3,18 @@
 #include <objbase.h>
 
 #include "platform/com_error.h"
+#include "platform/system_libraries.h"
 
 namespace vix::platform {
 
 ComApartment::ComApartment(ApartmentKind kind)
-    : result_(::CoInitializeEx(nullptr, kind == ApartmentKind::SingleThreaded
+    : result_(late::CoInitializeEx(nullptr, kind == ApartmentKind::SingleThreaded
                                             ? COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE
                                             : COINIT_MULTITHREADED)) {}
 
 ComApartment::~ComApartment() {
     // S_FALSE counts too: every successful initialise needs its uninitialise.
-    if (SUCCEEDED(result_)) ::CoUninitialize();
+    if (SUCCEEDED(result_)) late::CoUninitialize();
 }
 
 void ComApartment::Check() const { ThrowIfFailed(result_, L"Starting COM"); }

@@ -2,6 +2,8 @@
 
 #include <cwchar>
 
+#include "platform/system_libraries.h"
+
 namespace vix::platform {
 namespace {
 
@@ -20,9 +22,9 @@ std::wstring MessageOf(HRESULT code, std::wstring_view operation, std::wstring_v
 }
 
 void FreeStrings(EXCEPINFO& info) {
-    ::SysFreeString(info.bstrSource);
-    ::SysFreeString(info.bstrDescription);
-    ::SysFreeString(info.bstrHelpFile);
+    late::SysFreeString(info.bstrSource);
+    late::SysFreeString(info.bstrDescription);
+    late::SysFreeString(info.bstrHelpFile);
     info.bstrSource = info.bstrDescription = info.bstrHelpFile = nullptr;
 }
 

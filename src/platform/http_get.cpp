@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/file.h"
+#include "platform/system_libraries.h"
 #include "platform/winhttp_handle.h"
 
 namespace vix::platform {
@@ -24,7 +25,7 @@ class StoppableRequest {
     }
     void Close() {
         std::lock_guard lock(mutex_);
-        if (h_) ::WinHttpCloseHandle(h_);
+        if (h_) late::WinHttpCloseHandle(h_);
         h_ = nullptr;
     }
 
@@ -44,7 +45,7 @@ std::optional<UrlParts> SplitUrl(const std::wstring& url) {
     URL_COMPONENTS parts{};
     parts.dwStructSize = sizeof(parts);
     parts.dwHostNameLength = parts.dwUrlPathLength = parts.dwExtraInfoLength = 1;
-    if (!::WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts))
+    if (!late::WinHttpCrackUrl(url.c_str(), static_cast<DWORD>(url.size()), 0, &parts))
         return std::nullopt;
     UrlParts out;
     out.host.assign(parts.lpszHostName, parts.dwHostNameLength);
@@ -59,7 +60,7 @@ std::optional<UrlParts> SplitUrl(const std::wstring& url) {
 DWORD QueryNumber(HINTERNET request, DWORD what, bool& present) {
     DWORD value = 0;
     DWORD size = sizeof(value);
-    present = ::WinHttpQueryHeaders(request, what | WINHTTP_QUERY_FLAG_NUMBER,
+    present = late::WinHttpQueryHeaders(request, what | WINHTTP_QUERY_FLAG_NUMBER,
                                     WINHTTP_HEADER_NAME_BY_INDEX, &value, &size,
                                     WINHTTP_NO_HEADER_INDEX) != FALSE;
     return value;
@@ -77,10 +78,10 @@ DWORD Failure(const std::stop_token& stop) {
 bool SendAndReceive(const HttpRequest& request, HINTERNET h, const std::stop_token& stop) {
     std::wstring headers;
     if (!request.accept.empty()) headers = L"Accept: " + request.accept + L"\r\n";
-    return ::WinHttpSendRequest(
+    return late::WinHttpSendRequest(
                h, headers.empty() ? WINHTTP_NO_ADDITIONAL_HEADERS : headers.c_str(),
                static_cast<DWORD>(headers.size()), WINHTTP_NO_REQUEST_DATA, 0, 0, 0) &&
-           !stop.stop_requested() && ::WinHttpReceiveResponse(h, nullptr);
+           !stop.stop_requested() && late::WinHttpReceiveResponse(h, nullptr);
 }
 
 void ReadBody(const HttpRequest& request, const StoppableRequest& req, const std::stop_token& stop,
@@ -96,7 +97,7 @@ void ReadBody(const HttpRequest& request, const StoppableRequest& req, const std
             return;
         }
         DWORD read = 0;
-        if (!::WinHttpReadData(req.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
+        if (!late::WinHttpReadData(req.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
                                &read)) {
             response.error = Failure(stop);
             return;
@@ -127,7 +128,7 @@ HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
         response.error = ERROR_WINHTTP_INVALID_URL;
         return response;
     }
-    InternetHandle session(::WinHttpOpen(
+    InternetHandle session(late::WinHttpOpen(
         request.userAgent.empty() ? nullptr : request.userAgent.c_str(),
         WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session) {
@@ -135,13 +136,13 @@ HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
         return response;
     }
     const int t = request.timeoutMs;
-    ::WinHttpSetTimeouts(session.get(), t, t, t, t);
-    InternetHandle connection(::WinHttpConnect(session.get(), url->host.c_str(), url->port, 0));
+    late::WinHttpSetTimeouts(session.get(), t, t, t, t);
+    InternetHandle connection(late::WinHttpConnect(session.get(), url->host.c_str(), url->port, 0));
     if (!connection) {
         response.error = Failure(stop);
         return response;
     }
-    StoppableRequest req(::WinHttpOpenRequest(connection.get(), L"GET", url->path.c_str(), nullptr,
+    StoppableRequest req(late::WinHttpOpenRequest(connection.get(), L"GET", url->path.c_str(), nullptr,
                                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                               url->secure ? WINHTTP_FLAG_SECURE : 0));
     if (!req.get()) {
@@ -151,11 +152,11 @@ HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
     // Some implementations wait for the answer's head under a timeout of
     // their own, not the receive timeout: bound that wait as well.
     DWORD headWait = static_cast<DWORD>(request.timeoutMs);
-    ::WinHttpSetOption(req.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait,
+    late::WinHttpSetOption(req.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait,
                        sizeof(headWait));
     DWORD policy = request.followRedirects ? WINHTTP_OPTION_REDIRECT_POLICY_DISALLOW_HTTPS_TO_HTTP
                                            : WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
-    ::WinHttpSetOption(req.get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof(policy));
+    late::WinHttpSetOption(req.get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof(policy));
     // From here on a stop closes the request, which ends any wait on it.
     const std::stop_callback onStop(stop, [&req] { req.Close(); });
     if (!SendAndReceive(request, req.get(), stop)) {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "platform/bstr.h"
+#include "platform/system_libraries.h"
 
 namespace vix::platform {
 
@@ -34,14 +35,14 @@ Variant::Variant(IDispatch* object) noexcept : Variant() {
 
 Variant::Variant(Variant&& other) noexcept : Variant() {
     std::memcpy(&v_, &other.v_, sizeof(v_));
-    ::VariantInit(&other.v_);
+    late::VariantInit(&other.v_);
 }
 
 Variant& Variant::operator=(Variant&& other) noexcept {
     if (this != &other) {
         reset();
         std::memcpy(&v_, &other.v_, sizeof(v_));
-        ::VariantInit(&other.v_);
+        late::VariantInit(&other.v_);
     }
     return *this;
 }
@@ -53,20 +54,20 @@ VARIANT* Variant::put() noexcept {
 
 VARIANT Variant::detach() noexcept {
     VARIANT out = v_;
-    ::VariantInit(&v_);
+    late::VariantInit(&v_);
     return out;
 }
 
 void Variant::reset() noexcept {
     // Fails only for types that cannot be held here (VT_RECORD without its
     // record info and the like); the value is given up either way.
-    ::VariantClear(&v_);
-    ::VariantInit(&v_);
+    late::VariantClear(&v_);
+    late::VariantInit(&v_);
 }
 
 Variant Variant::Converted(VARTYPE to) const {
     Variant out;
-    ThrowIfFailed(::VariantChangeType(out.put(), const_cast<VARIANT*>(&v_), 0, to),
+    ThrowIfFailed(late::VariantChangeType(out.put(), const_cast<VARIANT*>(&v_), 0, to),
                   L"Reading a value");
     return out;
 }
@@ -77,7 +78,7 @@ bool Variant::ToBool() const { return Converted(VT_BOOL).v_.boolVal != VARIANT_F
 
 std::wstring Variant::ToString() const {
     const Variant text = Converted(VT_BSTR);
-    return std::wstring(text.v_.bstrVal ? text.v_.bstrVal : L"", ::SysStringLen(text.v_.bstrVal));
+    return std::wstring(text.v_.bstrVal ? text.v_.bstrVal : L"", late::SysStringLen(text.v_.bstrVal));
 }
 
 ComPtr<IDispatch> Variant::ToDispatch() const {

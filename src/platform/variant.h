@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "platform/com_ptr.h"
+#include "platform/system_libraries.h"
 
 // The owner of one VARIANT: what it holds (a string, an object reference) is
 // freed with it. Move-only; the conversions raise ComError when the value
@@ -17,7 +18,7 @@ namespace vix::platform {
 
 class Variant {
   public:
-    Variant() noexcept { ::VariantInit(&v_); }
+    Variant() noexcept { late::VariantInit(&v_); }
     // VT_BOOL: true is VARIANT_TRUE (-1), as automation servers expect.
     explicit Variant(bool value) noexcept;
     explicit Variant(std::int32_t value) noexcept;

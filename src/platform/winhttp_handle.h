@@ -7,10 +7,11 @@
 #include <winhttp.h>
 
 #include "platform/handle.h"
+#include "platform/system_libraries.h"
 
 namespace vix::platform {
 
-inline void CloseInternetHandle(HINTERNET h) noexcept { ::WinHttpCloseHandle(h); }
+inline void CloseInternetHandle(HINTERNET h) noexcept { late::WinHttpCloseHandle(h); }
 
 // A session, connection or request handle of WinHTTP.
 using InternetHandle = UniqueHandle<NullTraits<HINTERNET, CloseInternetHandle>>;

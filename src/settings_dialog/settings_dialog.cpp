@@ -1,6 +1,7 @@
 // The settings dialog's frame, its opening and closing, and its handlers.
 
 #include "settings_dialog/settings_dialog.h"
+#include "platform/system_libraries.h"
 
 #include <commctrl.h>
 
@@ -67,7 +68,7 @@ void TSettings::BuildPages() {
     pagesBuilt_ = true;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                        ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&classes);
+    platform::late::InitCommonControlsEx(&classes);
     BuildGeneralPage(pages_[0].hwnd());
     BuildColorpickerPage(pages_[1].hwnd());
     BuildScreenRulerPage(pages_[2].hwnd());

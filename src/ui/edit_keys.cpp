@@ -4,6 +4,7 @@
 
 #include <unordered_map>
 
+#include "platform/system_libraries.h"
 #include "platform/window.h"
 #include "ui/ui_thread.h"
 
@@ -36,7 +37,7 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
         if (keep) return 0;
     } else if (message == WM_KILLFOCUS) {
         // The field finishes losing the focus before its handler runs.
-        const LRESULT result = ::DefSubclassProc(hwnd, message, wParam, lParam);
+        const LRESULT result = platform::late::DefSubclassProc(hwnd, message, wParam, lParam);
         auto it = Handlers().find(hwnd);
         if (it != Handlers().end() && it->second.onExit &&
             LeavesForSameWindow(hwnd, reinterpret_cast<HWND>(wParam))) {
@@ -46,12 +47,12 @@ LRESULT CALLBACK EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
         return result;
     } else if (message == WM_NCDESTROY) {
         Handlers().erase(hwnd);
-        ::RemoveWindowSubclass(hwnd, &EditProc, kSubclassId);
+        platform::late::RemoveWindowSubclass(hwnd, &EditProc, kSubclassId);
     }
-    return ::DefSubclassProc(hwnd, message, wParam, lParam);
+    return platform::late::DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-void Subclass(HWND edit) { ::SetWindowSubclass(edit, &EditProc, kSubclassId, 0); }
+void Subclass(HWND edit) { platform::late::SetWindowSubclass(edit, &EditProc, kSubclassId, 0); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "platform/bstr.h"
+#include "platform/system_libraries.h"
 #include "platform/variant.h"
 #include "update/browser_site.h"
 #include "update/link_rule.h"
@@ -12,7 +13,7 @@ namespace vix {
 
 void OpenInBrowser(HWND owner, const std::wstring& address) {
     // Nothing to report: a missing browser is the shell's to tell.
-    ::ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    platform::late::ShellExecuteW(owner, L"open", address.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 bool OpenWebLink(HWND owner, std::wstring_view target) {
@@ -49,9 +50,9 @@ bool LinksPanel::AddBrowser() {
 
 bool LinksPanel::MakeBrowser() {
     // In-place activation needs OLE, not only COM, on this thread.
-    oleReady_ = SUCCEEDED(::OleInitialize(nullptr));
+    oleReady_ = SUCCEEDED(platform::late::OleInitialize(nullptr));
     if (!oleReady_) return false;
-    if (FAILED(::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+    if (FAILED(platform::late::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                   object_.put_void())))
         return false;
     site_ = new BrowserSite(
@@ -93,7 +94,7 @@ void LinksPanel::ReleaseBrowser() {
         site_->Release();
         site_ = nullptr;
     }
-    if (oleReady_) ::OleUninitialize();
+    if (oleReady_) platform::late::OleUninitialize();
     oleReady_ = false;
 }
 

@@ -3,6 +3,7 @@
 #include <wincrypt.h>
 #include <wintrust.h>
 
+#include "platform/system_libraries.h"
 #include "update/signature_reading.h"
 
 namespace vix {
@@ -11,7 +12,7 @@ namespace {
 // Same publisher: the same subject, as certified by a trusted authority.
 // The certificate itself may differ (publishers renew theirs).
 bool SamePublisher(PCCERT_CONTEXT a, PCCERT_CONTEXT b) {
-    return ::CertCompareCertificateName(X509_ASN_ENCODING, &a->pCertInfo->Subject,
+    return platform::late::CertCompareCertificateName(X509_ASN_ENCODING, &a->pCertInfo->Subject,
                                         &b->pCertInfo->Subject) != FALSE;
 }
 

@@ -6,13 +6,14 @@
 #include <string>
 
 #include "platform/handle.h"
+#include "platform/system_libraries.h"
 
 // What WinVerifyTrust and a chain built again say of one file's
 // Authenticode signature, before any judgement of it.
 
 namespace vix {
 
-inline void FreeCertificate(PCCERT_CONTEXT cert) noexcept { ::CertFreeCertificateContext(cert); }
+inline void FreeCertificate(PCCERT_CONTEXT cert) noexcept { platform::late::CertFreeCertificateContext(cert); }
 using Certificate = platform::UniqueHandle<platform::NullTraits<PCCERT_CONTEXT, FreeCertificate>>;
 
 struct SignatureReading {

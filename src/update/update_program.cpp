@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "platform/system_libraries.h"
+
 namespace vix {
 
 std::optional<UpdateProgram> UpdateProgram::Open(const std::wstring& path) {
@@ -25,7 +27,7 @@ bool UpdateProgram::Start(const std::wstring& folder) const {
     info.lpFile = path_.c_str();
     info.lpDirectory = folder.c_str();
     info.nShow = SW_SHOWNORMAL;
-    return ::ShellExecuteExW(&info) != FALSE;
+    return platform::late::ShellExecuteExW(&info) != FALSE;
 }
 
 void UpdateProgram::Discard() {
