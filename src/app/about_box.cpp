@@ -16,6 +16,9 @@ void TAbout::Create(HWND owner) {
                 .client = {240, 245},
                 .owner = owner,
                 .dialogKeys = true});
+}
+
+void TAbout::CreateContent() {
     const platform::GdiColor white = platform::kWhite;
     pnlBand.Create(hwnd(), {0, 0, 240, 50}, L"", {.color = white});
     imgLogo.Create(pnlBand.hwnd(), Rect::FromBounds(6, 5, 120, 40), ui::SkinPicture(L"LOGO"));

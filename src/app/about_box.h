@@ -17,9 +17,13 @@ class TAbout final : public ui::ProgramForm {
     int ShowAbout(HWND mainWindow);
     void CenterOnScreenFromNowOn() { centreOnScreen_ = true; }
 
-    const ui::Label& VersionLabel() const { return lblVersion; }
+    const ui::Label& VersionLabel() {
+        EnsureContent();
+        return lblVersion;
+    }
 
   protected:
+    void CreateContent() override;
     void FormShow() override;
 
   private:

@@ -19,6 +19,9 @@ void Tvix_imgpreview::Create(HWND owner) {
                 .exStyle = WS_EX_TOPMOST,
                 .client = {385, 341},
                 .owner = owner});
+}
+
+void Tvix_imgpreview::CreateContent() {
     const auto button = [this](ui::ImageButton& b, int x, const wchar_t* hint,
                                const wchar_t* picture, std::function<void()>& action) {
         b.Create(hwnd(), Rect::FromBounds(x, 2, 21, 21), hint, ui::RestHoverPictures(picture));
@@ -45,6 +48,7 @@ void Tvix_imgpreview::Create(HWND owner) {
 }
 
 void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) {
+    EnsureContent();
     ImgView321.SetPicture(snapshot.Pixels());
 }
 

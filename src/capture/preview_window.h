@@ -35,11 +35,18 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     // Centres the window on `window` (the main window) before showing it.
     void PlaceOn(HWND window) { CenterOn(window); }
 
-    ImageView& View() { return ImgView321; }
-    HWND ScaleBox() const { return ComboBox1; }
+    ImageView& View() {
+        EnsureContent();
+        return ImgView321;
+    }
+    HWND ScaleBox() {
+        EnsureContent();
+        return ComboBox1;
+    }
     void ComboBox1Change();
 
   protected:
+    void CreateContent() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:

@@ -35,6 +35,9 @@ void Tvix_psVersion::Create(HWND owner) {
                 .client = {231, 131},
                 .owner = owner,
                 .dialogKeys = true});
+}
+
+void Tvix_psVersion::CreateContent() {
     const HFONT font = ui::SkinFont(ui::FontId::Dialog);
     grpExport = ui::CreateStandardControl(hwnd(), L"BUTTON", L" Export ", BS_GROUPBOX,
                                           Rect::FromBounds(6, 3, 219, 92), 0, font);
@@ -55,6 +58,7 @@ void Tvix_psVersion::Create(HWND owner) {
 }
 
 void Tvix_psVersion::SetVersions(std::vector<std::wstring> versions, int selected) {
+    EnsureContent();
     versions_ = std::move(versions);
     ::SendMessageW(lbPSVerion, CB_RESETCONTENT, 0, 0);
     for (const auto& label : ChooserLabels(versions_))
@@ -63,6 +67,7 @@ void Tvix_psVersion::SetVersions(std::vector<std::wstring> versions, int selecte
 }
 
 void Tvix_psVersion::btnOkClick() {
+    EnsureContent();
     const int index = static_cast<int>(::SendMessageW(lbPSVerion, CB_GETCURSEL, 0, 0));
     VersionViews registry;
     platform::WinRegistry realClasses;

@@ -35,8 +35,17 @@ class Tvix_psVersion final : public ui::ProgramForm {
         classes_ = std::move(classes);
     }
 
-    HWND VersionList() const { return lbPSVerion; }
-    HWND OkButton() const { return btnOk; }
+    HWND VersionList() {
+        EnsureContent();
+        return lbPSVerion;
+    }
+    HWND OkButton() {
+        EnsureContent();
+        return btnOk;
+    }
+
+  protected:
+    void CreateContent() override;
 
   private:
     PhotoshopVersionHost& host_;

@@ -57,15 +57,17 @@ void TSettings::Create(HWND owner) {
                 .client = {407, 316},
                 .owner = owner,
                 .dialogKeys = true});
+}
+
+// The dialog holds most of the program's controls and most starts never
+// open it: they are made when it first shows, so that they do not delay the
+// main window.
+void TSettings::CreateContent() {
     BuildFrame();
+    BuildPages();
 }
 
 void TSettings::BuildPages() {
-    // The pages hold most of the program's controls and most starts never
-    // open this dialog: they are made when it first shows, so that they do
-    // not delay the main window.
-    if (pagesBuilt_) return;
-    pagesBuilt_ = true;
     const INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX),
                                        ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
     platform::late::InitCommonControlsEx(&classes);
@@ -125,7 +127,6 @@ void TSettings::BuildFrame() {
 }
 
 void TSettings::FormShow() {
-    BuildPages();
     ShowPage(SettingsPage::General);
     FillControls();
     ShowExampleName();

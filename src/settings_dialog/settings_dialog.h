@@ -83,6 +83,7 @@ class TSettings final : public ui::ProgramForm {
     void ChangeButton();
 
   protected:
+    void CreateContent() override;
     void FormShow() override;
     void FormHide() override;
 
@@ -108,7 +109,6 @@ class TSettings final : public ui::ProgramForm {
     PhotoshopVersionList versions_;
     std::wstring lastSpinText_ = L"3";
     bool filling_ = false;
-    bool pagesBuilt_ = false;
 
     ui::Panel pnlFrame;
     std::array<SettingsPagePanel, kSettingsPageCount> pages_;

@@ -49,7 +49,15 @@ void Form::CreateForm(const FormSpec& spec) {
     if (spec.dialogKeys) EnableDialogKeys(hwnd());
 }
 
+void Form::EnsureContent() {
+    // Without its window a form has nothing to put controls on.
+    if (contentMade_ || !hwnd()) return;
+    contentMade_ = true;
+    CreateContent();
+}
+
 void Form::Show() {
+    EnsureContent();
     FormShow();
     ::ShowWindow(hwnd(), SW_SHOW);
 }
@@ -106,6 +114,10 @@ void Form::SetClientSize(Size client) {
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_SHOWWINDOW:
+            // Also when shown by other means than Show.
+            if (wParam) EnsureContent();
+            break;
         case WM_CLOSE:
             EndModal(IDCANCEL);
             Hide();

@@ -43,10 +43,18 @@ class Form : public platform::Window {
     // Runs each time the form is shown, before it becomes visible.
     virtual void FormShow() {}
     virtual void FormHide() {}
+    // Makes the form's controls. It runs once, before the form first
+    // becomes visible however it is shown, or earlier when a method that
+    // needs the controls calls EnsureContent: a form made hidden at start
+    // then costs the start only its window.
+    virtual void CreateContent() {}
+    void EnsureContent();
+    bool ContentMade() const { return contentMade_; }
 
   private:
     int modalResult_ = 0;
     bool ended_ = false;
+    bool contentMade_ = false;
     platform::Brush background_;
 };
 

@@ -63,6 +63,9 @@ void Tvix_update::Create(HWND owner) {
                 .client = {278, 157},
                 .owner = owner,
                 .dialogKeys = true});
+}
+
+void Tvix_update::CreateContent() {
     const ui::LabelStyle text{.font = ui::SkinFont(ui::FontId::Dialog), .wrap = true};
     Label1.Create(hwnd(), Rect::FromBounds(5, 8, 268, 26),
                   L"There is a new version of VUZirivare availible     Please click the button "
@@ -90,6 +93,7 @@ void Tvix_update::Create(HWND owner) {
 }
 
 bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host) {
+    EnsureContent();
     host_ = &host;
     answer_ = answer;
     started_ = false;

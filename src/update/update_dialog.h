@@ -31,7 +31,7 @@ class Tvix_update final : public ui::ProgramForm {
     // to close then.
     bool Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host);
 
-    // For tests: the controls by their names.
+    // For tests: the controls by their names, once the dialog has been shown.
     HWND chkDontNotify() const { return chkDontNotify_; }
     HWND cxButton1() const { return cxButton1_; }
     HWND cxButton2() const { return cxButton2_; }
@@ -40,6 +40,7 @@ class Tvix_update final : public ui::ProgramForm {
     const ui::Label& DownloadLabel() const { return Label2; }
 
   protected:
+    void CreateContent() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void FormHide() override;
 

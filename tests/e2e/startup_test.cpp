@@ -71,6 +71,9 @@ TEST_F(Startup, MainWindowIsTvixMainWithItsCaptionAndTheOtherEightWindowsWaitHid
         ASSERT_EQ(windows.size(), 1u) << "class " << testing::PrintToString(f.className);
         EXPECT_FALSE(::IsWindowVisible(windows[0]));
         EXPECT_EQ(TextOf(windows[0]), f.caption);
+        // Their controls are made when they first show.
+        EXPECT_EQ(::GetWindow(windows[0], GW_CHILD), nullptr)
+            << "class " << testing::PrintToString(f.className);
     }
 }
 
