@@ -107,7 +107,7 @@ void Tvix_main::PlaceWindow() {
 void Tvix_main::ShowMain() { Show(); }
 
 void Tvix_main::FormShow() {
-    // Before the window's position is restored, as the chooser may show.
+    // The lookup itself runs once the window has painted.
     tools_.DiscoverPhotoshop();
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,

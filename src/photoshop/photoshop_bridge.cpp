@@ -7,12 +7,26 @@ namespace vix {
 PhotoshopBridge::PhotoshopBridge(ToolHost& host, Links links)
     : host_(host), links_(std::move(links)) {}
 
+void PhotoshopBridge::DiscoverVersions() {
+    discoveryDue_ = true;
+    discovery_.Start(USER_TIMER_MINIMUM, [this] { DiscoverDueVersions(); });
+}
+
+void PhotoshopBridge::DiscoverDueVersions() {
+    discovery_.Stop();
+    if (!discoveryDue_) return;
+    discoveryDue_ = false;
+    DiscoverPhotoshopVersions(chooser_, *this);
+}
+
 void PhotoshopBridge::ExportColor(bool enabled, std::uint8_t red, std::uint8_t green,
                                   std::uint8_t blue) {
+    DiscoverDueVersions();
     exporter_.ExportColor(enabled, host_.CurrentSettings().photoshopForeground, red, green, blue);
 }
 
 void PhotoshopBridge::ExportSnapshot(ExportKind kind, bool enabled) {
+    DiscoverDueVersions();
     exporter_.ExportSnapshot(kind, enabled);
 }
 

@@ -11,6 +11,7 @@
 #include "photoshop/version_chooser.h"
 #include "tools/tool_host.h"
 #include "tools/tool_windows.h"
+#include "ui/timer.h"
 
 // The Photoshop bridge as the main window holds it: the three exports and
 // the version chooser, served by the tool host (the pages, the window kept
@@ -36,10 +37,17 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
 
     // The chooser is one of the program's windows.
     OwnedWindows Windows() { return {{ProgramWindow::PsVersion, &chooser_}}; }
-    // The Photoshop step of the main window's FormShow.
-    void DiscoverVersions() { DiscoverPhotoshopVersions(chooser_, *this); }
+    // The Photoshop step of the main window's FormShow. The lookup waits
+    // until the main window has painted (a timer's tick comes after every
+    // pending paint); what needs its result (the exports, the settings
+    // dialog) runs it first while it is still due.
+    void DiscoverVersions();
+    // Runs the lookup now if it is still due.
+    void DiscoverDueVersions();
+    bool DiscoveryDue() const { return discoveryDue_; }
     // The settings dialog's OK when another version was picked there.
     void ChooseFromSettings(std::vector<std::wstring> versions, int selected) {
+        DiscoverDueVersions();
         ChooseVersionFromSettings(chooser_, std::move(versions), selected);
     }
 
@@ -64,6 +72,8 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
 
     ToolHost& host_;
     Links links_;
+    bool discoveryDue_ = false;
+    ui::Timer discovery_;
     Tvix_psVersion chooser_{*this};
     PhotoshopExporter exporter_{*this};
 };

@@ -291,6 +291,10 @@ TEST_F(Photoshop, AnAddedVersionShowsTheChooserAtStart) {
     HWND chooser = vix_->WaitForWindow(L"Tvix_psVersion");
     ASSERT_NE(chooser, nullptr);
     EXPECT_EQ(TextOf(chooser), L"Information");
+    // The versions are looked up once the main window has painted.
+    const auto mains = TopLevelWindows(vix_->Pid(), L"Tvix_main");
+    ASSERT_EQ(mains.size(), 1u);
+    EXPECT_TRUE(::IsWindowVisible(mains[0]));
     HWND ok = FindByText(chooser, L"Ok");
     ASSERT_NE(ok, nullptr);
     ::PostMessageW(ok, BM_CLICK, 0, 0);

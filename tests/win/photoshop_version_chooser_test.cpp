@@ -7,8 +7,10 @@
 
 #include <functional>
 
-#include "memory_registry.h"
 #include "fake_photoshop_versions.h"
+#include "fake_tool_host.h"
+#include "memory_registry.h"
+#include "photoshop/photoshop_bridge.h"
 #include "photoshop/version_chooser.h"
 
 namespace vix::test {
@@ -219,6 +221,44 @@ TEST_F(VersionChooserTest, ARefusedWriteNamesTheKeyStoresTheChoiceAndKeepsTheFor
                                   L"HKEY_CURRENT_USER\\Software\\Classes\\Photoshop.Application"));
     EXPECT_EQ(host.version, L"8.0");
     EXPECT_EQ(host.last, L"8.0");
+}
+
+// At start the bridge looks the versions up only once the main window has
+// painted (at a timer's tick); an export asked for before that tick looks
+// them up first, and the lookup is made once.
+TEST_F(VersionChooserTest, TheStartLookupWaitsForATickAndWhatNeedsItRunsItFirst) {
+    ASSERT_TRUE(InstallFakeVersions(versions::One()));
+    FakeToolHost tools;
+    std::vector<std::wstring> stored;
+    const auto bridgeStoring = [&] {
+        PhotoshopBridge::Links links;
+        links.storeChoice = [&](const std::wstring& version, const std::wstring&) {
+            stored.push_back(version);
+        };
+        auto bridge = std::make_unique<PhotoshopBridge>(tools, std::move(links));
+        for (const OwnedWindow& w : bridge->Windows())
+            w.form->Create(nullptr);
+        return bridge;
+    };
+
+    auto exported = bridgeStoring();
+    exported->DiscoverVersions();
+    EXPECT_TRUE(stored.empty());
+    EXPECT_EQ(RegisteredServer(), L"");
+    exported->ExportColor(false, 1, 2, 3);  // a disabled button: nothing goes to Photoshop
+    EXPECT_EQ(stored, std::vector<std::wstring>{L"7.0"});
+    EXPECT_EQ(RegisteredServer(),
+              L"C:\\Program Files\\Adobe\\Photoshop 7.0\\Photoshop.exe /Automation");
+    Pump(100);
+    EXPECT_EQ(stored.size(), 1u);
+
+    stored.clear();
+    auto waiting = bridgeStoring();
+    waiting->DiscoverVersions();
+    EXPECT_TRUE(waiting->DiscoveryDue());
+    Pump(100);
+    EXPECT_FALSE(waiting->DiscoveryDue());
+    EXPECT_EQ(stored, std::vector<std::wstring>{L"7.0"});
 }
 
 }  // namespace
