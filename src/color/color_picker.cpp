@@ -109,6 +109,8 @@ void ColorPicker::EnableColorPicker() {
         return;
     }
     imgPickerView32.SizeBitmap(imgPickerView32.ClientSize(), ui::FaceColor());
+    lastInputs_.reset();  // the view starts empty: the first tick draws it all
+    screen_.emplace();
     btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_DISABLE"));
     btnEnablePicker.SetPictureHint(L"Deactivate Colorpicker");
     imgPickerView32.SetVisible(true);
@@ -122,6 +124,7 @@ void ColorPicker::DisableColorPicker() {
     sampleBusy_ = false;
     host_.SetModePrompt(L"");
     sampleTimer_.Stop();
+    screen_.reset();
     UnSetColorPickerHook();
     btnEnablePicker.SetPictures(ui::PicturesOf(L"IMG_PICKER_ENABLE"));
     btnEnablePicker.SetPictureHint(L"Activate Colorpicker");

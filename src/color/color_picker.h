@@ -2,12 +2,15 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "color/color_info_panel.h"
 #include "color/color_text.h"
+#include "color/magnifier.h"
 #include "color/sampling.h"
 #include "common/clipboard.h"
 #include "platform/canvas.h"
+#include "platform/gdi.h"
 #include "platform/system_cursors.h"
 #include "ui/bitmap_view.h"
 #include "ui/image_button.h"
@@ -78,12 +81,27 @@ class ColorPicker final : public Tool {
     int SampleSize() const { return sampleSize_; }
     Point PickerPos() const { return pickerPos_; }
     const ui::Label& Summary() const { return lblWebsafeColor; }
+    const ui::BitmapView& EnlargedView() const { return imgPickerView32; }
 
   private:
     void EnableColorPicker();
     void DisableColorPicker();
     void PixelEvent();
     void cxComboBox1PropertiesChange();
+    // What a tick draws depends on: the pixels round the pointer and these.
+    struct TickInputs {
+        Point pointer;
+        int sampleSize;
+        ValueFormat format;
+        wchar_t decimal;
+        Rect desktop;
+        friend bool operator==(const TickInputs&, const TickInputs&) = default;
+    };
+    TickInputs CurrentInputs() const;
+    // True when the copy just made and the inputs are those the last full
+    // tick drew: the view, swatch and labels already show them.
+    bool SameAsLastTick(const TickInputs& inputs) const;
+    void RememberTick(const TickInputs& inputs);
     void CopyScreenBlock();
     void DrawMagnifier();
     void DrawSampleBox();
@@ -105,8 +123,15 @@ class ColorPicker final : public Tool {
     // The checked value-form button's index, kept when it is clicked or set.
     ValueFormat format_ = kNoFormat;
     ui::Timer sampleTimer_;
-    // The 13 x 13 screen pixels round the pointer, copied once per tick.
+    // The 13 x 13 screen pixels round the pointer, copied once per tick
+    // from the screen's DC, held while the picker is on: getting one each
+    // tick costs more than the copy (Wine also reads its font settings
+    // anew for every screen DC).
     platform::Canvas scratch_;  // the screen round the pointer, 13 x 13
+    std::optional<platform::WindowDC> screen_;
+    // What the last full tick drew from; none after switching on.
+    std::optional<TickInputs> lastInputs_;
+    std::array<DWORD, kSourceSize * kSourceSize> lastSquare_{};
 
     ui::Panel pnlViewFrame;
     ui::BitmapView imgPickerView32;

@@ -3,6 +3,8 @@
 
 #include "color/color_picker.h"
 
+#include <algorithm>
+
 #include "color/color_gdi.h"
 #include "color/color_text.h"
 #include "color/magnifier.h"
@@ -23,11 +25,22 @@ void ColorPicker::ShowBox() {
     // next tries again.
     if (sampleBusy_ || !scratch_.Resize({kSourceSize, kSourceSize})) return;
     sampleBusy_ = true;
+    // Every tick copies the screen round the pointer, so that a change there
+    // shows at the tick that follows it. When neither the pixels nor what
+    // the drawing depends on changed, everything shown is still right.
     CopyScreenBlock();
+    ::GdiFlush();
+    const TickInputs inputs = CurrentInputs();
+    if (SameAsLastTick(inputs)) {
+        // Nothing was drawn, so nothing waits to be painted: the message
+        // loop takes whatever else came as soon as the tick returns.
+        sampleBusy_ = false;
+        return;
+    }
+    RememberTick(inputs);
     DrawMagnifier();
 
     Block5 block;
-    ::GdiFlush();
     for (int y = 0; y < kBlock; ++y)
         for (int x = 0; x < kBlock; ++x)
             block[y * kBlock + x] = scratch_.pixel(kBlockOffset + x, kBlockOffset + y) & 0xFFFFFF;
@@ -42,12 +55,29 @@ void ColorPicker::ShowBox() {
     sampleBusy_ = false;
 }
 
+ColorPicker::TickInputs ColorPicker::CurrentInputs() const {
+    return {pickerPos_, sampleSize_, format_, host_.DecimalSeparator(), platform::VirtualDesktop()};
+}
+
+bool ColorPicker::SameAsLastTick(const TickInputs& inputs) const {
+    return lastInputs_ && *lastInputs_ == inputs &&
+           std::equal(lastSquare_.begin(), lastSquare_.end(), scratch_.pixels());
+}
+
+void ColorPicker::RememberTick(const TickInputs& inputs) {
+    lastInputs_ = inputs;
+    std::copy_n(scratch_.pixels(), lastSquare_.size(), lastSquare_.begin());
+}
+
 // One screen-to-bitmap copy per tick: the 13 x 13 pixels round the pointer,
 // from which both the view and the averaged block are taken.
 void ColorPicker::CopyScreenBlock() {
-    platform::CopyScreenSquare(
-        scratch_.dc(), Rect::FromBounds(pickerPos_.x - kPointerOffset,
-                                        pickerPos_.y - kPointerOffset, kSourceSize, kSourceSize));
+    const Rect square = Rect::FromBounds(pickerPos_.x - kPointerOffset,
+                                         pickerPos_.y - kPointerOffset, kSourceSize, kSourceSize);
+    if (screen_ && *screen_)
+        platform::CopyScreenSquare(scratch_.dc(), square, screen_->get());
+    else
+        platform::CopyScreenSquare(scratch_.dc(), square);
 }
 
 void ColorPicker::DrawMagnifier() {

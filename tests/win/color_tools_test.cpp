@@ -15,7 +15,11 @@
 #include "memory_registry.h"
 #include "fake_tool_host.h"
 #include "full_gdi_table.h"
+#include "platform/canvas.h"
 #include "platform/handle.h"
+#include "platform/screen_copy.h"
+#include "platform/window.h"
+#include "tools/control_ids.h"
 #include "ui/panel.h"
 #include "ui/skin.h"
 
@@ -48,7 +52,8 @@ class RecordingCursors final : public platform::SystemCursors {
     void RestoreSystemCursors() override { calls.push_back(L"restore"); }
 };
 
-// A window painted in one known colour, to sample.
+// A window painted in one known colour, to sample; a test may repaint it in
+// another (the colour is the window's user data when set).
 constexpr platform::GdiColor kPainted = platform::GdiColor::Rgb(0x12, 0x9A, 0xE4);
 constexpr POINT kPaintedPoint = {700, 600};
 
@@ -56,10 +61,41 @@ LRESULT CALLBACK PaintedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     if (message == WM_ERASEBKGND) {
         RECT r;
         ::GetClientRect(hwnd, &r);
-        platform::FillSolid(reinterpret_cast<HDC>(wParam), r, kPainted);
+        const LONG_PTR other = ::GetWindowLongPtrW(hwnd, GWLP_USERDATA);
+        platform::FillSolid(reinterpret_cast<HDC>(wParam), r,
+                            other ? platform::GdiColor::Rgb(static_cast<std::uint8_t>(other >> 16),
+                                                            static_cast<std::uint8_t>(other >> 8),
+                                                            static_cast<std::uint8_t>(other))
+                                  : kPainted);
         return 1;
     }
     return ::DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Repaints `window` in 0xRRGGBB and waits, handling every message but the
+// timers' (so that no picker tick runs meanwhile), until the screen shows
+// it at `p`.
+bool Repaint(HWND window, std::uint32_t rgb, POINT p) {
+    ::SetWindowLongPtrW(window, GWLP_USERDATA, static_cast<LONG_PTR>(rgb));
+    ::InvalidateRect(window, nullptr, TRUE);
+    ::UpdateWindow(window);
+    platform::Canvas pixel({1, 1});
+    for (int wait = 0; wait < 1000; ++wait) {
+        platform::CopyScreenSquare(pixel.dc(), Rect::FromBounds(p.x, p.y, 1, 1));
+        ::GdiFlush();
+        if ((pixel.pixel(0, 0) & 0xFFFFFF) == rgb) return true;
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, WM_TIMER - 1, PM_REMOVE) ||
+               ::PeekMessageW(&msg, nullptr, WM_TIMER + 1, 0xFFFFFFFF, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+        ::Sleep(1);
+    }
+    return false;
+}
+
+// The colour 0xRRGGBB of the enlarged view's pixel (x, y).
+std::uint32_t ViewPixel(const ColorPicker& picker, int x, int y) {
+    return picker.EnlargedView().Bitmap().pixel(x, y) & 0xFFFFFF;
 }
 
 class ColorTools : public ::testing::Test {
@@ -148,6 +184,46 @@ TEST_F(ColorTools, WithTheGdiTableFullTheTicksSampleNothingAndTheNextTickWithRoo
     full.reset();
     picker.ShowBox();
     EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x12, 0x9A, 0xE4));
+}
+
+// Every tick copies the 13 x 13 pixels round the pointer: with the pointer
+// still, a change of any of them shows at the next tick, as does a new
+// sample size or value form over a still screen.
+TEST_F(ColorTools, WithThePointerStillTheNextTickShowsAnyChangeRoundIt) {
+    picker.btnEnablePickerClick();
+    picker.PointerMoved(At(kPaintedPoint));
+    picker.ShowBox();
+    picker.ShowBox();
+    EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x12, 0x9A, 0xE4));
+    EXPECT_EQ(ViewPixel(picker, 38, 38), 0x129AE4u);  // the pointer's cell
+
+    ASSERT_TRUE(Repaint(painted.get(), 0x345678, kPaintedPoint));
+    picker.ShowBox();
+    EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x34, 0x56, 0x78));
+    EXPECT_EQ(ViewPixel(picker, 38, 38), 0x345678u);
+    EXPECT_EQ(platform::WindowText(::GetDlgItem(pickerPage.hwnd(), kIdLiveRed)), L"52");
+
+    // One pixel at the view's corner cell only, six pixels right and down.
+    platform::WindowHandle corner(::CreateWindowExW(
+        WS_EX_TOPMOST | WS_EX_NOACTIVATE, L"VixPaintedTestWindow", L"", WS_POPUP | WS_VISIBLE,
+        kPaintedPoint.x + 6, kPaintedPoint.y + 6, 1, 1, nullptr, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(Repaint(corner.get(), 0xFE0102, {kPaintedPoint.x + 6, kPaintedPoint.y + 6}));
+    picker.ShowBox();
+    EXPECT_EQ(ViewPixel(picker, 74, 74), 0xFE0102u);
+    EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x34, 0x56, 0x78));
+
+    // The 5 x 5 box: black at (23, 23), where the point box leaves the cell.
+    HWND sizes = ::GetDlgItem(pickerPage.hwnd(), kIdSampleSizeList);
+    ::SendMessageW(sizes, CB_SETCURSEL, 2, 0);
+    ::SendMessageW(pickerPage.hwnd(), WM_COMMAND, MAKEWPARAM(kIdSampleSizeList, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(sizes));
+    EXPECT_EQ(ViewPixel(picker, 23, 23), 0x345678u);
+    picker.ShowBox();
+    EXPECT_EQ(ViewPixel(picker, 23, 23), 0u);
+
+    picker.SelectFormat(kFormatHex);
+    picker.ShowBox();
+    EXPECT_EQ(platform::WindowText(::GetDlgItem(pickerPage.hwnd(), kIdLiveRed)), L"#34");
 }
 
 TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard) {
