@@ -22,6 +22,13 @@ struct Figures {
     double median, p99, max;
 };
 
+// The figures of times measured one by one.
+inline Figures FiguresOf(std::vector<double> t) {
+    if (t.empty()) return {0, 0, 0};
+    std::sort(t.begin(), t.end());
+    return {t[t.size() / 2], t[t.size() * 99 / 100], t.back()};
+}
+
 // Times `work(i)` for i = 0 .. runs - 1.
 inline Figures Time(int runs, const std::function<void(int)>& work) {
     std::vector<double> t;
@@ -31,8 +38,7 @@ inline Figures Time(int runs, const std::function<void(int)>& work) {
         work(i);
         t.push_back(NowMs() - t0);
     }
-    std::sort(t.begin(), t.end());
-    return {t[t.size() / 2], t[t.size() * 99 / 100], t.back()};
+    return FiguresOf(std::move(t));
 }
 
 }  // namespace vix::bench

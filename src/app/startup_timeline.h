@@ -11,7 +11,9 @@ namespace vix::startup {
 // `step` names what has just finished; it must outlive the program's start
 // (a string literal).
 void Mark(const char* step);
-// Writes the marks (step, milliseconds since process creation), once.
+// Writes the marks (step, milliseconds since process creation), once, and
+// last a line kCpuTimeLine with the processor time the process has used.
 void WriteTimeline();
+inline constexpr char kCpuTimeLine[] = "(processor time used)";
 
 }  // namespace vix::startup
