@@ -20,7 +20,7 @@ void UpdateService::Start() {
     links_.AddBrowser();
     if (!server_) return;
     const std::wstring query = UpdateQueryAddress(*server_, ComputerName()).ToString();
-    check_ = UpdateCheck(calls_, query, [this](const UpdateAnswer& answer) {
+    check_ = UpdateCheck(calls_.GetCaller(), query, [this](const UpdateAnswer& answer) {
         HandleUpdateAnswer(answer, host_, dialog_);
     });
     // The panel keeps https pages only: over plain http it would send its
@@ -29,8 +29,9 @@ void UpdateService::Start() {
 }
 
 void UpdateService::Stop() {
-    check_.Stop();
+    // Closed first: a worker that is not waited for never calls back.
     calls_.Close();
+    check_.Stop();
 }
 
 }  // namespace vix
