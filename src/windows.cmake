@@ -126,6 +126,7 @@ add_library(vix_update_win STATIC
   update/signature_reading.cpp
   update/signature_check.cpp
   update/update_program.cpp
+  update/update_download.cpp
   update/update_dialog.cpp
   update/browser_site.cpp
   update/links_panel.cpp
@@ -185,7 +186,8 @@ vix_windows_code(vix_win)
 vix_warnings(vix_win)
 
 # --- vix.exe ---------------------------------------------------------------
-add_executable(vix WIN32 app/main.cpp ${PROJECT_SOURCE_DIR}/resources/vix.rc)
+add_executable(vix WIN32 app/main.cpp ${PROJECT_SOURCE_DIR}/resources/vix.rc
+                         ${CMAKE_CURRENT_BINARY_DIR}/vix_version.rc)
 target_link_libraries(vix PRIVATE vix_win)
 add_dependencies(vix Vix32)
 vix_windows_program(vix)

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "update/link_rule.h"
-#include "update/program_folder.h"
 
 namespace vix {
 namespace {
