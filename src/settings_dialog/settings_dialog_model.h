@@ -50,7 +50,7 @@ struct SettingsDialogState {
     std::wstring lstRulerUnits;  // the unit's text, chosen or typed
     std::uint32_t lstRulerColor = 0;
     std::wstring Edit4;      // sequence file name
-    std::wstring ComboBox5;  // format: a list without items
+    int ComboBox5 = 0;       // the sequence's format, an index into kSequenceEndings
     std::wstring SpinEdit1;  // the number of digits, as text
     int TrackBar1 = 0;       // JPEG quality
 
