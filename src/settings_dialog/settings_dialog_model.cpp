@@ -59,7 +59,8 @@ void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
     s.showInformationBar = d.chkInfoBar;
     s.copySamplesToClipboard = d.chkAutoSampleToClipboard;
     s.colorValueForm = InRange(d.ComboBox3, 0, 2, SettingId::ColorValueForm);
-    s.clipboardFormat = InRange(d.ComboBox1, 0, 4, SettingId::ClipboardFormat);
+    s.clipboardFormat = InRange(d.ComboBox1, 0, static_cast<int>(kClipboardFormatItems.size()) - 1,
+                                SettingId::ClipboardFormat);
     s.photoshopForeground = d.ComboBox2 == 0;
     s.keepRepeatedSamples = !d.CheckBox1;
     s.clearLibraryOnLoad = d.CheckBox2;
