@@ -141,7 +141,7 @@ TEST_F(SettingsDialog, EveryControlAndCaptionIsThere) {
           L"Max",
           L"The \"Export Folder\" only applies to captured image sequences."})
         EXPECT_NE(Captioned(caption), nullptr) << std::wstring(caption).size();
-    EXPECT_EQ(::SendMessageW(Id(kIdSettingsClipboardFormat), CB_GETCOUNT, 0, 0), 5);
+    EXPECT_EQ(::SendMessageW(Id(kIdSettingsClipboardFormat), CB_GETCOUNT, 0, 0), 8);
     EXPECT_EQ(::SendMessageW(Id(kIdSettingsSequenceFormat), CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(Text(Id(kIdSettingsHotKeysLeftOut)), L"Not in use: Ctrl+Alt+C (no action)");
 }
