@@ -259,6 +259,19 @@ TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
               0x123456u);
 }
 
+TEST_F(CaptureToolsTest, AScreenCaptureAbandonedWhileWaitingEndsTheModeAndCanStartAgain) {
+    tools.btnScreenCaptureClick();
+    ASSERT_EQ(host.mode, kModeScreenCapture);
+    tools.AbandonScreenCapture();  // another tool's hot key changed the page
+    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.comebacks, 1);
+    dialogs.messages.clear();
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "the button works again at once";
+    EXPECT_EQ(host.mode, kModeScreenCapture);
+    tools.AbandonScreenCapture();
+}
+
 class CaptureOutputs : public CaptureToolsTest {
   protected:
     void SetUp() override {
