@@ -84,7 +84,10 @@ void CaptureTools::btnCapturePreviewClick() {
     window_.SetCurrentMode(kModePreview);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
-        window_.RunBehind([this](HWND) { return preview_->ShowModal(); });
+        window_.RunBehind([this](HWND owner) {
+            if (owner) preview_->PlaceOn(owner);
+            return preview_->ShowModal();
+        });
     }
     window_.SetCurrentMode(kModeNone);
 }

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "capture/capture_tools.h"
 #include "capture/preview_window.h"
 #include "capture/rectangle_overlay.h"
@@ -374,6 +376,24 @@ TEST_F(CaptureOutputs, NoFolderChosenUnticksTheSequence) {
     tools.chkCaptureSequenceClick(true);
     EXPECT_FALSE(host.choices.sequence);
     EXPECT_TRUE(tools.SequenceFolder().empty());
+}
+
+TEST_F(CaptureOutputs, ThePreviewOpensCentredOnTheMainWindow) {
+    Capture();
+    host.outputsEnabled = true;
+    Tvix_imgpreview preview;
+    preview.Create(nullptr);
+    tools.SetPreview(&preview);
+    PaintedWindow mainWindow({300, 200, 561, 376}, 0x101010, 0x101010);
+    host.dialogOwner = mainWindow.hwnd();
+    // Handled by the preview's own loop: it closes as soon as it is shown.
+    ::PostMessageW(preview.hwnd(), WM_CLOSE, 0, 0);
+    tools.btnCapturePreviewClick();
+    EXPECT_EQ(host.mode, kModeNone);
+    RECT r{};
+    ::GetWindowRect(preview.hwnd(), &r);
+    EXPECT_LE(std::abs((r.left + r.right) - (300 + 561)), 1) << r.left << "," << r.right;
+    EXPECT_LE(std::abs((r.top + r.bottom) - (200 + 376)), 1) << r.top << "," << r.bottom;
 }
 
 TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
