@@ -396,6 +396,25 @@ TEST_F(CaptureOutputs, ThePreviewOpensCentredOnTheMainWindow) {
     EXPECT_LE(std::abs((r.top + r.bottom) - (200 + 376)), 1) << r.top << "," << r.bottom;
 }
 
+TEST_F(CaptureOutputs, ThePreviewOfAMainWindowInTheCornerStaysInsideTheWorkArea) {
+    Capture();
+    host.outputsEnabled = true;
+    Tvix_imgpreview preview;
+    preview.Create(nullptr);
+    tools.SetPreview(&preview);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    PaintedWindow mainWindow({work.left, work.bottom - 176, work.left + 261, work.bottom}, 0x101010,
+                             0x101010);
+    host.dialogOwner = mainWindow.hwnd();
+    ::PostMessageW(preview.hwnd(), WM_CLOSE, 0, 0);
+    tools.btnCapturePreviewClick();
+    RECT r{};
+    ::GetWindowRect(preview.hwnd(), &r);
+    EXPECT_EQ(r.left, work.left);
+    EXPECT_EQ(r.bottom, work.bottom);
+}
+
 TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
     Capture();
     Tvix_imgpreview preview;
