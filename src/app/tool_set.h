@@ -57,8 +57,6 @@ class ToolSet {
     HBITMAP SnapshotPicture();
 
   private:
-    void ExportSnapshot(ExportKind kind);
-
     ToolHost& host_;
     RegistryStore& registry_;
     platform::WinClipboard clipboard_;
