@@ -32,12 +32,28 @@ constexpr SettingDef Number(Id id, std::wstring_view name, std::int32_t byDefaul
 }
 
 constexpr SettingDef Text(Id id, std::wstring_view name, std::wstring_view byDefault,
-                          std::wstring S::*field) {
+                          std::wstring S::*field, bool (*accepts)(std::wstring_view) = nullptr) {
     return {.id = id,
             .name = name,
             .type = SettingType::Text,
             .text = byDefault,
+            .accepts = accepts,
             .field = SettingField(std::in_place_index<4>, field)};
+}
+
+// The longest base name that leaves room in a file name of 255 characters
+// for a counter of ten digits and ".jpg".
+constexpr std::size_t kLongestSequenceName = 255 - 10 - 4;
+
+// The sequence's files are named folder + "\" + this + number + ".jpg": a
+// plain file name keeps them in the chosen folder. No separator, no "..",
+// nothing Windows refuses in a name.
+bool IsPlainSequenceName(std::wstring_view name) {
+    if (name.size() > kLongestSequenceName || name.find(L"..") != std::wstring_view::npos)
+        return false;
+    return std::none_of(name.begin(), name.end(), [](wchar_t c) {
+        return c < 32 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos;
+    });
 }
 
 constexpr std::array<SettingDef, kSettingCount> kTable = {{
@@ -78,7 +94,7 @@ constexpr std::array<SettingDef, kSettingCount> kTable = {{
      .field = SettingField(std::in_place_index<3>, &S::rulerColor)},
     Flag(Id::PhotoshopForeground, L"PSForegroundCol", true, &S::photoshopForeground),
     Number(Id::JpegQuality, L"JPGQuality", 10, &S::jpegQuality, 0, 10),
-    Text(Id::SequenceName, L"ImgName", L"Img_Sequence", &S::sequenceName),
+    Text(Id::SequenceName, L"ImgName", L"Img_Sequence", &S::sequenceName, &IsPlainSequenceName),
     Number(Id::SequenceDigits, L"ImgNr", 3, &S::sequenceDigits, 1, 10),
     Text(Id::SkippedUpdateVersions, L"Update_dontnotifystring", L"", &S::skippedUpdateVersions),
     Number(Id::DownloadedUpdateVersion, L"Update_program_version", 0, &S::downloadedUpdateVersion),
@@ -225,8 +241,10 @@ bool SetField(Settings& s, const SettingDef& setting, const RegistryValue& value
         }
         bool operator()(std::wstring S::*f) const {
             auto text = value.AsText();
-            if (text) s.*f = std::move(*text);
-            return text.has_value();
+            if (!text) return false;
+            s.*f = !setting.accepts || setting.accepts(*text) ? std::move(*text)
+                                                              : std::wstring(setting.text);
+            return true;
         }
         bool operator()(HintCheckBytes S::*f) const {
             if (value.type != RegistryType::Binary) return false;

@@ -80,6 +80,9 @@ struct SettingDef {
     // is read as the nearer end.
     std::int32_t low = std::numeric_limits<std::int32_t>::min();
     std::int32_t high = std::numeric_limits<std::int32_t>::max();
+    // Whether a stored text is one the program can use; another is read as
+    // the default. Any text when none.
+    bool (*accepts)(std::wstring_view text) = nullptr;
     DefaultLookup lookup = nullptr;
     SettingField field = {};
     bool created = true;  // a load writes the default of a missing value
@@ -109,7 +112,8 @@ extern const std::array<SettingId, 29> kSettingsWriteOrder;
 // The field of `setting` as the registry stores it; nothing for a value
 // without a field.
 std::optional<RegistryValue> FieldValue(const Settings& settings, const SettingDef& setting);
-// Sets the field from a stored value, a number brought into its range. A
+// Sets the field from a stored value, a number brought into its range and a
+// text the entry does not accept replaced by its default. A
 // value of another type, or a number of the wrong size, leaves the field as
 // it was; so does a value without a field. A binary value fills the field's
 // bytes as far as it reaches. Returns whether the field was set.

@@ -186,6 +186,44 @@ TEST(SettingsLoad, ANumberOutsideItsRangeIsBroughtIntoIt) {
     }
 }
 
+TEST(SettingsLoad, ASequenceNameThatIsNoPlainFileNameIsReadAsTheDefault) {
+    // The longest name that leaves room for ten digits and ".jpg" in a file
+    // name of 255 characters.
+    const std::wstring longest(255 - 10 - 4, L'n');
+    struct Case {
+        std::wstring stored;
+        std::wstring read;
+    };
+    const Case cases[] = {
+        {L"Shot", L"Shot"},
+        {L"Bild_\u00e4\u4e2d", L"Bild_\u00e4\u4e2d"},
+        {L"", L""},
+        {L"a.b c", L"a.b c"},
+        {longest, longest},
+        {longest + L"n", L"Img_Sequence"},
+        {L"..\\escaped_", L"Img_Sequence"},
+        {L"../escaped_", L"Img_Sequence"},
+        {L"sub\\shot", L"Img_Sequence"},
+        {L"sub/shot", L"Img_Sequence"},
+        {L"C:shot", L"Img_Sequence"},
+        {L"x..y", L"Img_Sequence"},
+        {L"a<b", L"Img_Sequence"},
+        {L"a>b", L"Img_Sequence"},
+        {L"a|b", L"Img_Sequence"},
+        {L"a?b", L"Img_Sequence"},
+        {L"a*b", L"Img_Sequence"},
+        {L"a\"b", L"Img_Sequence"},
+        {L"tab\there", L"Img_Sequence"},
+    };
+    for (const Case& c : cases) {
+        MemoryRegistry registry;
+        registry.Set(kUser, kSettingsKeyPath, L"ImgName", RegistryValue::Text(c.stored));
+        Settings s;
+        LoadSettingsKey(registry, s);
+        EXPECT_EQ(s.sequenceName, c.read) << ToUtf8(c.stored);
+    }
+}
+
 TEST(SettingsLoad, TextWithoutTerminatorOrWithOddLengthIsReadSafely) {
     MemoryRegistry registry;
     registry.Set(kUser, kSettingsKeyPath, L"ImgName",

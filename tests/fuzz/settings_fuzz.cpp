@@ -4,6 +4,7 @@
 // are saved and loaded.
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 #include "settings/settings_store.h"
 #include "settings/settings_table.h"
@@ -15,11 +16,22 @@ bool Within(std::int32_t value, std::int32_t low, std::int32_t high) {
     return value >= low && value <= high;
 }
 
+// A name the sequence can put in front of its number inside the chosen
+// folder: no separator, no "..", nothing Windows refuses in a file name,
+// short enough for ten digits and ".jpg" in a name of 255 characters.
+bool PlainName(const std::wstring& name) {
+    if (name.size() > 255 - 10 - 4 || name.find(L"..") != std::wstring::npos) return false;
+    for (wchar_t c : name)
+        if (c < 32 || std::wstring(L"\\/:*?\"<>|").find(c) != std::wstring::npos) return false;
+    return true;
+}
+
 // The ranges as the program's windows use the values.
 bool InRange(const vix::Settings& s) {
     return Within(s.ActivePageIndex, -1, 3) && Within(s.colorValueForm, 0, 2) &&
            Within(s.clipboardFormat, 0, 4) && Within(s.rulerUnit, -1, 4) &&
-           Within(s.jpegQuality, 0, 10) && Within(s.sequenceDigits, 1, 10);
+           Within(s.jpegQuality, 0, 10) && Within(s.sequenceDigits, 1, 10) &&
+           PlainName(s.sequenceName);
 }
 
 }  // namespace
