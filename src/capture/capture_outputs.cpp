@@ -32,14 +32,15 @@ void CaptureTools::SaveToSequence() {
     const CaptureSettings settings = window_.Settings();
     // One listing of the folder instead of a look per number: a long
     // sequence stays quick.
+    const SequenceFormat format = SequenceFormatOf(settings.imgFormat);
     const std::wstring name = NextSequenceFileName(
         sequenceFolder_, settings.imgName, settings.imgNr,
-        platform::FileNamesIn(sequenceFolder_, settings.imgName), &FileExists);
+        platform::FileNamesIn(sequenceFolder_, settings.imgName), &FileExists, format.ending);
     if (name.empty()) {
         ShowError(kSequenceFailed);
         return;
     }
-    if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {ImageFormat::kJpeg, name},
+    if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {format.format, name},
                                              JpegQualityOf(settings.jpgQuality)))
         ShowError(*failed);
 }

@@ -104,6 +104,7 @@ constexpr std::array<SettingDef, kSettingCount> kTable = {{
      .type = SettingType::Text,
      .lookup = &DefaultPicturePath,
      .written = false},
+    Number(Id::SequenceFormat, L"ImgFormat", 0, &S::sequenceFormat),
     // Never created: read when present, written back unchanged.
     {.id = Id::HintCheck,
      .name = L"HintCheck",
@@ -121,7 +122,7 @@ static_assert(InIdOrder(), "the table lists every setting at its SettingId");
 
 }  // namespace
 
-const std::array<SettingId, 29> kSettingsReadOrder = {
+const std::array<SettingId, 30> kSettingsReadOrder = {
     Id::ActivePageIndex,
     Id::PickerSectionOpen,
     Id::ColorInfoSectionOpen,
@@ -151,9 +152,10 @@ const std::array<SettingId, 29> kSettingsReadOrder = {
     Id::ShowInformationBar,
     Id::SkippedUpdateVersions,
     Id::DownloadedUpdateVersion,
+    Id::SequenceFormat,
 };
 
-const std::array<SettingId, 29> kSettingsWriteOrder = {
+const std::array<SettingId, 30> kSettingsWriteOrder = {
     Id::ActivePageIndex,
     Id::PickerSectionOpen,
     Id::ColorInfoSectionOpen,
@@ -183,6 +185,7 @@ const std::array<SettingId, 29> kSettingsWriteOrder = {
     Id::HintCheck,
     Id::SkippedUpdateVersions,
     Id::DownloadedUpdateVersion,
+    Id::SequenceFormat,
 };
 
 std::span<const SettingDef, kSettingCount> SettingsTable() { return kTable; }

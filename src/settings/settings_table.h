@@ -66,9 +66,10 @@ enum class SettingId : std::uint8_t {
     SkippedUpdateVersions,
     DownloadedUpdateVersion,
     UnusedPicturePath,
+    SequenceFormat,
     HintCheck,  // HintCheck
 };
-inline constexpr std::size_t kSettingCount = 31;
+inline constexpr std::size_t kSettingCount = 32;
 
 struct SettingDef {
     SettingId id;
@@ -105,9 +106,9 @@ const SettingDef* FindSetting(std::wstring_view name);
 
 // A load reads these, in this order, after creating the missing values;
 // "TimeBasedRefreshSampleWindows" and "ImgPath" are never read.
-extern const std::array<SettingId, 29> kSettingsReadOrder;
+extern const std::array<SettingId, 30> kSettingsReadOrder;
 // A save writes these, in this order.
-extern const std::array<SettingId, 29> kSettingsWriteOrder;
+extern const std::array<SettingId, 30> kSettingsWriteOrder;
 
 // The field of `setting` as the registry stores it; nothing for a value
 // without a field.

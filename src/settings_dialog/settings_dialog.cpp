@@ -149,6 +149,7 @@ void TSettings::FillControls() {
     ::SetWindowTextW(lstRulerUnits, d.lstRulerUnits.c_str());
     FillRulerColors(d.lstRulerColor);
     ::SetWindowTextW(Edit4, d.Edit4.c_str());
+    Select(ComboBox5, d.ComboBox5);
     ::SetWindowTextW(SpinEdit1, d.SpinEdit1.c_str());
     lastSpinText_ = d.SpinEdit1;
     ::SendMessageW(TrackBar1, TBM_SETPOS, TRUE, d.TrackBar1);
@@ -185,7 +186,7 @@ SettingsDialogState TSettings::ReadControls() const {
     d.lstRulerColor = static_cast<std::uint32_t>(::SendMessageW(
         lstRulerColor, CB_GETITEMDATA, static_cast<WPARAM>(color < 0 ? 0 : color), 0));
     d.Edit4 = TextOf(Edit4);
-    d.ComboBox5 = TextOf(ComboBox5);
+    d.ComboBox5 = Selected(ComboBox5);
     d.SpinEdit1 = TextOf(SpinEdit1);
     d.TrackBar1 = static_cast<int>(::SendMessageW(TrackBar1, TBM_GETPOS, 0, 0));
     return d;

@@ -56,6 +56,7 @@ std::vector<Expected> FreshKey(const std::wstring& imgPath) {
         {L"Update_dontnotifystring", V::Text(L"")},
         {L"Update_program_version", V::Dword(0)},
         {L"ImgPath", V::Text(imgPath)},
+        {L"ImgFormat", V::Dword(0)},
     };
 }
 
@@ -70,7 +71,7 @@ void ExpectKeyHolds(const MemoryRegistry& registry, const std::vector<Expected>&
     }
 }
 
-TEST(SettingsLoad, FirstStartCreatesExactlyTheThirtyValuesWithTheirDefaults) {
+TEST(SettingsLoad, FirstStartCreatesExactlyTheThirtyOneValuesWithTheirDefaults) {
     MemoryRegistry registry;
     registry.Set(RegistryRoot::Users, kShellFolders, L"My Pictures",
                  RegistryValue::Text(L"C:\\Users\\Default\\Pictures"));
@@ -299,6 +300,7 @@ TEST(SettingsSave, SaveThenLoadGivesBackEveryWrittenValue) {
     saved.jpegQuality = 0;
     saved.sequenceName = L"Bild_\u00e4\u4e2d";
     saved.sequenceDigits = 10;
+    saved.sequenceFormat = 2;
     saved.skippedUpdateVersions = L";2.1;2.2";
     saved.downloadedUpdateVersion = 12;
     for (std::size_t i = 0; i < saved.hintCheck.size(); ++i)
@@ -308,7 +310,7 @@ TEST(SettingsSave, SaveThenLoadGivesBackEveryWrittenValue) {
     Settings loaded;
     LoadSettingsKey(registry, loaded);
     EXPECT_EQ(loaded, saved);
-    EXPECT_EQ(registry.Find(kUser, kSettingsKeyPath)->values.size(), 31u);
+    EXPECT_EQ(registry.Find(kUser, kSettingsKeyPath)->values.size(), 32u);
 }
 
 TEST(SettingsSave, ValuesThatAreOnlyCreatedAreNotWrittenBack) {
@@ -429,12 +431,13 @@ TEST(SettingsOrder, ALoadReadsTheValuesInItsOwnOrder) {
         L"ShowInformationBar",
         L"Update_dontnotifystring",
         L"Update_program_version",
+        L"ImgFormat",
     };
-    ASSERT_EQ(registry.reads.size(), 30 + read.size());
-    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin(), registry.reads.begin() + 30),
+    ASSERT_EQ(registry.reads.size(), 31 + read.size());
+    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin(), registry.reads.begin() + 31),
               Names(FreshKey(L"")));
-    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin() + 30, registry.reads.end()), read);
-    EXPECT_TRUE(registry.writes.size() == 30) << "nothing is created twice";
+    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin() + 31, registry.reads.end()), read);
+    EXPECT_TRUE(registry.writes.size() == 31) << "nothing is created twice";
 }
 
 TEST(SettingsOrder, ASaveWritesTheValuesInItsOwnOrder) {
@@ -471,6 +474,7 @@ TEST(SettingsOrder, ASaveWritesTheValuesInItsOwnOrder) {
         L"HintCheck",
         L"Update_dontnotifystring",
         L"Update_program_version",
+        L"ImgFormat",
     };
     EXPECT_EQ(registry.writes, written);
 }
@@ -483,7 +487,7 @@ TEST(SettingsTable, EveryEntryIsNamedOnceAndFoundByItsName) {
         EXPECT_EQ(FindSetting(setting.name), &setting);
         EXPECT_EQ(&Setting(setting.id), &setting);
     }
-    EXPECT_EQ(names.size(), 31u);
+    EXPECT_EQ(names.size(), 32u);
     EXPECT_EQ(FindSetting(L"ImgPat"), nullptr);
 }
 

@@ -37,7 +37,7 @@ TEST_F(SettingsOnTheRealRegistry, RoundTripThroughEveryValue) {
     ASSERT_TRUE(LoadSettingsKey(registry, s).keyOpened);
     auto key = registry.Open(kUser, kSettingsKeyPath, OpenMode::Existing);
     ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->ValueNames().size(), 30u);
+    EXPECT_EQ(key->ValueNames().size(), 31u);
     // The default profile's picture folder, or the drive root.
     const auto imgPath = key->Read(L"ImgPath")->AsText();
     ASSERT_TRUE(imgPath.has_value());

@@ -141,8 +141,8 @@ TEST_F(SettingsDialog, EveryControlAndCaptionIsThere) {
           L"Max",
           L"The \"Export Folder\" only applies to captured image sequences."})
         EXPECT_NE(Captioned(caption), nullptr) << std::wstring(caption).size();
-    EXPECT_EQ(::SendMessageW(Id(kIdSettingsClipboardFormat), CB_GETCOUNT, 0, 0), 5);
-    EXPECT_EQ(::SendMessageW(Id(kIdSettingsSequenceFormat), CB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(::SendMessageW(Id(kIdSettingsClipboardFormat), CB_GETCOUNT, 0, 0), 8);
+    EXPECT_EQ(::SendMessageW(Id(kIdSettingsSequenceFormat), CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(Text(Id(kIdSettingsHotKeysLeftOut)), L"Not in use: Ctrl+Alt+C (no action)");
 }
 
@@ -156,7 +156,7 @@ TEST_F(SettingsDialog, OpensOnGeneralFilledFromTheSettings) {
     EXPECT_FALSE(PageShown(L"Color Library"));
     EXPECT_EQ(Text(Id(kIdSettingsSequenceNumbers)), L"5");
     EXPECT_EQ(Text(Id(kIdSettingsRulerUnits)), L"Picas");
-    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence00001");
+    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence00001.jpg");
     EXPECT_EQ(
         ::SendMessageW(Captioned(L"Don't add double samples to the library"), BM_GETCHECK, 0, 0),
         BST_CHECKED);
@@ -186,7 +186,7 @@ TEST_F(SettingsDialog, OkWritesBackSavesAndLoads) {
     ::SetWindowTextW(Id(kIdSettingsRulerUnits), L"Miles");
     ::SetWindowTextW(Id(kIdSettingsSequenceName), L"Shot");
     ::SendMessageW(Id(kIdSettingsJpegQuality), TBM_SETPOS, TRUE, 3);
-    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Shot001");
+    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Shot001.jpg");
     Click(L"&OK");
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(loads, 1);
@@ -214,7 +214,7 @@ TEST_F(SettingsDialog, TheSpinFieldTakesNoTypedOrPastedText) {
     ::SendMessageW(spin, WM_KEYDOWN, VK_UP, 0);
     ::SendMessageW(spin, WM_KEYUP, VK_UP, 0);
     EXPECT_EQ(Text(spin), L"4");
-    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence0001");
+    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence0001.jpg");
     Click(L"&OK");
     EXPECT_EQ(settings.sequenceDigits, 4);
 }
