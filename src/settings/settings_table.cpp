@@ -84,7 +84,8 @@ constexpr std::array<SettingDef, kSettingCount> kTable = {{
     Flag(Id::KeepRepeatedSamples, L"AddDoubleSamples", false, &S::keepRepeatedSamples),
     Flag(Id::ClearLibraryOnLoad, L"ResetLibraryOnstartup", false, &S::clearLibraryOnLoad),
     Number(Id::ColorValueForm, L"DefaultColorValues", 0, &S::colorValueForm, 0, 2),
-    Number(Id::ClipboardFormat, L"CPExportFormat", 0, &S::clipboardFormat, 0, 4),
+    Number(Id::ClipboardFormat, L"CPExportFormat", 0, &S::clipboardFormat, 0,
+           kClipboardFormatCount - 1),
     // -1 for a unit typed in the settings dialog that names none.
     Number(Id::RulerUnit, L"RulerValue", 0, &S::rulerUnit, -1, 4),
     {.id = Id::RulerColor,

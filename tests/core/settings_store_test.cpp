@@ -171,7 +171,7 @@ TEST(SettingsLoad, ANumberOutsideItsRangeIsBroughtIntoIt) {
         {L"ActivePageIndex", -1, &Settings::ActivePageIndex, -1},
         {L"DefaultColorValues", 3, &Settings::colorValueForm, 2},
         {L"DefaultColorValues", -1, &Settings::colorValueForm, 0},
-        {L"CPExportFormat", 5, &Settings::clipboardFormat, 4},
+        {L"CPExportFormat", 8, &Settings::clipboardFormat, 7},
         {L"RulerValue", 5, &Settings::rulerUnit, 4},
         {L"RulerValue", -1, &Settings::rulerUnit, -1},  // a typed unit that names none
         {L"RulerValue", -9, &Settings::rulerUnit, -1},

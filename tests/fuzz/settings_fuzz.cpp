@@ -29,7 +29,7 @@ bool PlainName(const std::wstring& name) {
 // The ranges as the program's windows use the values.
 bool InRange(const vix::Settings& s) {
     return Within(s.ActivePageIndex, -1, 3) && Within(s.colorValueForm, 0, 2) &&
-           Within(s.clipboardFormat, 0, 4) && Within(s.rulerUnit, -1, 4) &&
+           Within(s.clipboardFormat, 0, 7) && Within(s.rulerUnit, -1, 4) &&
            Within(s.jpegQuality, 0, 10) && Within(s.sequenceDigits, 1, 10) &&
            PlainName(s.sequenceName);
 }
