@@ -35,7 +35,7 @@ void CaptureTools::SaveToSequence() {
     const SequenceFormat format = SequenceFormatOf(settings.imgFormat);
     const std::wstring name = NextSequenceFileName(
         sequenceFolder_, settings.imgName, settings.imgNr,
-        platform::FileNamesIn(sequenceFolder_, settings.imgName), &FileExists, format.ending);
+        platform::EntryNamesIn(sequenceFolder_, settings.imgName), &NameTaken, format.ending);
     if (name.empty()) {
         ShowError(kSequenceFailed);
         return;

@@ -344,14 +344,25 @@ TEST_F(CaptureOutputs, TheSequenceNumbersFilesAndRefillsAFreedNumber) {
     Capture();
     Capture();
     Capture();
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence001.jpg"));
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence002.jpg"));
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence003.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence001.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence002.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence003.jpg"));
     ::DeleteFileW((seq + L"\\Img_Sequence002.jpg").c_str());
     Capture();
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence002.jpg"));
-    EXPECT_FALSE(FileExists(seq + L"\\Img_Sequence004.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence002.jpg"));
+    EXPECT_FALSE(NameTaken(seq + L"\\Img_Sequence004.jpg"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CaptureOutputs, AFolderNamedLikeTheNextSequenceFileCountsAsTaken) {
+    const std::wstring seq = test::TempFolder(L"vix taken " + std::to_wstring(::GetTickCount64()));
+    ASSERT_TRUE(::CreateDirectoryW((seq + L"\\Img_Sequence001.jpg").c_str(), nullptr));
+    dialogs.folders.push_back(seq);
+    host.choices.sequence = true;
+    tools.chkCaptureSequenceClick(true);
+    Capture();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_GT(test::ReadFile(seq + L"\\Img_Sequence002.jpg").size(), 0u);
 }
 
 TEST_F(CaptureOutputs, AFullSequenceSaysSoAndKeepsTheCapture) {
@@ -363,7 +374,7 @@ TEST_F(CaptureOutputs, AFullSequenceSaysSoAndKeepsTheCapture) {
     tools.chkCaptureSequenceClick(true);
     for (int i = 0; i < 9; ++i)
         Capture();
-    EXPECT_TRUE(FileExists(seq + L"\\n9.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\n9.jpg"));
     EXPECT_TRUE(dialogs.messages.empty());
     Capture();
     ASSERT_EQ(dialogs.messages.size(), 1u);
