@@ -15,8 +15,8 @@ namespace vix::platform {
 // folder first, which then replaces the file, so a failed write leaves an
 // existing file as it was. The temporary name is short, whatever the target's
 // length, and new for every save, so a leftover of an earlier crash is never
-// in the way. On failure, the user's message:
-// "Cannot create file "<path>". <reason>".
+// in the way. A read-only file is not replaced. On failure, the user's
+// message: "Cannot create file "<path>". <reason>".
 std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
                                            std::span<const std::uint8_t> bytes);
 

@@ -200,6 +200,23 @@ TEST(WriteWholeFile, AFailedWriteLeavesTheExistingFileAsItWas) {
     ::RemoveDirectoryW(folder.c_str());
 }
 
+TEST(WriteWholeFile, AReadOnlyFileIsRefusedWithAMessageNamingIt) {
+    ScratchFolder folder(Temp(L"vix read-only"));
+    const std::wstring path = folder.Inside(L"locked \u00e4.jpg");
+    const std::vector<std::uint8_t> kept = {4, 5, 6};
+    ASSERT_FALSE(WriteWholeFile(path, kept).has_value());
+    ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    const auto error = WriteWholeFile(path, std::vector<std::uint8_t>{1, 2});
+    ASSERT_TRUE(error.has_value()) << "Windows refuses to replace a read-only file";
+    EXPECT_EQ(*error,
+              L"Cannot create file \"" + path + L"\". " + SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(Read(path), kept);
+    EXPECT_EQ(detail::EntryNamesByFileSearch(folder.path(), L""),
+              std::vector<std::wstring>{L"locked \u00e4.jpg"})
+        << "no temporary file is left";
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 TEST(WriteWholeFile, ANameOf250CharactersIsSavedAndLeavesNoTemporaryFile) {
     // Once the temporary name was the target plus a suffix, which passed the
     // 255-character limit of a name.
