@@ -61,8 +61,6 @@ class ToolSet {
     HBITMAP SnapshotPicture();
 
   private:
-    void ExportSnapshot(ExportKind kind);
-
     ToolHost& host_;
     RegistryStore& registry_;
     platform::WinClipboard clipboard_;

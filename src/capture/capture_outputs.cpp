@@ -35,7 +35,7 @@ void CaptureTools::SaveToSequence() {
     const SequenceFormat format = SequenceFormatOf(settings.imgFormat);
     const std::wstring name = NextSequenceFileName(
         sequenceFolder_, settings.imgName, settings.imgNr,
-        platform::FileNamesIn(sequenceFolder_, settings.imgName), &FileExists, format.ending);
+        platform::EntryNamesIn(sequenceFolder_, settings.imgName), &NameTaken, format.ending);
     if (name.empty()) {
         ShowError(kSequenceFailed);
         return;
@@ -85,7 +85,10 @@ void CaptureTools::btnCapturePreviewClick() {
     window_.SetCurrentMode(kModePreview);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
-        window_.RunBehind([this](HWND) { return preview_->ShowModal(); });
+        window_.RunBehind([this](HWND owner) {
+            if (owner) preview_->PlaceOn(owner);
+            return preview_->ShowModal();
+        });
     }
     window_.SetCurrentMode(kModeNone);
 }

@@ -24,9 +24,8 @@ std::optional<std::wstring> SaveSnapshotFile(const PixelView& picture, const Sav
     return platform::WriteWholeFile(target.fileName, sink.bytes());
 }
 
-bool FileExists(const std::wstring& path) {
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+bool NameTaken(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 namespace {

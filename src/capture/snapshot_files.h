@@ -19,8 +19,9 @@ namespace vix {
 std::optional<std::wstring> SaveSnapshotFile(const PixelView& picture, const SaveTarget& target,
                                              int jpegQuality);
 
-// Whether `path` names an existing file (not a folder).
-bool FileExists(const std::wstring& path);
+// Whether something, a file or a folder, goes by the name `path`: a file
+// cannot be written under it.
+bool NameTaken(const std::wstring& path);
 
 // The registered clipboard format of PNG files, as browsers, office and chat
 // programs name it.

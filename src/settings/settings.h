@@ -20,6 +20,9 @@ inline constexpr wchar_t kColorLibraryKeyPath[] =
 inline constexpr std::size_t kHintCheckSize = 20;
 using HintCheckBytes = std::array<std::uint8_t, kHintCheckSize>;
 
+// The colour's clipboard text formats ("CPExportFormat" 0 to this minus one).
+inline constexpr std::int32_t kClipboardFormatCount = 8;
+
 // "LastX" or "LastY" holding this means that no position has been stored.
 inline constexpr std::int32_t kUnsetPosition = 231;
 

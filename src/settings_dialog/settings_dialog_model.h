@@ -29,6 +29,8 @@ inline constexpr std::array<const wchar_t*, 8> kClipboardFormatItems = {
     L"WIN API (0x003399FF)",   L"Delphi ($003399FF)",
     L"C++ (0xFF9933)",         L"CSS (rgb(255 153 51))",
     L"CSS (hsl(30 100% 60%))", L"CSS (oklch(77.37% 0.1629 60.28))"};
+static_assert(kClipboardFormatItems.size() == kClipboardFormatCount,
+              "the list offers every format the settings store");
 inline constexpr std::array<const wchar_t*, 2> kExportToItems = {L"Foreground", L"Background"};
 inline constexpr std::array<const wchar_t*, 5> kRulerUnitItems = {
     L"Pixels", L"Inches", L"Centimetres", L"Picas", L"Percent"};
