@@ -22,9 +22,12 @@ void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& tabl
     ruler_.WriteDpi();
     startup::Mark("    ruler");
     // The overlays and the preview are created with the program's other windows.
-    capture_.Create(page(Page::Capture).hwnd(), nullptr,
-                    {.btnCaptureToPSClick = [this] { ExportSnapshot(ExportKind::Document); },
-                     .btnCaptureToPSLayerClick = [this] { ExportSnapshot(ExportKind::Layer); }});
+    capture_.Create(
+        page(Page::Capture).hwnd(), nullptr,
+        {.btnCaptureToPSClick =
+             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Document, enabled); },
+         .btnCaptureToPSLayerClick =
+             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Layer, enabled); }});
     table.Add(picker_);
     table.Add(ruler_);
     table.Add(screenCapture_);
@@ -49,10 +52,6 @@ void ToolSet::SettingsLoaded(const Settings& settings, bool keyOpened) {
     library_.LoadLibrary();
 }
 
-void ToolSet::ExportSnapshot(ExportKind kind) {
-    photoshop_.ExportSnapshot(kind, capture_.PhotoshopOutputsEnabled());
-}
-
 HBITMAP ToolSet::SnapshotPicture() { return capture_.Tools().CurrentSnapshot().OutputBitmap(); }
 
 void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
@@ -70,7 +69,9 @@ void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
     a.saveSnapshot = [&capture] { capture.btnSaveCaptureClick(); };
     a.copySnapshot = [&capture] { capture.btnCaptureToClipboardClick(); };
     a.exportColor = [this] { picker_.btnColorToPSClick(); };
-    a.exportSnapshot = [this] { ExportSnapshot(ExportKind::Document); };
+    a.exportSnapshot = [this] {
+        photoshop_.ExportSnapshot(ExportKind::Document, capture_.DocumentExportEnabled());
+    };
 }
 
 }  // namespace vix

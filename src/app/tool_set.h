@@ -50,6 +50,10 @@ class ToolSet {
     // The installed Photoshop versions, at each showing of the main window.
     void DiscoverPhotoshop() { photoshop_.DiscoverVersions(); }
     void DiscoverDuePhotoshop() { photoshop_.DiscoverDueVersions(); }
+    // The installed Photoshop versions of both registry views.
+    static std::vector<std::wstring> InstalledPhotoshopVersions() {
+        return PhotoshopBridge::InstalledVersions();
+    }
     // The settings dialog's OK when another Photoshop version was picked.
     void ChoosePhotoshopVersion(std::vector<std::wstring> keyNames, int selected) {
         photoshop_.ChooseFromSettings(std::move(keyNames), selected);
@@ -58,8 +62,6 @@ class ToolSet {
     HBITMAP SnapshotPicture();
 
   private:
-    void ExportSnapshot(ExportKind kind);
-
     ToolHost& host_;
     RegistryStore& registry_;
     platform::WinClipboard clipboard_;

@@ -21,6 +21,7 @@ struct CaptureSettings {
     std::wstring imgName = L"Img_Sequence";  // base name of sequence files
     int imgNr = 3;                           // digits of the sequence number
     int jpgQuality = 10;                     // in tenths
+    int imgFormat = 0;                       // the sequence's format ("ImgFormat")
 };
 
 // The capture page's three check boxes.

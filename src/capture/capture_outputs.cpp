@@ -32,14 +32,15 @@ void CaptureTools::SaveToSequence() {
     const CaptureSettings settings = window_.Settings();
     // One listing of the folder instead of a look per number: a long
     // sequence stays quick.
+    const SequenceFormat format = SequenceFormatOf(settings.imgFormat);
     const std::wstring name = NextSequenceFileName(
         sequenceFolder_, settings.imgName, settings.imgNr,
-        platform::FileNamesIn(sequenceFolder_, settings.imgName), &FileExists);
+        platform::EntryNamesIn(sequenceFolder_, settings.imgName), &NameTaken, format.ending);
     if (name.empty()) {
         ShowError(kSequenceFailed);
         return;
     }
-    if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {ImageFormat::kJpeg, name},
+    if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {format.format, name},
                                              JpegQualityOf(settings.jpgQuality)))
         ShowError(*failed);
 }
@@ -84,7 +85,10 @@ void CaptureTools::btnCapturePreviewClick() {
     window_.SetCurrentMode(kModePreview);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
-        window_.RunBehind([this](HWND) { return preview_->ShowModal(); });
+        window_.RunBehind([this](HWND owner) {
+            if (owner) preview_->PlaceOn(owner);
+            return preview_->ShowModal();
+        });
     }
     window_.SetCurrentMode(kModeNone);
 }

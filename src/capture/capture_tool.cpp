@@ -12,7 +12,7 @@ void CaptureServices::ShowCapturePage() { host_.ChangePage(kCapturePageIndex); }
 
 CaptureSettings CaptureServices::Settings() const {
     const vix::Settings& s = host_.CurrentSettings();
-    return {s.sequenceName, s.sequenceDigits, s.jpegQuality};
+    return {s.sequenceName, s.sequenceDigits, s.jpegQuality, s.sequenceFormat};
 }
 
 void ScreenCaptureTool::OnHookReport(const HookReport& report) {

@@ -5,6 +5,7 @@
 
 #include "color/color_grid.h"
 #include "color/color_library.h"
+#include "color/palette_files.h"
 #include "color/color_text.h"
 #include "common/registry_store.h"
 #include "tools/tool_host.h"
@@ -31,6 +32,8 @@ class ColorLibraryPage {
     // Reads the stored library (part of the settings load).
     void LoadLibrary();
     void ClearColorLibrary();
+    // Saves the library as a colour table, a GIMP palette, an Adobe Swatch
+    // Exchange file or CSS, by the dialog's filter or the name's ending.
     void btnSaveAsACTClick();
 
     const ColorLibrary& Library() const { return library_; }
@@ -43,6 +46,7 @@ class ColorLibraryPage {
     void ShowLibraryColorValues(int column, int row);
     void EmptyHoverLabels();
     void WriteRecordIfStored();
+    std::vector<std::uint8_t> PaletteBytes(PaletteFormat format) const;
 
     ToolHost& host_;
     RegistryStore& registry_;

@@ -45,6 +45,8 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
     // Runs the lookup now if it is still due.
     void DiscoverDueVersions();
     bool DiscoveryDue() const { return discoveryDue_; }
+    // The installed versions of both registry views, as discovery finds them.
+    static std::vector<std::wstring> InstalledVersions() { return InstalledPhotoshopVersions(); }
     // The settings dialog's OK when another version was picked there.
     void ChooseFromSettings(std::vector<std::wstring> versions, int selected) {
         DiscoverDueVersions();

@@ -85,6 +85,13 @@ BOOL SHGetPathFromIDListEx(PCIDLIST_ABSOLUTE list, PWSTR path, DWORD size, GPFID
     return bound ? bound(list, path, size, flags) : Missing(FALSE);
 }
 
+HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID folder, DWORD flags, HANDLE token, PWSTR* path) {
+    VIX_BIND(Shell, SHGetKnownFolderPath);
+    if (bound) return bound(folder, flags, token, path);
+    if (path) *path = nullptr;
+    return Missing(kMissing);
+}
+
 // --- comdlg32 -----------------------------------------------------------------
 
 BOOL GetSaveFileNameW(LPOPENFILENAMEW dialog) {
@@ -217,6 +224,11 @@ BOOL WinHttpQueryHeaders(HINTERNET request, DWORD level, LPCWSTR name, LPVOID bu
     return bound ? bound(request, level, name, buffer, length, index) : Missing(FALSE);
 }
 
+BOOL WinHttpQueryDataAvailable(HINTERNET request, LPDWORD available) {
+    VIX_BIND(WinHttp, WinHttpQueryDataAvailable);
+    return bound ? bound(request, available) : Missing(FALSE);
+}
+
 BOOL WinHttpReadData(HINTERNET request, LPVOID buffer, DWORD toRead, LPDWORD read) {
     VIX_BIND(WinHttp, WinHttpReadData);
     return bound ? bound(request, buffer, toRead, read) : Missing(FALSE);
@@ -311,6 +323,12 @@ void CertFreeCertificateChain(PCCERT_CHAIN_CONTEXT chain) {
 
 BOOL CertCompareCertificateName(DWORD encoding, PCERT_NAME_BLOB first, PCERT_NAME_BLOB second) {
     VIX_BIND(Crypto, CertCompareCertificateName);
+    return bound ? bound(encoding, first, second) : Missing(FALSE);
+}
+
+BOOL CertComparePublicKeyInfo(DWORD encoding, PCERT_PUBLIC_KEY_INFO first,
+                              PCERT_PUBLIC_KEY_INFO second) {
+    VIX_BIND(Crypto, CertComparePublicKeyInfo);
     return bound ? bound(encoding, first, second) : Missing(FALSE);
 }
 

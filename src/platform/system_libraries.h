@@ -65,6 +65,7 @@ HINSTANCE ShellExecuteW(HWND window, LPCWSTR operation, LPCWSTR file, LPCWSTR pa
 BOOL ShellExecuteExW(SHELLEXECUTEINFOW* info);
 PIDLIST_ABSOLUTE SHBrowseForFolderW(LPBROWSEINFOW info);
 BOOL SHGetPathFromIDListEx(PCIDLIST_ABSOLUTE list, PWSTR path, DWORD size, GPFIDL_FLAGS flags);
+HRESULT SHGetKnownFolderPath(REFKNOWNFOLDERID folder, DWORD flags, HANDLE token, PWSTR* path);
 
 // comdlg32
 BOOL GetSaveFileNameW(LPOPENFILENAMEW dialog);
@@ -100,6 +101,7 @@ HINTERNET WinHttpOpenRequest(HINTERNET connection, LPCWSTR verb, LPCWSTR object,
                              LPCWSTR referrer, LPCWSTR* acceptTypes, DWORD flags);
 BOOL WinHttpQueryHeaders(HINTERNET request, DWORD level, LPCWSTR name, LPVOID buffer,
                          LPDWORD length, LPDWORD index);
+BOOL WinHttpQueryDataAvailable(HINTERNET request, LPDWORD available);
 BOOL WinHttpReadData(HINTERNET request, LPVOID buffer, DWORD toRead, LPDWORD read);
 BOOL WinHttpReceiveResponse(HINTERNET request, LPVOID reserved);
 BOOL WinHttpSendRequest(HINTERNET request, LPCWSTR headers, DWORD headersLength, LPVOID optional,
@@ -125,6 +127,8 @@ BOOL CertGetCertificateChain(HCERTCHAINENGINE engine, PCCERT_CONTEXT certificate
                              LPVOID reserved, PCCERT_CHAIN_CONTEXT* chain);
 void CertFreeCertificateChain(PCCERT_CHAIN_CONTEXT chain);
 BOOL CertCompareCertificateName(DWORD encoding, PCERT_NAME_BLOB first, PCERT_NAME_BLOB second);
+BOOL CertComparePublicKeyInfo(DWORD encoding, PCERT_PUBLIC_KEY_INFO first,
+                              PCERT_PUBLIC_KEY_INFO second);
 
 }  // namespace late
 }  // namespace vix::platform

@@ -12,8 +12,6 @@
 namespace vix {
 namespace {
 
-inline constexpr wchar_t kPhotoshopKeyPath[] = L"SOFTWARE\\Adobe\\Photoshop\\";
-
 HWND Button(HWND parent, const wchar_t* caption, const Rect& bounds, DWORD style = 0, int id = 0) {
     return ui::CreateStandardControl(parent, L"BUTTON", caption, WS_TABSTOP | style, bounds, id,
                                      ui::SkinFont(ui::FontId::Dialog));
@@ -151,6 +149,7 @@ void TSettings::FillControls() {
     ::SetWindowTextW(lstRulerUnits, d.lstRulerUnits.c_str());
     FillRulerColors(d.lstRulerColor);
     ::SetWindowTextW(Edit4, d.Edit4.c_str());
+    Select(ComboBox5, d.ComboBox5);
     ::SetWindowTextW(SpinEdit1, d.SpinEdit1.c_str());
     lastSpinText_ = d.SpinEdit1;
     ::SendMessageW(TrackBar1, TBM_SETPOS, TRUE, d.TrackBar1);
@@ -162,9 +161,7 @@ void TSettings::FillControls() {
 void TSettings::FillPhotoshopVersions() {
     ::SendMessageW(lbPSVerion, CB_RESETCONTENT, 0, 0);
     std::vector<std::wstring> names;
-    if (auto key =
-            registry_.Open(RegistryRoot::LocalMachine, kPhotoshopKeyPath, OpenMode::Existing))
-        names = key->SubkeyNames();
+    if (services_.installedPhotoshopVersions) names = services_.installedPhotoshopVersions();
     versions_ = ListPhotoshopVersions(names, services_.settings().photoshopVersion);
     for (const std::wstring& label : versions_.labels)
         ::SendMessageW(lbPSVerion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
@@ -187,7 +184,7 @@ SettingsDialogState TSettings::ReadControls() const {
     d.lstRulerColor = static_cast<std::uint32_t>(::SendMessageW(
         lstRulerColor, CB_GETITEMDATA, static_cast<WPARAM>(color < 0 ? 0 : color), 0));
     d.Edit4 = TextOf(Edit4);
-    d.ComboBox5 = TextOf(ComboBox5);
+    d.ComboBox5 = Selected(ComboBox5);
     d.SpinEdit1 = TextOf(SpinEdit1);
     d.TrackBar1 = static_cast<int>(::SendMessageW(TrackBar1, TBM_GETPOS, 0, 0));
     return d;

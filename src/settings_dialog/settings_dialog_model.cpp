@@ -47,6 +47,7 @@ SettingsDialogState FillSettingsDialog(const Settings& s) {
         d.lstRulerUnits = kRulerUnitItems[static_cast<std::size_t>(s.rulerUnit)];
     d.lstRulerColor = s.rulerColor;
     d.Edit4 = s.sequenceName;
+    d.ComboBox5 = SequenceFormatIndex(s.sequenceFormat);
     d.SpinEdit1 = std::to_wstring(s.sequenceDigits);
     d.TrackBar1 = s.jpegQuality;
     return d;
@@ -58,7 +59,8 @@ void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
     s.showInformationBar = d.chkInfoBar;
     s.copySamplesToClipboard = d.chkAutoSampleToClipboard;
     s.colorValueForm = InRange(d.ComboBox3, 0, 2, SettingId::ColorValueForm);
-    s.clipboardFormat = InRange(d.ComboBox1, 0, 4, SettingId::ClipboardFormat);
+    s.clipboardFormat = InRange(d.ComboBox1, 0, static_cast<int>(kClipboardFormatItems.size()) - 1,
+                                SettingId::ClipboardFormat);
     s.photoshopForeground = d.ComboBox2 == 0;
     s.keepRepeatedSamples = !d.CheckBox1;
     s.clearLibraryOnLoad = d.CheckBox2;
@@ -68,6 +70,7 @@ void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
     s.rulerColor = d.lstRulerColor & 0xFFFFFFu;
     s.sequenceName = d.Edit4;
     s.sequenceDigits = SpinFieldNumber(d.SpinEdit1);
+    s.sequenceFormat = SequenceFormatIndex(d.ComboBox5);
     s.jpegQuality = InRange(d.TrackBar1, kMinJpgQuality, kMaxJpgQuality, SettingId::JpegQuality);
 }
 

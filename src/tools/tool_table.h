@@ -34,8 +34,8 @@ class ToolTable {
 
     // Stops the running tool, as a change of tab does. The running mode is
     // tested for the picker, the ruler, the rectangle capture, the control
-    // capture and the screen capture in turn; every stop but the screen
-    // capture's clears it, so at most one of the first four applies.
+    // capture and the screen capture in turn; every stop clears it, so at
+    // most one applies.
     void StopActiveTool();
 
     // Hands a report to the tool it is meant for if that tool is the running

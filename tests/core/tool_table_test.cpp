@@ -22,14 +22,13 @@ class FakeTool final : public Tool {
     }
     void Stop() override {
         log_.push_back(name_ + " stop");
-        if (!keepModeOnStop) table_.SetMode(next);
+        table_.SetMode(next);
     }
     void OnHookReport(const HookReport& report) override {
         log_.push_back(name_ + " report");
         reports.push_back(report);
     }
 
-    bool keepModeOnStop = false;
     ActiveMode next = ActiveMode::None;  // the mode a stop leaves
     std::vector<HookReport> reports;
 
@@ -47,7 +46,6 @@ class Tools : public ::testing::Test {
         table.Add(ruler);
         table.Add(screen);
         table.Add(rectangle);
-        screen.keepModeOnStop = true;
     }
     std::vector<std::string> log;
     ToolTable table;
@@ -97,7 +95,7 @@ TEST_F(Tools, TheStopsAreTestedInTurnOnTheSameMode) {
     log.clear();
     table.StopActiveTool();
     EXPECT_EQ(log, (std::vector<std::string>{"picker stop", "ruler stop", "screen stop"}));
-    EXPECT_EQ(table.Mode(), ActiveMode::ScreenCapture) << "the screen capture's stop keeps it";
+    EXPECT_EQ(table.Mode(), ActiveMode::None);
 }
 
 TEST_F(Tools, EachModeHasOneToolAndNoneHasNone) {

@@ -36,6 +36,7 @@ class FakeCaptureHost final : public CaptureWindowServices, public CapturePageCo
     bool outputsEnabled = false;
     bool rectangleRunning = false;
     bool controlRunning = false;
+    HWND dialogOwner = nullptr;  // the main window the dialogs run behind
 
     int CurrentMode() const override { return mode; }
     void SetCurrentMode(int m) override { mode = m; }
@@ -47,7 +48,7 @@ class FakeCaptureHost final : public CaptureWindowServices, public CapturePageCo
         return !armRefused;
     }
     void KeepOnTop() override {}
-    int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(nullptr); }
+    int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(dialogOwner); }
     CaptureSettings Settings() const override { return settings; }
     CaptureChoices Choices() const override { return choices; }
     void UntickSequence() override { choices.sequence = false; }

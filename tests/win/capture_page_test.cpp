@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "capture/capture_page.h"
 #include "capture_fakes.h"
 #include "platform/window.h"
@@ -38,7 +42,15 @@ class CapturePageTest : public ::testing::Test {
         // A panel, as on the main window: it hands the check boxes' notices on.
         panel_.Create(host_, Rect::FromBounds(0, 0, 255, kCapturePageHeight), L"", {});
         parent_ = panel_.hwnd();
-        page.Create(parent_, host_);
+        page.Create(parent_, host_,
+                    {.btnCaptureToPSClick =
+                         [this](bool enabled) {
+                             exports.push_back({"document", enabled});
+                         },
+                     .btnCaptureToPSLayerClick =
+                         [this](bool enabled) {
+                             exports.push_back({"layer", enabled});
+                         }});
     }
     void TearDown() override { ::DestroyWindow(host_); }
     HWND Child(const wchar_t* text) const {
@@ -56,6 +68,7 @@ class CapturePageTest : public ::testing::Test {
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
     CapturePage page{window, dialogs, cursors};
+    std::vector<std::pair<std::string, bool>> exports;  // the Photoshop outputs run
 };
 
 TEST_F(CapturePageTest, EveryControlCarriesItsCaptionOrHintAndOutputsStartDisabled) {
@@ -77,7 +90,7 @@ TEST_F(CapturePageTest, EveryControlCarriesItsCaptionOrHintAndOutputsStartDisabl
     page.EnableCaptureButtons();
     EXPECT_TRUE(page.CaptureButtonsEnabled());
     EXPECT_TRUE(::IsWindowEnabled(Child(L"Review snapshot")));
-    EXPECT_TRUE(page.PhotoshopOutputsEnabled());
+    EXPECT_TRUE(page.DocumentExportEnabled());
 }
 
 TEST_F(CapturePageTest, TheCheckBoxesAreWhatTheCaptureReads) {
@@ -110,6 +123,20 @@ TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
     Click(Child(L"Rectangle capture"));
     EXPECT_EQ(window.mode, kModeNone);
     EXPECT_EQ(window.prompt, L"");
+}
+
+TEST_F(CapturePageTest, EachPhotoshopOutputTestsItsOwnButton) {
+    page.EnableCaptureButtons();
+    ::EnableWindow(Child(L"Export snapshot to new Photoshop document"), FALSE);
+    // The preview's twins run the page's handlers whatever the page shows.
+    // The preview makes its buttons when it first shows.
+    const HWND preview = page.Preview().hwnd();
+    ::ShowWindow(preview, SW_SHOWNOACTIVATE);
+    Click(::FindWindowExW(preview, nullptr, nullptr, L"Export snapshot to new Photoshop layer"));
+    Click(::FindWindowExW(preview, nullptr, nullptr, L"Export snapshot to new Photoshop document"));
+    ::ShowWindow(preview, SW_HIDE);
+    EXPECT_EQ(exports,
+              (std::vector<std::pair<std::string, bool>>{{"layer", true}, {"document", false}}));
 }
 
 }  // namespace

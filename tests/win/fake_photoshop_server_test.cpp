@@ -6,7 +6,7 @@
 
 #include "common/utf16.h"
 #include "fake_photoshop_control.h"
-#include "photoshop/busy_retry.h"
+#include "photoshop/pumping_clock.h"
 #include "photoshop_calls.h"
 
 namespace vix::test {
@@ -246,26 +246,11 @@ TEST_F(FakePhotoshopTest, APlayErrorArrivesWithItsDescription) {
     EXPECT_STREQ(play.exception.bstrDescription, kFakePlayErrorText);
 }
 
-// A client-side retry like the program's: waits while handling messages.
-class PumpingClock final : public RetryClock {
-  public:
-    std::uint32_t NowMs() override { return ::GetTickCount(); }
-    void Pause(std::uint32_t ms) override {
-        const DWORD end = ::GetTickCount() + ms;
-        for (;;) {
-            const auto left = static_cast<LONG>(end - ::GetTickCount());
-            if (left <= 0) return;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
-            MSG msg;
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessageW(&msg);
-        }
-    }
-};
-
 TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
     FakePhotoshopConfig config;
-    config.busyMs = 1500;
+    // Long enough that the calls before the first bound cannot use it up on
+    // a loaded machine.
+    config.busyMs = 4000;
     fake.Configure(config);
     ASSERT_HRESULT_SUCCEEDED(Create());
     const DWORD created = ::GetTickCount();
@@ -283,8 +268,8 @@ TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
     };
     EXPECT_EQ(RetryWhileBusy({300, 100}, clock, visible), CallStatus::Busy);
     // A longer one gets through once the server is free again.
-    EXPECT_EQ(RetryWhileBusy({5000, 100}, clock, visible), CallStatus::Done);
-    EXPECT_GE(::GetTickCount() - created, 1400u);
+    EXPECT_EQ(RetryWhileBusy({10000, 100}, clock, visible), CallStatus::Done);
+    EXPECT_GE(::GetTickCount() - created, 3900u);
     const auto puts = fake.Calls("IPhotoshopApplication", "Visible.put");
     ASSERT_FALSE(puts.empty());
     EXPECT_EQ(puts.back()["result"], "");
