@@ -139,6 +139,12 @@ std::optional<ImageError> JpegToStream(const PixelView& picture, int quality, By
     c->destination.pub.empty_output_buffer = FlushFullBuffer;
     c->destination.pub.term_destination = FlushLastBuffer;
     c->destination.sink = &out;
+    // Room for as many bytes as the picture's own (more than a baseline file
+    // of it takes in practice): the sink is had once and never copied as it
+    // grows. Pages a sink leaves unwritten cost nothing.
+    const std::size_t samples =
+        static_cast<std::size_t>(picture.width) * static_cast<std::size_t>(picture.height) * 3;
+    out.Expect(samples + kBufferBytes);
 
     const bool done = Compress(*c, picture, std::clamp(quality, 0, 100));
     jpeg_destroy_compress(&c->info);
