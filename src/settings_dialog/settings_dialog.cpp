@@ -115,12 +115,12 @@ void TSettings::BuildFrame() {
     btnSettingsCancel = Button(hwnd(), L"&Cancel", Rect::FromBounds(318, 36, 88, 20));
     btnSettingsPrev = Button(hwnd(), L"&Prev", Rect::FromBounds(318, 85, 88, 20));
     btnSettingsNext = Button(hwnd(), L"&Next", Rect::FromBounds(318, 108, 88, 20));
-    Button2 = Button(hwnd(), L"&Restore Defaults", Rect::FromBounds(318, 293, 88, 20));
+    btnRestoreDefaults = Button(hwnd(), L"&Restore Defaults", Rect::FromBounds(318, 293, 88, 20));
     OnClick(btnSettingsOK, [this] { btnSettingsOKClick(); });
     OnClick(btnSettingsCancel, [this] { btnSettingsCancelClick(); });
     OnClick(btnSettingsPrev, [this] { btnSettingsPrevClick(); });
     OnClick(btnSettingsNext, [this] { btnSettingsNextClick(); });
-    OnClick(Button2, [this] { Button2Click(); });
+    OnClick(btnRestoreDefaults, [this] { btnRestoreDefaultsClick(); });
 }
 
 void TSettings::FormShow() {
@@ -136,22 +136,22 @@ void TSettings::FormHide() { versions_ = {}; }
 void TSettings::FillControls() {
     filling_ = true;
     const SettingsDialogState d = FillSettingsDialog(services_.settings());
-    Check(chkRemeberlastposition, d.chkRemeberlastposition);
+    Check(chkRememberPosition, d.chkRememberPosition);
     Check(chkRememberinterfacelayout, d.chkRememberinterfacelayout);
     Check(chkInfoBar, d.chkInfoBar);
-    Select(ComboBox3, d.ComboBox3);
-    Select(ComboBox1, d.ComboBox1);
+    Select(lstColorValues, d.lstColorValues);
+    Select(lstClipboardFormat, d.lstClipboardFormat);
     Check(chkAutoSampleToClipboard, d.chkAutoSampleToClipboard);
-    Select(ComboBox2, d.ComboBox2);
-    Check(CheckBox1, d.CheckBox1);
-    Check(CheckBox2, d.CheckBox2);
+    Select(lstExportTo, d.lstExportTo);
+    Check(chkNoDoubleSamples, d.chkNoDoubleSamples);
+    Check(chkResetLibrary, d.chkResetLibrary);
     Select(lstRulerUnits, RulerUnitIndex(d.lstRulerUnits));
     ::SetWindowTextW(lstRulerUnits, d.lstRulerUnits.c_str());
     FillRulerColors(d.lstRulerColor);
-    ::SetWindowTextW(Edit4, d.Edit4.c_str());
-    ::SetWindowTextW(SpinEdit1, d.SpinEdit1.c_str());
-    lastSpinText_ = d.SpinEdit1;
-    ::SendMessageW(TrackBar1, TBM_SETPOS, TRUE, d.TrackBar1);
+    ::SetWindowTextW(edtSequenceName, d.edtSequenceName.c_str());
+    ::SetWindowTextW(edtSequenceDigits, d.edtSequenceDigits.c_str());
+    lastSpinText_ = d.edtSequenceDigits;
+    ::SendMessageW(trkJpegQuality, TBM_SETPOS, TRUE, d.trkJpegQuality);
     if (services_.hotKeysLeftOut)
         ::SetWindowTextW(lblHotKeysLeftOut, services_.hotKeysLeftOut().c_str());
     filling_ = false;
@@ -171,23 +171,23 @@ void TSettings::FillPhotoshopVersions() {
 
 SettingsDialogState TSettings::ReadControls() const {
     SettingsDialogState d;
-    d.chkRemeberlastposition = Checked(chkRemeberlastposition);
+    d.chkRememberPosition = Checked(chkRememberPosition);
     d.chkRememberinterfacelayout = Checked(chkRememberinterfacelayout);
     d.chkInfoBar = Checked(chkInfoBar);
-    d.ComboBox3 = Selected(ComboBox3);
-    d.ComboBox1 = Selected(ComboBox1);
+    d.lstColorValues = Selected(lstColorValues);
+    d.lstClipboardFormat = Selected(lstClipboardFormat);
     d.chkAutoSampleToClipboard = Checked(chkAutoSampleToClipboard);
-    d.ComboBox2 = Selected(ComboBox2);
-    d.CheckBox1 = Checked(CheckBox1);
-    d.CheckBox2 = Checked(CheckBox2);
+    d.lstExportTo = Selected(lstExportTo);
+    d.chkNoDoubleSamples = Checked(chkNoDoubleSamples);
+    d.chkResetLibrary = Checked(chkResetLibrary);
     d.lstRulerUnits = TextOf(lstRulerUnits);
     const int color = Selected(lstRulerColor);
     d.lstRulerColor = static_cast<std::uint32_t>(::SendMessageW(
         lstRulerColor, CB_GETITEMDATA, static_cast<WPARAM>(color < 0 ? 0 : color), 0));
-    d.Edit4 = TextOf(Edit4);
-    d.ComboBox5 = TextOf(ComboBox5);
-    d.SpinEdit1 = TextOf(SpinEdit1);
-    d.TrackBar1 = static_cast<int>(::SendMessageW(TrackBar1, TBM_GETPOS, 0, 0));
+    d.edtSequenceName = TextOf(edtSequenceName);
+    d.lstSequenceFormat = TextOf(lstSequenceFormat);
+    d.edtSequenceDigits = TextOf(edtSequenceDigits);
+    d.trkJpegQuality = static_cast<int>(::SendMessageW(trkJpegQuality, TBM_GETPOS, 0, 0));
     return d;
 }
 
@@ -232,9 +232,9 @@ void TSettings::btnSettingsOKClick() {
 
 void TSettings::btnSettingsCancelClick() { EndModal(IDCANCEL); }
 
-void TSettings::Button1Click() { services_.clearColorLibrary(); }
+void TSettings::btnClearLibraryClick() { services_.clearColorLibrary(); }
 
-void TSettings::Button2Click() {
+void TSettings::btnRestoreDefaultsClick() {
     registry_.DeleteTree(RegistryRoot::CurrentUser, kSettingsKeyPath);
     services_.loadSettings();
     FillControls();
@@ -246,18 +246,20 @@ void TSettings::ChangeButton() { ShowExampleName(); }
 
 void TSettings::ShowExampleName() {
     ::SetWindowTextW(lblExampleStr,
-                     ExampleFileName(TextOf(Edit4), TextOf(SpinEdit1), TextOf(ComboBox5)).c_str());
+                     ExampleFileName(TextOf(edtSequenceName), TextOf(edtSequenceDigits),
+                                     TextOf(lstSequenceFormat))
+                         .c_str());
 }
 
-void TSettings::SpinEdit1Change() {
+void TSettings::edtSequenceDigitsChange() {
     if (filling_) return;
-    const std::wstring text = TextOf(SpinEdit1);
+    const std::wstring text = TextOf(edtSequenceDigits);
     const bool digitsOnly =
         !text.empty() && text.find_first_not_of(L"0123456789") == std::wstring::npos;
     // Only the buttons and the arrow keys change the field; anything else
     // that reached it (a paste from its menu) is undone.
     if (!digitsOnly || text.size() > 2 || SpinFieldNumber(text) != std::stoi(text)) {
-        ::SetWindowTextW(SpinEdit1, lastSpinText_.c_str());
+        ::SetWindowTextW(edtSequenceDigits, lastSpinText_.c_str());
         return;
     }
     lastSpinText_ = text;
