@@ -35,9 +35,8 @@ constexpr int kDownloadTimeoutMs = 20000;
 constexpr std::size_t kMaxUpdateProgramBytes = 256u << 20;
 
 HWND Button(HWND parent, const wchar_t* text, const Rect& bounds, int id) {
-    return ui::CreateStandardControl(parent, L"BUTTON", text,
-                                     WS_TABSTOP | BS_PUSHBUTTON, bounds, id,
-                                     ui::SkinFont(ui::FontId::Dialog));
+    return ui::CreateStandardControl(parent, L"BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON, bounds,
+                                     id, ui::SkinFont(ui::FontId::Dialog));
 }
 
 }  // namespace
@@ -64,28 +63,29 @@ void Tvix_update::Create(HWND owner) {
                 .owner = owner,
                 .dialogKeys = true});
     const ui::LabelStyle text{.font = ui::SkinFont(ui::FontId::Dialog), .wrap = true};
-    Label1.Create(hwnd(), Rect::FromBounds(5, 8, 268, 26),
-                  L"There is a new version of VUZirivare availible     Please click the button "
-                  L"Update to update automaticly.",
-                  text);
+    lblOffer.Create(hwnd(), Rect::FromBounds(5, 8, 268, 26),
+                    L"There is a new version of VUZirivare availible     Please click the button "
+                    L"Update to update automaticly.",
+                    text);
     lblVersion.Create(hwnd(), Rect::FromBounds(5, 40, 268, 14), L"",
                       {.font = ui::SkinFont(ui::FontId::DialogBold)});
     chkDontNotify_ = ui::CreateStandardControl(
         hwnd(), L"BUTTON", L"Don't notify me again about this version update",
         WS_TABSTOP | BS_AUTOCHECKBOX, Rect::FromBounds(1, 54, 265, 17), 0,
         ui::SkinFont(ui::FontId::Dialog));
-    Label2.Create(hwnd(), Rect::FromBounds(5, 78, 268, 13), L"Downloading new update program",
-                  {.font = ui::SkinFont(ui::FontId::Dialog)});
-    ::ShowWindow(Label2.hwnd(), SW_HIDE);
-    ProgressBar1_ = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | PBS_SMOOTH, 5, 91, 271,
-                                      14, hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    cxButton2_ = Button(hwnd(), L"Cancel", Rect::FromBounds(118, 115, 75, 25), IDCANCEL + 100);
-    cxButton1_ = Button(hwnd(), L"Update", Rect::FromBounds(200, 115, 75, 25), IDOK + 100);
-    ui::OnCommand(cxButton2_, [this](UINT code) {
-        if (code == BN_CLICKED) cxButton2Click();
+    lblDownloading.Create(hwnd(), Rect::FromBounds(5, 78, 268, 13),
+                          L"Downloading new update program",
+                          {.font = ui::SkinFont(ui::FontId::Dialog)});
+    ::ShowWindow(lblDownloading.hwnd(), SW_HIDE);
+    prgDownload_ = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | PBS_SMOOTH, 5, 91, 271, 14,
+                                     hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    btnCancel_ = Button(hwnd(), L"Cancel", Rect::FromBounds(118, 115, 75, 25), IDCANCEL + 100);
+    btnUpdate_ = Button(hwnd(), L"Update", Rect::FromBounds(200, 115, 75, 25), IDOK + 100);
+    ui::OnCommand(btnCancel_, [this](UINT code) {
+        if (code == BN_CLICKED) btnCancelClick();
     });
-    ui::OnCommand(cxButton1_, [this](UINT code) {
-        if (code == BN_CLICKED) cxButton1Click();
+    ui::OnCommand(btnUpdate_, [this](UINT code) {
+        if (code == BN_CLICKED) btnUpdateClick();
     });
 }
 
@@ -95,17 +95,17 @@ bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, U
     started_ = false;
     lblVersion.SetCaption(label);
     ::SendMessageW(chkDontNotify_, BM_SETCHECK, BST_UNCHECKED, 0);
-    ::EnableWindow(cxButton1_, TRUE);
-    ::EnableWindow(cxButton2_, TRUE);
-    ::ShowWindow(Label2.hwnd(), SW_HIDE);
-    ::ShowWindow(ProgressBar1_, SW_HIDE);
+    ::EnableWindow(btnUpdate_, TRUE);
+    ::EnableWindow(btnCancel_, TRUE);
+    ::ShowWindow(lblDownloading.hwnd(), SW_HIDE);
+    ::ShowWindow(prgDownload_, SW_HIDE);
     if (HWND owner = host.DialogOwner()) CenterOn(owner);
     ShowModal();
     host_ = nullptr;
     return started_;
 }
 
-void Tvix_update::cxButton2Click() {
+void Tvix_update::btnCancelClick() {
     std::wstring declined = host_->DeclinedVersions();
     if (::SendMessageW(chkDontNotify_, BM_GETCHECK, 0, 0) == BST_CHECKED)
         RememberDeclined(declined, answer_);
@@ -113,10 +113,10 @@ void Tvix_update::cxButton2Click() {
     EndModal(IDCANCEL);
 }
 
-void Tvix_update::cxButton1Click() {
+void Tvix_update::btnUpdateClick() {
     const std::optional<std::wstring> folder = ProgramFolder(host_->ProgramPath());
-    ::EnableWindow(cxButton1_, FALSE);
-    ::EnableWindow(cxButton2_, FALSE);
+    ::EnableWindow(btnUpdate_, FALSE);
+    ::EnableWindow(btnCancel_, FALSE);
     UpdatePlan plan = PlanUpdate(answer_, host_->UpdateProgramVersion());
     if (plan.step == UpdateStep::NotANumber)
         throw AppError(L"'" + answer_.Value(kUpgradeVersionName) +
@@ -167,23 +167,23 @@ void Tvix_update::StartDownload(const std::wstring& url) {
     });
 }
 
-void Tvix_update::IdHTTP1WorkBegin(std::uint64_t total) {
-    ::ShowWindow(ProgressBar1_, SW_SHOW);
-    ::ShowWindow(Label2.hwnd(), SW_SHOW);
+void Tvix_update::DownloadBegun(std::uint64_t total) {
+    ::ShowWindow(prgDownload_, SW_SHOW);
+    ::ShowWindow(lblDownloading.hwnd(), SW_SHOW);
     progressShift_ = 0;
     while ((total >> progressShift_) > static_cast<std::uint64_t>(INT_MAX))
         ++progressShift_;
-    ::SendMessageW(ProgressBar1_, PBM_SETRANGE32, 0, static_cast<LPARAM>(total >> progressShift_));
-    ::SendMessageW(ProgressBar1_, PBM_SETPOS, 0, 0);
+    ::SendMessageW(prgDownload_, PBM_SETRANGE32, 0, static_cast<LPARAM>(total >> progressShift_));
+    ::SendMessageW(prgDownload_, PBM_SETPOS, 0, 0);
 }
 
-void Tvix_update::IdHTTP1Work(std::uint64_t received) {
-    ::SendMessageW(ProgressBar1_, PBM_SETPOS, static_cast<WPARAM>(received >> progressShift_), 0);
+void Tvix_update::DownloadAdvanced(std::uint64_t received) {
+    ::SendMessageW(prgDownload_, PBM_SETPOS, static_cast<WPARAM>(received >> progressShift_), 0);
 }
 
-void Tvix_update::IdHTTP1WorkEnd() {
-    const LRESULT top = ::SendMessageW(ProgressBar1_, PBM_GETRANGE, FALSE, 0);
-    ::SendMessageW(ProgressBar1_, PBM_SETPOS, static_cast<WPARAM>(top), 0);
+void Tvix_update::DownloadEnded() {
+    const LRESULT top = ::SendMessageW(prgDownload_, PBM_GETRANGE, FALSE, 0);
+    ::SendMessageW(prgDownload_, PBM_SETPOS, static_cast<WPARAM>(top), 0);
 }
 
 LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -195,8 +195,8 @@ LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             received = download_->received;
             total = download_->total.value_or(0);
         }
-        if (wParam == 0) IdHTTP1WorkBegin(total);
-        IdHTTP1Work(received);
+        if (wParam == 0) DownloadBegun(total);
+        DownloadAdvanced(received);
         return 0;
     }
     if (message == kDownloadDone && download_) {
@@ -215,7 +215,7 @@ void Tvix_update::DownloadDone() {
     }
     download_.reset();
     if (!response || !response->ok()) return Fail();
-    IdHTTP1WorkEnd();
+    DownloadEnded();
     const auto folder = ProgramFolder(host_->ProgramPath());
     if (!folder) return Fail();
     const std::wstring path = UpdateProgramPath(*folder);
