@@ -36,8 +36,8 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     void PlaceOn(HWND window) { CenterOn(window); }
 
     ImageView& View() { return ImgView321; }
-    HWND ScaleBox() const { return ComboBox1; }
-    void ComboBox1Change();
+    HWND ScaleBox() const { return lstScale; }
+    void lstScaleChange();  // ComboBox1Change
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,8 +47,8 @@ class Tvix_imgpreview final : public ui::ProgramForm {
 
     PreviewActions actions_;
     ui::ImageButton btnCaptureToClipboard, btnCaptureToPSLayer, btnCaptureToPS, btnSaveCapture;
-    ui::Label Label1;
-    HWND ComboBox1 = nullptr;
+    ui::Label lblScale;       // Label1
+    HWND lstScale = nullptr;  // ComboBox1
     ImageView ImgView321;
 };
 

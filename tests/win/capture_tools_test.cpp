@@ -374,13 +374,13 @@ TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
     preview.ShowPicture(tools.CurrentSnapshot());
     EXPECT_EQ(preview.View().PictureSize(), (Size{40, 30}));
     ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 0, 0);
-    preview.ComboBox1Change();
+    preview.lstScaleChange();
     EXPECT_EQ(preview.View().ScaledSize(), (Size{160, 120}));
     ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 4, 0);
-    preview.ComboBox1Change();
+    preview.lstScaleChange();
     EXPECT_EQ(preview.View().ScaledSize(), (Size{10, 8}));
     ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 0, 0);
-    preview.ComboBox1Change();
+    preview.lstScaleChange();
 
     // A bigger picture to scroll through: 400% of 40 x 30 is 160 x 120,
     // larger than nothing; shrink the window so that it does not fit.
