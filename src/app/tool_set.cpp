@@ -15,7 +15,7 @@ void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& tabl
     library_.Create(page(Page::ColorLib).hwnd(), page(Page::ColorLib));
     startup::Mark("    library");
     library_.formatIndex = [this] { return picker_.FormatIndex(); };
-    library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };
+    library_.onTakeColor = [this](ColorWord c) { picker_.TakeLibraryColor(c); };
     colorInfo_.Create(page(Page::ColorInfo).hwnd());
     startup::Mark("    colour information");
     ruler_.Create(page(Page::Ruler).hwnd(), page(Page::RulerViews).hwnd(), page(Page::RulerInfo));

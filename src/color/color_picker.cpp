@@ -46,17 +46,17 @@ void ColorPicker::Create(HWND page) {
         values[i]->SetId(ids[i]);
     }
 
-    RadioGroup1.Create(page, Rect::FromBounds(180, 2, 70, 54), L"", {});
+    pnlValueForm.Create(page, Rect::FromBounds(180, 2, 70, 54), L"", {});
     const wchar_t* formats[] = {L"RGB", L"Hex", L"%"};
     for (int i = 0; i < 3; ++i) {
         radioItems_[i] =
-            ui::CreateStandardControl(RadioGroup1.hwnd(), L"BUTTON", formats[i],
+            ui::CreateStandardControl(pnlValueForm.hwnd(), L"BUTTON", formats[i],
                                       BS_AUTORADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
                                       Rect::FromBounds(4, 3 + i * 17, 62, 16));
         ui::OnCommand(radioItems_[i], [this, i](UINT code) {
             if (code != BN_CLICKED) return;
             format_ = ValueFormatAt(i);
-            RadioGroup1Click();
+            ShowSummary();
         });
     }
 
@@ -65,7 +65,7 @@ void ColorPicker::Create(HWND page) {
                                             kIdSampleSizeList);
     ui::SetHint(lstPointSample, L"Sample size");
     ui::OnCommand(lstPointSample, [this](UINT code) {
-        if (code == CBN_SELCHANGE) cxComboBox1PropertiesChange();
+        if (code == CBN_SELCHANGE) lstPointSampleChange();
     });
     // The list offers no context menu (lstRulerUnitsContextPopup).
     ui::SuppressContextMenu(lstPointSample);
@@ -163,11 +163,11 @@ void ColorPicker::TakeSample(Point position) {
     // The colour of the last finished tick; the click's place is not sampled again.
     SetSampledColor(liveColor_);
     if (onSampleTaken) onSampleTaken(sampledColor_);
-    RadioGroup1Click();
+    ShowSummary();
     if (host_.CurrentSettings().copySamplesToClipboard) ColorToClipboard();
 }
 
-void ColorPicker::cxComboBox1PropertiesChange() {
+void ColorPicker::lstPointSampleChange() {
     const LRESULT index = ::SendMessageW(lstPointSample, CB_GETCURSEL, 0, 0);
     if (index >= 0 && index <= 2) sampleSize_ = static_cast<int>(index) + 1;
 }
@@ -178,7 +178,7 @@ void ColorPicker::SelectFormat(int index) {
         ::SendMessageW(radioItems_[i], BM_SETCHECK, i == format_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void ColorPicker::RadioGroup1Click() {
+void ColorPicker::ShowSummary() {
     if (!colorSampled_) return;
     if (format_ == kNoFormat) return;
     lblWebsafeColor.SetCaption(ColorSummaryText(sampledColor_, format_, host_.DecimalSeparator()));
@@ -204,14 +204,14 @@ void ColorPicker::btnWebSafeColorClick() {
     colorSampled_ = true;
     EnableExports();
     SetSampledColor(WebSafeColor(sampledColor_));
-    RadioGroup1Click();
+    ShowSummary();
 }
 
-void ColorPicker::GetColorFromLib(ColorWord color) {
+void ColorPicker::TakeLibraryColor(ColorWord color) {
     colorSampled_ = true;
     EnableExports();
     SetSampledColor(color);
-    RadioGroup1Click();
+    ShowSummary();
 }
 
 void ColorPicker::SetSampledColor(ColorWord color) {

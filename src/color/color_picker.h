@@ -47,23 +47,25 @@ class ColorPicker final : public Tool {
 
     // Switches the picker on or off.
     void btnEnablePickerClick();
-    // The pointer moved (0x402); a sample is taken at `position` (0x406).
+    // The pointer moved (hooks::kPickerMoved); a sample is taken at
+    // `position` (hooks::kPickerSample).
     void PointerMoved(Point position);
     void TakeSample(Point position);
     // One sampling tick.
     void ShowBox();
 
-    // The value-form buttons: a click chooses the form, then the summary
-    // line follows it.
-    void RadioGroup1Click();
+    // The summary line of the sampled colour in the chosen value form; also
+    // the value-form buttons' click (RadioGroup1Click), which chooses the
+    // form first.
+    void ShowSummary();
     void btnColorToClipboardClick();
     // Exports the sampled colour to Photoshop when a colour has been taken;
     // the hot key presses it too.
     void btnColorToPSClick();
     void btnWebSafeColorClick();
     void ColorToClipboard();
-    // Makes a library colour the sampled colour.
-    void GetColorFromLib(ColorWord color);
+    // Makes a library colour the sampled colour (GetColorFromLib).
+    void TakeLibraryColor(ColorWord color);
     // Selects item `index` of the value-form buttons (none when outside 0..2).
     void SelectFormat(int index);
     // The chosen value form, or kNoFormat when none is chosen.
@@ -83,7 +85,7 @@ class ColorPicker final : public Tool {
     void EnableColorPicker();
     void DisableColorPicker();
     void PixelEvent();
-    void cxComboBox1PropertiesChange();
+    void lstPointSampleChange();  // cxComboBox1PropertiesChange
     void CopyScreenBlock();
     void DrawMagnifier();
     void DrawSampleBox();
@@ -115,7 +117,7 @@ class ColorPicker final : public Tool {
     ui::Panel pnlSampledPickerColor;
     std::array<ui::Label, 3> componentCaptions_;
     ui::Label lblColorRed, lblColorGreen, lblColorBlue;
-    ui::Panel RadioGroup1;
+    ui::Panel pnlValueForm;  // RadioGroup1
     std::array<HWND, 3> radioItems_{};
     HWND lstPointSample = nullptr;
     ui::ImageButton btnColorToClipboard;
