@@ -34,8 +34,8 @@ void SetHookArea(const Rect& bounds) {
 }  // namespace
 
 CaptureTools::~CaptureTools() {
-    Timer2.Stop();
-    Timer3.Stop();
+    hotTrackTimer_.Stop();
+    dragTimer_.Stop();
 }
 
 void CaptureTools::Create(HWND owner) {
@@ -123,7 +123,7 @@ bool CaptureTools::EnableRectangle() {
 void CaptureTools::DisableRectangle() {
     window_.SetModePrompt(L"");
     rectangle_.StopAnimation();
-    Timer3.Stop();
+    dragTimer_.Stop();
     window_.SetCurrentMode(kModeNone);
     UnSetRectangleCaptureHook();
     page_.ShowModeRunning(CaptureButton::kRectangle, false);
@@ -155,7 +155,7 @@ void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Poi
         case hooks::kZoneChanged: SetHitArea(hitArea); break;
         case hooks::kDragStart:
             drag_.Start(rectHitArea_, pressedAt.value_or(PointerNow()), rectangle_.WindowBounds());
-            Timer3.Start(kDragInterval, [this] { Timer3Timer(); });
+            dragTimer_.Start(kDragInterval, [this] { DragTick(); });
             break;
         case hooks::kDragEnd: FinishDrag(pressedAt.value_or(PointerNow())); break;
         case hooks::kCaptureClick: {
@@ -174,7 +174,7 @@ void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Poi
     }
 }
 
-void CaptureTools::Timer3Timer() { DragTo(PointerNow()); }
+void CaptureTools::DragTick() { DragTo(PointerNow()); }
 
 void CaptureTools::DragTo(Point pointer) {
     if (timerBusy_) return;
@@ -203,8 +203,8 @@ void CaptureTools::FinishDrag(Point releasedAt) {
     }
     // The last move before the release may not have had its tick yet: the
     // rectangle ends where the button went up.
-    if (Timer3.Running()) DragTo(releasedAt);
-    Timer3.Stop();
+    if (dragTimer_.Running()) DragTo(releasedAt);
+    dragTimer_.Stop();
     SetHookArea(rectangle_.WindowBounds());
 }
 
@@ -223,7 +223,7 @@ bool CaptureTools::EnableControlCapture() {
     window_.SetCurrentMode(kModeControlCapture);
     page_.ShowModeRunning(CaptureButton::kControl, true);
     ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
-    Timer2.Start(kHotTrackingInterval, [this] { Timer2Timer(); });
+    hotTrackTimer_.Start(kHotTrackingInterval, [this] { HotTrackTick(); });
     if (!window_.ArmHook(&SetControlCaptureHook)) {
         DisableControlCapture();
         return false;
@@ -233,7 +233,7 @@ bool CaptureTools::EnableControlCapture() {
 
 void CaptureTools::DisableControlCapture() {
     window_.SetModePrompt(L"");
-    Timer2.Stop();
+    hotTrackTimer_.Stop();
     window_.SetCurrentMode(kModeNone);
     page_.ShowModeRunning(CaptureButton::kControl, false);
     UnSetControlCaptureHook();
@@ -242,7 +242,7 @@ void CaptureTools::DisableControlCapture() {
     window_.KeepOnTop();
 }
 
-void CaptureTools::Timer2Timer() {
+void CaptureTools::HotTrackTick() {
     if (timerBusy_) return;
     BusyScope busy(timerBusy_);
     const HWND under = ::WindowFromPoint(platform::ToPOINT(PointerNow()));

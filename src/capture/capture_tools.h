@@ -57,11 +57,12 @@ class CaptureTools {
     // main window comes back and the hook is released; the mode stays 4.
     void AbandonScreenCapture();
 
-    // The hook library's reports.
-    void ScreenCaptureClicked();   // 0x411
-    void ControlCaptureClicked();  // 0x40F
-    // 0x47D; `pressedAt` is where the dragging button went down or up (the
-    // pointer now when not known).
+    // The hook library's reports: hooks::kScreenCaptureClick,
+    // hooks::kControlCaptureClick and hooks::kRectangleEvent. `pressedAt` is
+    // where the dragging button went down or up (the pointer now when not
+    // known).
+    void ScreenCaptureClicked();
+    void ControlCaptureClicked();
     void RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt = {});
 
     // Copies `area` of `source` from its pixel `origin` into the snapshot and
@@ -91,8 +92,8 @@ class CaptureTools {
     bool EnableControlCapture();
     void DisableControlCapture();
     void SetHitArea(int area);
-    void Timer2Timer();
-    void Timer3Timer();
+    void HotTrackTick();  // Timer2Timer
+    void DragTick();      // Timer3Timer
     void DragTo(Point pointer);
     void FinishDrag(Point releasedAt);
     void ShowError(const std::wstring& text);
@@ -107,8 +108,8 @@ class CaptureTools {
     std::wstring sequenceFolder_;
     Trectan rectangle_;
     THottracker tracker_;
-    ui::Timer Timer2;  // hot tracking, 50 ms
-    ui::Timer Timer3;  // rectangle dragging, 20 ms
+    ui::Timer hotTrackTimer_;  // Timer2, 50 ms
+    ui::Timer dragTimer_;      // Timer3, 20 ms
     bool timerBusy_ = false;
     // A release that arrived while a drag step was letting messages run; that
     // step finishes the drag there once it is done.
