@@ -5,9 +5,9 @@ namespace vix {
 const std::array<HotKeyRow, kHotKeyCount>& HotKeyRows() {
     static constexpr std::array<HotKeyRow, kHotKeyCount> rows{{
         {HotKeyId::ColorLibrary, L"ColorLibrary", 'L', true},
-        {HotKeyId::Extendedcolorinfo, L"Extendedcolorinfo", 'I', true},
+        {HotKeyId::ExtendedColorInfo, L"Extendedcolorinfo", 'I', true},
         {HotKeyId::ScreenPicker, L"ScreenPicker", 'P', true},
-        {HotKeyId::WebSaveColor, L"WebSaveColor", 'W', true},
+        {HotKeyId::WebSafeColor, L"WebSaveColor", 'W', true},
         {HotKeyId::Ruler, L"Ruler", 'U', true},
         {HotKeyId::RotateRuler, L"RotateRuler", 'R', true},
         {HotKeyId::FlipRuler, L"FlipRuler", 'F', true},

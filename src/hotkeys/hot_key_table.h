@@ -15,9 +15,9 @@ inline constexpr unsigned kHotKeyModifiers = 3;
 
 enum class HotKeyId : unsigned char {
     ColorLibrary,
-    Extendedcolorinfo,
+    ExtendedColorInfo,
     ScreenPicker,
-    WebSaveColor,
+    WebSafeColor,  // its atom keeps the name "WebSaveColor"
     Ruler,
     RotateRuler,
     FlipRuler,

@@ -219,7 +219,7 @@ TEST(HotKeyPlanning, ControlCharactersTypeNothing) {
     const HotKeyPlan plan = PlanHotKeys(layouts);
     EXPECT_TRUE(plan.Registers(HotKeyId::ScreenPicker));
     EXPECT_TRUE(plan.Registers(HotKeyId::MinimizeVix));
-    EXPECT_TRUE(plan.Registers(HotKeyId::WebSaveColor));
+    EXPECT_TRUE(plan.Registers(HotKeyId::WebSafeColor));
     EXPECT_EQ(plan.FateOf(HotKeyId::ExportToPhotoshop), HotKeyFate::TypesCharacter);
     EXPECT_EQ(plan.typed[static_cast<int>(HotKeyId::ExportToPhotoshop)], L"\u0105");
 }
