@@ -32,11 +32,11 @@ int PhotoshopBridge::ShowMessage(const std::wstring& text, UINT flags) {
         [&](HWND owner) { return ::MessageBoxW(owner, text.c_str(), title.c_str(), flags); });
 }
 
-std::wstring PhotoshopBridge::PhotoShopVersion() const {
+std::wstring PhotoshopBridge::ChosenVersion() const {
     return host_.CurrentSettings().photoshopVersion;
 }
 
-std::wstring PhotoshopBridge::LastPhotoShopVersion() const {
+std::wstring PhotoshopBridge::LastListedVersion() const {
     return host_.CurrentSettings().lastListedPhotoshopVersion;
 }
 

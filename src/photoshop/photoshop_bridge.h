@@ -22,8 +22,8 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
   public:
     // What the tool host does not offer.
     struct Links {
-        // Sets PhotoShopVersion and LastPhotoShopVersion, then saves the
-        // settings.
+        // Stores the chosen version and the newest one listed, then saves
+        // the settings.
         std::function<void(const std::wstring&, const std::wstring&)> storeChoice;
         // The application's general error box.
         std::function<void(const std::wstring&)> showError;
@@ -56,8 +56,8 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
     int ShowMessage(const std::wstring& text, UINT flags) override;
     void RestoreTopmost() override { host_.KeepOnTop(); }
     // PhotoshopVersionHost
-    std::wstring PhotoShopVersion() const override;
-    std::wstring LastPhotoShopVersion() const override;
+    std::wstring ChosenVersion() const override;
+    std::wstring LastListedVersion() const override;
     void StoreChoice(const std::wstring& version, const std::wstring& last) override;
     void ShowError(const std::wstring& text) override;
     void RunBehind(const std::function<void(HWND owner)>& dialog) override;

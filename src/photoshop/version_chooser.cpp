@@ -69,8 +69,8 @@ void Tvix_psVersion::btnOkClick() {
     RegistryStore& classesStore = classesStore_ ? *classesStore_ : realClasses;
     const ChoiceOutcome outcome =
         ChooseVersion(versions_, index, registry.views, classesStore, classes_, FileExists);
-    if (outcome.photoShopVersion && outcome.lastPhotoShopVersion)
-        host_.StoreChoice(*outcome.photoShopVersion, *outcome.lastPhotoShopVersion);
+    if (outcome.chosenVersion && outcome.lastListedVersion)
+        host_.StoreChoice(*outcome.chosenVersion, *outcome.lastListedVersion);
     if (outcome.failedKey) host_.ShowError(RegistrationFailureMessage(*outcome.failedKey));
     if (outcome.closeForm) EndModal(IDOK);
 }
@@ -79,7 +79,7 @@ void DiscoverPhotoshopVersions(Tvix_psVersion& chooser, PhotoshopVersionHost& ho
     VersionViews registry;
     const auto versions = ReadInstalledVersions(registry.views);
     const StartupChoice choice =
-        DecideAtStartup(versions, host.PhotoShopVersion(), host.LastPhotoShopVersion());
+        DecideAtStartup(versions, host.ChosenVersion(), host.LastListedVersion());
     if (choice.action == StartupChoice::Action::Nothing) return;
     chooser.SetVersions(*versions, choice.selected);
     if (choice.action == StartupChoice::Action::Register) {

@@ -70,13 +70,12 @@ std::wstring ReadApplicationPath(std::span<RegistryStore* const> views,
     return {};
 }
 
-bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& photoShopVersion,
-                  const std::wstring& lastPhotoShopVersion) {
-    if (photoShopVersion.empty() || versions.empty()) return false;
-    const bool installed = std::any_of(versions.begin(), versions.end(), [&](const auto& v) {
-        return SameName(v, photoShopVersion);
-    });
-    return installed && lastPhotoShopVersion == versions.back();
+bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& chosenVersion,
+                  const std::wstring& lastListedVersion) {
+    if (chosenVersion.empty() || versions.empty()) return false;
+    const bool installed = std::any_of(versions.begin(), versions.end(),
+                                       [&](const auto& v) { return SameName(v, chosenVersion); });
+    return installed && lastListedVersion == versions.back();
 }
 
 std::vector<std::wstring> ChooserLabels(std::span<const std::wstring> versions) {
@@ -126,11 +125,11 @@ bool SettingsChangeVersion(std::span<const std::wstring> versions, int selected,
 }
 
 StartupChoice DecideAtStartup(const std::optional<std::vector<std::wstring>>& versions,
-                              const std::wstring& photoShopVersion,
-                              const std::wstring& lastPhotoShopVersion) {
+                              const std::wstring& chosenVersion,
+                              const std::wstring& lastListedVersion) {
     StartupChoice choice;
     if (!versions || versions->empty()) return choice;
-    if (ChoiceStands(*versions, photoShopVersion, lastPhotoShopVersion)) return choice;
+    if (ChoiceStands(*versions, chosenVersion, lastListedVersion)) return choice;
     choice.labels = ChooserLabels(*versions);
     choice.selected = static_cast<int>(versions->size()) - 1;
     choice.action =

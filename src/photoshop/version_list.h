@@ -41,8 +41,8 @@ std::wstring ReadApplicationPath(std::span<RegistryStore* const> views,
 // The user's choice stands when it names an installed version (in any case)
 // and the newest installed version (the list's last) is the one that was
 // newest when the choice was made.
-bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& photoShopVersion,
-                  const std::wstring& lastPhotoShopVersion);
+bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& chosenVersion,
+                  const std::wstring& lastListedVersion);
 
 // The version chooser's labels: "Photoshop " and the key name.
 std::vector<std::wstring> ChooserLabels(std::span<const std::wstring> versions);
@@ -72,7 +72,7 @@ struct StartupChoice {
     int selected = -1;                 // the last entry
 };
 StartupChoice DecideAtStartup(const std::optional<std::vector<std::wstring>>& versions,
-                              const std::wstring& photoShopVersion,
-                              const std::wstring& lastPhotoShopVersion);
+                              const std::wstring& chosenVersion,
+                              const std::wstring& lastListedVersion);
 
 }  // namespace vix

@@ -243,8 +243,8 @@ class ChooseVersionTest : public ::testing::Test {
 TEST_F(ChooseVersionTest, RegistersTheChosenVersionAndStoresItWithTheNewestInstalled) {
     const auto outcome = Choose(1);
     EXPECT_EQ(LocalServer(), L"C:\\PS7\\Photoshp.exe /Automation");
-    EXPECT_EQ(outcome.photoShopVersion, L"7.0");
-    EXPECT_EQ(outcome.lastPhotoShopVersion, L"9.0");
+    EXPECT_EQ(outcome.chosenVersion, L"7.0");
+    EXPECT_EQ(outcome.lastListedVersion, L"9.0");
     EXPECT_TRUE(outcome.closeForm);
     EXPECT_FALSE(outcome.failedKey);
 
@@ -255,7 +255,7 @@ TEST_F(ChooseVersionTest, RegistersTheChosenVersionAndStoresItWithTheNewestInsta
 TEST_F(ChooseVersionTest, AVersionWithoutFolderOrNoSelectionRegistersAndStoresNothing) {
     for (int index : {2, -1, 3}) {
         const auto outcome = Choose(index);
-        EXPECT_FALSE(outcome.photoShopVersion);
+        EXPECT_FALSE(outcome.chosenVersion);
         EXPECT_TRUE(outcome.closeForm);
     }
     EXPECT_EQ(classes.writes, 0);
@@ -265,8 +265,8 @@ TEST_F(ChooseVersionTest, AVersionWithoutFolderOrNoSelectionRegistersAndStoresNo
 TEST_F(ChooseVersionTest, ARefusedWriteStillStoresTheChoiceAndKeepsTheFormOpen) {
     classes.refuseWrite = true;
     const auto outcome = Choose(0);
-    EXPECT_EQ(outcome.photoShopVersion, L"10.0");
-    EXPECT_EQ(outcome.lastPhotoShopVersion, L"9.0");
+    EXPECT_EQ(outcome.chosenVersion, L"10.0");
+    EXPECT_EQ(outcome.lastListedVersion, L"9.0");
     EXPECT_FALSE(outcome.closeForm);
     EXPECT_TRUE(outcome.failedKey);
 }

@@ -16,8 +16,8 @@ namespace {
 
 class StandInHost final : public PhotoshopVersionHost {
   public:
-    std::wstring PhotoShopVersion() const override { return version; }
-    std::wstring LastPhotoShopVersion() const override { return last; }
+    std::wstring ChosenVersion() const override { return version; }
+    std::wstring LastListedVersion() const override { return last; }
     void StoreChoice(const std::wstring& v, const std::wstring& l) override {
         version = v;
         last = l;
