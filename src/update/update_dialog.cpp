@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "common/app_error.h"
+#include "common/program_names.h"
 #include "platform/file.h"
 #include "platform/http_get.h"
 #include "ui/skin.h"
@@ -25,8 +26,6 @@ namespace {
 // Posted by the download's worker.
 constexpr UINT kDownloadProgress = WM_APP + 0x61;  // wParam: 0 begin, 1 data
 constexpr UINT kDownloadDone = WM_APP + 0x62;
-
-constexpr wchar_t kMessageCaption[] = L"VUZirivare";
 
 // Each wait for the server; the update program may be large, but a server
 // that sends nothing for this long has stopped.
@@ -249,7 +248,7 @@ bool Tvix_update::StartUpdateProgram(const std::wstring& path,
 }
 
 void Tvix_update::Fail() {
-    ::MessageBoxW(hwnd(), kUpdateFailedText, kMessageCaption, MB_OK | MB_ICONERROR);
+    ::MessageBoxW(hwnd(), kUpdateFailedText, kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
 void Tvix_update::FormHide() {
