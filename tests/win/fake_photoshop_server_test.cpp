@@ -265,7 +265,9 @@ class PumpingClock final : public RetryClock {
 
 TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
     FakePhotoshopConfig config;
-    config.busyMs = 1500;
+    // Long enough that the calls before the first bound cannot use it up on
+    // a loaded machine.
+    config.busyMs = 4000;
     fake.Configure(config);
     ASSERT_HRESULT_SUCCEEDED(Create());
     const DWORD created = ::GetTickCount();
@@ -283,8 +285,8 @@ TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
     };
     EXPECT_EQ(RetryWhileBusy({300, 100}, clock, visible), CallStatus::Busy);
     // A longer one gets through once the server is free again.
-    EXPECT_EQ(RetryWhileBusy({5000, 100}, clock, visible), CallStatus::Done);
-    EXPECT_GE(::GetTickCount() - created, 1400u);
+    EXPECT_EQ(RetryWhileBusy({10000, 100}, clock, visible), CallStatus::Done);
+    EXPECT_GE(::GetTickCount() - created, 3900u);
     const auto puts = fake.Calls("IPhotoshopApplication", "Visible.put");
     ASSERT_FALSE(puts.empty());
     EXPECT_EQ(puts.back()["result"], "");
