@@ -63,6 +63,7 @@ add_library(vix_platform STATIC
   platform/system_cursors.cpp
   platform/screen_copy.cpp
   platform/com_error.cpp
+  platform/exception_info.cpp
   platform/com_apartment.cpp
   platform/bstr.cpp
   platform/variant.cpp

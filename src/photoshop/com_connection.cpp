@@ -21,13 +21,6 @@ std::int32_t Code(FourCC code) { return static_cast<std::int32_t>(code); }
 
 VARIANT Shallow(const Variant& value) { return *value.get(); }
 
-void FreeStrings(EXCEPINFO& info) {
-    ::SysFreeString(info.bstrSource);
-    ::SysFreeString(info.bstrDescription);
-    ::SysFreeString(info.bstrHelpFile);
-    info = EXCEPINFO{};
-}
-
 }  // namespace
 
 ComPhotoshopConnection::ComPhotoshopConnection(RetryClock& clock, BusyRetryPolicy policy)
@@ -47,13 +40,12 @@ Variant ComPhotoshopConnection::Call(IDispatch* object, DISPID id, WORD flags,
         params.cNamedArgs = 1;
     }
     Variant result;
-    EXCEPINFO info{};
+    platform::ExceptionInfo info;
     HRESULT hr = S_OK;
     RetryWhileBusy(policy_, clock_, [&] {
-        FreeStrings(info);
         UINT argumentError = 0;
-        hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.put(), &info,
-                            &argumentError);
+        hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.put(),
+                            info.put(), &argumentError);
         return IsBusy(hr) ? CallStatus::Busy : CallStatus::Done;
     });
     platform::ThrowIfFailed(hr, operation, info);

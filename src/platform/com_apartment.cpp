@@ -1,6 +1,7 @@
 #include "platform/com_apartment.h"
 
 #include <objbase.h>
+#include <ole2.h>
 
 #include "platform/com_error.h"
 
@@ -17,5 +18,11 @@ ComApartment::~ComApartment() {
 }
 
 void ComApartment::Check() const { ThrowIfFailed(result_, L"Starting COM"); }
+
+OleScope::OleScope() : result_(::OleInitialize(nullptr)) {}
+
+OleScope::~OleScope() {
+    if (SUCCEEDED(result_)) ::OleUninitialize();
+}
 
 }  // namespace vix::platform
