@@ -18,8 +18,6 @@ HWND CheckBox(HWND page, const Rect& bounds, const wchar_t* caption) {
                                      bounds);
 }
 
-bool Ticked(HWND box) { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 }  // namespace
 
 void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
@@ -67,9 +65,8 @@ void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
         CheckBox(page, Rect::FromBounds(6, 42, 108, 16), L"Multi Capture (to one image)");
     chkCaptureSequence =
         CheckBox(page, Rect::FromBounds(6, 58, 230, 16), L"Capture to image sequence");
-    ui::OnCommand(chkCaptureSequence, [this](UINT code) {
-        if (code == BN_CLICKED) tools_.chkCaptureSequenceClick(Ticked(chkCaptureSequence));
-    });
+    ui::OnClick(chkCaptureSequence,
+                [this] { tools_.chkCaptureSequenceClick(ui::IsChecked(chkCaptureSequence)); });
     chkCaptureWithCursor =
         CheckBox(page, Rect::FromBounds(6, 74, 230, 16), L"Capure with mouse cursor");
 
@@ -84,12 +81,11 @@ void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
 }
 
 CaptureChoices CapturePage::Choices() const {
-    return {Ticked(chkMultiCapture), Ticked(chkCaptureSequence), Ticked(chkCaptureWithCursor)};
+    return {ui::IsChecked(chkMultiCapture), ui::IsChecked(chkCaptureSequence),
+            ui::IsChecked(chkCaptureWithCursor)};
 }
 
-void CapturePage::UntickSequence() {
-    ::SendMessageW(chkCaptureSequence, BM_SETCHECK, BST_UNCHECKED, 0);
-}
+void CapturePage::UntickSequence() { ui::SetChecked(chkCaptureSequence, false); }
 
 void CapturePage::ShowSizeLabels(std::optional<Size> size) {
     pnlCaptureWidth.SetCaption(size ? std::to_wstring(size->width) : L"");

@@ -53,8 +53,7 @@ void ColorPicker::Create(HWND page) {
             ui::CreateStandardControl(pnlValueForm.hwnd(), L"BUTTON", formats[i],
                                       BS_AUTORADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
                                       Rect::FromBounds(4, 3 + i * 17, 62, 16));
-        ui::OnCommand(radioItems_[i], [this, i](UINT code) {
-            if (code != BN_CLICKED) return;
+        ui::OnClick(radioItems_[i], [this, i] {
             format_ = ValueFormatAt(i);
             ShowSummary();
         });
@@ -175,7 +174,7 @@ void ColorPicker::lstPointSampleChange() {
 void ColorPicker::SelectFormat(int index) {
     format_ = ValueFormatAt(index);
     for (int i = 0; i < 3; ++i)
-        ::SendMessageW(radioItems_[i], BM_SETCHECK, i == format_ ? BST_CHECKED : BST_UNCHECKED, 0);
+        ui::SetChecked(radioItems_[i], i == format_);
 }
 
 void ColorPicker::ShowSummary() {

@@ -28,13 +28,7 @@ struct VersionViews {
 }  // namespace
 
 void Tvix_psVersion::Create(HWND owner) {
-    CreateForm({.className = L"Tvix_psVersion",
-                .caption = L"Information",
-                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                .client = {231, 131},
-                .owner = owner,
-                .dialogKeys = true});
+    CreateDialogForm(L"Tvix_psVersion", L"Information", {231, 131}, owner);
     const HFONT font = ui::SkinFont(ui::FontId::Dialog);
     grpExport = ui::CreateStandardControl(hwnd(), L"BUTTON", L" Export ", BS_GROUPBOX,
                                           Rect::FromBounds(6, 3, 219, 92), 0, font);
@@ -49,9 +43,7 @@ void Tvix_psVersion::Create(HWND owner) {
                                            Rect::FromBounds(16, 64, 200, 120), 0, font);
     btnOk = ui::CreateStandardControl(hwnd(), L"BUTTON", L"Ok", WS_TABSTOP | BS_DEFPUSHBUTTON,
                                       Rect::FromBounds(150, 101, 75, 25), IDOK, font);
-    ui::OnCommand(btnOk, [this](UINT code) {
-        if (code == BN_CLICKED) btnOkClick();
-    });
+    ui::OnClick(btnOk, [this] { btnOkClick(); });
 }
 
 void Tvix_psVersion::SetVersions(std::vector<std::wstring> versions, int selected) {

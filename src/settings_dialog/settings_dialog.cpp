@@ -18,16 +18,6 @@ HWND Button(HWND parent, const wchar_t* caption, const Rect& bounds, DWORD style
                                      ui::SkinFont(ui::FontId::Dialog));
 }
 
-void OnClick(HWND button, std::function<void()> handler) {
-    ui::OnCommand(button, [handler = std::move(handler)](UINT code) {
-        if (code == BN_CLICKED) handler();
-    });
-}
-
-bool Checked(HWND box) { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-void Check(HWND box, bool on) {
-    ::SendMessageW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
 int Selected(HWND list) { return static_cast<int>(::SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 void Select(HWND list, int index) {
     ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -49,13 +39,7 @@ LRESULT SettingsPagePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void TSettings::Create(HWND owner) {
-    CreateForm({.className = L"TSettings",
-                .caption = L"Settings",
-                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                .client = {407, 316},
-                .owner = owner,
-                .dialogKeys = true});
+    CreateDialogForm(L"TSettings", L"Settings", {407, 316}, owner);
     BuildFrame();
 }
 
@@ -116,11 +100,11 @@ void TSettings::BuildFrame() {
     btnSettingsPrev = Button(hwnd(), L"&Prev", Rect::FromBounds(318, 85, 88, 20));
     btnSettingsNext = Button(hwnd(), L"&Next", Rect::FromBounds(318, 108, 88, 20));
     btnRestoreDefaults = Button(hwnd(), L"&Restore Defaults", Rect::FromBounds(318, 293, 88, 20));
-    OnClick(btnSettingsOK, [this] { btnSettingsOKClick(); });
-    OnClick(btnSettingsCancel, [this] { btnSettingsCancelClick(); });
-    OnClick(btnSettingsPrev, [this] { btnSettingsPrevClick(); });
-    OnClick(btnSettingsNext, [this] { btnSettingsNextClick(); });
-    OnClick(btnRestoreDefaults, [this] { btnRestoreDefaultsClick(); });
+    ui::OnClick(btnSettingsOK, [this] { btnSettingsOKClick(); });
+    ui::OnClick(btnSettingsCancel, [this] { btnSettingsCancelClick(); });
+    ui::OnClick(btnSettingsPrev, [this] { btnSettingsPrevClick(); });
+    ui::OnClick(btnSettingsNext, [this] { btnSettingsNextClick(); });
+    ui::OnClick(btnRestoreDefaults, [this] { btnRestoreDefaultsClick(); });
 }
 
 void TSettings::FormShow() {
@@ -136,15 +120,15 @@ void TSettings::FormHide() { versions_ = {}; }
 void TSettings::FillControls() {
     filling_ = true;
     const SettingsDialogState d = FillSettingsDialog(services_.settings());
-    Check(chkRememberPosition, d.chkRememberPosition);
-    Check(chkRememberinterfacelayout, d.chkRememberinterfacelayout);
-    Check(chkInfoBar, d.chkInfoBar);
+    ui::SetChecked(chkRememberPosition, d.chkRememberPosition);
+    ui::SetChecked(chkRememberinterfacelayout, d.chkRememberinterfacelayout);
+    ui::SetChecked(chkInfoBar, d.chkInfoBar);
     Select(lstColorValues, d.lstColorValues);
     Select(lstClipboardFormat, d.lstClipboardFormat);
-    Check(chkAutoSampleToClipboard, d.chkAutoSampleToClipboard);
+    ui::SetChecked(chkAutoSampleToClipboard, d.chkAutoSampleToClipboard);
     Select(lstExportTo, d.lstExportTo);
-    Check(chkNoDoubleSamples, d.chkNoDoubleSamples);
-    Check(chkResetLibrary, d.chkResetLibrary);
+    ui::SetChecked(chkNoDoubleSamples, d.chkNoDoubleSamples);
+    ui::SetChecked(chkResetLibrary, d.chkResetLibrary);
     Select(lstRulerUnits, RulerUnitIndex(d.lstRulerUnits));
     ::SetWindowTextW(lstRulerUnits, d.lstRulerUnits.c_str());
     FillRulerColors(d.lstRulerColor);
@@ -171,15 +155,15 @@ void TSettings::FillPhotoshopVersions() {
 
 SettingsDialogState TSettings::ReadControls() const {
     SettingsDialogState d;
-    d.chkRememberPosition = Checked(chkRememberPosition);
-    d.chkRememberinterfacelayout = Checked(chkRememberinterfacelayout);
-    d.chkInfoBar = Checked(chkInfoBar);
+    d.chkRememberPosition = ui::IsChecked(chkRememberPosition);
+    d.chkRememberinterfacelayout = ui::IsChecked(chkRememberinterfacelayout);
+    d.chkInfoBar = ui::IsChecked(chkInfoBar);
     d.lstColorValues = Selected(lstColorValues);
     d.lstClipboardFormat = Selected(lstClipboardFormat);
-    d.chkAutoSampleToClipboard = Checked(chkAutoSampleToClipboard);
+    d.chkAutoSampleToClipboard = ui::IsChecked(chkAutoSampleToClipboard);
     d.lstExportTo = Selected(lstExportTo);
-    d.chkNoDoubleSamples = Checked(chkNoDoubleSamples);
-    d.chkResetLibrary = Checked(chkResetLibrary);
+    d.chkNoDoubleSamples = ui::IsChecked(chkNoDoubleSamples);
+    d.chkResetLibrary = ui::IsChecked(chkResetLibrary);
     d.lstRulerUnits = TextOf(lstRulerUnits);
     const int color = Selected(lstRulerColor);
     d.lstRulerColor = static_cast<std::uint32_t>(::SendMessageW(

@@ -97,9 +97,7 @@ void TSettings::BuildColorpickerPage(HWND page) {
         CheckBox(page, L"Reset on program startup", Rect::FromBounds(16, 240, 276, 18));
     btnClearLibrary = Control(page, L"BUTTON", L"Clear the &Library", WS_TABSTOP,
                               Rect::FromBounds(16, 266, 120, 24));
-    ui::OnCommand(btnClearLibrary, [this](UINT code) {
-        if (code == BN_CLICKED) btnClearLibraryClick();
-    });
+    ui::OnClick(btnClearLibrary, [this] { btnClearLibraryClick(); });
     // The value-form and clipboard lists change nothing until OK.
     for (HWND list : {lstColorValues, lstClipboardFormat})
         ui::OnCommand(list, [](UINT) {});

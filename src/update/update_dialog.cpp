@@ -54,13 +54,7 @@ struct Tvix_update::Download {
 Tvix_update::~Tvix_update() { downloader_.Stop(); }
 
 void Tvix_update::Create(HWND owner) {
-    CreateForm({.className = L"Tvix_update",
-                .caption = L"Update VUZirivare",
-                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                .client = {278, 157},
-                .owner = owner,
-                .dialogKeys = true});
+    CreateDialogForm(L"Tvix_update", L"Update VUZirivare", {278, 157}, owner);
     const ui::LabelStyle text{.font = ui::SkinFont(ui::FontId::Dialog), .wrap = true};
     lblOffer.Create(hwnd(), Rect::FromBounds(5, 8, 268, 26),
                     L"There is a new version of VUZirivare availible     Please click the button "
@@ -80,12 +74,8 @@ void Tvix_update::Create(HWND owner) {
                                      hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
     btnCancel_ = Button(hwnd(), L"Cancel", Rect::FromBounds(118, 115, 75, 25), IDCANCEL + 100);
     btnUpdate_ = Button(hwnd(), L"Update", Rect::FromBounds(200, 115, 75, 25), IDOK + 100);
-    ui::OnCommand(btnCancel_, [this](UINT code) {
-        if (code == BN_CLICKED) btnCancelClick();
-    });
-    ui::OnCommand(btnUpdate_, [this](UINT code) {
-        if (code == BN_CLICKED) btnUpdateClick();
-    });
+    ui::OnClick(btnCancel_, [this] { btnCancelClick(); });
+    ui::OnClick(btnUpdate_, [this] { btnUpdateClick(); });
 }
 
 bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host) {
@@ -93,7 +83,7 @@ bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, U
     answer_ = answer;
     started_ = false;
     lblVersion.SetCaption(label);
-    ::SendMessageW(chkDontNotify_, BM_SETCHECK, BST_UNCHECKED, 0);
+    ui::SetChecked(chkDontNotify_, false);
     ::EnableWindow(btnUpdate_, TRUE);
     ::EnableWindow(btnCancel_, TRUE);
     ::ShowWindow(lblDownloading.hwnd(), SW_HIDE);
@@ -106,8 +96,7 @@ bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, U
 
 void Tvix_update::btnCancelClick() {
     std::wstring declined = host_->DeclinedVersions();
-    if (::SendMessageW(chkDontNotify_, BM_GETCHECK, 0, 0) == BST_CHECKED)
-        RememberDeclined(declined, answer_);
+    if (ui::IsChecked(chkDontNotify_)) RememberDeclined(declined, answer_);
     host_->StoreDeclinedVersions(declined);
     EndModal(IDCANCEL);
 }
