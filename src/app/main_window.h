@@ -45,6 +45,7 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void ShowMain();
 
     void ChangePage(int index) override;
+    void ShowTab(int tab) override;
     void ArrangeSections();
     void DisplayHint();
     void LoadSettings();

@@ -58,6 +58,13 @@ void Tvix_main::ArrangeSections() {
     pblMainPanel.SetBounds(Rect::FromBounds(1, 1, kClientWidth - 2, height - 2));
 }
 
+void Tvix_main::ShowTab(int tab) {
+    if (ActivePageIndex != tab)
+        ChangePage(tab);
+    else
+        toolTable_.StopActiveTool();
+}
+
 void Tvix_main::TabClick(int index) { ChangePage(ActivePageIndex == index ? -1 : index); }
 
 void Tvix_main::ShiftSection(Page page) {

@@ -4,6 +4,8 @@
 #include <span>
 #include <vector>
 
+#include "tools/pages.h"
+
 // Geometry of the main window's tabs: which collapsible sections each tab
 // holds, how they stack, and the window height that follows from them.
 
@@ -15,20 +17,6 @@ inline constexpr int kSectionTop = 41;
 inline constexpr int kSectionWidth = 255;
 inline constexpr int kBarHeight = 16;
 inline constexpr int kInfoBarHeight = 22;
-inline constexpr int kTabCount = 4;
-
-// The seven collapsible pages, in the order of their layout settings' fields.
-enum class Page {
-    ColorPicker,
-    ColorLib,
-    ColorInfo,
-    Ruler,
-    RulerViews,
-    RulerInfo,
-    Capture,
-    MoreLinks,  // always shown, has no toggle
-};
-inline constexpr int kCollapsiblePages = 7;
 
 using PageStates = std::array<bool, kCollapsiblePages>;  // expanded, by Page
 

@@ -67,9 +67,8 @@ class ToolSet {
     ColorPicker picker_{host_, clipboard_, cursors_, colorInfo_};
     ColorLibraryPage library_{host_, registry_};
     RulerPage ruler_{host_};
-    CaptureServices captureServices_{host_};
     SystemCaptureDialogs captureDialogs_;
-    CapturePage capture_{captureServices_, captureDialogs_, cursors_};
+    CapturePage capture_{host_, captureDialogs_, cursors_};
     ScreenCaptureTool screenCapture_{capture_.Tools()};
     RectangleCaptureTool rectangleCapture_{capture_.Tools()};
     ControlCaptureTool controlCapture_{capture_.Tools()};

@@ -46,28 +46,28 @@ void CaptureTools::Create(HWND owner) {
 // --- screen capture -----------------------------------------------------------
 
 void CaptureTools::btnScreenCaptureClick() {
-    if (window_.CurrentMode() == kModeScreenCapture) return;
-    window_.RunBehind([this](HWND owner) {
+    if (host_.CurrentMode() == ActiveMode::ScreenCapture) return;
+    host_.RunBehind([this](HWND owner) {
         return dialogs_.Message(owner, kScreenCaptureInfo, MB_OK | MB_ICONINFORMATION);
     });
     EnableCaptureScreen();
 }
 
 void CaptureTools::EnableCaptureScreen() {
-    window_.ShowCapturePage();
-    window_.SetCurrentMode(kModeScreenCapture);
-    window_.LeaveForScreenCapture();
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::ScreenCapture);
+    host_.LeaveForScreenCapture();
     // Without the hook no click would ever come: back at once.
-    if (!window_.ArmHook(&SetScreenCaptureHook)) {
-        window_.SetCurrentMode(kModeNone);
-        window_.ComeBackFromScreenCapture();
+    if (!host_.ArmHook(&SetScreenCaptureHook)) {
+        host_.SetCurrentMode(ActiveMode::None);
+        host_.ComeBackFromScreenCapture();
         return;
     }
     page_.EnableCaptureButtons();
 }
 
 void CaptureTools::ScreenCaptureClicked() {
-    window_.SetCurrentMode(kModeNone);
+    host_.SetCurrentMode(ActiveMode::None);
     // The whole virtual desktop from its own top-left corner, which lies at
     // negative coordinates when a monitor is left of or above the primary one.
     const Rect desktop = platform::VirtualDesktop();
@@ -79,33 +79,33 @@ void CaptureTools::ScreenCaptureClicked() {
     ui::ProcessPendingMessages();
     UnSetScreenCaptureHook();
     if (taken) SaveToSequence();
-    window_.ComeBackFromScreenCapture();
+    host_.ComeBackFromScreenCapture();
 }
 
 void CaptureTools::AbandonScreenCapture() {
     UnSetScreenCaptureHook();
-    window_.ComeBackFromScreenCapture();
+    host_.ComeBackFromScreenCapture();
 }
 
 // --- rectangle capture ----------------------------------------------------------
 
 void CaptureTools::btnRectCaptureClick() {
     timerBusy_ = false;
-    if (window_.CurrentMode() == kModeRectangleCapture) {
+    if (host_.CurrentMode() == ActiveMode::RectangleCapture) {
         DisableRectangle();
         return;
     }
     if (!EnableRectangle()) return;
     rectangle_.StartAnimation();
-    window_.SetModePrompt(kCapturePrompt);
+    host_.SetModePrompt(kCapturePrompt);
 }
 
 bool CaptureTools::EnableRectangle() {
-    window_.ShowCapturePage();
-    window_.SetCurrentMode(kModeRectangleCapture);
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::RectangleCapture);
     page_.ShowModeRunning(CaptureButton::kRectangle, true);
     // Without the hook the frame could be neither moved nor taken: stay off.
-    if (!window_.ArmHook(&SetRectangleCaptureHook)) {
+    if (!host_.ArmHook(&SetRectangleCaptureHook)) {
         DisableRectangle();
         return false;
     }
@@ -121,10 +121,10 @@ bool CaptureTools::EnableRectangle() {
 }
 
 void CaptureTools::DisableRectangle() {
-    window_.SetModePrompt(L"");
+    host_.SetModePrompt(L"");
     rectangle_.StopAnimation();
     dragTimer_.Stop();
-    window_.SetCurrentMode(kModeNone);
+    host_.SetCurrentMode(ActiveMode::None);
     UnSetRectangleCaptureHook();
     page_.ShowModeRunning(CaptureButton::kRectangle, false);
     rectangle_.Hide();
@@ -211,20 +211,20 @@ void CaptureTools::FinishDrag(Point releasedAt) {
 // --- control capture --------------------------------------------------------------
 
 void CaptureTools::btnControlCaptureClick() {
-    if (window_.CurrentMode() == kModeControlCapture) {
+    if (host_.CurrentMode() == ActiveMode::ControlCapture) {
         DisableControlCapture();
         return;
     }
-    if (EnableControlCapture()) window_.SetModePrompt(kCapturePrompt);
+    if (EnableControlCapture()) host_.SetModePrompt(kCapturePrompt);
 }
 
 bool CaptureTools::EnableControlCapture() {
-    window_.ShowCapturePage();
-    window_.SetCurrentMode(kModeControlCapture);
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::ControlCapture);
     page_.ShowModeRunning(CaptureButton::kControl, true);
     ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
     hotTrackTimer_.Start(kHotTrackingInterval, [this] { HotTrackTick(); });
-    if (!window_.ArmHook(&SetControlCaptureHook)) {
+    if (!host_.ArmHook(&SetControlCaptureHook)) {
         DisableControlCapture();
         return false;
     }
@@ -232,14 +232,14 @@ bool CaptureTools::EnableControlCapture() {
 }
 
 void CaptureTools::DisableControlCapture() {
-    window_.SetModePrompt(L"");
+    host_.SetModePrompt(L"");
     hotTrackTimer_.Stop();
-    window_.SetCurrentMode(kModeNone);
+    host_.SetCurrentMode(ActiveMode::None);
     page_.ShowModeRunning(CaptureButton::kControl, false);
     UnSetControlCaptureHook();
     tracker_.Hide();
     page_.ShowSizeLabels(std::nullopt);
-    window_.KeepOnTop();
+    host_.KeepOnTop();
 }
 
 void CaptureTools::HotTrackTick() {

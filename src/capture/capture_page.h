@@ -7,13 +7,14 @@
 
 #include "capture/capture_tools.h"
 #include "capture/preview_window.h"
+#include "tools/tool_host.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
 
 // The capture page of the main window: the three mode buttons, the size
 // labels, the three check boxes and the five output buttons, with the
-// capture tools behind them. The main window's own services reach the
-// capture tools directly through CaptureWindowServices.
+// capture tools behind them, which the main window serves as it serves
+// every tool.
 
 namespace vix {
 
@@ -27,9 +28,8 @@ inline constexpr int kCapturePageHeight = 93;
 
 class CapturePage final : public CapturePageControls {
   public:
-    CapturePage(CaptureWindowServices& window, CaptureDialogs& dialogs,
-                platform::SystemCursors& cursors)
-        : tools_(window, *this, dialogs, cursors) {}
+    CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors)
+        : tools_(host, *this, dialogs, cursors) {}
 
     // Builds the controls on `page`. With an `owner` (the main window) the
     // overlays and the preview are created too, owned by it; without one

@@ -4,17 +4,6 @@
 
 namespace vix {
 
-namespace {
-constexpr int kCapturePageIndex = 2;
-}  // namespace
-
-void CaptureServices::ShowCapturePage() { host_.ChangePage(kCapturePageIndex); }
-
-CaptureSettings CaptureServices::Settings() const {
-    const vix::Settings& s = host_.CurrentSettings();
-    return {s.sequenceName, s.sequenceDigits, s.jpegQuality};
-}
-
 void ScreenCaptureTool::OnHookReport(const HookReport& report) {
     if (report.kind == HookReportKind::ScreenCaptureClick) tools_.ScreenCaptureClicked();
 }

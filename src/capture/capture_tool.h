@@ -1,33 +1,11 @@
 #pragma once
 
-#include "capture/capture_page.h"
+#include "capture/capture_tools.h"
 #include "tools/tool.h"
-#include "tools/tool_host.h"
 
-// The capture page's three modes as tools of the main window, and the main
-// window's services as the page needs them.
+// The capture page's three modes as tools of the main window.
 
 namespace vix {
-
-class CaptureServices final : public CaptureWindowServices {
-  public:
-    explicit CaptureServices(ToolHost& host) : host_(host) {}
-    int CurrentMode() const override { return static_cast<int>(host_.CurrentMode()); }
-    void SetCurrentMode(int mode) override { host_.SetCurrentMode(static_cast<ActiveMode>(mode)); }
-    void SetModePrompt(std::wstring prompt) override { host_.SetModePrompt(std::move(prompt)); }
-    void ShowCapturePage() override;
-    bool ArmHook(CaptureHookArm arm) override { return host_.ArmHook(arm); }
-    void KeepOnTop() override { host_.KeepOnTop(); }
-    int RunBehind(const std::function<int(HWND owner)>& dialog) override {
-        return host_.RunBehind(dialog);
-    }
-    CaptureSettings Settings() const override;
-    void LeaveForScreenCapture() override { host_.LeaveForScreenCapture(); }
-    void ComeBackFromScreenCapture() override { host_.ComeBackFromScreenCapture(); }
-
-  private:
-    ToolHost& host_;
-};
 
 class ScreenCaptureTool final : public Tool {
   public:

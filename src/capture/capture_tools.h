@@ -6,12 +6,13 @@
 #include <string>
 
 #include "capture/capture_dialogs.h"
-#include "capture/capture_host.h"
+#include "capture/capture_page_controls.h"
 #include "capture/rectangle_drag.h"
 #include "capture/rectangle_window.h"
 #include "capture/snapshot.h"
 #include "capture/tracking_window.h"
 #include "platform/system_cursors.h"
+#include "tools/tool_host.h"
 #include "ui/timer.h"
 
 // The screen capture: the whole screen, a dragged rectangle and the control
@@ -20,12 +21,6 @@
 // sequence, the clipboard, the preview).
 
 namespace vix {
-
-inline constexpr int kModeNone = 0;
-inline constexpr int kModeControlCapture = 3;
-inline constexpr int kModeScreenCapture = 4;
-inline constexpr int kModeRectangleCapture = 5;
-inline constexpr int kModePreview = 6;
 
 inline constexpr wchar_t kCapturePrompt[] = L"Press right mouse button to capture";
 inline constexpr wchar_t kScreenCaptureInfo[] =
@@ -37,9 +32,9 @@ class Tvix_imgpreview;
 
 class CaptureTools {
   public:
-    CaptureTools(CaptureWindowServices& window, CapturePageControls& page, CaptureDialogs& dialogs,
+    CaptureTools(ToolHost& host, CapturePageControls& page, CaptureDialogs& dialogs,
                  platform::SystemCursors& cursors)
-        : window_(window), page_(page), dialogs_(dialogs), cursors_(cursors) {}
+        : host_(host), page_(page), dialogs_(dialogs), cursors_(cursors) {}
     CaptureTools(const CaptureTools&) = delete;
     CaptureTools& operator=(const CaptureTools&) = delete;
     ~CaptureTools();
@@ -98,7 +93,7 @@ class CaptureTools {
     void FinishDrag(Point releasedAt);
     void ShowError(const std::wstring& text);
 
-    CaptureWindowServices& window_;
+    ToolHost& host_;
     CapturePageControls& page_;
     CaptureDialogs& dialogs_;
     platform::SystemCursors& cursors_;

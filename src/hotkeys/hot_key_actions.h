@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "tools/pages.h"
 #include "tools/tool_table.h"
 
 // What each hot key does, composed from the main window's own handlers: the
@@ -10,11 +11,6 @@
 // nothing.
 
 namespace vix {
-
-// The main window's tabs, as ActivePageIndex numbers them.
-inline constexpr int kPickerTab = 0;
-inline constexpr int kRulerTab = 1;
-inline constexpr int kCaptureTab = 2;
 
 // The two pages a key expands before pressing its tool's button.
 enum class HotKeyPage : unsigned char { ColorPicker, Ruler };

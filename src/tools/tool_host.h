@@ -7,6 +7,7 @@
 
 #include "settings/settings.h"
 #include "tools/active_mode.h"
+#include "tools/pages.h"
 
 // What the tools and the services of the program get from the main window,
 // which owns the shared state. The window offers services rather than its
@@ -36,6 +37,9 @@ class ToolHost {
     // Opens tab `index` of the main window (-1 closes them all); the running
     // tool is stopped first (ChangePage).
     virtual void ChangePage(int index) = 0;
+    // Opens `tab` for a tool that starts on it: whatever tool runs is
+    // stopped, and the tab changes only when another one is open.
+    virtual void ShowTab(int tab) = 0;
     // Makes the main window the receiver of the hook library's reports and
     // arms a hook (SetMainHandle, then `arm`). False, once the user has been
     // told why, when the system refused the hook.

@@ -20,6 +20,7 @@ class FakeToolHost : public ToolHost {
     Settings settings;
     wchar_t decimal = L'.';
     std::vector<int> pagesChanged;
+    std::vector<int> tabsShown;  // ShowTab
     std::vector<HookArm> armed;
     bool armAllowed = true;  // false: the system refuses every hook
     int keptOnTop = 0;
@@ -33,6 +34,7 @@ class FakeToolHost : public ToolHost {
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimal; }
     void ChangePage(int index) override { pagesChanged.push_back(index); }
+    void ShowTab(int tab) override { tabsShown.push_back(tab); }
     bool ArmHook(HookArm arm) override {
         armed.push_back(arm);
         return armAllowed;

@@ -24,8 +24,8 @@ class CaptureToolsTest : public ::testing::Test {
   protected:
     void SetUp() override { tools.Create(nullptr); }
     void TearDown() override {
-        if (host.mode == kModeRectangleCapture) tools.btnRectCaptureClick();
-        if (host.mode == kModeControlCapture) tools.btnControlCaptureClick();
+        if (host.mode == ActiveMode::RectangleCapture) tools.btnRectCaptureClick();
+        if (host.mode == ActiveMode::ControlCapture) tools.btnControlCaptureClick();
     }
 
     // The screen's pixel, 0x00RRGGBB.
@@ -51,7 +51,7 @@ class CaptureToolsTest : public ::testing::Test {
 TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheDashes) {
     PaintedWindow under({100, 100, 300, 300}, 0x2060A0, 0xA06020);
     StartRectangleAt(Rect::FromBounds(100, 100, 200, 200));
-    EXPECT_EQ(host.mode, kModeRectangleCapture);
+    EXPECT_EQ(host.mode, ActiveMode::RectangleCapture);
     EXPECT_EQ(host.prompt, kCapturePrompt);
     EXPECT_TRUE(host.rectangleRunning);
     ASSERT_TRUE(host.labels);
@@ -65,7 +65,7 @@ TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheD
     EXPECT_EQ(shot.Pixels().At(0, 0) & 0xFFFFFF, 0x2060A0u) << "no dash or handle inside";
     EXPECT_EQ(shot.Pixels().At(189, 189) & 0xFFFFFF, 0xA06020u);
     EXPECT_TRUE(host.outputsEnabled);
-    EXPECT_EQ(host.mode, kModeNone) << "one capture switches the mode off";
+    EXPECT_EQ(host.mode, ActiveMode::None) << "one capture switches the mode off";
     EXPECT_FALSE(tools.RectangleOverlay().Visible());
     EXPECT_FALSE(host.labels);
     EXPECT_EQ(cursors.calls.back(), L"restore");
@@ -171,7 +171,7 @@ TEST_F(CaptureToolsTest, TheButtonAgainSwitchesOffAndASmallRectangleStartsAt200)
     StartRectangleAt(Rect::FromBounds(50, 60, 10, 300));
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(50, 60, 200, 300)));
     tools.btnRectCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.RectangleOverlay().Visible());
     EXPECT_EQ(host.prompt, L"");
     EXPECT_EQ(cursors.calls.back(), L"restore");
@@ -183,7 +183,7 @@ TEST_F(CaptureToolsTest, HotTrackingFramesTheControlUnderThePointerAndCapturesIt
     PaintedWindow child({20, 30, 120, 80}, 0xE01030, 0x30E010, parent.hwnd());
     ::SetCursorPos(600 + 50, 400 + 50);
     tools.btnControlCaptureClick();
-    EXPECT_EQ(host.mode, kModeControlCapture);
+    EXPECT_EQ(host.mode, ActiveMode::ControlCapture);
     EXPECT_EQ(host.prompt, kCapturePrompt);
     for (int i = 0; i < 50 && tools.CaptureTarget() != child.hwnd(); ++i)
         Pump(20);
@@ -199,10 +199,10 @@ TEST_F(CaptureToolsTest, HotTrackingFramesTheControlUnderThePointerAndCapturesIt
     EXPECT_EQ(shot.State().rect, (Rect{620, 430, 720, 480}));
     EXPECT_EQ(shot.Pixels().At(0, 0) & 0xFFFFFF, 0xE01030u);
     EXPECT_EQ(shot.Pixels().At(99, 49) & 0xFFFFFF, 0x30E010u);
-    EXPECT_EQ(host.mode, kModeControlCapture) << "the mode stays on";
+    EXPECT_EQ(host.mode, ActiveMode::ControlCapture) << "the mode stays on";
 
     tools.btnControlCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.TrackingFrame().Visible());
     EXPECT_FALSE(host.labels);
 }
@@ -214,18 +214,18 @@ TEST_F(CaptureToolsTest, AControlClickBeforeAnyTargetOnlyEnablesTheOutputs) {
 }
 
 TEST_F(CaptureToolsTest, ARefusedHookLeavesEveryModeOff) {
-    host.armRefused = true;
+    host.armAllowed = false;
     tools.btnRectCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.RectangleOverlay().Visible());
     EXPECT_EQ(host.prompt, L"");
     tools.btnControlCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.TrackingFrame().Visible());
     EXPECT_EQ(host.prompt, L"");
     tools.btnScreenCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
-    EXPECT_EQ(host.comebacks, host.leaves) << "the main window is back";
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.cameBack, host.left) << "the main window is back";
     EXPECT_FALSE(host.outputsEnabled);
 }
 
@@ -242,15 +242,15 @@ TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
     tools.btnScreenCaptureClick();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], kScreenCaptureInfo);
-    EXPECT_EQ(host.mode, kModeScreenCapture);
-    EXPECT_EQ(host.leaves, 1);
+    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
+    EXPECT_EQ(host.left, 1);
     EXPECT_TRUE(host.outputsEnabled);
     tools.btnScreenCaptureClick();
     EXPECT_EQ(dialogs.messages.size(), 1u) << "a second press while waiting does nothing";
     Pump(100);
     tools.ScreenCaptureClicked();
-    EXPECT_EQ(host.mode, kModeNone);
-    EXPECT_EQ(host.comebacks, 1);
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.cameBack, 1);
     const Rect desktop = Rect::FromBounds(
         ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
         ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
@@ -343,8 +343,8 @@ TEST_F(CaptureOutputs, AFullSequenceSaysSoAndKeepsTheCapture) {
     const std::wstring seq = test::TempFolder(L"vix short " + std::to_wstring(::GetTickCount64()));
     dialogs.folders.push_back(seq);
     host.choices.sequence = true;
-    host.settings.imgNr = 1;
-    host.settings.imgName = L"n";
+    host.settings.sequenceDigits = 1;
+    host.settings.sequenceName = L"n";
     tools.chkCaptureSequenceClick(true);
     for (int i = 0; i < 9; ++i)
         Capture();

@@ -100,7 +100,7 @@ TEST_F(PhotoshopExportTest, WithoutPhotoshopTheQuestionComesAndYesExportsTheColo
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0], kOpenPhotoshopQuestion);
     EXPECT_EQ(services.flagsShown[0], static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
-    EXPECT_EQ(services.pages, std::vector<int>{kColorPickerPage});
+    EXPECT_EQ(services.pages, std::vector<int>{kPickerTab});
     EXPECT_GE(services.restored, 1);
 
     EXPECT_EQ(fake.Calls("Server", "Start").size(), 1u);
@@ -156,7 +156,7 @@ TEST_F(PhotoshopExportTest, TheSnapshotBecomesADocumentOfItsSizeThroughTheClipbo
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->ending, ExportOutcome::Ending::Exported);
     EXPECT_FALSE(outcome->clipboardWarned);
-    EXPECT_EQ(services.pages, std::vector<int>{kCapturePage});
+    EXPECT_EQ(services.pages, std::vector<int>{kCaptureTab});
     EXPECT_EQ(Events(), (std::vector<std::string>{"Mk  ", "past"}));
     EXPECT_EQ(fake.Calls("IActionControl", "Play").at(0)["tree"],
               DescriptorText(*ExportDocumentRequest(3, 2).descriptor));
