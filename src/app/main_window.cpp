@@ -223,7 +223,7 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             // Only the key counts, from the high word; not the identifier
             // and not the modifiers.
-            toolTable_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
+            toolTable_.DispatchHotKey(HIWORD(lParam), *this);
             return 0;
         case WM_SETTINGCHANGE:
             decimalSeparator_ = platform::UserDecimalSeparator();

@@ -11,7 +11,6 @@
 #include "app/tool_set.h"
 #include "app/tray_icon.h"
 #include "common/registry_store.h"
-#include "hotkeys/hot_key_actions.h"
 #include "hotkeys/hot_key_service.h"
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
@@ -45,6 +44,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void ShowMain();
 
     void ChangePage(int index) override;
+    int OpenTab() const override { return ActivePageIndex; }
+    void ExpandPage(Page page) override;
     void ShowTab(int tab) override;
     void ArrangeSections();
     void DisplayHint();

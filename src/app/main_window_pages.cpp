@@ -73,4 +73,8 @@ void Tvix_main::ShiftSection(Page page) {
     ArrangeSections();
 }
 
+void Tvix_main::ExpandPage(Page page) {
+    if (IsCollapsible(page) && !pageShown_[static_cast<int>(page)]) ShiftSection(page);
+}
+
 }  // namespace vix

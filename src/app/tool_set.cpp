@@ -26,7 +26,10 @@ void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& tabl
                     {.btnCaptureToPSClick = [this] { ExportSnapshot(ExportKind::Document); },
                      .btnCaptureToPSLayerClick = [this] { ExportSnapshot(ExportKind::Layer); }});
     table.Add(picker_);
+    table.Add(library_);
+    table.Add(colorInfo_);
     table.Add(ruler_);
+    table.Add(capture_);
     table.Add(screenCapture_);
     table.Add(rectangleCapture_);
     table.Add(controlCapture_);
@@ -54,23 +57,5 @@ void ToolSet::ExportSnapshot(ExportKind kind) {
 }
 
 HBITMAP ToolSet::SnapshotPicture() { return capture_.Tools().CurrentSnapshot().OutputBitmap(); }
-
-void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
-    a.pickerButton = [this] { picker_.btnEnablePickerClick(); };
-    a.webSafeColor = [this] { picker_.btnWebSafeColorClick(); };
-    a.rulerButton = [this] { ruler_.btnEnableRulerClick(); };
-    a.rotateRuler = [this] { ruler_.btnRotateRulerClick(); };
-    a.flipRuler = [this] { ruler_.btnFlipRulerClick(); };
-    a.saveLibrary = [this] { library_.btnSaveAsACTClick(); };
-    a.copyColor = [this] { picker_.btnColorToClipboardClick(); };
-    CaptureTools& capture = capture_.Tools();
-    a.captureEntireScreen = [&capture] { capture.btnScreenCaptureClick(); };
-    a.captureRectangle = [&capture] { capture.btnRectCaptureClick(); };
-    a.captureControl = [&capture] { capture.btnControlCaptureClick(); };
-    a.saveSnapshot = [&capture] { capture.btnSaveCaptureClick(); };
-    a.copySnapshot = [&capture] { capture.btnCaptureToClipboardClick(); };
-    a.exportColor = [this] { picker_.btnColorToPSClick(); };
-    a.exportSnapshot = [this] { ExportSnapshot(ExportKind::Document); };
-}
 
 }  // namespace vix

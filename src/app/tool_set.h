@@ -11,7 +11,6 @@
 #include "color/color_picker.h"
 #include "photoshop/photoshop_bridge.h"
 #include "common/registry_store.h"
-#include "hotkeys/hot_key_actions.h"
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
 #include "ruler/ruler_page.h"
@@ -44,8 +43,6 @@ class ToolSet {
     // button enabled when the library holds a colour.
     void ResetSampling() { picker_.ResetSampling(); }
     void EnableLibrarySave() { library_.EnableSaveButton(library_.Library().Count() > 0); }
-    // The tools' buttons that the hot keys press.
-    void BindHotKeyButtons(HotKeyActions& actions);
     void ClearColorLibrary() { library_.ClearColorLibrary(); }
     // The installed Photoshop versions, at each showing of the main window.
     void DiscoverPhotoshop() { photoshop_.DiscoverVersions(); }

@@ -80,6 +80,19 @@ void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
     tools_.SetPreview(&preview_);
 }
 
+std::vector<HotKeyBinding> CapturePage::HotKeys() {
+    const auto onCaptureTab = [](HotKeyId key, std::function<void()> action) {
+        return HotKeyBinding{.key = key,
+                             .reach = HotKeyBinding::Reach::OnTabOnly,
+                             .tab = kCaptureTab,
+                             .action = std::move(action)};
+    };
+    return {
+        onCaptureTab(HotKeyId::SaveToDisk, [this] { tools_.btnSaveCaptureClick(); }),
+        onCaptureTab(HotKeyId::CopyToClipboard, [this] { tools_.btnCaptureToClipboardClick(); }),
+        onCaptureTab(HotKeyId::ExportToPhotoshop, [this] { btnCaptureToPS.onClick(); })};
+}
+
 CaptureChoices CapturePage::Choices() const {
     return {ui::IsChecked(chkMultiCapture), ui::IsChecked(chkCaptureSequence),
             ui::IsChecked(chkCaptureWithCursor)};

@@ -7,6 +7,7 @@
 
 #include "capture/capture_tools.h"
 #include "capture/preview_window.h"
+#include "tools/tool.h"
 #include "tools/tool_host.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
@@ -14,7 +15,8 @@
 // The capture page of the main window: the three mode buttons, the size
 // labels, the three check boxes and the five output buttons, with the
 // capture tools behind them, which the main window serves as it serves
-// every tool.
+// every tool. As a part of the main window it answers the save, copy and
+// export keys on the Capture tab.
 
 namespace vix {
 
@@ -26,7 +28,7 @@ struct PhotoshopOutputs {
 
 inline constexpr int kCapturePageHeight = 93;
 
-class CapturePage final : public CapturePageControls {
+class CapturePage final : public CapturePageControls, public Tool {
   public:
     CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors)
         : tools_(host, *this, dialogs, cursors) {}
@@ -35,6 +37,9 @@ class CapturePage final : public CapturePageControls {
     // overlays and the preview are created too, owned by it; without one
     // whoever creates the program's windows creates them.
     void Create(HWND page, HWND owner, PhotoshopOutputs photoshop = {});
+
+    // Tool
+    std::vector<HotKeyBinding> HotKeys() override;
 
     CaptureTools& Tools() { return tools_; }
     Tvix_imgpreview& Preview() { return preview_; }

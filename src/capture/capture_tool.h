@@ -3,7 +3,9 @@
 #include "capture/capture_tools.h"
 #include "tools/tool.h"
 
-// The capture page's three modes as tools of the main window.
+// The capture page's three modes as tools of the main window: each starts
+// and stops by its button and by its hot key, and takes the hook library's
+// reports while it runs.
 
 namespace vix {
 
@@ -16,6 +18,7 @@ class ScreenCaptureTool final : public Tool {
     // mode stays until the capture's click or the next start.
     void Stop() override { tools_.AbandonScreenCapture(); }
     void OnHookReport(const HookReport& report) override;
+    std::vector<HotKeyBinding> HotKeys() override;
 
   private:
     CaptureTools& tools_;
@@ -27,6 +30,7 @@ class RectangleCaptureTool final : public Tool {
     ActiveMode Mode() const override { return ActiveMode::RectangleCapture; }
     void Toggle() override { tools_.btnRectCaptureClick(); }
     void OnHookReport(const HookReport& report) override;
+    std::vector<HotKeyBinding> HotKeys() override;
 
   private:
     CaptureTools& tools_;
@@ -38,6 +42,7 @@ class ControlCaptureTool final : public Tool {
     ActiveMode Mode() const override { return ActiveMode::ControlCapture; }
     void Toggle() override { tools_.btnControlCaptureClick(); }
     void OnHookReport(const HookReport& report) override;
+    std::vector<HotKeyBinding> HotKeys() override;
 
   private:
     CaptureTools& tools_;

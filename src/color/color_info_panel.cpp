@@ -5,6 +5,12 @@
 
 namespace vix {
 
+std::vector<HotKeyBinding> ColorInfoPanel::HotKeys() {
+    return {{.key = HotKeyId::ExtendedColorInfo,
+             .reach = HotKeyBinding::Reach::OpenTab,
+             .tab = kPickerTab}};
+}
+
 void ColorInfoPanel::Create(HWND page) {
     struct Row {
         const wchar_t* caption;

@@ -3,15 +3,18 @@
 #include <array>
 
 #include "color/color_value.h"
+#include "tools/tool.h"
 #include "ui/label.h"
 
 // The "Extended color information" page: CMYK and hue, saturation,
-// brightness of the live colour.
+// brightness of the live colour. Its hot key only opens the Picker tab.
 
 namespace vix {
 
-class ColorInfoPanel {
+class ColorInfoPanel final : public Tool {
   public:
+    std::vector<HotKeyBinding> HotKeys() override;
+
     void Create(HWND page);
     // Fills the seven labels for `color` (showcolorvalues).
     void showcolorvalues(ColorWord color);

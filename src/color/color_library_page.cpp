@@ -33,6 +33,15 @@ void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     btnSaveAsACT.SetEnabled(false);
 }
 
+std::vector<HotKeyBinding> ColorLibraryPage::HotKeys() {
+    using Reach = HotKeyBinding::Reach;
+    return {{.key = HotKeyId::ColorLibrary, .reach = Reach::OpenTab, .tab = kPickerTab},
+            {.key = HotKeyId::SaveToDisk,
+             .reach = Reach::OnTabOnly,
+             .tab = kPickerTab,
+             .action = [this] { btnSaveAsACTClick(); }}};
+}
+
 void ColorLibraryPage::Newcolor(ColorWord color) {
     if (library_.Newcolor(color, host_.CurrentSettings().keepRepeatedSamples)) {
         WriteRecordIfStored();

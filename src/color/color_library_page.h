@@ -7,19 +7,25 @@
 #include "color/color_library.h"
 #include "color/color_text.h"
 #include "common/registry_store.h"
+#include "tools/tool.h"
 #include "tools/tool_host.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 
 // The "Sampled color library" page: the grid, the hover labels, the
-// registry record and saving the library as an Adobe Color Table.
+// registry record and saving the library as an Adobe Color Table. As a part
+// of the main window it answers the library and save keys on the Picker
+// tab.
 
 namespace vix {
 
-class ColorLibraryPage {
+class ColorLibraryPage final : public Tool {
   public:
     ColorLibraryPage(ToolHost& host, RegistryStore& registry) : host_(host), registry_(registry) {}
+
+    // Tool
+    std::vector<HotKeyBinding> HotKeys() override;
 
     void Create(HWND page, const ui::Panel& pageWindow);
     // The value form of the hover labels (the picker's choice) and what a

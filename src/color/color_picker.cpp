@@ -84,6 +84,27 @@ void ColorPicker::Create(HWND page) {
     lblWebsafeColor.SetId(kIdSummary);
 }
 
+std::vector<HotKeyBinding> ColorPicker::HotKeys() {
+    using Reach = HotKeyBinding::Reach;
+    return {{.key = HotKeyId::ScreenPicker,
+             .reach = Reach::OpenTab,
+             .tab = kPickerTab,
+             .expand = Page::ColorPicker,
+             .action = [this] { btnEnablePickerClick(); }},
+            {.key = HotKeyId::WebSafeColor,
+             .reach = Reach::OpenTab,
+             .tab = kPickerTab,
+             .action = [this] { btnWebSafeColorClick(); }},
+            {.key = HotKeyId::CopyToClipboard,
+             .reach = Reach::OnTabOnly,
+             .tab = kPickerTab,
+             .action = [this] { btnColorToClipboardClick(); }},
+            {.key = HotKeyId::ExportToPhotoshop,
+             .reach = Reach::OnTabOnly,
+             .tab = kPickerTab,
+             .action = [this] { btnColorToPSClick(); }}};
+}
+
 void ColorPicker::ResetSampling() {
     sampleSize_ = kPointSample;
     ::SendMessageW(lstPointSample, CB_SETCURSEL, 0, 0);

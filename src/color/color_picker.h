@@ -44,6 +44,7 @@ class ColorPicker final : public Tool {
     ActiveMode Mode() const override { return ActiveMode::ColorPicker; }
     void Toggle() override { btnEnablePickerClick(); }
     void OnHookReport(const HookReport& report) override;
+    std::vector<HotKeyBinding> HotKeys() override;
 
     // Switches the picker on or off.
     void btnEnablePickerClick();

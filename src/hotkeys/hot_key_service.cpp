@@ -7,7 +7,7 @@
 namespace vix {
 
 void HotKeyService::Register(HWND window) {
-    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(kHotKeyDispatchOrder);
+    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(ActionLetters());
     Register(window, layouts);
 }
 

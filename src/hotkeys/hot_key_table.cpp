@@ -25,6 +25,13 @@ const std::array<HotKeyRow, kHotKeyCount>& HotKeyRows() {
 
 const HotKeyRow& HotKeyRowOf(HotKeyId id) { return HotKeyRows()[static_cast<std::size_t>(id)]; }
 
+std::string ActionLetters() {
+    std::string letters;
+    for (const HotKeyRow& row : HotKeyRows())
+        if (row.hasAction) letters += row.letter;
+    return letters;
+}
+
 const HotKeyRow* HotKeyRowOfLetter(char letter) {
     for (const HotKeyRow& row : HotKeyRows())
         if (row.letter == letter) return &row;

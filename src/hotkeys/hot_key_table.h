@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 // The program's fifteen global hot keys: Ctrl+Alt and a letter each, fixed
@@ -45,8 +46,7 @@ const HotKeyRow& HotKeyRowOf(HotKeyId id);
 // The row of `letter`, nothing for a letter that is no hot key.
 const HotKeyRow* HotKeyRowOfLetter(char letter);
 
-// The letters in the order the hot-key message tests them (C is not among
-// them: it has no action).
-inline constexpr std::string_view kHotKeyDispatchOrder = "PLIWURFETOSAXM";
+// The letters of the keys with an action, in the order of registration.
+std::string ActionLetters();
 
 }  // namespace vix

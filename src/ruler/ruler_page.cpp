@@ -105,6 +105,21 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     }
 }
 
+std::vector<HotKeyBinding> RulerPage::HotKeys() {
+    const auto onRulerTab = [](HotKeyId key, std::function<void()> action,
+                               std::optional<Page> expand = std::nullopt) {
+        return HotKeyBinding{.key = key,
+                             .reach = HotKeyBinding::Reach::OpenTab,
+                             .tab = kRulerTab,
+                             .expand = expand,
+                             .action = std::move(action)};
+    };
+    return {onRulerTab(
+                HotKeyId::Ruler, [this] { btnEnableRulerClick(); }, Page::Ruler),
+            onRulerTab(HotKeyId::RotateRuler, [this] { btnRotateRulerClick(); }),
+            onRulerTab(HotKeyId::FlipRuler, [this] { btnFlipRulerClick(); })};
+}
+
 void RulerPage::WriteDpi() {
     pnlRulerInfoCurrDPI.SetCaption(std::to_wstring(platform::ScreenDpi()));
 }

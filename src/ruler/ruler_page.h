@@ -36,6 +36,7 @@ class RulerPage final : public Tool, public RulerHost {
     // As a tool: its button shows or hides the ruler.
     ActiveMode Mode() const override { return ActiveMode::Ruler; }
     void Toggle() override { btnEnableRulerClick(); }
+    std::vector<HotKeyBinding> HotKeys() override;
 
     void btnEnableRulerClick();
     void btnRotateRulerClick();

@@ -25,4 +25,17 @@ enum class Page {
 };
 inline constexpr int kCollapsiblePages = 7;
 
+// What the tools and their hot keys ask of the main window's tabs.
+class MainTabs {
+  public:
+    virtual ~MainTabs() = default;
+    // The open tab, -1 when all are closed.
+    virtual int OpenTab() const = 0;
+    // Opens tab `index` (-1 closes them all); the running tool is stopped
+    // first (ChangePage).
+    virtual void ChangePage(int index) = 0;
+    // Expands `page` when it is collapsed.
+    virtual void ExpandPage(Page page) = 0;
+};
+
 }  // namespace vix

@@ -12,17 +12,16 @@
 // What the tools and the services of the program get from the main window,
 // which owns the shared state. The window offers services rather than its
 // handle: a tool that needs the window on top, a dialog behind it or a hook
-// armed for it asks for that here.
+// armed for it asks for that here. Through MainTabs it opens tabs and
+// expands pages.
 
 namespace vix {
 
 // One of the hook library's Set...Hook exports.
 using HookArm = BOOL(WINAPI*)();
 
-class ToolHost {
+class ToolHost : public MainTabs {
   public:
-    virtual ~ToolHost() = default;
-
     // The running tool (ActiveMode): a tool sets its own mode when it starts
     // and None when it stops.
     virtual ActiveMode CurrentMode() const = 0;
@@ -34,9 +33,6 @@ class ToolHost {
     // The user's decimal separator.
     virtual wchar_t DecimalSeparator() const = 0;
 
-    // Opens tab `index` of the main window (-1 closes them all); the running
-    // tool is stopped first (ChangePage).
-    virtual void ChangePage(int index) = 0;
     // Opens `tab` for a tool that starts on it: whatever tool runs is
     // stopped, and the tab changes only when another one is open.
     virtual void ShowTab(int tab) = 0;

@@ -10,23 +10,22 @@ std::size_t Slot(ActiveMode mode) { return static_cast<std::size_t>(mode); }
 }  // namespace
 
 void ToolTable::Add(Tool& tool) {
-    Tool*& slot = tools_.at(Slot(tool.Mode()));
-    if (slot || tool.Mode() == ActiveMode::None)
-        throw std::logic_error("a tool needs a mode of its own");
-    slot = &tool;
+    if (tool.Mode() != ActiveMode::None) {
+        Tool*& slot = byMode_.at(Slot(tool.Mode()));
+        if (slot) throw std::logic_error("a tool needs a mode of its own");
+        slot = &tool;
+    }
+    tools_.push_back(&tool);
+    for (HotKeyBinding& binding : tool.HotKeys())
+        BindHotKey(std::move(binding));
 }
 
 Tool* ToolTable::Find(ActiveMode mode) const {
-    return Slot(mode) < tools_.size() ? tools_[Slot(mode)] : nullptr;
+    return Slot(mode) < byMode_.size() ? byMode_[Slot(mode)] : nullptr;
 }
 
 void ToolTable::StopActiveTool() {
-    for (ActiveMode mode :
-         {ActiveMode::ColorPicker, ActiveMode::Ruler, ActiveMode::RectangleCapture,
-          ActiveMode::ControlCapture, ActiveMode::ScreenCapture}) {
-        if (mode_ != mode) continue;
-        if (Tool* tool = Find(mode)) tool->Stop();
-    }
+    if (Tool* tool = Find(mode_)) tool->Stop();
 }
 
 bool ToolTable::Route(const HookReport& report) {
@@ -39,14 +38,26 @@ bool ToolTable::Route(const HookReport& report) {
 
 void ToolTable::BindHotKey(HotKeyBinding binding) { hotKeys_.push_back(std::move(binding)); }
 
-void ToolTable::DispatchHotKey(unsigned virtualKey, int openTab) const {
-    const char letter = static_cast<char>(virtualKey & 0xFF);
-    // An action may bind or change the tab; the list and the tab stay as
-    // they were when the key arrived.
+void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) const {
+    const HotKeyRow* row = HotKeyRowOfLetter(static_cast<char>(virtualKey & 0xFF));
+    if (!row) return;
+    const int arrivedOn = tabs.OpenTab();
+    // An action may change the tab; the bindings stay as they were when the
+    // key arrived.
     const std::vector<HotKeyBinding> bindings = hotKeys_;
     for (const HotKeyBinding& b : bindings) {
-        if (b.letter != letter) continue;
-        if (b.onlyOnTab && *b.onlyOnTab != openTab) continue;
+        if (b.key != row->id) continue;
+        switch (b.reach) {
+            case HotKeyBinding::Reach::Anywhere: break;
+            case HotKeyBinding::Reach::OnTabOnly:
+                if (arrivedOn != b.tab) continue;
+                break;
+            case HotKeyBinding::Reach::OpenTab:
+                // A key on its own tab leaves the running tool alone.
+                if (tabs.OpenTab() != b.tab) tabs.ChangePage(b.tab);
+                if (b.expand) tabs.ExpandPage(*b.expand);
+                break;
+        }
         if (b.action) b.action();
     }
 }

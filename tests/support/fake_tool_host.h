@@ -19,8 +19,10 @@ class FakeToolHost : public ToolHost {
     std::wstring prompt;
     Settings settings;
     wchar_t decimal = L'.';
+    int openTab = 0;
     std::vector<int> pagesChanged;
     std::vector<int> tabsShown;  // ShowTab
+    std::vector<Page> pagesExpanded;
     std::vector<HookArm> armed;
     bool armAllowed = true;  // false: the system refuses every hook
     int keptOnTop = 0;
@@ -33,8 +35,16 @@ class FakeToolHost : public ToolHost {
     void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
     const Settings& CurrentSettings() const override { return settings; }
     wchar_t DecimalSeparator() const override { return decimal; }
-    void ChangePage(int index) override { pagesChanged.push_back(index); }
-    void ShowTab(int tab) override { tabsShown.push_back(tab); }
+    int OpenTab() const override { return openTab; }
+    void ChangePage(int index) override {
+        pagesChanged.push_back(index);
+        openTab = index;
+    }
+    void ExpandPage(Page page) override { pagesExpanded.push_back(page); }
+    void ShowTab(int tab) override {
+        tabsShown.push_back(tab);
+        openTab = tab;
+    }
     bool ArmHook(HookArm arm) override {
         armed.push_back(arm);
         return armAllowed;

@@ -68,7 +68,7 @@ TEST(HotKeyService, RegisteringAgainGivesTheFirstKeysBack) {
 }
 
 TEST(KeyboardLayouts, EveryInstalledLayoutIsAskedAndControlCodesAreNotCharacters) {
-    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(kHotKeyDispatchOrder);
+    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(ActionLetters());
     ASSERT_FALSE(layouts.empty());
     for (const LayoutFacts& layout : layouts) {
         EXPECT_EQ(layout.layout.size(), 8u);
