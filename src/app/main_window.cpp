@@ -20,12 +20,6 @@
 #include "ui/message_loop.h"
 
 namespace vix {
-namespace {
-
-constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimer1Interval = 1000;
-
-}  // namespace
 
 void Tvix_main::Create(HWND owner) {
     CreateForm({.className = L"Tvix_main",
@@ -40,13 +34,15 @@ void Tvix_main::Create(HWND owner) {
 }
 
 OwnedWindows Tvix_main::Windows() {
-    OwnedWindows windows = {{ProgramWindow::Update, &updateDialog_},
-                            {ProgramWindow::About, &about_},
+    OwnedWindows windows = {{ProgramWindow::About, &about_},
                             {ProgramWindow::Settings, &settingsDialog_}};
-    for (const OwnedWindow& w : tools_.Windows())
-        windows.push_back(w);
+    for (Tool* tool : toolTable_.Tools())
+        for (const OwnedWindow& w : tool->Windows())
+            windows.push_back(w);
     return windows;
 }
+
+ui::Panel& Tvix_main::PagePanel(Page page) { return sections_[static_cast<int>(page)].page; }
 
 void Tvix_main::FormCreate() {
     Application::Instance().SetMainWindow(hwnd());
@@ -55,10 +51,12 @@ void Tvix_main::FormCreate() {
     startup::Mark("  window and locale");
     BuildFrame();
     startup::Mark("  frame controls");
-    tools_.Build([this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; },
-                 toolTable_);
-    update_.CreateLinksPanel(sections_[static_cast<int>(Page::MoreLinks)].page.hwnd(),
-                             Rect::FromBounds(2, 0, 251, 289));
+    tools_.AddTo(toolTable_);
+    toolTable_.Add(update_);
+    for (Tool* tool : toolTable_.Tools()) {
+        tool->Build(*this);
+        startup::Mark(tool->Name());
+    }
     startup::Mark("  tool controls");
     AddSystemMenuItems();
     creating_ = true;
@@ -69,12 +67,10 @@ void Tvix_main::FormCreate() {
     startup::Mark("  hot keys");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
-    tools_.ResetSampling();
     SetText(kMainCaption);
     ApplyStoredLayout();
     PlaceWindow();
     startup::Mark("  layout");
-    tools_.EnableLibrarySave();
     TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
                       Application::Instance().Title());
     TrayIconData.Add();
@@ -107,8 +103,10 @@ void Tvix_main::PlaceWindow() {
 void Tvix_main::ShowMain() { Show(); }
 
 void Tvix_main::FormShow() {
-    // Before the window's position is restored, as the chooser may show.
-    tools_.DiscoverPhotoshop();
+    // Before the window's position is restored, as the Photoshop version
+    // chooser may show.
+    for (Tool* tool : toolTable_.Tools())
+        tool->Shown();
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -116,24 +114,12 @@ void Tvix_main::FormShow() {
     for (Tab& tab : tabs_)
         ShapeTab(tab);
     startup::Mark("  tabs shaped");
-    ::SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
-}
-
-PhotoshopBridge::Links Tvix_main::PhotoshopLinks() {
-    return {.storeChoice =
-                [this](const std::wstring& version, const std::wstring& last) {
-                    settings.photoshopVersion = version;
-                    settings.lastListedPhotoshopVersion = last;
-                    SaveSettings();
-                },
-            .showError = [](const std::wstring& text) { Application::ShowError(text); },
-            .title = [] { return Application::Instance().Title(); },
-            .snapshot = [this] { return tools_.SnapshotPicture(); }};
 }
 
 void Tvix_main::FormClose() {
     // No worker outlives the window, also with the update dialog open.
-    update_.Stop();
+    for (Tool* tool : toolTable_.Tools())
+        tool->Closing();
     TrayIconData.Remove();
     UnRegisterHotKeys();
     // Saved before the tabs close, so the open tab and layout of this
@@ -145,7 +131,8 @@ void Tvix_main::FormClose() {
 
 void Tvix_main::LoadSettings() {
     const SettingsLoad load = LoadSettingsKey(registry_, settings);
-    tools_.SettingsLoaded(settings, load.keyOpened);
+    for (Tool* tool : toolTable_.Tools())
+        tool->SettingsLoaded(settings, load.keyOpened);
     ArrangeSections();
     DisplayHint();
 }
@@ -163,6 +150,13 @@ void Tvix_main::DisplayHint() {
     const std::wstring& hint = Application::Instance().Hint();
     pnlHint.SetCaption(hint.empty() ? ModePrompt : hint);
 }
+
+void Tvix_main::ChangeSettings(const std::function<void(Settings&)>& change) {
+    change(settings);
+    SaveSettings();
+}
+
+void Tvix_main::ShowError(const std::wstring& text) { Application::ShowError(text); }
 
 void Tvix_main::SetModePrompt(std::wstring prompt) {
     ModePrompt = std::move(prompt);
@@ -232,12 +226,6 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DISPLAYCHANGE: platform::RefreshDesktopMetrics(); break;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
-            return 0;
-        case WM_TIMER:
-            if (wParam == kTimer1) {
-                ::KillTimer(hwnd(), kTimer1);
-                update_.Start();
-            }
             return 0;
         case WM_ERASEBKGND: {
             RECT r{};

@@ -31,7 +31,7 @@
 
 namespace vix {
 
-class Tvix_main final : public ui::Form, public ToolHost {
+class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
   public:
     explicit Tvix_main(RegistryStore& registry) : registry_(registry) {}
 
@@ -44,9 +44,6 @@ class Tvix_main final : public ui::Form, public ToolHost {
     void ShowMain();
 
     void ChangePage(int index) override;
-    int OpenTab() const override { return ActivePageIndex; }
-    void ExpandPage(Page page) override;
-    void ShowTab(int tab) override;
     void ArrangeSections();
     void DisplayHint();
     void LoadSettings();
@@ -61,14 +58,19 @@ class Tvix_main final : public ui::Form, public ToolHost {
     Settings settings;
 
     // What the tools ask of the main window.
+    int OpenTab() const override { return ActivePageIndex; }
+    void ExpandPage(Page page) override;
+    void ShowTab(int tab) override;
     ActiveMode CurrentMode() const override { return toolTable_.Mode(); }
     void SetCurrentMode(ActiveMode mode) override { toolTable_.SetMode(mode); }
     void SetModePrompt(std::wstring prompt) override;
     const Settings& CurrentSettings() const override { return settings; }
+    void ChangeSettings(const std::function<void(Settings&)>& change) override;
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
     bool ArmHook(HookArm arm) override;
     void KeepOnTop() override;
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
+    void ShowError(const std::wstring& text) override;
     void LeaveForScreenCapture() override;
     void ComeBackFromScreenCapture() override;
 
@@ -90,8 +92,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     // Creation, showing and closing.
     void FormCreate();
     void FormShow() override;
-    PhotoshopBridge::Links PhotoshopLinks();
     void FormClose();
+    ui::Panel& PagePanel(Page page) override;
     void ApplyStoredLayout();
     void RegisterHotKeys();
     void UnRegisterHotKeys();
@@ -164,13 +166,13 @@ class Tvix_main final : public ui::Form, public ToolHost {
     ui::Label pnlHint;
     TrayIcon TrayIconData;
 
-    ToolSet tools_{*this, registry_, PhotoshopLinks()};
-    TAbout about_;
-    TSettings settingsDialog_{registry_, DialogServices()};
+    ToolSet tools_{*this, registry_};
     // The update check, its dialog and the links page.
     MainUpdateHost updateHost_{*this};
     Tvix_update updateDialog_;
     UpdateService update_{updateHost_, updateDialog_};
+    TAbout about_;
+    TSettings settingsDialog_{registry_, DialogServices()};
 };
 
 }  // namespace vix

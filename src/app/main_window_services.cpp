@@ -22,15 +22,13 @@ void Tvix_main::RegisterHotKeys() {
 void Tvix_main::UnRegisterHotKeys() { hotKeys_.Release(); }
 
 SettingsDialogServices Tvix_main::DialogServices() {
-    return {.settings = [this]() -> Settings& { return settings; },
-            .saveSettings = [this] { SaveSettings(); },
-            .loadSettings = [this] { LoadSettings(); },
-            .clearColorLibrary = [this] { tools_.ClearColorLibrary(); },
-            .hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); },
-            .choosePhotoshopVersion =
-                [this](const PhotoshopVersionList& list) {
-                    tools_.ChoosePhotoshopVersion(list.keyNames, list.selected);
-                }};
+    SettingsDialogServices services;
+    services.settings = [this]() -> Settings& { return settings; };
+    services.saveSettings = [this] { SaveSettings(); };
+    services.loadSettings = [this] { LoadSettings(); };
+    services.hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); };
+    tools_.LinkSettingsDialog(services);
+    return services;
 }
 
 }  // namespace vix

@@ -1,6 +1,7 @@
 #include "capture/capture_page.h"
 
 #include "ui/hints.h"
+#include "ui/panel.h"
 #include "ui/standard_controls.h"
 
 namespace vix {
@@ -20,8 +21,7 @@ HWND CheckBox(HWND page, const Rect& bounds, const wchar_t* caption) {
 
 }  // namespace
 
-void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
-    photoshop_ = std::move(photoshop);
+void CapturePage::Create(HWND page, HWND owner) {
     if (owner) tools_.Create(owner);
 
     btnScreenCapture.Create(page, Rect::FromBounds(6, 4, 32, 32), L"Capture the entire screen",
@@ -78,6 +78,18 @@ void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
     preview_.SetActions(std::move(actions));
     if (owner) preview_.Create(owner);
     tools_.SetPreview(&preview_);
+}
+
+void CapturePage::Build(ToolPages& pages) {
+    // The overlays and the preview are created with the program's other
+    // windows.
+    Create(pages.PagePanel(Page::Capture).hwnd(), nullptr);
+}
+
+OwnedWindows CapturePage::Windows() {
+    return {{ProgramWindow::Preview, &preview_},
+            {ProgramWindow::HotTracker, &tools_.TrackingFrame()},
+            {ProgramWindow::Rectangle, &tools_.RectangleOverlay()}};
 }
 
 std::vector<HotKeyBinding> CapturePage::HotKeys() {

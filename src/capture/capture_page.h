@@ -14,9 +14,9 @@
 
 // The capture page of the main window: the three mode buttons, the size
 // labels, the three check boxes and the five output buttons, with the
-// capture tools behind them, which the main window serves as it serves
-// every tool. As a part of the main window it answers the save, copy and
-// export keys on the Capture tab.
+// capture tools behind them. As a part of the main window it brings the
+// overlays and the preview, and answers the save, copy and export keys on
+// the Capture tab.
 
 namespace vix {
 
@@ -33,12 +33,17 @@ class CapturePage final : public CapturePageControls, public Tool {
     CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors)
         : tools_(host, *this, dialogs, cursors) {}
 
+    // The Photoshop outputs' handlers, before the controls are built.
+    void SetPhotoshopOutputs(PhotoshopOutputs photoshop) { photoshop_ = std::move(photoshop); }
     // Builds the controls on `page`. With an `owner` (the main window) the
     // overlays and the preview are created too, owned by it; without one
     // whoever creates the program's windows creates them.
-    void Create(HWND page, HWND owner, PhotoshopOutputs photoshop = {});
+    void Create(HWND page, HWND owner);
 
     // Tool
+    const char* Name() const override { return "capture"; }
+    void Build(ToolPages& pages) override;
+    OwnedWindows Windows() override;
     std::vector<HotKeyBinding> HotKeys() override;
 
     CaptureTools& Tools() { return tools_; }

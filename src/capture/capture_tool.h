@@ -12,6 +12,7 @@ namespace vix {
 class ScreenCaptureTool final : public Tool {
   public:
     explicit ScreenCaptureTool(CaptureTools& tools) : tools_(tools) {}
+    const char* Name() const override { return "screen capture"; }
     ActiveMode Mode() const override { return ActiveMode::ScreenCapture; }
     void Toggle() override { tools_.btnScreenCaptureClick(); }
     // The page change brings the window back and releases the hook; the
@@ -27,6 +28,7 @@ class ScreenCaptureTool final : public Tool {
 class RectangleCaptureTool final : public Tool {
   public:
     explicit RectangleCaptureTool(CaptureTools& tools) : tools_(tools) {}
+    const char* Name() const override { return "rectangle capture"; }
     ActiveMode Mode() const override { return ActiveMode::RectangleCapture; }
     void Toggle() override { tools_.btnRectCaptureClick(); }
     void OnHookReport(const HookReport& report) override;
@@ -39,6 +41,7 @@ class RectangleCaptureTool final : public Tool {
 class ControlCaptureTool final : public Tool {
   public:
     explicit ControlCaptureTool(CaptureTools& tools) : tools_(tools) {}
+    const char* Name() const override { return "control capture"; }
     ActiveMode Mode() const override { return ActiveMode::ControlCapture; }
     void Toggle() override { tools_.btnControlCaptureClick(); }
     void OnHookReport(const HookReport& report) override;

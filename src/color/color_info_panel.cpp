@@ -2,8 +2,11 @@
 
 #include "tools/control_ids.h"
 #include "color/extended_color_info.h"
+#include "ui/panel.h"
 
 namespace vix {
+
+void ColorInfoPanel::Build(ToolPages& pages) { Create(pages.PagePanel(Page::ColorInfo).hwnd()); }
 
 std::vector<HotKeyBinding> ColorInfoPanel::HotKeys() {
     return {{.key = HotKeyId::ExtendedColorInfo,

@@ -13,6 +13,8 @@ namespace vix {
 
 class ColorInfoPanel final : public Tool {
   public:
+    const char* Name() const override { return "colour information"; }
+    void Build(ToolPages& pages) override;
     std::vector<HotKeyBinding> HotKeys() override;
 
     void Create(HWND page);

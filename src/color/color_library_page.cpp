@@ -33,6 +33,16 @@ void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     btnSaveAsACT.SetEnabled(false);
 }
 
+void ColorLibraryPage::Build(ToolPages& pages) {
+    ui::Panel& page = pages.PagePanel(Page::ColorLib);
+    Create(page.hwnd(), page);
+}
+
+void ColorLibraryPage::SettingsLoaded(const Settings& settings, bool keyOpened) {
+    if (keyOpened && settings.clearLibraryOnLoad) ClearColorLibrary();
+    LoadLibrary();
+}
+
 std::vector<HotKeyBinding> ColorLibraryPage::HotKeys() {
     using Reach = HotKeyBinding::Reach;
     return {{.key = HotKeyId::ColorLibrary, .reach = Reach::OpenTab, .tab = kPickerTab},
@@ -70,6 +80,7 @@ void ColorLibraryPage::LoadLibrary() {
         key->Write(kLibraryValueName, RegistryValue::Binary(LibraryRecord{}));
     }
     StringGrid1.Invalidate();
+    if (library_.Count() > 0) btnSaveAsACT.SetEnabled(true);
 }
 
 void ColorLibraryPage::ClearColorLibrary() {

@@ -15,8 +15,8 @@
 
 // The "Sampled color library" page: the grid, the hover labels, the
 // registry record and saving the library as an Adobe Color Table. As a part
-// of the main window it answers the library and save keys on the Picker
-// tab.
+// of the main window it is loaded with the settings and answers the library
+// and save keys on the Picker tab.
 
 namespace vix {
 
@@ -25,6 +25,10 @@ class ColorLibraryPage final : public Tool {
     ColorLibraryPage(ToolHost& host, RegistryStore& registry) : host_(host), registry_(registry) {}
 
     // Tool
+    const char* Name() const override { return "library"; }
+    void Build(ToolPages& pages) override;
+    // Empties the library first when the settings say so, then reads it.
+    void SettingsLoaded(const Settings& settings, bool keyOpened) override;
     std::vector<HotKeyBinding> HotKeys() override;
 
     void Create(HWND page, const ui::Panel& pageWindow);
@@ -34,14 +38,14 @@ class ColorLibraryPage final : public Tool {
     std::function<void(ColorWord)> onTakeColor;
 
     void Newcolor(ColorWord color);
-    // Reads the stored library (part of the settings load).
+    // Reads the stored library; the save button is enabled when it holds a
+    // colour.
     void LoadLibrary();
     void ClearColorLibrary();
     void btnSaveAsACTClick();
 
     const ColorLibrary& Library() const { return library_; }
     bool SaveButtonEnabled() const { return btnSaveAsACT.Enabled(); }
-    void EnableSaveButton(bool enabled) { btnSaveAsACT.SetEnabled(enabled); }
 
   private:
     void StringGrid1MouseMove(int x, int y);

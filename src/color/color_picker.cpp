@@ -11,6 +11,7 @@
 #include "platform/desktop.h"
 #include "ui/hints.h"
 #include "ui/message_loop.h"
+#include "ui/panel.h"
 #include "ui/skin.h"
 #include "ui/standard_controls.h"
 
@@ -82,6 +83,13 @@ void ColorPicker::Create(HWND page) {
 
     lblWebsafeColor.Create(page, Rect::FromBounds(6, 92, 170, 14), L"No color sampled");
     lblWebsafeColor.SetId(kIdSummary);
+    ResetSampling();
+}
+
+void ColorPicker::Build(ToolPages& pages) { Create(pages.PagePanel(Page::ColorPicker).hwnd()); }
+
+void ColorPicker::SettingsLoaded(const Settings& settings, bool) {
+    SelectFormat(settings.colorValueForm);
 }
 
 std::vector<HotKeyBinding> ColorPicker::HotKeys() {

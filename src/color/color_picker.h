@@ -32,7 +32,8 @@ class ColorPicker final : public Tool {
                 ColorInfoPanel& info)
         : host_(host), clipboard_(clipboard), cursors_(cursors), info_(info) {}
 
-    // Builds the "Color picker" page's controls.
+    // Builds the "Color picker" page's controls: point sampling, no colour
+    // taken yet.
     void Create(HWND page);
     // Where a taken colour goes: the library (Newcolor).
     std::function<void(ColorWord)> onSampleTaken;
@@ -41,10 +42,14 @@ class ColorPicker final : public Tool {
 
     // As a tool: its button switches it on or off, and the hook library
     // reports the pointer's moves and the right-button press.
+    const char* Name() const override { return "picker"; }
     ActiveMode Mode() const override { return ActiveMode::ColorPicker; }
     void Toggle() override { btnEnablePickerClick(); }
     void OnHookReport(const HookReport& report) override;
     std::vector<HotKeyBinding> HotKeys() override;
+    void Build(ToolPages& pages) override;
+    // The value form as the settings say.
+    void SettingsLoaded(const Settings& settings, bool keyOpened) override;
 
     // Switches the picker on or off.
     void btnEnablePickerClick();
@@ -71,7 +76,7 @@ class ColorPicker final : public Tool {
     void SelectFormat(int index);
     // The chosen value form, or kNoFormat when none is chosen.
     ValueFormat FormatIndex() const { return format_; }
-    // At creation: point sampling, no colour taken yet.
+    // Point sampling, no colour taken.
     void ResetSampling();
 
     bool On() const { return sampleTimer_.Running(); }

@@ -9,35 +9,29 @@
 
 #include "photoshop/photoshop_exporter.h"
 #include "photoshop/version_chooser.h"
+#include "tools/tool.h"
 #include "tools/tool_host.h"
 #include "tools/tool_windows.h"
 
-// The Photoshop bridge as the main window holds it: the three exports and
-// the version chooser, served by the tool host (the pages, the window kept
-// on top, dialogs run behind it).
+// The Photoshop bridge as a part of the main window: the three exports and
+// the version chooser, which looks for newly installed versions at every
+// showing of the window; served by the tool host (the pages, the window kept
+// on top, dialogs run behind it, the settings).
 
 namespace vix {
 
-class PhotoshopBridge final : private PhotoshopExportServices, private PhotoshopVersionHost {
+class PhotoshopBridge final : public Tool,
+                              private PhotoshopExportServices,
+                              private PhotoshopVersionHost {
   public:
-    // What the tool host does not offer.
-    struct Links {
-        // Stores the chosen version and the newest one listed, then saves
-        // the settings.
-        std::function<void(const std::wstring&, const std::wstring&)> storeChoice;
-        // The application's general error box.
-        std::function<void(const std::wstring&)> showError;
-        // The caption of the message boxes: the application's title.
-        std::function<std::wstring()> title;
-        // The snapshot's output picture; null when there is none.
-        std::function<HBITMAP()> snapshot;
-    };
-    PhotoshopBridge(ToolHost& host, Links links);
+    // `snapshot` gives the snapshot's output picture, null when there is none.
+    PhotoshopBridge(ToolHost& host, std::function<HBITMAP()> snapshot);
 
-    // The chooser is one of the program's windows.
-    OwnedWindows Windows() { return {{ProgramWindow::PsVersion, &chooser_}}; }
-    // The Photoshop step of the main window's FormShow.
-    void DiscoverVersions() { DiscoverPhotoshopVersions(chooser_, *this); }
+    // Tool: the chooser is one of the program's windows; each showing of
+    // the main window looks for the installed versions.
+    const char* Name() const override { return "Photoshop"; }
+    OwnedWindows Windows() override { return {{ProgramWindow::PsVersion, &chooser_}}; }
+    void Shown() override { DiscoverPhotoshopVersions(chooser_, *this); }
     // The settings dialog's OK when another version was picked there.
     void ChooseFromSettings(std::vector<std::wstring> versions, int selected) {
         ChooseVersionFromSettings(chooser_, std::move(versions), selected);
@@ -63,7 +57,7 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
     void RunBehind(const std::function<void(HWND owner)>& dialog) override;
 
     ToolHost& host_;
-    Links links_;
+    std::function<HBITMAP()> snapshot_;
     Tvix_psVersion chooser_{*this};
     PhotoshopExporter exporter_{*this};
 };

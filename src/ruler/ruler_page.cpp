@@ -105,6 +105,14 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     }
 }
 
+void RulerPage::Build(ToolPages& pages) {
+    Create(pages.PagePanel(Page::Ruler).hwnd(), pages.PagePanel(Page::RulerViews).hwnd(),
+           pages.PagePanel(Page::RulerInfo));
+    WriteDpi();
+}
+
+void RulerPage::SettingsLoaded(const Settings& settings, bool) { SelectUnit(settings.rulerUnit); }
+
 std::vector<HotKeyBinding> RulerPage::HotKeys() {
     const auto onRulerTab = [](HotKeyId key, std::function<void()> action,
                                std::optional<Page> expand = std::nullopt) {

@@ -2,14 +2,18 @@
 
 #include <vector>
 
+#include "settings/settings.h"
 #include "tools/active_mode.h"
 #include "tools/hook_report.h"
 #include "tools/hot_key_binding.h"
+#include "tools/pages.h"
+#include "tools/tool_windows.h"
 
 // What every tool of the main window is to the window: the one contract
-// through which the tab change, the hook library's reports and the hot keys
-// reach it. The window keeps the tools in a ToolTable and knows nothing else
-// of any one of them.
+// through which the window builds it, tells it of the settings and of its
+// own showing, changes tabs, and hands on the hook library's reports and
+// the hot keys. The window keeps the tools in a ToolTable and knows nothing
+// else of any one of them.
 //
 // A tool gets what it needs of the main window through the ToolHost it is
 // built with (tool_host.h): the running mode, the prompt, the settings, and
@@ -17,9 +21,23 @@
 
 namespace vix {
 
+namespace ui {
+class Panel;
+}
+
+// The pages of the main window, while the tools build their controls.
+class ToolPages {
+  public:
+    virtual ~ToolPages() = default;
+    virtual ui::Panel& PagePanel(Page page) = 0;
+};
+
 class Tool {
   public:
     virtual ~Tool() = default;
+
+    // For the start-up timeline.
+    virtual const char* Name() const = 0;
 
     // The value of ActiveMode while this tool runs; None for a part of the
     // window that never runs on its own. A tool sets it through its host
@@ -36,6 +54,20 @@ class Tool {
     virtual void OnHookReport(const HookReport& report) { (void)report; }
     // The hot keys it answers.
     virtual std::vector<HotKeyBinding> HotKeys() { return {}; }
+
+    // Its life with the main window: its controls are built on the window's
+    // pages at the window's creation; its own windows are created after the
+    // main window; it is told of every load of the settings (`keyOpened`:
+    // the settings key could be opened), of every showing of the main
+    // window and of the window's closing.
+    virtual void Build(ToolPages& pages) { (void)pages; }
+    virtual OwnedWindows Windows() { return {}; }
+    virtual void SettingsLoaded(const Settings& settings, bool keyOpened) {
+        (void)settings;
+        (void)keyOpened;
+    }
+    virtual void Shown() {}
+    virtual void Closing() {}
 };
 
 }  // namespace vix

@@ -30,12 +30,15 @@ class ToolHost : public MainTabs {
     // a hint (ModePrompt); empty when the tool stops.
     virtual void SetModePrompt(std::wstring prompt) = 0;
     virtual const Settings& CurrentSettings() const = 0;
+    // Changes the settings with `change`, then saves them.
+    virtual void ChangeSettings(const std::function<void(Settings&)>& change) = 0;
     // The user's decimal separator.
     virtual wchar_t DecimalSeparator() const = 0;
 
     // Opens `tab` for a tool that starts on it: whatever tool runs is
     // stopped, and the tab changes only when another one is open.
     virtual void ShowTab(int tab) = 0;
+
     // Makes the main window the receiver of the hook library's reports and
     // arms a hook (SetMainHandle, then `arm`). False, once the user has been
     // told why, when the system refused the hook.
@@ -48,6 +51,8 @@ class ToolHost : public MainTabs {
     // out, also when the dialog raises an error. `owner` is the window the
     // dialog belongs to. Returns what `dialog` returns.
     virtual int RunBehind(const std::function<int(HWND owner)>& dialog) = 0;
+    // The application's general error box.
+    virtual void ShowError(const std::wstring& text) = 0;
 
     // The whole-screen capture takes the main window, its taskbar button and
     // its notification-area icon out of the way while it waits for its

@@ -1,9 +1,15 @@
 #include "update/update_service.h"
 
+#include "ui/panel.h"
 #include "update/update_server.h"
 #include "update/update_source.h"
 
 namespace vix {
+namespace {
+
+constexpr UINT kStartDelayMs = 1000;
+
+}  // namespace
 
 UpdateService::UpdateService(UpdateHost& host, Tvix_update& dialog)
     : host_(host), dialog_(dialog), server_(ServerFromEnvironment()) {}
@@ -11,6 +17,18 @@ UpdateService::UpdateService(UpdateHost& host, Tvix_update& dialog)
 void UpdateService::CreateLinksPanel(HWND parent, const Rect& bounds) {
     // Without a server the panel has no site: every link goes outside.
     links_.Create(parent, bounds, server_ ? SiteMarker(*server_) : std::wstring());
+}
+
+void UpdateService::Build(ToolPages& pages) {
+    CreateLinksPanel(pages.PagePanel(Page::MoreLinks).hwnd(), Rect::FromBounds(2, 0, 251, 289));
+}
+
+void UpdateService::Shown() {
+    if (started_) return;
+    startTimer_.Start(kStartDelayMs, [this] {
+        startTimer_.Stop();
+        Start();
+    });
 }
 
 void UpdateService::Start() {
@@ -26,6 +44,7 @@ void UpdateService::Start() {
 }
 
 void UpdateService::Stop() {
+    startTimer_.Stop();
     check_.Stop();
     calls_.Close();
 }

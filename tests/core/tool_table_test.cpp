@@ -14,6 +14,7 @@ class FakeTool final : public Tool {
   public:
     FakeTool(ToolTable& table, ActiveMode mode, std::vector<std::string>& log, const char* name)
         : table_(table), mode_(mode), log_(log), name_(name) {}
+    const char* Name() const override { return name_.c_str(); }
     ActiveMode Mode() const override { return mode_; }
     void Toggle() override {
         const bool running = table_.Mode() == mode_;
