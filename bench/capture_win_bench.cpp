@@ -43,31 +43,32 @@ bool SequenceFigures(int runs) {
     ::CreateDirectoryW(folder.c_str(), nullptr);
     for (std::uint64_t i = 1; i <= 10000; ++i) {
         const std::wstring name = vix::SequenceFileName(folder, base, 5, i);
-        if (!vix::FileExists(name)) {
-            vix::platform::File f(::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                CREATE_NEW, 0, nullptr));
+        if (!vix::NameTaken(name)) {
+            vix::platform::File f(
+                ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         }
     }
     bool right = true;
     const auto listed = vix::bench::Time(runs, [&](int) {
         const auto next = vix::NextSequenceFileName(
-            folder, base, 5, vix::platform::FileNamesIn(folder, base), &vix::FileExists);
+            folder, base, 5, vix::platform::EntryNamesIn(folder, base), &vix::NameTaken);
         right &= next.ends_with(L"Img_Sequence10001.jpg");
     });
     // The same through the Win32 file search, which the listing falls back on.
     const auto searched = vix::bench::Time(runs, [&](int) {
         const auto next = vix::NextSequenceFileName(
-            folder, base, 5, vix::platform::detail::FileNamesByFileSearch(folder, base),
-            &vix::FileExists);
+            folder, base, 5, vix::platform::detail::EntryNamesByFileSearch(folder, base),
+            &vix::NameTaken);
         right &= next.ends_with(L"Img_Sequence10001.jpg");
     });
     const auto looked = vix::bench::Time(runs < 5 ? runs : 5, [&](int) {
-        const auto next = vix::NextSequenceFileName(folder, base, 5, &vix::FileExists);
+        const auto next = vix::NextSequenceFileName(folder, base, 5, &vix::NameTaken);
         right &= next.ends_with(L"Img_Sequence10001.jpg");
     });
-    std::printf("next sequence name among 10,000 files: one listing median %.2f ms (99th %.2f), "
-                "one look per number median %.2f ms (goal <= 20)\n",
-                listed.median, listed.p99, looked.median);
+    std::printf(
+        "next sequence name among 10,000 files: one listing median %.2f ms (99th %.2f), "
+        "one look per number median %.2f ms (goal <= 20)\n",
+        listed.median, listed.p99, looked.median);
     std::printf("  the same listing by the Win32 file search: median %.2f ms (99th %.2f)\n",
                 searched.median, searched.p99);
     if (!right) std::printf("a wrong next name\n");

@@ -17,14 +17,9 @@ ToolSet::ToolSet(ToolHost& host, RegistryStore& registry)
     library_.onTakeColor = [this](ColorWord c) { picker_.TakeLibraryColor(c); };
     capture_.SetPhotoshopOutputs(
         {.btnCaptureToPSClick =
-             [this] {
-                 photoshop_.ExportSnapshot(ExportKind::Document,
-                                           capture_.PhotoshopOutputsEnabled());
-             },
+             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Document, enabled); },
          .btnCaptureToPSLayerClick =
-             [this] {
-                 photoshop_.ExportSnapshot(ExportKind::Layer, capture_.PhotoshopOutputsEnabled());
-             }});
+             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Layer, enabled); }});
 }
 
 void ToolSet::AddTo(ToolTable& table) {
@@ -36,6 +31,7 @@ void ToolSet::AddTo(ToolTable& table) {
 
 void ToolSet::LinkSettingsDialog(SettingsDialogServices& services) {
     services.clearColorLibrary = [this] { library_.ClearColorLibrary(); };
+    services.installedPhotoshopVersions = [] { return PhotoshopBridge::InstalledVersions(); };
     services.choosePhotoshopVersion = [this](const PhotoshopVersionList& list) {
         photoshop_.ChooseFromSettings(list.keyNames, list.selected);
     };

@@ -83,6 +83,10 @@ void CaptureTools::ScreenCaptureClicked() {
 }
 
 void CaptureTools::AbandonScreenCapture() {
+    // The capture is over: left at 4, the mode would make the button and
+    // its hot key do nothing and bring the main window back at every later
+    // change of page.
+    host_.SetCurrentMode(ActiveMode::None);
     UnSetScreenCaptureHook();
     host_.ComeBackFromScreenCapture();
 }

@@ -32,14 +32,15 @@ void CaptureTools::SaveToSequence() {
     const Settings& settings = host_.CurrentSettings();
     // One listing of the folder instead of a look per number: a long
     // sequence stays quick.
+    const SequenceFormat format = SequenceFormatOf(settings.sequenceFormat);
     const std::wstring name = NextSequenceFileName(
         sequenceFolder_, settings.sequenceName, settings.sequenceDigits,
-        platform::FileNamesIn(sequenceFolder_, settings.sequenceName), &FileExists);
+        platform::EntryNamesIn(sequenceFolder_, settings.sequenceName), &NameTaken, format.ending);
     if (name.empty()) {
         ShowError(kSequenceFailed);
         return;
     }
-    if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {ImageFormat::kJpeg, name},
+    if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {format.format, name},
                                              JpegQualityOf(settings.jpegQuality)))
         ShowError(*failed);
 }
@@ -84,7 +85,10 @@ void CaptureTools::btnCapturePreviewClick() {
     host_.SetCurrentMode(ActiveMode::Preview);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
-        host_.RunBehind([this](HWND) { return preview_->ShowModal(); });
+        host_.RunBehind([this](HWND owner) {
+            if (owner) preview_->PlaceOn(owner);
+            return preview_->ShowModal();
+        });
     }
     host_.SetCurrentMode(ActiveMode::None);
 }

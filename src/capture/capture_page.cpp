@@ -52,11 +52,13 @@ void CapturePage::Create(HWND page, HWND owner) {
     btnCaptureToClipboard.onClick = [this] { tools_.btnCaptureToClipboardClick(); };
     output(btnCaptureToPS, 164, L"Export snapshot to new Photoshop document", L"btn_photoshop");
     btnCaptureToPS.onClick = [this] {
-        if (photoshop_.btnCaptureToPSClick) photoshop_.btnCaptureToPSClick();
+        if (photoshop_.btnCaptureToPSClick)
+            photoshop_.btnCaptureToPSClick(btnCaptureToPS.Enabled());
     };
     output(btnCaptureToPSLayer, 187, L"Export snapshot to new Photoshop layer", L"btn_photoshop");
     btnCaptureToPSLayer.onClick = [this] {
-        if (photoshop_.btnCaptureToPSLayerClick) photoshop_.btnCaptureToPSLayerClick();
+        if (photoshop_.btnCaptureToPSLayerClick)
+            photoshop_.btnCaptureToPSLayerClick(btnCaptureToPSLayer.Enabled());
     };
     output(btnCapturePreview, 210, L"Review snapshot", L"btn_preview");
     btnCapturePreview.onClick = [this] { tools_.btnCapturePreviewClick(); };

@@ -20,10 +20,11 @@
 
 namespace vix {
 
-// The two Photoshop outputs, which live with the Photoshop bridge.
+// The two Photoshop outputs, which live with the Photoshop bridge. Each is
+// given its own button's state: a disabled one does nothing.
 struct PhotoshopOutputs {
-    std::function<void()> btnCaptureToPSClick;
-    std::function<void()> btnCaptureToPSLayerClick;
+    std::function<void(bool enabled)> btnCaptureToPSClick;
+    std::function<void(bool enabled)> btnCaptureToPSLayerClick;
 };
 
 inline constexpr int kCapturePageHeight = 93;
@@ -48,8 +49,8 @@ class CapturePage final : public CapturePageControls, public Tool {
 
     CaptureTools& Tools() { return tools_; }
     Tvix_imgpreview& Preview() { return preview_; }
-    // The Photoshop outputs test their own buttons too.
-    bool PhotoshopOutputsEnabled() const { return btnCaptureToPS.Enabled(); }
+    // Whether the new-document export's button is enabled.
+    bool DocumentExportEnabled() const { return btnCaptureToPS.Enabled(); }
 
     // CapturePageControls
     CaptureChoices Choices() const override;

@@ -15,8 +15,7 @@ class ScreenCaptureTool final : public Tool {
     const char* Name() const override { return "screen capture"; }
     ActiveMode Mode() const override { return ActiveMode::ScreenCapture; }
     void Toggle() override { tools_.btnScreenCaptureClick(); }
-    // The page change brings the window back and releases the hook; the
-    // mode stays until the capture's click or the next start.
+    // The page change ends the capture that waits for its click.
     void Stop() override { tools_.AbandonScreenCapture(); }
     void OnHookReport(const HookReport& report) override;
     std::vector<HotKeyBinding> HotKeys() override;

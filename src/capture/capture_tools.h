@@ -49,7 +49,7 @@ class CaptureTools {
     void btnRectCaptureClick();
     void btnControlCaptureClick();
     // The page change's stop of a screen capture waiting for its click: the
-    // main window comes back and the hook is released; the mode stays 4.
+    // mode ends, the main window comes back and the hook is released.
     void AbandonScreenCapture();
 
     // The hook library's reports: hooks::kScreenCaptureClick,

@@ -3,6 +3,8 @@
 #include <string_view>
 #include <limits>
 
+#include "settings/settings.h"
+
 namespace vix {
 namespace {
 
@@ -30,14 +32,14 @@ bool SameIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
 }
 
 // The number `name` is the file of in the sequence, or 0 when it is none:
-// the base name, the number as SequenceFileName writes it, ".jpg".
-std::uint64_t SequenceNumberOf(std::wstring_view name, std::wstring_view baseName, int digits) {
-    constexpr std::wstring_view kEnding = L".jpg";
-    if (name.size() <= baseName.size() + kEnding.size()) return 0;
+// the base name, the number as SequenceFileName writes it, the ending.
+std::uint64_t SequenceNumberOf(std::wstring_view name, std::wstring_view baseName, int digits,
+                               std::wstring_view ending) {
+    if (name.size() <= baseName.size() + ending.size()) return 0;
     if (!SameIgnoringAsciiCase(name.substr(0, baseName.size()), baseName)) return 0;
-    if (!SameIgnoringAsciiCase(name.substr(name.size() - kEnding.size()), kEnding)) return 0;
+    if (!SameIgnoringAsciiCase(name.substr(name.size() - ending.size()), ending)) return 0;
     const std::wstring_view number =
-        name.substr(baseName.size(), name.size() - baseName.size() - kEnding.size());
+        name.substr(baseName.size(), name.size() - baseName.size() - ending.size());
     const std::size_t filled = digits > 0 ? static_cast<std::size_t>(digits) : 1;
     // Zeros fill up to the digits; a longer number has none in front.
     if (number.size() < filled || (number.size() > filled && number[0] == L'0')) return 0;
@@ -54,16 +56,24 @@ std::uint64_t SequenceNumberOf(std::wstring_view name, std::wstring_view baseNam
 // The first name from `number` on that `exists` does not know.
 std::wstring FirstFreeFrom(const std::wstring& folder, const std::wstring& baseName, int digits,
                            std::uint64_t number,
-                           const std::function<bool(const std::wstring&)>& exists) {
+                           const std::function<bool(const std::wstring&)>& exists,
+                           std::wstring_view ending) {
     const std::uint64_t max = SequenceMaximum(digits);
     for (std::uint64_t i = number; i != 0 && i <= max; ++i) {
-        std::wstring candidate = SequenceFileName(folder, baseName, digits, i);
+        std::wstring candidate = SequenceFileName(folder, baseName, digits, i, ending);
         if (!exists(candidate)) return candidate;
     }
     return {};
 }
 
 }  // namespace
+
+SequenceFormat SequenceFormatOf(int imgFormat) {
+    static constexpr ImageFormat kFormats[] = {ImageFormat::kJpeg, ImageFormat::kPng,
+                                               ImageFormat::kTiff};
+    const int index = SequenceFormatIndex(imgFormat);
+    return {kFormats[index], kSequenceEndings[static_cast<std::size_t>(index)]};
+}
 
 std::uint64_t SequenceMaximum(int digits) {
     std::uint64_t max = 0;
@@ -76,31 +86,33 @@ std::uint64_t SequenceMaximum(int digits) {
 }
 
 std::wstring SequenceFileName(const std::wstring& folder, const std::wstring& baseName, int digits,
-                              std::uint64_t number) {
+                              std::uint64_t number, std::wstring_view ending) {
     std::wstring name = folder + L'\\' + baseName;
     AppendNumber(name, digits, number);
-    return name + L".jpg";
+    return name.append(ending);
 }
 
 std::wstring NextSequenceFileName(const std::wstring& folder, const std::wstring& baseName,
                                   int digits,
-                                  const std::function<bool(const std::wstring&)>& exists) {
-    return FirstFreeFrom(folder, baseName, digits, 1, exists);
+                                  const std::function<bool(const std::wstring&)>& exists,
+                                  std::wstring_view ending) {
+    return FirstFreeFrom(folder, baseName, digits, 1, exists, ending);
 }
 
 std::wstring NextSequenceFileName(const std::wstring& folder, const std::wstring& baseName,
                                   int digits, const std::vector<std::wstring>& listed,
-                                  const std::function<bool(const std::wstring&)>& exists) {
+                                  const std::function<bool(const std::wstring&)>& exists,
+                                  std::wstring_view ending) {
     // The first free number is at most one past the count of files.
     std::vector<bool> taken(listed.size() + 2, false);
     for (const std::wstring& name : listed) {
-        const std::uint64_t n = SequenceNumberOf(name, baseName, digits);
+        const std::uint64_t n = SequenceNumberOf(name, baseName, digits, ending);
         if (n != 0 && n < taken.size()) taken[n] = true;
     }
     std::uint64_t first = 1;
     while (first < taken.size() && taken[first])
         ++first;
-    return FirstFreeFrom(folder, baseName, digits, first, exists);
+    return FirstFreeFrom(folder, baseName, digits, first, exists, ending);
 }
 
 }  // namespace vix

@@ -28,8 +28,10 @@ SaveTarget ChooseSaveTarget(const std::wstring& chosenName, int filterIndex) {
     switch (filterIndex) {
         case 2: return As(ImageFormat::kJpeg, chosenName, L".JPG", L".jpg");
         case 3: return As(ImageFormat::kTiff, chosenName, L".TIF", L".tif");
+        case 4: return As(ImageFormat::kPng, chosenName, L".PNG", L".png");
         default:
             if (EndsWith(chosenName, L".TIF")) return {ImageFormat::kTiff, chosenName};
+            if (EndsWith(chosenName, L".PNG")) return {ImageFormat::kPng, chosenName};
             if (EndsWith(chosenName, L".JPEG")) return {ImageFormat::kJpeg, chosenName};
             return As(ImageFormat::kJpeg, chosenName, L".JPG", L".jpg");
     }

@@ -1,6 +1,11 @@
 #include "capture/snapshot_files.h"
 
+#include <cstring>
+#include <span>
+
 #include "capture/jpeg_encoder.h"
+#include "capture/packed_dib.h"
+#include "capture/png_encoder.h"
 #include "capture/tiff_writer.h"
 #include "platform/clipboard.h"
 #include "platform/file.h"
@@ -11,17 +16,48 @@ namespace vix {
 std::optional<std::wstring> SaveSnapshotFile(const PixelView& picture, const SaveTarget& target,
                                              int jpegQuality) {
     MemorySink sink;
-    const auto error = target.format == ImageFormat::kTiff
-                           ? TiffToStream(picture, sink)
+    const auto error = target.format == ImageFormat::kTiff ? TiffToStream(picture, sink)
+                       : target.format == ImageFormat::kPng
+                           ? PngToStream(picture, sink)
                            : JpegToStream(picture, jpegQuality, sink);
     if (error) return L"Cannot save \"" + target.fileName + L"\". " + error->reason;
     return platform::WriteWholeFile(target.fileName, sink.bytes());
 }
 
-bool FileExists(const std::wstring& path) {
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+bool NameTaken(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
+
+namespace {
+
+// `bytes` in movable global memory, as the clipboard takes data; null when
+// there are none or no memory.
+platform::GlobalMemory InGlobalMemory(std::span<const std::uint8_t> bytes) {
+    if (bytes.empty()) return {};
+    platform::GlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
+    if (!memory) return {};
+    void* p = ::GlobalLock(memory.get());
+    if (!p) return {};
+    std::memcpy(p, bytes.data(), bytes.size());
+    ::GlobalUnlock(memory.get());
+    return memory;
+}
+
+// The snapshot as a PNG file and as a device-independent bitmap, for the
+// programs that paste those without loss. Either is left out when the
+// memory for it cannot be had: the bitmap still goes on the clipboard.
+platform::GlobalMemory PngForClipboard(const PixelView& picture) {
+    MemorySink sink;
+    if (PngToStream(picture, sink)) return {};
+    return InGlobalMemory(sink.bytes());
+}
+
+platform::GlobalMemory DibForClipboard(const PixelView& picture) {
+    const auto dib = PackedDib(picture);
+    return dib ? InGlobalMemory(*dib) : platform::GlobalMemory{};
+}
+
+}  // namespace
 
 bool CopySnapshotToClipboard(HWND owner, const PixelView& picture) {
     if (picture.empty()) return false;
@@ -46,11 +82,16 @@ bool CopySnapshotToClipboard(HWND owner, const PixelView& picture) {
     if (::SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(picture.height), bits, &info,
                     DIB_RGB_COLORS) != picture.height)
         return false;
+    platform::GlobalMemory dib = DibForClipboard(picture);
+    platform::GlobalMemory png = PngForClipboard(picture);
+    const UINT pngFormat = ::RegisterClipboardFormatW(kPngClipboardFormat);
     platform::ClipboardSession session(owner);
     if (!session.IsOpen() || !::EmptyClipboard()) return false;
     if (!::SetClipboardData(CF_BITMAP, bitmap.get())) return false;
-    // The clipboard owns the bitmap now.
+    // The clipboard owns what it took.
     (void)bitmap.release();
+    if (dib && ::SetClipboardData(CF_DIB, dib.get())) (void)dib.release();
+    if (png && pngFormat != 0 && ::SetClipboardData(pngFormat, png.get())) (void)png.release();
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "color/color_info_panel.h"
 
 #include "tools/control_ids.h"
+#include "color/contrast.h"
 #include "color/extended_color_info.h"
 #include "ui/panel.h"
 
@@ -31,6 +32,13 @@ void ColorInfoPanel::Create(HWND page) {
         r.label->Create(page, Rect::FromBounds(r.x + 18, r.y, 60, 14), L"");
         r.label->SetId(kIdColorInfoFirst + static_cast<int>(i));
     }
+    lblContrast.Create(page, Rect::FromBounds(96, 54, 160, 14), kContrastBeforeTwoSamples);
+    lblContrast.SetId(kIdContrast);
+}
+
+void ColorInfoPanel::SampleTaken(ColorWord color, wchar_t decimal) {
+    if (lastSample_) lblContrast.SetCaption(ContrastText(*lastSample_, color, decimal));
+    lastSample_ = color;
 }
 
 void ColorInfoPanel::showcolorvalues(ColorWord color) {

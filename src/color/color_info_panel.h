@@ -1,13 +1,15 @@
 #pragma once
 
 #include <array>
+#include <optional>
 
 #include "color/color_value.h"
 #include "tools/tool.h"
 #include "ui/label.h"
 
 // The "Extended color information" page: CMYK and hue, saturation,
-// brightness of the live colour. Its hot key only opens the Picker tab.
+// brightness of the live colour, and the WCAG contrast of the last two
+// sampled colours. Its hot key only opens the Picker tab.
 
 namespace vix {
 
@@ -20,13 +22,19 @@ class ColorInfoPanel final : public Tool {
     void Create(HWND page);
     // Fills the seven labels for `color` (showcolorvalues).
     void showcolorvalues(ColorWord color);
+    // Empties the seven labels; the contrast of the samples stays.
     void Clear();
+    // A colour was taken: the contrast label compares it with the one
+    // taken before it, if any.
+    void SampleTaken(ColorWord color, wchar_t decimal);
 
     ui::Label lblColorC, lblColorM, lblColorY, lblColorK;
     ui::Label lblHSB_H, lblHSB_S, lblHSB_B;
+    ui::Label lblContrast;
 
   private:
     std::array<ui::Label, 7> captions_;
+    std::optional<ColorWord> lastSample_;
 };
 
 }  // namespace vix

@@ -67,14 +67,4 @@ std::optional<GridCell> HoverCell(int x, int y) {
     return GridCell{x / 15, y / 14};
 }
 
-std::wstring ActFileName(const std::wstring& chosen) {
-    if (chosen.size() >= 4) {
-        std::wstring tail = chosen.substr(chosen.size() - 4);
-        for (auto& ch : tail)
-            ch = static_cast<wchar_t>(std::towupper(static_cast<wint_t>(ch)));
-        if (tail == L".ACT") return chosen;
-    }
-    return chosen + L".act";
-}
-
 }  // namespace vix

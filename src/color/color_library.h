@@ -64,8 +64,4 @@ struct GridCell {
 };
 std::optional<GridCell> HoverCell(int x, int y);
 
-// The name a colour table is written to: the chosen name, with ".act"
-// appended unless it already ends so (in any case).
-std::wstring ActFileName(const std::wstring& chosen);
-
 }  // namespace vix

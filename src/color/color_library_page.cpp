@@ -5,6 +5,7 @@
 #include "tools/control_ids.h"
 #include "settings/settings.h"
 #include "color/color_text.h"
+#include "color/palette_files.h"
 #include "common/app_error.h"
 #include "platform/file.h"
 
@@ -132,10 +133,15 @@ void ColorLibraryPage::StringGrid1Click() {
 
 void ColorLibraryPage::btnSaveAsACTClick() {
     if (!btnSaveAsACT.Enabled()) return;
+    std::wstring filter = kPaletteFilter;
+    for (wchar_t& c : filter)
+        if (c == L'|') c = L'\0';
+    filter.push_back(L'\0');
     wchar_t name[MAX_PATH * 4] = {};
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof(dialog);
-    dialog.lpstrFilter = L".ACT (Adobe Color Table)\0*.act\0";
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = 1;
     dialog.lpstrFile = name;
     dialog.nMaxFile = static_cast<DWORD>(std::size(name));
     dialog.lpstrTitle = L"Save As Adobe Color Table";
@@ -147,9 +153,24 @@ void ColorLibraryPage::btnSaveAsACTClick() {
         return ::GetSaveFileNameW(&dialog);
     }) != 0;
     if (!chosen) return;
-    const std::wstring path = ActFileName(name);
-    const ColorTable table = library_.ColorTableBytes();
-    if (auto error = platform::WriteWholeFile(path, table)) throw AppError(*error);
+    const PaletteTarget target = ChoosePaletteTarget(name, static_cast<int>(dialog.nFilterIndex));
+    if (auto error = platform::WriteWholeFile(target.fileName, PaletteBytes(target.format)))
+        throw AppError(*error);
+}
+
+std::vector<std::uint8_t> ColorLibraryPage::PaletteBytes(PaletteFormat format) const {
+    std::vector<ColorWord> colors;
+    for (int i = 0; i < library_.Count(); ++i)
+        colors.push_back(library_.Entry(i));
+    switch (format) {
+        case PaletteFormat::kGpl: return GimpPalette(colors);
+        case PaletteFormat::kAse: return SwatchExchange(colors);
+        case PaletteFormat::kCss: return CssProperties(colors);
+        default: {
+            const ColorTable table = library_.ColorTableBytes();
+            return {table.begin(), table.end()};
+        }
+    }
 }
 
 }  // namespace vix

@@ -5,6 +5,7 @@
 
 #include "color/color_grid.h"
 #include "color/color_library.h"
+#include "color/palette_files.h"
 #include "color/color_text.h"
 #include "common/registry_store.h"
 #include "tools/tool.h"
@@ -42,6 +43,8 @@ class ColorLibraryPage final : public Tool {
     // colour.
     void LoadLibrary();
     void ClearColorLibrary();
+    // Saves the library as a colour table, a GIMP palette, an Adobe Swatch
+    // Exchange file or CSS, by the dialog's filter or the name's ending.
     void btnSaveAsACTClick();
 
     const ColorLibrary& Library() const { return library_; }
@@ -53,6 +56,7 @@ class ColorLibraryPage final : public Tool {
     void ShowLibraryColorValues(int column, int row);
     void EmptyHoverLabels();
     void WriteRecordIfStored();
+    std::vector<std::uint8_t> PaletteBytes(PaletteFormat format) const;
 
     ToolHost& host_;
     RegistryStore& registry_;

@@ -190,6 +190,7 @@ void ColorPicker::TakeSample(Point position) {
     EnableExports();
     // The colour of the last finished tick; the click's place is not sampled again.
     SetSampledColor(liveColor_);
+    info_.SampleTaken(sampledColor_, host_.DecimalSeparator());
     if (onSampleTaken) onSampleTaken(sampledColor_);
     ShowSummary();
     if (host_.CurrentSettings().copySamplesToClipboard) ColorToClipboard();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "color/css_color.h"
 #include "common/number_text.h"
 
 namespace vix {
@@ -51,6 +52,9 @@ std::wstring ClipboardText(ColorWord c, int exportFormat) {
         case 2: return L"0x00" + bgr;
         case 3: return L"$00" + bgr;
         case 4: return L"0x" + rgb;
+        case 5: return CssRgb(c);
+        case 6: return CssHsl(c);
+        case 7: return CssOklch(c);
         default: return {};
     }
 }

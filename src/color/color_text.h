@@ -32,8 +32,9 @@ std::wstring ComponentText(std::uint8_t v, ValueFormat format, PercentRule rule,
 // The summary line of a sampled colour, e.g. "R:255  G:153  B:51".
 std::wstring ColorSummaryText(ColorWord c, ValueFormat format, wchar_t decimal = L'.');
 
-// The clipboard text of a colour in export format 0 to 4; empty for any
-// other format (nothing is copied then).
+// The clipboard text of a colour in export format 0 to 7 (5 to 7 the CSS
+// functions rgb(), hsl() and oklch()); empty for any other format (nothing
+// is copied then).
 std::wstring ClipboardText(ColorWord c, int exportFormat);
 
 }  // namespace vix

@@ -14,8 +14,7 @@ CallStatus RetryWhileBusy(const BusyRetryPolicy& policy, RetryClock& clock,
         if (call() == CallStatus::Done) return CallStatus::Done;
         // Unsigned difference: right across the tick counter's wrap.
         const auto pause = policy.NextPause(clock.NowMs() - start);
-        if (!pause) return CallStatus::Busy;
-        clock.Pause(*pause);
+        if (!pause || !clock.Pause(*pause)) return CallStatus::Busy;
     }
 }
 

@@ -28,11 +28,13 @@ class RetryClock {
   public:
     virtual ~RetryClock() = default;
     virtual std::uint32_t NowMs() = 0;
-    // Waits while the program's messages are handled.
-    virtual void Pause(std::uint32_t ms) = 0;
+    // Waits while the program's messages are handled; false when the program
+    // is quitting, and a retry would only keep it from ending.
+    virtual bool Pause(std::uint32_t ms) = 0;
 };
 
-// Makes `call` until it is not rejected as busy; Busy when the bound passed.
+// Makes `call` until it is not rejected as busy; Busy when the bound passed
+// or the program began to quit during a pause.
 CallStatus RetryWhileBusy(const BusyRetryPolicy& policy, RetryClock& clock,
                           const std::function<CallStatus()>& call);
 

@@ -32,6 +32,8 @@ class PhotoshopBridge final : public Tool,
     const char* Name() const override { return "Photoshop"; }
     OwnedWindows Windows() override { return {{ProgramWindow::PsVersion, &chooser_}}; }
     void Shown() override { DiscoverPhotoshopVersions(chooser_, *this); }
+    // The installed versions of both registry views, as discovery finds them.
+    static std::vector<std::wstring> InstalledVersions() { return InstalledPhotoshopVersions(); }
     // The settings dialog's OK when another version was picked there.
     void ChooseFromSettings(std::vector<std::wstring> versions, int selected) {
         ChooseVersionFromSettings(chooser_, std::move(versions), selected);

@@ -97,6 +97,11 @@ std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
     const auto failed = [&path](DWORD code) {
         return L"Cannot create file \"" + path + L"\". " + SystemErrorText(code);
     };
+    // Windows refuses to replace a read-only file, Wine replaces it: both
+    // refuse it here, before anything is written.
+    const DWORD attributes = ::GetFileAttributesW(detail::LongPathForm(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return failed(ERROR_ACCESS_DENIED);
     std::wstring temporary;
     DWORD error = ERROR_CANNOT_MAKE;
     File file = CreateTemporary(path, temporary, error);

@@ -15,15 +15,16 @@ namespace vix::platform {
 // folder first, which then replaces the file, so a failed write leaves an
 // existing file as it was. The temporary name is short, whatever the target's
 // length, and new for every save, so a leftover of an earlier crash is never
-// in the way. On failure, the user's message:
-// "Cannot create file "<path>". <reason>".
+// in the way. A read-only file is not replaced. On failure, the user's
+// message: "Cannot create file "<path>". <reason>".
 std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
                                            std::span<const std::uint8_t> bytes);
 
-// The names (without the folder) of the files in `folder` whose names start
-// with `start` (compared as the file system compares names), in the file
-// system's order; folders are left out. Empty when the folder cannot be read.
-std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wstring& start);
+// The names (without the folder) of the entries in `folder`, files and
+// folders alike, whose names start with `start` (compared as the file system
+// compares names), in the file system's order; "." and ".." are left out.
+// Empty when the folder cannot be read.
+std::vector<std::wstring> EntryNamesIn(const std::wstring& folder, const std::wstring& start);
 
 // The system's text for an error code, without the trailing line break.
 std::wstring SystemErrorText(unsigned long code);
@@ -41,15 +42,15 @@ std::uint32_t NextTemporaryNumber();
 // before a full path); shorter or relative paths come back unchanged.
 std::wstring LongPathForm(const std::wstring& path);
 
-// The two ways FileNamesIn reads a folder. The first asks the file system
+// The two ways EntryNamesIn reads a folder. The first asks the file system
 // directly, `bufferBytes` of names at a time; it has no answer (nullopt) when
-// that way fails for any reason but a missing folder, and FileNamesIn then
+// that way fails for any reason but a missing folder, and EntryNamesIn then
 // takes the second, the Win32 file search.
-std::optional<std::vector<std::wstring>> FileNamesByDirectoryQuery(const std::wstring& folder,
-                                                                   const std::wstring& start,
-                                                                   std::size_t bufferBytes);
-std::vector<std::wstring> FileNamesByFileSearch(const std::wstring& folder,
-                                                const std::wstring& start);
+std::optional<std::vector<std::wstring>> EntryNamesByDirectoryQuery(const std::wstring& folder,
+                                                                    const std::wstring& start,
+                                                                    std::size_t bufferBytes);
+std::vector<std::wstring> EntryNamesByFileSearch(const std::wstring& folder,
+                                                 const std::wstring& start);
 
 }  // namespace detail
 

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 #include "platform/handle.h"
 
@@ -65,16 +66,20 @@ std::wstring Joined(const std::wstring& folder, const std::wstring& name) {
     return folder + (separated ? L"" : L"\\") + name;
 }
 
-// Adds the files of one buffer of entries to `names`; false when an entry
-// runs past the bytes the call filled.
-bool TakeFiles(const std::uint8_t* entries, std::size_t filled, std::vector<std::wstring>& names) {
+// A folder lists itself and its parent; neither is a name in it.
+bool IsDotEntry(std::wstring_view name) { return name == L"." || name == L".."; }
+
+// Adds the entries of one buffer to `names`; false when an entry runs past
+// the bytes the call filled.
+bool TakeEntries(const std::uint8_t* entries, std::size_t filled,
+                 std::vector<std::wstring>& names) {
     constexpr std::size_t kFixedPart = offsetof(DirectoryEntry, FileName);
     for (std::size_t offset = 0;;) {
         if (filled < kFixedPart || offset > filled - kFixedPart) return false;
         const auto* entry = reinterpret_cast<const DirectoryEntry*>(entries + offset);
         if (entry->FileNameLength > filled - kFixedPart - offset) return false;
-        if (!(entry->FileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.emplace_back(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+        std::wstring_view name(entry->FileName, entry->FileNameLength / sizeof(wchar_t));
+        if (!IsDotEntry(name)) names.emplace_back(name);
         if (entry->NextEntryOffset == 0) return true;
         offset += entry->NextEntryOffset;
     }
@@ -84,9 +89,9 @@ bool TakeFiles(const std::uint8_t* entries, std::size_t filled, std::vector<std:
 
 namespace detail {
 
-std::optional<std::vector<std::wstring>> FileNamesByDirectoryQuery(const std::wstring& folder,
-                                                                   const std::wstring& start,
-                                                                   std::size_t bufferBytes) {
+std::optional<std::vector<std::wstring>> EntryNamesByDirectoryQuery(const std::wstring& folder,
+                                                                    const std::wstring& start,
+                                                                    std::size_t bufferBytes) {
     const QueryDirectoryFile query = TheQuery();
     const std::wstring mask = start + L"*";
     if (!query || mask.size() * sizeof(wchar_t) > 0xFFFE || bufferBytes > 0xFFFFFFFF)
@@ -121,12 +126,12 @@ std::optional<std::vector<std::wstring>> FileNamesByDirectoryQuery(const std::ws
         // (STATUS_BUFFER_OVERFLOW, a warning) or an answer that does not add
         // up, leaves the listing unknown: a partial one would let the image
         // sequence take a number that is in use.
-        if (result != 0 || !TakeFiles(bytes, status.Information, names)) return std::nullopt;
+        if (result != 0 || !TakeEntries(bytes, status.Information, names)) return std::nullopt;
     }
 }
 
-std::vector<std::wstring> FileNamesByFileSearch(const std::wstring& folder,
-                                                const std::wstring& start) {
+std::vector<std::wstring> EntryNamesByFileSearch(const std::wstring& folder,
+                                                 const std::wstring& start) {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found{};
     const FindHandle find(::FindFirstFileExW(
@@ -134,18 +139,17 @@ std::vector<std::wstring> FileNamesByFileSearch(const std::wstring& folder,
         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
     if (!find) return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.emplace_back(found.cFileName);
+        if (!IsDotEntry(found.cFileName)) names.emplace_back(found.cFileName);
     } while (::FindNextFileW(find.get(), &found));
     return names;
 }
 
 }  // namespace detail
 
-std::vector<std::wstring> FileNamesIn(const std::wstring& folder, const std::wstring& start) {
-    if (auto names = detail::FileNamesByDirectoryQuery(folder, start, kQueryBufferBytes))
+std::vector<std::wstring> EntryNamesIn(const std::wstring& folder, const std::wstring& start) {
+    if (auto names = detail::EntryNamesByDirectoryQuery(folder, start, kQueryBufferBytes))
         return std::move(*names);
-    return detail::FileNamesByFileSearch(folder, start);
+    return detail::EntryNamesByFileSearch(folder, start);
 }
 
 }  // namespace vix::platform

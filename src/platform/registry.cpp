@@ -26,6 +26,18 @@ REGSAM ViewFlag(RegistryView view) {
     return 0;
 }
 
+// The machine's keys, and the other users' below HKEY_USERS (the program
+// reads the default profile's folders there): a standard account may read
+// them, not write them.
+bool ReadOnlyRoot(RegistryRoot root) {
+    return root == RegistryRoot::LocalMachine || root == RegistryRoot::Users;
+}
+
+// What a key is opened for: reading only below the read-only roots, reading
+// and writing values and subkeys elsewhere. Never more: a key opened with
+// rights nobody needs can be refused where the rights needed would not be.
+REGSAM AccessFor(RegistryRoot root) { return ReadOnlyRoot(root) ? KEY_READ : KEY_READ | KEY_WRITE; }
+
 class WinKey final : public RegistryKey {
   public:
     explicit WinKey(RegKey key) : key_(std::move(key)) {}
@@ -92,8 +104,11 @@ class WinKey final : public RegistryKey {
 
 std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_view path,
                                                OpenMode mode) {
+    // The machine's keys are read, never written: a standard account may
+    // not write them, and must not be asked to.
+    if (ReadOnlyRoot(root) && mode == OpenMode::Create) return nullptr;
     const std::wstring p(path);
-    const REGSAM access = KEY_ALL_ACCESS | ViewFlag(view_);
+    const REGSAM access = AccessFor(root) | ViewFlag(view_);
     HKEY key = nullptr;
     const LONG rc = mode == OpenMode::Create
                         ? ::RegCreateKeyExW(RootKey(root), p.c_str(), 0, nullptr,
@@ -104,10 +119,11 @@ std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_v
 }
 
 bool WinRegistry::DeleteTree(RegistryRoot root, std::wstring_view path) {
+    if (ReadOnlyRoot(root)) return false;
     const std::wstring p(path);
     HKEY opened = nullptr;
-    if (::RegOpenKeyExW(RootKey(root), p.c_str(), 0, KEY_ALL_ACCESS | ViewFlag(view_), &opened) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExW(RootKey(root), p.c_str(), 0, AccessFor(root) | DELETE | ViewFlag(view_),
+                        &opened) != ERROR_SUCCESS)
         return false;
     RegKey key(opened);
     if (::RegDeleteTreeW(key.get(), nullptr) != ERROR_SUCCESS) return false;

@@ -25,8 +25,21 @@ inline constexpr const wchar_t* kColorLibraryKeyPath = kColorLibraryKeyText.data
 inline constexpr std::size_t kHintCheckSize = 20;
 using HintCheckBytes = std::array<std::uint8_t, kHintCheckSize>;
 
+// The colour's clipboard text formats ("CPExportFormat" 0 to this minus one).
+inline constexpr std::int32_t kClipboardFormatCount = 8;
+
 // "LastX" or "LastY" holding this means that no position has been stored.
 inline constexpr std::int32_t kUnsetPosition = 231;
+
+// The image sequence's formats by their file endings, as the settings
+// dialog's "Format" list shows them; "ImgFormat" stores the index.
+inline constexpr std::array<const wchar_t*, 3> kSequenceEndings = {L".jpg", L".png", L".tif"};
+// "ImgFormat" as an index into kSequenceEndings: a value outside them is 0.
+constexpr int SequenceFormatIndex(std::int32_t imgFormat) {
+    return imgFormat >= 0 && imgFormat < static_cast<std::int32_t>(kSequenceEndings.size())
+               ? imgFormat
+               : 0;
+}
 
 struct Settings {
     std::int32_t ActivePageIndex = 0;
@@ -55,6 +68,7 @@ struct Settings {
     std::int32_t jpegQuality = 0;
     std::wstring sequenceName;
     std::int32_t sequenceDigits = 0;
+    std::int32_t sequenceFormat = 0;  // an index into kSequenceEndings
     std::wstring skippedUpdateVersions;
     std::int32_t downloadedUpdateVersion = 0;
     HintCheckBytes hintCheck{};

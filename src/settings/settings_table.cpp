@@ -19,25 +19,46 @@ constexpr SettingDef Flag(Id id, std::wstring_view name, bool byDefault, bool S:
 }
 
 constexpr SettingDef Number(Id id, std::wstring_view name, std::int32_t byDefault,
-                            std::int32_t S::*field) {
+                            std::int32_t S::*field,
+                            std::int32_t low = std::numeric_limits<std::int32_t>::min(),
+                            std::int32_t high = std::numeric_limits<std::int32_t>::max()) {
     return {.id = id,
             .name = name,
             .type = SettingType::Number,
             .number = static_cast<std::uint32_t>(byDefault),
+            .low = low,
+            .high = high,
             .field = SettingField(std::in_place_index<2>, field)};
 }
 
 constexpr SettingDef Text(Id id, std::wstring_view name, std::wstring_view byDefault,
-                          std::wstring S::*field) {
+                          std::wstring S::*field, bool (*accepts)(std::wstring_view) = nullptr) {
     return {.id = id,
             .name = name,
             .type = SettingType::Text,
             .text = byDefault,
+            .accepts = accepts,
             .field = SettingField(std::in_place_index<4>, field)};
 }
 
+// The longest base name that leaves room in a file name of 255 characters
+// for a counter of ten digits and ".jpg".
+constexpr std::size_t kLongestSequenceName = 255 - 10 - 4;
+
+// The sequence's files are named folder + "\" + this + number + ".jpg": a
+// plain file name keeps them in the chosen folder. No separator, no "..",
+// nothing Windows refuses in a name.
+bool IsPlainSequenceName(std::wstring_view name) {
+    if (name.size() > kLongestSequenceName || name.find(L"..") != std::wstring_view::npos)
+        return false;
+    return std::none_of(name.begin(), name.end(), [](wchar_t c) {
+        return c < 32 || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos;
+    });
+}
+
 constexpr std::array<SettingDef, kSettingCount> kTable = {{
-    Number(Id::ActivePageIndex, L"ActivePageIndex", 0, &S::ActivePageIndex),
+    // -1 for all tabs closed.
+    Number(Id::ActivePageIndex, L"ActivePageIndex", 0, &S::ActivePageIndex, -1, 3),
     Flag(Id::PickerSectionOpen, L"_tab_ColorPickerpage", true, &S::pickerSectionOpen),
     Flag(Id::ColorInfoSectionOpen, L"_tab_ColorInfopage", false, &S::colorInfoSectionOpen),
     Flag(Id::LibrarySectionOpen, L"_tab_ColorLibPage", false, &S::librarySectionOpen),
@@ -62,18 +83,20 @@ constexpr std::array<SettingDef, kSettingCount> kTable = {{
     Flag(Id::CopySamplesToClipboard, L"AutoSampleToClipboard", true, &S::copySamplesToClipboard),
     Flag(Id::KeepRepeatedSamples, L"AddDoubleSamples", false, &S::keepRepeatedSamples),
     Flag(Id::ClearLibraryOnLoad, L"ResetLibraryOnstartup", false, &S::clearLibraryOnLoad),
-    Number(Id::ColorValueForm, L"DefaultColorValues", 0, &S::colorValueForm),
-    Number(Id::ClipboardFormat, L"CPExportFormat", 0, &S::clipboardFormat),
-    Number(Id::RulerUnit, L"RulerValue", 0, &S::rulerUnit),
+    Number(Id::ColorValueForm, L"DefaultColorValues", 0, &S::colorValueForm, 0, 2),
+    Number(Id::ClipboardFormat, L"CPExportFormat", 0, &S::clipboardFormat, 0,
+           kClipboardFormatCount - 1),
+    // -1 for a unit typed in the settings dialog that names none.
+    Number(Id::RulerUnit, L"RulerValue", 0, &S::rulerUnit, -1, 4),
     {.id = Id::RulerColor,
      .name = L"RulerColor",
      .type = SettingType::Color,
      .number = 0xFFFFFF,  // white
      .field = SettingField(std::in_place_index<3>, &S::rulerColor)},
     Flag(Id::PhotoshopForeground, L"PSForegroundCol", true, &S::photoshopForeground),
-    Number(Id::JpegQuality, L"JPGQuality", 10, &S::jpegQuality),
-    Text(Id::SequenceName, L"ImgName", L"Img_Sequence", &S::sequenceName),
-    Number(Id::SequenceDigits, L"ImgNr", 3, &S::sequenceDigits),
+    Number(Id::JpegQuality, L"JPGQuality", 10, &S::jpegQuality, 0, 10),
+    Text(Id::SequenceName, L"ImgName", L"Img_Sequence", &S::sequenceName, &IsPlainSequenceName),
+    Number(Id::SequenceDigits, L"ImgNr", 3, &S::sequenceDigits, 1, 10),
     Text(Id::SkippedUpdateVersions, L"Update_dontnotifystring", L"", &S::skippedUpdateVersions),
     Number(Id::DownloadedUpdateVersion, L"Update_program_version", 0, &S::downloadedUpdateVersion),
     // Created only; its default is the default profile's picture folder.
@@ -82,6 +105,7 @@ constexpr std::array<SettingDef, kSettingCount> kTable = {{
      .type = SettingType::Text,
      .lookup = &DefaultPicturePath,
      .written = false},
+    Number(Id::SequenceFormat, L"ImgFormat", 0, &S::sequenceFormat),
     // Never created: read when present, written back unchanged.
     {.id = Id::HintCheck,
      .name = L"HintCheck",
@@ -99,7 +123,7 @@ static_assert(InIdOrder(), "the table lists every setting at its SettingId");
 
 }  // namespace
 
-const std::array<SettingId, 29> kSettingsReadOrder = {
+const std::array<SettingId, 30> kSettingsReadOrder = {
     Id::ActivePageIndex,
     Id::PickerSectionOpen,
     Id::ColorInfoSectionOpen,
@@ -129,9 +153,10 @@ const std::array<SettingId, 29> kSettingsReadOrder = {
     Id::ShowInformationBar,
     Id::SkippedUpdateVersions,
     Id::DownloadedUpdateVersion,
+    Id::SequenceFormat,
 };
 
-const std::array<SettingId, 29> kSettingsWriteOrder = {
+const std::array<SettingId, 30> kSettingsWriteOrder = {
     Id::ActivePageIndex,
     Id::PickerSectionOpen,
     Id::ColorInfoSectionOpen,
@@ -161,6 +186,7 @@ const std::array<SettingId, 29> kSettingsWriteOrder = {
     Id::HintCheck,
     Id::SkippedUpdateVersions,
     Id::DownloadedUpdateVersion,
+    Id::SequenceFormat,
 };
 
 std::span<const SettingDef, kSettingCount> SettingsTable() { return kTable; }
@@ -199,6 +225,7 @@ std::optional<RegistryValue> FieldValue(const Settings& s, const SettingDef& set
 bool SetField(Settings& s, const SettingDef& setting, const RegistryValue& value) {
     struct Visitor {
         Settings& s;
+        const SettingDef& setting;
         const RegistryValue& value;
         bool operator()(std::monostate) const { return false; }
         bool operator()(bool S::*f) const {
@@ -208,7 +235,7 @@ bool SetField(Settings& s, const SettingDef& setting, const RegistryValue& value
         }
         bool operator()(std::int32_t S::*f) const {
             const auto n = value.AsDword();
-            if (n) s.*f = static_cast<std::int32_t>(*n);
+            if (n) s.*f = std::clamp(static_cast<std::int32_t>(*n), setting.low, setting.high);
             return n.has_value();
         }
         bool operator()(std::uint32_t S::*f) const {
@@ -218,8 +245,10 @@ bool SetField(Settings& s, const SettingDef& setting, const RegistryValue& value
         }
         bool operator()(std::wstring S::*f) const {
             auto text = value.AsText();
-            if (text) s.*f = std::move(*text);
-            return text.has_value();
+            if (!text) return false;
+            s.*f = !setting.accepts || setting.accepts(*text) ? std::move(*text)
+                                                              : std::wstring(setting.text);
+            return true;
         }
         bool operator()(HintCheckBytes S::*f) const {
             if (value.type != RegistryType::Binary) return false;
@@ -228,7 +257,7 @@ bool SetField(Settings& s, const SettingDef& setting, const RegistryValue& value
             return true;
         }
     };
-    return std::visit(Visitor{s, value}, setting.field);
+    return std::visit(Visitor{s, setting, value}, setting.field);
 }
 
 }  // namespace vix

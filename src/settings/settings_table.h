@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -65,9 +66,10 @@ enum class SettingId : std::uint8_t {
     SkippedUpdateVersions,
     DownloadedUpdateVersion,
     UnusedPicturePath,
+    SequenceFormat,
     HintCheck,  // HintCheck
 };
-inline constexpr std::size_t kSettingCount = 31;
+inline constexpr std::size_t kSettingCount = 32;
 
 struct SettingDef {
     SettingId id;
@@ -75,6 +77,13 @@ struct SettingDef {
     SettingType type;
     std::uint32_t number = 0;     // default of a flag, number or colour
     std::wstring_view text = {};  // default of a text
+    // The range of a number as the program uses it; a stored number outside
+    // is read as the nearer end.
+    std::int32_t low = std::numeric_limits<std::int32_t>::min();
+    std::int32_t high = std::numeric_limits<std::int32_t>::max();
+    // Whether a stored text is one the program can use; another is read as
+    // the default. Any text when none.
+    bool (*accepts)(std::wstring_view text) = nullptr;
     DefaultLookup lookup = nullptr;
     SettingField field = {};
     bool created = true;  // a load writes the default of a missing value
@@ -97,17 +106,18 @@ const SettingDef* FindSetting(std::wstring_view name);
 
 // A load reads these, in this order, after creating the missing values;
 // "TimeBasedRefreshSampleWindows" and "ImgPath" are never read.
-extern const std::array<SettingId, 29> kSettingsReadOrder;
+extern const std::array<SettingId, 30> kSettingsReadOrder;
 // A save writes these, in this order.
-extern const std::array<SettingId, 29> kSettingsWriteOrder;
+extern const std::array<SettingId, 30> kSettingsWriteOrder;
 
 // The field of `setting` as the registry stores it; nothing for a value
 // without a field.
 std::optional<RegistryValue> FieldValue(const Settings& settings, const SettingDef& setting);
-// Sets the field from a stored value. A value of another type, or a number
-// of the wrong size, leaves the field as it was; so does a value without a
-// field. A binary value fills the field's bytes as far as it reaches.
-// Returns whether the field was set.
+// Sets the field from a stored value, a number brought into its range and a
+// text the entry does not accept replaced by its default. A
+// value of another type, or a number of the wrong size, leaves the field as
+// it was; so does a value without a field. A binary value fills the field's
+// bytes as far as it reaches. Returns whether the field was set.
 bool SetField(Settings& settings, const SettingDef& setting, const RegistryValue& value);
 
 }  // namespace vix

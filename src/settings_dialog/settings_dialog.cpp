@@ -11,8 +11,6 @@
 namespace vix {
 namespace {
 
-inline constexpr wchar_t kPhotoshopKeyPath[] = L"SOFTWARE\\Adobe\\Photoshop\\";
-
 HWND Button(HWND parent, const wchar_t* caption, const Rect& bounds, DWORD style = 0, int id = 0) {
     return ui::CreateStandardControl(parent, L"BUTTON", caption, WS_TABSTOP | style, bounds, id,
                                      ui::SkinFont(ui::FontId::Dialog));
@@ -133,6 +131,7 @@ void TSettings::FillControls() {
     ::SetWindowTextW(lstRulerUnits, d.lstRulerUnits.c_str());
     FillRulerColors(d.lstRulerColor);
     ::SetWindowTextW(edtSequenceName, d.edtSequenceName.c_str());
+    Select(lstSequenceFormat, d.lstSequenceFormat);
     ::SetWindowTextW(edtSequenceDigits, d.edtSequenceDigits.c_str());
     lastSpinText_ = d.edtSequenceDigits;
     ::SendMessageW(trkJpegQuality, TBM_SETPOS, TRUE, d.trkJpegQuality);
@@ -144,9 +143,7 @@ void TSettings::FillControls() {
 void TSettings::FillPhotoshopVersions() {
     ::SendMessageW(lbPSVerion, CB_RESETCONTENT, 0, 0);
     std::vector<std::wstring> names;
-    if (auto key =
-            registry_.Open(RegistryRoot::LocalMachine, kPhotoshopKeyPath, OpenMode::Existing))
-        names = key->SubkeyNames();
+    if (services_.installedPhotoshopVersions) names = services_.installedPhotoshopVersions();
     versions_ = ListPhotoshopVersions(names, services_.settings().photoshopVersion);
     for (const std::wstring& label : versions_.labels)
         ::SendMessageW(lbPSVerion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
@@ -169,7 +166,7 @@ SettingsDialogState TSettings::ReadControls() const {
     d.lstRulerColor = static_cast<std::uint32_t>(::SendMessageW(
         lstRulerColor, CB_GETITEMDATA, static_cast<WPARAM>(color < 0 ? 0 : color), 0));
     d.edtSequenceName = TextOf(edtSequenceName);
-    d.lstSequenceFormat = TextOf(lstSequenceFormat);
+    d.lstSequenceFormat = Selected(lstSequenceFormat);
     d.edtSequenceDigits = TextOf(edtSequenceDigits);
     d.trkJpegQuality = static_cast<int>(::SendMessageW(trkJpegQuality, TBM_GETPOS, 0, 0));
     return d;

@@ -47,6 +47,7 @@ SettingsDialogState FillSettingsDialog(const Settings& s) {
         d.lstRulerUnits = kRulerUnitItems[static_cast<std::size_t>(s.rulerUnit)];
     d.lstRulerColor = s.rulerColor;
     d.edtSequenceName = s.sequenceName;
+    d.lstSequenceFormat = SequenceFormatIndex(s.sequenceFormat);
     d.edtSequenceDigits = std::to_wstring(s.sequenceDigits);
     d.trkJpegQuality = s.jpegQuality;
     return d;
@@ -58,7 +59,9 @@ void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
     s.showInformationBar = d.chkInfoBar;
     s.copySamplesToClipboard = d.chkAutoSampleToClipboard;
     s.colorValueForm = InRange(d.lstColorValues, 0, 2, SettingId::ColorValueForm);
-    s.clipboardFormat = InRange(d.lstClipboardFormat, 0, 4, SettingId::ClipboardFormat);
+    s.clipboardFormat =
+        InRange(d.lstClipboardFormat, 0, static_cast<int>(kClipboardFormatItems.size()) - 1,
+                SettingId::ClipboardFormat);
     s.photoshopForeground = d.lstExportTo == 0;
     s.keepRepeatedSamples = !d.chkNoDoubleSamples;
     s.clearLibraryOnLoad = d.chkResetLibrary;
@@ -68,6 +71,7 @@ void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
     s.rulerColor = d.lstRulerColor & 0xFFFFFFu;
     s.sequenceName = d.edtSequenceName;
     s.sequenceDigits = SpinFieldNumber(d.edtSequenceDigits);
+    s.sequenceFormat = SequenceFormatIndex(d.lstSequenceFormat);
     s.jpegQuality =
         InRange(d.trkJpegQuality, kMinJpgQuality, kMaxJpgQuality, SettingId::JpegQuality);
 }

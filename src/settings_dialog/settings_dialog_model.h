@@ -24,9 +24,13 @@ SettingsPage NextSettingsPage(SettingsPage page);
 SettingsPage PrevSettingsPage(SettingsPage page);
 
 inline constexpr std::array<const wchar_t*, 3> kColorValueItems = {L"RGB", L"Hex", L"Percent"};
-inline constexpr std::array<const wchar_t*, 5> kClipboardFormatItems = {
-    L"HTML (#FF9933)", L"HTML (color=\"#FF9933\")", L"WIN API (0x003399FF)", L"Delphi ($003399FF)",
-    L"C++ (0xFF9933)"};
+inline constexpr std::array<const wchar_t*, 8> kClipboardFormatItems = {
+    L"HTML (#FF9933)",         L"HTML (color=\"#FF9933\")",
+    L"WIN API (0x003399FF)",   L"Delphi ($003399FF)",
+    L"C++ (0xFF9933)",         L"CSS (rgb(255 153 51))",
+    L"CSS (hsl(30 100% 60%))", L"CSS (oklch(77.37% 0.1629 60.28))"};
+static_assert(kClipboardFormatItems.size() == kClipboardFormatCount,
+              "the list offers every format the settings store");
 inline constexpr std::array<const wchar_t*, 2> kExportToItems = {L"Foreground", L"Background"};
 inline constexpr std::array<const wchar_t*, 5> kRulerUnitItems = {
     L"Pixels", L"Inches", L"Centimetres", L"Picas", L"Percent"};
@@ -51,7 +55,7 @@ struct SettingsDialogState {
     std::wstring lstRulerUnits;       // the unit's text, chosen or typed
     std::uint32_t lstRulerColor = 0;
     std::wstring edtSequenceName;    // Edit4
-    std::wstring lstSequenceFormat;  // ComboBox5: a list without items
+    int lstSequenceFormat = 0;       // ComboBox5: an index into kSequenceEndings
     std::wstring edtSequenceDigits;  // SpinEdit1: the number of digits, as text
     int trkJpegQuality = 0;          // TrackBar1
 

@@ -123,7 +123,7 @@ void TSettings::BuildScreenCapturePage(HWND page) {
                 Rect::FromBounds(kFieldLeft, 32, kFieldWidth, 21), kIdSettingsSequenceName);
     StaticText(page, L"Format", Rect::FromBounds(16, 62, 100, 16));
     lstSequenceFormat = List(page, kIdSettingsSequenceFormat,
-                             Rect::FromBounds(kFieldLeft, 58, kFieldWidth, 21), {});
+                             Rect::FromBounds(kFieldLeft, 58, kFieldWidth, 21), kSequenceEndings);
     StaticText(page, L"Numbers", Rect::FromBounds(16, 88, 100, 16));
     BuildSpinField(page);
     StaticText(page, L"Example:", Rect::FromBounds(16, 114, 100, 16));

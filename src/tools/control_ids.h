@@ -26,6 +26,7 @@ enum ControlId : int {
     kIdSummary = 1107,
     kIdSampleSizeList = 1108,
     kIdColorInfoFirst = 1110,  // + 0..6: C, M, Y, K, H, S, B
+    kIdContrast = 1117,
     kIdLibraryGrid = 1120,
     kIdHoverRed = 1121,
     kIdHoverGreen = 1122,

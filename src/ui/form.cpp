@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/gdi.h"
+#include "ui/dialog_placement.h"
 #include "ui/control.h"
 #include "ui/message_loop.h"
 #include "ui/skin.h"
@@ -94,10 +95,14 @@ void Form::EndModal(int result) {
 void Form::CenterOn(HWND window) {
     RECT target{};
     ::GetWindowRect(window, &target);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor))
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
     const Rect b = Bounds();
-    ::SetWindowPos(hwnd(), nullptr, target.left + (target.right - target.left - b.width()) / 2,
-                   target.top + (target.bottom - target.top - b.height()) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const Point at = DialogPosition({b.width(), b.height()}, platform::FromRECT(target),
+                                    platform::FromRECT(monitor.rcWork));
+    ::SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::CenterOnScreen() {

@@ -38,6 +38,7 @@ class Form : public platform::Window {
     int ShowModal();
     void EndModal(int result);
 
+    // Centred on `window`, kept inside the work area of its monitor.
     void CenterOn(HWND window);
     void CenterOnScreen();
     void SetClientSize(Size client);

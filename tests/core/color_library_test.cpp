@@ -129,14 +129,5 @@ TEST(HoverCell, TheAreaReachesOnePixelLeftAndFourAbove) {
     EXPECT_FALSE(HoverCell(0, 70));
 }
 
-TEST(ActFileName, AppendsTheExtensionUnlessTheNameEndsWithIt) {
-    EXPECT_EQ(ActFileName(L"palette.Act"), L"palette.Act");
-    EXPECT_EQ(ActFileName(L"C:\\x\\p.ACT"), L"C:\\x\\p.ACT");
-    EXPECT_EQ(ActFileName(L"palette.txt"), L"palette.txt.act");
-    EXPECT_EQ(ActFileName(L"ab"), L"ab.act");
-    EXPECT_EQ(ActFileName(L"act"), L"act.act");
-    EXPECT_EQ(ActFileName(L"Farben \u00e4"), L"Farben \u00e4.act");
-}
-
 }  // namespace
 }  // namespace vix

@@ -81,14 +81,17 @@ TEST(ColorSummaryText, EachFormatWithTwoSpacesBetweenParts) {
     EXPECT_EQ(ColorSummaryText(c, static_cast<ValueFormat>(7)), L"");
 }
 
-TEST(ClipboardText, TheFiveFormatsBlueFirstInTwoAndThree) {
+TEST(ClipboardText, TheEightFormatsBlueFirstInTwoAndThree) {
     const ColorWord c = MakeColor(255, 153, 51, kSampledFlag);
     EXPECT_EQ(ClipboardText(c, 0), L"#FF9933");
     EXPECT_EQ(ClipboardText(c, 1), L"color=\"#FF9933\"");
     EXPECT_EQ(ClipboardText(c, 2), L"0x003399FF");
     EXPECT_EQ(ClipboardText(c, 3), L"$003399FF");
     EXPECT_EQ(ClipboardText(c, 4), L"0xFF9933");
-    EXPECT_EQ(ClipboardText(c, 5), L"");
+    EXPECT_EQ(ClipboardText(c, 5), L"rgb(255 153 51)");
+    EXPECT_EQ(ClipboardText(c, 6), L"hsl(30 100% 60%)");
+    EXPECT_EQ(ClipboardText(c, 7), L"oklch(77.37% 0.1629 60.28)");
+    EXPECT_EQ(ClipboardText(c, 8), L"");
     EXPECT_EQ(ClipboardText(c, -1), L"");
     EXPECT_EQ(ClipboardText(MakeColor(1, 2, 3), 0), L"#010203");
 }

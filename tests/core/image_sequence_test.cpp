@@ -112,8 +112,7 @@ TEST(NextSequenceFileNameListed, GivesTheSameNamesAsOneLookPerNumber) {
     f.names.insert(L"F\\Img04321.jpg");
     EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 5, Listed(f, L"F"), f.Exists()),
               L"F\\Img10001.jpg");
-    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 4, Listed(f, L"F"), f.Exists()),
-              L"F\\Img0001.jpg")
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 4, Listed(f, L"F"), f.Exists()), L"F\\Img0001.jpg")
         << "four digits make other names";
 
     Folder full;
@@ -126,13 +125,13 @@ TEST(NextSequenceFileNameListed, GivesTheSameNamesAsOneLookPerNumber) {
 TEST(NextSequenceFileNameListed, OnlyTheSequencesOwnNamesCount) {
     Folder f;
     const std::vector<std::wstring> listed = {
-        L"IMG001.JPG",       // another case of the same name: the same file
-        L"Img002.jpeg",      // another ending
-        L"Img03.jpg",        // fewer digits than the sequence writes
-        L"Img0004.jpg",      // a zero more than the sequence writes
-        L"Img00x.jpg",       // not a number
-        L"Other005.jpg",     // another base name
-        L"Img.jpg",          // no number at all
+        L"IMG001.JPG",                      // another case of the same name: the same file
+        L"Img002.jpeg",                     // another ending
+        L"Img03.jpg",                       // fewer digits than the sequence writes
+        L"Img0004.jpg",                     // a zero more than the sequence writes
+        L"Img00x.jpg",                      // not a number
+        L"Other005.jpg",                    // another base name
+        L"Img.jpg",                         // no number at all
         L"Img99999999999999999999999.jpg",  // past 64 bits
     };
     f.names = {L"F\\IMG001.JPG"};
@@ -146,6 +145,33 @@ TEST(NextSequenceFileNameListed, ANameTheFileSystemKnowsIsPassedOver) {
     f.names = {L"F\\\u00c4001.jpg", L"F\\\u00c4002.jpg"};
     const std::vector<std::wstring> listed = {L"\u00e4001.jpg", L"\u00e4002.jpg"};
     EXPECT_EQ(NextSequenceFileName(L"F", L"\u00c4", 3, listed, f.Exists()), L"F\\\u00c4003.jpg");
+}
+
+TEST(SequenceFormat, ImgFormatGivesFormatAndEndingAndAnyOtherValueJpeg) {
+    const struct {
+        int imgFormat;
+        ImageFormat format;
+        const wchar_t* ending;
+    } cases[] = {
+        {0, ImageFormat::kJpeg, L".jpg"},  {1, ImageFormat::kPng, L".png"},
+        {2, ImageFormat::kTiff, L".tif"},  {3, ImageFormat::kJpeg, L".jpg"},
+        {-1, ImageFormat::kJpeg, L".jpg"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SequenceFormatOf(c.imgFormat).format, c.format) << c.imgFormat;
+        EXPECT_EQ(SequenceFormatOf(c.imgFormat).ending, c.ending) << c.imgFormat;
+    }
+}
+
+// A PNG sequence counts its own files: the JPEG files of the same numbers
+// do not take them.
+TEST(NextSequenceFileNameListed, EachFormatCountsFilesOfItsOwnEnding) {
+    Folder f;
+    f.names = {L"F\\Img001.jpg", L"F\\Img002.jpg", L"F\\Img001.png"};
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 3, Listed(f, L"F"), f.Exists(), L".png"),
+              L"F\\Img002.png");
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 3, f.Exists(), L".png"), L"F\\Img002.png");
+    EXPECT_EQ(NextSequenceFileName(L"F", L"Img", 3, Listed(f, L"F"), f.Exists()), L"F\\Img003.jpg");
 }
 
 }  // namespace

@@ -117,6 +117,16 @@ std::vector<std::string> JpegGate(const fs::path& file) {
     return complaints;
 }
 
+std::vector<std::string> PngGate(const fs::path& file) {
+    std::vector<std::string> complaints;
+    // pngcheck reports on its standard output: only its status counts.
+    const ToolRun check = RunTool("pngcheck -q " + Quoted(file));
+    if (check.status != 0) complaints.push_back("pngcheck: " + check.out + check.err);
+    Judge("identify -regard-warnings", RunTool("identify -regard-warnings " + Quoted(file)),
+          complaints);
+    return complaints;
+}
+
 std::optional<TestPicture> TiffPixels(const fs::path& file) {
     const fs::path ppm = file.string() + ".ppm";
     const ToolRun run =
@@ -124,6 +134,8 @@ std::optional<TestPicture> TiffPixels(const fs::path& file) {
     if (run.status != 0) return std::nullopt;
     return ReadPpm(ppm);
 }
+
+std::optional<TestPicture> PngPixels(const fs::path& file) { return TiffPixels(file); }
 
 std::optional<TestPicture> JpegPixels(const fs::path& file) {
     const fs::path ppm = file.string() + ".ppm";

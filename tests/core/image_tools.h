@@ -10,7 +10,7 @@
 #include "test_picture.h"
 
 // The image readers installed from the distribution (libtiff-tools,
-// libjpeg-turbo-progs, imagemagick), run on files the tests write.
+// libjpeg-turbo-progs, imagemagick, pngcheck), run on files the tests write.
 
 namespace vix::test {
 
@@ -38,9 +38,13 @@ std::optional<TestPicture> ReadPpm(const std::filesystem::path& path);
 // and says nothing on its error output. One line for each complaint.
 std::vector<std::string> TiffGate(const std::filesystem::path& file);
 std::vector<std::string> JpegGate(const std::filesystem::path& file);
+// pngcheck (chunks, CRCs, the zlib stream) and ImageMagick.
+std::vector<std::string> PngGate(const std::filesystem::path& file);
 
 // The pixels as the readers see them: TIFF through ImageMagick, JPEG through djpeg.
 std::optional<TestPicture> TiffPixels(const std::filesystem::path& file);
 std::optional<TestPicture> JpegPixels(const std::filesystem::path& file);
+// PNG through ImageMagick.
+std::optional<TestPicture> PngPixels(const std::filesystem::path& file);
 
 }  // namespace vix::test

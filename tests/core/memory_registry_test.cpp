@@ -16,8 +16,14 @@ using test::RegistryContract;
 
 INSTANTIATE_TEST_SUITE_P(InMemory, RegistryContract,
                          ::testing::Values(test::RegistryUnderTest{
-                             "MemoryRegistry", [] { return std::make_unique<MemoryRegistry>(); },
-                             L"Software\\VixTests"}),
+                             "MemoryRegistry",
+                             [] {
+                                 auto store = std::make_unique<MemoryRegistry>();
+                                 store->AddKey(RegistryRoot::LocalMachine, L"SOFTWARE\\Vendor");
+                                 store->AddKey(RegistryRoot::Users, L".DEFAULT\\Software");
+                                 return store;
+                             },
+                             L"Software\\VixTests", L"SOFTWARE", L".DEFAULT"}),
                          test::RegistryName);
 
 TEST(MemoryRegistry, RefusingSwitchesFailOpensAndWritesAndCountThem) {

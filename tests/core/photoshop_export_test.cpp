@@ -15,12 +15,14 @@ using Log = std::vector<std::string>;
 class FakeClock final : public RetryClock {
   public:
     std::uint32_t NowMs() override { return now; }
-    void Pause(std::uint32_t ms) override {
+    bool Pause(std::uint32_t ms) override {
         now += ms;
         ++pauses;
+        return pauses != quitAtPause;
     }
     std::uint32_t now = 0xFFFFFF00u;  // close to the wrap on purpose
     int pauses = 0;
+    int quitAtPause = 0;  // the pause during which the user quits; 0 never
 };
 
 // Photoshop over an imagined COM: every call is logged, each can fail or be
@@ -409,6 +411,20 @@ TEST(BusyRetry, ACallThatIsNotBusyIsMadeOnceWithoutWaiting) {
               CallStatus::Done);
     EXPECT_EQ(calls, 1);
     EXPECT_EQ(clock.pauses, 0);
+}
+
+TEST(BusyRetry, AQuitDuringAPauseEndsTheRetries) {
+    FakeClock clock;
+    clock.quitAtPause = 2;
+    int calls = 0;
+    EXPECT_EQ(RetryWhileBusy(BusyRetryPolicy{30000, 100}, clock,
+                             [&] {
+                                 ++calls;
+                                 return CallStatus::Busy;
+                             }),
+              CallStatus::Busy);
+    EXPECT_EQ(calls, 2) << "no call after the pause the quit ended";
+    EXPECT_EQ(clock.pauses, 2);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@ struct Case {
 
 constexpr ImageFormat kJpeg = ImageFormat::kJpeg;
 constexpr ImageFormat kTiff = ImageFormat::kTiff;
+constexpr ImageFormat kPng = ImageFormat::kPng;
 
 constexpr Case kCases[] = {
     {L"shot", 2, kJpeg, L"shot.jpg"},
@@ -30,14 +31,21 @@ constexpr Case kCases[] = {
     {L"x.JPEG", 1, kJpeg, L"x.JPEG"},
     {L"x.jpeg", 2, kJpeg, L"x.jpeg.jpg"},
     {L"x.jpeg", 3, kTiff, L"x.jpeg.tif"},
-    {L"x.png", 1, kJpeg, L"x.png.jpg"},
+    {L"x.png", 1, kPng, L"x.png"},
+    {L"X.PNG", 1, kPng, L"X.PNG"},
+    {L"shot", 4, kPng, L"shot.png"},
+    {L"x.jpg", 4, kPng, L"x.jpg.png"},
+    {L"x.Png", 4, kPng, L"x.Png"},
+    {L"x.png", 2, kJpeg, L"x.png.jpg"},
+    {L"x.png", 3, kTiff, L"x.png.tif"},
+    {L"png", 1, kJpeg, L"png.jpg"},
     {L"x.tiff", 1, kJpeg, L"x.tiff.jpg"},
     {L"x", 1, kJpeg, L"x.jpg"},
     {L"tif", 1, kJpeg, L"tif.jpg"},
     {L"C:\\a.tif\\shot", 1, kJpeg, L"C:\\a.tif\\shot.jpg"},
     {L"\u00c4rger.TIF", 1, kTiff, L"\u00c4rger.TIF"},
     {L"x.tif", 0, kTiff, L"x.tif"},
-    {L"x", 4, kJpeg, L"x.jpg"},
+    {L"x", 5, kJpeg, L"x.jpg"},
 };
 
 TEST(ChooseSaveTarget, FilterAndEndingGiveFormatAndName) {
@@ -48,11 +56,11 @@ TEST(ChooseSaveTarget, FilterAndEndingGiveFormatAndName) {
     }
 }
 
-TEST(SaveFilter, ThreeFiltersInTheDialogsOwnWords) {
+TEST(SaveFilter, FourFiltersInTheDialogsOwnWords) {
     const std::wstring filter = kSaveFilter;
     EXPECT_EQ(filter,
               L"All (*.jpg;*.jpeg;*.tif)|*.jpg;*.jpeg;*.tif|JPEG Image File (*.jpg)|*.jpg|"
-              L"Taged Image File Format (*.tif)|*.tif");
+              L"Taged Image File Format (*.tif)|*.tif|PNG (*.png)|*.png");
 }
 
 }  // namespace

@@ -77,6 +77,7 @@ TEST(SettingsDialogApply, EveryControlReachesItsSetting) {
     d.lstRulerColor = 0x00FF00;
     d.edtSequenceName = L"Shot_\u00E9";
     d.edtSequenceDigits = L"10";
+    d.lstSequenceFormat = 1;
     d.trkJpegQuality = 4;
     Settings s = Defaults();
     ApplySettingsDialog(d, s);
@@ -93,7 +94,23 @@ TEST(SettingsDialogApply, EveryControlReachesItsSetting) {
     EXPECT_EQ(s.rulerColor, 0x00FF00u);
     EXPECT_EQ(s.sequenceName, L"Shot_\u00E9");
     EXPECT_EQ(s.sequenceDigits, 10);
+    EXPECT_EQ(s.sequenceFormat, 1);
     EXPECT_EQ(s.jpegQuality, 4);
+}
+
+TEST(SettingsDialogFill, TheSequenceFormatListShowsImgFormatAndAnyOtherValueAsJpeg) {
+    const std::pair<int, int> cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 0}, {-1, 0}, {1000, 0}};
+    for (const auto& [stored, item] : cases) {
+        Settings s = Defaults();
+        s.sequenceFormat = stored;
+        EXPECT_EQ(FillSettingsDialog(s).lstSequenceFormat, item) << stored;
+    }
+    SettingsDialogState d = FillSettingsDialog(Defaults());
+    d.lstSequenceFormat = -1;  // no selection
+    Settings s = Defaults();
+    s.sequenceFormat = 2;
+    ApplySettingsDialog(d, s);
+    EXPECT_EQ(s.sequenceFormat, 0);
 }
 
 TEST(SettingsDialogApply, TypedRulerUnitsAreLookedUpAndOthersGiveMinusOne) {

@@ -56,6 +56,7 @@ std::vector<Expected> FreshKey(const std::wstring& imgPath) {
         {L"Update_dontnotifystring", V::Text(L"")},
         {L"Update_program_version", V::Dword(0)},
         {L"ImgPath", V::Text(imgPath)},
+        {L"ImgFormat", V::Dword(0)},
     };
 }
 
@@ -70,7 +71,7 @@ void ExpectKeyHolds(const MemoryRegistry& registry, const std::vector<Expected>&
     }
 }
 
-TEST(SettingsLoad, FirstStartCreatesExactlyTheThirtyValuesWithTheirDefaults) {
+TEST(SettingsLoad, FirstStartCreatesExactlyTheThirtyOneValuesWithTheirDefaults) {
     MemoryRegistry registry;
     registry.Set(RegistryRoot::Users, kShellFolders, L"My Pictures",
                  RegistryValue::Text(L"C:\\Users\\Default\\Pictures"));
@@ -151,6 +152,79 @@ TEST(SettingsLoad, ValueOfTheWrongTypeOrSizeIsReplacedByItsDefault) {
     EXPECT_EQ(registry.Get(kUser, kSettingsKeyPath, L"LastX"), RegistryValue::Dword(231));
 }
 
+TEST(SettingsLoad, ANumberOutsideItsRangeIsBroughtIntoIt) {
+    struct Case {
+        const wchar_t* name;
+        std::int32_t stored;
+        std::int32_t Settings::*field;
+        std::int32_t read;
+    };
+    const Case cases[] = {
+        {L"ImgNr", 2000000000, &Settings::sequenceDigits, 10},
+        {L"ImgNr", 0, &Settings::sequenceDigits, 1},
+        {L"ImgNr", -7, &Settings::sequenceDigits, 1},
+        {L"ImgNr", 10, &Settings::sequenceDigits, 10},
+        {L"JPGQuality", 11, &Settings::jpegQuality, 10},
+        {L"JPGQuality", -1, &Settings::jpegQuality, 0},
+        {L"ActivePageIndex", 4, &Settings::ActivePageIndex, 3},
+        {L"ActivePageIndex", -2, &Settings::ActivePageIndex, -1},
+        {L"ActivePageIndex", -1, &Settings::ActivePageIndex, -1},
+        {L"DefaultColorValues", 3, &Settings::colorValueForm, 2},
+        {L"DefaultColorValues", -1, &Settings::colorValueForm, 0},
+        {L"CPExportFormat", 8, &Settings::clipboardFormat, 7},
+        {L"RulerValue", 5, &Settings::rulerUnit, 4},
+        {L"RulerValue", -1, &Settings::rulerUnit, -1},  // a typed unit that names none
+        {L"RulerValue", -9, &Settings::rulerUnit, -1},
+        {L"LastX", -30000, &Settings::lastX, -30000},  // the placement pulls it in
+    };
+    for (const Case& c : cases) {
+        MemoryRegistry registry;
+        registry.Set(kUser, kSettingsKeyPath, c.name,
+                     RegistryValue::Dword(static_cast<std::uint32_t>(c.stored)));
+        Settings s;
+        LoadSettingsKey(registry, s);
+        EXPECT_EQ(s.*c.field, c.read) << ToUtf8(c.name) << " " << c.stored;
+    }
+}
+
+TEST(SettingsLoad, ASequenceNameThatIsNoPlainFileNameIsReadAsTheDefault) {
+    // The longest name that leaves room for ten digits and ".jpg" in a file
+    // name of 255 characters.
+    const std::wstring longest(255 - 10 - 4, L'n');
+    struct Case {
+        std::wstring stored;
+        std::wstring read;
+    };
+    const Case cases[] = {
+        {L"Shot", L"Shot"},
+        {L"Bild_\u00e4\u4e2d", L"Bild_\u00e4\u4e2d"},
+        {L"", L""},
+        {L"a.b c", L"a.b c"},
+        {longest, longest},
+        {longest + L"n", L"Img_Sequence"},
+        {L"..\\escaped_", L"Img_Sequence"},
+        {L"../escaped_", L"Img_Sequence"},
+        {L"sub\\shot", L"Img_Sequence"},
+        {L"sub/shot", L"Img_Sequence"},
+        {L"C:shot", L"Img_Sequence"},
+        {L"x..y", L"Img_Sequence"},
+        {L"a<b", L"Img_Sequence"},
+        {L"a>b", L"Img_Sequence"},
+        {L"a|b", L"Img_Sequence"},
+        {L"a?b", L"Img_Sequence"},
+        {L"a*b", L"Img_Sequence"},
+        {L"a\"b", L"Img_Sequence"},
+        {L"tab\there", L"Img_Sequence"},
+    };
+    for (const Case& c : cases) {
+        MemoryRegistry registry;
+        registry.Set(kUser, kSettingsKeyPath, L"ImgName", RegistryValue::Text(c.stored));
+        Settings s;
+        LoadSettingsKey(registry, s);
+        EXPECT_EQ(s.sequenceName, c.read) << ToUtf8(c.stored);
+    }
+}
+
 TEST(SettingsLoad, TextWithoutTerminatorOrWithOddLengthIsReadSafely) {
     MemoryRegistry registry;
     registry.Set(kUser, kSettingsKeyPath, L"ImgName",
@@ -226,6 +300,7 @@ TEST(SettingsSave, SaveThenLoadGivesBackEveryWrittenValue) {
     saved.jpegQuality = 0;
     saved.sequenceName = L"Bild_\u00e4\u4e2d";
     saved.sequenceDigits = 10;
+    saved.sequenceFormat = 2;
     saved.skippedUpdateVersions = L";2.1;2.2";
     saved.downloadedUpdateVersion = 12;
     for (std::size_t i = 0; i < saved.hintCheck.size(); ++i)
@@ -235,7 +310,7 @@ TEST(SettingsSave, SaveThenLoadGivesBackEveryWrittenValue) {
     Settings loaded;
     LoadSettingsKey(registry, loaded);
     EXPECT_EQ(loaded, saved);
-    EXPECT_EQ(registry.Find(kUser, kSettingsKeyPath)->values.size(), 31u);
+    EXPECT_EQ(registry.Find(kUser, kSettingsKeyPath)->values.size(), 32u);
 }
 
 TEST(SettingsSave, ValuesThatAreOnlyCreatedAreNotWrittenBack) {
@@ -356,12 +431,13 @@ TEST(SettingsOrder, ALoadReadsTheValuesInItsOwnOrder) {
         L"ShowInformationBar",
         L"Update_dontnotifystring",
         L"Update_program_version",
+        L"ImgFormat",
     };
-    ASSERT_EQ(registry.reads.size(), 30 + read.size());
-    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin(), registry.reads.begin() + 30),
+    ASSERT_EQ(registry.reads.size(), 31 + read.size());
+    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin(), registry.reads.begin() + 31),
               Names(FreshKey(L"")));
-    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin() + 30, registry.reads.end()), read);
-    EXPECT_TRUE(registry.writes.size() == 30) << "nothing is created twice";
+    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin() + 31, registry.reads.end()), read);
+    EXPECT_TRUE(registry.writes.size() == 31) << "nothing is created twice";
 }
 
 TEST(SettingsOrder, ASaveWritesTheValuesInItsOwnOrder) {
@@ -398,6 +474,7 @@ TEST(SettingsOrder, ASaveWritesTheValuesInItsOwnOrder) {
         L"HintCheck",
         L"Update_dontnotifystring",
         L"Update_program_version",
+        L"ImgFormat",
     };
     EXPECT_EQ(registry.writes, written);
 }
@@ -410,7 +487,7 @@ TEST(SettingsTable, EveryEntryIsNamedOnceAndFoundByItsName) {
         EXPECT_EQ(FindSetting(setting.name), &setting);
         EXPECT_EQ(&Setting(setting.id), &setting);
     }
-    EXPECT_EQ(names.size(), 31u);
+    EXPECT_EQ(names.size(), 32u);
     EXPECT_EQ(FindSetting(L"ImgPat"), nullptr);
 }
 

@@ -1,5 +1,7 @@
 #include "capture_fixture.h"
 
+#include <algorithm>
+
 #include "input.h"
 #include "pattern.h"
 
@@ -200,6 +202,19 @@ std::vector<std::uint8_t> WholeJpeg(const std::wstring& path, DWORD timeoutMs) {
         [&] {
             bytes = ReadFileBytes(path);
             return bytes.size() > 4 && bytes[bytes.size() - 2] == 0xFF && bytes.back() == 0xD9;
+        },
+        timeoutMs);
+    return bytes;
+}
+
+std::vector<std::uint8_t> WholePng(const std::wstring& path, DWORD timeoutMs) {
+    static constexpr std::uint8_t kEnd[] = {'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+    std::vector<std::uint8_t> bytes;
+    WaitUntil(
+        [&] {
+            bytes = ReadFileBytes(path);
+            return bytes.size() > 8 &&
+                   std::equal(std::begin(kEnd), std::end(kEnd), bytes.end() - 8);
         },
         timeoutMs);
     return bytes;

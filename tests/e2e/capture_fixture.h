@@ -77,6 +77,8 @@ bool FileExists(const std::wstring& path);
 // The file's bytes once it has all of them: a JPEG ends with its end marker,
 // a TIFF once `size` bytes are there (any size when 0).
 std::vector<std::uint8_t> WholeJpeg(const std::wstring& path, DWORD timeoutMs = 5000);
+// The same for a PNG file: it ends with its IEND chunk.
+std::vector<std::uint8_t> WholePng(const std::wstring& path, DWORD timeoutMs = 5000);
 std::vector<std::uint8_t> WholeFile(const std::wstring& path, std::size_t size,
                                     DWORD timeoutMs = 5000);
 

@@ -113,6 +113,43 @@ TEST_F(CaptureOutputs, TheFirstJoinedCaptureStandsAloneAndTheNextJoinsAtItsPlace
     }
 }
 
+// The bytes the clipboard holds in the registered format `name`.
+std::vector<std::uint8_t> ClipboardBytes(const wchar_t* name) {
+    std::vector<std::uint8_t> bytes;
+    const UINT format = ::RegisterClipboardFormatW(name);
+    if (!::OpenClipboard(nullptr)) return bytes;
+    if (HANDLE data = ::GetClipboardData(format)) {
+        if (const auto* p = static_cast<const std::uint8_t*>(::GlobalLock(data))) {
+            bytes.assign(p, p + ::GlobalSize(data));
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return bytes;
+}
+
+// Browsers, office and chat programs paste the PNG file or the
+// device-independent bitmap; older programs the bitmap. All three hold the
+// capture without loss.
+TEST_F(CaptureOutputs, TheClipboardHoldsTheSnapshotAsBitmapDibAndPng) {
+    const Picture expected = CapturePatternWindow();
+    const auto dib = SnapshotViaClipboard();
+    ASSERT_TRUE(dib);
+    EXPECT_TRUE(dib->pixels == expected.pixels) << "CF_DIB";
+    EXPECT_TRUE(::IsClipboardFormatAvailable(CF_BITMAP));
+    const auto png = ClipboardBytes(L"PNG");
+    ASSERT_GT(png.size(), 8u) << "no PNG on the clipboard";
+    const std::wstring file = ScratchFolder(L"vix clipboard png") + L"\\clipboard.png";
+    HANDLE out = ::CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(out, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    ::WriteFile(out, png.data(), static_cast<DWORD>(png.size()), &written, nullptr);
+    ::CloseHandle(out);
+    const auto decoded = ReadImageFile(file);
+    ASSERT_TRUE(decoded) << "the system's decoder cannot read it";
+    EXPECT_TRUE(decoded->pixels == expected.pixels) << "PNG";
+}
+
 // The folder's files by name.
 std::set<std::wstring> FilesIn(const std::wstring& folder) {
     std::set<std::wstring> names;
@@ -153,7 +190,7 @@ std::wstring ListItem(HWND list, int index) {
 }
 
 struct SaveCase {
-    int filter;  // 1 all, 2 JPEG, 3 TIFF
+    int filter;  // 1 all, 2 JPEG, 3 TIFF, 4 PNG
     const wchar_t* typed;
     const wchar_t* written;
 };
@@ -181,6 +218,7 @@ class CaptureSave : public CaptureFixture {
         EXPECT_EQ(ListItem(types, 0), L"All (*.jpg;*.jpeg;*.tif)");
         EXPECT_EQ(ListItem(types, 1), L"JPEG Image File (*.jpg)");
         EXPECT_EQ(ListItem(types, 2), L"Taged Image File Format (*.tif)");
+        EXPECT_EQ(ListItem(types, 3), L"PNG (*.png)");
         ChooseListItem(types, filter - 1);
         ASSERT_EQ(::SendMessageW(types, CB_GETCURSEL, 0, 0), filter - 1);
         HWND name = NameField(dialog);
@@ -217,16 +255,32 @@ class CaptureSave : public CaptureFixture {
         ASSERT_EQ(read->height, expected_.height);
         EXPECT_TRUE(read->pixels == expected_.pixels) << "the pixels differ";
     }
-    void SaveCases(const std::vector<SaveCase>& cases, bool tiff) {
+    // Lossless: the system's decoder gives back every pixel.
+    void ExpectPng(const std::wstring& path) {
+        const auto bytes = WholePng(path);
+        ASSERT_GE(bytes.size(), 8u) << "no whole PNG file";
+        EXPECT_EQ((std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 4)),
+                  (std::vector<std::uint8_t>{0x89, 'P', 'N', 'G'}));
+        const auto read = ReadImageFile(path);
+        ASSERT_TRUE(read) << "not a PNG picture";
+        ASSERT_EQ(read->width, expected_.width);
+        ASSERT_EQ(read->height, expected_.height);
+        EXPECT_TRUE(read->pixels == expected_.pixels) << "the pixels differ";
+    }
+    enum class Kind { kJpeg, kTiff, kPng };
+    void SaveCases(const std::vector<SaveCase>& cases, Kind kind) {
+        const wchar_t* names[] = {L"jpeg", L"tiff", L"png"};
         const std::wstring folder =
-            ScratchFolder(tiff ? L"vix saved \u00e9 tiff" : L"vix saved \u00e9 jpeg");
+            ScratchFolder(std::wstring(L"vix saved \u00e9 ") + names[static_cast<int>(kind)]);
         CapturePattern();
         std::set<std::wstring> expected;
         for (const SaveCase& c : cases) {
             Save(c.filter, folder + L"\\" + c.typed);
             const std::wstring written = folder + L"\\" + c.written;
-            if (tiff)
+            if (kind == Kind::kTiff)
                 ExpectTiff(written);
+            else if (kind == Kind::kPng)
+                ExpectPng(written);
             else
                 ExpectJpeg(written);
             expected.insert(c.written);
@@ -240,13 +294,21 @@ class CaptureSave : public CaptureFixture {
 // "All" a name ending in ".jpg".
 TEST_F(CaptureSave, AsJpegUnderEachFilter) {
     SaveCases({{2, L"shot", L"shot.jpg"}, {2, L"a.tif", L"a.tif.jpg"}, {1, L"c.jpg", L"c.jpg"}},
-              false);
+              Kind::kJpeg);
 }
 
 // TIFF: under the TIFF filter any name, ".tif" added unless it ends so; under
 // "All" a name ending in ".tif", in any case.
 TEST_F(CaptureSave, AsTiffUnderEachFilter) {
-    SaveCases({{1, L"A.TIF", L"A.TIF"}, {3, L"b.jpg", L"b.jpg.tif"}, {3, L"d", L"d.tif"}}, true);
+    SaveCases({{1, L"A.TIF", L"A.TIF"}, {3, L"b.jpg", L"b.jpg.tif"}, {3, L"d", L"d.tif"}},
+              Kind::kTiff);
+}
+
+// PNG: under the PNG filter any name, ".png" added unless it ends so; under
+// "All" a name ending in ".png", in any case.
+TEST_F(CaptureSave, AsPngUnderEachFilter) {
+    SaveCases({{4, L"shot", L"shot.png"}, {1, L"B.PNG", L"B.PNG"}, {4, L"c.jpg", L"c.jpg.png"}},
+              Kind::kPng);
 }
 
 // --- the image sequence ------------------------------------------------------------
@@ -347,6 +409,29 @@ TEST_F(CaptureSequence, ADriveRootTakesTheFilesToo) {
     EXPECT_FALSE(WholeJpeg(file).empty());
     EXPECT_TRUE(FilesIn(folder_).empty());
     ::DeleteFileW(file.c_str());
+}
+
+class CapturePngSequence : public CaptureSequence {
+  protected:
+    void BeforeStart() override {
+        CaptureSequence::BeforeStart();
+        SetSettingsDword(L"ImgFormat", 1);
+    }
+};
+
+TEST_F(CapturePngSequence, TheFilesArePngWithEveryPixelOfTheCapture) {
+    TickSequence(true);
+    StartControlCaptureOnPattern();
+    const Picture pattern = ScreenPicture(ScreenRect(Pattern()));
+    TakePattern();
+    ASSERT_FALSE(WholePng(File(L"Img_Sequence001.png")).empty());
+    TakePattern();
+    ASSERT_FALSE(WholePng(File(L"Img_Sequence002.png")).empty());
+    const auto first = ReadImageFile(File(L"Img_Sequence001.png"));
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->pixels == pattern.pixels);
+    EXPECT_EQ(FilesIn(folder_),
+              (std::set<std::wstring>{L"Img_Sequence001.png", L"Img_Sequence002.png"}));
 }
 
 class CaptureFullSequence : public CaptureSequence {

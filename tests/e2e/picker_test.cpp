@@ -100,6 +100,25 @@ TEST_F(Picker, SummaryAndLiveValuesFollowTheDisplayFormat) {
     EXPECT_TRUE(SaveWindowShot(Main(), L"picker-on"));
 }
 
+// The CSS text keeps its point and the contrast label compares the last two
+// samples: oklch() and the ratio worked out separately for the pattern's
+// colours (2.547, truncated).
+TEST_F(Picker, ContrastOfTheLastTwoSamplesAndAnOklchText) {
+    SetSettingsDword(L"CPExportFormat", 7);
+    StartPicker();
+    ToggleSection(L"Expand/Collapse Extended color information");
+    EXPECT_EQ(Text(kIdContrast), L"Contrast: sample two colours");
+    Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
+    ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat)));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"oklch(65.68% 0.1506 241.50)"; }, 3000))
+        << testing::PrintToString(ClipboardText().value_or(L"(none)"));
+    EXPECT_EQ(Text(kIdContrast), L"Contrast: sample two colours");
+    Sample({250, 100}, pt::kBackground);
+    ASSERT_TRUE(SummaryBecomes(Rgb(pt::kBackground)));
+    EXPECT_EQ(Text(kIdContrast), L"Contrast: 2.54:1 fails");
+    EXPECT_TRUE(SaveWindowShot(Main(), L"picker-contrast"));
+}
+
 // The averages of every sample size are checked in the sampling tests; here,
 // that the chosen size is the one sampled.
 TEST_F(Picker, TheChosenSampleSizeIsAveraged) {
@@ -324,6 +343,79 @@ TEST_F(Picker, LibrarySavedAsColourTableThroughTheSaveDialog) {
     for (std::size_t i = 9; i < bytes.size(); ++i)
         ASSERT_EQ(bytes[i], 0xFF) << i;
     ::DeleteFileW(written.c_str());
+}
+
+// The save dialog's "Save as type" list (cmb1).
+constexpr int kFileTypeList = 0x470;
+
+BOOL CALLBACK FindVisibleEdit(HWND w, LPARAM found) {
+    wchar_t name[16] = {};
+    ::GetClassNameW(w, name, 16);
+    if (std::wstring(name) != L"Edit" || !::IsWindowVisible(w)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = w;
+    return FALSE;
+}
+
+// The other design tools' formats: the filter chosen, or the ending typed.
+TEST_F(Picker, LibrarySavedAsGimpSwatchAndCssFiles) {
+    StartPicker();
+    for (int i = 0; i < 2; ++i) {
+        Sample({pt::SwatchX(i), pt::SwatchY(i)}, pt::Swatch(i));
+        ASSERT_TRUE(SummaryBecomes(Rgb(pt::Swatch(i))));
+    }
+    LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
+    ToggleSection(L"Expand/Collapse Sampled color library");
+    const auto save = [&](const std::wstring& typed, int filter) {
+        LeftClickAt(Center(Control(L"Save Color Libray as .act")));
+        HWND dialog = nullptr;
+        ASSERT_TRUE(WaitUntil([&] {
+            dialog = ::FindWindowW(L"#32770", L"Save As Adobe Color Table");
+            return dialog && ::IsWindowVisible(dialog);
+        }));
+        HWND types = FindById(dialog, kFileTypeList);
+        ASSERT_NE(types, nullptr);
+        EXPECT_EQ(::SendMessageW(types, CB_GETCOUNT, 0, 0), 4);
+        ChooseListItem(types, filter - 1);
+        HWND name = nullptr;
+        ::EnumChildWindows(dialog, FindVisibleEdit, reinterpret_cast<LPARAM>(&name));
+        ASSERT_NE(name, nullptr);
+        ReplaceFieldText(name, typed);
+        PressKey(VK_RETURN);
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 5000));
+    };
+    char hex[2][8];
+    for (int i = 0; i < 2; ++i)
+        std::snprintf(hex[i], 8, "%06X", static_cast<unsigned>(pt::Swatch(1 - i)));
+    const std::wstring gpl = TempPath(L"Farben \u00e4.gpl"), css = TempPath(L"farben.css"),
+                       ase = TempPath(L"farben.ase");
+    for (const auto& f : {gpl, css, ase})
+        ::DeleteFileW(f.c_str());
+
+    save(gpl, 1);  // the typed ending wins over the colour table's filter
+    const std::string gimpHeader = "GIMP Palette\nName: VIX colour library\nColumns: 7\n#\n";
+    ASSERT_TRUE(WaitUntil([&] { return !ReadFile(gpl).empty(); }, 5000));
+    const auto gimp = ReadFile(gpl);
+    const std::string gimpText(gimp.begin(), gimp.end());
+    EXPECT_EQ(gimpText.substr(0, gimpHeader.size()), gimpHeader);
+    EXPECT_NE(gimpText.find(std::string("\t") + hex[0] + "\n"), std::string::npos) << gimpText;
+    EXPECT_LT(gimpText.find(hex[0]), gimpText.find(hex[1])) << "newest first";
+
+    save(TempPath(L"farben"), 4);  // the filter's ending is added
+    ASSERT_TRUE(WaitUntil([&] { return !ReadFile(css).empty(); }, 5000));
+    const auto cssBytes = ReadFile(css);
+    EXPECT_EQ(
+        std::string(cssBytes.begin(), cssBytes.end()),
+        std::string(":root {\n  --vix-1: #") + hex[0] + ";\n  --vix-2: #" + hex[1] + ";\n}\n");
+
+    save(ase, 2);
+    // Signature, version, two blocks of 40 bytes, each named by its hex digits.
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(ase).size() == 12 + 2 * 40; }, 5000));
+    const auto swatches = ReadFile(ase);
+    EXPECT_EQ(std::string(swatches.begin(), swatches.begin() + 4), "ASEF");
+    EXPECT_EQ(swatches[11], 2);
+    EXPECT_EQ(swatches[21], static_cast<unsigned char>(hex[0][0]));
+    for (const auto& f : {gpl, css, ase})
+        ::DeleteFileW(f.c_str());
 }
 
 }  // namespace

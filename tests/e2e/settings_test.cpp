@@ -82,6 +82,7 @@ TEST_F(SettingsDialog, EveryControlChangedIsStoredAndShownAgainAfterARestart) {
 
     Click(L"&Next");
     ReplaceFieldText(Id(kIdSettingsSequenceName), L"Shot");
+    ChooseListItem(Id(kIdSettingsSequenceFormat), 1);  // ".png"
     LeftClickAt(Center(Id(kIdSettingsSequenceNumbers)));
     TypeText(L"9");  // taken by nobody
     PressKey(VK_UP);
@@ -91,7 +92,7 @@ TEST_F(SettingsDialog, EveryControlChangedIsStoredAndShownAgainAfterARestart) {
     for (int i = 0; i < 3; ++i)
         PressKey(VK_LEFT);
     ::Sleep(150);
-    EXPECT_EQ(TextOf(Id(kIdSettingsExampleName)), L"Shot00001");
+    EXPECT_EQ(TextOf(Id(kIdSettingsExampleName)), L"Shot00001.png");
     EXPECT_TRUE(SaveWindowShot(dialog_, L"settings-screen-capture"));
     Click(L"&OK");
     ClosedWithout();
@@ -112,6 +113,7 @@ TEST_F(SettingsDialog, EveryControlChangedIsStoredAndShownAgainAfterARestart) {
         {L"RulerColor", 0x0000FF},
         {L"ImgNr", 5},
         {L"JPGQuality", 7},
+        {L"ImgFormat", 1},
     };
     for (const auto& [name, value] : stored)
         EXPECT_EQ(SettingsDword(name), value) << testing::PrintToString(std::wstring(name));
@@ -132,6 +134,7 @@ TEST_F(SettingsDialog, EveryControlChangedIsStoredAndShownAgainAfterARestart) {
     EXPECT_EQ(TextOf(Id(kIdSettingsRulerUnits)), L"Picas");
     EXPECT_EQ(Selected(kIdSettingsRulerColor), 9);
     EXPECT_EQ(TextOf(Id(kIdSettingsSequenceName)), L"Shot");
+    EXPECT_EQ(Selected(kIdSettingsSequenceFormat), 1);
     EXPECT_EQ(TextOf(Id(kIdSettingsSequenceNumbers)), L"5");
     EXPECT_EQ(::SendMessageW(Id(kIdSettingsJpegQuality), TBM_GETPOS, 0, 0), 7);
     Click(L"&Cancel");

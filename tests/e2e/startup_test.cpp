@@ -10,36 +10,37 @@
 namespace vix::e2e {
 namespace {
 
-const std::set<std::wstring> kThirtyValues = {L"ActivePageIndex",
-                                              L"_tab_ColorPickerpage",
-                                              L"_tab_ColorInfopage",
-                                              L"_tab_ColorLibPage",
-                                              L"_tab_RulerPage",
-                                              L"_tab_RulerInfoPage",
-                                              L"_tab_RulerViewsPage",
-                                              L"_tab_CapturePage",
-                                              L"RememberLastVixPosition",
-                                              L"Rememberinterfacelayout",
-                                              L"PhotoShopVersion",
-                                              L"LastPhotoShopVersion",
-                                              L"ShowInformationBar",
-                                              L"LastX",
-                                              L"LastY",
-                                              L"TimeBasedRefreshSampleWindows",
-                                              L"AutoSampleToClipboard",
-                                              L"AddDoubleSamples",
-                                              L"ResetLibraryOnstartup",
-                                              L"DefaultColorValues",
-                                              L"CPExportFormat",
-                                              L"RulerValue",
-                                              L"RulerColor",
-                                              L"PSForegroundCol",
-                                              L"JPGQuality",
-                                              L"ImgName",
-                                              L"ImgNr",
-                                              L"Update_dontnotifystring",
-                                              L"Update_program_version",
-                                              L"ImgPath"};
+const std::set<std::wstring> kFirstStartValues = {L"ActivePageIndex",
+                                                  L"_tab_ColorPickerpage",
+                                                  L"_tab_ColorInfopage",
+                                                  L"_tab_ColorLibPage",
+                                                  L"_tab_RulerPage",
+                                                  L"_tab_RulerInfoPage",
+                                                  L"_tab_RulerViewsPage",
+                                                  L"_tab_CapturePage",
+                                                  L"RememberLastVixPosition",
+                                                  L"Rememberinterfacelayout",
+                                                  L"PhotoShopVersion",
+                                                  L"LastPhotoShopVersion",
+                                                  L"ShowInformationBar",
+                                                  L"LastX",
+                                                  L"LastY",
+                                                  L"TimeBasedRefreshSampleWindows",
+                                                  L"AutoSampleToClipboard",
+                                                  L"AddDoubleSamples",
+                                                  L"ResetLibraryOnstartup",
+                                                  L"DefaultColorValues",
+                                                  L"CPExportFormat",
+                                                  L"RulerValue",
+                                                  L"RulerColor",
+                                                  L"PSForegroundCol",
+                                                  L"JPGQuality",
+                                                  L"ImgName",
+                                                  L"ImgNr",
+                                                  L"Update_dontnotifystring",
+                                                  L"Update_program_version",
+                                                  L"ImgPath",
+                                                  L"ImgFormat"};
 
 struct FormCase {
     const wchar_t* className;
@@ -74,15 +75,16 @@ TEST_F(Startup, MainWindowIsTvixMainWithItsCaptionAndTheOtherEightWindowsWaitHid
     }
 }
 
-TEST_F(Startup, FirstStartWritesExactlyTheThirtySettingsAndCloseAddsHintCheck) {
+TEST_F(Startup, FirstStartWritesExactlyTheThirtyOneSettingsAndCloseAddsHintCheck) {
     StartVix();
     const auto names = SettingsValueNames();
-    EXPECT_EQ(std::set<std::wstring>(names.begin(), names.end()), kThirtyValues);
-    EXPECT_EQ(names.size(), 30u);
+    EXPECT_EQ(std::set<std::wstring>(names.begin(), names.end()), kFirstStartValues);
+    EXPECT_EQ(names.size(), 31u);
     EXPECT_EQ(SettingsDword(L"LastX"), 231u);
+    EXPECT_EQ(SettingsDword(L"ImgFormat"), 0u);
     EXPECT_EQ(SettingsDword(L"RulerColor"), 0xFFFFFFu);
     CloseVix();
-    EXPECT_EQ(SettingsValueNames().size(), 31u);
+    EXPECT_EQ(SettingsValueNames().size(), 32u);
     const auto hintCheck = SettingsBinary(L"HintCheck");
     ASSERT_TRUE(hintCheck.has_value());
     EXPECT_EQ(hintCheck->size(), 20u);
@@ -107,7 +109,7 @@ TEST_F(Startup, SecondCopyReportsAlreadyRunningAndLeavesTheFirstUntouched) {
     const RECT after = ScreenRect(Main());
     EXPECT_TRUE(::EqualRect(&before, &after));
     EXPECT_EQ(SettingsDword(L"JPGQuality"), 7u) << "the second copy must not touch the settings";
-    EXPECT_EQ(SettingsValueNames().size(), 30u);
+    EXPECT_EQ(SettingsValueNames().size(), 31u);
 }
 
 TEST_F(Startup, TheRunningCopyIsFoundBeforeTheLibraryIsAskedForItsVersion) {

@@ -6,6 +6,10 @@
 
 #include <windows.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "capture/capture_page.h"
 #include "capture_fakes.h"
 #include "platform/window.h"
@@ -22,6 +26,14 @@ class CapturePageTest : public ::testing::Test {
         // A panel, as on the main window: it hands the check boxes' notices on.
         panel_.Create(host_, Rect::FromBounds(0, 0, 255, kCapturePageHeight), L"", {});
         parent_ = panel_.hwnd();
+        page.SetPhotoshopOutputs({.btnCaptureToPSClick =
+                                      [this](bool enabled) {
+                                          exports.push_back({"document", enabled});
+                                      },
+                                  .btnCaptureToPSLayerClick =
+                                      [this](bool enabled) {
+                                          exports.push_back({"layer", enabled});
+                                      }});
         page.Create(parent_, host_);
     }
     void TearDown() override { ::DestroyWindow(host_); }
@@ -40,6 +52,7 @@ class CapturePageTest : public ::testing::Test {
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
     CapturePage page{window, dialogs, cursors};
+    std::vector<std::pair<std::string, bool>> exports;  // the Photoshop outputs run
 };
 
 TEST_F(CapturePageTest, EveryControlCarriesItsCaptionOrHintAndOutputsStartDisabled) {
@@ -61,7 +74,7 @@ TEST_F(CapturePageTest, EveryControlCarriesItsCaptionOrHintAndOutputsStartDisabl
     page.EnableCaptureButtons();
     EXPECT_TRUE(page.CaptureButtonsEnabled());
     EXPECT_TRUE(::IsWindowEnabled(Child(L"Review snapshot")));
-    EXPECT_TRUE(page.PhotoshopOutputsEnabled());
+    EXPECT_TRUE(page.DocumentExportEnabled());
 }
 
 TEST_F(CapturePageTest, TheCheckBoxesAreWhatTheCaptureReads) {
@@ -94,6 +107,17 @@ TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
     Click(Child(L"Rectangle capture"));
     EXPECT_EQ(window.mode, ActiveMode::None);
     EXPECT_EQ(window.prompt, L"");
+}
+
+TEST_F(CapturePageTest, EachPhotoshopOutputTestsItsOwnButton) {
+    page.EnableCaptureButtons();
+    ::EnableWindow(Child(L"Export snapshot to new Photoshop document"), FALSE);
+    // The preview's twins run the page's handlers whatever the page shows.
+    const HWND preview = page.Preview().hwnd();
+    Click(::FindWindowExW(preview, nullptr, nullptr, L"Export snapshot to new Photoshop layer"));
+    Click(::FindWindowExW(preview, nullptr, nullptr, L"Export snapshot to new Photoshop document"));
+    EXPECT_EQ(exports,
+              (std::vector<std::pair<std::string, bool>>{{"layer", true}, {"document", false}}));
 }
 
 }  // namespace

@@ -189,17 +189,17 @@ TEST(SnapshotFiles, JpegAndTiffReachTheirUnicodeNamesAndAFailureHarmsNoFile) {
     ASSERT_TRUE(locked);
     EXPECT_NE(locked->find(tiff), std::wstring::npos) << "the message names the file";
     EXPECT_EQ(test::ReadFile(tiff), tiffBytes);
-    EXPECT_FALSE(FileExists(tiff + L".vix-new"));
+    EXPECT_FALSE(NameTaken(tiff + L".vix-new"));
 
     const std::wstring gone = folder + L"\\no such folder\\a.jpg";
     const auto missing = SaveSnapshotFile(snapshot.Output(), {ImageFormat::kJpeg, gone}, 90);
     ASSERT_TRUE(missing);
     EXPECT_NE(missing->find(gone), std::wstring::npos);
-    EXPECT_FALSE(FileExists(gone));
+    EXPECT_FALSE(NameTaken(gone));
 
     const auto empty = SaveSnapshotFile(PixelView{}, {ImageFormat::kTiff, folder + L"\\e.tif"}, 90);
     EXPECT_TRUE(empty) << "an empty picture is refused";
-    EXPECT_FALSE(FileExists(folder + L"\\e.tif"));
+    EXPECT_FALSE(NameTaken(folder + L"\\e.tif"));
 }
 
 TEST(SnapshotClipboard, TheBitmapOnTheClipboardHasTheSnapshotsPixels) {

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "capture/capture_tools.h"
 #include "capture/preview_window.h"
 #include "capture/rectangle_overlay.h"
@@ -259,6 +261,19 @@ TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
               0x123456u);
 }
 
+TEST_F(CaptureToolsTest, AScreenCaptureAbandonedWhileWaitingEndsTheModeAndCanStartAgain) {
+    tools.btnScreenCaptureClick();
+    ASSERT_EQ(host.mode, ActiveMode::ScreenCapture);
+    tools.AbandonScreenCapture();  // another tool's hot key changed the page
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.cameBack, 1);
+    dialogs.messages.clear();
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(dialogs.messages.size(), 1u) << "the button works again at once";
+    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
+    tools.AbandonScreenCapture();
+}
+
 class CaptureOutputs : public CaptureToolsTest {
   protected:
     void SetUp() override {
@@ -290,26 +305,25 @@ TEST_F(CaptureOutputs, SaveAndClipboardDoNothingWhileDisabledOrEmpty) {
 TEST_F(CaptureOutputs, TheSaveDialogsChoiceDecidesFormatAndName) {
     Capture();
     host.outputsEnabled = true;
+    // Each file starts with its format's first byte.
+    constexpr std::uint8_t kJpeg = 0xFF, kTiff = 'I', kPng = 0x89;
     struct Case {
         const wchar_t* typed;
         int filter;
         const wchar_t* saved;
-        bool tiff;
+        std::uint8_t firstByte;
     };
     const Case cases[] = {
-        {L"\\shot", 2, L"\\shot.jpg", false}, {L"\\a.tif", 2, L"\\a.tif.jpg", false},
-        {L"\\A.TIF", 1, L"\\A.TIF", true},    {L"\\b.jpg", 3, L"\\b.jpg.tif", true},
-        {L"\\c.jpeg", 1, L"\\c.jpeg", false}, {L"\\d.png", 1, L"\\d.png.jpg", false},
+        {L"\\shot", 2, L"\\shot.jpg", kJpeg}, {L"\\a.tif", 2, L"\\a.tif.jpg", kJpeg},
+        {L"\\A.TIF", 1, L"\\A.TIF", kTiff},   {L"\\b.jpg", 3, L"\\b.jpg.tif", kTiff},
+        {L"\\c.jpeg", 1, L"\\c.jpeg", kJpeg}, {L"\\d.png", 1, L"\\d.png", kPng},
     };
     for (const Case& c : cases) {
         dialogs.saves.push_back(SaveChoice{folder + c.typed, c.filter});
         tools.btnSaveCaptureClick();
         const auto bytes = test::ReadFile(folder + c.saved);
         ASSERT_GT(bytes.size(), 4u) << std::string(c.saved, c.saved + wcslen(c.saved));
-        if (c.tiff)
-            EXPECT_EQ(bytes[0], 'I');
-        else
-            EXPECT_EQ(bytes[0], 0xFF);
+        EXPECT_EQ(bytes[0], c.firstByte);
     }
     EXPECT_TRUE(dialogs.messages.empty());
     dialogs.saves.push_back(SaveChoice{folder + L"\\gone\\x.jpg", 2});
@@ -329,14 +343,25 @@ TEST_F(CaptureOutputs, TheSequenceNumbersFilesAndRefillsAFreedNumber) {
     Capture();
     Capture();
     Capture();
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence001.jpg"));
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence002.jpg"));
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence003.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence001.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence002.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence003.jpg"));
     ::DeleteFileW((seq + L"\\Img_Sequence002.jpg").c_str());
     Capture();
-    EXPECT_TRUE(FileExists(seq + L"\\Img_Sequence002.jpg"));
-    EXPECT_FALSE(FileExists(seq + L"\\Img_Sequence004.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\Img_Sequence002.jpg"));
+    EXPECT_FALSE(NameTaken(seq + L"\\Img_Sequence004.jpg"));
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(CaptureOutputs, AFolderNamedLikeTheNextSequenceFileCountsAsTaken) {
+    const std::wstring seq = test::TempFolder(L"vix taken " + std::to_wstring(::GetTickCount64()));
+    ASSERT_TRUE(::CreateDirectoryW((seq + L"\\Img_Sequence001.jpg").c_str(), nullptr));
+    dialogs.folders.push_back(seq);
+    host.choices.sequence = true;
+    tools.chkCaptureSequenceClick(true);
+    Capture();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_GT(test::ReadFile(seq + L"\\Img_Sequence002.jpg").size(), 0u);
 }
 
 TEST_F(CaptureOutputs, AFullSequenceSaysSoAndKeepsTheCapture) {
@@ -348,7 +373,7 @@ TEST_F(CaptureOutputs, AFullSequenceSaysSoAndKeepsTheCapture) {
     tools.chkCaptureSequenceClick(true);
     for (int i = 0; i < 9; ++i)
         Capture();
-    EXPECT_TRUE(FileExists(seq + L"\\n9.jpg"));
+    EXPECT_TRUE(NameTaken(seq + L"\\n9.jpg"));
     EXPECT_TRUE(dialogs.messages.empty());
     Capture();
     ASSERT_EQ(dialogs.messages.size(), 1u);
@@ -361,6 +386,43 @@ TEST_F(CaptureOutputs, NoFolderChosenUnticksTheSequence) {
     tools.chkCaptureSequenceClick(true);
     EXPECT_FALSE(host.choices.sequence);
     EXPECT_TRUE(tools.SequenceFolder().empty());
+}
+
+TEST_F(CaptureOutputs, ThePreviewOpensCentredOnTheMainWindow) {
+    Capture();
+    host.outputsEnabled = true;
+    Tvix_imgpreview preview;
+    preview.Create(nullptr);
+    tools.SetPreview(&preview);
+    PaintedWindow mainWindow({300, 200, 561, 376}, 0x101010, 0x101010);
+    host.window = mainWindow.hwnd();
+    // Handled by the preview's own loop: it closes as soon as it is shown.
+    ::PostMessageW(preview.hwnd(), WM_CLOSE, 0, 0);
+    tools.btnCapturePreviewClick();
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    RECT r{};
+    ::GetWindowRect(preview.hwnd(), &r);
+    EXPECT_LE(std::abs((r.left + r.right) - (300 + 561)), 1) << r.left << "," << r.right;
+    EXPECT_LE(std::abs((r.top + r.bottom) - (200 + 376)), 1) << r.top << "," << r.bottom;
+}
+
+TEST_F(CaptureOutputs, ThePreviewOfAMainWindowInTheCornerStaysInsideTheWorkArea) {
+    Capture();
+    host.outputsEnabled = true;
+    Tvix_imgpreview preview;
+    preview.Create(nullptr);
+    tools.SetPreview(&preview);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    PaintedWindow mainWindow({work.left, work.bottom - 176, work.left + 261, work.bottom}, 0x101010,
+                             0x101010);
+    host.window = mainWindow.hwnd();
+    ::PostMessageW(preview.hwnd(), WM_CLOSE, 0, 0);
+    tools.btnCapturePreviewClick();
+    RECT r{};
+    ::GetWindowRect(preview.hwnd(), &r);
+    EXPECT_EQ(r.left, work.left);
+    EXPECT_EQ(r.bottom, work.bottom);
 }
 
 TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {

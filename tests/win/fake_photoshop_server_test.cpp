@@ -6,7 +6,7 @@
 
 #include "common/utf16.h"
 #include "fake_photoshop_control.h"
-#include "photoshop/busy_retry.h"
+#include "photoshop/pumping_clock.h"
 #include "photoshop_calls.h"
 
 namespace vix::test {
@@ -245,23 +245,6 @@ TEST_F(FakePhotoshopTest, APlayErrorArrivesWithItsDescription) {
     ASSERT_NE(play.exception.get().bstrDescription, nullptr);
     EXPECT_STREQ(play.exception.get().bstrDescription, kFakePlayErrorText);
 }
-
-// A client-side retry like the program's: waits while handling messages.
-class PumpingClock final : public RetryClock {
-  public:
-    std::uint32_t NowMs() override { return ::GetTickCount(); }
-    void Pause(std::uint32_t ms) override {
-        const DWORD end = ::GetTickCount() + ms;
-        for (;;) {
-            const auto left = static_cast<LONG>(end - ::GetTickCount());
-            if (left <= 0) return;
-            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
-            MSG msg;
-            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-                ::DispatchMessageW(&msg);
-        }
-    }
-};
 
 TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
     FakePhotoshopConfig config;

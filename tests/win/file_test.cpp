@@ -62,7 +62,9 @@ class ScratchFolder {
 
   private:
     // Every file, whatever its start, read the way that always works.
-    std::vector<std::wstring> AllFiles() const { return detail::FileNamesByFileSearch(path_, L""); }
+    std::vector<std::wstring> AllFiles() const {
+        return detail::EntryNamesByFileSearch(path_, L"");
+    }
 
     std::wstring path_;
     std::vector<std::wstring> folders_;
@@ -80,16 +82,16 @@ struct ListingWay {
     Lister list;
 };
 constexpr ListingWay kListingWays[] = {
-    {"FileNamesIn", &FileNamesIn},
+    {"EntryNamesIn", &EntryNamesIn},
     {"directory query",
      [](const std::wstring& folder, const std::wstring& start) {
-         auto names = detail::FileNamesByDirectoryQuery(folder, start, 64 * 1024);
+         auto names = detail::EntryNamesByDirectoryQuery(folder, start, 64 * 1024);
          return names ? *names : std::vector<std::wstring>{L"(no answer)"};
      }},
-    {"file search", &detail::FileNamesByFileSearch},
+    {"file search", &detail::EntryNamesByFileSearch},
 };
 
-TEST(FileNamesIn, ListsTheFilesStartingWithTheNameAndNoFolders) {
+TEST(EntryNamesIn, ListsTheFilesAndFoldersStartingWithTheName) {
     ScratchFolder folder(Temp(L"vix-listing-\u00e9\u4e2d"));
     for (const wchar_t* name :
          {L"Img001.jpg", L"img002.JPG", L"Img\u4e2d\u00e9\U0001F600.jpg", L"Other.jpg", L"Im.jpg"})
@@ -99,19 +101,19 @@ TEST(FileNamesIn, ListsTheFilesStartingWithTheNameAndNoFolders) {
         SCOPED_TRACE(way.name);
         // The file system compares names without case.
         EXPECT_EQ(Sorted(way.list(folder.path(), L"Img")),
-                  (std::vector<std::wstring>{L"Img001.jpg", L"Img\u4e2d\u00e9\U0001F600.jpg",
-                                             L"img002.JPG"}));
+                  (std::vector<std::wstring>{L"Img001.jpg", L"Img003.jpg",
+                                             L"Img\u4e2d\u00e9\U0001F600.jpg", L"img002.JPG"}));
         EXPECT_EQ(way.list(folder.path(), L"Img\u4e2d"),
                   (std::vector<std::wstring>{L"Img\u4e2d\u00e9\U0001F600.jpg"}));
         EXPECT_EQ(way.list(folder.path(), L"Nothing"), std::vector<std::wstring>{});
-        EXPECT_EQ(Sorted(way.list(folder.path(), L"")).size(), 5u) << "everything but the folder";
+        EXPECT_EQ(Sorted(way.list(folder.path(), L"")).size(), 6u) << "neither . nor ..";
         // A separator at the end, as a drive root has.
         EXPECT_EQ(way.list(folder.path() + L"\\", L"Other"),
                   (std::vector<std::wstring>{L"Other.jpg"}));
     }
 }
 
-TEST(FileNamesIn, AFolderThatCannotBeListedGivesNoNames) {
+TEST(EntryNamesIn, AFolderThatCannotBeListedGivesNoNames) {
     ScratchFolder folder(Temp(L"vix-listing-missing"));
     ASSERT_TRUE(folder.AddFile(L"Img001.jpg"));
     for (const ListingWay& way : kListingWays) {
@@ -120,10 +122,10 @@ TEST(FileNamesIn, AFolderThatCannotBeListedGivesNoNames) {
         EXPECT_EQ(way.list(folder.Inside(L"gone\\deeper"), L"Img"), std::vector<std::wstring>{});
     }
     // A file is no folder: the query has no answer, the search finds nothing.
-    EXPECT_EQ(FileNamesIn(folder.Inside(L"Img001.jpg"), L""), std::vector<std::wstring>{});
+    EXPECT_EQ(EntryNamesIn(folder.Inside(L"Img001.jpg"), L""), std::vector<std::wstring>{});
 }
 
-TEST(FileNamesIn, ListsAFolderPastTheClassicPathLimit) {
+TEST(EntryNamesIn, ListsAFolderPastTheClassicPathLimit) {
     ScratchFolder outer(Temp(L"vix-listing-long"));
     const std::wstring inner = std::wstring(200, L'f');
     ASSERT_TRUE(outer.AddFolder(inner));
@@ -136,7 +138,7 @@ TEST(FileNamesIn, ListsAFolderPastTheClassicPathLimit) {
     }
 }
 
-TEST(FileNamesIn, ManyLongNamesAcrossManyReadsOfTheFolder) {
+TEST(EntryNamesIn, ManyLongNamesAcrossManyReadsOfTheFolder) {
     // 1,500 names of 200 characters are about 700 KB of entries: eleven
     // reads of the program's buffer, hundreds of a small one.
     ScratchFolder folder(Temp(L"vix-listing-many"));
@@ -151,18 +153,18 @@ TEST(FileNamesIn, ManyLongNamesAcrossManyReadsOfTheFolder) {
     }
     ASSERT_TRUE(folder.AddFile(L"Other.jpg"));
     expected = Sorted(expected);
-    EXPECT_EQ(Sorted(FileNamesIn(folder.path(), L"Img")), expected);
-    const auto small = detail::FileNamesByDirectoryQuery(folder.path(), L"Img", 2048);
+    EXPECT_EQ(Sorted(EntryNamesIn(folder.path(), L"Img")), expected);
+    const auto small = detail::EntryNamesByDirectoryQuery(folder.path(), L"Img", 2048);
     ASSERT_TRUE(small.has_value());
     EXPECT_EQ(Sorted(*small), expected);
-    EXPECT_EQ(Sorted(detail::FileNamesByFileSearch(folder.path(), L"Img")), expected);
+    EXPECT_EQ(Sorted(detail::EntryNamesByFileSearch(folder.path(), L"Img")), expected);
 }
 
-TEST(FileNamesIn, ABufferTooSmallForOneNameLeavesTheQueryWithoutAnAnswer) {
-    // Then FileNamesIn takes the file search.
+TEST(EntryNamesIn, ABufferTooSmallForOneNameLeavesTheQueryWithoutAnAnswer) {
+    // Then EntryNamesIn takes the file search.
     ScratchFolder folder(Temp(L"vix-listing-small"));
     ASSERT_TRUE(folder.AddFile(L"Img" + std::wstring(100, L'n') + L".jpg"));
-    EXPECT_EQ(detail::FileNamesByDirectoryQuery(folder.path(), L"Img", 96), std::nullopt);
+    EXPECT_EQ(detail::EntryNamesByDirectoryQuery(folder.path(), L"Img", 96), std::nullopt);
 }
 
 TEST(WriteWholeFile, WritesExactlyTheBytesUnderAUnicodeName) {
@@ -196,6 +198,23 @@ TEST(WriteWholeFile, AFailedWriteLeavesTheExistingFileAsItWas) {
     EXPECT_EQ(Read(inside), kept);
     ::DeleteFileW(inside.c_str());
     ::RemoveDirectoryW(folder.c_str());
+}
+
+TEST(WriteWholeFile, AReadOnlyFileIsRefusedWithAMessageNamingIt) {
+    ScratchFolder folder(Temp(L"vix read-only"));
+    const std::wstring path = folder.Inside(L"locked \u00e4.jpg");
+    const std::vector<std::uint8_t> kept = {4, 5, 6};
+    ASSERT_FALSE(WriteWholeFile(path, kept).has_value());
+    ASSERT_TRUE(::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    const auto error = WriteWholeFile(path, std::vector<std::uint8_t>{1, 2});
+    ASSERT_TRUE(error.has_value()) << "Windows refuses to replace a read-only file";
+    EXPECT_EQ(*error,
+              L"Cannot create file \"" + path + L"\". " + SystemErrorText(ERROR_ACCESS_DENIED));
+    EXPECT_EQ(Read(path), kept);
+    EXPECT_EQ(detail::EntryNamesByFileSearch(folder.path(), L""),
+              std::vector<std::wstring>{L"locked \u00e4.jpg"})
+        << "no temporary file is left";
+    ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
 TEST(WriteWholeFile, ANameOf250CharactersIsSavedAndLeavesNoTemporaryFile) {

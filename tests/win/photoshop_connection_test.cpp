@@ -170,5 +170,17 @@ TEST_F(PhotoshopConnectionTest, TheActionControlOutlivesTheApplication) {
     EXPECT_FALSE(connection->Play(PSPaste()).raised);
 }
 
+TEST(PumpingClock, AQuitEndsThePauseAndEveryLaterOneAndIsLeftForTheProgramsLoop) {
+    PumpingClock clock;
+    ::PostQuitMessage(3);
+    const ULONGLONG start = ::GetTickCount64();
+    EXPECT_FALSE(clock.Pause(5000));
+    EXPECT_FALSE(clock.Pause(5000));
+    EXPECT_LT(::GetTickCount64() - start, 2000u);
+    MSG msg{};
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
 }  // namespace
 }  // namespace vix::test

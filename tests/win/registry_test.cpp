@@ -20,7 +20,8 @@ using test::RegistryContract;
 INSTANTIATE_TEST_SUITE_P(OnWindows, RegistryContract,
                          ::testing::Values(test::RegistryUnderTest{
                              "WinRegistry", [] { return std::make_unique<WinRegistry>(); },
-                             L"Software\\VixTests\\Contract"}),
+                             L"Software\\VixTests\\Contract", L"SOFTWARE\\Microsoft",
+                             L".DEFAULT\\Software"}),
                          test::RegistryName);
 
 // The settings' fixed key path, moved below the tests' own key.
@@ -37,7 +38,7 @@ TEST_F(SettingsOnTheRealRegistry, RoundTripThroughEveryValue) {
     ASSERT_TRUE(LoadSettingsKey(registry, s).keyOpened);
     auto key = registry.Open(kUser, kSettingsKeyPath, OpenMode::Existing);
     ASSERT_NE(key, nullptr);
-    EXPECT_EQ(key->ValueNames().size(), 30u);
+    EXPECT_EQ(key->ValueNames().size(), 31u);
     // The default profile's picture folder, or the drive root.
     const auto imgPath = key->Read(L"ImgPath")->AsText();
     ASSERT_TRUE(imgPath.has_value());

@@ -16,8 +16,6 @@
 namespace vix {
 namespace {
 
-constexpr wchar_t kPhotoshop[] = L"SOFTWARE\\Adobe\\Photoshop\\";
-
 // The first descendant of `root` that `matches`.
 struct Search {
     std::function<bool(HWND)> matches;
@@ -78,6 +76,7 @@ class SettingsDialog : public ::testing::Test {
                 },
             .clearColorLibrary = [this] { ++clears; },
             .hotKeysLeftOut = [] { return std::wstring(L"Not in use: Ctrl+Alt+C (no action)"); },
+            .installedPhotoshopVersions = [this] { return installed; },
             .choosePhotoshopVersion = nullptr};
     }
     HWND Id(int id) const { return Find(dialog.hwnd(), id); }
@@ -98,6 +97,8 @@ class SettingsDialog : public ::testing::Test {
 
     MemoryRegistry registry;
     Settings settings;
+    // What the installed versions' service answers.
+    std::vector<std::wstring> installed;
     int saves = 0, loads = 0, clears = 0;
     TSettings dialog{registry, Services()};
 };
@@ -141,8 +142,8 @@ TEST_F(SettingsDialog, EveryControlAndCaptionIsThere) {
           L"Max",
           L"The \"Export Folder\" only applies to captured image sequences."})
         EXPECT_NE(Captioned(caption), nullptr) << std::wstring(caption).size();
-    EXPECT_EQ(::SendMessageW(Id(kIdSettingsClipboardFormat), CB_GETCOUNT, 0, 0), 5);
-    EXPECT_EQ(::SendMessageW(Id(kIdSettingsSequenceFormat), CB_GETCOUNT, 0, 0), 0);
+    EXPECT_EQ(::SendMessageW(Id(kIdSettingsClipboardFormat), CB_GETCOUNT, 0, 0), 8);
+    EXPECT_EQ(::SendMessageW(Id(kIdSettingsSequenceFormat), CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(Text(Id(kIdSettingsHotKeysLeftOut)), L"Not in use: Ctrl+Alt+C (no action)");
 }
 
@@ -156,7 +157,7 @@ TEST_F(SettingsDialog, OpensOnGeneralFilledFromTheSettings) {
     EXPECT_FALSE(PageShown(L"Color Library"));
     EXPECT_EQ(Text(Id(kIdSettingsSequenceNumbers)), L"5");
     EXPECT_EQ(Text(Id(kIdSettingsRulerUnits)), L"Picas");
-    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence00001");
+    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence00001.jpg");
     EXPECT_EQ(
         ::SendMessageW(Captioned(L"Don't add double samples to the library"), BM_GETCHECK, 0, 0),
         BST_CHECKED);
@@ -186,7 +187,7 @@ TEST_F(SettingsDialog, OkWritesBackSavesAndLoads) {
     ::SetWindowTextW(Id(kIdSettingsRulerUnits), L"Miles");
     ::SetWindowTextW(Id(kIdSettingsSequenceName), L"Shot");
     ::SendMessageW(Id(kIdSettingsJpegQuality), TBM_SETPOS, TRUE, 3);
-    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Shot001");
+    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Shot001.jpg");
     Click(L"&OK");
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(loads, 1);
@@ -214,7 +215,7 @@ TEST_F(SettingsDialog, TheSpinFieldTakesNoTypedOrPastedText) {
     ::SendMessageW(spin, WM_KEYDOWN, VK_UP, 0);
     ::SendMessageW(spin, WM_KEYUP, VK_UP, 0);
     EXPECT_EQ(Text(spin), L"4");
-    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence0001");
+    EXPECT_EQ(Text(Id(kIdSettingsExampleName)), L"Img_Sequence0001.jpg");
     Click(L"&OK");
     EXPECT_EQ(settings.sequenceDigits, 4);
 }
@@ -250,13 +251,10 @@ TEST_F(SettingsDialog, RestoreDefaultsActsAtOnceAndClearLibraryToo) {
 }
 
 TEST_F(SettingsDialog, PhotoshopVersionsAreListedAndTheChoiceStored) {
-    for (const wchar_t* version : {L"9.0", L"18.0"})
-        registry.Set(RegistryRoot::LocalMachine, std::wstring(kPhotoshop) + version, L"x",
-                     RegistryValue::Dword(1));
+    installed = {L"18.0", L"9.0"};
     settings.photoshopVersion = L"9.0";
     dialog.Show();
     HWND list = Id(kIdSettingsPhotoshopVersion);
-    // In the registry's order, which is by name.
     ASSERT_EQ(::SendMessageW(list, CB_GETCOUNT, 0, 0), 2);
     wchar_t label[64] = {};
     ::SendMessageW(list, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(label));
