@@ -106,20 +106,11 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void ShapeTab(Tab& tab);
     static ui::PanelStyle TabCaptionStyle(bool open);
 
-    // Tabs and sections.
+    // Tabs and sections: a click on tab `index`'s caption (Panel7Click,
+    // Panel10Click, Panel12Click, Panel3Click) and on a section's toggle
+    // (btnColorpickerShifterClick and its six siblings).
     void TabClick(int index);
-    void Panel7Click() { TabClick(0); }
-    void Panel10Click() { TabClick(1); }
-    void Panel12Click() { TabClick(2); }
-    void Panel3Click() { TabClick(3); }
     void ShiftSection(Page page);
-    void btnColorpickerShifterClick() { ShiftSection(Page::ColorPicker); }
-    void btnColorLibShifterClick() { ShiftSection(Page::ColorLib); }
-    void btnColorInfoShifterClick() { ShiftSection(Page::ColorInfo); }
-    void btnRulerShifterClick() { ShiftSection(Page::Ruler); }
-    void btnRulerviewsShifterClick() { ShiftSection(Page::RulerViews); }
-    void btnRulerinfoShifterClick() { ShiftSection(Page::RulerInfo); }
-    void btnCaptureShifterClick() { ShiftSection(Page::Capture); }
 
     // Title, caption buttons, menus and the tray.
     void Image1MouseDown();

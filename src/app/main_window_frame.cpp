@@ -117,9 +117,6 @@ void Tvix_main::BuildFrame() {
 }
 
 void Tvix_main::BuildTabs() {
-    const std::function<void()> clicks[kTabCount] = {
-        [this] { Panel7Click(); }, [this] { Panel10Click(); }, [this] { Panel12Click(); },
-        [this] { Panel3Click(); }};
     for (int i = 0; i < kTabCount; ++i) {
         Tab& tab = tabs_[i];
         const Rect& f = kTabs[i].frame;
@@ -127,17 +124,12 @@ void Tvix_main::BuildTabs() {
         tab.caption.Create(tab.frame.hwnd(), Rect::FromBounds(1, 1, f.width() - 2, f.height() - 1),
                            kTabs[i].caption, TabCaptionStyle(false));
         tab.caption.SetHint(kTabs[i].hint);
-        tab.caption.onClick = clicks[i];
-        tab.caption.onDoubleClick = clicks[i];
+        tab.caption.onClick = [this, i] { TabClick(i); };
+        tab.caption.onDoubleClick = tab.caption.onClick;
     }
 }
 
 void Tvix_main::BuildSections() {
-    const std::function<void()> shifters[kCollapsiblePages] = {
-        [this] { btnColorpickerShifterClick(); }, [this] { btnColorLibShifterClick(); },
-        [this] { btnColorInfoShifterClick(); },   [this] { btnRulerShifterClick(); },
-        [this] { btnRulerviewsShifterClick(); },  [this] { btnRulerinfoShifterClick(); },
-        [this] { btnCaptureShifterClick(); }};
     const auto sections = std::size(kSections);
     for (std::size_t i = 0; i < sections; ++i) {
         const SectionSpecText& spec = kSections[i];
@@ -155,9 +147,10 @@ void Tvix_main::BuildSections() {
         if (!IsCollapsible(static_cast<Page>(i))) continue;
         s.toggle.Create(s.bar.hwnd(), Rect::FromBounds(6, 2, 12, 12), spec.toggleHint,
                         ui::PicturesOf(L"SHIFT_EXPAND"));
-        s.toggle.onClick = shifters[i];
-        s.bar.onDoubleClick = shifters[i];
-        s.caption.onDoubleClick = shifters[i];
+        const auto shift = [this, page = static_cast<Page>(i)] { ShiftSection(page); };
+        s.toggle.onClick = shift;
+        s.bar.onDoubleClick = shift;
+        s.caption.onDoubleClick = shift;
     }
 }
 
