@@ -137,26 +137,27 @@ void CaptureTools::DisableRectangle() {
     cursors_.RestoreSystemCursors();
 }
 
-void CaptureTools::SetHitArea(int area) {
+void CaptureTools::SetHitArea(hooks::Zone area) {
     rectHitArea_ = area;
     cursors_.RestoreSystemCursors();
     switch (area) {
-        case kHitInside: cursors_.ReplaceSystemCursors(L"MOVE"); break;
-        case kHitTop:
-        case kHitBottom: cursors_.ReplaceWithSystemShape(IDC_SIZENS); break;
-        case kHitLeft:
-        case kHitRight: cursors_.ReplaceWithSystemShape(IDC_SIZEWE); break;
-        case kHitTopLeft:
-        case kHitBottomRight: cursors_.ReplaceWithSystemShape(IDC_SIZENWSE); break;
-        case kHitTopRight:
-        case kHitBottomLeft: cursors_.ReplaceWithSystemShape(IDC_SIZENESW); break;
+        case hooks::Zone::Inside: cursors_.ReplaceSystemCursors(L"MOVE"); break;
+        case hooks::Zone::Top:
+        case hooks::Zone::Bottom: cursors_.ReplaceWithSystemShape(IDC_SIZENS); break;
+        case hooks::Zone::Left:
+        case hooks::Zone::Right: cursors_.ReplaceWithSystemShape(IDC_SIZEWE); break;
+        case hooks::Zone::TopLeft:
+        case hooks::Zone::BottomRight: cursors_.ReplaceWithSystemShape(IDC_SIZENWSE); break;
+        case hooks::Zone::TopRight:
+        case hooks::Zone::BottomLeft: cursors_.ReplaceWithSystemShape(IDC_SIZENESW); break;
         default: break;  // the standard shapes only
     }
 }
 
-void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt) {
+void CaptureTools::RectangleEvent(hooks::RectangleEvent event, hooks::Zone zone,
+                                  std::optional<Point> pressedAt) {
     switch (event) {
-        case hooks::kZoneChanged: SetHitArea(hitArea); break;
+        case hooks::kZoneChanged: SetHitArea(zone); break;
         case hooks::kDragStart:
             drag_.Start(rectHitArea_, pressedAt.value_or(PointerNow()), rectangle_.WindowBounds());
             dragTimer_.Start(kDragInterval, [this] { DragTick(); });

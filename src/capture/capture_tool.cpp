@@ -30,7 +30,7 @@ void RectangleCaptureTool::OnHookReport(const HookReport& report) {
     // pointer has moved on by the time the report is handled.
     const bool drag =
         report.rectangleEvent == hooks::kDragStart || report.rectangleEvent == hooks::kDragEnd;
-    tools_.RectangleEvent(report.rectangleEvent, static_cast<int>(report.zone),
+    tools_.RectangleEvent(report.rectangleEvent, report.zone,
                           drag ? std::optional<Point>(report.point) : std::nullopt);
 }
 

@@ -58,7 +58,8 @@ class CaptureTools {
     // known).
     void ScreenCaptureClicked();
     void ControlCaptureClicked();
-    void RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt = {});
+    void RectangleEvent(hooks::RectangleEvent event, hooks::Zone zone = hooks::Zone::None,
+                        std::optional<Point> pressedAt = {});
 
     // Copies `area` of `source` from its pixel `origin` into the snapshot and
     // acknowledges it; false (with the user told why) when it was refused.
@@ -77,7 +78,7 @@ class CaptureTools {
     Trectan& RectangleOverlay() { return rectangle_; }
     THottracker& TrackingFrame() { return tracker_; }
     HWND CaptureTarget() const { return captureTarget_; }
-    int HitArea() const { return rectHitArea_; }
+    hooks::Zone HitArea() const { return rectHitArea_; }
 
   private:
     void EnableCaptureScreen();
@@ -86,7 +87,7 @@ class CaptureTools {
     void DisableRectangle();
     bool EnableControlCapture();
     void DisableControlCapture();
-    void SetHitArea(int area);
+    void SetHitArea(hooks::Zone area);
     void HotTrackTick();  // Timer2Timer
     void DragTick();      // Timer3Timer
     void DragTo(Point pointer);
@@ -111,7 +112,7 @@ class CaptureTools {
     std::optional<Point> pendingDragEnd_;
     HWND captureTarget_ = nullptr;
     Rect trackedRect_;
-    int rectHitArea_ = kHitNone;
+    hooks::Zone rectHitArea_ = hooks::Zone::None;
     RectangleDrag drag_;
 };
 

@@ -60,7 +60,7 @@ TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheD
     EXPECT_EQ(*host.labels, (Size{192, 192}));
     EXPECT_TRUE(tools.RectangleOverlay().Visible());
 
-    tools.RectangleEvent(hooks::kCaptureClick, 0);
+    tools.RectangleEvent(hooks::kCaptureClick);
     const Snapshot& shot = tools.CurrentSnapshot();
     EXPECT_EQ(shot.State().rect, (Rect{105, 105, 295, 295}));
     EXPECT_EQ(shot.Pixels().width, 190);
@@ -112,16 +112,16 @@ TEST_F(CaptureToolsTest, TheDashesMoveOnePixelPerTick) {
 
 TEST_F(CaptureToolsTest, DraggingTheTopEdgeDownStopsAt26Pixels) {
     StartRectangleAt(Rect::FromBounds(200, 200, 200, 200));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitTop);
-    EXPECT_EQ(tools.HitArea(), kHitTop);
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Top);
+    EXPECT_EQ(tools.HitArea(), hooks::Zone::Top);
     EXPECT_EQ(cursors.calls.back(),
               L"system " + std::to_wstring(reinterpret_cast<ULONG_PTR>(IDC_SIZENS)));
     ::SetCursorPos(300, 202);
     Pump(30);
-    tools.RectangleEvent(hooks::kDragStart, 0);
+    tools.RectangleEvent(hooks::kDragStart);
     ::SetCursorPos(300, 500);
     Pump(200);
-    tools.RectangleEvent(hooks::kDragEnd, 0);
+    tools.RectangleEvent(hooks::kDragEnd);
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect{200, 374, 400, 400}));
     ASSERT_TRUE(host.labels);
     EXPECT_EQ(*host.labels, (Size{192, 18}));
@@ -129,35 +129,37 @@ TEST_F(CaptureToolsTest, DraggingTheTopEdgeDownStopsAt26Pixels) {
 
 TEST_F(CaptureToolsTest, DraggingTheInsideMovesWithoutChangingTheLabels) {
     StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitInside);
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Inside);
     EXPECT_EQ(cursors.calls.back(), L"program MOVE");
     ::SetCursorPos(260, 260);
     Pump(30);
-    tools.RectangleEvent(hooks::kDragStart, 0);
+    tools.RectangleEvent(hooks::kDragStart);
     ::SetCursorPos(300, 230);
     Pump(200);
-    tools.RectangleEvent(hooks::kDragEnd, 0);
+    tools.RectangleEvent(hooks::kDragEnd);
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
     EXPECT_EQ(*host.labels, (Size{142, 112}));
 }
 
 TEST_F(CaptureToolsTest, ADragEndsWhereTheButtonWentUpAndStartsWhereItWentDown) {
     StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitInside);
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Inside);
     // The pointer has moved on before the press is handled, and the release
     // comes before a tick has seen the last move.
     ::SetCursorPos(280, 290);
-    tools.RectangleEvent(hooks::kDragStart, 0, Point{260, 260});
-    tools.RectangleEvent(hooks::kDragEnd, 0, Point{300, 230});
+    tools.RectangleEvent(hooks::kDragStart, hooks::Zone::None, Point{260, 260});
+    tools.RectangleEvent(hooks::kDragEnd, hooks::Zone::None, Point{300, 230});
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
 }
 
 TEST_F(CaptureToolsTest, AReleaseArrivingWhileAStepReshapesTheOverlayIsNotLost) {
     StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitBottom);
-    tools.RectangleEvent(hooks::kDragStart, 0, Point{260, 318});
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Bottom);
+    tools.RectangleEvent(hooks::kDragStart, hooks::Zone::None, Point{260, 318});
     // The release lands inside the tick that follows the first move.
-    host.onLabels = [&] { tools.RectangleEvent(hooks::kDragEnd, 0, Point{260, 418}); };
+    host.onLabels = [&] {
+        tools.RectangleEvent(hooks::kDragEnd, hooks::Zone::None, Point{260, 418});
+    };
     ::SetCursorPos(260, 368);
     Pump(200);
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(200, 200, 150, 220)));
