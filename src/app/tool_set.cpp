@@ -1,39 +1,79 @@
 #include "app/tool_set.h"
 
+#include <array>
+
+#include "capture/capture_dialogs.h"
+#include "capture/capture_page.h"
+#include "capture/capture_tool.h"
+#include "color/color_info_panel.h"
+#include "color/color_library_page.h"
+#include "color/color_picker.h"
+#include "photoshop/photoshop_bridge.h"
+#include "platform/clipboard.h"
+#include "platform/system_cursors.h"
+#include "ruler/ruler_page.h"
+
 namespace vix {
 
+// The tools and what they share, wired to one another: the picker's samples
+// go to the library, the library's colours back to the picker, the colour
+// and the snapshot to Photoshop.
+struct ToolSet::Tools {
+    Tools(ToolHost& host, RegistryStore& registry)
+        : picker(host, clipboard, cursors, colorInfo),
+          library(host, registry),
+          ruler(host),
+          capture(host, captureDialogs, cursors),
+          photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }) {
+        picker.onSampleTaken = [this](ColorWord c) { library.Newcolor(c); };
+        // The button is enabled only once a colour has been taken.
+        picker.onColorToPS = [this](ColorWord c) {
+            photoshop.ExportColor(true, Red(c), Green(c), Blue(c));
+        };
+        library.formatIndex = [this] { return picker.FormatIndex(); };
+        library.onTakeColor = [this](ColorWord c) { picker.TakeLibraryColor(c); };
+        capture.SetPhotoshopOutputs(
+            {.btnCaptureToPSClick =
+                 [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Document, enabled); },
+             .btnCaptureToPSLayerClick =
+                 [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Layer, enabled); }});
+    }
+
+    // In the order their pages are built.
+    std::array<Tool*, 9> All() {
+        return {&picker,        &library,          &colorInfo,      &ruler,    &capture,
+                &screenCapture, &rectangleCapture, &controlCapture, &photoshop};
+    }
+
+    platform::WinClipboard clipboard;
+    platform::WinSystemCursors cursors;
+    ColorInfoPanel colorInfo;
+    ColorPicker picker;
+    ColorLibraryPage library;
+    RulerPage ruler;
+    SystemCaptureDialogs captureDialogs;
+    CapturePage capture;
+    ScreenCaptureTool screenCapture{capture.Tools()};
+    RectangleCaptureTool rectangleCapture{capture.Tools()};
+    ControlCaptureTool controlCapture{capture.Tools()};
+    PhotoshopBridge photoshop;
+};
+
 ToolSet::ToolSet(ToolHost& host, RegistryStore& registry)
-    : picker_(host, clipboard_, cursors_, colorInfo_),
-      library_(host, registry),
-      ruler_(host),
-      capture_(host, captureDialogs_, cursors_),
-      photoshop_(host, [this] { return capture_.Tools().CurrentSnapshot().OutputBitmap(); }) {
-    picker_.onSampleTaken = [this](ColorWord c) { library_.Newcolor(c); };
-    // The button is enabled only once a colour has been taken.
-    picker_.onColorToPS = [this](ColorWord c) {
-        photoshop_.ExportColor(true, Red(c), Green(c), Blue(c));
-    };
-    library_.formatIndex = [this] { return picker_.FormatIndex(); };
-    library_.onTakeColor = [this](ColorWord c) { picker_.TakeLibraryColor(c); };
-    capture_.SetPhotoshopOutputs(
-        {.btnCaptureToPSClick =
-             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Document, enabled); },
-         .btnCaptureToPSLayerClick =
-             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Layer, enabled); }});
-}
+    : tools_(std::make_unique<Tools>(host, registry)) {}
+
+ToolSet::~ToolSet() = default;
 
 void ToolSet::AddTo(ToolTable& table) {
-    for (Tool* tool : std::initializer_list<Tool*>{&picker_, &library_, &colorInfo_, &ruler_,
-                                                   &capture_, &screenCapture_, &rectangleCapture_,
-                                                   &controlCapture_, &photoshop_})
+    for (Tool* tool : tools_->All())
         table.Add(*tool);
 }
 
 void ToolSet::LinkSettingsDialog(SettingsDialogServices& services) {
-    services.clearColorLibrary = [this] { library_.ClearColorLibrary(); };
+    services.clearColorLibrary = [this] { tools_->library.ClearColorLibrary(); };
     services.installedPhotoshopVersions = [] { return PhotoshopBridge::InstalledVersions(); };
     services.choosePhotoshopVersion = [this](const PhotoshopVersionList& list) {
-        photoshop_.ChooseFromSettings(list.keyNames, list.selected);
+        tools_->photoshop.ChooseFromSettings(list.keyNames, list.selected);
     };
 }
 
