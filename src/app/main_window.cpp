@@ -4,7 +4,6 @@
 #include "app/main_window.h"
 
 #include "app/application.h"
-#include "app/page_flags.h"
 #include "settings/settings_store.h"
 #include "app/startup_timeline.h"
 #include "app/vendor.h"
@@ -42,8 +41,6 @@ OwnedWindows Tvix_main::Windows() {
     return windows;
 }
 
-ui::Panel& Tvix_main::PagePanel(Page page) { return sections_[static_cast<int>(page)].page; }
-
 void Tvix_main::FormCreate() {
     Application::Instance().SetMainWindow(hwnd());
     Application::Instance().onHint = [this] { DisplayHint(); };
@@ -78,15 +75,17 @@ void Tvix_main::FormCreate() {
 }
 
 void Tvix_main::ApplyStoredLayout() {
-    int tab = 0;
-    if (settings.rememberLayout) {
-        pageShown_ = PageFlagsOf(settings);
-        // A stored tab outside -1..3 (edited by hand) opens the first tab.
-        if (settings.ActivePageIndex >= -1 && settings.ActivePageIndex < kTabCount)
-            tab = settings.ActivePageIndex;
-    } else {
-        pageShown_ = DefaultPageStates();
+    const bool remembered = settings.rememberLayout;
+    for (const auto& section : sections_) {
+        const PageSpec& spec = *section->spec;
+        section->shown =
+            !spec.Collapsible() ||
+            (remembered && spec.shownSetting ? settings.*spec.shownSetting : spec.shownByDefault);
     }
+    // A stored tab outside -1..3 (edited by hand) opens the first tab.
+    int tab = 0;
+    if (remembered && settings.ActivePageIndex >= -1 && settings.ActivePageIndex < kTabCount)
+        tab = settings.ActivePageIndex;
     ChangePage(tab);
 }
 

@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/about_box.h"
 #include "app/main_update_host.h"
@@ -59,7 +61,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
 
     // What the tools ask of the main window.
     int OpenTab() const override { return ActivePageIndex; }
-    void ExpandPage(Page page) override;
+    void ExpandPage(const PageSpec& page) override;
     void ShowTab(int tab) override;
     ActiveMode CurrentMode() const override { return toolTable_.Mode(); }
     void SetCurrentMode(ActiveMode mode) override { toolTable_.SetMode(mode); }
@@ -82,7 +84,11 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
         ui::Panel frame;
         ui::Panel caption;
     };
+    // A page and its bar, as a tool declared it; `shown` is whether the
+    // page is expanded.
     struct Section {
+        const PageSpec* spec = nullptr;
+        bool shown = false;
         ui::Panel bar;
         ui::ImageButton toggle;
         ui::Label caption;
@@ -93,7 +99,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void FormCreate();
     void FormShow() override;
     void FormClose();
-    ui::Panel& PagePanel(Page page) override;
+    ui::Panel& AddPage(const PageSpec& spec) override;
     void ApplyStoredLayout();
     void RegisterHotKeys();
     void UnRegisterHotKeys();
@@ -102,7 +108,6 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     // Building the frame's controls.
     void BuildFrame();
     void BuildTabs();
-    void BuildSections();
     void ShapeTab(Tab& tab);
     static ui::PanelStyle TabCaptionStyle(bool open);
 
@@ -110,7 +115,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     // Panel10Click, Panel12Click, Panel3Click) and on a section's toggle
     // (btnColorpickerShifterClick and its six siblings).
     void TabClick(int index);
-    void ShiftSection(Page page);
+    void ShiftSection(Section& section);
 
     // Title, caption buttons, menus and the tray.
     void Image1MouseDown();
@@ -131,7 +136,6 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
 
     RegistryStore& registry_;
     bool creating_ = false;
-    PageStates pageShown_ = DefaultPageStates();
     Point startPosition_;
     wchar_t decimalSeparator_ = L'.';
     ToolTable toolTable_;
@@ -152,7 +156,9 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     std::array<Tab, kTabCount> tabs_;
     // pnlMainColorpicker, pnlMainRuler, pnlMainScreencapture, pnlMainMore.
     std::array<ui::Panel, kTabCount> sectionPanels_;
-    std::array<Section, kCollapsiblePages + 1> sections_;  // by Page
+    // pnlColorpickerShifter and pnlColorPickerpage and the other pages, in
+    // the order the tools added them.
+    std::vector<std::unique_ptr<Section>> sections_;
     ui::Panel pnlHintMain;
     ui::Label pnlHint;
     TrayIcon TrayIconData;

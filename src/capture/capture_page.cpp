@@ -7,6 +7,13 @@
 namespace vix {
 namespace {
 
+constexpr PageSpec kCapturePage{.tab = kCaptureTab,
+                                .caption = L"Screen capture",
+                                .toggleHint = L"Expand/Collapse Screen capture",
+                                .height = kCapturePageHeight,
+                                .shownSetting = &Settings::captureSectionOpen,
+                                .shownByDefault = true};
+
 // At rest the dim picture, under the pointer and pressed the full one.
 ui::ButtonPictures ModePictures(const wchar_t* base) {
     const std::wstring b(base);
@@ -85,7 +92,7 @@ void CapturePage::Create(HWND page, HWND owner) {
 void CapturePage::Build(ToolPages& pages) {
     // The overlays and the preview are created with the program's other
     // windows.
-    Create(pages.PagePanel(Page::Capture).hwnd(), nullptr);
+    Create(pages.AddPage(kCapturePage).hwnd(), nullptr);
 }
 
 OwnedWindows CapturePage::Windows() {

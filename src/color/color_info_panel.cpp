@@ -6,8 +6,17 @@
 #include "ui/panel.h"
 
 namespace vix {
+namespace {
 
-void ColorInfoPanel::Build(ToolPages& pages) { Create(pages.PagePanel(Page::ColorInfo).hwnd()); }
+constexpr PageSpec kInfoPage{.tab = kPickerTab,
+                             .caption = L"Extended color information",
+                             .toggleHint = L"Expand/Collapse Extended color information",
+                             .height = 74,
+                             .shownSetting = &Settings::colorInfoSectionOpen};
+
+}  // namespace
+
+void ColorInfoPanel::Build(ToolPages& pages) { Create(pages.AddPage(kInfoPage).hwnd()); }
 
 std::vector<HotKeyBinding> ColorInfoPanel::HotKeys() {
     return {{.key = HotKeyId::ExtendedColorInfo,

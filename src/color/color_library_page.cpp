@@ -10,6 +10,15 @@
 #include "platform/file.h"
 
 namespace vix {
+namespace {
+
+constexpr PageSpec kLibraryPage{.tab = kPickerTab,
+                                .caption = L"Sampled color library",
+                                .toggleHint = L"Expand/Collapse Sampled color library",
+                                .height = 79,
+                                .shownSetting = &Settings::librarySectionOpen};
+
+}  // namespace
 
 void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     pnlColorLibPage = &pageWindow;
@@ -35,7 +44,7 @@ void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
 }
 
 void ColorLibraryPage::Build(ToolPages& pages) {
-    ui::Panel& page = pages.PagePanel(Page::ColorLib);
+    ui::Panel& page = pages.AddPage(kLibraryPage);
     Create(page.hwnd(), page);
 }
 

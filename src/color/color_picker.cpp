@@ -16,6 +16,16 @@
 #include "ui/standard_controls.h"
 
 namespace vix {
+namespace {
+
+constexpr PageSpec kPickerPage{.tab = kPickerTab,
+                               .caption = L"Color picker",
+                               .toggleHint = L"Expand/Collapse Colorpicker",
+                               .height = 112,
+                               .shownSetting = &Settings::pickerSectionOpen,
+                               .shownByDefault = true};
+
+}  // namespace
 
 void ColorPicker::Create(HWND page) {
     pnlViewFrame.Create(page, Rect::FromBounds(5, 6, 80, 80), L"", {.outline = ui::ShadowColor()});
@@ -86,7 +96,7 @@ void ColorPicker::Create(HWND page) {
     ResetSampling();
 }
 
-void ColorPicker::Build(ToolPages& pages) { Create(pages.PagePanel(Page::ColorPicker).hwnd()); }
+void ColorPicker::Build(ToolPages& pages) { Create(pages.AddPage(kPickerPage).hwnd()); }
 
 void ColorPicker::SettingsLoaded(const Settings& settings, bool) {
     SelectFormat(settings.colorValueForm);
@@ -97,7 +107,7 @@ std::vector<HotKeyBinding> ColorPicker::HotKeys() {
     return {{.key = HotKeyId::ScreenPicker,
              .reach = Reach::OpenTab,
              .tab = kPickerTab,
-             .expand = Page::ColorPicker,
+             .expand = &kPickerPage,
              .action = [this] { btnEnablePickerClick(); }},
             {.key = HotKeyId::WebSafeColor,
              .reach = Reach::OpenTab,

@@ -13,6 +13,23 @@
 namespace vix {
 namespace {
 
+constexpr PageSpec kRulerPage{.tab = kRulerTab,
+                              .caption = L"Ruler",
+                              .toggleHint = L"Expand/Collapse Ruler",
+                              .height = 69,
+                              .shownSetting = &Settings::rulerSectionOpen,
+                              .shownByDefault = true};
+constexpr PageSpec kViewsPage{.tab = kRulerTab,
+                              .caption = L"Ruler views",
+                              .toggleHint = L"Expand/Collapse Ruler views",
+                              .height = 61,
+                              .shownSetting = &Settings::rulerViewsSectionOpen};
+constexpr PageSpec kInfoPage{.tab = kRulerTab,
+                             .caption = L"Ruler info",
+                             .toggleHint = L"Expand/Collapse Ruler info",
+                             .height = 58,
+                             .shownSetting = &Settings::rulerInfoSectionOpen};
+
 HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
     HWND field = ui::CreateStandardControl(
         page, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | WS_DISABLED, bounds, id);
@@ -106,8 +123,9 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
 }
 
 void RulerPage::Build(ToolPages& pages) {
-    Create(pages.PagePanel(Page::Ruler).hwnd(), pages.PagePanel(Page::RulerViews).hwnd(),
-           pages.PagePanel(Page::RulerInfo));
+    HWND rulerPage = pages.AddPage(kRulerPage).hwnd();
+    HWND viewsPage = pages.AddPage(kViewsPage).hwnd();
+    Create(rulerPage, viewsPage, pages.AddPage(kInfoPage));
     WriteDpi();
 }
 
@@ -115,7 +133,7 @@ void RulerPage::SettingsLoaded(const Settings& settings, bool) { SelectUnit(sett
 
 std::vector<HotKeyBinding> RulerPage::HotKeys() {
     const auto onRulerTab = [](HotKeyId key, std::function<void()> action,
-                               std::optional<Page> expand = std::nullopt) {
+                               const PageSpec* expand = nullptr) {
         return HotKeyBinding{.key = key,
                              .reach = HotKeyBinding::Reach::OpenTab,
                              .tab = kRulerTab,
@@ -123,7 +141,7 @@ std::vector<HotKeyBinding> RulerPage::HotKeys() {
                              .action = std::move(action)};
     };
     return {onRulerTab(
-                HotKeyId::Ruler, [this] { btnEnableRulerClick(); }, Page::Ruler),
+                HotKeyId::Ruler, [this] { btnEnableRulerClick(); }, &kRulerPage),
             onRulerTab(HotKeyId::RotateRuler, [this] { btnRotateRulerClick(); }),
             onRulerTab(HotKeyId::FlipRuler, [this] { btnFlipRulerClick(); })};
 }

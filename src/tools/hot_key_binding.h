@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <optional>
 
 #include "hotkeys/hot_key_table.h"
 #include "tools/pages.h"
@@ -18,8 +17,8 @@ struct HotKeyBinding {
         // The action runs whatever tab is open; it opens its own tab if it
         // needs one.
         Anywhere,
-        // `tab` is opened first unless it is open, then `expand` (if any)
-        // is expanded, then the action runs.
+        // `tab` is opened first unless it is open, then the page `expand`
+        // (if any) is expanded, then the action runs.
         OpenTab,
         // The action runs only when `tab` was open as the key arrived; the
         // tab never changes.
@@ -29,7 +28,7 @@ struct HotKeyBinding {
     HotKeyId key;
     Reach reach = Reach::Anywhere;
     int tab = -1;
-    std::optional<Page> expand{};
+    const PageSpec* expand = nullptr;
     std::function<void()> action{};  // may be empty: the key only opens its tab
 };
 

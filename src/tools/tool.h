@@ -25,11 +25,13 @@ namespace ui {
 class Panel;
 }
 
-// The pages of the main window, while the tools build their controls.
+// The pages of the main window, while the tools build their controls: the
+// window makes the page `spec` declares, at the end of its tab, and hands
+// it to the tool.
 class ToolPages {
   public:
     virtual ~ToolPages() = default;
-    virtual ui::Panel& PagePanel(Page page) = 0;
+    virtual ui::Panel& AddPage(const PageSpec& spec) = 0;
 };
 
 class Tool {

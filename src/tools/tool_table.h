@@ -45,7 +45,7 @@ class ToolTable {
 
   private:
     std::vector<Tool*> tools_;
-    std::array<Tool*, kActiveModeCount> byMode_{};
+    std::array<Tool*, 256> byMode_{};  // by every value ActiveMode can take
     ActiveMode mode_ = ActiveMode::None;
     std::vector<HotKeyBinding> hotKeys_;
 };

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "tools/program_window.h"
 
 // The windows a tool or a dialog owner brings to the program: each is
-// created by the program's window owner, in the order of ProgramWindow.
+// created by the program's window owner, the nine of ProgramWindow in their
+// order, then any other a tool brings, in the order brought.
 
 namespace vix {
 
@@ -14,7 +16,7 @@ class ProgramForm;
 }
 
 struct OwnedWindow {
-    ProgramWindow which;
+    std::optional<ProgramWindow> which;  // none: a window beyond the nine
     ui::ProgramForm* form;
 };
 using OwnedWindows = std::vector<OwnedWindow>;

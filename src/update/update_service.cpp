@@ -9,6 +9,9 @@ namespace {
 
 constexpr UINT kStartDelayMs = 1000;
 
+constexpr PageSpec kLinksPage{
+    .tab = kMoreTab, .caption = L"Webdevelopment links", .height = 291, .shownByDefault = true};
+
 }  // namespace
 
 UpdateService::UpdateService(UpdateHost& host, Tvix_update& dialog)
@@ -21,7 +24,7 @@ void UpdateService::CreateLinksPanel(HWND parent, const Rect& bounds) {
 }
 
 void UpdateService::Build(ToolPages& pages) {
-    CreateLinksPanel(pages.PagePanel(Page::MoreLinks).hwnd(), Rect::FromBounds(2, 0, 251, 289));
+    CreateLinksPanel(pages.AddPage(kLinksPage).hwnd(), Rect::FromBounds(2, 0, 251, 289));
 }
 
 void UpdateService::Shown() {

@@ -96,14 +96,21 @@ TEST_F(Tools, EachModeHasOneToolAndPartsWithoutAModeAreKeptInOrder) {
     std::vector<std::string> other;
     FakeTool second{table, ActiveMode::Ruler, other, "second"};
     FakeTool part{table, ActiveMode::None, other, "part"};
+    // A tool added since the program's first seven modes takes a number of
+    // its own.
+    FakeTool added{table, ActiveMode{7}, other, "added"};
     EXPECT_THROW(table.Add(second), std::logic_error);
     table.Add(part);
+    table.Add(added);
     EXPECT_EQ(table.Find(ActiveMode::Ruler), &ruler);
+    EXPECT_EQ(table.Find(ActiveMode{7}), &added);
     EXPECT_EQ(table.Find(ActiveMode::Preview), nullptr);
     EXPECT_EQ(table.Find(ActiveMode::None), nullptr);
-    const std::vector<Tool*> expected{&picker, &ruler, &screen, &rectangle, &part};
+    const std::vector<Tool*> expected{&picker, &ruler, &screen, &rectangle, &part, &added};
     EXPECT_EQ(std::vector<Tool*>(table.Tools().begin(), table.Tools().end()), expected);
 }
+
+constexpr PageSpec kPickerPage{.caption = L"Color picker", .toggleHint = L"", .height = 112};
 
 // The main window's tabs, written down.
 class FakeTabs final : public MainTabs {
@@ -114,8 +121,8 @@ class FakeTabs final : public MainTabs {
         log_.push_back("tab " + std::to_string(index));
         open_ = index;
     }
-    void ExpandPage(Page page) override {
-        log_.push_back("expand " + std::to_string(static_cast<int>(page)));
+    void ExpandPage(const PageSpec& page) override {
+        log_.push_back(&page == &kPickerPage ? "expand picker" : "expand another page");
     }
 
   private:
@@ -135,7 +142,7 @@ TEST(HotKeyDispatch, EachBindingActsByItsReachOnTheTabTheKeyArrivedOn) {
         {.key = HotKeyId::ScreenPicker,
          .reach = Reach::OpenTab,
          .tab = 0,
-         .expand = Page::ColorPicker,
+         .expand = &kPickerPage,
          .action = press("picker")},
         {.key = HotKeyId::ColorLibrary, .reach = Reach::OpenTab, .tab = 0},
         // Saving on tab 0 opens tab 2: the binding for tab 2 is not run too.
@@ -163,8 +170,8 @@ TEST(HotKeyDispatch, EachBindingActsByItsReachOnTheTabTheKeyArrivedOn) {
         int openAfter;
     };
     const Case cases[] = {
-        {1, 'P', {"tab 0", "expand 0", "picker"}, 0},
-        {0, 'P', {"expand 0", "picker"}, 0},  // on its own tab the running tool stays
+        {1, 'P', {"tab 0", "expand picker", "picker"}, 0},
+        {0, 'P', {"expand picker", "picker"}, 0},  // on its own tab the running tool stays
         {-1, 'L', {"tab 0"}, 0},
         {0, 'L', {}, 0},
         {0, 'S', {"save library"}, 2},

@@ -23,7 +23,7 @@ class FakeToolHost : public ToolHost {
     int openTab = 0;
     std::vector<int> pagesChanged;
     std::vector<int> tabsShown;  // ShowTab
-    std::vector<Page> pagesExpanded;
+    std::vector<const PageSpec*> pagesExpanded;
     std::vector<std::wstring> errors;
     std::vector<HookArm> armed;
     bool armAllowed = true;  // false: the system refuses every hook
@@ -37,7 +37,7 @@ class FakeToolHost : public ToolHost {
         pagesChanged.push_back(index);
         openTab = index;
     }
-    void ExpandPage(Page page) override { pagesExpanded.push_back(page); }
+    void ExpandPage(const PageSpec& page) override { pagesExpanded.push_back(&page); }
     void ShowTab(int tab) override {
         tabsShown.push_back(tab);
         openTab = tab;
