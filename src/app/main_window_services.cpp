@@ -16,7 +16,7 @@ void Tvix_main::RegisterHotKeys() {
                                    app.Minimize();
                                app.HideOwner();
                            }});
-    hotKeys_.Register(hwnd());
+    hotKeys_.Register(hwnd(), toolTable_.KeyRows());
 }
 
 void Tvix_main::UnRegisterHotKeys() { hotKeys_.Release(); }

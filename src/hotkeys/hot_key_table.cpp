@@ -25,9 +25,9 @@ const std::array<HotKeyRow, kHotKeyCount>& HotKeyRows() {
 
 const HotKeyRow& HotKeyRowOf(HotKeyId id) { return HotKeyRows()[static_cast<std::size_t>(id)]; }
 
-std::string ActionLetters() {
+std::string ActionLetters(std::span<const HotKeyRow> rows) {
     std::string letters;
-    for (const HotKeyRow& row : HotKeyRows())
+    for (const HotKeyRow& row : rows)
         if (row.hasAction) letters += row.letter;
     return letters;
 }

@@ -2,12 +2,15 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
 // The program's fifteen global hot keys: Ctrl+Alt and a letter each, fixed
 // (they are not settings). Each key's identifier is the global atom of its
-// name; the rows are in the order of registration.
+// name; the rows are in the order of registration. A tool added since may
+// bring a key of its own, with an id above MinimizeVix (HotKeyId{15}), which
+// is registered after these.
 
 namespace vix {
 
@@ -46,7 +49,7 @@ const HotKeyRow& HotKeyRowOf(HotKeyId id);
 // The row of `letter`, nothing for a letter that is no hot key.
 const HotKeyRow* HotKeyRowOfLetter(char letter);
 
-// The letters of the keys with an action, in the order of registration.
-std::string ActionLetters();
+// The letters of the keys of `rows` with an action, in their order.
+std::string ActionLetters(std::span<const HotKeyRow> rows = HotKeyRows());
 
 }  // namespace vix

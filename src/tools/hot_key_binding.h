@@ -26,6 +26,9 @@ struct HotKeyBinding {
     };
 
     HotKeyId key;
+    // A key the tool brings, beyond the program's fifteen (key is its id);
+    // static storage.
+    const HotKeyRow* ownKey = nullptr;
     Reach reach = Reach::Anywhere;
     int tab = -1;
     const PageSpec* expand = nullptr;

@@ -36,10 +36,28 @@ bool ToolTable::Route(const HookReport& report) {
     return true;
 }
 
-void ToolTable::BindHotKey(HotKeyBinding binding) { hotKeys_.push_back(std::move(binding)); }
+void ToolTable::BindHotKey(HotKeyBinding binding) {
+    if (const HotKeyRow* own = binding.ownKey) {
+        for (const HotKeyRow& row : KeyRows())
+            if (row.id == own->id || row.letter == own->letter)
+                throw std::logic_error("a key of a tool's own needs an id and a letter of its own");
+        ownKeys_.push_back(*own);
+        binding.key = own->id;
+    }
+    hotKeys_.push_back(std::move(binding));
+}
+
+std::vector<HotKeyRow> ToolTable::KeyRows() const {
+    std::vector<HotKeyRow> rows(HotKeyRows().begin(), HotKeyRows().end());
+    rows.insert(rows.end(), ownKeys_.begin(), ownKeys_.end());
+    return rows;
+}
 
 void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) const {
-    const HotKeyRow* row = HotKeyRowOfLetter(static_cast<char>(virtualKey & 0xFF));
+    const char letter = static_cast<char>(virtualKey & 0xFF);
+    const HotKeyRow* row = HotKeyRowOfLetter(letter);
+    for (const HotKeyRow& own : ownKeys_)
+        if (own.letter == letter) row = &own;
     if (!row) return;
     const int arrivedOn = tabs.OpenTab();
     // An action may change the tab; the bindings stay as they were when the

@@ -38,6 +38,9 @@ class ToolTable {
 
     // A key of the window's own, beside those of the tools.
     void BindHotKey(HotKeyBinding binding);
+    // The keys to register: the program's fifteen, then those the tools
+    // brought.
+    std::vector<HotKeyRow> KeyRows() const;
     // Runs the bindings of the key whose letter is the low byte of
     // `virtualKey`, in the order they were bound, with the tabs as they
     // were when the key arrived.
@@ -48,6 +51,7 @@ class ToolTable {
     std::array<Tool*, 256> byMode_{};  // by every value ActiveMode can take
     ActiveMode mode_ = ActiveMode::None;
     std::vector<HotKeyBinding> hotKeys_;
+    std::vector<HotKeyRow> ownKeys_;
 };
 
 }  // namespace vix

@@ -74,6 +74,17 @@ TEST(HotKeyPlanning, ControlCharactersTypeNothing) {
     EXPECT_EQ(plan.typed[static_cast<int>(HotKeyId::ExportToPhotoshop)], L"\u0105");
 }
 
+TEST(HotKeyPlanning, AToolsOwnKeyIsPlannedAfterTheFifteen) {
+    std::vector<HotKeyRow> rows(HotKeyRows().begin(), HotKeyRows().end());
+    rows.push_back({HotKeyId{15}, L"GridOverlay", 'G', true});
+    const LayoutFacts layouts[] = {Layout(L"00000415", {{'G', L"\u0123"}})};
+    HotKeyPlan plan = PlanHotKeys(layouts, rows);
+    EXPECT_EQ(plan.FateOf(HotKeyId{15}), HotKeyFate::TypesCharacter);
+    EXPECT_TRUE(plan.Registers(HotKeyId::ScreenPicker));
+    EXPECT_EQ(LeftOutLine(plan), L"Not in use: Ctrl+Alt+C (no action), Ctrl+Alt+G (types \u0123)");
+    EXPECT_EQ(ActionLetters(rows), "LIPWURFETOSXAMG");
+}
+
 TEST(HotKeyPlanning, AFailedRegistrationIsListedWithItsReason) {
     HotKeyPlan plan = PlanHotKeys({});
     plan.RegistrationFailed(HotKeyId::ScreenPicker, true);

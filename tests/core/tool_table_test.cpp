@@ -193,6 +193,32 @@ TEST(HotKeyDispatch, EachBindingActsByItsReachOnTheTabTheKeyArrivedOn) {
     }
 }
 
+TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
+    static constexpr HotKeyRow kGridKey{HotKeyId{15}, L"GridOverlay", 'G', true};
+    std::vector<std::string> log;
+    int open = 1;
+    ToolTable table;
+    FakeTool tool{table, ActiveMode::None, log, "grid"};
+    tool.keys = {{.key = HotKeyId{15},
+                  .ownKey = &kGridKey,
+                  .reach = HotKeyBinding::Reach::OpenTab,
+                  .tab = 2,
+                  .action = [&log] { log.push_back("grid"); }}};
+    table.Add(tool);
+    const std::vector<HotKeyRow> rows = table.KeyRows();
+    ASSERT_EQ(rows.size(), kHotKeyCount + 1);
+    EXPECT_EQ(rows.back().atomName, L"GridOverlay");
+    FakeTabs tabs(open, log);
+    table.DispatchHotKey('G', tabs);
+    EXPECT_EQ(log, (std::vector<std::string>{"tab 2", "grid"}));
+
+    // A second key on a letter already taken, by the fifteen or by a tool.
+    static constexpr HotKeyRow kOnP{HotKeyId{16}, L"Other", 'P', true};
+    static constexpr HotKeyRow kOnG{HotKeyId{17}, L"Other", 'G', true};
+    EXPECT_THROW(table.BindHotKey({.key = HotKeyId{16}, .ownKey = &kOnP}), std::logic_error);
+    EXPECT_THROW(table.BindHotKey({.key = HotKeyId{17}, .ownKey = &kOnG}), std::logic_error);
+}
+
 struct MessageCase {
     const char* name;
     unsigned message;
