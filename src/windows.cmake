@@ -16,12 +16,26 @@ else()
   set(VIX32_KILL_AT "")
 endif()
 
+# The version resource of a shipped file: product name, version, company.
+set(VIX_BUILD_NUMBER 0 CACHE STRING "The fourth part of the files' version numbers")
+function(vix_version_resource out name description type)
+  set(VIX_FILE_NAME ${name})
+  set(VIX_FILE_DESCRIPTION ${description})
+  set(VIX_FILE_TYPE ${type})
+  configure_file(${PROJECT_SOURCE_DIR}/resources/version.rc.in ${out} @ONLY)
+endfunction()
+vix_version_resource(${CMAKE_CURRENT_BINARY_DIR}/vix_version.rc vix.exe
+                     "VIX colour picker, screen ruler and screen capture" VFT_APP)
+# Cached: the hook library's test builds are made from the tests' folders.
+set(VIX32_VERSION_RC ${CMAKE_CURRENT_BINARY_DIR}/vix32_version.rc CACHE INTERNAL "")
+vix_version_resource(${VIX32_VERSION_RC} Vix32.dll "VIX screen hook library" VFT_DLL)
+
 # Builds the hook library answering `version`, into `dir` (relative to bin/).
 # Further arguments are compile definitions of test builds.
 function(vix_add_hook_library target version dir)
   # Defined where the hook library is built; used by the tests too.
   add_library(${target} SHARED ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/hooks/vix32/vix32.cpp
-                               ${VIX32_DEF})
+                               ${VIX32_DEF} ${VIX32_VERSION_RC})
   target_compile_definitions(${target} PRIVATE VIX32_VERSION=${version} ${ARGN})
   target_link_libraries(${target} PRIVATE vix_core)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME Vix32 PREFIX ""
@@ -71,6 +85,7 @@ add_library(vix_platform STATIC
   platform/http_get.cpp
   platform/session_lock.cpp
   platform/clipboard_bitmap.cpp
+  platform/private_folder.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp
@@ -111,6 +126,7 @@ add_library(vix_update_win STATIC
   update/signature_reading.cpp
   update/signature_check.cpp
   update/update_program.cpp
+  update/update_download.cpp
   update/update_dialog.cpp
   update/browser_site.cpp
   update/links_panel.cpp
@@ -170,7 +186,8 @@ vix_windows_code(vix_win)
 vix_warnings(vix_win)
 
 # --- vix.exe ---------------------------------------------------------------
-add_executable(vix WIN32 app/main.cpp ${PROJECT_SOURCE_DIR}/resources/vix.rc)
+add_executable(vix WIN32 app/main.cpp ${PROJECT_SOURCE_DIR}/resources/vix.rc
+                         ${CMAKE_CURRENT_BINARY_DIR}/vix_version.rc)
 target_link_libraries(vix PRIVATE vix_win)
 add_dependencies(vix Vix32)
 vix_windows_program(vix)

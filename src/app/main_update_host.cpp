@@ -1,11 +1,18 @@
 #include "app/main_update_host.h"
 
 #include "app/main_window.h"
+#include "platform/private_folder.h"
+#include "update/update_folder.h"
 #include "update/signature_check.h"
 
 namespace vix {
 
 std::wstring MainUpdateHost::ProgramPath() const { return OwnProgramPath(); }
+
+std::wstring MainUpdateHost::UpdateFolder() const {
+    const std::wstring local = platform::LocalAppDataFolder();
+    return local.empty() ? std::wstring() : UpdateFolderIn(local);
+}
 
 HWND MainUpdateHost::DialogOwner() const { return main_.hwnd(); }
 

@@ -14,6 +14,7 @@ class MainUpdateHost final : public UpdateHost {
     explicit MainUpdateHost(Tvix_main& main) : main_(main) {}
 
     std::wstring ProgramPath() const override;
+    std::wstring UpdateFolder() const override;
     HWND DialogOwner() const override;
     void RunBehind(const std::function<void()>& dialog) override;
     std::wstring DeclinedVersions() const override;

@@ -132,13 +132,16 @@ PhotoshopBridge::Links Tvix_main::PhotoshopLinks() {
 }
 
 void Tvix_main::FormClose() {
-    // No worker outlives the window, also with the update dialog open.
+    // Saved first, before anything that could be held up, and before the
+    // tabs close, so the open tab and layout of this moment are what the
+    // next start shows.
+    SaveSettings();
+    // The update check and download end without waiting for their server,
+    // also with the update dialog open: the program ends whatever the
+    // server does.
     update_.Stop();
     TrayIconData.Remove();
     UnRegisterHotKeys();
-    // Saved before the tabs close, so the open tab and layout of this
-    // moment are what the next start shows.
-    SaveSettings();
     ChangePage(-1);
     Application::Instance().Terminate(0);
 }

@@ -36,6 +36,7 @@ SettingsDialogServices Tvix_main::DialogServices() {
             .loadSettings = [this] { LoadSettings(); },
             .clearColorLibrary = [this] { tools_.ClearColorLibrary(); },
             .hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); },
+            .installedPhotoshopVersions = [] { return ToolSet::InstalledPhotoshopVersions(); },
             .choosePhotoshopVersion =
                 [this](const PhotoshopVersionList& list) {
                     tools_.ChoosePhotoshopVersion(list.keyNames, list.selected);

@@ -49,6 +49,10 @@ class ToolSet {
     void ClearColorLibrary() { library_.ClearColorLibrary(); }
     // The installed Photoshop versions, at each showing of the main window.
     void DiscoverPhotoshop() { photoshop_.DiscoverVersions(); }
+    // The installed Photoshop versions of both registry views.
+    static std::vector<std::wstring> InstalledPhotoshopVersions() {
+        return PhotoshopBridge::InstalledVersions();
+    }
     // The settings dialog's OK when another Photoshop version was picked.
     void ChoosePhotoshopVersion(std::vector<std::wstring> keyNames, int selected) {
         photoshop_.ChooseFromSettings(std::move(keyNames), selected);

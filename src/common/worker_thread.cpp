@@ -30,6 +30,13 @@ void WorkerThread::Stop() {
     thread_.join();
 }
 
+void WorkerThread::StopWithoutWaiting() {
+    if (!thread_.joinable()) return;
+    thread_.request_stop();
+    thread_.detach();
+    state_.reset();
+}
+
 bool WorkerThread::running() const { return state_ && !state_->finished; }
 
 std::exception_ptr WorkerThread::error() const {

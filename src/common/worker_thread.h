@@ -30,6 +30,12 @@ class WorkerThread {
 
     // Asks the body to stop and waits for the thread to end. Once.
     void Stop();
+    // Asks the body to stop and lets the thread end on its own, without
+    // waiting: for a body that may be held in a call no stop reaches (a
+    // network read under Wine). Such a body must own, or share, everything
+    // it touches; it may outlive this owner. Afterwards the owner is empty:
+    // not running, no error.
+    void StopWithoutWaiting();
     // True from the start until the body has returned.
     bool running() const;
     // What escaped the body, once Stop has returned; null if nothing did.

@@ -38,6 +38,8 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
     OwnedWindows Windows() { return {{ProgramWindow::PsVersion, &chooser_}}; }
     // The Photoshop step of the main window's FormShow.
     void DiscoverVersions() { DiscoverPhotoshopVersions(chooser_, *this); }
+    // The installed versions of both registry views, as discovery finds them.
+    static std::vector<std::wstring> InstalledVersions() { return InstalledPhotoshopVersions(); }
     // The settings dialog's OK when another version was picked there.
     void ChooseFromSettings(std::vector<std::wstring> versions, int selected) {
         ChooseVersionFromSettings(chooser_, std::move(versions), selected);

@@ -92,6 +92,11 @@ void DiscoverPhotoshopVersions(Tvix_psVersion& chooser, PhotoshopVersionHost& ho
     });
 }
 
+std::vector<std::wstring> InstalledPhotoshopVersions() {
+    VersionViews registry;
+    return ReadInstalledVersions(registry.views).value_or(std::vector<std::wstring>{});
+}
+
 void ChooseVersionFromSettings(Tvix_psVersion& chooser, std::vector<std::wstring> versions,
                                int selected) {
     chooser.SetVersions(std::move(versions), selected);

@@ -55,6 +55,10 @@ class Tvix_psVersion final : public ui::ProgramForm {
 // fits them, registers the only one or lets the user choose.
 void DiscoverPhotoshopVersions(Tvix_psVersion& chooser, PhotoshopVersionHost& host);
 
+// The installed versions in both registry views, in the registry's order;
+// empty when no view has Photoshop's key.
+std::vector<std::wstring> InstalledPhotoshopVersions();
+
 // The settings dialog's OK when the user picked another version there:
 // `versions` are registry key names, `selected` an index into them.
 void ChooseVersionFromSettings(Tvix_psVersion& chooser, std::vector<std::wstring> versions,

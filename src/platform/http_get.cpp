@@ -74,6 +74,26 @@ DWORD Failure(const std::stop_token& stop) {
     return code ? code : ERROR_WINHTTP_INTERNAL_ERROR;
 }
 
+// The transfer's overall end, and each wait cut to the time left before it.
+class Deadline {
+  public:
+    explicit Deadline(int ms) : end_(::GetTickCount64() + static_cast<ULONGLONG>(ms)) {}
+    bool Passed() const { return ::GetTickCount64() >= end_; }
+    // Bounds the next wait on `request` by the time left, at most `waitMs`.
+    void BoundNextWait(HINTERNET request, int waitMs) const {
+        const ULONGLONG now = ::GetTickCount64();
+        const ULONGLONG left = now < end_ ? end_ - now : 1;
+        const int wait = static_cast<int>(left < static_cast<ULONGLONG>(waitMs) ? left : waitMs);
+        ::WinHttpSetTimeouts(request, wait, wait, wait, wait);
+        DWORD headWait = static_cast<DWORD>(wait);
+        ::WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait,
+                           sizeof(headWait));
+    }
+
+  private:
+    ULONGLONG end_;
+};
+
 bool SendAndReceive(const HttpRequest& request, HINTERNET h, const std::stop_token& stop) {
     std::wstring headers;
     if (!request.accept.empty()) headers = L"Accept: " + request.accept + L"\r\n";
@@ -83,37 +103,69 @@ bool SendAndReceive(const HttpRequest& request, HINTERNET h, const std::stop_tok
            !stop.stop_requested() && ::WinHttpReceiveResponse(h, nullptr);
 }
 
-void ReadBody(const HttpRequest& request, const StoppableRequest& req, const std::stop_token& stop,
-              const HttpProgress& progress, HttpResponse& response) {
+// Hands `read` bytes on: to the request's sink, or into the response.
+bool Deliver(const HttpRequest& request, const char* data, DWORD read, HttpResponse& response) {
+    if (!request.sink) {
+        response.body.append(data, read);
+        return true;
+    }
+    if (request.sink(data, read)) return true;
+    const DWORD code = ::GetLastError();
+    response.error = code ? code : ERROR_WRITE_FAULT;
+    return false;
+}
+
+void ReadBody(const HttpRequest& request, const StoppableRequest& req, const Deadline& deadline,
+              const std::stop_token& stop, const HttpProgress& progress, HttpResponse& response) {
     bool hasLength = false;
     const DWORD length = QueryNumber(req.get(), WINHTTP_QUERY_CONTENT_LENGTH, hasLength);
     const std::optional<std::uint64_t> total =
         hasLength ? std::optional<std::uint64_t>(length) : std::nullopt;
+    if (total && *total > request.maxBytes) {
+        response.error = ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW;
+        return;
+    }
     std::vector<char> buffer(16384);
+    std::uint64_t received = 0;
     for (;;) {
         if (stop.stop_requested()) {
             response.error = ERROR_WINHTTP_OPERATION_CANCELLED;
             return;
         }
+        if (deadline.Passed()) {
+            response.error = ERROR_WINHTTP_TIMEOUT;
+            return;
+        }
+        deadline.BoundNextWait(req.get(), request.timeoutMs);
+        // Asked first how much has come: Wine's WinHttpReadData waits until
+        // the whole buffer is filled, so a trickle would hold it past every
+        // deadline; what is there is read at once everywhere.
+        DWORD available = 0;
+        if (!::WinHttpQueryDataAvailable(req.get(), &available)) {
+            response.error = Failure(stop);
+            return;
+        }
         DWORD read = 0;
-        if (!::WinHttpReadData(req.get(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                               &read)) {
+        if (available > 0 &&
+            !::WinHttpReadData(
+                req.get(), buffer.data(),
+                available < buffer.size() ? available : static_cast<DWORD>(buffer.size()), &read)) {
             response.error = Failure(stop);
             return;
         }
         if (read == 0) {
             // Wine's WinHTTP ends a body cut off by a closed connection as if
             // it were whole: the announced length tells.
-            if (total && response.body.size() != *total)
-                response.error = ERROR_WINHTTP_INVALID_SERVER_RESPONSE;
+            if (total && received != *total) response.error = ERROR_WINHTTP_INVALID_SERVER_RESPONSE;
             return;
         }
-        if (response.body.size() + read > request.maxBytes) {
+        if (received + read > request.maxBytes) {
             response.error = ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW;
             return;
         }
-        response.body.append(buffer.data(), read);
-        if (progress) progress(response.body.size(), total);
+        if (!Deliver(request, buffer.data(), read, response)) return;
+        received += read;
+        if (progress) progress(received, total);
     }
 }
 
@@ -122,6 +174,7 @@ void ReadBody(const HttpRequest& request, const StoppableRequest& req, const std
 HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
                      const HttpProgress& progress) {
     HttpResponse response;
+    const Deadline deadline(request.deadlineMs);
     const auto url = SplitUrl(request.url);
     if (!url) {
         response.error = ERROR_WINHTTP_INVALID_URL;
@@ -149,23 +202,21 @@ HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
         return response;
     }
     // Some implementations wait for the answer's head under a timeout of
-    // their own, not the receive timeout: bound that wait as well.
-    DWORD headWait = static_cast<DWORD>(request.timeoutMs);
-    ::WinHttpSetOption(req.get(), WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait,
-                       sizeof(headWait));
+    // their own, not the receive timeout: that wait is bounded as well.
+    deadline.BoundNextWait(req.get(), request.timeoutMs);
     DWORD policy = request.followRedirects ? WINHTTP_OPTION_REDIRECT_POLICY_DISALLOW_HTTPS_TO_HTTP
                                            : WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
     ::WinHttpSetOption(req.get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof(policy));
     // From here on a stop closes the request, which ends any wait on it.
     const std::stop_callback onStop(stop, [&req] { req.Close(); });
     if (!SendAndReceive(request, req.get(), stop)) {
-        response.error = Failure(stop);
+        response.error = deadline.Passed() ? ERROR_WINHTTP_TIMEOUT : Failure(stop);
         return response;
     }
     bool hasStatus = false;
     response.status =
         static_cast<int>(QueryNumber(req.get(), WINHTTP_QUERY_STATUS_CODE, hasStatus));
-    ReadBody(request, req, stop, progress, response);
+    ReadBody(request, req, deadline, stop, progress, response);
     return response;
 }
 

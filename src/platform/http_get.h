@@ -6,10 +6,10 @@
 #include <stop_token>
 #include <string>
 
-// An HTTP GET into memory over WinHTTP, for a worker thread: bounded in time
-// and size, stoppable from another thread, with progress notices. Failures
-// come back as values, never raised: the caller decides whether anyone hears
-// of them.
+// An HTTP GET over WinHTTP, into memory or handed on piece by piece, for a
+// worker thread: bounded in time and size, stoppable from another thread,
+// with progress notices. Failures come back as values, never raised: the
+// caller decides whether anyone hears of them.
 
 namespace vix::platform {
 
@@ -19,8 +19,18 @@ struct HttpRequest {
     std::wstring accept;     // the Accept header; empty: none sent
     // Each of name lookup, connecting, sending and each wait for data.
     int timeoutMs = 15000;
-    // A longer answer is cut off with ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW.
+    // The whole transfer, first connection to last byte: a server that
+    // keeps every single wait short (one byte every few seconds) still ends
+    // here, with ERROR_WINHTTP_TIMEOUT. A wait that has begun runs out
+    // first, so the end comes at most one wait later.
+    int deadlineMs = 60000;
+    // A longer answer is cut off with ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW,
+    // also before any of it is read when the server announces its length.
     std::size_t maxBytes = 16u << 20;
+    // Where the body goes as it arrives; HttpResponse::body then stays
+    // empty. Answering false ends the transfer with the system's last error
+    // code (ERROR_WRITE_FAULT when there is none).
+    std::function<bool(const char* data, std::size_t size)> sink;
     // Redirects are followed, but never from https to plain http.
     bool followRedirects = true;
 };
@@ -41,8 +51,9 @@ using HttpProgress =
 
 // Fetches `request.url`. A stop requested through `stop` aborts the request
 // (error 12017): on Windows at once, also while it waits for the server;
-// under Wine 8 a wait for the server runs out its time limit first, so a
-// worker that must stop promptly keeps `timeoutMs` short.
+// under Wine 8 a wait for the server runs out its time limit first. A
+// worker that must end promptly is therefore not waited for
+// (WorkerThread::StopWithoutWaiting): the stop itself returns at once.
 HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop = {},
                      const HttpProgress& progress = {});
 

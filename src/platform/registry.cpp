@@ -26,6 +26,13 @@ REGSAM ViewFlag(RegistryView view) {
     return 0;
 }
 
+// What a key is opened for: reading only below HKEY_LOCAL_MACHINE, reading
+// and writing values and subkeys elsewhere. Never more: a key opened with
+// rights nobody needs can be refused where the rights needed would not be.
+REGSAM AccessFor(RegistryRoot root) {
+    return root == RegistryRoot::LocalMachine ? KEY_READ : KEY_READ | KEY_WRITE;
+}
+
 class WinKey final : public RegistryKey {
   public:
     explicit WinKey(RegKey key) : key_(std::move(key)) {}
@@ -92,8 +99,11 @@ class WinKey final : public RegistryKey {
 
 std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_view path,
                                                OpenMode mode) {
+    // The machine's keys are read, never written: a standard account may
+    // not write them, and must not be asked to.
+    if (root == RegistryRoot::LocalMachine && mode == OpenMode::Create) return nullptr;
     const std::wstring p(path);
-    const REGSAM access = KEY_ALL_ACCESS | ViewFlag(view_);
+    const REGSAM access = AccessFor(root) | ViewFlag(view_);
     HKEY key = nullptr;
     const LONG rc = mode == OpenMode::Create
                         ? ::RegCreateKeyExW(RootKey(root), p.c_str(), 0, nullptr,
@@ -104,10 +114,11 @@ std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_v
 }
 
 bool WinRegistry::DeleteTree(RegistryRoot root, std::wstring_view path) {
+    if (root == RegistryRoot::LocalMachine) return false;
     const std::wstring p(path);
     HKEY opened = nullptr;
-    if (::RegOpenKeyExW(RootKey(root), p.c_str(), 0, KEY_ALL_ACCESS | ViewFlag(view_), &opened) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExW(RootKey(root), p.c_str(), 0, AccessFor(root) | DELETE | ViewFlag(view_),
+                        &opened) != ERROR_SUCCESS)
         return false;
     RegKey key(opened);
     if (::RegDeleteTreeW(key.get(), nullptr) != ERROR_SUCCESS) return false;

@@ -2,8 +2,10 @@
 
 #include "common/registry_store.h"
 
-// The registry store on the real registry. Every key is opened with full
-// access rights; a key that cannot be opened so counts as absent.
+// The registry store on the real registry. Keys below HKEY_LOCAL_MACHINE
+// are opened for reading only (they cannot be created, written or
+// deleted through this store); every other key for reading and writing.
+// A key that cannot be opened so counts as absent.
 
 namespace vix::platform {
 

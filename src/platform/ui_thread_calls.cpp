@@ -60,6 +60,10 @@ CallOutcome UiThreadCalls::Call(std::function<void()> call, std::stop_token stop
 
 void UiThreadCalls::Close() { shared_->queue.Close(); }
 
+CallOutcome UiThreadCalls::Caller::Call(std::function<void()> call, std::stop_token stop) const {
+    return shared_->queue.Call(std::move(call), std::move(stop));
+}
+
 HWND UiThreadCalls::hwnd() const { return receiver_->hwnd(); }
 
 }  // namespace vix::platform

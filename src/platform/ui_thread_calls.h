@@ -21,7 +21,22 @@
 namespace vix::platform {
 
 class UiThreadCalls {
+    struct Shared;
+
   public:
+    // What a worker keeps of the hand-off: a copy stays usable after the
+    // UiThreadCalls has gone (every call is then Cancelled), so a worker
+    // that is not waited for can hold one.
+    class Caller {
+      public:
+        CallOutcome Call(std::function<void()> call, std::stop_token stop = {}) const;
+
+      private:
+        friend class UiThreadCalls;
+        explicit Caller(std::shared_ptr<Shared> shared) : shared_(std::move(shared)) {}
+        std::shared_ptr<Shared> shared_;
+    };
+
     UiThreadCalls();
     ~UiThreadCalls();
     UiThreadCalls(const UiThreadCalls&) = delete;
@@ -33,6 +48,7 @@ class UiThreadCalls {
     CallOutcome Call(std::function<void()> call, std::stop_token stop = {});
     // From the UI thread: no further call runs; waiting workers go on.
     void Close();
+    Caller GetCaller() const { return Caller(shared_); }
 
     // The message-only window that receives the wake-ups; null if it could
     // not be made, in which case every Call is Cancelled.
@@ -40,7 +56,6 @@ class UiThreadCalls {
 
   private:
     class Receiver;
-    struct Shared;
     // Shared with the workers inside Call, so that a worker still leaving a
     // cancelled wait never touches a queue that has gone.
     std::shared_ptr<Shared> shared_;

@@ -11,8 +11,6 @@
 namespace vix {
 namespace {
 
-inline constexpr wchar_t kPhotoshopKeyPath[] = L"SOFTWARE\\Adobe\\Photoshop\\";
-
 HWND Button(HWND parent, const wchar_t* caption, const Rect& bounds, DWORD style = 0, int id = 0) {
     return ui::CreateStandardControl(parent, L"BUTTON", caption, WS_TABSTOP | style, bounds, id,
                                      ui::SkinFont(ui::FontId::Dialog));
@@ -161,9 +159,7 @@ void TSettings::FillControls() {
 void TSettings::FillPhotoshopVersions() {
     ::SendMessageW(lbPSVerion, CB_RESETCONTENT, 0, 0);
     std::vector<std::wstring> names;
-    if (auto key =
-            registry_.Open(RegistryRoot::LocalMachine, kPhotoshopKeyPath, OpenMode::Existing))
-        names = key->SubkeyNames();
+    if (services_.installedPhotoshopVersions) names = services_.installedPhotoshopVersions();
     versions_ = ListPhotoshopVersions(names, services_.settings().photoshopVersion);
     for (const std::wstring& label : versions_.labels)
         ::SendMessageW(lbPSVerion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));

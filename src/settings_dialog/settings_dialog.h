@@ -46,6 +46,10 @@ struct SettingsDialogServices {
     std::function<void()> clearColorLibrary;
     // The hot keys that do nothing, and why, in one line.
     std::function<std::wstring()> hotKeysLeftOut;
+    // The installed Photoshop versions' registry key names, in the
+    // registry's order, of both registry views (as discovery lists them, so
+    // that a choice made here names the same version). None without it.
+    std::function<std::vector<std::wstring>()> installedPhotoshopVersions;
     // The Photoshop version choice: registers the chosen version for
     // automation and stores it. Without it the choice is only stored.
     std::function<void(const PhotoshopVersionList& list)> choosePhotoshopVersion;

@@ -89,9 +89,9 @@ STDMETHODIMP BrowserSite::CanInPlaceActivate() { return S_OK; }
 STDMETHODIMP BrowserSite::OnInPlaceActivate() { return S_OK; }
 STDMETHODIMP BrowserSite::OnUIActivate() { return S_OK; }
 
-STDMETHODIMP BrowserSite::GetWindowContext(IOleInPlaceFrame** frame,
-                                           IOleInPlaceUIWindow** document, LPRECT position,
-                                           LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+STDMETHODIMP BrowserSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document,
+                                           LPRECT position, LPRECT clip,
+                                           LPOLEINPLACEFRAMEINFO info) {
     if (!frame || !document || !position || !clip || !info) return E_POINTER;
     *frame = static_cast<IOleInPlaceFrame*>(this);
     AddRef();
@@ -204,8 +204,11 @@ STDMETHODIMP BrowserSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* para
 // Headers, Cancel.
 void BrowserSite::BeforeNavigate2(DISPPARAMS& params) {
     if (params.cArgs != 7) return;
-    const bool cancel = !beforeNavigate_ || beforeNavigate_(ArgumentText(params.rgvarg[5]));
-    SetCancel(params.rgvarg[0], cancel);
+    // Cancelled until the filter has decided: a filter that fails, or none,
+    // lets nothing through.
+    SetCancel(params.rgvarg[0], true);
+    if (beforeNavigate_ && !beforeNavigate_(ArgumentText(params.rgvarg[5])))
+        SetCancel(params.rgvarg[0], false);
 }
 
 // ppDisp, Cancel, dwFlags, bstrUrlContext, bstrUrl. The panel never opens

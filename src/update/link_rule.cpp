@@ -4,10 +4,11 @@
 
 namespace vix {
 
-LinkDecision DecideLink(std::wstring_view target, std::wstring_view siteMarker) {
+LinkDecision DecideLink(std::wstring_view target, const std::optional<LinkSite>& site) {
     const auto address = ParseWebAddress(target);
     if (!address) return {LinkVerdict::Refuse, {}};
-    if (!siteMarker.empty() && target.find(siteMarker) != std::wstring_view::npos)
+    if (site && address->scheme == WebScheme::Https && address->host == site->host &&
+        address->EffectivePort() == site->port)
         return {LinkVerdict::Proceed, {}};
     return {LinkVerdict::OpenOutside, address->ToString()};
 }

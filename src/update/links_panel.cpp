@@ -24,17 +24,16 @@ bool OpenWebLink(HWND owner, std::wstring_view target) {
 
 LinksPanel::~LinksPanel() { ReleaseBrowser(); }
 
-bool LinksPanel::Create(HWND parent, const Rect& bounds, std::wstring siteMarker,
+bool LinksPanel::Create(HWND parent, const Rect& bounds, std::optional<LinkSite> site,
                         LinkOpener opener) {
-    siteMarker_ = std::move(siteMarker);
+    linkSite_ = std::move(site);
     opener_ = opener ? std::move(opener) : LinkOpener([this](const std::wstring& address) {
         OpenInBrowser(::GetAncestor(hwnd(), GA_ROOT), address);
     });
-    Window::Create({.name = L"VixLinksPanel"},
-                   {.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                    .text = L"Webdevelopment links",
-                    .bounds = bounds,
-                    .parent = parent});
+    Window::Create({.name = L"VixLinksPanel"}, {.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                                .text = L"Webdevelopment links",
+                                                .bounds = bounds,
+                                                .parent = parent});
     return hwnd() != nullptr;
 }
 
@@ -105,14 +104,14 @@ bool LinksPanel::Navigate(const std::wstring& address) {
 }
 
 bool LinksPanel::BeforeNavigate(const std::wstring& address) {
-    const LinkDecision decision = DecideLink(address, siteMarker_);
+    const LinkDecision decision = DecideLink(address, linkSite_);
     if (decision.verdict == LinkVerdict::Proceed) return false;
     if (decision.verdict == LinkVerdict::OpenOutside && opener_) opener_(decision.address);
     return true;
 }
 
 void LinksPanel::NewWindow(const std::wstring& address) {
-    const LinkDecision decision = DecideLink(address, siteMarker_);
+    const LinkDecision decision = DecideLink(address, linkSite_);
     if (decision.verdict == LinkVerdict::Proceed)
         Navigate(ParseWebAddress(address)->ToString());
     else if (decision.verdict == LinkVerdict::OpenOutside && opener_)

@@ -5,10 +5,12 @@
 #include <ocidl.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/com_ptr.h"
+#include "update/link_rule.h"
 #include "platform/window.h"
 
 // The links page: the vendor's small web page in an embedded browser
@@ -37,10 +39,12 @@ class LinksPanel final : public platform::Window {
     LinksPanel() = default;
     ~LinksPanel() override;
 
-    // Makes the panel's window in `parent`, still empty. `siteMarker` marks
-    // the addresses that stay in the panel; `opener` (by default the shell)
-    // receives the others. False when the window could not be made.
-    bool Create(HWND parent, const Rect& bounds, std::wstring siteMarker, LinkOpener opener = {});
+    // Makes the panel's window in `parent`, still empty. The pages of
+    // `site` stay in the panel (none without one); `opener` (by default the
+    // shell) receives the other web addresses. False when the window could
+    // not be made.
+    bool Create(HWND parent, const Rect& bounds, std::optional<LinkSite> site,
+                LinkOpener opener = {});
     // Makes the browser control in the panel, once. Kept apart from Create
     // because the browser's libraries take long to load and the program's
     // start need not wait for them. False when no browser control could be
@@ -61,7 +65,7 @@ class LinksPanel final : public platform::Window {
     bool BeforeNavigate(const std::wstring& address);
     void NewWindow(const std::wstring& address);
 
-    std::wstring siteMarker_;
+    std::optional<LinkSite> linkSite_;
     LinkOpener opener_;
     bool oleReady_ = false;
     bool browserTried_ = false;

@@ -8,14 +8,22 @@
 namespace vix {
 namespace {
 
-// Same publisher: the same subject, as certified by a trusted authority.
-// The certificate itself may differ (publishers renew theirs).
-bool SamePublisher(PCCERT_CONTEXT a, PCCERT_CONTEXT b) {
-    return ::CertCompareCertificateName(X509_ASN_ENCODING, &a->pCertInfo->Subject,
-                                        &b->pCertInfo->Subject) != FALSE;
+bool SameName(const CERT_NAME_BLOB& a, const CERT_NAME_BLOB& b) {
+    return ::CertCompareCertificateName(X509_ASN_ENCODING, const_cast<CERT_NAME_BLOB*>(&a),
+                                        const_cast<CERT_NAME_BLOB*>(&b)) != FALSE;
 }
 
 }  // namespace
+
+bool SamePublisher(PCCERT_CONTEXT signerA, PCCERT_CONTEXT issuerA, PCCERT_CONTEXT signerB,
+                   PCCERT_CONTEXT issuerB) {
+    if (!signerA || !issuerA || !signerB || !issuerB) return false;
+    return SameName(signerA->pCertInfo->Subject, signerB->pCertInfo->Subject) &&
+           SameName(issuerA->pCertInfo->Subject, issuerB->pCertInfo->Subject) &&
+           ::CertComparePublicKeyInfo(X509_ASN_ENCODING | PKCS_7_ASN_ENCODING,
+                                      &issuerA->pCertInfo->SubjectPublicKeyInfo,
+                                      &issuerB->pCertInfo->SubjectPublicKeyInfo) != FALSE;
+}
 
 SignatureVerdict CheckUpdateSignature(const std::wstring& path, HANDLE file,
                                       const std::wstring& ownPath) {
@@ -30,7 +38,8 @@ SignatureVerdict CheckUpdateSignature(const std::wstring& path, HANDLE file,
     // name is needed here, so no revocation list is fetched for it.
     const SignatureReading own = ReadSignature(ownPath, nullptr, false);
     if (own.trust != ERROR_SUCCESS || !own.signer) return SignatureVerdict::OwnNotSigned;
-    return SamePublisher(candidate.signer.get(), own.signer.get())
+    return SamePublisher(candidate.signer.get(), candidate.issuer.get(), own.signer.get(),
+                         own.issuer.get())
                ? SignatureVerdict::Trusted
                : SignatureVerdict::OtherPublisher;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+#include <wincrypt.h>
 
 #include <string>
 
@@ -11,11 +12,11 @@
 namespace vix {
 
 enum class SignatureVerdict {
-    Trusted,          // valid, and by our own publisher
-    Unsigned,         // no signature at all
-    Invalid,          // changed after signing, untrusted root, revoked, expired
-    OtherPublisher,   // valid, but signed by someone else
-    OwnNotSigned,     // this program carries no valid signature to compare with
+    Trusted,         // valid, and by our own publisher
+    Unsigned,        // no signature at all
+    Invalid,         // changed after signing, untrusted root, revoked, expired
+    OtherPublisher,  // valid, but signed by someone else
+    OwnNotSigned,    // this program carries no valid signature to compare with
 };
 
 // Checks the file `path`, read through `file` (opened without write sharing,
@@ -26,5 +27,13 @@ SignatureVerdict CheckUpdateSignature(const std::wstring& path, HANDLE file,
 
 // The running program's own file.
 std::wstring OwnProgramPath();
+
+// Same publisher: the signers have the same subject and were certified by
+// the same authority, one with the same subject and the same public key.
+// The certificates themselves may differ (publishers renew theirs, under
+// the same authority); a namesake certified by another authority, however
+// trusted, is someone else.
+bool SamePublisher(PCCERT_CONTEXT signerA, PCCERT_CONTEXT issuerA, PCCERT_CONTEXT signerB,
+                   PCCERT_CONTEXT issuerB);
 
 }  // namespace vix

@@ -52,6 +52,9 @@ SignatureReading ReadSignature(const std::wstring& path, HANDLE file, bool check
         if (signer && signer->csCertChain > 0 && signer->pasCertChain[0].pCert) {
             PCCERT_CONTEXT leaf = signer->pasCertChain[0].pCert;
             reading.signer.reset(::CertDuplicateCertificateContext(leaf));
+            const DWORD above = signer->csCertChain > 1 ? 1 : 0;
+            if (PCCERT_CONTEXT issuer = signer->pasCertChain[above].pCert)
+                reading.issuer.reset(::CertDuplicateCertificateContext(issuer));
             if (PCCERT_CONTEXT top = signer->pasCertChain[signer->csCertChain - 1].pCert)
                 reading.root.reset(::CertDuplicateCertificateContext(top));
             if (checkRevocation) reading.chainErrors = ChainErrors(leaf, provider->hMsg);

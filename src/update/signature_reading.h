@@ -18,7 +18,10 @@ using Certificate = platform::UniqueHandle<platform::NullTraits<PCCERT_CONTEXT, 
 struct SignatureReading {
     LONG trust = TRUST_E_NOSIGNATURE;  // WinVerifyTrust's answer
     Certificate signer;                // the signing certificate, when a signature was read
-    Certificate root;                  // the top of the signer's chain as WinVerifyTrust built it
+    // The certificate that issued the signer's (the signer's own when it
+    // issued itself), as WinVerifyTrust built the chain.
+    Certificate issuer;
+    Certificate root;  // the top of the signer's chain as WinVerifyTrust built it
     // The signer's chain built again with revocation checked; all bits set
     // when it was not built (no signer, or revocation not asked for).
     DWORD chainErrors = ~DWORD{0};

@@ -1,18 +1,21 @@
 #include "update/update_check.h"
 
 #include "platform/http_get.h"
-#include "platform/ui_thread_calls.h"
 
 namespace vix {
 namespace {
 
-void AskServer(platform::UiThreadCalls& calls, const std::wstring& url, int timeoutMs,
-               const UpdateCheck::AnswerHandler& handler, const std::stop_token& stop) {
+// The worker's body. It holds copies of everything it touches: it is not
+// waited for when the check stops, and may end after the program's windows.
+void AskServer(const platform::UiThreadCalls::Caller& caller, const std::wstring& url,
+               const UpdateCheck::Limits& limits, const UpdateCheck::AnswerHandler& handler,
+               const std::stop_token& stop) {
     platform::HttpRequest request;
     request.url = url;
     request.userAgent = kUpdateUserAgent;
     request.accept = kUpdateAccept;
-    request.timeoutMs = timeoutMs;
+    request.timeoutMs = limits.waitMs;
+    request.deadlineMs = limits.deadlineMs;
     request.maxBytes = kMaxAnswerBytes;
     const platform::HttpResponse response = platform::HttpGet(request, stop);
     if (!response.ok()) return;
@@ -21,21 +24,21 @@ void AskServer(platform::UiThreadCalls& calls, const std::wstring& url, int time
     UpdateAnswer answer;
     ParseUpdateAnswer(*text, L';', answer);
     // The call may outlast a stopped worker, so it holds its own copies.
-    try {
-        calls.Call([handler, answer] { handler(answer); }, stop);
-    } catch (...) {
-        // Whatever went wrong while handling the answer ends the check
-        // without a word: the check never reports a failure.
-    }
+    caller.Call([handler, answer] { handler(answer); }, stop);
 }
 
 }  // namespace
 
-UpdateCheck::UpdateCheck(platform::UiThreadCalls& calls, std::wstring url, AnswerHandler handler,
-                         int timeoutMs)
-    : worker_([&calls, url = std::move(url), timeoutMs,
+UpdateCheck::UpdateCheck(platform::UiThreadCalls::Caller caller, std::wstring url,
+                         AnswerHandler handler, Limits limits)
+    : worker_([caller = std::move(caller), url = std::move(url), limits,
                handler = std::move(handler)](std::stop_token stop) {
-          AskServer(calls, url, timeoutMs, handler, stop);
+          try {
+              AskServer(caller, url, limits, handler, stop);
+          } catch (...) {
+              // Whatever went wrong (handling the answer included) ends the
+              // check without a word: the check never reports a failure.
+          }
       }) {}
 
 }  // namespace vix

@@ -4,11 +4,8 @@
 #include <string>
 
 #include "common/worker_thread.h"
+#include "platform/ui_thread_calls.h"
 #include "update/update_answer.h"
-
-namespace vix::platform {
-class UiThreadCalls;
-}
 
 // The start-up question to the update server, asked on a worker thread. The
 // answer is handed to the user-interface thread, and the worker waits there
@@ -22,27 +19,38 @@ namespace vix {
 inline constexpr wchar_t kUpdateUserAgent[] = L"Mozilla/3.0 (compatible; Indy Library)";
 inline constexpr wchar_t kUpdateAccept[] = L"text/html, */*";
 
-// Bounds each wait for the server. Short enough that a program closed
-// while the server keeps it waiting ends soon: Wine's WinHTTP lets a wait
-// run out before a stop takes effect.
+// Bounds each wait for the server, and the whole question: the answer is a
+// few dozen bytes, and a server that has not sent them by then has nothing
+// to say.
 inline constexpr int kUpdateCheckTimeoutMs = 8000;
+inline constexpr int kUpdateCheckDeadlineMs = 20000;
+
+struct UpdateCheckLimits {
+    int waitMs = kUpdateCheckTimeoutMs;
+    int deadlineMs = kUpdateCheckDeadlineMs;
+};
 
 class UpdateCheck {
   public:
     // Runs on the user-interface thread with the parsed answer. An error it
     // raises is dropped like every other failure of the check.
     using AnswerHandler = std::function<void(const UpdateAnswer&)>;
+    using Limits = UpdateCheckLimits;
 
     UpdateCheck() = default;
-    // Starts the worker at once; `calls` must outlive the check.
-    UpdateCheck(platform::UiThreadCalls& calls, std::wstring url, AnswerHandler handler,
-                int timeoutMs = kUpdateCheckTimeoutMs);
+    // Starts the worker at once. The answer is handed over through `caller`.
+    UpdateCheck(platform::UiThreadCalls::Caller caller, std::wstring url, AnswerHandler handler,
+                Limits limits = {});
     UpdateCheck(UpdateCheck&&) noexcept = default;
     UpdateCheck& operator=(UpdateCheck&&) noexcept = default;
+    ~UpdateCheck() { Stop(); }
 
-    // Aborts the request or the wait for the answer's handling and waits
-    // for the worker to end. Also done on destruction.
-    void Stop() { worker_.Stop(); }
+    // Ends the check without waiting for the server: the request is
+    // aborted, a wait for the answer's handling released, and a worker
+    // still held by the network ends on its own later, without calling
+    // back once the calls it hands over through are closed. Also done on
+    // destruction.
+    void Stop() { worker_.StopWithoutWaiting(); }
     bool running() const { return worker_.running(); }
 
   private:

@@ -4,17 +4,14 @@
 
 #include <climits>
 #include <limits>
-#include <mutex>
 #include <optional>
 
 #include "common/app_error.h"
-#include "platform/file.h"
-#include "platform/http_get.h"
+#include "platform/private_folder.h"
 #include "ui/skin.h"
 #include "ui/standard_controls.h"
-#include "update/program_folder.h"
+#include "update/update_folder.h"
 #include "update/signature_check.h"
-#include "update/update_check.h"
 #include "update/update_decision.h"
 #include "update/update_plan.h"
 #include "update/update_program.h"
@@ -27,33 +24,17 @@ constexpr UINT kDownloadProgress = WM_APP + 0x61;  // wParam: 0 begin, 1 data
 constexpr UINT kDownloadDone = WM_APP + 0x62;
 
 constexpr wchar_t kMessageCaption[] = L"VUZirivare";
-
-// Each wait for the server; the update program may be large, but a server
-// that sends nothing for this long has stopped.
-constexpr int kDownloadTimeoutMs = 20000;
-// Larger than any update program; a server sending more is not sending one.
-constexpr std::size_t kMaxUpdateProgramBytes = 256u << 20;
+// The download goes here first, and becomes "update.exe" once it is whole.
+constexpr wchar_t kPartialName[] = L"update.part";
 
 HWND Button(HWND parent, const wchar_t* text, const Rect& bounds, int id) {
-    return ui::CreateStandardControl(parent, L"BUTTON", text,
-                                     WS_TABSTOP | BS_PUSHBUTTON, bounds, id,
-                                     ui::SkinFont(ui::FontId::Dialog));
+    return ui::CreateStandardControl(parent, L"BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON, bounds,
+                                     id, ui::SkinFont(ui::FontId::Dialog));
 }
 
 }  // namespace
 
-// Shared with the download's worker, which may still be ending when the
-// dialog has gone.
-struct Tvix_update::Download {
-    HWND window = nullptr;
-    std::mutex mutex;
-    std::optional<platform::HttpResponse> result;
-    std::uint64_t received = 0;
-    std::optional<std::uint64_t> total;
-    bool begun = false;
-};
-
-Tvix_update::~Tvix_update() { downloader_.Stop(); }
+Tvix_update::~Tvix_update() { download_.Stop(); }
 
 void Tvix_update::Create(HWND owner) {
     CreateForm({.className = L"Tvix_update",
@@ -114,57 +95,40 @@ void Tvix_update::cxButton2Click() {
 }
 
 void Tvix_update::cxButton1Click() {
-    const std::optional<std::wstring> folder = ProgramFolder(host_->ProgramPath());
     ::EnableWindow(cxButton1_, FALSE);
     ::EnableWindow(cxButton2_, FALSE);
     UpdatePlan plan = PlanUpdate(answer_, host_->UpdateProgramVersion());
     if (plan.step == UpdateStep::NotANumber)
         throw AppError(L"'" + answer_.Value(kUpgradeVersionName) +
                        L"' is not a valid integer value");
-    if (!folder) return Fail();
-    const std::wstring path = UpdateProgramPath(*folder);
-    if (plan.step == UpdateStep::StartExisting) {
-        if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            StartUpdateProgram(path, std::nullopt);
-            return;
+    Attempt([&] {
+        const std::wstring folder = host_->UpdateFolder();
+        if (!platform::MakePrivateFolder(folder)) return Fail();
+        if (plan.step == UpdateStep::StartExisting) {
+            const std::wstring path = UpdateProgramPath(folder);
+            if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+                StartUpdateProgram(folder, std::nullopt);
+                return;
+            }
+            // Fetched once, but gone since: fetch it again rather than close
+            // the program without an update.
+            plan = PlanUpdate(answer_, std::numeric_limits<std::int32_t>::min());
         }
-        // Fetched once, but gone since: fetch it again rather than close
-        // the program without an update.
-        plan = PlanUpdate(answer_, std::numeric_limits<std::int32_t>::min());
-    }
-    if (plan.step != UpdateStep::Download) return Fail();
-    downloadVersion_ = plan.version;
-    StartDownload(plan.address.ToString());
+        if (plan.step != UpdateStep::Download) return Fail();
+        downloadVersion_ = plan.version;
+        download_ = UpdateDownload(hwnd(), kDownloadProgress, kDownloadDone,
+                                   plan.address.ToString(), folder + kPartialName, downloadLimits_);
+    });
 }
 
-void Tvix_update::StartDownload(const std::wstring& url) {
-    download_ = std::make_shared<Download>();
-    download_->window = hwnd();
-    downloader_ = WorkerThread([download = download_, url](std::stop_token stop) {
-        platform::HttpRequest request;
-        request.url = url;
-        request.userAgent = kUpdateUserAgent;
-        request.accept = kUpdateAccept;
-        request.timeoutMs = kDownloadTimeoutMs;
-        request.maxBytes = kMaxUpdateProgramBytes;
-        const auto progress = [&download](std::uint64_t received,
-                                          std::optional<std::uint64_t> total) {
-            bool first = false;
-            {
-                const std::lock_guard lock(download->mutex);
-                download->received = received;
-                download->total = total;
-                first = !std::exchange(download->begun, true);
-            }
-            ::PostMessageW(download->window, kDownloadProgress, first ? 0 : 1, 0);
-        };
-        platform::HttpResponse response = platform::HttpGet(request, stop, progress);
-        {
-            const std::lock_guard lock(download->mutex);
-            download->result = std::move(response);
-        }
-        ::PostMessageW(download->window, kDownloadDone, 0, 0);
-    });
+void Tvix_update::Attempt(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (...) {
+        // Out of memory, or anything else unforeseen: the same message as
+        // every other failure, and the dialog stays usable.
+        Fail();
+    }
 }
 
 void Tvix_update::IdHTTP1WorkBegin(std::uint64_t total) {
@@ -187,65 +151,52 @@ void Tvix_update::IdHTTP1WorkEnd() {
 }
 
 LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kDownloadProgress && download_) {
-        std::uint64_t received = 0;
-        std::uint64_t total = 0;
-        {
-            const std::lock_guard lock(download_->mutex);
-            received = download_->received;
-            total = download_->total.value_or(0);
-        }
-        if (wParam == 0) IdHTTP1WorkBegin(total);
-        IdHTTP1Work(received);
+    if (message == kDownloadProgress) {
+        const UpdateDownload::Progress progress = download_.progress();
+        if (wParam == 0) IdHTTP1WorkBegin(progress.total.value_or(0));
+        IdHTTP1Work(progress.received);
         return 0;
     }
-    if (message == kDownloadDone && download_) {
-        DownloadDone();
+    if (message == kDownloadDone) {
+        Attempt([this] { DownloadDone(); });
         return 0;
     }
     return Form::HandleMessage(message, wParam, lParam);
 }
 
 void Tvix_update::DownloadDone() {
-    downloader_.Stop();
-    std::optional<platform::HttpResponse> response;
-    {
-        const std::lock_guard lock(download_->mutex);
-        response = std::move(download_->result);
-    }
-    download_.reset();
-    if (!response || !response->ok()) return Fail();
+    const bool whole = download_.Succeeded();
+    download_.Stop();
+    download_ = UpdateDownload();
+    if (!whole) return Fail();
     IdHTTP1WorkEnd();
-    const auto folder = ProgramFolder(host_->ProgramPath());
-    if (!folder) return Fail();
-    const std::wstring path = UpdateProgramPath(*folder);
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(response->body.data());
-    if (platform::WriteWholeFile(path, {bytes, response->body.size()})) return Fail();
-    StartUpdateProgram(path, downloadVersion_);
+    const std::wstring folder = host_->UpdateFolder();
+    const std::wstring partial = folder + kPartialName;
+    if (!::MoveFileExW(partial.c_str(), UpdateProgramPath(folder).c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        ::DeleteFileW(partial.c_str());
+        return Fail();
+    }
+    StartUpdateProgram(folder, downloadVersion_);
 }
 
-bool Tvix_update::StartUpdateProgram(const std::wstring& path,
+void Tvix_update::StartUpdateProgram(const std::wstring& folder,
                                      std::optional<std::int32_t> storeVersion) {
-    std::optional<UpdateProgram> program = UpdateProgram::Open(path);
-    if (!program) {
-        Fail();
-        return false;
-    }
+    // Nothing but the update program may lie beside it: the system would
+    // load a library found there into it.
+    if (!platform::EmptyFolderExcept(folder, kUpdateProgramName)) return Fail();
+    std::optional<UpdateProgram> program = UpdateProgram::Open(UpdateProgramPath(folder));
+    if (!program) return Fail();
     if (program->Check(host_->ProgramPath()) != SignatureVerdict::Trusted) {
         program->Discard();
-        Fail();
-        return false;
+        return Fail();
     }
     // Stored before the start, so that a later run does not fetch the same
     // program again.
     if (storeVersion) host_->StoreUpdateProgramVersion(*storeVersion);
-    if (!program->Start(ProgramFolder(path).value_or(L""))) {
-        Fail();
-        return false;
-    }
+    if (!program->Start(folder)) return Fail();
     started_ = true;
     EndModal(IDOK);
-    return true;
 }
 
 void Tvix_update::Fail() {
@@ -253,9 +204,10 @@ void Tvix_update::Fail() {
 }
 
 void Tvix_update::FormHide() {
-    // Closed with its close box during a download: the download ends too.
-    downloader_.Stop();
-    download_.reset();
+    // Closed with its close box during a download: the download ends too,
+    // without waiting for the server.
+    download_.Stop();
+    download_ = UpdateDownload();
 }
 
 void HandleUpdateAnswer(const UpdateAnswer& answer, UpdateHost& host, Tvix_update& dialog) {

@@ -7,15 +7,18 @@
 #include <optional>
 #include <string>
 
-#include "common/worker_thread.h"
+#include <functional>
+
 #include "ui/form.h"
 #include "ui/label.h"
 #include "update/update_answer.h"
+#include "update/update_download.h"
 #include "update/update_host.h"
 
 // The update dialog: offers the newer version, remembers a declined one,
-// and on "Update" fetches the update program over https, checks its
-// signature, starts it and lets the program close.
+// and on "Update" fetches the update program over https into the user's
+// private update folder, checks its signature, starts it from there and
+// lets the program close.
 
 namespace vix {
 
@@ -38,25 +41,26 @@ class Tvix_update final : public ui::ProgramForm {
     HWND ProgressBar1() const { return ProgressBar1_; }
     const ui::Label& VersionLabel() const { return lblVersion; }
     const ui::Label& DownloadLabel() const { return Label2; }
+    // For tests: smaller bounds of the download.
+    void SetDownloadLimits(UpdateDownload::Limits limits) { downloadLimits_ = limits; }
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void FormHide() override;
 
   private:
-    struct Download;
-
     void cxButton2Click();
     void cxButton1Click();
-    void StartDownload(const std::wstring& url);
+    // Runs `step`; anything it raises ends in the failure message.
+    void Attempt(const std::function<void()>& step);
     void IdHTTP1WorkBegin(std::uint64_t total);
     void IdHTTP1Work(std::uint64_t received);
     void IdHTTP1WorkEnd();
     void DownloadDone();
-    // Checks and starts the update program at `path`, storing
-    // `storeVersion` first when given; false when it failed (the message
-    // has been shown).
-    bool StartUpdateProgram(const std::wstring& path, std::optional<std::int32_t> storeVersion);
+    // Checks and starts the update program in `folder`, storing
+    // `storeVersion` first when given; shows the failure message when it
+    // cannot.
+    void StartUpdateProgram(const std::wstring& folder, std::optional<std::int32_t> storeVersion);
     void Fail();
 
     ui::Label Label1;
@@ -73,8 +77,8 @@ class Tvix_update final : public ui::ProgramForm {
     // Bytes are scaled down by this many bits to fit the bar's range.
     int progressShift_ = 0;
     std::int32_t downloadVersion_ = 0;
-    std::shared_ptr<Download> download_;
-    WorkerThread downloader_;
+    UpdateDownload download_;
+    UpdateDownload::Limits downloadLimits_;
 };
 
 // What the user-interface thread does with the server's answer: offers the

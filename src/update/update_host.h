@@ -15,9 +15,12 @@ namespace vix {
 class UpdateHost {
   public:
     virtual ~UpdateHost() = default;
-    // The program's own file: the update program is kept in its folder,
-    // and must be signed by the publisher who signed it.
+    // The program's own file: the update program must be signed by the
+    // publisher who signed it.
     virtual std::wstring ProgramPath() const = 0;
+    // The user's private folder for the update program, with a trailing
+    // backslash; empty when there is none.
+    virtual std::wstring UpdateFolder() const = 0;
     // The window the update dialog is centred on.
     virtual HWND DialogOwner() const = 0;
     // Runs the dialog with the main window behind it, and puts the main

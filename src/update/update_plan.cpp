@@ -9,7 +9,7 @@ UpdatePlan PlanUpdate(const UpdateAnswer& answer, std::int32_t storedVersion) {
     const auto version = ParseDecimal(answer.Value(kUpgradeVersionName));
     if (!version) return plan;
     plan.version = *version;
-    if (storedVersion >= *version) {
+    if (storedVersion == *version) {
         plan.step = UpdateStep::StartExisting;
         return plan;
     }

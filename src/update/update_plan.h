@@ -16,7 +16,7 @@ enum class UpdateStep {
     NotANumber,      // "upgrade_program_version" missing or not a number
     RefusedAddress,  // a download is due but its address is not a clean https one
     Download,        // fetch `address`, then store `version` and start the file
-    StartExisting,   // this update program was fetched before: start it again
+    StartExisting,   // this very update program was fetched before: start it again
 };
 
 struct UpdatePlan {
@@ -28,6 +28,12 @@ struct UpdatePlan {
 // The update program decides what runs on the user's machine, so it is
 // fetched only over https (checked before anything is fetched); a plain
 // http address is refused.
+//
+// The program fetched before is started again only when the server offers
+// that same version number, not any lower one: an answer that once named a
+// huge number (an old update program offered again with a number meant to
+// stop later downloads) is forgotten by the next answer that names the
+// current one.
 UpdatePlan PlanUpdate(const UpdateAnswer& answer, std::int32_t storedVersion);
 
 }  // namespace vix

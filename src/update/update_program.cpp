@@ -1,7 +1,5 @@
 #include "update/update_program.h"
 
-#include <shellapi.h>
-
 namespace vix {
 
 std::optional<UpdateProgram> UpdateProgram::Open(const std::wstring& path) {
@@ -18,14 +16,20 @@ SignatureVerdict UpdateProgram::Check(const std::wstring& ownPath) const {
 }
 
 bool UpdateProgram::Start(const std::wstring& folder) const {
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
-    info.lpVerb = L"open";
-    info.lpFile = path_.c_str();
-    info.lpDirectory = folder.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    return ::ShellExecuteExW(&info) != FALSE;
+    // By its full path, not looked up anywhere; our handles (the one on the
+    // file included) are not passed on.
+    std::wstring commandLine = L"\"" + path_ + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (!::CreateProcessW(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          folder.c_str(), &startup, &started))
+        return false;
+    const platform::KernelHandle process(started.hProcess);
+    const platform::KernelHandle thread(started.hThread);
+    return true;
 }
 
 void UpdateProgram::Discard() {

@@ -10,7 +10,8 @@
 
 // The downloaded update program "update.exe", held open for reading without
 // write sharing from its signature check until it has been started, so
-// nobody can change or replace it in between.
+// nobody can change or replace it in between: what runs is what was
+// checked.
 
 namespace vix {
 
@@ -20,9 +21,10 @@ class UpdateProgram {
     static std::optional<UpdateProgram> Open(const std::wstring& path);
 
     SignatureVerdict Check(const std::wstring& ownPath) const;
-    // Starts the program with the shell's "open" verb in `folder`, shown
-    // normally and with no parent window. False when it could not be
-    // started.
+    // Starts the program by its full path with `folder` as its working
+    // folder, shown normally. False when it could not be started (also when
+    // it asks to be elevated: the update program of a program installed
+    // for one user runs with that user's rights).
     bool Start(const std::wstring& folder) const;
     // Lets go of the file and deletes it: what failed its check must not be
     // found and started later.

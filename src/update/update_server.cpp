@@ -35,6 +35,9 @@ WebAddress UpdateQueryAddress(const WebAddress& server, std::wstring_view comput
 
 WebAddress LinksPageAddress(const WebAddress& server) { return AtPath(server, kLinksPagePath); }
 
-std::wstring SiteMarker(const WebAddress& server) { return server.Authority() + L"/"; }
+std::optional<LinkSite> LinksSite(const WebAddress& server) {
+    if (server.scheme != WebScheme::Https) return std::nullopt;
+    return LinkSite{server.host, server.EffectivePort()};
+}
 
 }  // namespace vix

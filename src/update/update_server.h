@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "update/link_rule.h"
 #include "update/update_decision.h"
 #include "update/web_address.h"
 
@@ -38,8 +39,9 @@ WebAddress UpdateQueryAddress(const WebAddress& server, std::wstring_view comput
 
 WebAddress LinksPageAddress(const WebAddress& server);
 
-// The text that marks an address as one of the server's own pages: its host
-// (and port, when named) followed by "/", such as "www.brellin.example/".
-std::wstring SiteMarker(const WebAddress& server);
+// The site whose pages the links panel keeps: the server's host and port,
+// when the server is reached over https; nothing otherwise (a plain http
+// test server), and then the panel keeps no page.
+std::optional<LinkSite> LinksSite(const WebAddress& server);
 
 }  // namespace vix

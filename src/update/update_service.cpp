@@ -9,8 +9,9 @@ UpdateService::UpdateService(UpdateHost& host, Tvix_update& dialog)
     : host_(host), dialog_(dialog), server_(ServerFromEnvironment()) {}
 
 void UpdateService::CreateLinksPanel(HWND parent, const Rect& bounds) {
-    // Without a server the panel has no site: every link goes outside.
-    links_.Create(parent, bounds, server_ ? SiteMarker(*server_) : std::wstring());
+    // Without a server, or with a plain http one, the panel has no site:
+    // every link goes outside.
+    links_.Create(parent, bounds, server_ ? LinksSite(*server_) : std::nullopt);
 }
 
 void UpdateService::Start() {
@@ -19,15 +20,18 @@ void UpdateService::Start() {
     links_.AddBrowser();
     if (!server_) return;
     const std::wstring query = UpdateQueryAddress(*server_, ComputerName()).ToString();
-    check_ = UpdateCheck(calls_, query, [this](const UpdateAnswer& answer) {
+    check_ = UpdateCheck(calls_.GetCaller(), query, [this](const UpdateAnswer& answer) {
         HandleUpdateAnswer(answer, host_, dialog_);
     });
-    links_.Navigate(LinksPageAddress(*server_).ToString());
+    // The panel keeps https pages only: over plain http it would send its
+    // own start page to the default browser.
+    if (LinksSite(*server_)) links_.Navigate(LinksPageAddress(*server_).ToString());
 }
 
 void UpdateService::Stop() {
-    check_.Stop();
+    // Closed first: a worker that is not waited for never calls back.
     calls_.Close();
+    check_.Stop();
 }
 
 }  // namespace vix

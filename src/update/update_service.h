@@ -22,7 +22,7 @@ class UpdateService {
   public:
     // `dialog` is the update dialog made at start; both outlive the service.
     UpdateService(UpdateHost& host, Tvix_update& dialog);
-    // Stops the check: no worker outlives the service.
+    // Stops the check: no worker calls back once the service has gone.
     ~UpdateService() { Stop(); }
     UpdateService(const UpdateService&) = delete;
     UpdateService& operator=(const UpdateService&) = delete;
@@ -33,7 +33,8 @@ class UpdateService {
     // The first tick after the main window is shown: asks the server and
     // loads the links page. Only the first call does anything.
     void Start();
-    // Ends the check (also while the update dialog is open).
+    // Ends the check, also while the update dialog is open, without waiting
+    // for the server.
     void Stop();
 
     bool checking() const { return check_.running(); }

@@ -16,8 +16,14 @@ using test::RegistryContract;
 
 INSTANTIATE_TEST_SUITE_P(InMemory, RegistryContract,
                          ::testing::Values(test::RegistryUnderTest{
-                             "MemoryRegistry", [] { return std::make_unique<MemoryRegistry>(); },
-                             L"Software\\VixTests"}),
+                             "MemoryRegistry",
+                             [] {
+                                 auto store = std::make_unique<MemoryRegistry>();
+                                 store->Set(RegistryRoot::LocalMachine, L"SOFTWARE\\Vendor\\App",
+                                            L"x", RegistryValue::Dword(1));
+                                 return store;
+                             },
+                             L"Software\\VixTests", L"SOFTWARE"}),
                          test::RegistryName);
 
 TEST(MemoryRegistry, RefusingSwitchesFailOpensAndWritesAndCountThem) {

@@ -13,7 +13,7 @@ constexpr auto kMachine = RegistryRoot::LocalMachine;
 void Install(MemoryRegistry& view, const std::wstring& version, const std::wstring& folder) {
     const std::wstring key = std::wstring(kPhotoshopVersionsKey) + L"\\" + version;
     if (folder.empty())
-        view.Open(kMachine, key, OpenMode::Create);
+        view.AddKey(kMachine, key);
     else
         view.Set(kMachine, key, kApplicationPathValue, RegistryValue::Text(folder));
 }
@@ -50,7 +50,7 @@ TEST(PhotoshopDiscovery, ReadsBothViewsAndIsAbsentOnlyWhenNeitherHasTheKey) {
 
     // A key that exists but holds no versions is an empty list, not an absent one.
     MemoryRegistry empty;
-    empty.Open(kMachine, kPhotoshopVersionsKey, OpenMode::Create);
+    empty.AddKey(kMachine, kPhotoshopVersionsKey);
     RegistryStore* emptyOnly[] = {&empty};
     EXPECT_EQ(ReadInstalledVersions(emptyOnly), Names{});
     empty.refuseOpen = true;

@@ -7,7 +7,9 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "common/sync_call_queue.h"
@@ -159,6 +161,37 @@ TEST(SyncCall, StoppingTheWorkerFromInsideItsOwnCallDoesNotHang) {
     owner.PumpUntil([&] { return callFinished; });
     EXPECT_TRUE(workerLeft);
     EXPECT_FALSE(worker.running());
+}
+
+// A body held in a call that no stop reaches (a network read under Wine):
+// the owner does not wait for it, and the body ends later on what it shares.
+TEST(WorkerThread, StoppingWithoutWaitingLeavesAStuckBodyToEndOnItsOwn) {
+    Watchdog dog("stop without waiting");
+    struct Shared {
+        std::atomic<bool> release{false};
+        std::atomic<bool> sawStop{false};
+        std::atomic<bool> ended{false};
+    };
+    const auto shared = std::make_shared<Shared>();
+    {
+        WorkerThread worker([shared](std::stop_token stop) {
+            while (!shared->release)
+                std::this_thread::sleep_for(1ms);
+            shared->sawStop = stop.stop_requested();
+            shared->ended = true;
+        });
+        const auto start = std::chrono::steady_clock::now();
+        worker.StopWithoutWaiting();
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
+        EXPECT_FALSE(worker.running());
+        EXPECT_FALSE(worker.error());
+        worker.Stop();  // and the owner's end: nothing left to wait for
+    }
+    EXPECT_FALSE(shared->ended);
+    shared->release = true;
+    while (!shared->ended)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_TRUE(shared->sawStop);
 }
 
 TEST(SyncCall, AWakeThatCannotBeDeliveredCancelsTheCall) {

@@ -95,7 +95,10 @@ TEST(RememberDeclined, GrowsByOneTagPerDeclinedVersion) {
               UpdateVerdict::Offer);
 }
 
-TEST(PlanUpdate, DownloadsOnlyANewerUpdateProgramOverHttps) {
+// Only the very version fetched before is started again; a higher stored
+// number (left by an answer that offered an old program under a huge
+// number) does not stop the download of the version offered now.
+TEST(PlanUpdate, DownloadsAnyUpdateProgramButTheOneFetchedBefore) {
     const auto answer =
         Answer(L"upgrade_program_version=5;upgrade_program_path=https://dl.example/u.exe");
     const auto plan = PlanUpdate(answer, 4);
@@ -103,7 +106,7 @@ TEST(PlanUpdate, DownloadsOnlyANewerUpdateProgramOverHttps) {
     EXPECT_EQ(plan.version, 5);
     EXPECT_EQ(plan.address.ToString(), L"https://dl.example/u.exe");
     EXPECT_EQ(PlanUpdate(answer, 5).step, UpdateStep::StartExisting);
-    EXPECT_EQ(PlanUpdate(answer, 6).step, UpdateStep::StartExisting);
+    EXPECT_EQ(PlanUpdate(answer, 2147483647).step, UpdateStep::Download);
 }
 
 TEST(PlanUpdate, RefusesAnythingButACleanHttpsAddress) {

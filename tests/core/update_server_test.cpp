@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "update/link_rule.h"
-#include "update/program_folder.h"
 
 namespace vix {
 namespace {
@@ -13,7 +12,8 @@ TEST(ChooseServer, VendorOverHttpsWithoutAnOverride) {
     ASSERT_TRUE(server.has_value());
     EXPECT_EQ(server->scheme, WebScheme::Https);
     EXPECT_EQ(server->host, L"www.brellin.example");
-    EXPECT_EQ(SiteMarker(*server), L"www.brellin.example/");
+    EXPECT_EQ(LinksSite(*server)->host, L"www.brellin.example");
+    EXPECT_EQ(LinksSite(*server)->port, 443);
 }
 
 TEST(ChooseServer, TakesALoopbackOverrideOverHttpOrHttps) {
@@ -21,7 +21,7 @@ TEST(ChooseServer, TakesALoopbackOverrideOverHttpOrHttps) {
     ASSERT_TRUE(plain.has_value());
     EXPECT_EQ(plain->scheme, WebScheme::Http);
     EXPECT_EQ(plain->EffectivePort(), 8123);
-    EXPECT_EQ(SiteMarker(*plain), L"127.0.0.1:8123/");
+    EXPECT_FALSE(LinksSite(*plain).has_value());
     const auto secure = ChooseServer(L"https://localhost:8443/");
     ASSERT_TRUE(secure.has_value());
     EXPECT_EQ(secure->scheme, WebScheme::Https);
@@ -56,11 +56,16 @@ TEST(UpdateQuery, PathAndPercentEncodedComputerName) {
               L"/scripts/get_vix_updates/get.html?action=startup&majvers=3&minvers=7&compName=x");
 }
 
-TEST(UpdateQuery, TheStartPageCarriesItsOwnSiteMarker) {
-    for (auto server : {*ChooseServer(std::nullopt), *ChooseServer(L"http://127.0.0.1:8123")}) {
+// The panel's own start page stays in it when the server is https; over a
+// plain http test server the panel keeps nothing, not even that page.
+TEST(UpdateQuery, TheStartPageStaysInThePanelOnlyOverHttps) {
+    for (auto server : {*ChooseServer(std::nullopt), *ChooseServer(L"https://127.0.0.1:8443")}) {
         const auto start = LinksPageAddress(server).ToString();
-        EXPECT_EQ(DecideLink(start, SiteMarker(server)).verdict, LinkVerdict::Proceed) << start;
+        EXPECT_EQ(DecideLink(start, LinksSite(server)).verdict, LinkVerdict::Proceed) << start;
     }
+    const auto plain = *ChooseServer(L"http://127.0.0.1:8123");
+    EXPECT_EQ(DecideLink(LinksPageAddress(plain).ToString(), LinksSite(plain)).verdict,
+              LinkVerdict::OpenOutside);
 }
 
 struct LinkCase {
@@ -69,52 +74,50 @@ struct LinkCase {
     const wchar_t* opened;
 };
 
-constexpr wchar_t kMarker[] = L"www.brellin.example/";
+const LinkSite kSite{L"www.brellin.example", 443};
 
 constexpr LinkCase kLinks[] = {
-    {L"http://www.brellin.example/scripts/vix_r2_more/page2.html", LinkVerdict::Proceed, L""},
-    {L"https://www.brellin.example/", LinkVerdict::Proceed, L""},
-    // The site without "www." counts as foreign, and the test is case-sensitive.
-    {L"http://brellin.example/", LinkVerdict::OpenOutside, L"http://brellin.example/"},
-    {L"http://WWW.BRELLIN.EXAMPLE/", LinkVerdict::OpenOutside, L"http://www.brellin.example/"},
-    {L"http://www.brellin.example", LinkVerdict::OpenOutside, L"http://www.brellin.example/"},
-    // A plain substring test: the marker anywhere in a clean address.
-    {L"http://other.example/?u=www.brellin.example/", LinkVerdict::Proceed, L""},
+    {L"https://www.brellin.example/scripts/vix_r2_more/page2.html", LinkVerdict::Proceed, L""},
+    {L"https://www.brellin.example", LinkVerdict::Proceed, L""},
+    {L"HTTPS://WWW.Brellin.Example:443/a", LinkVerdict::Proceed, L""},
+    // The site over plain http, on another port, or without "www.".
+    {L"http://www.brellin.example/page", LinkVerdict::OpenOutside,
+     L"http://www.brellin.example/page"},
+    {L"https://www.brellin.example:8443/", LinkVerdict::OpenOutside,
+     L"https://www.brellin.example:8443/"},
+    {L"https://brellin.example/", LinkVerdict::OpenOutside, L"https://brellin.example/"},
+    // The site's name anywhere but in the host does not make a page the site's.
+    {L"https://elsewhere.example/?x=https://www.brellin.example/", LinkVerdict::OpenOutside,
+     L"https://elsewhere.example/?x=https://www.brellin.example/"},
+    {L"https://www.brellin.example.elsewhere.example/", LinkVerdict::OpenOutside,
+     L"https://www.brellin.example.elsewhere.example/"},
+    {L"https://elsewhere.example/www.brellin.example/", LinkVerdict::OpenOutside,
+     L"https://elsewhere.example/www.brellin.example/"},
     {L"https://other.example/a b\"", LinkVerdict::OpenOutside, L"https://other.example/a%20b%22"},
     {L"HTTP://Other.Example:8080", LinkVerdict::OpenOutside, L"http://other.example:8080/"},
-    // Nothing but clean http and https, marker or not.
+    // Nothing but clean http and https, site or not.
     {L"file://www.brellin.example/c$/x.exe", LinkVerdict::Refuse, L""},
     {L"\\\\www.brellin.example/share\\x.exe", LinkVerdict::Refuse, L""},
-    {L"javascript:location='http://www.brellin.example/'", LinkVerdict::Refuse, L""},
+    {L"javascript:location='https://www.brellin.example/'", LinkVerdict::Refuse, L""},
     {L"C:\\Windows\\notepad.exe", LinkVerdict::Refuse, L""},
     {L"notepad.exe", LinkVerdict::Refuse, L""},
     {L"mailto:x@www.brellin.example/", LinkVerdict::Refuse, L""},
-    {L"http://www.brellin.example@evil.example/", LinkVerdict::Refuse, L""},
-    {L"http://evil.example/\nwww.brellin.example/", LinkVerdict::Refuse, L""},
+    {L"https://www.brellin.example@evil.example/", LinkVerdict::Refuse, L""},
+    {L"https://evil.example/\nwww.brellin.example/", LinkVerdict::Refuse, L""},
     {L"about:blank", LinkVerdict::Refuse, L""},
 };
 
-TEST(DecideLink, SiteStaysForeignOpensOutsideTheRestIsRefused) {
+TEST(DecideLink, OnlyHttpsPagesOfTheSitesHostStayForeignOnesOpenOutsideTheRestIsRefused) {
     for (const auto& c : kLinks) {
-        const auto decision = DecideLink(c.target, kMarker);
+        const auto decision = DecideLink(c.target, kSite);
         EXPECT_EQ(decision.verdict, c.verdict) << c.target;
         EXPECT_EQ(decision.address, c.opened) << c.target;
     }
 }
 
-TEST(DecideLink, EmptyMarkerMatchesNothing) {
-    EXPECT_EQ(DecideLink(L"http://a.example/", L"").verdict, LinkVerdict::OpenOutside);
-}
-
-TEST(ProgramFolder, CutAtTheLastSeparator) {
-    EXPECT_EQ(ProgramFolder(L"C:\\Program Files\\VIX\\vix.exe"), L"C:\\Program Files\\VIX\\");
-    EXPECT_EQ(ProgramFolder(L"C:\\Tools\\vix-2.exe"), L"C:\\Tools\\");
-    EXPECT_EQ(ProgramFolder(L"C:\\vix.exe"), L"C:\\");
-    EXPECT_EQ(ProgramFolder(L"/opt/vix/vix.exe"), L"/opt/vix/");
-    EXPECT_EQ(ProgramFolder(L"\\\\?\\C:\\a\\b.exe"), L"\\\\?\\C:\\a\\");
-    EXPECT_FALSE(ProgramFolder(L"vix.exe").has_value());
-    EXPECT_FALSE(ProgramFolder(L"").has_value());
-    EXPECT_EQ(UpdateProgramPath(L"C:\\Tools\\"), L"C:\\Tools\\update.exe");
+TEST(DecideLink, WithoutASiteNothingStays) {
+    EXPECT_EQ(DecideLink(L"https://www.brellin.example/", std::nullopt).verdict,
+              LinkVerdict::OpenOutside);
 }
 
 }  // namespace

@@ -4,10 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "platform/private_folder.h"
 #include "settings/settings.h"
 #include "root_trust.h"
+#include "stub_report.h"
+#include "update/update_folder.h"
 #include "test_pki_folder.h"
 #include "test_server.h"
 #include "vix_fixture.h"
@@ -71,8 +78,8 @@ class UpdateE2E : public VixTest {
     }
 
     static void Answer(const std::string& route, const std::string& more = "") {
-        ASSERT_TRUE(server_->Script(std::string("{\"") + kQueryRoute + "\": " + route + more +
-                                    "}"));
+        ASSERT_TRUE(
+            server_->Script(std::string("{\"") + kQueryRoute + "\": " + route + more + "}"));
     }
     // Waits past the first tick and the answer: the dialog, or null.
     HWND WaitForDialog(DWORD ms = 6000) {
@@ -153,16 +160,31 @@ TEST_F(UpdateE2E, NoServerAtAllShowsNothing) {
     CloseVix();
 }
 
-// The check is waiting for a server that does not answer: closing the
-// program does not wait for it longer than the check's time limit.
-TEST_F(UpdateE2E, ClosingWhileTheCheckWaitsEndsTheProgram) {
-    Answer(R"({"delay": 60, "body": "majvers_availible=3"})");
+// Milliseconds from a click on Exit (or a close message) to the end of the
+// process; nothing when it did not end within the two seconds allowed.
+std::optional<ULONGLONG> MillisecondsToEnd(VixProcess& vix, const std::function<void()>& close) {
+    const ULONGLONG start = ::GetTickCount64();
+    close();
+    if (!vix.WaitForExit(2000)) return std::nullopt;
+    return ::GetTickCount64() - start;
+}
+
+// The server sends its answer one byte every three seconds, each wait far
+// within any time limit: Exit still ends the program within two seconds,
+// with the session's settings stored, and the next start is not refused.
+TEST_F(UpdateE2E, ExitEndsTheProgramWithinTwoSecondsWhileTheCheckTrickles) {
+    Answer(R"({"body": "majvers_availible=3;minvers_availible=0", "pace": 3, "piece": 1})");
     StartVix();
     ASSERT_TRUE(WaitUntil([&] { return QueryCount() > 0; }, 6000));
-    HWND exit = Control(L"Exit");
-    ASSERT_NE(exit, nullptr);
-    LeftClickAt(Center(exit));
-    EXPECT_TRUE(vix_->WaitForExit(15000).has_value()) << "the program hung at its end";
+    ClickTab(L" Ruler");
+    ::Sleep(3500);  // the first bytes have come
+    const auto ms = MillisecondsToEnd(*vix_, [&] { LeftClickAt(Center(Control(L"Exit"))); });
+    ASSERT_TRUE(ms.has_value()) << "the program was still running two seconds after Exit";
+    RecordProperty("ExitMilliseconds", static_cast<int>(*ms));
+    EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 1u) << "the settings were not saved";
+    StartVix();
+    EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 0), nullptr);
+    CloseVix();
 }
 
 // The links page is asked for once, about a second after the start, from
@@ -186,22 +208,26 @@ TEST_F(UpdateE2E, LinksPageIsRequestedOnceFromTheSameServer) {
     CloseVix();
 }
 
-// A copy of the program signed by the publisher, in a folder of its own,
-// which the update program goes into.
+// A copy of the program signed by the publisher, in a folder of its own;
+// the update program goes into the user's own update folder.
 class UpdateDownloadE2E : public UpdateE2E {
   protected:
     void SetUp() override {
         UpdateE2E::SetUp();
+        updateFolder_ = UpdateFolderIn(platform::LocalAppDataFolder());
+        platform::EmptyFolderExcept(updateFolder_, L"");
         folder_ = test::NewTempFolder(L"vix-installed");
         const std::wstring pki = test::SharedTestPki();
-        ASSERT_TRUE(test::SignTestFile(pki, "publisher", BinDir() + L"\\vix.exe",
-                                       folder_ + L"vix.exe"));
+        ASSERT_TRUE(
+            test::SignTestFile(pki, "publisher", BinDir() + L"\\vix.exe", folder_ + L"vix.exe"));
         ASSERT_TRUE(::CopyFileW((BinDir() + L"\\Vix32.dll").c_str(),
                                 (folder_ + L"Vix32.dll").c_str(), FALSE));
         served_ = folder_ + L"served.exe";
         test::ForgetCachedRevocationLists();
     }
-    void Offer(const char* signer) {
+    // Offers the stand-in update program, signed by `signer` (unsigned
+    // without one), sent as `pacing` says.
+    void Offer(const char* signer, const std::string& pacing = R"("pace": 0.02)") {
         const std::wstring stub = BinDir() + L"\\update_stub.exe";
         if (signer)
             ASSERT_TRUE(test::SignTestFile(test::SharedTestPki(), signer, stub, served_));
@@ -209,8 +235,22 @@ class UpdateDownloadE2E : public UpdateE2E {
             ASSERT_TRUE(::CopyFileW(stub.c_str(), served_.c_str(), FALSE));
         Answer(BodyRoute("majvers_availible=2;minvers_availible=5;upgrade_program_version=7;"
                          "upgrade_program_path=https://127.0.0.1:{https}/u.exe"),
-               R"(, "/u.exe": {"file": )" + test::JsonText(test::UnixPath(served_)) +
-                   R"(, "pace": 0.02})");
+               R"(, "/u.exe": {"file": )" + test::JsonText(test::UnixPath(served_)) + ", " +
+                   pacing + "}");
+    }
+    // Starts the program, waits for the offer and presses "Update": the
+    // dialog, once the download shows.
+    HWND StartDownload() {
+        if (!StartInstalled()) return nullptr;
+        HWND dialog = WaitForDialog();
+        if (!dialog) return nullptr;
+        LeftClickAt(Center(FindByText(dialog, L"Update")));
+        const bool shown = WaitUntil(
+            [&] {
+                return ::IsWindowVisible(FindByText(dialog, L"Downloading new update program"));
+            },
+            5000);
+        return shown ? dialog : nullptr;
     }
     HWND StartInstalled() {
         vix_ = std::make_unique<VixProcess>(folder_ + L"vix.exe");
@@ -218,26 +258,70 @@ class UpdateDownloadE2E : public UpdateE2E {
         main_ = vix_->WaitForMainWindow();
         return main_;
     }
-    std::wstring UpdateExe() const { return folder_ + L"update.exe"; }
+    std::wstring UpdateExe() const { return UpdateProgramPath(updateFolder_); }
 
+    std::wstring updateFolder_;
     std::wstring folder_;
     std::wstring served_;
 };
 
+// Names, sizes and times of the files in `folder`: what a write would change.
+std::vector<std::wstring> FolderListing(const std::wstring& folder) {
+    std::vector<std::wstring> listing;
+    WIN32_FIND_DATAW entry{};
+    HANDLE find = ::FindFirstFileW((folder + L"*").c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) return listing;
+    do {
+        listing.push_back(std::wstring(entry.cFileName) + L" " +
+                          std::to_wstring(entry.nFileSizeLow) + L" " +
+                          std::to_wstring(entry.ftLastWriteTime.dwLowDateTime));
+    } while (::FindNextFileW(find, &entry));
+    ::FindClose(find);
+    std::sort(listing.begin(), listing.end());
+    return listing;
+}
+
+// The whole update: fetched into the user's update folder, started from
+// there; nothing is written into the program's folder, and a library left
+// there is not loaded into the update program.
 TEST_F(UpdateDownloadE2E, PublishersUpdateProgramIsFetchedStoredStartedAndTheProgramEnds) {
     Offer("publisher");
-    ASSERT_NE(StartInstalled(), nullptr);
-    HWND dialog = WaitForDialog();
-    ASSERT_NE(dialog, nullptr);
-    LeftClickAt(Center(FindByText(dialog, L"Update")));
-    EXPECT_TRUE(WaitUntil(
-        [&] { return ::IsWindowVisible(FindByText(dialog, L"Downloading new update program")); },
-        5000));
+    ASSERT_TRUE(::CopyFileW((BinDir() + L"\\planted\\version.dll").c_str(),
+                            (folder_ + L"version.dll").c_str(), FALSE));
+    const auto before = FolderListing(folder_);
+    const test::PlantedLibrariesLoad asOnWindows;
+    ASSERT_NE(StartDownload(), nullptr);
     const auto code = vix_->WaitForExit(30000);
     ASSERT_TRUE(code.has_value()) << "the program did not end";
     EXPECT_EQ(test::ReadFileBytes(UpdateExe()), test::ReadFileBytes(served_));
     EXPECT_EQ(SettingsDword(L"Update_program_version"), std::optional<DWORD>(7));
-    EXPECT_TRUE(test::WaitForFile(UpdateExe() + L".started", 20s));
+    ASSERT_TRUE(test::WaitForFile(UpdateExe() + L".started", 20s));
+    const auto report = test::ReadStubReport(UpdateExe() + L".started");
+    ASSERT_TRUE(report);
+    EXPECT_TRUE(test::InFolder(report->folder + L"\\x", updateFolder_)) << report->folder;
+    EXPECT_EQ(test::ModulesIn(*report, folder_), std::vector<std::wstring>{});
+    EXPECT_EQ(FolderListing(folder_), before) << "something was written into the program folder";
+}
+
+// The download trickles in, a byte every two seconds. Closing the dialog
+// closes it at once; Exit, or closing the main window while the dialog is
+// open, ends the program within two seconds.
+TEST_F(UpdateDownloadE2E, ATricklingDownloadHoldsUpNeitherTheDialogNorTheEnd) {
+    Offer("publisher", R"("pace": 2, "piece": 1)");
+    HWND dialog = StartDownload();
+    ASSERT_NE(dialog, nullptr);
+    ::PostMessageW(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 2000))
+        << "the dialog waited for the server";
+    auto ms = MillisecondsToEnd(*vix_, [&] { LeftClickAt(Center(Control(L"Exit"))); });
+    ASSERT_TRUE(ms.has_value()) << "the program was still running two seconds after Exit";
+    RecordProperty("ExitAfterClosedDownloadMilliseconds", static_cast<int>(*ms));
+
+    ASSERT_NE(StartDownload(), nullptr);
+    ms = MillisecondsToEnd(*vix_, [&] { ::PostMessageW(Main(), WM_CLOSE, 0, 0); });
+    ASSERT_TRUE(ms.has_value()) << "the program was still running two seconds after its close";
+    RecordProperty("CloseDuringDownloadMilliseconds", static_cast<int>(*ms));
+    EXPECT_FALSE(Exists(UpdateExe()));
 }
 
 TEST_F(UpdateDownloadE2E, UnsignedUpdateProgramIsRefusedAndNothingStarts) {

@@ -21,7 +21,8 @@ bool IsSafeAddressChar(wchar_t c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::wstring text =
         vix::FromUtf8(std::string_view(reinterpret_cast<const char*>(data), size));
-    const auto decision = vix::DecideLink(text, L"www.brellin.example/");
+    const vix::LinkSite site{L"www.brellin.example", 443};
+    const auto decision = vix::DecideLink(text, site);
     const auto address = vix::ParseWebAddress(text);
     if (!address) {
         if (decision.verdict != vix::LinkVerdict::Refuse) std::abort();
@@ -36,5 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (decision.verdict == vix::LinkVerdict::OpenOutside && decision.address != written)
         std::abort();
     if (decision.verdict == vix::LinkVerdict::Refuse) std::abort();
+    // The panel keeps nothing but https pages of the site's own host.
+    if (decision.verdict == vix::LinkVerdict::Proceed &&
+        (address->scheme != vix::WebScheme::Https || address->host != site.host))
+        std::abort();
     return 0;
 }

@@ -17,7 +17,8 @@ std::wstring Lower(std::wstring_view s) {
 
 class MemoryKey final : public RegistryKey {
   public:
-    MemoryKey(MemoryRegistry& owner, std::wstring path) : owner_(owner), path_(std::move(path)) {}
+    MemoryKey(MemoryRegistry& owner, std::wstring path, bool readOnly)
+        : owner_(owner), path_(std::move(path)), readOnly_(readOnly) {}
 
     std::optional<RegistryValue> Read(std::wstring_view name) const override {
         const auto* key = Key();
@@ -29,7 +30,7 @@ class MemoryKey final : public RegistryKey {
 
     bool Write(std::wstring_view name, const RegistryValue& value) override {
         ++owner_.writes;
-        if (owner_.refuseWrite) return false;
+        if (owner_.refuseWrite || readOnly_) return false;
         auto& key = owner_.keys_[path_];
         key.values[Lower(name)] = value;
         // Like the registry: a value written again keeps its first spelling.
@@ -65,6 +66,7 @@ class MemoryKey final : public RegistryKey {
 
     MemoryRegistry& owner_;
     std::wstring path_;
+    bool readOnly_;
 };
 
 std::wstring MemoryRegistry::Normalize(RegistryRoot root, std::wstring_view path) {
@@ -82,12 +84,14 @@ std::unique_ptr<RegistryKey> MemoryRegistry::Open(RegistryRoot root, std::wstrin
                                                   OpenMode mode) {
     ++opens;
     if (refuseOpen) return nullptr;
+    // As on the real registry: the machine's keys are only ever read.
+    const bool machine = root == RegistryRoot::LocalMachine;
     std::wstring norm = Normalize(root, path);
     if (!keys_.contains(norm)) {
-        if (mode == OpenMode::Existing) return nullptr;
+        if (mode == OpenMode::Existing || machine) return nullptr;
         EnsureKey(norm);
     }
-    return std::make_unique<MemoryKey>(*this, std::move(norm));
+    return std::make_unique<MemoryKey>(*this, std::move(norm), machine);
 }
 
 MemoryRegistry::Key& MemoryRegistry::EnsureKey(const std::wstring& norm) {
@@ -98,7 +102,12 @@ MemoryRegistry::Key& MemoryRegistry::EnsureKey(const std::wstring& norm) {
     return keys_[norm];
 }
 
+void MemoryRegistry::AddKey(RegistryRoot root, std::wstring_view path) {
+    EnsureKey(Normalize(root, path));
+}
+
 bool MemoryRegistry::DeleteTree(RegistryRoot root, std::wstring_view path) {
+    if (root == RegistryRoot::LocalMachine) return false;
     const std::wstring norm = Normalize(root, path);
     if (!keys_.contains(norm)) return false;
     const std::wstring prefix = norm + L"\\";

@@ -23,6 +23,9 @@ class MemoryRegistry final : public RegistryStore {
 
     // Direct access for test set-up and checks.
     bool HasKey(RegistryRoot root, std::wstring_view path) const;
+    // Makes the key and its parents, also where Open would not (the
+    // machine's keys).
+    void AddKey(RegistryRoot root, std::wstring_view path);
     const Key* Find(RegistryRoot root, std::wstring_view path) const;
     void Set(RegistryRoot root, std::wstring_view path, std::wstring_view name,
              RegistryValue value);

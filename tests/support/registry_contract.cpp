@@ -16,6 +16,21 @@ void RegistryContract::SetUp() {
 
 void RegistryContract::TearDown() { store->DeleteTree(kUser, GetParam().base); }
 
+// A standard account may only read the machine's keys: they are opened for
+// reading, and nothing below them is created or written.
+TEST_P(RegistryContract, TheMachinesKeysAreOnlyRead) {
+    constexpr auto kMachine = RegistryRoot::LocalMachine;
+    const std::wstring existing = GetParam().machineKey;
+    const std::wstring fresh = existing + L"\\VixContractNew";
+    auto key = store->Open(kMachine, existing, OpenMode::Existing);
+    ASSERT_NE(key, nullptr);
+    EXPECT_FALSE(key->SubkeyNames().empty());
+    EXPECT_FALSE(key->Write(L"VixContract", RegistryValue::Dword(1)));
+    EXPECT_EQ(key->Read(L"VixContract"), std::nullopt);
+    EXPECT_EQ(store->Open(kMachine, fresh, OpenMode::Create), nullptr);
+    EXPECT_EQ(store->Open(kMachine, fresh, OpenMode::Existing), nullptr);
+}
+
 TEST_P(RegistryContract, ValuesComeBackWithTheirTypesAndBytes) {
     auto key = store->Open(kUser, Path(L"Values"), OpenMode::Create);
     ASSERT_NE(key, nullptr);

@@ -2,7 +2,7 @@
 """Certificates for the update tests, made at test time with the openssl tool.
 
     test_pki.py make DIR [--crl-url URL] [--fresh]
-    test_pki.py sign DIR publisher|other|untrusted IN.exe OUT.exe
+    test_pki.py sign DIR SIGNER IN.exe OUT.exe
     test_pki.py revoke DIR publisher|other|server
 
 `make` writes into DIR (and does nothing when DIR/done exists):
@@ -11,22 +11,31 @@
                                       adds it to a Wine prefix's Root store
     server.pem, server.key            TLS certificate of 127.0.0.1 and localhost
     publisher.pem, publisher.key      code signing as "Brellin Software Development"
+    renewed.pem, renewed.key          the same subject and root, a new key
     other.pem, other.key              code signing as "Someone Else Test Publisher"
+    other-ca.pem, impostor.pem/.key   "Other Test CA", an authority under the root,
+                                      and code signing under it with the publisher's
+                                      very subject
+    twin-root.pem                     a root with the test root's subject and
+                                      another key (never issues anything)
     stray-root.pem, untrusted.pem/.key
                                       code signing under a root nobody trusts
-    root.crl                          the root's (empty) revocation list
+    root.crl, other-ca.crl            the two authorities' (empty) revocation lists
 
-Every certificate the root issues names a revocation list: by default the
-file DIR/root.crl as Wine sees it on its Z: drive (file:///Z:/...), so no
-server is needed to check revocation; --crl-url names another address (a test
-server answers /crl/root.crl). --fresh makes everything anew.
+Every certificate the root or Other Test CA issues names its issuer's
+revocation list: by default the file DIR/NAME.crl as Wine sees it on its Z:
+drive (file:///Z:/...), so no server is needed to check revocation;
+--crl-url names the root's list at another address (a test server answers
+/crl/root.crl and /crl/other-ca.crl), the other list sits beside it.
+--fresh makes everything anew.
 
 `revoke` adds a certificate of the root to root.crl and then writes
 DIR/NAME.revoked (Wine keeps fetched lists in the prefix's
 users/*/AppData/LocalLow/Microsoft/CryptnetUrlCache: delete it to see the new one).
 
-`sign` signs IN.exe as one of the three code signers with osslsigncode (SHA-256,
-the signer's chain embedded, no time stamp).
+`sign` signs IN.exe as one of the code signers (publisher, renewed, other,
+impostor, untrusted) with osslsigncode (SHA-256, the signer's chain embedded,
+no time stamp).
 """
 
 import argparse
@@ -39,11 +48,16 @@ import tempfile
 
 DAYS = "30"
 
+PUBLISHER = "/O=Brellin Software Development/CN=Brellin Software Development"
 SIGNERS = {
-    "publisher": ("root", "/O=Brellin Software Development/CN=Brellin Software Development"),
+    "publisher": ("root", PUBLISHER),
+    "renewed": ("root", PUBLISHER),
     "other": ("root", "/O=Someone Else/CN=Someone Else Test Publisher"),
-    "untrusted": ("stray-root", "/O=Brellin Software Development/CN=Brellin Software Development"),
+    "impostor": ("other-ca", PUBLISHER),
+    "untrusted": ("stray-root", PUBLISHER),
 }
+# The authorities that keep a revocation list, and who issued each.
+AUTHORITIES = {"root": None, "other-ca": "root"}
 
 
 def openssl(*args, cwd):
@@ -59,12 +73,12 @@ def make_root(out, name, subject):
             "-addext", "subjectKeyIdentifier=hash", cwd=out)
 
 
-def issue(out, issuer, name, subject, extensions, crl_url):
+def issue(out, issuer, name, subject, extensions, crl_urls, ca=False):
     """A certificate for `name` signed by `issuer` with the given extension lines."""
-    lines = ["basicConstraints=critical,CA:false", "authorityKeyIdentifier=keyid",
-             "subjectKeyIdentifier=hash", *extensions]
-    if crl_url and issuer == "root":
-        lines.append(f"crlDistributionPoints=URI:{crl_url}")
+    lines = [f"basicConstraints=critical,CA:{'true' if ca else 'false'}",
+             "authorityKeyIdentifier=keyid", "subjectKeyIdentifier=hash", *extensions]
+    if issuer in crl_urls:
+        lines.append(f"crlDistributionPoints=URI:{crl_urls[issuer]}")
     (out / f"{name}.ext").write_text("\n".join(lines) + "\n")
     openssl("req", "-newkey", "rsa:2048", "-nodes", "-keyout", f"{name}.key",
             "-out", f"{name}.csr", "-subj", subject, cwd=out)
@@ -73,20 +87,27 @@ def issue(out, issuer, name, subject, extensions, crl_url):
             "-extfile", f"{name}.ext", "-out", f"{name}.pem", cwd=out)
 
 
-def make_crl(out):
-    """The root's revocation list (root.crl, DER) from its database."""
-    openssl("ca", "-batch", "-config", "ca.cnf", "-gencrl", "-keyfile", "root.key",
-            "-cert", "root.pem", "-out", "root.crl.pem", cwd=out)
-    openssl("crl", "-in", "root.crl.pem", "-outform", "DER", "-out", "root.crl", cwd=out)
+def ca_config(authority):
+    return "ca.cnf" if authority == "root" else f"ca-{authority}.cnf"
 
 
-def start_ca(out):
-    (out / "ca").mkdir(exist_ok=True)
-    (out / "ca" / "index.txt").write_text("")
-    (out / "ca" / "crlnumber").write_text("01\n")
-    (out / "ca.cnf").write_text(
-        "[ca]\ndefault_ca = test\n[test]\ndatabase = ca/index.txt\n"
-        "crlnumber = ca/crlnumber\ndefault_md = sha256\ndefault_crl_days = 30\n")
+def make_crl(out, authority="root"):
+    """The authority's revocation list (NAME.crl, DER) from its database."""
+    openssl("ca", "-batch", "-config", ca_config(authority), "-gencrl",
+            "-keyfile", f"{authority}.key", "-cert", f"{authority}.pem",
+            "-out", f"{authority}.crl.pem", cwd=out)
+    openssl("crl", "-in", f"{authority}.crl.pem", "-outform", "DER",
+            "-out", f"{authority}.crl", cwd=out)
+
+
+def start_ca(out, authority):
+    database = "ca" if authority == "root" else f"ca-{authority}"
+    (out / database).mkdir(exist_ok=True)
+    (out / database / "index.txt").write_text("")
+    (out / database / "crlnumber").write_text("01\n")
+    (out / ca_config(authority)).write_text(
+        f"[ca]\ndefault_ca = test\n[test]\ndatabase = {database}/index.txt\n"
+        f"crlnumber = {database}/crlnumber\ndefault_md = sha256\ndefault_crl_days = 30\n")
 
 
 def revoke(out, name):
@@ -106,26 +127,32 @@ def make(out, crl_url=None, fresh=False):
         return
     out.mkdir(parents=True, exist_ok=True)
     crl_url = crl_url or f"file:///Z:{out.as_posix()}/root.crl"
+    crl_urls = {a: crl_url[: crl_url.rindex("/") + 1] + f"{a}.crl" for a in AUTHORITIES}
     make_root(out, "root", "/O=VIX Tests/CN=VIX Test Root")
+    make_root(out, "twin-root", "/O=VIX Tests/CN=VIX Test Root")
     make_root(out, "stray-root", "/O=Nobody/CN=Stray Test Root")
     openssl("x509", "-in", "root.pem", "-outform", "DER", "-out", "root.der", cwd=out)
+    issue(out, "root", "other-ca", "/O=Other Authority/CN=Other Test CA",
+          ["keyUsage=critical,keyCertSign,cRLSign"], crl_urls, ca=True)
     issue(out, "root", "server", "/CN=127.0.0.1",
           ["keyUsage=critical,digitalSignature,keyEncipherment", "extendedKeyUsage=serverAuth",
-           "subjectAltName=IP:127.0.0.1,DNS:127.0.0.1,DNS:localhost"], crl_url)
+           "subjectAltName=IP:127.0.0.1,DNS:127.0.0.1,DNS:localhost"], crl_urls)
     for name, (issuer, subject) in SIGNERS.items():
         issue(out, issuer, name, subject,
-              ["keyUsage=critical,digitalSignature", "extendedKeyUsage=codeSigning"], crl_url)
-    start_ca(out)
-    make_crl(out)
+              ["keyUsage=critical,digitalSignature", "extendedKeyUsage=codeSigning"], crl_urls)
+    for authority in AUTHORITIES:
+        start_ca(out, authority)
+        make_crl(out, authority)
     (out / "done").write_text("")
 
 
 def sign(pki, signer, source, target):
     pki = pathlib.Path(pki)
     issuer = SIGNERS[signer][0]
+    chain_names = [signer, issuer] + ([AUTHORITIES[issuer]] if AUTHORITIES.get(issuer) else [])
     with tempfile.TemporaryDirectory() as tmp:
         chain = pathlib.Path(tmp) / "chain.pem"
-        chain.write_text((pki / f"{signer}.pem").read_text() + (pki / f"{issuer}.pem").read_text())
+        chain.write_text("".join((pki / f"{n}.pem").read_text() for n in chain_names))
         result = subprocess.run(
             ["osslsigncode", "sign", "-certs", str(chain), "-key", str(pki / f"{signer}.key"),
              "-h", "sha256", "-n", "VIX test program", "-in", str(source),

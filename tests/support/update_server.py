@@ -25,13 +25,16 @@ without the query; each value says how to answer:
                                      announces the whole length, sends 1000 bytes, closes
      "/paced": {"file": "/abs/update.exe", "pace": 0.05},
                                      16 KiB pieces with a pause after each
+     "/drip":  {"body": "majvers_availible=3", "pace": 3, "piece": 1},
+                                     "piece" bytes at a time (default 16 KiB)
      "/go":    {"status": 302, "headers": {"Location": "http://127.0.0.1:{http}/x"}},
      "/tls":   {"only": "https", "body": "..."}}    404 on the other listener
 
 "status" defaults to 200, "body" is text sent as UTF-8 (or "body_hex"), and
 "{http}" and "{https}" in bodies and headers become the two ports. Unknown
-paths get 404. Built in: /crl/root.crl answers the test root's revocation
-list (the certificates name it when the PKI is made by this server).
+paths get 404. Built in: /crl/root.crl and /crl/other-ca.crl answer the
+test authorities' revocation lists (the certificates name them when the PKI
+is made by this server).
 
 Every request is appended to DIR/requests.jsonl as one JSON object:
 {"scheme", "method", "path" (with query), "headers"}.
@@ -111,9 +114,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         state.log({"scheme": scheme, "method": self.command, "path": self.path,
                    "headers": dict(self.headers.items())})
         path = self.path.split("?", 1)[0]
-        if path == "/crl/root.crl":
+        if path in ("/crl/root.crl", "/crl/other-ca.crl"):
             return self.send(200, {"Content-Type": "application/pkix-crl"},
-                             (state.pki / "root.crl").read_bytes(), send_body)
+                             (state.pki / path[len("/crl/"):]).read_bytes(), send_body)
         route = state.routes().get(path)
         if route is None or route.get("only", scheme) != scheme:
             return self.send(404, {}, b"not found", send_body)
@@ -133,7 +136,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
             self.send(status, headers, body[: int(route["truncate"])], send_body,
                       length=len(body))
             return self.drop(reset=False)
-        self.send(status, headers, body, send_body, pace=float(route.get("pace", 0)))
+        self.send(status, headers, body, send_body, pace=float(route.get("pace", 0)),
+                  piece=int(route.get("piece", PIECE)))
 
     def body_of(self, route):
         if "file" in route:
@@ -142,7 +146,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return bytes.fromhex(route["body_hex"])
         return self.server.state.fill(route.get("body", "")).encode("utf-8")
 
-    def send(self, status, headers, body, send_body, length=None, pace=0.0):
+    def send(self, status, headers, body, send_body, length=None, pace=0.0, piece=PIECE):
         self.send_response(status)
         for name, value in headers.items():
             self.send_header(name, value)
@@ -150,8 +154,8 @@ class Handler(http.server.BaseHTTPRequestHandler):
         self.end_headers()
         if not send_body:
             return
-        for start in range(0, len(body), PIECE):
-            self.wfile.write(body[start:start + PIECE])
+        for start in range(0, len(body), piece):
+            self.wfile.write(body[start:start + piece])
             if pace:
                 self.wfile.flush()
                 time.sleep(pace)

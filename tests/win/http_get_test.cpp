@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -22,11 +23,14 @@ namespace {
 
 // Answers each connection with what `answer` makes of the request's head;
 // an empty answer holds the connection open, unanswered, until the end.
+// With `trickleMs` the answer's body goes out one byte at a time, with that
+// pause before each.
 class LoopbackServer {
   public:
     using Answer = std::function<std::string(const std::string& head)>;
 
-    explicit LoopbackServer(Answer answer) : answer_(std::move(answer)) {
+    explicit LoopbackServer(Answer answer, int trickleMs = 0)
+        : answer_(std::move(answer)), trickleMs_(trickleMs) {
         WSADATA data;
         ::WSAStartup(MAKEWORD(2, 2), &data);
         listener_ = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
@@ -86,7 +90,7 @@ class LoopbackServer {
                 held.push_back(client);
                 continue;
             }
-            ::send(client, reply.data(), static_cast<int>(reply.size()), 0);
+            Send(client, reply, stop);
             ::shutdown(client, SD_SEND);
             ::closesocket(client);
         }
@@ -94,7 +98,17 @@ class LoopbackServer {
             ::closesocket(s);
     }
 
+    void Send(SOCKET client, const std::string& reply, const std::stop_token& stop) const {
+        const std::size_t head = trickleMs_ ? reply.find("\r\n\r\n") + 4 : reply.size();
+        ::send(client, reply.data(), static_cast<int>(head), 0);
+        for (std::size_t i = head; i < reply.size() && !stop.stop_requested(); ++i) {
+            ::Sleep(static_cast<DWORD>(trickleMs_));
+            if (::send(client, reply.data() + i, 1, 0) != 1) return;
+        }
+    }
+
     Answer answer_;
+    int trickleMs_ = 0;
     SOCKET listener_ = INVALID_SOCKET;
     int port_ = 0;
     mutable std::mutex mutex_;
@@ -199,6 +213,61 @@ TEST(HttpGet, AStopEndsTheWaitForTheServerWithinItsTimeLimit) {
     EXPECT_TRUE(done);
     EXPECT_LT(::GetTickCount64() - start, 4000u) << "the stop did not end the wait";
     EXPECT_EQ(response.error, 12017u) << "cancelled";
+}
+
+// A server that keeps every wait short, one byte at a time, still ends at
+// the transfer's deadline.
+TEST(HttpGet, ATricklingAnswerEndsAtTheDeadline) {
+    LoopbackServer server([](const std::string&) { return Reply("200 OK", std::string(100, 'x')); },
+                          300);
+    HttpRequest request = To(server.Url(L"/"), 8000);
+    request.deadlineMs = 2000;
+    std::uint64_t got = 0;
+    const ULONGLONG start = ::GetTickCount64();
+    const HttpResponse response =
+        HttpGet(request, {}, [&](std::uint64_t received, auto) { got = received; });
+    EXPECT_EQ(response.error, static_cast<unsigned long>(ERROR_WINHTTP_TIMEOUT));
+    EXPECT_GT(got, 0u) << "the trickle never arrived";
+    EXPECT_LT(::GetTickCount64() - start, 4000u);
+}
+
+// The stop never waits on the network: the owner returns at once while
+// the worker is still held by the trickle.
+TEST(HttpGet, StoppingATricklingTransferDoesNotWaitForIt) {
+    LoopbackServer server([](const std::string&) { return Reply("200 OK", std::string(100, 'x')); },
+                          1000);
+    const auto got = std::make_shared<std::atomic<std::uint64_t>>(0);
+    WorkerThread worker([url = server.Url(L"/"), got](std::stop_token stop) {
+        HttpGet(To(url, 8000), stop, [got](std::uint64_t received, auto) { *got = received; });
+    });
+    while (*got == 0)
+        ::Sleep(5);
+    const ULONGLONG start = ::GetTickCount64();
+    worker.StopWithoutWaiting();
+    EXPECT_LT(::GetTickCount64() - start, 500u);
+}
+
+TEST(HttpGet, TheBodyGoesToTheSinkAndASinkThatFailsEndsTheTransfer) {
+    const std::string body(50000, 'b');
+    LoopbackServer server([&](const std::string&) { return Reply("200 OK", body); });
+    HttpRequest request = To(server.Url(L"/"));
+    std::string sunk;
+    request.sink = [&](const char* data, std::size_t size) {
+        sunk.append(data, size);
+        return true;
+    };
+    HttpResponse response = HttpGet(request);
+    EXPECT_TRUE(response.ok());
+    EXPECT_EQ(sunk, body);
+    EXPECT_TRUE(response.body.empty());
+
+    request.sink = [](const char*, std::size_t) {
+        ::SetLastError(ERROR_DISK_FULL);
+        return false;
+    };
+    response = HttpGet(request);
+    EXPECT_EQ(response.error, static_cast<unsigned long>(ERROR_DISK_FULL));
+    EXPECT_FALSE(response.ok());
 }
 
 TEST(HttpGet, AnAnswerPastTheLimitIsCutOff) {

@@ -3,21 +3,24 @@
 // empty panel when no control can be made. Wine's control creates and
 // starts navigations but renders nothing (no Gecko here).
 #include <windows.h>
+#include <exdispid.h>
 #include <objbase.h>
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "fake_tool_host.h"
+#include "update/browser_site.h"
 #include "update/links_panel.h"
 
 namespace vix::test {
 namespace {
 
-constexpr wchar_t kMarker[] = L"www.brellin.example/";
+const LinkSite kSite{L"www.brellin.example", 443};
 
 class ParentWindow final : public platform::Window {
   public:
@@ -30,7 +33,7 @@ class ParentWindow final : public platform::Window {
 class LinksPanelTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(panel_.Create(parent_.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker,
+        ASSERT_TRUE(panel_.Create(parent_.hwnd(), Rect::FromBounds(2, 0, 251, 289), kSite,
                                   [this](const std::wstring& a) { opened_.push_back(a); }));
         // Not before it is asked for.
         EXPECT_FALSE(panel_.HasBrowser());
@@ -57,13 +60,47 @@ TEST_F(LinksPanelTest, ForeignLinkGoesToTheDefaultBrowserWrittenOut) {
     EXPECT_EQ(opened_[0], L"http://example.org:8080/a%20b?x=%221%22");
 }
 
-TEST_F(LinksPanelTest, SitePagesStayInThePanel) {
-    Go(L"http://www.brellin.example/scripts/vix_r2_more/links.html");
-    Go(L"https://www.brellin.example/");
+TEST_F(LinksPanelTest, OnlyTheSitesHttpsPagesStayInThePanel) {
+    Go(L"https://www.brellin.example/scripts/vix_r2_more/links.html");
     EXPECT_TRUE(opened_.empty());
-    // Without "www." it is someone else's address, as far as the rule goes.
-    Go(L"http://brellin.example/page");
-    EXPECT_EQ(opened_, std::vector<std::wstring>{L"http://brellin.example/page"});
+    Go(L"http://www.brellin.example/page");
+    Go(L"https://elsewhere.example/?x=https://www.brellin.example/");
+    EXPECT_EQ(opened_, (std::vector<std::wstring>{
+                           L"http://www.brellin.example/page",
+                           L"https://elsewhere.example/?x=https://www.brellin.example/"}));
+}
+
+// The control's own event, as it calls its sink: the navigation is
+// cancelled unless the filter has decided to let it through, so a filter
+// that fails lets nothing through.
+TEST(BrowserSiteEvents, BeforeNavigateIsCancelledUnlessTheFilterAllowsIt) {
+    struct Case {
+        NavigationFilter filter;
+        VARIANT_BOOL cancel;
+    };
+    const Case cases[] = {
+        {[](const std::wstring&) { return false; }, VARIANT_FALSE},
+        {[](const std::wstring&) { return true; }, VARIANT_TRUE},
+        {[](const std::wstring&) -> bool { throw std::bad_alloc(); }, VARIANT_TRUE},
+        {nullptr, VARIANT_TRUE},
+    };
+    for (const Case& c : cases) {
+        BrowserSite* site = new BrowserSite(nullptr, c.filter, nullptr);
+        VARIANT_BOOL cancel = VARIANT_FALSE;
+        BSTR url = ::SysAllocString(L"https://www.brellin.example/");
+        VARIANT args[7] = {};
+        args[0].vt = VT_BYREF | VT_BOOL;
+        args[0].pboolVal = &cancel;
+        args[5].vt = VT_BSTR;
+        args[5].bstrVal = url;
+        DISPPARAMS params{args, nullptr, 7, 0};
+        EXPECT_EQ(site->Invoke(DISPID_BEFORENAVIGATE2, IID_NULL, 0, DISPATCH_METHOD, &params,
+                               nullptr, nullptr, nullptr),
+                  S_OK);
+        EXPECT_EQ(cancel, c.cancel);
+        ::SysFreeString(url);
+        site->Release();
+    }
 }
 
 TEST_F(LinksPanelTest, AnythingButAWebAddressGoesNowhere) {
@@ -87,7 +124,7 @@ TEST(LinksPanelWithoutBrowser, StaysEmpty) {
         {
             ParentWindow parent;
             LinksPanel panel;
-            window = panel.Create(parent.hwnd(), Rect::FromBounds(2, 0, 251, 289), kMarker);
+            window = panel.Create(parent.hwnd(), Rect::FromBounds(2, 0, 251, 289), kSite);
             made = panel.AddBrowser();
             window = window && panel.hwnd() != nullptr && !panel.HasBrowser();
             EXPECT_FALSE(panel.Navigate(L"http://www.brellin.example/"));

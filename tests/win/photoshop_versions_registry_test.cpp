@@ -7,6 +7,7 @@
 
 #include "fake_photoshop_versions.h"
 #include "photoshop/registration.h"
+#include "photoshop/version_chooser.h"
 #include "photoshop/version_list.h"
 
 namespace vix::test {
@@ -72,6 +73,8 @@ TEST_F(PhotoshopVersionsTest, AVersionOnlyInThe64BitViewIsFoundThroughIt) {
     ASSERT_TRUE(InstallFakeVersions(versions::BothViews()));
     RegistryStore* only32[] = {&view32};
     EXPECT_EQ(ReadInstalledVersions(only32), Names{L"9.0"});
+    // What the settings dialog lists: both views, like discovery.
+    EXPECT_EQ(InstalledPhotoshopVersions(), (Names{L"13.0", L"9.0"}));
     EXPECT_EQ(ReadApplicationPath(views, L"13.0"), L"C:\\Program Files\\Adobe\\Photoshop 13.0\\");
 }
 

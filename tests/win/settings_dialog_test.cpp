@@ -16,8 +16,6 @@
 namespace vix {
 namespace {
 
-constexpr wchar_t kPhotoshop[] = L"SOFTWARE\\Adobe\\Photoshop\\";
-
 // The first descendant of `root` that `matches`.
 struct Search {
     std::function<bool(HWND)> matches;
@@ -78,6 +76,7 @@ class SettingsDialog : public ::testing::Test {
                 },
             .clearColorLibrary = [this] { ++clears; },
             .hotKeysLeftOut = [] { return std::wstring(L"Not in use: Ctrl+Alt+C (no action)"); },
+            .installedPhotoshopVersions = [this] { return installed; },
             .choosePhotoshopVersion = nullptr};
     }
     HWND Id(int id) const { return Find(dialog.hwnd(), id); }
@@ -98,6 +97,8 @@ class SettingsDialog : public ::testing::Test {
 
     MemoryRegistry registry;
     Settings settings;
+    // What the installed versions' service answers.
+    std::vector<std::wstring> installed;
     int saves = 0, loads = 0, clears = 0;
     TSettings dialog{registry, Services()};
 };
@@ -250,13 +251,10 @@ TEST_F(SettingsDialog, RestoreDefaultsActsAtOnceAndClearLibraryToo) {
 }
 
 TEST_F(SettingsDialog, PhotoshopVersionsAreListedAndTheChoiceStored) {
-    for (const wchar_t* version : {L"9.0", L"18.0"})
-        registry.Set(RegistryRoot::LocalMachine, std::wstring(kPhotoshop) + version, L"x",
-                     RegistryValue::Dword(1));
+    installed = {L"18.0", L"9.0"};
     settings.photoshopVersion = L"9.0";
     dialog.Show();
     HWND list = Id(kIdSettingsPhotoshopVersion);
-    // In the registry's order, which is by name.
     ASSERT_EQ(::SendMessageW(list, CB_GETCOUNT, 0, 0), 2);
     wchar_t label[64] = {};
     ::SendMessageW(list, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(label));

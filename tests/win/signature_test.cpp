@@ -6,9 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "platform/handle.h"
+#include "update/signature_check.h"
 #include "update/signature_reading.h"
 #include "root_trust.h"
 #include "test_pki_folder.h"
@@ -28,6 +31,21 @@ struct SignatureFacts {
     std::wstring root;      // the chain's top certificate's display name
     DWORD chainErrors = 0;  // the signer's chain built again, revocation checked
 };
+
+// A certificate of the shared test PKI, read from its PEM file.
+Certificate LoadTestCertificate(const char* name) {
+    const std::string pem =
+        ReadFileBytes(SharedTestPki() + std::wstring(name, name + std::strlen(name)) + L".pem");
+    DWORD size = 0;
+    if (!::CryptStringToBinaryA(pem.data(), static_cast<DWORD>(pem.size()),
+                                CRYPT_STRING_BASE64HEADER, nullptr, &size, nullptr, nullptr))
+        return Certificate();
+    std::vector<BYTE> der(size);
+    if (!::CryptStringToBinaryA(pem.data(), static_cast<DWORD>(pem.size()),
+                                CRYPT_STRING_BASE64HEADER, der.data(), &size, nullptr, nullptr))
+        return Certificate();
+    return Certificate(::CertCreateCertificateContext(X509_ASN_ENCODING, der.data(), size));
+}
 
 std::wstring DisplayName(const Certificate& cert) {
     if (!cert) return L"";
@@ -54,6 +72,8 @@ class UpdateSignature : public ::testing::Test {
                  ::CopyFileW(stub.c_str(), File(L"unsigned").c_str(), FALSE) &&
                  SignTestFile(pki, "publisher", stub, File(L"publisher")) &&
                  SignTestFile(pki, "other", stub, File(L"other")) &&
+                 SignTestFile(pki, "renewed", stub, File(L"renewed")) &&
+                 SignTestFile(pki, "impostor", stub, File(L"impostor")) &&
                  SignTestFile(pki, "untrusted", stub, File(L"untrusted")) &&
                  MakeChangedCopy(File(L"publisher"), File(L"changed"));
         // Lists fetched in an earlier run in this prefix may be stale.
@@ -118,6 +138,50 @@ TEST_F(UpdateSignature, UntrustedRootShowsInTheChainStatus) {
     EXPECT_EQ(facts.root, L"Stray Test Root");
     EXPECT_TRUE(facts.chainErrors & CERT_TRUST_IS_UNTRUSTED_ROOT) << facts.chainErrors;
     RecordProperty("WinVerifyTrust", std::to_string(facts.trust));
+}
+
+// The verdict on an update program, next to a running program signed by
+// the publisher: the publisher's renewed certificate under the same
+// authority passes; the publisher's very name under another authority, even
+// a trusted one, does not.
+TEST_F(UpdateSignature, OnlyThePublisherCertifiedByItsOwnAuthorityMayStart) {
+    struct Case {
+        const wchar_t* file;
+        SignatureVerdict verdict;
+    };
+    const Case cases[] = {
+        {L"publisher", SignatureVerdict::Trusted},
+        {L"renewed", SignatureVerdict::Trusted},
+        {L"impostor", SignatureVerdict::OtherPublisher},
+        {L"other", SignatureVerdict::OtherPublisher},
+        {L"untrusted", SignatureVerdict::Invalid},
+        {L"changed", SignatureVerdict::Invalid},
+        {L"unsigned", SignatureVerdict::Unsigned},
+    };
+    for (const Case& c : cases) {
+        const platform::File held(::CreateFileW(File(c.file).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                nullptr));
+        ASSERT_TRUE(held) << c.file;
+        EXPECT_EQ(CheckUpdateSignature(File(c.file), held.get(), File(L"publisher")), c.verdict)
+            << testing::PrintToString(std::wstring(c.file));
+    }
+    EXPECT_EQ(CheckUpdateSignature(File(L"publisher"), nullptr, File(L"unsigned")),
+              SignatureVerdict::OwnNotSigned);
+}
+
+// The rule itself, on certificates: a twin of the test root (its subject,
+// another key) is another authority.
+TEST_F(UpdateSignature, SamePublisherNeedsTheSubjectAndTheIssuersSubjectAndKey) {
+    const auto load = [](const char* name) { return LoadTestCertificate(name); };
+    const Certificate publisher = load("publisher"), renewed = load("renewed"),
+                      other = load("other"), impostor = load("impostor"), root = load("root"),
+                      twin = load("twin-root"), otherCa = load("other-ca");
+    ASSERT_TRUE(publisher && renewed && other && impostor && root && twin && otherCa);
+    EXPECT_TRUE(SamePublisher(publisher.get(), root.get(), renewed.get(), root.get()));
+    EXPECT_FALSE(SamePublisher(publisher.get(), root.get(), other.get(), root.get()));
+    EXPECT_FALSE(SamePublisher(publisher.get(), root.get(), impostor.get(), otherCa.get()));
+    EXPECT_FALSE(SamePublisher(publisher.get(), root.get(), publisher.get(), twin.get()));
 }
 
 // A file kept open for reading without write sharing can neither be

@@ -4,24 +4,48 @@
 
 #include "photoshop/version_list.h"
 #include "platform/file.h"
+#include "platform/handle.h"
 
 namespace vix::test {
 
+namespace {
+
+// The program only reads the machine's keys; the tests write them as an
+// installer would, with the registry functions themselves.
+REGSAM ViewFlag(RegistryView view) {
+    return view == RegistryView::Bits64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+}
+
+}  // namespace
+
 void RemoveFakeVersions() {
-    for (auto view : {RegistryView::Bits32, RegistryView::Bits64})
-        ViewRegistry(view).DeleteTree(RegistryRoot::LocalMachine, kPhotoshopVersionsKey);
+    for (auto view : {RegistryView::Bits32, RegistryView::Bits64}) {
+        HKEY raw = nullptr;
+        if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Adobe", 0,
+                            KEY_ALL_ACCESS | ViewFlag(view), &raw) != ERROR_SUCCESS)
+            continue;
+        const platform::RegKey adobe(raw);
+        ::RegDeleteTreeW(adobe.get(), L"Photoshop");
+        ::RegDeleteKeyExW(adobe.get(), L"Photoshop", ViewFlag(view), 0);
+    }
 }
 
 bool InstallFakeVersions(std::span<const FakeVersion> installed) {
     RemoveFakeVersions();
     for (const auto& version : installed) {
-        ViewRegistry registry(version.view);
-        auto key = registry.Open(RegistryRoot::LocalMachine,
-                                 std::wstring(kPhotoshopVersionsKey) + L"\\" + version.name,
-                                 OpenMode::Create);
-        if (!key) return false;
-        if (version.applicationPath &&
-            !key->Write(kApplicationPathValue, RegistryValue::Text(*version.applicationPath)))
+        const std::wstring path = std::wstring(kPhotoshopVersionsKey) + L"\\" + version.name;
+        HKEY raw = nullptr;
+        if (::RegCreateKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, nullptr, 0,
+                              KEY_ALL_ACCESS | ViewFlag(version.view), nullptr, &raw,
+                              nullptr) != ERROR_SUCCESS)
+            return false;
+        const platform::RegKey key(raw);
+        if (!version.applicationPath) continue;
+        const std::wstring& text = *version.applicationPath;
+        if (::RegSetValueExW(key.get(), kApplicationPathValue, 0, REG_SZ,
+                             reinterpret_cast<const BYTE*>(text.c_str()),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))) !=
+            ERROR_SUCCESS)
             return false;
     }
     return true;
