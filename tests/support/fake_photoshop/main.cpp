@@ -80,6 +80,8 @@ int Serve(const wchar_t* commandLine) {
     IMessageFilter* previous = nullptr;
     ::CoRegisterMessageFilter(&filter, &previous);
 
+    // A Photoshop slow to start keeps its activation waiting meanwhile.
+    if (const DWORD delay = server.Config().classDelayMs) ::Sleep(delay);
     static ClassFactory factory;
     DWORD cookie = 0;
     const HRESULT hr = ::CoRegisterClassObject(__uuidof(Application), &factory, CLSCTX_LOCAL_SERVER,
