@@ -57,8 +57,8 @@ class RegistryStore {
   public:
     virtual ~RegistryStore() = default;
     // Opens `path` below `root` for reading and writing (below LocalMachine
-    // for reading only, and never created there); null when that is
-    // refused or, with OpenMode::Existing, when the key does not exist.
+    // and Users for reading only, and never created there); null when that
+    // is refused or, with OpenMode::Existing, when the key does not exist.
     virtual std::unique_ptr<RegistryKey> Open(RegistryRoot root, std::wstring_view path,
                                               OpenMode mode) = 0;
     // Deletes the key with all its values and subkeys.

@@ -26,12 +26,17 @@ REGSAM ViewFlag(RegistryView view) {
     return 0;
 }
 
-// What a key is opened for: reading only below HKEY_LOCAL_MACHINE, reading
+// The machine's keys, and the other users' below HKEY_USERS (the program
+// reads the default profile's folders there): a standard account may read
+// them, not write them.
+bool ReadOnlyRoot(RegistryRoot root) {
+    return root == RegistryRoot::LocalMachine || root == RegistryRoot::Users;
+}
+
+// What a key is opened for: reading only below the read-only roots, reading
 // and writing values and subkeys elsewhere. Never more: a key opened with
 // rights nobody needs can be refused where the rights needed would not be.
-REGSAM AccessFor(RegistryRoot root) {
-    return root == RegistryRoot::LocalMachine ? KEY_READ : KEY_READ | KEY_WRITE;
-}
+REGSAM AccessFor(RegistryRoot root) { return ReadOnlyRoot(root) ? KEY_READ : KEY_READ | KEY_WRITE; }
 
 class WinKey final : public RegistryKey {
   public:
@@ -101,7 +106,7 @@ std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_v
                                                OpenMode mode) {
     // The machine's keys are read, never written: a standard account may
     // not write them, and must not be asked to.
-    if (root == RegistryRoot::LocalMachine && mode == OpenMode::Create) return nullptr;
+    if (ReadOnlyRoot(root) && mode == OpenMode::Create) return nullptr;
     const std::wstring p(path);
     const REGSAM access = AccessFor(root) | ViewFlag(view_);
     HKEY key = nullptr;
@@ -114,7 +119,7 @@ std::unique_ptr<RegistryKey> WinRegistry::Open(RegistryRoot root, std::wstring_v
 }
 
 bool WinRegistry::DeleteTree(RegistryRoot root, std::wstring_view path) {
-    if (root == RegistryRoot::LocalMachine) return false;
+    if (ReadOnlyRoot(root)) return false;
     const std::wstring p(path);
     HKEY opened = nullptr;
     if (::RegOpenKeyExW(RootKey(root), p.c_str(), 0, AccessFor(root) | DELETE | ViewFlag(view_),

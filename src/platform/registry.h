@@ -3,8 +3,9 @@
 #include "common/registry_store.h"
 
 // The registry store on the real registry. Keys below HKEY_LOCAL_MACHINE
-// are opened for reading only (they cannot be created, written or
-// deleted through this store); every other key for reading and writing.
+// and HKEY_USERS are opened for reading only (they cannot be created,
+// written or deleted through this store); every other key for reading and
+// writing.
 // A key that cannot be opened so counts as absent.
 
 namespace vix::platform {

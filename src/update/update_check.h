@@ -42,7 +42,14 @@ class UpdateCheck {
     UpdateCheck(platform::UiThreadCalls::Caller caller, std::wstring url, AnswerHandler handler,
                 Limits limits = {});
     UpdateCheck(UpdateCheck&&) noexcept = default;
-    UpdateCheck& operator=(UpdateCheck&&) noexcept = default;
+    // Stops the check held so far first, without waiting for it.
+    UpdateCheck& operator=(UpdateCheck&& other) noexcept {
+        if (this != &other) {
+            Stop();
+            worker_ = std::move(other.worker_);
+        }
+        return *this;
+    }
     ~UpdateCheck() { Stop(); }
 
     // Ends the check without waiting for the server: the request is

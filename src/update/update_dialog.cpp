@@ -151,13 +151,14 @@ void Tvix_update::IdHTTP1WorkEnd() {
 }
 
 LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kDownloadProgress) {
+    // A message posted just before the download was stopped is ignored.
+    if (message == kDownloadProgress && download_.active()) {
         const UpdateDownload::Progress progress = download_.progress();
         if (wParam == 0) IdHTTP1WorkBegin(progress.total.value_or(0));
         IdHTTP1Work(progress.received);
         return 0;
     }
-    if (message == kDownloadDone) {
+    if (message == kDownloadDone && download_.active()) {
         Attempt([this] { DownloadDone(); });
         return 0;
     }
@@ -166,7 +167,6 @@ LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Tvix_update::DownloadDone() {
     const bool whole = download_.Succeeded();
-    download_.Stop();
     download_ = UpdateDownload();
     if (!whole) return Fail();
     IdHTTP1WorkEnd();
@@ -206,7 +206,6 @@ void Tvix_update::Fail() {
 void Tvix_update::FormHide() {
     // Closed with its close box during a download: the download ends too,
     // without waiting for the server.
-    download_.Stop();
     download_ = UpdateDownload();
 }
 

@@ -91,6 +91,15 @@ UpdateDownload::UpdateDownload(HWND window, UINT progressMessage, UINT doneMessa
     });
 }
 
+UpdateDownload& UpdateDownload::operator=(UpdateDownload&& other) noexcept {
+    if (this != &other) {
+        Stop();
+        shared_ = std::move(other.shared_);
+        worker_ = std::move(other.worker_);
+    }
+    return *this;
+}
+
 void UpdateDownload::Stop() {
     if (shared_) shared_->stopped = true;
     worker_.StopWithoutWaiting();

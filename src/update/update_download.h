@@ -44,12 +44,15 @@ class UpdateDownload {
                    std::wstring path, Limits limits = {});
     ~UpdateDownload() { Stop(); }
     UpdateDownload(UpdateDownload&&) noexcept = default;
-    UpdateDownload& operator=(UpdateDownload&&) noexcept = default;
+    // Stops the download held so far first, without waiting for it.
+    UpdateDownload& operator=(UpdateDownload&& other) noexcept;
 
     // Ends the download without waiting for the server. The file is
     // deleted by the worker when it leaves; no message follows.
     void Stop();
 
+    // Between the start and Stop: messages of this download are its own.
+    bool active() const { return shared_ != nullptr; }
     Progress progress() const;
     // After `doneMessage`: true when the whole program is in the file and
     // the file is closed.

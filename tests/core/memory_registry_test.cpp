@@ -19,11 +19,11 @@ INSTANTIATE_TEST_SUITE_P(InMemory, RegistryContract,
                              "MemoryRegistry",
                              [] {
                                  auto store = std::make_unique<MemoryRegistry>();
-                                 store->Set(RegistryRoot::LocalMachine, L"SOFTWARE\\Vendor\\App",
-                                            L"x", RegistryValue::Dword(1));
+                                 store->AddKey(RegistryRoot::LocalMachine, L"SOFTWARE\\Vendor");
+                                 store->AddKey(RegistryRoot::Users, L".DEFAULT\\Software");
                                  return store;
                              },
-                             L"Software\\VixTests", L"SOFTWARE"}),
+                             L"Software\\VixTests", L"SOFTWARE", L".DEFAULT"}),
                          test::RegistryName);
 
 TEST(MemoryRegistry, RefusingSwitchesFailOpensAndWritesAndCountThem) {

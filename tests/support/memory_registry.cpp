@@ -85,7 +85,7 @@ std::unique_ptr<RegistryKey> MemoryRegistry::Open(RegistryRoot root, std::wstrin
     ++opens;
     if (refuseOpen) return nullptr;
     // As on the real registry: the machine's keys are only ever read.
-    const bool machine = root == RegistryRoot::LocalMachine;
+    const bool machine = root == RegistryRoot::LocalMachine || root == RegistryRoot::Users;
     std::wstring norm = Normalize(root, path);
     if (!keys_.contains(norm)) {
         if (mode == OpenMode::Existing || machine) return nullptr;
@@ -107,7 +107,7 @@ void MemoryRegistry::AddKey(RegistryRoot root, std::wstring_view path) {
 }
 
 bool MemoryRegistry::DeleteTree(RegistryRoot root, std::wstring_view path) {
-    if (root == RegistryRoot::LocalMachine) return false;
+    if (root == RegistryRoot::LocalMachine || root == RegistryRoot::Users) return false;
     const std::wstring norm = Normalize(root, path);
     if (!keys_.contains(norm)) return false;
     const std::wstring prefix = norm + L"\\";

@@ -1,6 +1,7 @@
 #include "registry_contract.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vix::test {
 namespace {
@@ -16,19 +17,23 @@ void RegistryContract::SetUp() {
 
 void RegistryContract::TearDown() { store->DeleteTree(kUser, GetParam().base); }
 
-// A standard account may only read the machine's keys: they are opened for
-// reading, and nothing below them is created or written.
-TEST_P(RegistryContract, TheMachinesKeysAreOnlyRead) {
-    constexpr auto kMachine = RegistryRoot::LocalMachine;
-    const std::wstring existing = GetParam().machineKey;
-    const std::wstring fresh = existing + L"\\VixContractNew";
-    auto key = store->Open(kMachine, existing, OpenMode::Existing);
-    ASSERT_NE(key, nullptr);
-    EXPECT_FALSE(key->SubkeyNames().empty());
-    EXPECT_FALSE(key->Write(L"VixContract", RegistryValue::Dword(1)));
-    EXPECT_EQ(key->Read(L"VixContract"), std::nullopt);
-    EXPECT_EQ(store->Open(kMachine, fresh, OpenMode::Create), nullptr);
-    EXPECT_EQ(store->Open(kMachine, fresh, OpenMode::Existing), nullptr);
+// A standard account may only read the machine's keys and the other
+// profiles' below HKEY_USERS: they are opened for reading, and nothing below
+// them is created or written.
+TEST_P(RegistryContract, TheMachinesAndTheProfilesKeysAreOnlyRead) {
+    const std::pair<RegistryRoot, std::wstring> keys[] = {
+        {RegistryRoot::LocalMachine, GetParam().machineKey},
+        {RegistryRoot::Users, GetParam().profilesKey}};
+    for (const auto& [root, existing] : keys) {
+        const std::wstring fresh = existing + L"\\VixContractNew";
+        auto key = store->Open(root, existing, OpenMode::Existing);
+        ASSERT_NE(key, nullptr) << static_cast<int>(root);
+        EXPECT_FALSE(key->SubkeyNames().empty());
+        EXPECT_FALSE(key->Write(L"VixContract", RegistryValue::Dword(1)));
+        EXPECT_EQ(key->Read(L"VixContract"), std::nullopt);
+        EXPECT_EQ(store->Open(root, fresh, OpenMode::Create), nullptr);
+        EXPECT_EQ(store->Open(root, fresh, OpenMode::Existing), nullptr);
+    }
 }
 
 TEST_P(RegistryContract, ValuesComeBackWithTheirTypesAndBytes) {

@@ -21,9 +21,10 @@ struct RegistryUnderTest {
     std::function<std::unique_ptr<RegistryStore>()> make;
     // A key below HKEY_CURRENT_USER that the cases own; absent at the start.
     std::wstring base;
-    // A key below HKEY_LOCAL_MACHINE that exists in the store and has
-    // subkeys.
+    // A key below HKEY_LOCAL_MACHINE, and one below HKEY_USERS, that exist
+    // in the store and have subkeys.
     std::wstring machineKey;
+    std::wstring profilesKey;
     // Listed by its name, not its bytes.
     friend void PrintTo(const RegistryUnderTest& r, std::ostream* os) { *os << r.name; }
 };

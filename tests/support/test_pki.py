@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Certificates for the update tests, made at test time with the openssl tool.
 
-    test_pki.py make DIR [--crl-url URL] [--fresh]
+    test_pki.py make DIR [--crl-url URL] [--root-name NAME] [--fresh]
     test_pki.py sign DIR SIGNER IN.exe OUT.exe
     test_pki.py revoke DIR publisher|other|server
 
@@ -27,7 +27,8 @@ revocation list: by default the file DIR/NAME.crl as Wine sees it on its Z:
 drive (file:///Z:/...), so no server is needed to check revocation;
 --crl-url names the root's list at another address (a test server answers
 /crl/root.crl and /crl/other-ca.crl), the other list sits beside it.
---fresh makes everything anew.
+--root-name names the root otherwise than "VIX Test Root" (and its twin
+with it). --fresh makes everything anew.
 
 `revoke` adds a certificate of the root to root.crl and then writes
 DIR/NAME.revoked (Wine keeps fetched lists in the prefix's
@@ -119,7 +120,7 @@ def revoke(out, name):
     (out / f"{name}.revoked").write_text("")
 
 
-def make(out, crl_url=None, fresh=False):
+def make(out, crl_url=None, fresh=False, root_name="VIX Test Root"):
     out = pathlib.Path(out).resolve()
     if fresh and out.exists():
         shutil.rmtree(out)
@@ -128,8 +129,8 @@ def make(out, crl_url=None, fresh=False):
     out.mkdir(parents=True, exist_ok=True)
     crl_url = crl_url or f"file:///Z:{out.as_posix()}/root.crl"
     crl_urls = {a: crl_url[: crl_url.rindex("/") + 1] + f"{a}.crl" for a in AUTHORITIES}
-    make_root(out, "root", "/O=VIX Tests/CN=VIX Test Root")
-    make_root(out, "twin-root", "/O=VIX Tests/CN=VIX Test Root")
+    make_root(out, "root", f"/O=VIX Tests/CN={root_name}")
+    make_root(out, "twin-root", f"/O=VIX Tests/CN={root_name}")
     make_root(out, "stray-root", "/O=Nobody/CN=Stray Test Root")
     openssl("x509", "-in", "root.pem", "-outform", "DER", "-out", "root.der", cwd=out)
     issue(out, "root", "other-ca", "/O=Other Authority/CN=Other Test CA",
@@ -169,6 +170,7 @@ def main():
     make_args = commands.add_parser("make")
     make_args.add_argument("dir")
     make_args.add_argument("--crl-url")
+    make_args.add_argument("--root-name", default="VIX Test Root")
     make_args.add_argument("--fresh", action="store_true")
     sign_args = commands.add_parser("sign")
     sign_args.add_argument("dir")
@@ -180,7 +182,7 @@ def main():
     revoke_args.add_argument("signer", choices=["publisher", "other", "server"])
     args = parser.parse_args()
     if args.command == "make":
-        make(args.dir, args.crl_url, args.fresh)
+        make(args.dir, args.crl_url, args.fresh, args.root_name)
     elif args.command == "sign":
         sign(args.dir, args.signer, args.source, args.target)
     else:

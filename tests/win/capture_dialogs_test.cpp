@@ -55,7 +55,7 @@ void SetName(HWND dialog, const std::wstring& name) {
     ::SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
 }
 
-TEST(CaptureDialogs, TheSaveDialogOffersTheThreeFiltersAndAddsJpgToABareName) {
+TEST(CaptureDialogs, TheSaveDialogOffersItsFourFiltersAndAddsJpgToABareName) {
     std::vector<std::wstring> filters;
     std::atomic<bool> seen{false};
     std::thread user([&] {
@@ -86,7 +86,7 @@ TEST(CaptureDialogs, TheSaveDialogOffersTheThreeFiltersAndAddsJpgToABareName) {
     ASSERT_TRUE(seen);
     EXPECT_EQ(filters,
               (std::vector<std::wstring>{L"All (*.jpg;*.jpeg;*.tif)", L"JPEG Image File (*.jpg)",
-                                         L"Taged Image File Format (*.tif)"}));
+                                         L"Taged Image File Format (*.tif)", L"PNG (*.png)"}));
     ASSERT_TRUE(choice);
     EXPECT_EQ(choice->filterIndex, 2);
     const std::wstring tail = L"dialog shot.jpg";

@@ -305,26 +305,25 @@ TEST_F(CaptureOutputs, SaveAndClipboardDoNothingWhileDisabledOrEmpty) {
 TEST_F(CaptureOutputs, TheSaveDialogsChoiceDecidesFormatAndName) {
     Capture();
     host.outputsEnabled = true;
+    // Each file starts with its format's first byte.
+    constexpr std::uint8_t kJpeg = 0xFF, kTiff = 'I', kPng = 0x89;
     struct Case {
         const wchar_t* typed;
         int filter;
         const wchar_t* saved;
-        bool tiff;
+        std::uint8_t firstByte;
     };
     const Case cases[] = {
-        {L"\\shot", 2, L"\\shot.jpg", false}, {L"\\a.tif", 2, L"\\a.tif.jpg", false},
-        {L"\\A.TIF", 1, L"\\A.TIF", true},    {L"\\b.jpg", 3, L"\\b.jpg.tif", true},
-        {L"\\c.jpeg", 1, L"\\c.jpeg", false}, {L"\\d.png", 1, L"\\d.png.jpg", false},
+        {L"\\shot", 2, L"\\shot.jpg", kJpeg}, {L"\\a.tif", 2, L"\\a.tif.jpg", kJpeg},
+        {L"\\A.TIF", 1, L"\\A.TIF", kTiff},   {L"\\b.jpg", 3, L"\\b.jpg.tif", kTiff},
+        {L"\\c.jpeg", 1, L"\\c.jpeg", kJpeg}, {L"\\d.png", 1, L"\\d.png", kPng},
     };
     for (const Case& c : cases) {
         dialogs.saves.push_back(SaveChoice{folder + c.typed, c.filter});
         tools.btnSaveCaptureClick();
         const auto bytes = test::ReadFile(folder + c.saved);
         ASSERT_GT(bytes.size(), 4u) << std::string(c.saved, c.saved + wcslen(c.saved));
-        if (c.tiff)
-            EXPECT_EQ(bytes[0], 'I');
-        else
-            EXPECT_EQ(bytes[0], 0xFF);
+        EXPECT_EQ(bytes[0], c.firstByte);
     }
     EXPECT_TRUE(dialogs.messages.empty());
     dialogs.saves.push_back(SaveChoice{folder + L"\\gone\\x.jpg", 2});

@@ -20,7 +20,8 @@ using test::RegistryContract;
 INSTANTIATE_TEST_SUITE_P(OnWindows, RegistryContract,
                          ::testing::Values(test::RegistryUnderTest{
                              "WinRegistry", [] { return std::make_unique<WinRegistry>(); },
-                             L"Software\\VixTests\\Contract", L"SOFTWARE\\Microsoft"}),
+                             L"Software\\VixTests\\Contract", L"SOFTWARE\\Microsoft",
+                             L".DEFAULT\\Software"}),
                          test::RegistryName);
 
 // The settings' fixed key path, moved below the tests' own key.

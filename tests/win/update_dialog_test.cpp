@@ -102,7 +102,6 @@ class UpdateDialogTest : public ::testing::Test {
                  ::CopyFileW(stub.c_str(), (*served_ + L"unsigned.exe").c_str(), FALSE) &&
                  SignTestFile(pki, "publisher", stub, *served_ + L"publisher.exe") &&
                  SignTestFile(pki, "other", stub, *served_ + L"other.exe") &&
-                 SignTestFile(pki, "renewed", stub, *served_ + L"renewed.exe") &&
                  SignTestFile(pki, "untrusted", stub, *served_ + L"untrusted.exe");
         ForgetCachedRevocationLists();
         server_ = new TestServer(pki);
@@ -370,22 +369,6 @@ TEST_F(UpdateDialogTest, ProgramFetchedBeforeButGoneIsFetchedAgain) {
     const auto run = PressUpdate(Offering(5, DownloadAddress()));
     EXPECT_EQ(run.message, L"");
     EXPECT_TRUE(host_.closed);
-    EXPECT_TRUE(WaitForFile(StartedMarker(), 20s));
-}
-
-// An earlier answer stored a huge number with an old update program: the
-// version offered now is fetched all the same, and replaces it.
-TEST_F(UpdateDialogTest, AHigherNumberStoredEarlierDoesNotStopTheDownload) {
-    ASSERT_TRUE(platform::MakePrivateFolder(host_.updateFolder));
-    ASSERT_TRUE(::CopyFileW(Served(L"renewed").c_str(), UpdateExe().c_str(), FALSE));
-    host_.version = 2147483647;
-    Serve(L"publisher");
-    const std::size_t before = server_->Requests().size();
-    const auto run = PressUpdate(Offering(5, DownloadAddress()));
-    EXPECT_EQ(run.message, L"");
-    EXPECT_EQ(server_->Requests().size(), before + 1);
-    EXPECT_EQ(ReadFileBytes(UpdateExe()), ReadFileBytes(Served(L"publisher")));
-    EXPECT_EQ(host_.versionStores, std::vector<std::int32_t>{5});
     EXPECT_TRUE(WaitForFile(StartedMarker(), 20s));
 }
 
