@@ -106,7 +106,7 @@ class BoundedPhotoshopConnection::Worker {
 BoundedPhotoshopConnection::BoundedPhotoshopConnection(BusyRetryPolicy policy) : policy_(policy) {}
 
 BoundedPhotoshopConnection::~BoundedPhotoshopConnection() {
-    if (worker_) worker_->Finish(policy_.boundMs);
+    if (worker_) worker_->Finish(kReleaseWaitMs);
 }
 
 BoundedPhotoshopConnection::Outcome BoundedPhotoshopConnection::Run(

@@ -25,8 +25,9 @@ namespace vix {
 class BoundedPhotoshopConnection final : public PhotoshopConnection {
   public:
     explicit BoundedPhotoshopConnection(BusyRetryPolicy policy = {});
-    // Lets Photoshop's objects go on the calls' thread, waiting for that at
-    // most the bound.
+    // Lets Photoshop's objects go on the calls' thread, waiting for that
+    // at most kReleaseWaitMs: the program's end is not held up by a
+    // Photoshop that no longer answers.
     ~BoundedPhotoshopConnection() override;
     BoundedPhotoshopConnection(const BoundedPhotoshopConnection&) = delete;
     BoundedPhotoshopConnection& operator=(const BoundedPhotoshopConnection&) = delete;
@@ -52,5 +53,6 @@ class BoundedPhotoshopConnection final : public PhotoshopConnection {
 // Past the bound the busy retries end by themselves and report; a call still
 // running this much later is taken as never answering.
 inline constexpr std::uint32_t kAnswerGraceMs = 500;
+inline constexpr std::uint32_t kReleaseWaitMs = 2000;
 
 }  // namespace vix
