@@ -139,6 +139,9 @@ TEST_F(Photoshop, AFailingPhotoshopGivesItsMessageWithItsCode) {
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I08));
     PressOk(box);
     EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    // Closed, not ended from outside: the program lets Photoshop go, and the
+    // server ends, before the next test starts one.
+    CloseVix();
 }
 
 // The snapshot's exports: a rectangle taken from the pattern, then the
