@@ -108,8 +108,8 @@ vix_warnings(vix_platform)
 
 # Photoshop's automation and the windows of the Photoshop bridge.
 add_library(vix_photoshop_win STATIC
-  photoshop/pumping_clock.cpp
   photoshop/com_connection.cpp
+  photoshop/bounded_connection.cpp
   photoshop/photoshop_windows.cpp
   photoshop/export_host.cpp
   photoshop/photoshop_exporter.cpp

@@ -41,6 +41,7 @@ void Tvix_imgpreview::Create(HWND owner) {
         if (code == CBN_SELCHANGE) lstScaleChange();
     });
     ImgView321.Create(hwnd(), Rect::FromBounds(0, kPanelHeight, 385, 341 - kPanelHeight));
+    sizeGrip_ = ui::CreateStandardControl(hwnd(), L"SCROLLBAR", L"", SBS_SIZEGRIP, {});
     Arrange(ClientSize());
 }
 
@@ -61,6 +62,10 @@ void Tvix_imgpreview::Arrange(Size client) {
                  16, TRUE);
     ::MoveWindow(ImgView321.hwnd(), 0, kPanelHeight, client.width,
                  std::max(0, client.height - kPanelHeight), TRUE);
+    const int gripWidth = ::GetSystemMetrics(SM_CXVSCROLL);
+    const int gripHeight = ::GetSystemMetrics(SM_CYHSCROLL);
+    ::SetWindowPos(sizeGrip_, HWND_TOP, client.width - gripWidth, client.height - gripHeight,
+                   gripWidth, gripHeight, SWP_NOACTIVATE);
 }
 
 LRESULT Tvix_imgpreview::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -50,6 +50,9 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     ui::Label lblScale;       // Label1
     HWND lstScale = nullptr;  // ComboBox1
     ImageView ImgView321;
+    // In the corner between the view's scroll bars; dragging it sizes the
+    // window.
+    HWND sizeGrip_ = nullptr;
 };
 
 }  // namespace vix

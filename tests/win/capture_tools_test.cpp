@@ -427,6 +427,29 @@ TEST_F(CaptureOutputs, ThePreviewOfAMainWindowInTheCornerStaysInsideTheWorkArea)
     EXPECT_EQ(r.bottom, work.bottom);
 }
 
+TEST(PreviewWindow, ASizeGripLiesInTheBottomRightCornerAboveTheView) {
+    Tvix_imgpreview preview;
+    preview.Create(nullptr);
+    ::SetWindowPos(preview.hwnd(), nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER);
+    const HWND grip = ::FindWindowExW(preview.hwnd(), nullptr, L"ScrollBar", nullptr);
+    ASSERT_NE(grip, nullptr);
+    EXPECT_TRUE(::GetWindowLongW(grip, GWL_STYLE) & SBS_SIZEGRIP);
+    EXPECT_TRUE(::GetWindowLongW(grip, GWL_STYLE) & WS_VISIBLE);
+    RECT client{}, r{};
+    ::GetClientRect(preview.hwnd(), &client);
+    ::GetWindowRect(grip, &r);
+    ::MapWindowPoints(nullptr, preview.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.right, client.right);
+    EXPECT_EQ(r.bottom, client.bottom);
+    EXPECT_EQ(r.right - r.left, ::GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(r.bottom - r.top, ::GetSystemMetrics(SM_CYHSCROLL));
+    // Drawn over the view's corner, not under it.
+    HWND above = ::GetWindow(preview.View().hwnd(), GW_HWNDPREV);
+    while (above && above != grip)
+        above = ::GetWindow(above, GW_HWNDPREV);
+    EXPECT_EQ(above, grip);
+}
+
 TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
     Capture();
     Tvix_imgpreview preview;

@@ -6,7 +6,7 @@
 
 #include "common/utf16.h"
 #include "fake_photoshop_control.h"
-#include "photoshop/pumping_clock.h"
+#include "photoshop/stoppable_clock.h"
 #include "photoshop_calls.h"
 
 namespace vix::test {
@@ -262,7 +262,7 @@ TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
     EXPECT_TRUE(IsBusy(put.hr)) << std::hex << put.hr;
 
     // A bound shorter than the busy time gives up.
-    PumpingClock clock;
+    StoppableClock clock;
     const auto visible = [&] {
         return IsBusy(application->put_Visible(-1)) ? CallStatus::Busy : CallStatus::Done;
     };
