@@ -78,6 +78,7 @@ add_library(vix_platform STATIC
   platform/system_cursors.cpp
   platform/screen_copy.cpp
   platform/com_error.cpp
+  platform/exception_info.cpp
   platform/com_apartment.cpp
   platform/bstr.cpp
   platform/variant.cpp
@@ -112,8 +113,8 @@ vix_warnings(vix_platform)
 
 # Photoshop's automation and the windows of the Photoshop bridge.
 add_library(vix_photoshop_win STATIC
-  photoshop/pumping_clock.cpp
   photoshop/com_connection.cpp
+  photoshop/bounded_connection.cpp
   photoshop/photoshop_windows.cpp
   photoshop/export_host.cpp
   photoshop/photoshop_exporter.cpp
@@ -141,45 +142,15 @@ target_link_libraries(vix_update_win PUBLIC vix_platform)
 vix_windows_code(vix_update_win)
 vix_warnings(vix_update_win)
 
-# The program's windows.
-add_library(vix_win STATIC
-  app/application.cpp
-  app/tray_icon.cpp
-  app/about_box.cpp
-  app/startup_timeline.cpp
-  app/window_order.cpp
-  app/main_window.cpp
-  app/main_window_frame.cpp
-  app/main_window_pages.cpp
-  app/main_window_menus.cpp
-  app/main_update_host.cpp
-  app/tool_set.cpp
-  app/program_windows.cpp
-  app/main_window_services.cpp
-  hotkeys/keyboard_layouts.cpp
-  hotkeys/hot_key_service.cpp
-  settings_dialog/settings_dialog.cpp
-  settings_dialog/settings_dialog_pages.cpp
-  color/color_info_panel.cpp
-  color/color_picker.cpp
-  color/color_picker_tick.cpp
-  color/color_grid.cpp
-  color/color_library_page.cpp
-  ruler/ruler_window.cpp
-  ruler/ruler_page.cpp
-  capture/snapshot.cpp
-  capture/cursor_shape.cpp
-  capture/snapshot_files.cpp
-  capture/capture_dialogs.cpp
-  capture/tracking_window.cpp
-  capture/rectangle_window.cpp
-  capture/capture_modes.cpp
-  capture/capture_outputs.cpp
-  capture/image_view.cpp
-  capture/preview_window.cpp
-  capture/capture_page.cpp
-  capture/capture_tool.cpp
-)
+# The program's windows: the window code of the shell and of the tools, which
+# is every source in a folder of src/ that is neither portable logic nor one
+# of the libraries above (nor the hook library or the entry). A new tool's
+# folder is built without a line here.
+file(GLOB VIX_WIN_SOURCES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR} */*.cpp)
+list(FILTER VIX_WIN_SOURCES EXCLUDE REGEX "^(common|platform|ui|photoshop|update|hooks)/")
+list(TRANSFORM VIX_WIN_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+list(REMOVE_ITEM VIX_WIN_SOURCES ${VIX_CORE_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/app/main.cpp)
+add_library(vix_win STATIC ${VIX_WIN_SOURCES})
 target_link_libraries(vix_win PUBLIC vix_platform vix_photoshop_win vix_update_win)
 if(MSVC)
   target_link_libraries(vix_win PUBLIC Vix32)

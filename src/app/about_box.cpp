@@ -5,17 +5,12 @@
 #include "app/vendor.h"
 #include "update/links_panel.h"
 #include "ui/skin.h"
+#include "ui/standard_controls.h"
 
 namespace vix {
 
 void TAbout::Create(HWND owner) {
-    CreateForm({.className = L"TAbout",
-                .caption = L"About vix",
-                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                .client = {240, 245},
-                .owner = owner,
-                .dialogKeys = true});
+    CreateDialogForm(L"TAbout", L"About vix", {240, 245}, owner);
 }
 
 void TAbout::CreateContent() {
@@ -36,14 +31,10 @@ void TAbout::CreateContent() {
         hwnd(), Rect::FromBounds(10, 170, 220, 16), kVendorSiteShown,
         {.font = ui::SkinFont(ui::FontId::DialogBold), .cursor = ::LoadCursorW(nullptr, IDC_HAND)});
     lblWeb.onClick = [this] { lblWebClick(); };
-    btnOK = ::CreateWindowExW(
-        0, L"BUTTON", L"&OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 157, 212, 75,
-        25, hwnd(), reinterpret_cast<HMENU>(IDOK), ::GetModuleHandleW(nullptr), nullptr);
-    ::SendMessageW(btnOK, WM_SETFONT, reinterpret_cast<WPARAM>(ui::SkinFont(ui::FontId::Dialog)),
-                   FALSE);
-    ui::OnCommand(btnOK, [this](UINT code) {
-        if (code == BN_CLICKED) EndModal(IDOK);
-    });
+    btnOK = ui::CreateStandardControl(hwnd(), L"BUTTON", L"&OK", WS_TABSTOP | BS_DEFPUSHBUTTON,
+                                      Rect::FromBounds(157, 212, 75, 25), IDOK,
+                                      ui::SkinFont(ui::FontId::Dialog));
+    ui::OnClick(btnOK, [this] { EndModal(IDOK); });
 }
 
 void TAbout::FormShow() {

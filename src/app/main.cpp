@@ -73,10 +73,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     app.Initialize(vix::kApplicationTitle);
     vix::platform::WinRegistry registry;
     vix::startup::Mark("application window");
-    // Photoshop's automation runs on this thread, between its messages. It
-    // outlives the windows, which let their automation objects go first.
-    // Should it fail, the exports report that they could not reach
-    // Photoshop.
+    // The shell's dialogs (the folder browser) and the links page's browser
+    // need COM on this thread; Photoshop's automation has a thread of its
+    // own. It outlives the windows, which let their objects go first.
     vix::platform::ComApartment apartment;
 
     auto windows = std::make_unique<vix::ProgramWindows>(registry);

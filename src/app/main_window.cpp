@@ -4,7 +4,6 @@
 #include "app/main_window.h"
 
 #include "app/application.h"
-#include "app/page_flags.h"
 #include "settings/settings_store.h"
 #include "app/startup_timeline.h"
 #include "app/vendor.h"
@@ -20,12 +19,6 @@
 #include "ui/message_loop.h"
 
 namespace vix {
-namespace {
-
-constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT kTimer1Interval = 1000;
-
-}  // namespace
 
 void Tvix_main::Create(HWND owner) {
     CreateForm({.className = L"Tvix_main",
@@ -40,11 +33,11 @@ void Tvix_main::Create(HWND owner) {
 }
 
 OwnedWindows Tvix_main::Windows() {
-    OwnedWindows windows = {{ProgramWindow::Update, &updateDialog_},
-                            {ProgramWindow::About, &about_},
+    OwnedWindows windows = {{ProgramWindow::About, &about_},
                             {ProgramWindow::Settings, &settingsDialog_}};
-    for (const OwnedWindow& w : tools_.Windows())
-        windows.push_back(w);
+    for (Tool* tool : toolTable_.Tools())
+        for (const OwnedWindow& w : tool->Windows())
+            windows.push_back(w);
     return windows;
 }
 
@@ -55,10 +48,12 @@ void Tvix_main::FormCreate() {
     startup::Mark("  window and locale");
     BuildFrame();
     startup::Mark("  frame controls");
-    tools_.Build([this](Page p) -> ui::Panel& { return sections_[static_cast<int>(p)].page; },
-                 toolTable_);
-    update_.CreateLinksPanel(sections_[static_cast<int>(Page::MoreLinks)].page.hwnd(),
-                             Rect::FromBounds(2, 0, 251, 289));
+    tools_.AddTo(toolTable_);
+    toolTable_.Add(update_);
+    for (Tool* tool : toolTable_.Tools()) {
+        tool->Build(*this);
+        startup::Mark(tool->Name());
+    }
     startup::Mark("  tool controls");
     AddSystemMenuItems();
     creating_ = true;
@@ -69,12 +64,10 @@ void Tvix_main::FormCreate() {
     startup::Mark("  hot keys");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
-    tools_.ResetSampling();
     SetText(kMainCaption);
     ApplyStoredLayout();
     PlaceWindow();
     startup::Mark("  layout");
-    tools_.EnableLibrarySave();
     TrayIconData.Init(hwnd(), ::LoadIconW(::GetModuleHandleW(nullptr), L"MAINICON"),
                       Application::Instance().Title());
     TrayIconData.Add();
@@ -82,15 +75,17 @@ void Tvix_main::FormCreate() {
 }
 
 void Tvix_main::ApplyStoredLayout() {
-    int tab = 0;
-    if (settings.rememberLayout) {
-        pageShown_ = PageFlagsOf(settings);
-        // A stored tab outside -1..3 (edited by hand) opens the first tab.
-        if (settings.ActivePageIndex >= -1 && settings.ActivePageIndex < kTabCount)
-            tab = settings.ActivePageIndex;
-    } else {
-        pageShown_ = DefaultPageStates();
+    const bool remembered = settings.rememberLayout;
+    for (const auto& section : sections_) {
+        const PageSpec& spec = *section->spec;
+        section->shown =
+            !spec.Collapsible() ||
+            (remembered && spec.shownSetting ? settings.*spec.shownSetting : spec.shownByDefault);
     }
+    // A stored tab outside -1..3 (edited by hand) opens the first tab.
+    int tab = 0;
+    if (remembered && settings.ActivePageIndex >= -1 && settings.ActivePageIndex < kTabCount)
+        tab = settings.ActivePageIndex;
     ChangePage(tab);
 }
 
@@ -107,8 +102,10 @@ void Tvix_main::PlaceWindow() {
 void Tvix_main::ShowMain() { Show(); }
 
 void Tvix_main::FormShow() {
-    // The lookup itself runs once the window has painted.
-    tools_.DiscoverPhotoshop();
+    // Each tool hears of it; the Photoshop bridge looks its versions up once
+    // the window has painted.
+    for (Tool* tool : toolTable_.Tools())
+        tool->Shown();
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -116,19 +113,6 @@ void Tvix_main::FormShow() {
     for (Tab& tab : tabs_)
         ShapeTab(tab);
     startup::Mark("  tabs shaped");
-    ::SetTimer(hwnd(), kTimer1, kTimer1Interval, nullptr);
-}
-
-PhotoshopBridge::Links Tvix_main::PhotoshopLinks() {
-    return {.storeChoice =
-                [this](const std::wstring& version, const std::wstring& last) {
-                    settings.photoshopVersion = version;
-                    settings.lastListedPhotoshopVersion = last;
-                    SaveSettings();
-                },
-            .showError = [](const std::wstring& text) { Application::ShowError(text); },
-            .title = [] { return Application::Instance().Title(); },
-            .snapshot = [this] { return tools_.SnapshotPicture(); }};
 }
 
 void Tvix_main::FormClose() {
@@ -139,7 +123,8 @@ void Tvix_main::FormClose() {
     // The update check and download end without waiting for their server,
     // also with the update dialog open: the program ends whatever the
     // server does.
-    update_.Stop();
+    for (Tool* tool : toolTable_.Tools())
+        tool->Closing();
     TrayIconData.Remove();
     UnRegisterHotKeys();
     ChangePage(-1);
@@ -148,7 +133,8 @@ void Tvix_main::FormClose() {
 
 void Tvix_main::LoadSettings() {
     const SettingsLoad load = LoadSettingsKey(registry_, settings);
-    tools_.SettingsLoaded(settings, load.keyOpened);
+    for (Tool* tool : toolTable_.Tools())
+        tool->SettingsLoaded(settings, load.keyOpened);
     ArrangeSections();
     DisplayHint();
 }
@@ -166,6 +152,13 @@ void Tvix_main::DisplayHint() {
     const std::wstring& hint = Application::Instance().Hint();
     pnlHint.SetCaption(hint.empty() ? ModePrompt : hint);
 }
+
+void Tvix_main::ChangeSettings(const std::function<void(Settings&)>& change) {
+    change(settings);
+    SaveSettings();
+}
+
+void Tvix_main::ShowError(const std::wstring& text) { Application::ShowError(text); }
 
 void Tvix_main::SetModePrompt(std::wstring prompt) {
     ModePrompt = std::move(prompt);
@@ -226,7 +219,7 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HOTKEY:
             // Only the key counts, from the high word; not the identifier
             // and not the modifiers.
-            toolTable_.DispatchHotKey(HIWORD(lParam), ActivePageIndex);
+            toolTable_.DispatchHotKey(HIWORD(lParam), *this);
             return 0;
         case WM_SETTINGCHANGE:
             decimalSeparator_ = platform::UserDecimalSeparator();
@@ -235,12 +228,6 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DISPLAYCHANGE: platform::RefreshDesktopMetrics(); break;
         case WM_ENDSESSION:
             if (wParam) SaveSettings();
-            return 0;
-        case WM_TIMER:
-            if (wParam == kTimer1) {
-                ::KillTimer(hwnd(), kTimer1);
-                update_.Start();
-            }
             return 0;
         case WM_ERASEBKGND: {
             RECT r{};

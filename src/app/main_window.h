@@ -3,7 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/about_box.h"
 #include "app/main_update_host.h"
@@ -11,7 +13,6 @@
 #include "app/tool_set.h"
 #include "app/tray_icon.h"
 #include "common/registry_store.h"
-#include "hotkeys/hot_key_actions.h"
 #include "hotkeys/hot_key_service.h"
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
@@ -32,7 +33,7 @@
 
 namespace vix {
 
-class Tvix_main final : public ui::Form, public ToolHost {
+class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
   public:
     explicit Tvix_main(RegistryStore& registry) : registry_(registry) {}
 
@@ -59,14 +60,19 @@ class Tvix_main final : public ui::Form, public ToolHost {
     Settings settings;
 
     // What the tools ask of the main window.
+    int OpenTab() const override { return ActivePageIndex; }
+    void ExpandPage(const PageSpec& page) override;
+    void ShowTab(int tab) override;
     ActiveMode CurrentMode() const override { return toolTable_.Mode(); }
     void SetCurrentMode(ActiveMode mode) override { toolTable_.SetMode(mode); }
     void SetModePrompt(std::wstring prompt) override;
     const Settings& CurrentSettings() const override { return settings; }
+    void ChangeSettings(const std::function<void(Settings&)>& change) override;
     wchar_t DecimalSeparator() const override { return decimalSeparator_; }
     bool ArmHook(HookArm arm) override;
     void KeepOnTop() override;
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
+    void ShowError(const std::wstring& text) override;
     void LeaveForScreenCapture() override;
     void ComeBackFromScreenCapture() override;
 
@@ -78,7 +84,11 @@ class Tvix_main final : public ui::Form, public ToolHost {
         ui::Panel frame;
         ui::Panel caption;
     };
+    // A page and its bar, as a tool declared it; `shown` is whether the
+    // page is expanded.
     struct Section {
+        const PageSpec* spec = nullptr;
+        bool shown = false;
         ui::Panel bar;
         ui::ImageButton toggle;
         ui::Label caption;
@@ -88,8 +98,8 @@ class Tvix_main final : public ui::Form, public ToolHost {
     // Creation, showing and closing.
     void FormCreate();
     void FormShow() override;
-    PhotoshopBridge::Links PhotoshopLinks();
     void FormClose();
+    ui::Panel& AddPage(const PageSpec& spec) override;
     void ApplyStoredLayout();
     void RegisterHotKeys();
     void UnRegisterHotKeys();
@@ -98,24 +108,14 @@ class Tvix_main final : public ui::Form, public ToolHost {
     // Building the frame's controls.
     void BuildFrame();
     void BuildTabs();
-    void BuildSections();
     void ShapeTab(Tab& tab);
     static ui::PanelStyle TabCaptionStyle(bool open);
 
-    // Tabs and sections.
+    // Tabs and sections: a click on tab `index`'s caption (Panel7Click,
+    // Panel10Click, Panel12Click, Panel3Click) and on a section's toggle
+    // (btnColorpickerShifterClick and its six siblings).
     void TabClick(int index);
-    void Panel7Click() { TabClick(0); }
-    void Panel10Click() { TabClick(1); }
-    void Panel12Click() { TabClick(2); }
-    void Panel3Click() { TabClick(3); }
-    void ShiftSection(Page page);
-    void btnColorpickerShifterClick() { ShiftSection(Page::ColorPicker); }
-    void btnColorLibShifterClick() { ShiftSection(Page::ColorLib); }
-    void btnColorInfoShifterClick() { ShiftSection(Page::ColorInfo); }
-    void btnRulerShifterClick() { ShiftSection(Page::Ruler); }
-    void btnRulerviewsShifterClick() { ShiftSection(Page::RulerViews); }
-    void btnRulerinfoShifterClick() { ShiftSection(Page::RulerInfo); }
-    void btnCaptureShifterClick() { ShiftSection(Page::Capture); }
+    void ShiftSection(Section& section);
 
     // Title, caption buttons, menus and the tray.
     void Image1MouseDown();
@@ -136,7 +136,6 @@ class Tvix_main final : public ui::Form, public ToolHost {
 
     RegistryStore& registry_;
     bool creating_ = false;
-    PageStates pageShown_ = DefaultPageStates();
     Point startPosition_;
     wchar_t decimalSeparator_ = L'.';
     ToolTable toolTable_;
@@ -157,18 +156,20 @@ class Tvix_main final : public ui::Form, public ToolHost {
     std::array<Tab, kTabCount> tabs_;
     // pnlMainColorpicker, pnlMainRuler, pnlMainScreencapture, pnlMainMore.
     std::array<ui::Panel, kTabCount> sectionPanels_;
-    std::array<Section, kCollapsiblePages + 1> sections_;  // by Page
+    // pnlColorpickerShifter and pnlColorPickerpage and the other pages, in
+    // the order the tools added them.
+    std::vector<std::unique_ptr<Section>> sections_;
     ui::Panel pnlHintMain;
     ui::Label pnlHint;
     TrayIcon TrayIconData;
 
-    ToolSet tools_{*this, registry_, PhotoshopLinks()};
-    TAbout about_;
-    TSettings settingsDialog_{registry_, DialogServices()};
+    ToolSet tools_{*this, registry_};
     // The update check, its dialog and the links page.
     MainUpdateHost updateHost_{*this};
     Tvix_update updateDialog_;
     UpdateService update_{updateHost_, updateDialog_};
+    TAbout about_;
+    TSettings settingsDialog_{registry_, DialogServices()};
 };
 
 }  // namespace vix

@@ -24,26 +24,6 @@ constexpr TabSpec kTabs[kTabCount] = {
     {Rect::FromBounds(151, 25, 48, 17), L" More", L""},
 };
 
-struct SectionSpecText {
-    int tab;
-    const wchar_t* caption;
-    const wchar_t* toggleHint;  // empty: the section has no toggle
-};
-
-// By Page: pnlColorpickerShifter, pnlColorLibShifter, pnlColorInfoShifter,
-// pnlRulerShifter, pnlRulerviewsShifter, pnlRulerinfoShifter,
-// pnlCaptureShifter, pnlMoreLinksShifter.
-constexpr SectionSpecText kSections[kCollapsiblePages + 1] = {
-    {0, L"Color picker", L"Expand/Collapse Colorpicker"},
-    {0, L"Sampled color library", L"Expand/Collapse Sampled color library"},
-    {0, L"Extended color information", L"Expand/Collapse Extended color information"},
-    {1, L"Ruler", L"Expand/Collapse Ruler"},
-    {1, L"Ruler views", L"Expand/Collapse Ruler views"},
-    {1, L"Ruler info", L"Expand/Collapse Ruler info"},
-    {2, L"Screen capture", L"Expand/Collapse Screen capture"},
-    {3, L"Webdevelopment links", L""},
-};
-
 }  // namespace
 
 ui::PanelStyle Tvix_main::TabCaptionStyle(bool open) {
@@ -99,7 +79,6 @@ void Tvix_main::BuildFrame() {
         sectionPanels_[tab].SetVisible(false);
         sectionPanels_[tab].SetId(kIdSectionPanelFirst + tab);
     }
-    BuildSections();
 
     pnlHintMain.Create(panel, Rect::FromBounds(2, 0, kSectionWidth, kInfoBarHeight), L"",
                        {.bevel = ui::Bevel::Lowered});
@@ -117,9 +96,6 @@ void Tvix_main::BuildFrame() {
 }
 
 void Tvix_main::BuildTabs() {
-    const std::function<void()> clicks[kTabCount] = {
-        [this] { Panel7Click(); }, [this] { Panel10Click(); }, [this] { Panel12Click(); },
-        [this] { Panel3Click(); }};
     for (int i = 0; i < kTabCount; ++i) {
         Tab& tab = tabs_[i];
         const Rect& f = kTabs[i].frame;
@@ -127,38 +103,34 @@ void Tvix_main::BuildTabs() {
         tab.caption.Create(tab.frame.hwnd(), Rect::FromBounds(1, 1, f.width() - 2, f.height() - 1),
                            kTabs[i].caption, TabCaptionStyle(false));
         tab.caption.SetHint(kTabs[i].hint);
-        tab.caption.onClick = clicks[i];
-        tab.caption.onDoubleClick = clicks[i];
+        tab.caption.onClick = [this, i] { TabClick(i); };
+        tab.caption.onDoubleClick = tab.caption.onClick;
     }
 }
 
-void Tvix_main::BuildSections() {
-    const std::function<void()> shifters[kCollapsiblePages] = {
-        [this] { btnColorpickerShifterClick(); }, [this] { btnColorLibShifterClick(); },
-        [this] { btnColorInfoShifterClick(); },   [this] { btnRulerShifterClick(); },
-        [this] { btnRulerviewsShifterClick(); },  [this] { btnRulerinfoShifterClick(); },
-        [this] { btnCaptureShifterClick(); }};
-    const auto sections = std::size(kSections);
-    for (std::size_t i = 0; i < sections; ++i) {
-        const SectionSpecText& spec = kSections[i];
-        Section& s = sections_[i];
-        HWND parent = sectionPanels_[spec.tab].hwnd();
-        s.bar.Create(parent, Rect::FromBounds(0, 0, kSectionWidth, kBarHeight), L"",
-                     {.color = ui::SectionBarColor()});
-        s.caption.Create(s.bar.hwnd(), Rect::FromBounds(22, 1, kSectionWidth - 24, 14),
-                         spec.caption,
-                         {.font = ui::SkinFont(ui::FontId::SectionCaption),
-                          .background = ui::SectionBarColor()});
-        s.page.Create(parent, Rect::FromBounds(0, kBarHeight, kSectionWidth, 0), L"", {});
-        s.bar.SetId(kIdBarFirst + static_cast<int>(i));
-        s.page.SetId(kIdPageFirst + static_cast<int>(i));
-        if (!IsCollapsible(static_cast<Page>(i))) continue;
+ui::Panel& Tvix_main::AddPage(const PageSpec& spec) {
+    const int index = static_cast<int>(sections_.size());
+    Section& s = *sections_.emplace_back(std::make_unique<Section>());
+    s.spec = &spec;
+    HWND parent = sectionPanels_.at(static_cast<std::size_t>(spec.tab)).hwnd();
+    s.bar.Create(parent, Rect::FromBounds(0, 0, kSectionWidth, kBarHeight), L"",
+                 {.color = ui::SectionBarColor()});
+    s.caption.Create(
+        s.bar.hwnd(), Rect::FromBounds(22, 1, kSectionWidth - 24, 14), spec.caption,
+        {.font = ui::SkinFont(ui::FontId::SectionCaption), .background = ui::SectionBarColor()});
+    s.page.Create(parent, Rect::FromBounds(0, kBarHeight, kSectionWidth, 0), L"", {});
+    s.bar.SetId(kIdBarFirst + index);
+    s.page.SetId(kIdPageFirst + index);
+    s.shown = !spec.Collapsible() || spec.shownByDefault;
+    if (spec.Collapsible()) {
         s.toggle.Create(s.bar.hwnd(), Rect::FromBounds(6, 2, 12, 12), spec.toggleHint,
                         ui::PicturesOf(L"SHIFT_EXPAND"));
-        s.toggle.onClick = shifters[i];
-        s.bar.onDoubleClick = shifters[i];
-        s.caption.onDoubleClick = shifters[i];
+        const auto shift = [this, &s] { ShiftSection(s); };
+        s.toggle.onClick = shift;
+        s.bar.onDoubleClick = shift;
+        s.caption.onDoubleClick = shift;
     }
+    return s.page;
 }
 
 void Tvix_main::ShapeTab(Tab& tab) {

@@ -135,8 +135,6 @@ void Tvix_main::btnSettingsClick() {
 }
 
 void Tvix_main::ShowSettingsDialog() {
-    // The dialog shows the Photoshop version the lookup may choose.
-    tools_.DiscoverDuePhotoshop();
     RunBehind([this](HWND owner) {
         ui::ProcessPendingMessages();
         settingsDialog_.CenterOn(owner);

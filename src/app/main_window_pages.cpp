@@ -3,8 +3,6 @@
 
 #include "app/main_window.h"
 
-#include "app/page_flags.h"
-
 namespace vix {
 
 void Tvix_main::ChangePage(int index) {
@@ -31,17 +29,27 @@ void Tvix_main::ChangePage(int index) {
 void Tvix_main::ArrangeSections() {
     const int tab = ActivePageIndex;
     const bool infoBar = settings.showInformationBar;
-    const TabLayout layout = vix::ArrangeSections(tab, pageShown_, infoBar);
+    std::vector<Section*> open;
+    std::vector<SectionState> states;
+    for (const auto& section : sections_) {
+        if (section->spec->tab != tab) continue;
+        open.push_back(section.get());
+        states.push_back({section->spec->height, section->shown});
+    }
+    const TabLayout layout = vix::ArrangeSections(states, infoBar);
     if (!layout.sections.empty()) {
-        for (const SectionPlacement& p : layout.sections) {
-            Section& s = sections_[static_cast<int>(p.page)];
-            const int height = SectionsOfTab(tab)[&p - layout.sections.data()].pageHeight;
+        for (std::size_t i = 0; i < open.size(); ++i) {
+            Section& s = *open[i];
+            const SectionPlacement& p = layout.sections[i];
             s.bar.SetBounds(Rect::FromBounds(0, p.barTop, kSectionWidth, kBarHeight));
-            s.page.SetBounds(Rect::FromBounds(0, p.pageTop, kSectionWidth, height));
+            s.page.SetBounds(Rect::FromBounds(0, p.pageTop, kSectionWidth, s.spec->height));
             s.page.SetVisible(p.pageShown);
-            if (IsCollapsible(p.page))
+            if (s.spec->Collapsible())
                 s.toggle.SetPictures(
                     ui::PicturesOf(p.pageShown ? L"SHIFT_COLLAPSE" : L"SHIFT_EXPAND"));
+            // The loaded flags of a creation are applied afterwards, by the
+            // creation.
+            if (!creating_ && s.spec->shownSetting) settings.*s.spec->shownSetting = p.pageShown;
         }
         sectionPanels_[tab].SetBounds(
             Rect::FromBounds(2, kSectionTop, kSectionWidth, layout.sectionHeight));
@@ -49,21 +57,28 @@ void Tvix_main::ArrangeSections() {
         pnlHintMain.SetBounds(
             Rect::FromBounds(2, layout.infoBarTop, kSectionWidth, infoBar ? kInfoBarHeight : 0));
         pnlHintMain.SetVisible(infoBar);
-        // The loaded flags of a creation are applied afterwards, by the creation.
-        if (!creating_)
-            for (const SectionPlacement& p : layout.sections)
-                SetPageFlag(settings, p.page, p.pageShown);
     }
     const int height = ClientSize().height;
     pblMainPanel.SetBounds(Rect::FromBounds(1, 1, kClientWidth - 2, height - 2));
 }
 
+void Tvix_main::ShowTab(int tab) {
+    if (ActivePageIndex != tab)
+        ChangePage(tab);
+    else
+        toolTable_.StopActiveTool();
+}
+
 void Tvix_main::TabClick(int index) { ChangePage(ActivePageIndex == index ? -1 : index); }
 
-void Tvix_main::ShiftSection(Page page) {
-    bool& shown = pageShown_[static_cast<int>(page)];
-    shown = !shown;
+void Tvix_main::ShiftSection(Section& section) {
+    section.shown = !section.shown;
     ArrangeSections();
+}
+
+void Tvix_main::ExpandPage(const PageSpec& page) {
+    for (const auto& section : sections_)
+        if (section->spec == &page && page.Collapsible() && !section->shown) ShiftSection(*section);
 }
 
 }  // namespace vix

@@ -1,5 +1,5 @@
 // What the main window lends to its hot keys and its settings dialog: the
-// keys press the window's own buttons, the dialog edits its settings.
+// window's own key minimises it, the dialog edits its settings.
 
 #include "app/application.h"
 #include "app/main_window.h"
@@ -7,40 +7,28 @@
 namespace vix {
 
 void Tvix_main::RegisterHotKeys() {
-    const auto shown = [this](HotKeyPage page) -> bool& {
-        return pageShown_[static_cast<int>(page == HotKeyPage::ColorPicker ? Page::ColorPicker
-                                                                           : Page::Ruler)];
-    };
-    Application& app = Application::Instance();
-    HotKeyActions a;
-    a.openTab = [this] { return ActivePageIndex; };
-    a.changePage = [this](int tab) { ChangePage(tab); };
-    a.pageExpanded = [shown](HotKeyPage page) { return shown(page); };
-    a.expandPage = [this](HotKeyPage page) {
-        ShiftSection(page == HotKeyPage::ColorPicker ? Page::ColorPicker : Page::Ruler);
-    };
-    tools_.BindHotKeyButtons(a);
-    a.trayOffersMinimize = [this] { return !trayMaximizeVisible_; };
-    a.minimize = [&app] { app.Minimize(); };
-    a.restore = [&app] { app.Restore(); };
-    a.hideOwner = [&app] { app.HideOwner(); };
-    BindHotKeys(toolTable_, std::move(a));
-    hotKeys_.Register(hwnd());
+    // Follows the tray menu: "Minimize" offered minimises, else restores.
+    toolTable_.BindHotKey({.key = HotKeyId::MinimizeVix, .action = [this] {
+                               Application& app = Application::Instance();
+                               if (trayMaximizeVisible_)
+                                   app.Restore();
+                               else
+                                   app.Minimize();
+                               app.HideOwner();
+                           }});
+    hotKeys_.Register(hwnd(), toolTable_.KeyRows());
 }
 
 void Tvix_main::UnRegisterHotKeys() { hotKeys_.Release(); }
 
 SettingsDialogServices Tvix_main::DialogServices() {
-    return {.settings = [this]() -> Settings& { return settings; },
-            .saveSettings = [this] { SaveSettings(); },
-            .loadSettings = [this] { LoadSettings(); },
-            .clearColorLibrary = [this] { tools_.ClearColorLibrary(); },
-            .hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); },
-            .installedPhotoshopVersions = [] { return ToolSet::InstalledPhotoshopVersions(); },
-            .choosePhotoshopVersion =
-                [this](const PhotoshopVersionList& list) {
-                    tools_.ChoosePhotoshopVersion(list.keyNames, list.selected);
-                }};
+    SettingsDialogServices services;
+    services.settings = [this]() -> Settings& { return settings; };
+    services.saveSettings = [this] { SaveSettings(); };
+    services.loadSettings = [this] { LoadSettings(); };
+    services.hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); };
+    tools_.LinkSettingsDialog(services);
+    return services;
 }
 
 }  // namespace vix

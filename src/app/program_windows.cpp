@@ -2,6 +2,7 @@
 
 #include <array>
 #include <stdexcept>
+#include <vector>
 
 #include "app/startup_timeline.h"
 
@@ -21,14 +22,21 @@ void ProgramWindows::Create(HWND owner) {
     main_.Create(owner);
     startup::Mark(kTimelineNames[0]);
     std::array<ui::ProgramForm*, kProgramWindowCount> forms{};
-    for (const OwnedWindow& w : main_.Windows())
-        forms[static_cast<std::size_t>(w.which)] = w.form;
+    std::vector<ui::ProgramForm*> others;
+    for (const OwnedWindow& w : main_.Windows()) {
+        if (w.which)
+            forms[static_cast<std::size_t>(*w.which)] = w.form;
+        else
+            others.push_back(w.form);
+    }
     for (std::size_t i = 1; i < forms.size(); ++i) {
         if (!forms[i]) throw std::logic_error("a window of the program has no owner");
         forms[i]->Create(owner);
         startup::Mark(kTimelineNames[i]);
     }
     startup::Mark("other eight windows");
+    for (ui::ProgramForm* form : others)
+        form->Create(owner);
 }
 
 }  // namespace vix

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <array>
 #include <span>
 #include <vector>
 
-// Geometry of the main window's tabs: which collapsible sections each tab
-// holds, how they stack, and the window height that follows from them.
+#include "tools/pages.h"
+
+// Geometry of the main window's tabs: how the open tab's sections stack,
+// and the window height that follows from them.
 
 namespace vix {
 
@@ -15,38 +16,14 @@ inline constexpr int kSectionTop = 41;
 inline constexpr int kSectionWidth = 255;
 inline constexpr int kBarHeight = 16;
 inline constexpr int kInfoBarHeight = 22;
-inline constexpr int kTabCount = 4;
 
-// The seven collapsible pages, in the order of their layout settings' fields.
-enum class Page {
-    ColorPicker,
-    ColorLib,
-    ColorInfo,
-    Ruler,
-    RulerViews,
-    RulerInfo,
-    Capture,
-    MoreLinks,  // always shown, has no toggle
-};
-inline constexpr int kCollapsiblePages = 7;
-
-using PageStates = std::array<bool, kCollapsiblePages>;  // expanded, by Page
-
-struct SectionSpec {
-    Page page;
+// One section of the open tab, top to bottom.
+struct SectionState {
     int pageHeight;
+    bool pageShown;
 };
-
-// The sections of tab 0 to 3, top to bottom; empty for any other index.
-std::span<const SectionSpec> SectionsOfTab(int tab);
-
-inline constexpr bool IsCollapsible(Page page) { return page != Page::MoreLinks; }
-
-// The default layout: Color picker, Ruler and Screen capture expanded.
-PageStates DefaultPageStates();
 
 struct SectionPlacement {
-    Page page;
     int barTop;  // in the section panel
     int pageTop;
     bool pageShown;
@@ -59,8 +36,9 @@ struct TabLayout {
     int infoBarTop = kCollapsedClientHeight;
 };
 
-// Stacks the bars and the expanded pages of `tab` from the top and derives
-// the window's client height; with no open tab (-1) only the tab strip shows.
-TabLayout ArrangeSections(int tab, const PageStates& expanded, bool showInformationBar);
+// Stacks the bars and the shown pages of the open tab from the top and
+// derives the window's client height; with no sections (all tabs closed)
+// only the tab strip shows.
+TabLayout ArrangeSections(std::span<const SectionState> sections, bool showInformationBar);
 
 }  // namespace vix

@@ -1,76 +1,83 @@
 #include "app/tool_set.h"
 
-#include "app/startup_timeline.h"
+#include <array>
+
+#include "capture/capture_dialogs.h"
+#include "capture/capture_page.h"
+#include "capture/capture_tool.h"
+#include "color/color_info_panel.h"
+#include "color/color_library_page.h"
+#include "color/color_picker.h"
+#include "photoshop/photoshop_bridge.h"
+#include "platform/clipboard.h"
+#include "platform/system_cursors.h"
+#include "ruler/ruler_page.h"
 
 namespace vix {
 
-void ToolSet::Build(const std::function<ui::Panel&(Page)>& page, ToolTable& table) {
-    picker_.Create(page(Page::ColorPicker).hwnd());
-    startup::Mark("    picker");
-    picker_.onSampleTaken = [this](ColorWord c) { library_.Newcolor(c); };
-    // The button is enabled only once a colour has been taken.
-    picker_.onColorToPS = [this](ColorWord c) {
-        photoshop_.ExportColor(true, Red(c), Green(c), Blue(c));
+// The tools and what they share, wired to one another: the picker's samples
+// go to the library, the library's colours back to the picker, the colour
+// and the snapshot to Photoshop.
+struct ToolSet::Tools {
+    Tools(ToolHost& host, RegistryStore& registry)
+        : picker(host, clipboard, cursors, colorInfo),
+          library(host, registry),
+          ruler(host),
+          capture(host, captureDialogs, cursors),
+          photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }) {
+        picker.onSampleTaken = [this](ColorWord c) { library.Newcolor(c); };
+        // The button is enabled only once a colour has been taken.
+        picker.onColorToPS = [this](ColorWord c) {
+            photoshop.ExportColor(true, Red(c), Green(c), Blue(c));
+        };
+        library.formatIndex = [this] { return picker.FormatIndex(); };
+        library.onTakeColor = [this](ColorWord c) { picker.TakeLibraryColor(c); };
+        capture.SetPhotoshopOutputs(
+            {.btnCaptureToPSClick =
+                 [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Document, enabled); },
+             .btnCaptureToPSLayerClick =
+                 [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Layer, enabled); }});
+    }
+
+    // In the order their pages are built.
+    std::array<Tool*, 9> All() {
+        return {&picker,        &library,          &colorInfo,      &ruler,    &capture,
+                &screenCapture, &rectangleCapture, &controlCapture, &photoshop};
+    }
+
+    platform::WinClipboard clipboard;
+    platform::WinSystemCursors cursors;
+    ColorInfoPanel colorInfo;
+    ColorPicker picker;
+    ColorLibraryPage library;
+    RulerPage ruler;
+    SystemCaptureDialogs captureDialogs;
+    CapturePage capture;
+    ScreenCaptureTool screenCapture{capture.Tools()};
+    RectangleCaptureTool rectangleCapture{capture.Tools()};
+    ControlCaptureTool controlCapture{capture.Tools()};
+    PhotoshopBridge photoshop;
+};
+
+ToolSet::ToolSet(ToolHost& host, RegistryStore& registry)
+    : tools_(std::make_unique<Tools>(host, registry)) {}
+
+ToolSet::~ToolSet() = default;
+
+void ToolSet::AddTo(ToolTable& table) {
+    for (Tool* tool : tools_->All())
+        table.Add(*tool);
+}
+
+void ToolSet::LinkSettingsDialog(SettingsDialogServices& services) {
+    services.clearColorLibrary = [this] { tools_->library.ClearColorLibrary(); };
+    // The dialog selects the version the start's lookup may still choose.
+    services.installedPhotoshopVersions = [this] {
+        tools_->photoshop.DiscoverDueVersions();
+        return PhotoshopBridge::InstalledVersions();
     };
-    library_.Create(page(Page::ColorLib).hwnd(), page(Page::ColorLib));
-    startup::Mark("    library");
-    library_.formatIndex = [this] { return picker_.FormatIndex(); };
-    library_.onTakeColor = [this](ColorWord c) { picker_.GetColorFromLib(c); };
-    colorInfo_.Create(page(Page::ColorInfo).hwnd());
-    startup::Mark("    colour information");
-    ruler_.Create(page(Page::Ruler).hwnd(), page(Page::RulerViews).hwnd(), page(Page::RulerInfo));
-    ruler_.WriteDpi();
-    startup::Mark("    ruler");
-    // The overlays and the preview are created with the program's other windows.
-    capture_.Create(
-        page(Page::Capture).hwnd(), nullptr,
-        {.btnCaptureToPSClick =
-             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Document, enabled); },
-         .btnCaptureToPSLayerClick =
-             [this](bool enabled) { photoshop_.ExportSnapshot(ExportKind::Layer, enabled); }});
-    table.Add(picker_);
-    table.Add(ruler_);
-    table.Add(screenCapture_);
-    table.Add(rectangleCapture_);
-    table.Add(controlCapture_);
-}
-
-OwnedWindows ToolSet::Windows() {
-    OwnedWindows windows = photoshop_.Windows();
-    for (const OwnedWindow& w : ruler_.Windows())
-        windows.push_back(w);
-    windows.push_back({ProgramWindow::Preview, &capture_.Preview()});
-    windows.push_back({ProgramWindow::HotTracker, &capture_.Tools().TrackingFrame()});
-    windows.push_back({ProgramWindow::Rectangle, &capture_.Tools().RectangleOverlay()});
-    return windows;
-}
-
-void ToolSet::SettingsLoaded(const Settings& settings, bool keyOpened) {
-    if (keyOpened && settings.clearLibraryOnLoad) library_.ClearColorLibrary();
-    picker_.SelectFormat(settings.colorValueForm);
-    ruler_.SelectUnit(settings.rulerUnit);
-    library_.LoadLibrary();
-}
-
-HBITMAP ToolSet::SnapshotPicture() { return capture_.Tools().CurrentSnapshot().OutputBitmap(); }
-
-void ToolSet::BindHotKeyButtons(HotKeyActions& a) {
-    a.pickerButton = [this] { picker_.btnEnablePickerClick(); };
-    a.webSafeColor = [this] { picker_.btnWebSafeColorClick(); };
-    a.rulerButton = [this] { ruler_.btnEnableRulerClick(); };
-    a.rotateRuler = [this] { ruler_.btnRotateRulerClick(); };
-    a.flipRuler = [this] { ruler_.btnFlipRulerClick(); };
-    a.saveLibrary = [this] { library_.btnSaveAsACTClick(); };
-    a.copyColor = [this] { picker_.btnColorToClipboardClick(); };
-    CaptureTools& capture = capture_.Tools();
-    a.captureEntireScreen = [&capture] { capture.btnScreenCaptureClick(); };
-    a.captureRectangle = [&capture] { capture.btnRectCaptureClick(); };
-    a.captureControl = [&capture] { capture.btnControlCaptureClick(); };
-    a.saveSnapshot = [&capture] { capture.btnSaveCaptureClick(); };
-    a.copySnapshot = [&capture] { capture.btnCaptureToClipboardClick(); };
-    a.exportColor = [this] { picker_.btnColorToPSClick(); };
-    a.exportSnapshot = [this] {
-        photoshop_.ExportSnapshot(ExportKind::Document, capture_.DocumentExportEnabled());
+    services.choosePhotoshopVersion = [this](const PhotoshopVersionList& list) {
+        tools_->photoshop.ChooseFromSettings(list.keyNames, list.selected);
     };
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "capture/save_rules.h"
+#include "common/program_names.h"
 #include "platform/system_libraries.h"
 
 namespace vix {
@@ -55,7 +56,7 @@ std::optional<std::wstring> SystemCaptureDialogs::ChooseSequenceFolder(HWND owne
 }
 
 int SystemCaptureDialogs::Message(HWND owner, const std::wstring& text, UINT flags) {
-    return ::MessageBoxW(owner, text.c_str(), L"VUZirivare", flags);
+    return ::MessageBoxW(owner, text.c_str(), kApplicationTitle, flags);
 }
 
 }  // namespace vix

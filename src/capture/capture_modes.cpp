@@ -34,8 +34,8 @@ void SetHookArea(const Rect& bounds) {
 }  // namespace
 
 CaptureTools::~CaptureTools() {
-    Timer2.Stop();
-    Timer3.Stop();
+    hotTrackTimer_.Stop();
+    dragTimer_.Stop();
 }
 
 void CaptureTools::Create(HWND owner) {
@@ -46,28 +46,28 @@ void CaptureTools::Create(HWND owner) {
 // --- screen capture -----------------------------------------------------------
 
 void CaptureTools::btnScreenCaptureClick() {
-    if (window_.CurrentMode() == kModeScreenCapture) return;
-    window_.RunBehind([this](HWND owner) {
+    if (host_.CurrentMode() == ActiveMode::ScreenCapture) return;
+    host_.RunBehind([this](HWND owner) {
         return dialogs_.Message(owner, kScreenCaptureInfo, MB_OK | MB_ICONINFORMATION);
     });
     EnableCaptureScreen();
 }
 
 void CaptureTools::EnableCaptureScreen() {
-    window_.ShowCapturePage();
-    window_.SetCurrentMode(kModeScreenCapture);
-    window_.LeaveForScreenCapture();
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::ScreenCapture);
+    host_.LeaveForScreenCapture();
     // Without the hook no click would ever come: back at once.
-    if (!window_.ArmHook(&SetScreenCaptureHook)) {
-        window_.SetCurrentMode(kModeNone);
-        window_.ComeBackFromScreenCapture();
+    if (!host_.ArmHook(&SetScreenCaptureHook)) {
+        host_.SetCurrentMode(ActiveMode::None);
+        host_.ComeBackFromScreenCapture();
         return;
     }
     page_.EnableCaptureButtons();
 }
 
 void CaptureTools::ScreenCaptureClicked() {
-    window_.SetCurrentMode(kModeNone);
+    host_.SetCurrentMode(ActiveMode::None);
     // The whole virtual desktop from its own top-left corner, which lies at
     // negative coordinates when a monitor is left of or above the primary one.
     const Rect desktop = platform::VirtualDesktop();
@@ -79,37 +79,37 @@ void CaptureTools::ScreenCaptureClicked() {
     ui::ProcessPendingMessages();
     UnSetScreenCaptureHook();
     if (taken) SaveToSequence();
-    window_.ComeBackFromScreenCapture();
+    host_.ComeBackFromScreenCapture();
 }
 
 void CaptureTools::AbandonScreenCapture() {
     // The capture is over: left at 4, the mode would make the button and
     // its hot key do nothing and bring the main window back at every later
     // change of page.
-    window_.SetCurrentMode(kModeNone);
+    host_.SetCurrentMode(ActiveMode::None);
     UnSetScreenCaptureHook();
-    window_.ComeBackFromScreenCapture();
+    host_.ComeBackFromScreenCapture();
 }
 
 // --- rectangle capture ----------------------------------------------------------
 
 void CaptureTools::btnRectCaptureClick() {
     timerBusy_ = false;
-    if (window_.CurrentMode() == kModeRectangleCapture) {
+    if (host_.CurrentMode() == ActiveMode::RectangleCapture) {
         DisableRectangle();
         return;
     }
     if (!EnableRectangle()) return;
     rectangle_.StartAnimation();
-    window_.SetModePrompt(kCapturePrompt);
+    host_.SetModePrompt(kCapturePrompt);
 }
 
 bool CaptureTools::EnableRectangle() {
-    window_.ShowCapturePage();
-    window_.SetCurrentMode(kModeRectangleCapture);
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::RectangleCapture);
     page_.ShowModeRunning(CaptureButton::kRectangle, true);
     // Without the hook the frame could be neither moved nor taken: stay off.
-    if (!window_.ArmHook(&SetRectangleCaptureHook)) {
+    if (!host_.ArmHook(&SetRectangleCaptureHook)) {
         DisableRectangle();
         return false;
     }
@@ -125,10 +125,10 @@ bool CaptureTools::EnableRectangle() {
 }
 
 void CaptureTools::DisableRectangle() {
-    window_.SetModePrompt(L"");
+    host_.SetModePrompt(L"");
     rectangle_.StopAnimation();
-    Timer3.Stop();
-    window_.SetCurrentMode(kModeNone);
+    dragTimer_.Stop();
+    host_.SetCurrentMode(ActiveMode::None);
     UnSetRectangleCaptureHook();
     page_.ShowModeRunning(CaptureButton::kRectangle, false);
     rectangle_.Hide();
@@ -137,29 +137,30 @@ void CaptureTools::DisableRectangle() {
     cursors_.RestoreSystemCursors();
 }
 
-void CaptureTools::SetHitArea(int area) {
+void CaptureTools::SetHitArea(hooks::Zone area) {
     rectHitArea_ = area;
     cursors_.RestoreSystemCursors();
     switch (area) {
-        case kHitInside: cursors_.ReplaceSystemCursors(L"MOVE"); break;
-        case kHitTop:
-        case kHitBottom: cursors_.ReplaceWithSystemShape(IDC_SIZENS); break;
-        case kHitLeft:
-        case kHitRight: cursors_.ReplaceWithSystemShape(IDC_SIZEWE); break;
-        case kHitTopLeft:
-        case kHitBottomRight: cursors_.ReplaceWithSystemShape(IDC_SIZENWSE); break;
-        case kHitTopRight:
-        case kHitBottomLeft: cursors_.ReplaceWithSystemShape(IDC_SIZENESW); break;
+        case hooks::Zone::Inside: cursors_.ReplaceSystemCursors(L"MOVE"); break;
+        case hooks::Zone::Top:
+        case hooks::Zone::Bottom: cursors_.ReplaceWithSystemShape(IDC_SIZENS); break;
+        case hooks::Zone::Left:
+        case hooks::Zone::Right: cursors_.ReplaceWithSystemShape(IDC_SIZEWE); break;
+        case hooks::Zone::TopLeft:
+        case hooks::Zone::BottomRight: cursors_.ReplaceWithSystemShape(IDC_SIZENWSE); break;
+        case hooks::Zone::TopRight:
+        case hooks::Zone::BottomLeft: cursors_.ReplaceWithSystemShape(IDC_SIZENESW); break;
         default: break;  // the standard shapes only
     }
 }
 
-void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt) {
+void CaptureTools::RectangleEvent(hooks::RectangleEvent event, hooks::Zone zone,
+                                  std::optional<Point> pressedAt) {
     switch (event) {
-        case hooks::kZoneChanged: SetHitArea(hitArea); break;
+        case hooks::kZoneChanged: SetHitArea(zone); break;
         case hooks::kDragStart:
             drag_.Start(rectHitArea_, pressedAt.value_or(PointerNow()), rectangle_.WindowBounds());
-            Timer3.Start(kDragInterval, [this] { Timer3Timer(); });
+            dragTimer_.Start(kDragInterval, [this] { DragTick(); });
             break;
         case hooks::kDragEnd: FinishDrag(pressedAt.value_or(PointerNow())); break;
         case hooks::kCaptureClick: {
@@ -178,7 +179,7 @@ void CaptureTools::RectangleEvent(unsigned event, int hitArea, std::optional<Poi
     }
 }
 
-void CaptureTools::Timer3Timer() { DragTo(PointerNow()); }
+void CaptureTools::DragTick() { DragTo(PointerNow()); }
 
 void CaptureTools::DragTo(Point pointer) {
     if (timerBusy_) return;
@@ -207,28 +208,28 @@ void CaptureTools::FinishDrag(Point releasedAt) {
     }
     // The last move before the release may not have had its tick yet: the
     // rectangle ends where the button went up.
-    if (Timer3.Running()) DragTo(releasedAt);
-    Timer3.Stop();
+    if (dragTimer_.Running()) DragTo(releasedAt);
+    dragTimer_.Stop();
     SetHookArea(rectangle_.WindowBounds());
 }
 
 // --- control capture --------------------------------------------------------------
 
 void CaptureTools::btnControlCaptureClick() {
-    if (window_.CurrentMode() == kModeControlCapture) {
+    if (host_.CurrentMode() == ActiveMode::ControlCapture) {
         DisableControlCapture();
         return;
     }
-    if (EnableControlCapture()) window_.SetModePrompt(kCapturePrompt);
+    if (EnableControlCapture()) host_.SetModePrompt(kCapturePrompt);
 }
 
 bool CaptureTools::EnableControlCapture() {
-    window_.ShowCapturePage();
-    window_.SetCurrentMode(kModeControlCapture);
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::ControlCapture);
     page_.ShowModeRunning(CaptureButton::kControl, true);
     ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
-    Timer2.Start(kHotTrackingInterval, [this] { Timer2Timer(); });
-    if (!window_.ArmHook(&SetControlCaptureHook)) {
+    hotTrackTimer_.Start(kHotTrackingInterval, [this] { HotTrackTick(); });
+    if (!host_.ArmHook(&SetControlCaptureHook)) {
         DisableControlCapture();
         return false;
     }
@@ -236,17 +237,17 @@ bool CaptureTools::EnableControlCapture() {
 }
 
 void CaptureTools::DisableControlCapture() {
-    window_.SetModePrompt(L"");
-    Timer2.Stop();
-    window_.SetCurrentMode(kModeNone);
+    host_.SetModePrompt(L"");
+    hotTrackTimer_.Stop();
+    host_.SetCurrentMode(ActiveMode::None);
     page_.ShowModeRunning(CaptureButton::kControl, false);
     UnSetControlCaptureHook();
     tracker_.Hide();
     page_.ShowSizeLabels(std::nullopt);
-    window_.KeepOnTop();
+    host_.KeepOnTop();
 }
 
-void CaptureTools::Timer2Timer() {
+void CaptureTools::HotTrackTick() {
     if (timerBusy_) return;
     BusyScope busy(timerBusy_);
     const HWND under = ::WindowFromPoint(platform::ToPOINT(PointerNow()));

@@ -23,25 +23,25 @@ bool CaptureTools::CopyToBuffer(HDC source, const Rect& area, Point origin) {
 }
 
 void CaptureTools::ShowError(const std::wstring& text) {
-    window_.RunBehind(
+    host_.RunBehind(
         [&](HWND owner) { return dialogs_.Message(owner, text, MB_OK | MB_ICONERROR); });
 }
 
 void CaptureTools::SaveToSequence() {
     if (!page_.Choices().sequence || snapshot_.Empty()) return;
-    const CaptureSettings settings = window_.Settings();
+    const Settings& settings = host_.CurrentSettings();
     // One listing of the folder instead of a look per number: a long
     // sequence stays quick.
-    const SequenceFormat format = SequenceFormatOf(settings.imgFormat);
+    const SequenceFormat format = SequenceFormatOf(settings.sequenceFormat);
     const std::wstring name = NextSequenceFileName(
-        sequenceFolder_, settings.imgName, settings.imgNr,
-        platform::EntryNamesIn(sequenceFolder_, settings.imgName), &NameTaken, format.ending);
+        sequenceFolder_, settings.sequenceName, settings.sequenceDigits,
+        platform::EntryNamesIn(sequenceFolder_, settings.sequenceName), &NameTaken, format.ending);
     if (name.empty()) {
         ShowError(kSequenceFailed);
         return;
     }
     if (const auto failed = SaveSnapshotFile(snapshot_.Output(), {format.format, name},
-                                             JpegQualityOf(settings.jpgQuality)))
+                                             JpegQualityOf(settings.jpegQuality)))
         ShowError(*failed);
 }
 
@@ -49,8 +49,8 @@ void CaptureTools::btnSaveCaptureClick() {
     // An abandoned screen capture enables the buttons before any snapshot
     // exists: there is nothing to save then.
     if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
-    const int quality = JpegQualityOf(window_.Settings().jpgQuality);
-    window_.RunBehind([&](HWND owner) {
+    const int quality = JpegQualityOf(host_.CurrentSettings().jpegQuality);
+    host_.RunBehind([&](HWND owner) {
         const auto choice = dialogs_.ChooseSaveFile(owner);
         if (!choice) return 0;
         const SaveTarget target = ChooseSaveTarget(choice->fileName, choice->filterIndex);
@@ -70,7 +70,7 @@ void CaptureTools::chkCaptureSequenceClick(bool ticked) {
     if (!ticked) return;
     sequenceFolder_.clear();
     std::optional<std::wstring> folder;
-    window_.RunBehind([&](HWND owner) {
+    host_.RunBehind([&](HWND owner) {
         folder = dialogs_.ChooseSequenceFolder(owner);
         return 0;
     });
@@ -81,16 +81,16 @@ void CaptureTools::chkCaptureSequenceClick(bool ticked) {
 }
 
 void CaptureTools::btnCapturePreviewClick() {
-    window_.ShowCapturePage();
-    window_.SetCurrentMode(kModePreview);
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::Preview);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
-        window_.RunBehind([this](HWND owner) {
+        host_.RunBehind([this](HWND owner) {
             if (owner) preview_->PlaceOn(owner);
             return preview_->ShowModal();
         });
     }
-    window_.SetCurrentMode(kModeNone);
+    host_.SetCurrentMode(ActiveMode::None);
 }
 
 }  // namespace vix

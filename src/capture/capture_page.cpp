@@ -1,10 +1,18 @@
 #include "capture/capture_page.h"
 
 #include "ui/hints.h"
+#include "ui/panel.h"
 #include "ui/standard_controls.h"
 
 namespace vix {
 namespace {
+
+constexpr PageSpec kCapturePage{.tab = kCaptureTab,
+                                .caption = L"Screen capture",
+                                .toggleHint = L"Expand/Collapse Screen capture",
+                                .height = kCapturePageHeight,
+                                .shownSetting = &Settings::captureSectionOpen,
+                                .shownByDefault = true};
 
 // At rest the dim picture, under the pointer and pressed the full one.
 ui::ButtonPictures ModePictures(const wchar_t* base) {
@@ -18,12 +26,9 @@ HWND CheckBox(HWND page, const Rect& bounds, const wchar_t* caption) {
                                      bounds);
 }
 
-bool Ticked(HWND box) { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
 }  // namespace
 
-void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
-    photoshop_ = std::move(photoshop);
+void CapturePage::Create(HWND page, HWND owner) {
     if (owner) tools_.Create(owner);
 
     btnScreenCapture.Create(page, Rect::FromBounds(6, 4, 32, 32), L"Capture the entire screen",
@@ -69,9 +74,8 @@ void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
         CheckBox(page, Rect::FromBounds(6, 42, 108, 16), L"Multi Capture (to one image)");
     chkCaptureSequence =
         CheckBox(page, Rect::FromBounds(6, 58, 230, 16), L"Capture to image sequence");
-    ui::OnCommand(chkCaptureSequence, [this](UINT code) {
-        if (code == BN_CLICKED) tools_.chkCaptureSequenceClick(Ticked(chkCaptureSequence));
-    });
+    ui::OnClick(chkCaptureSequence,
+                [this] { tools_.chkCaptureSequenceClick(ui::IsChecked(chkCaptureSequence)); });
     chkCaptureWithCursor =
         CheckBox(page, Rect::FromBounds(6, 74, 230, 16), L"Capure with mouse cursor");
 
@@ -85,13 +89,37 @@ void CapturePage::Create(HWND page, HWND owner, PhotoshopOutputs photoshop) {
     tools_.SetPreview(&preview_);
 }
 
-CaptureChoices CapturePage::Choices() const {
-    return {Ticked(chkMultiCapture), Ticked(chkCaptureSequence), Ticked(chkCaptureWithCursor)};
+void CapturePage::Build(ToolPages& pages) {
+    // The overlays and the preview are created with the program's other
+    // windows.
+    Create(pages.AddPage(kCapturePage).hwnd(), nullptr);
 }
 
-void CapturePage::UntickSequence() {
-    ::SendMessageW(chkCaptureSequence, BM_SETCHECK, BST_UNCHECKED, 0);
+OwnedWindows CapturePage::Windows() {
+    return {{ProgramWindow::Preview, &preview_},
+            {ProgramWindow::HotTracker, &tools_.TrackingFrame()},
+            {ProgramWindow::Rectangle, &tools_.RectangleOverlay()}};
 }
+
+std::vector<HotKeyBinding> CapturePage::HotKeys() {
+    const auto onCaptureTab = [](HotKeyId key, std::function<void()> action) {
+        return HotKeyBinding{.key = key,
+                             .reach = HotKeyBinding::Reach::OnTabOnly,
+                             .tab = kCaptureTab,
+                             .action = std::move(action)};
+    };
+    return {
+        onCaptureTab(HotKeyId::SaveToDisk, [this] { tools_.btnSaveCaptureClick(); }),
+        onCaptureTab(HotKeyId::CopyToClipboard, [this] { tools_.btnCaptureToClipboardClick(); }),
+        onCaptureTab(HotKeyId::ExportToPhotoshop, [this] { btnCaptureToPS.onClick(); })};
+}
+
+CaptureChoices CapturePage::Choices() const {
+    return {ui::IsChecked(chkMultiCapture), ui::IsChecked(chkCaptureSequence),
+            ui::IsChecked(chkCaptureWithCursor)};
+}
+
+void CapturePage::UntickSequence() { ui::SetChecked(chkCaptureSequence, false); }
 
 void CapturePage::ShowSizeLabels(std::optional<Size> size) {
     pnlCaptureWidth.SetCaption(size ? std::to_wstring(size->width) : L"");

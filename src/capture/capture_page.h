@@ -7,13 +7,16 @@
 
 #include "capture/capture_tools.h"
 #include "capture/preview_window.h"
+#include "tools/tool.h"
+#include "tools/tool_host.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
 
 // The capture page of the main window: the three mode buttons, the size
 // labels, the three check boxes and the five output buttons, with the
-// capture tools behind them. The main window's own services reach the
-// capture tools directly through CaptureWindowServices.
+// capture tools behind them. As a part of the main window it brings the
+// overlays and the preview, and answers the save, copy and export keys on
+// the Capture tab.
 
 namespace vix {
 
@@ -26,20 +29,27 @@ struct PhotoshopOutputs {
 
 inline constexpr int kCapturePageHeight = 93;
 
-class CapturePage final : public CapturePageControls {
+class CapturePage final : public CapturePageControls, public Tool {
   public:
-    CapturePage(CaptureWindowServices& window, CaptureDialogs& dialogs,
-                platform::SystemCursors& cursors)
-        : tools_(window, *this, dialogs, cursors) {}
+    CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors)
+        : tools_(host, *this, dialogs, cursors) {}
 
+    // The Photoshop outputs' handlers, before the controls are built.
+    void SetPhotoshopOutputs(PhotoshopOutputs photoshop) { photoshop_ = std::move(photoshop); }
     // Builds the controls on `page`. With an `owner` (the main window) the
     // overlays and the preview are created too, owned by it; without one
     // whoever creates the program's windows creates them.
-    void Create(HWND page, HWND owner, PhotoshopOutputs photoshop = {});
+    void Create(HWND page, HWND owner);
+
+    // Tool
+    const char* Name() const override { return "capture"; }
+    void Build(ToolPages& pages) override;
+    OwnedWindows Windows() override;
+    std::vector<HotKeyBinding> HotKeys() override;
 
     CaptureTools& Tools() { return tools_; }
     Tvix_imgpreview& Preview() { return preview_; }
-    // The new-document export's button, for its hot key.
+    // Whether the new-document export's button is enabled.
     bool DocumentExportEnabled() const { return btnCaptureToPS.Enabled(); }
 
     // CapturePageControls

@@ -6,12 +6,13 @@
 #include <string>
 
 #include "capture/capture_dialogs.h"
-#include "capture/capture_host.h"
+#include "capture/capture_page_controls.h"
 #include "capture/rectangle_drag.h"
 #include "capture/rectangle_window.h"
 #include "capture/snapshot.h"
 #include "capture/tracking_window.h"
 #include "platform/system_cursors.h"
+#include "tools/tool_host.h"
 #include "ui/timer.h"
 
 // The screen capture: the whole screen, a dragged rectangle and the control
@@ -20,12 +21,6 @@
 // sequence, the clipboard, the preview).
 
 namespace vix {
-
-inline constexpr int kModeNone = 0;
-inline constexpr int kModeControlCapture = 3;
-inline constexpr int kModeScreenCapture = 4;
-inline constexpr int kModeRectangleCapture = 5;
-inline constexpr int kModePreview = 6;
 
 inline constexpr wchar_t kCapturePrompt[] = L"Press right mouse button to capture";
 inline constexpr wchar_t kScreenCaptureInfo[] =
@@ -37,9 +32,9 @@ class Tvix_imgpreview;
 
 class CaptureTools {
   public:
-    CaptureTools(CaptureWindowServices& window, CapturePageControls& page, CaptureDialogs& dialogs,
+    CaptureTools(ToolHost& host, CapturePageControls& page, CaptureDialogs& dialogs,
                  platform::SystemCursors& cursors)
-        : window_(window), page_(page), dialogs_(dialogs), cursors_(cursors) {}
+        : host_(host), page_(page), dialogs_(dialogs), cursors_(cursors) {}
     CaptureTools(const CaptureTools&) = delete;
     CaptureTools& operator=(const CaptureTools&) = delete;
     ~CaptureTools();
@@ -57,12 +52,14 @@ class CaptureTools {
     // mode ends, the main window comes back and the hook is released.
     void AbandonScreenCapture();
 
-    // The hook library's reports.
-    void ScreenCaptureClicked();   // 0x411
-    void ControlCaptureClicked();  // 0x40F
-    // 0x47D; `pressedAt` is where the dragging button went down or up (the
-    // pointer now when not known).
-    void RectangleEvent(unsigned event, int hitArea, std::optional<Point> pressedAt = {});
+    // The hook library's reports: hooks::kScreenCaptureClick,
+    // hooks::kControlCaptureClick and hooks::kRectangleEvent. `pressedAt` is
+    // where the dragging button went down or up (the pointer now when not
+    // known).
+    void ScreenCaptureClicked();
+    void ControlCaptureClicked();
+    void RectangleEvent(hooks::RectangleEvent event, hooks::Zone zone = hooks::Zone::None,
+                        std::optional<Point> pressedAt = {});
 
     // Copies `area` of `source` from its pixel `origin` into the snapshot and
     // acknowledges it; false (with the user told why) when it was refused.
@@ -81,7 +78,7 @@ class CaptureTools {
     Trectan& RectangleOverlay() { return rectangle_; }
     THottracker& TrackingFrame() { return tracker_; }
     HWND CaptureTarget() const { return captureTarget_; }
-    int HitArea() const { return rectHitArea_; }
+    hooks::Zone HitArea() const { return rectHitArea_; }
 
   private:
     void EnableCaptureScreen();
@@ -90,14 +87,14 @@ class CaptureTools {
     void DisableRectangle();
     bool EnableControlCapture();
     void DisableControlCapture();
-    void SetHitArea(int area);
-    void Timer2Timer();
-    void Timer3Timer();
+    void SetHitArea(hooks::Zone area);
+    void HotTrackTick();  // Timer2Timer
+    void DragTick();      // Timer3Timer
     void DragTo(Point pointer);
     void FinishDrag(Point releasedAt);
     void ShowError(const std::wstring& text);
 
-    CaptureWindowServices& window_;
+    ToolHost& host_;
     CapturePageControls& page_;
     CaptureDialogs& dialogs_;
     platform::SystemCursors& cursors_;
@@ -107,15 +104,15 @@ class CaptureTools {
     std::wstring sequenceFolder_;
     Trectan rectangle_;
     THottracker tracker_;
-    ui::Timer Timer2;  // hot tracking, 50 ms
-    ui::Timer Timer3;  // rectangle dragging, 20 ms
+    ui::Timer hotTrackTimer_;  // Timer2, 50 ms
+    ui::Timer dragTimer_;      // Timer3, 20 ms
     bool timerBusy_ = false;
     // A release that arrived while a drag step was letting messages run; that
     // step finishes the drag there once it is done.
     std::optional<Point> pendingDragEnd_;
     HWND captureTarget_ = nullptr;
     Rect trackedRect_;
-    int rectHitArea_ = kHitNone;
+    hooks::Zone rectHitArea_ = hooks::Zone::None;
     RectangleDrag drag_;
 };
 

@@ -9,7 +9,9 @@
 namespace vix {
 
 void ImageView::Create(HWND parent, const Rect& bounds) {
-    CreateControl(parent, bounds, L"Snapshot", WS_HSCROLL | WS_VSCROLL);
+    // Clipped by its siblings: the preview's size grip lies over the corner
+    // between the scroll bars.
+    CreateControl(parent, bounds, L"Snapshot", WS_HSCROLL | WS_VSCROLL | WS_CLIPSIBLINGS);
     onMouseDown = [this](POINT p) { ImgView321MouseDown(p); };
     onMouseMove = [this](POINT p) { ImgView321MouseMove(p); };
     onMouseUp = [this](POINT) { ImgView321MouseUp(); };

@@ -37,13 +37,14 @@ void Tvix_imgpreview::CreateContent() {
            actions_.btnCaptureToPSClick);
     button(btnSaveCapture, 68, L"Save snapshot to disk", L"btn_save_capture",
            actions_.btnSaveCaptureClick);
-    Label1.Create(hwnd(), Rect::FromBounds(0, 5, kLabelWidth, 16), L"Scale");
-    ComboBox1 = ui::CreateDropDownList(hwnd(), Rect::FromBounds(0, 2, kScaleBoxWidth, 200),
-                                       {L"400%", L"200%", L"100%", L"50%", L"25%"});
-    ui::OnCommand(ComboBox1, [this](UINT code) {
-        if (code == CBN_SELCHANGE) ComboBox1Change();
+    lblScale.Create(hwnd(), Rect::FromBounds(0, 5, kLabelWidth, 16), L"Scale");
+    lstScale = ui::CreateDropDownList(hwnd(), Rect::FromBounds(0, 2, kScaleBoxWidth, 200),
+                                      {L"400%", L"200%", L"100%", L"50%", L"25%"});
+    ui::OnCommand(lstScale, [this](UINT code) {
+        if (code == CBN_SELCHANGE) lstScaleChange();
     });
     ImgView321.Create(hwnd(), Rect::FromBounds(0, kPanelHeight, 385, 341 - kPanelHeight));
+    sizeGrip_ = ui::CreateStandardControl(hwnd(), L"SCROLLBAR", L"", SBS_SIZEGRIP, {});
     Arrange(ClientSize());
 }
 
@@ -52,19 +53,23 @@ void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) {
     ImgView321.SetPicture(snapshot.Pixels());
 }
 
-void Tvix_imgpreview::ComboBox1Change() {
-    const auto index = ::SendMessageW(ComboBox1, CB_GETCURSEL, 0, 0);
+void Tvix_imgpreview::lstScaleChange() {
+    const auto index = ::SendMessageW(lstScale, CB_GETCURSEL, 0, 0);
     if (index < 0 || index >= static_cast<LRESULT>(kPreviewScales.size())) return;
     ImgView321.SetScale(kPreviewScales[static_cast<std::size_t>(index)]);
 }
 
 void Tvix_imgpreview::Arrange(Size client) {
     if (!ImgView321.hwnd()) return;
-    ::MoveWindow(ComboBox1, client.width - kScaleBoxWidth - 2, 2, kScaleBoxWidth, 200, TRUE);
-    ::MoveWindow(Label1.hwnd(), client.width - kScaleBoxWidth - kLabelWidth - 6, 5, kLabelWidth, 16,
-                 TRUE);
+    ::MoveWindow(lstScale, client.width - kScaleBoxWidth - 2, 2, kScaleBoxWidth, 200, TRUE);
+    ::MoveWindow(lblScale.hwnd(), client.width - kScaleBoxWidth - kLabelWidth - 6, 5, kLabelWidth,
+                 16, TRUE);
     ::MoveWindow(ImgView321.hwnd(), 0, kPanelHeight, client.width,
                  std::max(0, client.height - kPanelHeight), TRUE);
+    const int gripWidth = ::GetSystemMetrics(SM_CXVSCROLL);
+    const int gripHeight = ::GetSystemMetrics(SM_CYHSCROLL);
+    ::SetWindowPos(sizeGrip_, HWND_TOP, client.width - gripWidth, client.height - gripHeight,
+                   gripWidth, gripHeight, SWP_NOACTIVATE);
 }
 
 LRESULT Tvix_imgpreview::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -41,9 +41,9 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     }
     HWND ScaleBox() {
         EnsureContent();
-        return ComboBox1;
+        return lstScale;
     }
-    void ComboBox1Change();
+    void lstScaleChange();  // ComboBox1Change
 
   protected:
     void CreateContent() override;
@@ -54,9 +54,12 @@ class Tvix_imgpreview final : public ui::ProgramForm {
 
     PreviewActions actions_;
     ui::ImageButton btnCaptureToClipboard, btnCaptureToPSLayer, btnCaptureToPS, btnSaveCapture;
-    ui::Label Label1;
-    HWND ComboBox1 = nullptr;
+    ui::Label lblScale;       // Label1
+    HWND lstScale = nullptr;  // ComboBox1
     ImageView ImgView321;
+    // In the corner between the view's scroll bars; dragging it sizes the
+    // window.
+    HWND sizeGrip_ = nullptr;
 };
 
 }  // namespace vix

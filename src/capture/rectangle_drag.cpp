@@ -4,24 +4,26 @@
 
 namespace vix {
 
-std::optional<Point> HitAnchor(int area, const Rect& b) {
+using hooks::Zone;
+
+std::optional<Point> HitAnchor(hooks::Zone area, const Rect& b) {
     switch (area) {
-        case kHitInside: return Point{b.left, b.top};
-        case kHitTop: return Point{0, b.top};
-        case kHitBottom: return Point{0, b.bottom};
-        case kHitLeft: return Point{b.left, 0};
-        case kHitRight: return Point{b.right, 0};
-        case kHitTopLeft: return Point{b.left, b.top};
-        case kHitTopRight: return Point{b.right, b.top};
-        case kHitBottomLeft: return Point{b.left, b.bottom};
-        case kHitBottomRight: return Point{b.right, b.bottom};
+        case Zone::Inside: return Point{b.left, b.top};
+        case Zone::Top: return Point{0, b.top};
+        case Zone::Bottom: return Point{0, b.bottom};
+        case Zone::Left: return Point{b.left, 0};
+        case Zone::Right: return Point{b.right, 0};
+        case Zone::TopLeft: return Point{b.left, b.top};
+        case Zone::TopRight: return Point{b.right, b.top};
+        case Zone::BottomLeft: return Point{b.left, b.bottom};
+        case Zone::BottomRight: return Point{b.right, b.bottom};
         default: return std::nullopt;
     }
 }
 
-void RectangleDrag::Start(int area, Point pointer, const Rect& bounds) {
+void RectangleDrag::Start(hooks::Zone area, Point pointer, const Rect& bounds) {
     const auto anchor = HitAnchor(area, bounds);
-    area_ = anchor ? area : kHitNone;
+    area_ = anchor ? area : Zone::None;
     if (anchor) grabOffset_ = {pointer.x - anchor->x, pointer.y - anchor->y};
     dragRect_ = bounds;
     size_ = {bounds.width(), bounds.height()};
@@ -33,23 +35,26 @@ std::optional<RectangleDrag::Step> RectangleDrag::Tick(Point pointer) {
     const Point d{pointer.x - grabOffset_.x, pointer.y - grabOffset_.y};
     Rect& r = dragRect_;
     switch (area_) {
-        case kHitInside: return Step{Rect::FromBounds(d.x, d.y, size_.width, size_.height), false};
-        case kHitTop: r.top = d.y; break;
-        case kHitBottom: r.bottom = d.y; break;
-        case kHitLeft: r.left = d.x; break;
-        case kHitRight: r.right = d.x; break;
-        case kHitTopLeft: r.left = d.x, r.top = d.y; break;
-        case kHitTopRight: r.right = d.x, r.top = d.y; break;
-        case kHitBottomLeft: r.left = d.x, r.bottom = d.y; break;
-        case kHitBottomRight: r.right = d.x, r.bottom = d.y; break;
+        case Zone::Inside:
+            return Step{Rect::FromBounds(d.x, d.y, size_.width, size_.height), false};
+        case Zone::Top: r.top = d.y; break;
+        case Zone::Bottom: r.bottom = d.y; break;
+        case Zone::Left: r.left = d.x; break;
+        case Zone::Right: r.right = d.x; break;
+        case Zone::TopLeft: r.left = d.x, r.top = d.y; break;
+        case Zone::TopRight: r.right = d.x, r.top = d.y; break;
+        case Zone::BottomLeft: r.left = d.x, r.bottom = d.y; break;
+        case Zone::BottomRight: r.right = d.x, r.bottom = d.y; break;
         default: return std::nullopt;
     }
     // The moved edge gives way to keep the minimum span; the other stays.
-    const bool movesLeft = area_ == kHitLeft || area_ == kHitTopLeft || area_ == kHitBottomLeft;
-    const bool movesRight = area_ == kHitRight || area_ == kHitTopRight || area_ == kHitBottomRight;
-    const bool movesTop = area_ == kHitTop || area_ == kHitTopLeft || area_ == kHitTopRight;
+    const bool movesLeft =
+        area_ == Zone::Left || area_ == Zone::TopLeft || area_ == Zone::BottomLeft;
+    const bool movesRight =
+        area_ == Zone::Right || area_ == Zone::TopRight || area_ == Zone::BottomRight;
+    const bool movesTop = area_ == Zone::Top || area_ == Zone::TopLeft || area_ == Zone::TopRight;
     const bool movesBottom =
-        area_ == kHitBottom || area_ == kHitBottomLeft || area_ == kHitBottomRight;
+        area_ == Zone::Bottom || area_ == Zone::BottomLeft || area_ == Zone::BottomRight;
     if (movesTop && r.bottom - r.top < kMinimumSpan) r.top = r.bottom - kMinimumSpan;
     if (movesBottom && r.bottom - r.top < kMinimumSpan) r.bottom = r.top + kMinimumSpan;
     if (movesLeft && r.right - r.left < kMinimumSpan) r.left = r.right - kMinimumSpan;

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "common/geometry.h"
+#include "hooks/hook_protocol.h"
 
 // Moving and sizing the rectangle overlay, and the areas derived from its
 // window bounds: the hook library's hit-test area, the size labels and the
@@ -10,24 +11,9 @@
 
 namespace vix {
 
-// The part of the overlay under the pointer, as the hook library reports it.
-enum HitArea : int {
-    kHitNone = 0,
-    kHitInside = 1,
-    kHitTop = 2,
-    kHitBottom = 3,
-    kHitLeft = 4,
-    kHitRight = 5,
-    kHitTopLeft = 6,
-    kHitTopRight = 7,
-    kHitBottomLeft = 8,
-    kHitBottomRight = 9,
-};
-
 // The point of the overlay's bounds that follows the pointer while `area`
-// is dragged (an unused coordinate is 0); none for kHitNone and for values
-// the library does not send.
-std::optional<Point> HitAnchor(int area, const Rect& bounds);
+// is dragged (an unused coordinate is 0); none for Zone::None.
+std::optional<Point> HitAnchor(hooks::Zone area, const Rect& bounds);
 
 inline constexpr int kMinimumSpan = 26;  // opposite edges never come closer while sizing
 
@@ -35,7 +21,7 @@ inline constexpr int kMinimumSpan = 26;  // opposite edges never come closer whi
 // tick. The area is the one under the pointer when the drag started.
 class RectangleDrag {
   public:
-    void Start(int area, Point pointer, const Rect& bounds);
+    void Start(hooks::Zone area, Point pointer, const Rect& bounds);
 
     struct Step {
         Rect bounds;   // the overlay's new window bounds
@@ -46,7 +32,7 @@ class RectangleDrag {
     std::optional<Step> Tick(Point pointer);
 
   private:
-    int area_ = kHitNone;
+    hooks::Zone area_ = hooks::Zone::None;
     Point grabOffset_;
     Rect dragRect_;
     Point lastPointer_;

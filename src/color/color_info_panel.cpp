@@ -3,8 +3,26 @@
 #include "tools/control_ids.h"
 #include "color/contrast.h"
 #include "color/extended_color_info.h"
+#include "ui/panel.h"
 
 namespace vix {
+namespace {
+
+constexpr PageSpec kInfoPage{.tab = kPickerTab,
+                             .caption = L"Extended color information",
+                             .toggleHint = L"Expand/Collapse Extended color information",
+                             .height = 74,
+                             .shownSetting = &Settings::colorInfoSectionOpen};
+
+}  // namespace
+
+void ColorInfoPanel::Build(ToolPages& pages) { Create(pages.AddPage(kInfoPage).hwnd()); }
+
+std::vector<HotKeyBinding> ColorInfoPanel::HotKeys() {
+    return {{.key = HotKeyId::ExtendedColorInfo,
+             .reach = HotKeyBinding::Reach::OpenTab,
+             .tab = kPickerTab}};
+}
 
 void ColorInfoPanel::Create(HWND page) {
     struct Row {

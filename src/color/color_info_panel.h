@@ -4,16 +4,21 @@
 #include <optional>
 
 #include "color/color_value.h"
+#include "tools/tool.h"
 #include "ui/label.h"
 
 // The "Extended color information" page: CMYK and hue, saturation,
 // brightness of the live colour, and the WCAG contrast of the last two
-// sampled colours.
+// sampled colours. Its hot key only opens the Picker tab.
 
 namespace vix {
 
-class ColorInfoPanel {
+class ColorInfoPanel final : public Tool {
   public:
+    const char* Name() const override { return "colour information"; }
+    void Build(ToolPages& pages) override;
+    std::vector<HotKeyBinding> HotKeys() override;
+
     void Create(HWND page);
     // Fills the seven labels for `color` (showcolorvalues).
     void showcolorvalues(ColorWord color);

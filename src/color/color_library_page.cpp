@@ -11,6 +11,15 @@
 #include "platform/file.h"
 
 namespace vix {
+namespace {
+
+constexpr PageSpec kLibraryPage{.tab = kPickerTab,
+                                .caption = L"Sampled color library",
+                                .toggleHint = L"Expand/Collapse Sampled color library",
+                                .height = 79,
+                                .shownSetting = &Settings::librarySectionOpen};
+
+}  // namespace
 
 void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     pnlColorLibPage = &pageWindow;
@@ -33,6 +42,25 @@ void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
                         ui::PicturesOf(L"BTN_SAVE_ACT"));
     btnSaveAsACT.onClick = [this] { btnSaveAsACTClick(); };
     btnSaveAsACT.SetEnabled(false);
+}
+
+void ColorLibraryPage::Build(ToolPages& pages) {
+    ui::Panel& page = pages.AddPage(kLibraryPage);
+    Create(page.hwnd(), page);
+}
+
+void ColorLibraryPage::SettingsLoaded(const Settings& settings, bool keyOpened) {
+    if (keyOpened && settings.clearLibraryOnLoad) ClearColorLibrary();
+    LoadLibrary();
+}
+
+std::vector<HotKeyBinding> ColorLibraryPage::HotKeys() {
+    using Reach = HotKeyBinding::Reach;
+    return {{.key = HotKeyId::ColorLibrary, .reach = Reach::OpenTab, .tab = kPickerTab},
+            {.key = HotKeyId::SaveToDisk,
+             .reach = Reach::OnTabOnly,
+             .tab = kPickerTab,
+             .action = [this] { btnSaveAsACTClick(); }}};
 }
 
 void ColorLibraryPage::Newcolor(ColorWord color) {
@@ -63,6 +91,7 @@ void ColorLibraryPage::LoadLibrary() {
         key->Write(kLibraryValueName, RegistryValue::Binary(LibraryRecord{}));
     }
     StringGrid1.Invalidate();
+    if (library_.Count() > 0) btnSaveAsACT.SetEnabled(true);
 }
 
 void ColorLibraryPage::ClearColorLibrary() {

@@ -8,19 +8,29 @@
 #include "color/palette_files.h"
 #include "color/color_text.h"
 #include "common/registry_store.h"
+#include "tools/tool.h"
 #include "tools/tool_host.h"
 #include "ui/image_button.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 
 // The "Sampled color library" page: the grid, the hover labels, the
-// registry record and saving the library as an Adobe Color Table.
+// registry record and saving the library as an Adobe Color Table. As a part
+// of the main window it is loaded with the settings and answers the library
+// and save keys on the Picker tab.
 
 namespace vix {
 
-class ColorLibraryPage {
+class ColorLibraryPage final : public Tool {
   public:
     ColorLibraryPage(ToolHost& host, RegistryStore& registry) : host_(host), registry_(registry) {}
+
+    // Tool
+    const char* Name() const override { return "library"; }
+    void Build(ToolPages& pages) override;
+    // Empties the library first when the settings say so, then reads it.
+    void SettingsLoaded(const Settings& settings, bool keyOpened) override;
+    std::vector<HotKeyBinding> HotKeys() override;
 
     void Create(HWND page, const ui::Panel& pageWindow);
     // The value form of the hover labels (the picker's choice) and what a
@@ -29,7 +39,8 @@ class ColorLibraryPage {
     std::function<void(ColorWord)> onTakeColor;
 
     void Newcolor(ColorWord color);
-    // Reads the stored library (part of the settings load).
+    // Reads the stored library; the save button is enabled when it holds a
+    // colour.
     void LoadLibrary();
     void ClearColorLibrary();
     // Saves the library as a colour table, a GIMP palette, an Adobe Swatch
@@ -38,7 +49,6 @@ class ColorLibraryPage {
 
     const ColorLibrary& Library() const { return library_; }
     bool SaveButtonEnabled() const { return btnSaveAsACT.Enabled(); }
-    void EnableSaveButton(bool enabled) { btnSaveAsACT.SetEnabled(enabled); }
 
   private:
     void StringGrid1MouseMove(int x, int y);

@@ -11,10 +11,21 @@
 #include "platform/desktop.h"
 #include "ui/hints.h"
 #include "ui/message_loop.h"
+#include "ui/panel.h"
 #include "ui/skin.h"
 #include "ui/standard_controls.h"
 
 namespace vix {
+namespace {
+
+constexpr PageSpec kPickerPage{.tab = kPickerTab,
+                               .caption = L"Color picker",
+                               .toggleHint = L"Expand/Collapse Colorpicker",
+                               .height = 112,
+                               .shownSetting = &Settings::pickerSectionOpen,
+                               .shownByDefault = true};
+
+}  // namespace
 
 void ColorPicker::Create(HWND page) {
     pnlViewFrame.Create(page, Rect::FromBounds(5, 6, 80, 80), L"", {.outline = ui::ShadowColor()});
@@ -46,17 +57,16 @@ void ColorPicker::Create(HWND page) {
         values[i]->SetId(ids[i]);
     }
 
-    RadioGroup1.Create(page, Rect::FromBounds(180, 2, 70, 54), L"", {});
+    pnlValueForm.Create(page, Rect::FromBounds(180, 2, 70, 54), L"", {});
     const wchar_t* formats[] = {L"RGB", L"Hex", L"%"};
     for (int i = 0; i < 3; ++i) {
         radioItems_[i] =
-            ui::CreateStandardControl(RadioGroup1.hwnd(), L"BUTTON", formats[i],
+            ui::CreateStandardControl(pnlValueForm.hwnd(), L"BUTTON", formats[i],
                                       BS_AUTORADIOBUTTON | WS_TABSTOP | (i == 0 ? WS_GROUP : 0),
                                       Rect::FromBounds(4, 3 + i * 17, 62, 16));
-        ui::OnCommand(radioItems_[i], [this, i](UINT code) {
-            if (code != BN_CLICKED) return;
+        ui::OnClick(radioItems_[i], [this, i] {
             format_ = ValueFormatAt(i);
-            RadioGroup1Click();
+            ShowSummary();
         });
     }
 
@@ -65,7 +75,7 @@ void ColorPicker::Create(HWND page) {
                                             kIdSampleSizeList);
     ui::SetHint(lstPointSample, L"Sample size");
     ui::OnCommand(lstPointSample, [this](UINT code) {
-        if (code == CBN_SELCHANGE) cxComboBox1PropertiesChange();
+        if (code == CBN_SELCHANGE) lstPointSampleChange();
     });
     // The list offers no context menu (lstRulerUnitsContextPopup).
     ui::SuppressContextMenu(lstPointSample);
@@ -83,6 +93,34 @@ void ColorPicker::Create(HWND page) {
 
     lblWebsafeColor.Create(page, Rect::FromBounds(6, 92, 170, 14), L"No color sampled");
     lblWebsafeColor.SetId(kIdSummary);
+    ResetSampling();
+}
+
+void ColorPicker::Build(ToolPages& pages) { Create(pages.AddPage(kPickerPage).hwnd()); }
+
+void ColorPicker::SettingsLoaded(const Settings& settings, bool) {
+    SelectFormat(settings.colorValueForm);
+}
+
+std::vector<HotKeyBinding> ColorPicker::HotKeys() {
+    using Reach = HotKeyBinding::Reach;
+    return {{.key = HotKeyId::ScreenPicker,
+             .reach = Reach::OpenTab,
+             .tab = kPickerTab,
+             .expand = &kPickerPage,
+             .action = [this] { btnEnablePickerClick(); }},
+            {.key = HotKeyId::WebSafeColor,
+             .reach = Reach::OpenTab,
+             .tab = kPickerTab,
+             .action = [this] { btnWebSafeColorClick(); }},
+            {.key = HotKeyId::CopyToClipboard,
+             .reach = Reach::OnTabOnly,
+             .tab = kPickerTab,
+             .action = [this] { btnColorToClipboardClick(); }},
+            {.key = HotKeyId::ExportToPhotoshop,
+             .reach = Reach::OnTabOnly,
+             .tab = kPickerTab,
+             .action = [this] { btnColorToPSClick(); }}};
 }
 
 void ColorPicker::ResetSampling() {
@@ -167,11 +205,11 @@ void ColorPicker::TakeSample(Point position) {
     SetSampledColor(liveColor_);
     info_.SampleTaken(sampledColor_, host_.DecimalSeparator());
     if (onSampleTaken) onSampleTaken(sampledColor_);
-    RadioGroup1Click();
+    ShowSummary();
     if (host_.CurrentSettings().copySamplesToClipboard) ColorToClipboard();
 }
 
-void ColorPicker::cxComboBox1PropertiesChange() {
+void ColorPicker::lstPointSampleChange() {
     const LRESULT index = ::SendMessageW(lstPointSample, CB_GETCURSEL, 0, 0);
     if (index >= 0 && index <= 2) sampleSize_ = static_cast<int>(index) + 1;
 }
@@ -179,10 +217,10 @@ void ColorPicker::cxComboBox1PropertiesChange() {
 void ColorPicker::SelectFormat(int index) {
     format_ = ValueFormatAt(index);
     for (int i = 0; i < 3; ++i)
-        ::SendMessageW(radioItems_[i], BM_SETCHECK, i == format_ ? BST_CHECKED : BST_UNCHECKED, 0);
+        ui::SetChecked(radioItems_[i], i == format_);
 }
 
-void ColorPicker::RadioGroup1Click() {
+void ColorPicker::ShowSummary() {
     if (!colorSampled_) return;
     if (format_ == kNoFormat) return;
     lblWebsafeColor.SetCaption(ColorSummaryText(sampledColor_, format_, host_.DecimalSeparator()));
@@ -208,14 +246,14 @@ void ColorPicker::btnWebSafeColorClick() {
     colorSampled_ = true;
     EnableExports();
     SetSampledColor(WebSafeColor(sampledColor_));
-    RadioGroup1Click();
+    ShowSummary();
 }
 
-void ColorPicker::GetColorFromLib(ColorWord color) {
+void ColorPicker::TakeLibraryColor(ColorWord color) {
     colorSampled_ = true;
     EnableExports();
     SetSampledColor(color);
-    RadioGroup1Click();
+    ShowSummary();
 }
 
 void ColorPicker::SetSampledColor(ColorWord color) {

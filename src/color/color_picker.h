@@ -35,7 +35,8 @@ class ColorPicker final : public Tool {
                 ColorInfoPanel& info)
         : host_(host), clipboard_(clipboard), cursors_(cursors), info_(info) {}
 
-    // Builds the "Color picker" page's controls.
+    // Builds the "Color picker" page's controls: point sampling, no colour
+    // taken yet.
     void Create(HWND page);
     // Where a taken colour goes: the library (Newcolor).
     std::function<void(ColorWord)> onSampleTaken;
@@ -44,34 +45,41 @@ class ColorPicker final : public Tool {
 
     // As a tool: its button switches it on or off, and the hook library
     // reports the pointer's moves and the right-button press.
+    const char* Name() const override { return "picker"; }
     ActiveMode Mode() const override { return ActiveMode::ColorPicker; }
     void Toggle() override { btnEnablePickerClick(); }
     void OnHookReport(const HookReport& report) override;
+    std::vector<HotKeyBinding> HotKeys() override;
+    void Build(ToolPages& pages) override;
+    // The value form as the settings say.
+    void SettingsLoaded(const Settings& settings, bool keyOpened) override;
 
     // Switches the picker on or off.
     void btnEnablePickerClick();
-    // The pointer moved (0x402); a sample is taken at `position` (0x406).
+    // The pointer moved (hooks::kPickerMoved); a sample is taken at
+    // `position` (hooks::kPickerSample).
     void PointerMoved(Point position);
     void TakeSample(Point position);
     // One sampling tick.
     void ShowBox();
 
-    // The value-form buttons: a click chooses the form, then the summary
-    // line follows it.
-    void RadioGroup1Click();
+    // The summary line of the sampled colour in the chosen value form; also
+    // the value-form buttons' click (RadioGroup1Click), which chooses the
+    // form first.
+    void ShowSummary();
     void btnColorToClipboardClick();
     // Exports the sampled colour to Photoshop when a colour has been taken;
     // the hot key presses it too.
     void btnColorToPSClick();
     void btnWebSafeColorClick();
     void ColorToClipboard();
-    // Makes a library colour the sampled colour.
-    void GetColorFromLib(ColorWord color);
+    // Makes a library colour the sampled colour (GetColorFromLib).
+    void TakeLibraryColor(ColorWord color);
     // Selects item `index` of the value-form buttons (none when outside 0..2).
     void SelectFormat(int index);
     // The chosen value form, or kNoFormat when none is chosen.
     ValueFormat FormatIndex() const { return format_; }
-    // At creation: point sampling, no colour taken yet.
+    // Point sampling, no colour taken.
     void ResetSampling();
 
     bool On() const { return sampleTimer_.Running(); }
@@ -87,7 +95,7 @@ class ColorPicker final : public Tool {
     void EnableColorPicker();
     void DisableColorPicker();
     void PixelEvent();
-    void cxComboBox1PropertiesChange();
+    void lstPointSampleChange();  // cxComboBox1PropertiesChange
     // What a tick draws depends on: the pixels round the pointer and these.
     struct TickInputs {
         Point pointer;
@@ -140,7 +148,7 @@ class ColorPicker final : public Tool {
     ui::Panel pnlSampledPickerColor;
     std::array<ui::Label, 3> componentCaptions_;
     ui::Label lblColorRed, lblColorGreen, lblColorBlue;
-    ui::Panel RadioGroup1;
+    ui::Panel pnlValueForm;  // RadioGroup1
     std::array<HWND, 3> radioItems_{};
     HWND lstPointSample = nullptr;
     ui::ImageButton btnColorToClipboard;

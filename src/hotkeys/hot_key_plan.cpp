@@ -16,6 +16,12 @@ std::wstring Printable(const std::wstring& text) {
 
 std::wstring KeyName(char letter) { return std::wstring(L"Ctrl+Alt+") + wchar_t(letter); }
 
+std::size_t IndexOf(const HotKeyPlan& plan, HotKeyId id) {
+    for (std::size_t i = 0; i < plan.rows.size(); ++i)
+        if (plan.rows[i].id == id) return i;
+    return plan.rows.size();
+}
+
 std::wstring Reason(const HotKeyPlan& plan, std::size_t i) {
     switch (plan.fate[i]) {
         case HotKeyFate::NoAction: return L"no action";
@@ -29,15 +35,23 @@ std::wstring Reason(const HotKeyPlan& plan, std::size_t i) {
 
 }  // namespace
 
-void HotKeyPlan::RegistrationFailed(HotKeyId id, bool takenElsewhere) {
-    fate[static_cast<std::size_t>(id)] =
-        takenElsewhere ? HotKeyFate::TakenElsewhere : HotKeyFate::Failed;
+HotKeyFate HotKeyPlan::FateOf(HotKeyId id) const {
+    const std::size_t i = IndexOf(*this, id);
+    return i < fate.size() ? fate[i] : HotKeyFate::NoAction;
 }
 
-HotKeyPlan PlanHotKeys(std::span<const LayoutFacts> layouts) {
+void HotKeyPlan::RegistrationFailed(HotKeyId id, bool takenElsewhere) {
+    const std::size_t i = IndexOf(*this, id);
+    if (i < fate.size()) fate[i] = takenElsewhere ? HotKeyFate::TakenElsewhere : HotKeyFate::Failed;
+}
+
+HotKeyPlan PlanHotKeys(std::span<const LayoutFacts> layouts, std::span<const HotKeyRow> rows) {
     HotKeyPlan plan;
-    for (std::size_t i = 0; i < kHotKeyCount; ++i) {
-        const HotKeyRow& row = HotKeyRows()[i];
+    plan.rows.assign(rows.begin(), rows.end());
+    plan.fate.resize(rows.size());
+    plan.typed.resize(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const HotKeyRow& row = rows[i];
         if (!row.hasAction) {
             plan.fate[i] = HotKeyFate::NoAction;
             continue;
@@ -58,10 +72,10 @@ HotKeyPlan PlanHotKeys(std::span<const LayoutFacts> layouts) {
 
 std::wstring LeftOutLine(const HotKeyPlan& plan) {
     std::wstring line;
-    for (std::size_t i = 0; i < kHotKeyCount; ++i) {
+    for (std::size_t i = 0; i < plan.rows.size(); ++i) {
         if (plan.fate[i] == HotKeyFate::Register) continue;
         line += line.empty() ? L"Not in use: " : L", ";
-        line += KeyName(HotKeyRows()[i].letter) + L" (" + Reason(plan, i) + L")";
+        line += KeyName(plan.rows[i].letter) + L" (" + Reason(plan, i) + L")";
     }
     return line;
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
 #include <map>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "hotkeys/hot_key_table.h"
 
@@ -31,20 +31,24 @@ enum class HotKeyFate : unsigned char {
     Failed,          // the registration failed for another reason
 };
 
+// The keys in their order of registration, each with its fate.
 struct HotKeyPlan {
-    std::array<HotKeyFate, kHotKeyCount> fate{};
+    std::vector<HotKeyRow> rows;
+    std::vector<HotKeyFate> fate;
     // With TypesCharacter: what the key types (on the first layout that does).
-    std::array<std::wstring, kHotKeyCount> typed;
+    std::vector<std::wstring> typed;
 
-    HotKeyFate FateOf(HotKeyId id) const { return fate[static_cast<std::size_t>(id)]; }
+    HotKeyFate FateOf(HotKeyId id) const;
     bool Registers(HotKeyId id) const { return FateOf(id) == HotKeyFate::Register; }
     // A key that was to be registered and could not be.
     void RegistrationFailed(HotKeyId id, bool takenElsewhere);
 };
 
-// Decides, from the layouts' facts, which keys to register. Control
-// characters (Ctrl+letter's own codes) count as typing nothing.
-HotKeyPlan PlanHotKeys(std::span<const LayoutFacts> layouts);
+// Decides, from the layouts' facts, which of `rows` (by default the
+// program's fifteen) to register. Control characters (Ctrl+letter's own
+// codes) count as typing nothing.
+HotKeyPlan PlanHotKeys(std::span<const LayoutFacts> layouts,
+                       std::span<const HotKeyRow> rows = HotKeyRows());
 
 // The keys that were left out and why, in one line, e.g.
 // "Not in use: Ctrl+Alt+E (types €), Ctrl+Alt+C (no action)".

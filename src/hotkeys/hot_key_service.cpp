@@ -6,17 +6,18 @@
 
 namespace vix {
 
-void HotKeyService::Register(HWND window) {
-    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(kHotKeyDispatchOrder);
-    Register(window, layouts);
+void HotKeyService::Register(HWND window, std::span<const HotKeyRow> rows) {
+    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(ActionLetters(rows));
+    Register(window, rows, layouts);
 }
 
-void HotKeyService::Register(HWND window, std::span<const LayoutFacts> layouts) {
+void HotKeyService::Register(HWND window, std::span<const HotKeyRow> rows,
+                             std::span<const LayoutFacts> layouts) {
     keys_.Release();
-    plan_ = PlanHotKeys(layouts);
+    plan_ = PlanHotKeys(layouts, rows);
     std::vector<platform::HotKeySpec> specs;
     std::vector<HotKeyId> ids;
-    for (const HotKeyRow& row : HotKeyRows()) {
+    for (const HotKeyRow& row : rows) {
         if (!plan_.Registers(row.id)) continue;
         // The atom names are literals, so their data ends in a terminator.
         specs.push_back({row.atomName.data(), kHotKeyModifiers,

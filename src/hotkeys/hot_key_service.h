@@ -18,10 +18,12 @@ namespace vix {
 
 class HotKeyService {
   public:
-    // Registers the keys the plan keeps for `window`.
-    void Register(HWND window, std::span<const LayoutFacts> layouts);
+    // Registers for `window` the keys of `rows` that the plan made from
+    // `layouts` keeps.
+    void Register(HWND window, std::span<const HotKeyRow> rows,
+                  std::span<const LayoutFacts> layouts);
     // Reads the installed layouts, then registers.
-    void Register(HWND window);
+    void Register(HWND window, std::span<const HotKeyRow> rows = HotKeyRows());
     void Release() noexcept { keys_.Release(); }
 
     const HotKeyPlan& Plan() const { return plan_; }

@@ -5,9 +5,9 @@ namespace vix {
 const std::array<HotKeyRow, kHotKeyCount>& HotKeyRows() {
     static constexpr std::array<HotKeyRow, kHotKeyCount> rows{{
         {HotKeyId::ColorLibrary, L"ColorLibrary", 'L', true},
-        {HotKeyId::Extendedcolorinfo, L"Extendedcolorinfo", 'I', true},
+        {HotKeyId::ExtendedColorInfo, L"Extendedcolorinfo", 'I', true},
         {HotKeyId::ScreenPicker, L"ScreenPicker", 'P', true},
-        {HotKeyId::WebSaveColor, L"WebSaveColor", 'W', true},
+        {HotKeyId::WebSafeColor, L"WebSaveColor", 'W', true},
         {HotKeyId::Ruler, L"Ruler", 'U', true},
         {HotKeyId::RotateRuler, L"RotateRuler", 'R', true},
         {HotKeyId::FlipRuler, L"FlipRuler", 'F', true},
@@ -24,6 +24,13 @@ const std::array<HotKeyRow, kHotKeyCount>& HotKeyRows() {
 }
 
 const HotKeyRow& HotKeyRowOf(HotKeyId id) { return HotKeyRows()[static_cast<std::size_t>(id)]; }
+
+std::string ActionLetters(std::span<const HotKeyRow> rows) {
+    std::string letters;
+    for (const HotKeyRow& row : rows)
+        if (row.hasAction) letters += row.letter;
+    return letters;
+}
 
 const HotKeyRow* HotKeyRowOfLetter(char letter) {
     for (const HotKeyRow& row : HotKeyRows())

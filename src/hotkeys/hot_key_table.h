@@ -2,11 +2,15 @@
 
 #include <array>
 #include <cstddef>
+#include <span>
+#include <string>
 #include <string_view>
 
 // The program's fifteen global hot keys: Ctrl+Alt and a letter each, fixed
 // (they are not settings). Each key's identifier is the global atom of its
-// name; the rows are in the order of registration.
+// name; the rows are in the order of registration. A tool added since may
+// bring a key of its own, with an id above MinimizeVix (HotKeyId{15}), which
+// is registered after these.
 
 namespace vix {
 
@@ -15,9 +19,9 @@ inline constexpr unsigned kHotKeyModifiers = 3;
 
 enum class HotKeyId : unsigned char {
     ColorLibrary,
-    Extendedcolorinfo,
+    ExtendedColorInfo,
     ScreenPicker,
-    WebSaveColor,
+    WebSafeColor,  // its atom keeps the name "WebSaveColor"
     Ruler,
     RotateRuler,
     FlipRuler,
@@ -45,8 +49,7 @@ const HotKeyRow& HotKeyRowOf(HotKeyId id);
 // The row of `letter`, nothing for a letter that is no hot key.
 const HotKeyRow* HotKeyRowOfLetter(char letter);
 
-// The letters in the order the hot-key message tests them (C is not among
-// them: it has no action).
-inline constexpr std::string_view kHotKeyDispatchOrder = "PLIWURFETOSAXM";
+// The letters of the keys of `rows` with an action, in their order.
+std::string ActionLetters(std::span<const HotKeyRow> rows = HotKeyRows());
 
 }  // namespace vix

@@ -22,13 +22,6 @@ std::int32_t Code(FourCC code) { return static_cast<std::int32_t>(code); }
 
 VARIANT Shallow(const Variant& value) { return *value.get(); }
 
-void FreeStrings(EXCEPINFO& info) {
-    platform::late::SysFreeString(info.bstrSource);
-    platform::late::SysFreeString(info.bstrDescription);
-    platform::late::SysFreeString(info.bstrHelpFile);
-    info = EXCEPINFO{};
-}
-
 }  // namespace
 
 ComPhotoshopConnection::ComPhotoshopConnection(RetryClock& clock, BusyRetryPolicy policy)
@@ -48,13 +41,12 @@ Variant ComPhotoshopConnection::Call(IDispatch* object, DISPID id, WORD flags,
         params.cNamedArgs = 1;
     }
     Variant result;
-    EXCEPINFO info{};
+    platform::ExceptionInfo info;
     HRESULT hr = S_OK;
     RetryWhileBusy(policy_, clock_, [&] {
-        FreeStrings(info);
         UINT argumentError = 0;
-        hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.put(), &info,
-                            &argumentError);
+        hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result.put(),
+                            info.put(), &argumentError);
         return IsBusy(hr) ? CallStatus::Busy : CallStatus::Done;
     });
     platform::ThrowIfFailed(hr, operation, info);

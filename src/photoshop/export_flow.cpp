@@ -51,7 +51,7 @@ ExportStep ExportFlow::Advance(ExportStep step) {
 }
 
 ExportStep ExportFlow::AfterShowPage() {
-    host_.ShowPage(IsImage() ? kCapturePage : kColorPickerPage);
+    host_.ShowPage(IsImage() ? kCaptureTab : kPickerTab);
     return IsImage() ? ExportStep::Clipboard : ExportStep::Find;
 }
 

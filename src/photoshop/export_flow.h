@@ -7,6 +7,7 @@
 
 #include "photoshop/action_request.h"
 #include "photoshop/export_messages.h"
+#include "tools/pages.h"
 
 // The three exports to Photoshop (the sampled colour, the snapshot as a new
 // document, the snapshot as a new layer) as one state machine over two
@@ -74,8 +75,6 @@ class ExportHost {
 
 enum class ExportKind { Color, Document, Layer };
 
-inline constexpr int kColorPickerPage = 0;
-inline constexpr int kCapturePage = 2;
 inline constexpr std::uint32_t kClipboardSettleMs = 100;
 inline constexpr wchar_t kExportDocumentName[] = L"Vix_Export";
 inline constexpr wchar_t kExportLayerName[] = L"Vix_Export_Layer";

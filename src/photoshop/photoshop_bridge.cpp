@@ -1,11 +1,12 @@
 #include "photoshop/photoshop_bridge.h"
 
+#include "common/program_names.h"
 #include "ui/message_loop.h"
 
 namespace vix {
 
-PhotoshopBridge::PhotoshopBridge(ToolHost& host, Links links)
-    : host_(host), links_(std::move(links)) {}
+PhotoshopBridge::PhotoshopBridge(ToolHost& host, std::function<HBITMAP()> snapshot)
+    : host_(host), snapshot_(std::move(snapshot)) {}
 
 void PhotoshopBridge::DiscoverVersions() {
     discoveryDue_ = true;
@@ -36,31 +37,29 @@ void PhotoshopBridge::ShowPage(int pageIndex) {
     ui::ProcessPendingMessages();
 }
 
-HBITMAP PhotoshopBridge::SnapshotPicture() const {
-    return links_.snapshot ? links_.snapshot() : nullptr;
-}
+HBITMAP PhotoshopBridge::SnapshotPicture() const { return snapshot_ ? snapshot_() : nullptr; }
 
 int PhotoshopBridge::ShowMessage(const std::wstring& text, UINT flags) {
-    const std::wstring title = links_.title ? links_.title() : std::wstring();
     return host_.RunBehind(
-        [&](HWND owner) { return ::MessageBoxW(owner, text.c_str(), title.c_str(), flags); });
+        [&](HWND owner) { return ::MessageBoxW(owner, text.c_str(), kApplicationTitle, flags); });
 }
 
-std::wstring PhotoshopBridge::PhotoShopVersion() const {
+std::wstring PhotoshopBridge::ChosenVersion() const {
     return host_.CurrentSettings().photoshopVersion;
 }
 
-std::wstring PhotoshopBridge::LastPhotoShopVersion() const {
+std::wstring PhotoshopBridge::LastListedVersion() const {
     return host_.CurrentSettings().lastListedPhotoshopVersion;
 }
 
 void PhotoshopBridge::StoreChoice(const std::wstring& version, const std::wstring& last) {
-    if (links_.storeChoice) links_.storeChoice(version, last);
+    host_.ChangeSettings([&](Settings& settings) {
+        settings.photoshopVersion = version;
+        settings.lastListedPhotoshopVersion = last;
+    });
 }
 
-void PhotoshopBridge::ShowError(const std::wstring& text) {
-    if (links_.showError) links_.showError(text);
-}
+void PhotoshopBridge::ShowError(const std::wstring& text) { host_.ShowError(text); }
 
 void PhotoshopBridge::RunBehind(const std::function<void(HWND owner)>& dialog) {
     host_.RunBehind([&](HWND owner) {

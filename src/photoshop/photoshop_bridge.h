@@ -9,38 +9,33 @@
 
 #include "photoshop/photoshop_exporter.h"
 #include "photoshop/version_chooser.h"
+#include "tools/tool.h"
 #include "tools/tool_host.h"
 #include "tools/tool_windows.h"
 #include "ui/timer.h"
 
-// The Photoshop bridge as the main window holds it: the three exports and
-// the version chooser, served by the tool host (the pages, the window kept
-// on top, dialogs run behind it).
+// The Photoshop bridge as a part of the main window: the three exports and
+// the version chooser, which looks for newly installed versions at every
+// showing of the window; served by the tool host (the pages, the window kept
+// on top, dialogs run behind it, the settings).
 
 namespace vix {
 
-class PhotoshopBridge final : private PhotoshopExportServices, private PhotoshopVersionHost {
+class PhotoshopBridge final : public Tool,
+                              private PhotoshopExportServices,
+                              private PhotoshopVersionHost {
   public:
-    // What the tool host does not offer.
-    struct Links {
-        // Sets PhotoShopVersion and LastPhotoShopVersion, then saves the
-        // settings.
-        std::function<void(const std::wstring&, const std::wstring&)> storeChoice;
-        // The application's general error box.
-        std::function<void(const std::wstring&)> showError;
-        // The caption of the message boxes: the application's title.
-        std::function<std::wstring()> title;
-        // The snapshot's output picture; null when there is none.
-        std::function<HBITMAP()> snapshot;
-    };
-    PhotoshopBridge(ToolHost& host, Links links);
+    // `snapshot` gives the snapshot's output picture, null when there is none.
+    PhotoshopBridge(ToolHost& host, std::function<HBITMAP()> snapshot);
 
-    // The chooser is one of the program's windows.
-    OwnedWindows Windows() { return {{ProgramWindow::PsVersion, &chooser_}}; }
-    // The Photoshop step of the main window's FormShow. The lookup waits
+    // Tool: the chooser is one of the program's windows; each showing of
+    // the main window looks for the installed versions. The lookup waits
     // until the main window has painted (a timer's tick comes after every
     // pending paint); what needs its result (the exports, the settings
     // dialog) runs it first while it is still due.
+    const char* Name() const override { return "Photoshop"; }
+    OwnedWindows Windows() override { return {{ProgramWindow::PsVersion, &chooser_}}; }
+    void Shown() override { DiscoverVersions(); }
     void DiscoverVersions();
     // Runs the lookup now if it is still due.
     void DiscoverDueVersions();
@@ -66,14 +61,14 @@ class PhotoshopBridge final : private PhotoshopExportServices, private Photoshop
     int ShowMessage(const std::wstring& text, UINT flags) override;
     void RestoreTopmost() override { host_.KeepOnTop(); }
     // PhotoshopVersionHost
-    std::wstring PhotoShopVersion() const override;
-    std::wstring LastPhotoShopVersion() const override;
+    std::wstring ChosenVersion() const override;
+    std::wstring LastListedVersion() const override;
     void StoreChoice(const std::wstring& version, const std::wstring& last) override;
     void ShowError(const std::wstring& text) override;
     void RunBehind(const std::function<void(HWND owner)>& dialog) override;
 
     ToolHost& host_;
-    Links links_;
+    std::function<HBITMAP()> snapshot_;
     bool discoveryDue_ = false;
     ui::Timer discovery_;
     Tvix_psVersion chooser_{*this};

@@ -7,7 +7,7 @@
 namespace vix {
 
 PhotoshopExporter::PhotoshopExporter(PhotoshopExportServices& services, BusyRetryPolicy policy)
-    : services_(services), connection_(clock_, policy), host_(services) {}
+    : services_(services), connection_(policy), host_(services) {}
 
 std::optional<ExportOutcome> PhotoshopExporter::ExportColor(bool enabled, bool foreground,
                                                             std::uint8_t red, std::uint8_t green,

@@ -3,9 +3,8 @@
 #include <cstdint>
 #include <optional>
 
-#include "photoshop/com_connection.h"
+#include "photoshop/bounded_connection.h"
 #include "photoshop/export_host.h"
-#include "photoshop/pumping_clock.h"
 
 // The three exports to Photoshop as the main window's buttons and hot keys
 // run them. One lives as long as the main window: Photoshop's action
@@ -34,8 +33,7 @@ class PhotoshopExporter {
     std::optional<ExportOutcome> Run(const ExportInput& input);
 
     PhotoshopExportServices& services_;
-    PumpingClock clock_;
-    ComPhotoshopConnection connection_;
+    BoundedPhotoshopConnection connection_;
     WinExportHost host_;
     bool running_ = false;
 };

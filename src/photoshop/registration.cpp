@@ -96,8 +96,8 @@ ChoiceOutcome ChooseVersion(std::span<const std::wstring> versions, int index,
     const auto written = WriteRegistration(classesStore, classes, table);
     outcome.failedKey = written.failedKey;
     outcome.closeForm = !written.failedKey;
-    outcome.photoShopVersion = version;
-    outcome.lastPhotoShopVersion = versions.back();
+    outcome.chosenVersion = version;
+    outcome.lastListedVersion = versions.back();
     return outcome;
 }
 

@@ -69,10 +69,10 @@ std::wstring RegistrationFailureMessage(const std::wstring& keyName);
 
 // The version chooser's OK for the entry `index` of `versions`.
 struct ChoiceOutcome {
-    // What to store in PhotoShopVersion and LastPhotoShopVersion (then save),
+    // The choice to store (then save): the version and the newest listed,
     // set whenever the registration was attempted, even if a write failed.
-    std::optional<std::wstring> photoShopVersion;
-    std::optional<std::wstring> lastPhotoShopVersion;
+    std::optional<std::wstring> chosenVersion;
+    std::optional<std::wstring> lastListedVersion;
     std::optional<std::wstring> failedKey;  // show RegistrationFailureMessage
     bool closeForm = true;                  // false after a refused write
 };

@@ -28,13 +28,7 @@ struct VersionViews {
 }  // namespace
 
 void Tvix_psVersion::Create(HWND owner) {
-    CreateForm({.className = L"Tvix_psVersion",
-                .caption = L"Information",
-                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                .client = {231, 131},
-                .owner = owner,
-                .dialogKeys = true});
+    CreateDialogForm(L"Tvix_psVersion", L"Information", {231, 131}, owner);
 }
 
 void Tvix_psVersion::CreateContent() {
@@ -52,9 +46,7 @@ void Tvix_psVersion::CreateContent() {
                                            Rect::FromBounds(16, 64, 200, 120), 0, font);
     btnOk = ui::CreateStandardControl(hwnd(), L"BUTTON", L"Ok", WS_TABSTOP | BS_DEFPUSHBUTTON,
                                       Rect::FromBounds(150, 101, 75, 25), IDOK, font);
-    ui::OnCommand(btnOk, [this](UINT code) {
-        if (code == BN_CLICKED) btnOkClick();
-    });
+    ui::OnClick(btnOk, [this] { btnOkClick(); });
 }
 
 void Tvix_psVersion::SetVersions(std::vector<std::wstring> versions, int selected) {
@@ -74,8 +66,8 @@ void Tvix_psVersion::btnOkClick() {
     RegistryStore& classesStore = classesStore_ ? *classesStore_ : realClasses;
     const ChoiceOutcome outcome =
         ChooseVersion(versions_, index, registry.views, classesStore, classes_, FileExists);
-    if (outcome.photoShopVersion && outcome.lastPhotoShopVersion)
-        host_.StoreChoice(*outcome.photoShopVersion, *outcome.lastPhotoShopVersion);
+    if (outcome.chosenVersion && outcome.lastListedVersion)
+        host_.StoreChoice(*outcome.chosenVersion, *outcome.lastListedVersion);
     if (outcome.failedKey) host_.ShowError(RegistrationFailureMessage(*outcome.failedKey));
     if (outcome.closeForm) EndModal(IDOK);
 }
@@ -84,7 +76,7 @@ void DiscoverPhotoshopVersions(Tvix_psVersion& chooser, PhotoshopVersionHost& ho
     VersionViews registry;
     const auto versions = ReadInstalledVersions(registry.views);
     const StartupChoice choice =
-        DecideAtStartup(versions, host.PhotoShopVersion(), host.LastPhotoShopVersion());
+        DecideAtStartup(versions, host.ChosenVersion(), host.LastListedVersion());
     if (choice.action == StartupChoice::Action::Nothing) return;
     chooser.SetVersions(*versions, choice.selected);
     if (choice.action == StartupChoice::Action::Register) {

@@ -14,11 +14,13 @@ namespace vix {
 class PhotoshopVersionHost {
   public:
     virtual ~PhotoshopVersionHost() = default;
-    virtual std::wstring PhotoShopVersion() const = 0;
-    virtual std::wstring LastPhotoShopVersion() const = 0;
-    // Sets PhotoShopVersion and LastPhotoShopVersion and saves the settings.
-    virtual void StoreChoice(const std::wstring& photoShopVersion,
-                             const std::wstring& lastPhotoShopVersion) = 0;
+    // The stored choice: the version chosen, and the newest version
+    // installed when it was chosen.
+    virtual std::wstring ChosenVersion() const = 0;
+    virtual std::wstring LastListedVersion() const = 0;
+    // Stores both and saves the settings.
+    virtual void StoreChoice(const std::wstring& chosenVersion,
+                             const std::wstring& lastListedVersion) = 0;
     // The application's general error box.
     virtual void ShowError(const std::wstring& text) = 0;
     // Runs `dialog` with the main window moved behind it, and puts the main

@@ -70,13 +70,12 @@ std::wstring ReadApplicationPath(std::span<RegistryStore* const> views,
     return {};
 }
 
-bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& photoShopVersion,
-                  const std::wstring& lastPhotoShopVersion) {
-    if (photoShopVersion.empty() || versions.empty()) return false;
-    const bool installed = std::any_of(versions.begin(), versions.end(), [&](const auto& v) {
-        return SameName(v, photoShopVersion);
-    });
-    return installed && lastPhotoShopVersion == versions.back();
+bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& chosenVersion,
+                  const std::wstring& lastListedVersion) {
+    if (chosenVersion.empty() || versions.empty()) return false;
+    const bool installed = std::any_of(versions.begin(), versions.end(),
+                                       [&](const auto& v) { return SameName(v, chosenVersion); });
+    return installed && lastListedVersion == versions.back();
 }
 
 std::vector<std::wstring> ChooserLabels(std::span<const std::wstring> versions) {
@@ -86,51 +85,12 @@ std::vector<std::wstring> ChooserLabels(std::span<const std::wstring> versions) 
     return labels;
 }
 
-std::wstring VersionDisplayForm(const std::wstring& keyName) {
-    // The major number is the whole run of digits before the first dot, so
-    // "18.0" is not taken for version 8.
-    const auto dot = keyName.find(L'.');
-    if (dot == std::wstring::npos || dot == 0 || dot > 4) return keyName;
-    int major = 0;
-    for (std::size_t i = 0; i < dot; ++i) {
-        if (keyName[i] < L'0' || keyName[i] > L'9') return keyName;
-        major = major * 10 + (keyName[i] - L'0');
-    }
-    switch (major) {
-        case 8: return L"CS";
-        case 9: return L"CS2";
-        case 10: return L"CS3";
-        case 11: return L"CS4";
-        default: return keyName;
-    }
-}
-
-std::vector<std::wstring> SettingsLabels(std::span<const std::wstring> versions) {
-    std::vector<std::wstring> labels;
-    for (const auto& v : versions)
-        labels.push_back(L"Photoshop " + VersionDisplayForm(v));
-    return labels;
-}
-
-int SettingsSelection(std::span<const std::wstring> versions,
-                      const std::wstring& photoShopVersion) {
-    const auto it = std::find(versions.begin(), versions.end(), photoShopVersion);
-    if (it != versions.end()) return static_cast<int>(it - versions.begin());
-    return static_cast<int>(versions.size()) - 1;
-}
-
-bool SettingsChangeVersion(std::span<const std::wstring> versions, int selected,
-                           const std::wstring& photoShopVersion) {
-    if (selected < 0 || static_cast<std::size_t>(selected) >= versions.size()) return false;
-    return versions[static_cast<std::size_t>(selected)] != photoShopVersion;
-}
-
 StartupChoice DecideAtStartup(const std::optional<std::vector<std::wstring>>& versions,
-                              const std::wstring& photoShopVersion,
-                              const std::wstring& lastPhotoShopVersion) {
+                              const std::wstring& chosenVersion,
+                              const std::wstring& lastListedVersion) {
     StartupChoice choice;
     if (!versions || versions->empty()) return choice;
-    if (ChoiceStands(*versions, photoShopVersion, lastPhotoShopVersion)) return choice;
+    if (ChoiceStands(*versions, chosenVersion, lastListedVersion)) return choice;
     choice.labels = ChooserLabels(*versions);
     choice.selected = static_cast<int>(versions->size()) - 1;
     choice.action =

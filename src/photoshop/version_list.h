@@ -41,24 +41,11 @@ std::wstring ReadApplicationPath(std::span<RegistryStore* const> views,
 // The user's choice stands when it names an installed version (in any case)
 // and the newest installed version (the list's last) is the one that was
 // newest when the choice was made.
-bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& photoShopVersion,
-                  const std::wstring& lastPhotoShopVersion);
+bool ChoiceStands(std::span<const std::wstring> versions, const std::wstring& chosenVersion,
+                  const std::wstring& lastListedVersion);
 
 // The version chooser's labels: "Photoshop " and the key name.
 std::vector<std::wstring> ChooserLabels(std::span<const std::wstring> versions);
-
-// The settings dialog's name for a version: "CS" for major version 8, "CS2"
-// for 9, "CS3" for 10, "CS4" for 11, otherwise the key name itself.
-std::wstring VersionDisplayForm(const std::wstring& keyName);
-// The settings dialog's labels: "Photoshop " and the display form.
-std::vector<std::wstring> SettingsLabels(std::span<const std::wstring> versions);
-// The settings dialog selects the version named `photoShopVersion` exactly,
-// else the last one; -1 for an empty list.
-int SettingsSelection(std::span<const std::wstring> versions, const std::wstring& photoShopVersion);
-// Whether the settings dialog's OK must register the selected version: it
-// differs from the stored choice.
-bool SettingsChangeVersion(std::span<const std::wstring> versions, int selected,
-                           const std::wstring& photoShopVersion);
 
 // What the main window does with the installed versions when it is shown.
 struct StartupChoice {
@@ -72,7 +59,7 @@ struct StartupChoice {
     int selected = -1;                 // the last entry
 };
 StartupChoice DecideAtStartup(const std::optional<std::vector<std::wstring>>& versions,
-                              const std::wstring& photoShopVersion,
-                              const std::wstring& lastPhotoShopVersion);
+                              const std::wstring& chosenVersion,
+                              const std::wstring& lastListedVersion);
 
 }  // namespace vix

@@ -1,6 +1,7 @@
 #include "platform/com_apartment.h"
 
 #include <objbase.h>
+#include <ole2.h>
 
 #include "platform/com_error.h"
 #include "platform/system_libraries.h"
@@ -18,5 +19,11 @@ ComApartment::~ComApartment() {
 }
 
 void ComApartment::Check() const { ThrowIfFailed(result_, L"Starting COM"); }
+
+OleScope::OleScope() : result_(late::OleInitialize(nullptr)) {}
+
+OleScope::~OleScope() {
+    if (SUCCEEDED(result_)) late::OleUninitialize();
+}
 
 }  // namespace vix::platform

@@ -28,4 +28,19 @@ class ComApartment {
     HRESULT result_;
 };
 
+// OLE for the current thread (in-place activation of a control), from
+// construction to destruction; left only if it was entered.
+class OleScope {
+  public:
+    OleScope();
+    ~OleScope();
+    OleScope(const OleScope&) = delete;
+    OleScope& operator=(const OleScope&) = delete;
+
+    bool ok() const { return SUCCEEDED(result_); }
+
+  private:
+    HRESULT result_;
+};
+
 }  // namespace vix::platform

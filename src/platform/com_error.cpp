@@ -21,13 +21,6 @@ std::wstring MessageOf(HRESULT code, std::wstring_view operation, std::wstring_v
     return text;
 }
 
-void FreeStrings(EXCEPINFO& info) {
-    late::SysFreeString(info.bstrSource);
-    late::SysFreeString(info.bstrDescription);
-    late::SysFreeString(info.bstrHelpFile);
-    info.bstrSource = info.bstrDescription = info.bstrHelpFile = nullptr;
-}
-
 }  // namespace
 
 ComError::ComError(HRESULT code, std::wstring_view operation, std::wstring_view detail)
@@ -53,7 +46,8 @@ HRESULT ThrowIfFailed(HRESULT code, std::wstring_view operation) {
     return code;
 }
 
-HRESULT ThrowIfFailed(HRESULT code, std::wstring_view operation, EXCEPINFO& info) {
+HRESULT ThrowIfFailed(HRESULT code, std::wstring_view operation, ExceptionInfo& exception) {
+    EXCEPINFO& info = exception.get();
     if (code == DISP_E_EXCEPTION && info.pfnDeferredFillIn) info.pfnDeferredFillIn(&info);
     const std::wstring detail = info.bstrDescription ? info.bstrDescription : L"";
     HRESULT reported = code;
@@ -64,7 +58,7 @@ HRESULT ThrowIfFailed(HRESULT code, std::wstring_view operation, EXCEPINFO& info
         else if (info.wCode)
             reported = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_DISPATCH, info.wCode);
     }
-    FreeStrings(info);
+    exception.reset();
     if (FAILED(code)) throw ComError(reported, operation, detail);
     return code;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "common/app_error.h"
+#include "platform/exception_info.h"
 
 // The one place where a COM status becomes the program's error. A failed
 // HRESULT is raised as ComError, an AppError: caught, its code says what
@@ -39,7 +40,7 @@ std::wstring HResultText(HRESULT code);
 HRESULT ThrowIfFailed(HRESULT code, std::wstring_view operation);
 
 // For IDispatch::Invoke: on DISP_E_EXCEPTION the server's status and text in
-// `info` are used. The strings in `info` are freed here in every case.
-HRESULT ThrowIfFailed(HRESULT code, std::wstring_view operation, EXCEPINFO& info);
+// `info` are used. `info` is emptied here in every case.
+HRESULT ThrowIfFailed(HRESULT code, std::wstring_view operation, ExceptionInfo& info);
 
 }  // namespace vix::platform

@@ -2,9 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cwchar>
 
+#include "common/write_in_full.h"
 #include "platform/handle.h"
 
 namespace vix::platform {
@@ -12,6 +14,9 @@ namespace {
 
 // How many taken names a save steps over before it gives up.
 constexpr std::uint32_t kTemporaryAttempts = 64;
+
+// The most one write call is given, well within its 32-bit count.
+constexpr std::size_t kLargestWrite = std::size_t{1} << 30;
 
 std::atomic<std::uint32_t>& TemporaryCounter() {
     // Seeded per process, so that two copies of the program saving into one
@@ -40,11 +45,22 @@ File CreateTemporary(const std::wstring& path, std::wstring& temporary, DWORD& e
     return File();
 }
 
-bool WriteAll(const File& file, std::span<const std::uint8_t> bytes) {
-    DWORD written = 0;
-    return ::WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                       nullptr) &&
-           written == bytes.size() && ::FlushFileBuffers(file.get());
+// Writes and flushes all of `bytes`; the error of the call that failed, or
+// 0. A disk that fills up takes what fits and refuses the rest in the next
+// call, whose error is the one to report.
+DWORD WriteAll(const File& file, std::span<const std::uint8_t> bytes) {
+    const std::uint32_t error = WriteInFull(
+        bytes,
+        [&file](std::span<const std::uint8_t> offered) {
+            DWORD written = 0;
+            const auto size = static_cast<DWORD>(std::min(offered.size(), kLargestWrite));
+            if (!::WriteFile(file.get(), offered.data(), size, &written, nullptr))
+                return WritePart{written, ::GetLastError()};
+            return WritePart{written, 0};
+        },
+        ERROR_DISK_FULL);
+    if (error != 0) return error;
+    return ::FlushFileBuffers(file.get()) ? ERROR_SUCCESS : ::GetLastError();
 }
 
 }  // namespace
@@ -107,11 +123,10 @@ std::optional<std::wstring> WriteWholeFile(const std::wstring& path,
     File file = CreateTemporary(path, temporary, error);
     if (!file) return failed(error);
     const std::wstring temporaryLong = detail::LongPathForm(temporary);
-    if (!WriteAll(file, bytes)) {
-        const DWORD code = ::GetLastError();
+    if (const DWORD code = WriteAll(file, bytes)) {
         file.reset();
         ::DeleteFileW(temporaryLong.c_str());
-        return failed(code ? code : ERROR_WRITE_FAULT);
+        return failed(code);
     }
     file.reset();
     if (!::MoveFileExW(temporaryLong.c_str(), detail::LongPathForm(path).c_str(),

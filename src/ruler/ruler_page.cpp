@@ -13,6 +13,23 @@
 namespace vix {
 namespace {
 
+constexpr PageSpec kRulerPage{.tab = kRulerTab,
+                              .caption = L"Ruler",
+                              .toggleHint = L"Expand/Collapse Ruler",
+                              .height = 69,
+                              .shownSetting = &Settings::rulerSectionOpen,
+                              .shownByDefault = true};
+constexpr PageSpec kViewsPage{.tab = kRulerTab,
+                              .caption = L"Ruler views",
+                              .toggleHint = L"Expand/Collapse Ruler views",
+                              .height = 61,
+                              .shownSetting = &Settings::rulerViewsSectionOpen};
+constexpr PageSpec kInfoPage{.tab = kRulerTab,
+                             .caption = L"Ruler info",
+                             .toggleHint = L"Expand/Collapse Ruler info",
+                             .height = 58,
+                             .shownSetting = &Settings::rulerInfoSectionOpen};
+
 HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
     HWND field = ui::CreateStandardControl(
         page, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | WS_DISABLED, bounds, id);
@@ -103,6 +120,30 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
         r.label->SetHint(r.hint);
         r.label->SetId(kIdRulerInfoFirst + static_cast<int>(i));
     }
+}
+
+void RulerPage::Build(ToolPages& pages) {
+    HWND rulerPage = pages.AddPage(kRulerPage).hwnd();
+    HWND viewsPage = pages.AddPage(kViewsPage).hwnd();
+    Create(rulerPage, viewsPage, pages.AddPage(kInfoPage));
+    WriteDpi();
+}
+
+void RulerPage::SettingsLoaded(const Settings& settings, bool) { SelectUnit(settings.rulerUnit); }
+
+std::vector<HotKeyBinding> RulerPage::HotKeys() {
+    const auto onRulerTab = [](HotKeyId key, std::function<void()> action,
+                               const PageSpec* expand = nullptr) {
+        return HotKeyBinding{.key = key,
+                             .reach = HotKeyBinding::Reach::OpenTab,
+                             .tab = kRulerTab,
+                             .expand = expand,
+                             .action = std::move(action)};
+    };
+    return {onRulerTab(
+                HotKeyId::Ruler, [this] { btnEnableRulerClick(); }, &kRulerPage),
+            onRulerTab(HotKeyId::RotateRuler, [this] { btnRotateRulerClick(); }),
+            onRulerTab(HotKeyId::FlipRuler, [this] { btnFlipRulerClick(); })};
 }
 
 void RulerPage::WriteDpi() {

@@ -29,13 +29,18 @@ class RulerPage final : public Tool, public RulerHost {
 
     // Builds the controls of the "Ruler", "Ruler views" and "Ruler info" pages.
     void Create(HWND rulerPage, HWND viewsPage, const ui::Panel& infoPage);
-    // The floating ruler, which the program creates with its other windows.
-    OwnedWindows Windows() { return {{ProgramWindow::Ruler, &ruler_}}; }
     Trulerapp& RulerWindow() { return ruler_; }
 
-    // As a tool: its button shows or hides the ruler.
+    // As a tool: its button shows or hides the ruler, which the program
+    // creates with its other windows.
+    const char* Name() const override { return "ruler"; }
     ActiveMode Mode() const override { return ActiveMode::Ruler; }
     void Toggle() override { btnEnableRulerClick(); }
+    std::vector<HotKeyBinding> HotKeys() override;
+    void Build(ToolPages& pages) override;
+    OwnedWindows Windows() override { return {{ProgramWindow::Ruler, &ruler_}}; }
+    // The unit as the settings say.
+    void SettingsLoaded(const Settings& settings, bool keyOpened) override;
 
     void btnEnableRulerClick();
     void btnRotateRulerClick();

@@ -4,6 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "common/joined_text.h"
+#include "common/program_names.h"
+
 // The user's settings as the main window mirrors them, one field per registry
 // value, named after what it means. A freshly created main window holds
 // zeros, false and empty texts until the first load. How each field is
@@ -12,10 +15,12 @@
 
 namespace vix {
 
-inline constexpr wchar_t kSettingsKeyPath[] =
-    L"Software\\Brellin Software Development\\VIX_revived\\2.0\\Settings";
-inline constexpr wchar_t kColorLibraryKeyPath[] =
-    L"Software\\Brellin Software Development\\VIX_revived\\2.0\\Color Library";
+inline constexpr auto kSettingsKeyText =
+    JoinText(L"Software\\", kVendorName, L"\\VIX_revived\\2.0\\Settings");
+inline constexpr auto kColorLibraryKeyText =
+    JoinText(L"Software\\", kVendorName, L"\\VIX_revived\\2.0\\Color Library");
+inline constexpr const wchar_t* kSettingsKeyPath = kSettingsKeyText.data();
+inline constexpr const wchar_t* kColorLibraryKeyPath = kColorLibraryKeyText.data();
 
 inline constexpr std::size_t kHintCheckSize = 20;
 using HintCheckBytes = std::array<std::uint8_t, kHintCheckSize>;

@@ -17,16 +17,6 @@ HWND Button(HWND parent, const wchar_t* caption, const Rect& bounds, DWORD style
                                      ui::SkinFont(ui::FontId::Dialog));
 }
 
-void OnClick(HWND button, std::function<void()> handler) {
-    ui::OnCommand(button, [handler = std::move(handler)](UINT code) {
-        if (code == BN_CLICKED) handler();
-    });
-}
-
-bool Checked(HWND box) { return ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-void Check(HWND box, bool on) {
-    ::SendMessageW(box, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
 int Selected(HWND list) { return static_cast<int>(::SendMessageW(list, CB_GETCURSEL, 0, 0)); }
 void Select(HWND list, int index) {
     ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
@@ -48,13 +38,7 @@ LRESULT SettingsPagePanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void TSettings::Create(HWND owner) {
-    CreateForm({.className = L"TSettings",
-                .caption = L"Settings",
-                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                .client = {407, 316},
-                .owner = owner,
-                .dialogKeys = true});
+    CreateDialogForm(L"TSettings", L"Settings", {407, 316}, owner);
 }
 
 // The dialog holds most of the program's controls and most starts never
@@ -116,12 +100,12 @@ void TSettings::BuildFrame() {
     btnSettingsCancel = Button(hwnd(), L"&Cancel", Rect::FromBounds(318, 36, 88, 20));
     btnSettingsPrev = Button(hwnd(), L"&Prev", Rect::FromBounds(318, 85, 88, 20));
     btnSettingsNext = Button(hwnd(), L"&Next", Rect::FromBounds(318, 108, 88, 20));
-    Button2 = Button(hwnd(), L"&Restore Defaults", Rect::FromBounds(318, 293, 88, 20));
-    OnClick(btnSettingsOK, [this] { btnSettingsOKClick(); });
-    OnClick(btnSettingsCancel, [this] { btnSettingsCancelClick(); });
-    OnClick(btnSettingsPrev, [this] { btnSettingsPrevClick(); });
-    OnClick(btnSettingsNext, [this] { btnSettingsNextClick(); });
-    OnClick(Button2, [this] { Button2Click(); });
+    btnRestoreDefaults = Button(hwnd(), L"&Restore Defaults", Rect::FromBounds(318, 293, 88, 20));
+    ui::OnClick(btnSettingsOK, [this] { btnSettingsOKClick(); });
+    ui::OnClick(btnSettingsCancel, [this] { btnSettingsCancelClick(); });
+    ui::OnClick(btnSettingsPrev, [this] { btnSettingsPrevClick(); });
+    ui::OnClick(btnSettingsNext, [this] { btnSettingsNextClick(); });
+    ui::OnClick(btnRestoreDefaults, [this] { btnRestoreDefaultsClick(); });
 }
 
 void TSettings::FormShow() {
@@ -136,23 +120,23 @@ void TSettings::FormHide() { versions_ = {}; }
 void TSettings::FillControls() {
     filling_ = true;
     const SettingsDialogState d = FillSettingsDialog(services_.settings());
-    Check(chkRemeberlastposition, d.chkRemeberlastposition);
-    Check(chkRememberinterfacelayout, d.chkRememberinterfacelayout);
-    Check(chkInfoBar, d.chkInfoBar);
-    Select(ComboBox3, d.ComboBox3);
-    Select(ComboBox1, d.ComboBox1);
-    Check(chkAutoSampleToClipboard, d.chkAutoSampleToClipboard);
-    Select(ComboBox2, d.ComboBox2);
-    Check(CheckBox1, d.CheckBox1);
-    Check(CheckBox2, d.CheckBox2);
+    ui::SetChecked(chkRememberPosition, d.chkRememberPosition);
+    ui::SetChecked(chkRememberinterfacelayout, d.chkRememberinterfacelayout);
+    ui::SetChecked(chkInfoBar, d.chkInfoBar);
+    Select(lstColorValues, d.lstColorValues);
+    Select(lstClipboardFormat, d.lstClipboardFormat);
+    ui::SetChecked(chkAutoSampleToClipboard, d.chkAutoSampleToClipboard);
+    Select(lstExportTo, d.lstExportTo);
+    ui::SetChecked(chkNoDoubleSamples, d.chkNoDoubleSamples);
+    ui::SetChecked(chkResetLibrary, d.chkResetLibrary);
     Select(lstRulerUnits, RulerUnitIndex(d.lstRulerUnits));
     ::SetWindowTextW(lstRulerUnits, d.lstRulerUnits.c_str());
     FillRulerColors(d.lstRulerColor);
-    ::SetWindowTextW(Edit4, d.Edit4.c_str());
-    Select(ComboBox5, d.ComboBox5);
-    ::SetWindowTextW(SpinEdit1, d.SpinEdit1.c_str());
-    lastSpinText_ = d.SpinEdit1;
-    ::SendMessageW(TrackBar1, TBM_SETPOS, TRUE, d.TrackBar1);
+    ::SetWindowTextW(edtSequenceName, d.edtSequenceName.c_str());
+    Select(lstSequenceFormat, d.lstSequenceFormat);
+    ::SetWindowTextW(edtSequenceDigits, d.edtSequenceDigits.c_str());
+    lastSpinText_ = d.edtSequenceDigits;
+    ::SendMessageW(trkJpegQuality, TBM_SETPOS, TRUE, d.trkJpegQuality);
     if (services_.hotKeysLeftOut)
         ::SetWindowTextW(lblHotKeysLeftOut, services_.hotKeysLeftOut().c_str());
     filling_ = false;
@@ -170,23 +154,23 @@ void TSettings::FillPhotoshopVersions() {
 
 SettingsDialogState TSettings::ReadControls() const {
     SettingsDialogState d;
-    d.chkRemeberlastposition = Checked(chkRemeberlastposition);
-    d.chkRememberinterfacelayout = Checked(chkRememberinterfacelayout);
-    d.chkInfoBar = Checked(chkInfoBar);
-    d.ComboBox3 = Selected(ComboBox3);
-    d.ComboBox1 = Selected(ComboBox1);
-    d.chkAutoSampleToClipboard = Checked(chkAutoSampleToClipboard);
-    d.ComboBox2 = Selected(ComboBox2);
-    d.CheckBox1 = Checked(CheckBox1);
-    d.CheckBox2 = Checked(CheckBox2);
+    d.chkRememberPosition = ui::IsChecked(chkRememberPosition);
+    d.chkRememberinterfacelayout = ui::IsChecked(chkRememberinterfacelayout);
+    d.chkInfoBar = ui::IsChecked(chkInfoBar);
+    d.lstColorValues = Selected(lstColorValues);
+    d.lstClipboardFormat = Selected(lstClipboardFormat);
+    d.chkAutoSampleToClipboard = ui::IsChecked(chkAutoSampleToClipboard);
+    d.lstExportTo = Selected(lstExportTo);
+    d.chkNoDoubleSamples = ui::IsChecked(chkNoDoubleSamples);
+    d.chkResetLibrary = ui::IsChecked(chkResetLibrary);
     d.lstRulerUnits = TextOf(lstRulerUnits);
     const int color = Selected(lstRulerColor);
     d.lstRulerColor = static_cast<std::uint32_t>(::SendMessageW(
         lstRulerColor, CB_GETITEMDATA, static_cast<WPARAM>(color < 0 ? 0 : color), 0));
-    d.Edit4 = TextOf(Edit4);
-    d.ComboBox5 = Selected(ComboBox5);
-    d.SpinEdit1 = TextOf(SpinEdit1);
-    d.TrackBar1 = static_cast<int>(::SendMessageW(TrackBar1, TBM_GETPOS, 0, 0));
+    d.edtSequenceName = TextOf(edtSequenceName);
+    d.lstSequenceFormat = Selected(lstSequenceFormat);
+    d.edtSequenceDigits = TextOf(edtSequenceDigits);
+    d.trkJpegQuality = static_cast<int>(::SendMessageW(trkJpegQuality, TBM_GETPOS, 0, 0));
     return d;
 }
 
@@ -231,9 +215,9 @@ void TSettings::btnSettingsOKClick() {
 
 void TSettings::btnSettingsCancelClick() { EndModal(IDCANCEL); }
 
-void TSettings::Button1Click() { services_.clearColorLibrary(); }
+void TSettings::btnClearLibraryClick() { services_.clearColorLibrary(); }
 
-void TSettings::Button2Click() {
+void TSettings::btnRestoreDefaultsClick() {
     registry_.DeleteTree(RegistryRoot::CurrentUser, kSettingsKeyPath);
     services_.loadSettings();
     FillControls();
@@ -245,18 +229,20 @@ void TSettings::ChangeButton() { ShowExampleName(); }
 
 void TSettings::ShowExampleName() {
     ::SetWindowTextW(lblExampleStr,
-                     ExampleFileName(TextOf(Edit4), TextOf(SpinEdit1), TextOf(ComboBox5)).c_str());
+                     ExampleFileName(TextOf(edtSequenceName), TextOf(edtSequenceDigits),
+                                     TextOf(lstSequenceFormat))
+                         .c_str());
 }
 
-void TSettings::SpinEdit1Change() {
+void TSettings::edtSequenceDigitsChange() {
     if (filling_) return;
-    const std::wstring text = TextOf(SpinEdit1);
+    const std::wstring text = TextOf(edtSequenceDigits);
     const bool digitsOnly =
         !text.empty() && text.find_first_not_of(L"0123456789") == std::wstring::npos;
     // Only the buttons and the arrow keys change the field; anything else
     // that reached it (a paste from its menu) is undone.
     if (!digitsOnly || text.size() > 2 || SpinFieldNumber(text) != std::stoi(text)) {
-        ::SetWindowTextW(SpinEdit1, lastSpinText_.c_str());
+        ::SetWindowTextW(edtSequenceDigits, lastSpinText_.c_str());
         return;
     }
     lastSpinText_ = text;

@@ -82,8 +82,8 @@ class TSettings final : public ui::ProgramForm {
     void btnSettingsPrevClick();
     void btnSettingsOKClick();
     void btnSettingsCancelClick();
-    void Button1Click();  // "Clear the &Library"
-    void Button2Click();  // "&Restore Defaults"
+    void btnClearLibraryClick();     // Button1Click, "Clear the &Library"
+    void btnRestoreDefaultsClick();  // Button2Click, "&Restore Defaults"
     void ChangeButton();
 
   protected:
@@ -104,7 +104,7 @@ class TSettings final : public ui::ProgramForm {
     void FillRulerColors(std::uint32_t color);
     void ShowPage(SettingsPage page);
     void ShowExampleName();
-    void SpinEdit1Change();
+    void edtSequenceDigitsChange();
     bool DrawColorItem(const DRAWITEMSTRUCT& item);
 
     RegistryStore& registry_;
@@ -118,18 +118,29 @@ class TSettings final : public ui::ProgramForm {
     std::array<SettingsPagePanel, kSettingsPageCount> pages_;
     HWND lstSettingsSelect = nullptr;
     HWND btnSettingsOK = nullptr, btnSettingsCancel = nullptr;
-    HWND btnSettingsPrev = nullptr, btnSettingsNext = nullptr, Button2 = nullptr;
+    HWND btnSettingsPrev = nullptr, btnSettingsNext = nullptr;
+    HWND btnRestoreDefaults = nullptr;  // Button2
     // General.
-    HWND chkRemeberlastposition = nullptr, chkRememberinterfacelayout = nullptr;
+    HWND chkRememberPosition = nullptr;  // chkRemeberlastposition
+    HWND chkRememberinterfacelayout = nullptr;
     HWND lbPSVerion = nullptr, chkInfoBar = nullptr, lblHotKeysLeftOut = nullptr;
     // Colorpicker.
-    HWND ComboBox3 = nullptr, ComboBox1 = nullptr, chkAutoSampleToClipboard = nullptr;
-    HWND ComboBox2 = nullptr, CheckBox1 = nullptr, CheckBox2 = nullptr, Button1 = nullptr;
+    HWND lstColorValues = nullptr;      // ComboBox3
+    HWND lstClipboardFormat = nullptr;  // ComboBox1
+    HWND chkAutoSampleToClipboard = nullptr;
+    HWND lstExportTo = nullptr;         // ComboBox2
+    HWND chkNoDoubleSamples = nullptr;  // CheckBox1
+    HWND chkResetLibrary = nullptr;     // CheckBox2
+    HWND btnClearLibrary = nullptr;     // Button1
     // Screen ruler.
     HWND lstRulerUnits = nullptr, lstRulerColor = nullptr;
     // Screen capture.
-    HWND Edit4 = nullptr, ComboBox5 = nullptr, SpinEdit1 = nullptr, SpinButtons = nullptr;
-    HWND lblExampleStr = nullptr, TrackBar1 = nullptr;
+    HWND edtSequenceName = nullptr;    // Edit4
+    HWND lstSequenceFormat = nullptr;  // ComboBox5
+    HWND edtSequenceDigits = nullptr;  // SpinEdit1
+    HWND SpinButtons = nullptr;
+    HWND lblExampleStr = nullptr;
+    HWND trkJpegQuality = nullptr;  // TrackBar1
 };
 
 }  // namespace vix

@@ -34,44 +34,46 @@ SettingsPage PrevSettingsPage(SettingsPage page) {
 
 SettingsDialogState FillSettingsDialog(const Settings& s) {
     SettingsDialogState d;
-    d.chkRemeberlastposition = s.rememberPosition;
+    d.chkRememberPosition = s.rememberPosition;
     d.chkRememberinterfacelayout = s.rememberLayout;
     d.chkInfoBar = s.showInformationBar;
-    d.ComboBox3 = s.colorValueForm;
-    d.ComboBox1 = s.clipboardFormat;
+    d.lstColorValues = s.colorValueForm;
+    d.lstClipboardFormat = s.clipboardFormat;
     d.chkAutoSampleToClipboard = s.copySamplesToClipboard;
-    d.ComboBox2 = s.photoshopForeground ? 0 : 1;
-    d.CheckBox1 = !s.keepRepeatedSamples;
-    d.CheckBox2 = s.clearLibraryOnLoad;
+    d.lstExportTo = s.photoshopForeground ? 0 : 1;
+    d.chkNoDoubleSamples = !s.keepRepeatedSamples;
+    d.chkResetLibrary = s.clearLibraryOnLoad;
     if (s.rulerUnit >= 0 && s.rulerUnit < static_cast<int>(kRulerUnitItems.size()))
         d.lstRulerUnits = kRulerUnitItems[static_cast<std::size_t>(s.rulerUnit)];
     d.lstRulerColor = s.rulerColor;
-    d.Edit4 = s.sequenceName;
-    d.ComboBox5 = SequenceFormatIndex(s.sequenceFormat);
-    d.SpinEdit1 = std::to_wstring(s.sequenceDigits);
-    d.TrackBar1 = s.jpegQuality;
+    d.edtSequenceName = s.sequenceName;
+    d.lstSequenceFormat = SequenceFormatIndex(s.sequenceFormat);
+    d.edtSequenceDigits = std::to_wstring(s.sequenceDigits);
+    d.trkJpegQuality = s.jpegQuality;
     return d;
 }
 
 void ApplySettingsDialog(const SettingsDialogState& d, Settings& s) {
-    s.rememberPosition = d.chkRemeberlastposition;
+    s.rememberPosition = d.chkRememberPosition;
     s.rememberLayout = d.chkRememberinterfacelayout;
     s.showInformationBar = d.chkInfoBar;
     s.copySamplesToClipboard = d.chkAutoSampleToClipboard;
-    s.colorValueForm = InRange(d.ComboBox3, 0, 2, SettingId::ColorValueForm);
-    s.clipboardFormat = InRange(d.ComboBox1, 0, static_cast<int>(kClipboardFormatItems.size()) - 1,
-                                SettingId::ClipboardFormat);
-    s.photoshopForeground = d.ComboBox2 == 0;
-    s.keepRepeatedSamples = !d.CheckBox1;
-    s.clearLibraryOnLoad = d.CheckBox2;
+    s.colorValueForm = InRange(d.lstColorValues, 0, 2, SettingId::ColorValueForm);
+    s.clipboardFormat =
+        InRange(d.lstClipboardFormat, 0, static_cast<int>(kClipboardFormatItems.size()) - 1,
+                SettingId::ClipboardFormat);
+    s.photoshopForeground = d.lstExportTo == 0;
+    s.keepRepeatedSamples = !d.chkNoDoubleSamples;
+    s.clearLibraryOnLoad = d.chkResetLibrary;
     // A unit that names no item is -1: the main window's list then shows none.
     s.rulerUnit = RulerUnitIndex(d.lstRulerUnits);
     // A colour word has no colour in its top byte.
     s.rulerColor = d.lstRulerColor & 0xFFFFFFu;
-    s.sequenceName = d.Edit4;
-    s.sequenceDigits = SpinFieldNumber(d.SpinEdit1);
-    s.sequenceFormat = SequenceFormatIndex(d.ComboBox5);
-    s.jpegQuality = InRange(d.TrackBar1, kMinJpgQuality, kMaxJpgQuality, SettingId::JpegQuality);
+    s.sequenceName = d.edtSequenceName;
+    s.sequenceDigits = SpinFieldNumber(d.edtSequenceDigits);
+    s.sequenceFormat = SequenceFormatIndex(d.lstSequenceFormat);
+    s.jpegQuality =
+        InRange(d.trkJpegQuality, kMinJpgQuality, kMaxJpgQuality, SettingId::JpegQuality);
 }
 
 int RulerUnitIndex(std::wstring_view text) {

@@ -40,23 +40,24 @@ inline constexpr int kMaxImgNr = 10;
 inline constexpr int kMinJpgQuality = 0;
 inline constexpr int kMaxJpgQuality = 10;
 
-// The controls' states, named after the controls.
+// The controls' states, named after the controls. The form's designer
+// names of the controls are given where they differ.
 struct SettingsDialogState {
-    bool chkRemeberlastposition = false;
+    bool chkRememberPosition = false;  // chkRemeberlastposition
     bool chkRememberinterfacelayout = false;
     bool chkInfoBar = false;
-    int ComboBox3 = 0;  // colour values
-    int ComboBox1 = 0;  // clipboard format
+    int lstColorValues = 0;      // ComboBox3
+    int lstClipboardFormat = 0;  // ComboBox1
     bool chkAutoSampleToClipboard = false;
-    int ComboBox2 = 0;           // export to: 0 foreground, 1 background
-    bool CheckBox1 = false;      // don't add double samples
-    bool CheckBox2 = false;      // reset the library on start
-    std::wstring lstRulerUnits;  // the unit's text, chosen or typed
+    int lstExportTo = 0;              // ComboBox2: 0 foreground, 1 background
+    bool chkNoDoubleSamples = false;  // CheckBox1
+    bool chkResetLibrary = false;     // CheckBox2: reset the library on start
+    std::wstring lstRulerUnits;       // the unit's text, chosen or typed
     std::uint32_t lstRulerColor = 0;
-    std::wstring Edit4;      // sequence file name
-    int ComboBox5 = 0;       // the sequence's format, an index into kSequenceEndings
-    std::wstring SpinEdit1;  // the number of digits, as text
-    int TrackBar1 = 0;       // JPEG quality
+    std::wstring edtSequenceName;    // Edit4
+    int lstSequenceFormat = 0;       // ComboBox5: an index into kSequenceEndings
+    std::wstring edtSequenceDigits;  // SpinEdit1: the number of digits, as text
+    int trkJpegQuality = 0;          // TrackBar1
 
     friend bool operator==(const SettingsDialogState&, const SettingsDialogState&) = default;
 };

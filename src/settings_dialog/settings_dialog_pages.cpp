@@ -56,7 +56,7 @@ void InfoNote(HWND page, int top, const wchar_t* note) {
 
 void TSettings::BuildGeneralPage(HWND page) {
     Group(page, L"Startup", Rect::FromBounds(8, 14, 292, 62));
-    chkRemeberlastposition =
+    chkRememberPosition =
         CheckBox(page, L"Remeber last position", Rect::FromBounds(16, 30, 270, 18));
     chkRememberinterfacelayout =
         CheckBox(page, L"Remember interface layout", Rect::FromBounds(16, 50, 270, 18));
@@ -75,11 +75,12 @@ void TSettings::BuildGeneralPage(HWND page) {
 void TSettings::BuildColorpickerPage(HWND page) {
     Group(page, L"General Colorpicker Settings ", Rect::FromBounds(8, 14, 292, 132));
     StaticText(page, L"Color values", Rect::FromBounds(16, 34, 100, 16));
-    ComboBox3 = List(page, kIdSettingsColorValues,
-                     Rect::FromBounds(kFieldLeft, 30, kFieldWidth, 21), kColorValueItems);
+    lstColorValues = List(page, kIdSettingsColorValues,
+                          Rect::FromBounds(kFieldLeft, 30, kFieldWidth, 21), kColorValueItems);
     StaticText(page, L"Clipboard format", Rect::FromBounds(16, 60, 100, 16));
-    ComboBox1 = List(page, kIdSettingsClipboardFormat,
-                     Rect::FromBounds(kFieldLeft, 56, kFieldWidth, 21), kClipboardFormatItems);
+    lstClipboardFormat =
+        List(page, kIdSettingsClipboardFormat, Rect::FromBounds(kFieldLeft, 56, kFieldWidth, 21),
+             kClipboardFormatItems);
     chkAutoSampleToClipboard = CheckBox(page, L"Automatically copy sampled colors to clipboard",
                                         Rect::FromBounds(16, 82, 276, 18));
     InfoNote(page, 106,
@@ -87,19 +88,18 @@ void TSettings::BuildColorpickerPage(HWND page) {
              L"is sampled.");
     Group(page, L"Photoshop Settings", Rect::FromBounds(8, 150, 292, 48));
     StaticText(page, L"Export to", Rect::FromBounds(16, 172, 100, 16));
-    ComboBox2 = List(page, kIdSettingsExportTo, Rect::FromBounds(kFieldLeft, 168, kFieldWidth, 21),
-                     kExportToItems);
+    lstExportTo = List(page, kIdSettingsExportTo,
+                       Rect::FromBounds(kFieldLeft, 168, kFieldWidth, 21), kExportToItems);
     Group(page, L"Color Library", Rect::FromBounds(8, 202, 292, 92));
-    CheckBox1 = CheckBox(page, L"Don't add double samples to the library",
-                         Rect::FromBounds(16, 220, 276, 18));
-    CheckBox2 = CheckBox(page, L"Reset on program startup", Rect::FromBounds(16, 240, 276, 18));
-    Button1 = Control(page, L"BUTTON", L"Clear the &Library", WS_TABSTOP,
-                      Rect::FromBounds(16, 266, 120, 24));
-    ui::OnCommand(Button1, [this](UINT code) {
-        if (code == BN_CLICKED) Button1Click();
-    });
+    chkNoDoubleSamples = CheckBox(page, L"Don't add double samples to the library",
+                                  Rect::FromBounds(16, 220, 276, 18));
+    chkResetLibrary =
+        CheckBox(page, L"Reset on program startup", Rect::FromBounds(16, 240, 276, 18));
+    btnClearLibrary = Control(page, L"BUTTON", L"Clear the &Library", WS_TABSTOP,
+                              Rect::FromBounds(16, 266, 120, 24));
+    ui::OnClick(btnClearLibrary, [this] { btnClearLibraryClick(); });
     // The value-form and clipboard lists change nothing until OK.
-    for (HWND list : {ComboBox3, ComboBox1})
+    for (HWND list : {lstColorValues, lstClipboardFormat})
         ui::OnCommand(list, [](UINT) {});
 }
 
@@ -118,45 +118,47 @@ void TSettings::BuildScreenRulerPage(HWND page) {
 void TSettings::BuildScreenCapturePage(HWND page) {
     Group(page, L"Sequence capture Settings", Rect::FromBounds(8, 14, 292, 170));
     StaticText(page, L"Filename", Rect::FromBounds(16, 36, 100, 16));
-    Edit4 = Control(page, L"EDIT", L"Img_Sequence", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
-                    Rect::FromBounds(kFieldLeft, 32, kFieldWidth, 21), kIdSettingsSequenceName);
+    edtSequenceName =
+        Control(page, L"EDIT", L"Img_Sequence", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL,
+                Rect::FromBounds(kFieldLeft, 32, kFieldWidth, 21), kIdSettingsSequenceName);
     StaticText(page, L"Format", Rect::FromBounds(16, 62, 100, 16));
-    ComboBox5 = List(page, kIdSettingsSequenceFormat,
-                     Rect::FromBounds(kFieldLeft, 58, kFieldWidth, 21), kSequenceEndings);
+    lstSequenceFormat = List(page, kIdSettingsSequenceFormat,
+                             Rect::FromBounds(kFieldLeft, 58, kFieldWidth, 21), kSequenceEndings);
     StaticText(page, L"Numbers", Rect::FromBounds(16, 88, 100, 16));
     BuildSpinField(page);
     StaticText(page, L"Example:", Rect::FromBounds(16, 114, 100, 16));
     lblExampleStr = StaticText(page, L"", Rect::FromBounds(kFieldLeft, 114, kFieldWidth, 16),
                                kIdSettingsExampleName);
     InfoNote(page, 138, L"The \"Export Folder\" only applies to captured image sequences.");
-    ui::OnCommand(Edit4, [this](UINT code) {
+    ui::OnCommand(edtSequenceName, [this](UINT code) {
         if (code == EN_CHANGE) ChangeButton();
     });
-    ui::OnCommand(ComboBox5, [this](UINT code) {
+    ui::OnCommand(lstSequenceFormat, [this](UINT code) {
         if (code == CBN_SELCHANGE) ChangeButton();
     });
 
     Group(page, L"JPEG Output settings", Rect::FromBounds(8, 190, 292, 84));
     StaticText(page, L"Qualty:", Rect::FromBounds(16, 212, 50, 16));
-    TrackBar1 = Control(page, TRACKBAR_CLASSW, L"", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
-                        Rect::FromBounds(66, 208, 220, 30), kIdSettingsJpegQuality);
-    ::SendMessageW(TrackBar1, TBM_SETRANGE, TRUE, MAKELPARAM(kMinJpgQuality, kMaxJpgQuality));
+    trkJpegQuality = Control(page, TRACKBAR_CLASSW, L"", WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
+                             Rect::FromBounds(66, 208, 220, 30), kIdSettingsJpegQuality);
+    ::SendMessageW(trkJpegQuality, TBM_SETRANGE, TRUE, MAKELPARAM(kMinJpgQuality, kMaxJpgQuality));
     StaticText(page, L"Min", Rect::FromBounds(70, 244, 30, 16));
     StaticText(page, L"Max", Rect::FromBounds(256, 244, 30, 16));
 }
 
 void TSettings::BuildSpinField(HWND page) {
-    SpinEdit1 = Control(page, L"EDIT", L"3", WS_TABSTOP | WS_BORDER | ES_NUMBER,
-                        Rect::FromBounds(kFieldLeft, 84, 60, 21), kIdSettingsSequenceNumbers);
+    edtSequenceDigits =
+        Control(page, L"EDIT", L"3", WS_TABSTOP | WS_BORDER | ES_NUMBER,
+                Rect::FromBounds(kFieldLeft, 84, 60, 21), kIdSettingsSequenceNumbers);
     SpinButtons = Control(page, UPDOWN_CLASSW, L"",
                           UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
                           Rect::FromBounds(0, 0, 16, 21));
-    ::SendMessageW(SpinButtons, UDM_SETBUDDY, reinterpret_cast<WPARAM>(SpinEdit1), 0);
+    ::SendMessageW(SpinButtons, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edtSequenceDigits), 0);
     ::SendMessageW(SpinButtons, UDM_SETRANGE32, kMinImgNr, kMaxImgNr);
     // SpinEdit1KeyPress: typed characters never reach the field.
-    ui::OnEditChar(SpinEdit1, [](wchar_t c) { return !SpinFieldAcceptsCharacter(c); });
-    ui::OnCommand(SpinEdit1, [this](UINT code) {
-        if (code == EN_CHANGE) SpinEdit1Change();
+    ui::OnEditChar(edtSequenceDigits, [](wchar_t c) { return !SpinFieldAcceptsCharacter(c); });
+    ui::OnCommand(edtSequenceDigits, [this](UINT code) {
+        if (code == EN_CHANGE) edtSequenceDigitsChange();
     });
 }
 

@@ -4,7 +4,9 @@
 #include <cstdint>
 
 // The running tool: at most one runs at a time, and the main window keeps
-// which (ActiveMode). The values are those the program has always used.
+// which (ActiveMode). The values are those the program has always used; a
+// tool added since takes a number of its own above Preview, in its own
+// header (inline constexpr ActiveMode kGridMode{7}).
 
 namespace vix {
 
@@ -17,6 +19,5 @@ enum class ActiveMode : std::uint8_t {
     RectangleCapture = 5,
     Preview = 6,  // the snapshot preview is open
 };
-inline constexpr std::size_t kActiveModeCount = 7;
 
 }  // namespace vix

@@ -12,12 +12,13 @@
 
 namespace vix {
 
+// By the message that carries it (hook_protocol.h).
 enum class HookReportKind : std::uint8_t {
-    PickerMoved,          // 0x402
-    PickerSample,         // 0x406
-    ControlCaptureClick,  // 0x40F
-    ScreenCaptureClick,   // 0x411
-    RectangleEvent,       // 0x47D
+    PickerMoved,          // hooks::kPickerMoved
+    PickerSample,         // hooks::kPickerSample
+    ControlCaptureClick,  // hooks::kControlCaptureClick
+    ScreenCaptureClick,   // hooks::kScreenCaptureClick
+    RectangleEvent,       // hooks::kRectangleEvent
 };
 
 struct HookReport {

@@ -1,12 +1,19 @@
 #pragma once
 
+#include <vector>
+
+#include "settings/settings.h"
 #include "tools/active_mode.h"
 #include "tools/hook_report.h"
+#include "tools/hot_key_binding.h"
+#include "tools/pages.h"
+#include "tools/tool_windows.h"
 
 // What every tool of the main window is to the window: the one contract
-// through which the tab change, the hook library's reports and the hot keys
-// reach it. The window keeps the tools in a ToolTable and knows nothing else
-// of any one of them.
+// through which the window builds it, tells it of the settings and of its
+// own showing, changes tabs, and hands on the hook library's reports and
+// the hot keys. The window keeps the tools in a ToolTable and knows nothing
+// else of any one of them.
 //
 // A tool gets what it needs of the main window through the ToolHost it is
 // built with (tool_host.h): the running mode, the prompt, the settings, and
@@ -14,25 +21,55 @@
 
 namespace vix {
 
+namespace ui {
+class Panel;
+}
+
+// The pages of the main window, while the tools build their controls: the
+// window makes the page `spec` declares, at the end of its tab, and hands
+// it to the tool.
+class ToolPages {
+  public:
+    virtual ~ToolPages() = default;
+    virtual ui::Panel& AddPage(const PageSpec& spec) = 0;
+};
+
 class Tool {
   public:
     virtual ~Tool() = default;
 
-    // The value of ActiveMode while this tool runs. A tool sets it through
-    // its host when it starts and clears it when it stops.
-    virtual ActiveMode Mode() const = 0;
+    // For the start-up timeline.
+    virtual const char* Name() const = 0;
 
+    // The value of ActiveMode while this tool runs; None for a part of the
+    // window that never runs on its own. A tool sets it through its host
+    // when it starts and clears it when it stops.
+    virtual ActiveMode Mode() const { return ActiveMode::None; }
     // The tool's button: starts the tool when it is not running and stops it
-    // when it is. The hot keys press it too.
-    virtual void Toggle() = 0;
-
+    // when it is.
+    virtual void Toggle() {}
     // Stops the running tool, as a change of tab does. Most tools stop as
     // their button does.
     virtual void Stop() { Toggle(); }
-
     // A report of the hook library for this tool; it only arrives while the
     // tool runs.
     virtual void OnHookReport(const HookReport& report) { (void)report; }
+    // The hot keys it answers.
+    virtual std::vector<HotKeyBinding> HotKeys() { return {}; }
+
+    // Its life with the main window: its controls are built on the window's
+    // pages at the window's creation; its own windows are created after the
+    // main window; it is told of every load of the settings (`keyOpened`:
+    // the settings key could be opened), of every showing of the main
+    // window and of the window's closing.
+    virtual void Build(ToolPages& pages) { (void)pages; }
+    virtual OwnedWindows Windows() { return {}; }
+    virtual void SettingsLoaded(const Settings& settings, bool keyOpened) {
+        (void)settings;
+        (void)keyOpened;
+    }
+    virtual void Shown() {}
+    virtual void Closing() {}
 };
 
 }  // namespace vix

@@ -7,21 +7,21 @@
 
 #include "settings/settings.h"
 #include "tools/active_mode.h"
+#include "tools/pages.h"
 
 // What the tools and the services of the program get from the main window,
 // which owns the shared state. The window offers services rather than its
 // handle: a tool that needs the window on top, a dialog behind it or a hook
-// armed for it asks for that here.
+// armed for it asks for that here. Through MainTabs it opens tabs and
+// expands pages.
 
 namespace vix {
 
 // One of the hook library's Set...Hook exports.
 using HookArm = BOOL(WINAPI*)();
 
-class ToolHost {
+class ToolHost : public MainTabs {
   public:
-    virtual ~ToolHost() = default;
-
     // The running tool (ActiveMode): a tool sets its own mode when it starts
     // and None when it stops.
     virtual ActiveMode CurrentMode() const = 0;
@@ -30,12 +30,15 @@ class ToolHost {
     // a hint (ModePrompt); empty when the tool stops.
     virtual void SetModePrompt(std::wstring prompt) = 0;
     virtual const Settings& CurrentSettings() const = 0;
+    // Changes the settings with `change`, then saves them.
+    virtual void ChangeSettings(const std::function<void(Settings&)>& change) = 0;
     // The user's decimal separator.
     virtual wchar_t DecimalSeparator() const = 0;
 
-    // Opens tab `index` of the main window (-1 closes them all); the running
-    // tool is stopped first (ChangePage).
-    virtual void ChangePage(int index) = 0;
+    // Opens `tab` for a tool that starts on it: whatever tool runs is
+    // stopped, and the tab changes only when another one is open.
+    virtual void ShowTab(int tab) = 0;
+
     // Makes the main window the receiver of the hook library's reports and
     // arms a hook (SetMainHandle, then `arm`). False, once the user has been
     // told why, when the system refused the hook.
@@ -48,6 +51,8 @@ class ToolHost {
     // out, also when the dialog raises an error. `owner` is the window the
     // dialog belongs to. Returns what `dialog` returns.
     virtual int RunBehind(const std::function<int(HWND owner)>& dialog) = 0;
+    // The application's general error box.
+    virtual void ShowError(const std::wstring& text) = 0;
 
     // The whole-screen capture takes the main window, its taskbar button and
     // its notification-area icon out of the way while it waits for its

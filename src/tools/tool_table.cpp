@@ -10,23 +10,22 @@ std::size_t Slot(ActiveMode mode) { return static_cast<std::size_t>(mode); }
 }  // namespace
 
 void ToolTable::Add(Tool& tool) {
-    Tool*& slot = tools_.at(Slot(tool.Mode()));
-    if (slot || tool.Mode() == ActiveMode::None)
-        throw std::logic_error("a tool needs a mode of its own");
-    slot = &tool;
+    if (tool.Mode() != ActiveMode::None) {
+        Tool*& slot = byMode_.at(Slot(tool.Mode()));
+        if (slot) throw std::logic_error("a tool needs a mode of its own");
+        slot = &tool;
+    }
+    tools_.push_back(&tool);
+    for (HotKeyBinding& binding : tool.HotKeys())
+        BindHotKey(std::move(binding));
 }
 
 Tool* ToolTable::Find(ActiveMode mode) const {
-    return Slot(mode) < tools_.size() ? tools_[Slot(mode)] : nullptr;
+    return Slot(mode) < byMode_.size() ? byMode_[Slot(mode)] : nullptr;
 }
 
 void ToolTable::StopActiveTool() {
-    for (ActiveMode mode :
-         {ActiveMode::ColorPicker, ActiveMode::Ruler, ActiveMode::RectangleCapture,
-          ActiveMode::ControlCapture, ActiveMode::ScreenCapture}) {
-        if (mode_ != mode) continue;
-        if (Tool* tool = Find(mode)) tool->Stop();
-    }
+    if (Tool* tool = Find(mode_)) tool->Stop();
 }
 
 bool ToolTable::Route(const HookReport& report) {
@@ -37,16 +36,46 @@ bool ToolTable::Route(const HookReport& report) {
     return true;
 }
 
-void ToolTable::BindHotKey(HotKeyBinding binding) { hotKeys_.push_back(std::move(binding)); }
+void ToolTable::BindHotKey(HotKeyBinding binding) {
+    if (const HotKeyRow* own = binding.ownKey) {
+        for (const HotKeyRow& row : KeyRows())
+            if (row.id == own->id || row.letter == own->letter)
+                throw std::logic_error("a key of a tool's own needs an id and a letter of its own");
+        ownKeys_.push_back(*own);
+        binding.key = own->id;
+    }
+    hotKeys_.push_back(std::move(binding));
+}
 
-void ToolTable::DispatchHotKey(unsigned virtualKey, int openTab) const {
+std::vector<HotKeyRow> ToolTable::KeyRows() const {
+    std::vector<HotKeyRow> rows(HotKeyRows().begin(), HotKeyRows().end());
+    rows.insert(rows.end(), ownKeys_.begin(), ownKeys_.end());
+    return rows;
+}
+
+void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) const {
     const char letter = static_cast<char>(virtualKey & 0xFF);
-    // An action may bind or change the tab; the list and the tab stay as
-    // they were when the key arrived.
+    const HotKeyRow* row = HotKeyRowOfLetter(letter);
+    for (const HotKeyRow& own : ownKeys_)
+        if (own.letter == letter) row = &own;
+    if (!row) return;
+    const int arrivedOn = tabs.OpenTab();
+    // An action may change the tab; the bindings stay as they were when the
+    // key arrived.
     const std::vector<HotKeyBinding> bindings = hotKeys_;
     for (const HotKeyBinding& b : bindings) {
-        if (b.letter != letter) continue;
-        if (b.onlyOnTab && *b.onlyOnTab != openTab) continue;
+        if (b.key != row->id) continue;
+        switch (b.reach) {
+            case HotKeyBinding::Reach::Anywhere: break;
+            case HotKeyBinding::Reach::OnTabOnly:
+                if (arrivedOn != b.tab) continue;
+                break;
+            case HotKeyBinding::Reach::OpenTab:
+                // A key on its own tab leaves the running tool alone.
+                if (tabs.OpenTab() != b.tab) tabs.ChangePage(b.tab);
+                if (b.expand) tabs.ExpandPage(*b.expand);
+                break;
+        }
         if (b.action) b.action();
     }
 }

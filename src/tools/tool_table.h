@@ -1,41 +1,34 @@
 #pragma once
 
 #include <array>
-#include <functional>
-#include <optional>
+#include <span>
 #include <vector>
 
 #include "tools/active_mode.h"
 #include "tools/hook_report.h"
+#include "tools/hot_key_binding.h"
+#include "tools/pages.h"
 #include "tools/tool.h"
 
-// The main window's tools in one table, with the running mode: the tab
-// change stops the running tool through it, the hook library's reports are
-// routed through it, and so are the hot keys.
+// The main window's tools in one table, with the running mode: the window
+// builds them, tells them of its life, stops the running one at a change
+// of tab and routes the hook library's reports and the hot keys through it.
 
 namespace vix {
 
-// A hot key's action. `letter` is the key ('A' to 'Z'); an action bound to a
-// tab runs only while that tab is open when the key arrives.
-struct HotKeyBinding {
-    char letter = 0;
-    std::optional<int> onlyOnTab;
-    std::function<void()> action;
-};
-
 class ToolTable {
   public:
-    // Adds a tool; one tool per mode. The table does not own it.
+    // Adds a tool and takes its hot keys; a tool with a mode is the only one
+    // with that mode. The table does not own it.
     void Add(Tool& tool);
     Tool* Find(ActiveMode mode) const;
+    // Every tool, in the order added.
+    std::span<Tool* const> Tools() const { return tools_; }
 
     ActiveMode Mode() const { return mode_; }
     void SetMode(ActiveMode mode) { mode_ = mode; }
 
-    // Stops the running tool, as a change of tab does. The running mode is
-    // tested for the picker, the ruler, the rectangle capture, the control
-    // capture and the screen capture in turn; every stop clears it, so at
-    // most one applies.
+    // Stops the running tool, as a change of tab does.
     void StopActiveTool();
 
     // Hands a report to the tool it is meant for if that tool is the running
@@ -43,15 +36,22 @@ class ToolTable {
     // whether a tool took it.
     bool Route(const HookReport& report);
 
+    // A key of the window's own, beside those of the tools.
     void BindHotKey(HotKeyBinding binding);
-    // Runs the actions bound to the key in the low byte of `virtualKey`, in
-    // the order they were bound; `openTab` is the tab open when it arrived.
-    void DispatchHotKey(unsigned virtualKey, int openTab) const;
+    // The keys to register: the program's fifteen, then those the tools
+    // brought.
+    std::vector<HotKeyRow> KeyRows() const;
+    // Runs the bindings of the key whose letter is the low byte of
+    // `virtualKey`, in the order they were bound, with the tabs as they
+    // were when the key arrived.
+    void DispatchHotKey(unsigned virtualKey, MainTabs& tabs) const;
 
   private:
-    std::array<Tool*, kActiveModeCount> tools_{};
+    std::vector<Tool*> tools_;
+    std::array<Tool*, 256> byMode_{};  // by every value ActiveMode can take
     ActiveMode mode_ = ActiveMode::None;
     std::vector<HotKeyBinding> hotKeys_;
+    std::vector<HotKeyRow> ownKeys_;
 };
 
 }  // namespace vix

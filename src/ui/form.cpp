@@ -50,6 +50,17 @@ void Form::CreateForm(const FormSpec& spec) {
     if (spec.dialogKeys) EnableDialogKeys(hwnd());
 }
 
+void Form::CreateDialogForm(const wchar_t* className, std::wstring_view caption, Size client,
+                            HWND owner) {
+    CreateForm({.className = className,
+                .caption = caption,
+                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
+                .client = client,
+                .owner = owner,
+                .dialogKeys = true});
+}
+
 void Form::EnsureContent() {
     // Without its window a form has nothing to put controls on.
     if (contentMade_ || !hwnd()) return;

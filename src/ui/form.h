@@ -25,6 +25,10 @@ struct FormSpec {
 class Form : public platform::Window {
   public:
     void CreateForm(const FormSpec& spec);
+    // One of the program's dialogs: a small captioned tool window, always
+    // on top, with the dialog keys.
+    void CreateDialogForm(const wchar_t* className, std::wstring_view caption, Size client,
+                          HWND owner);
 
     void Show();
     void Hide();

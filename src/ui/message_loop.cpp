@@ -59,6 +59,18 @@ bool PumpUntil(const std::function<bool()>& done) {
 
 void ProcessPendingMessages() { DrainQueue(); }
 
+WaitEnd WaitHandlingMessages(HANDLE object, DWORD timeoutMs) {
+    const ULONGLONG end = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        if (::WaitForSingleObject(object, 0) == WAIT_OBJECT_0) return WaitEnd::Signalled;
+        if (!DrainQueue()) return WaitEnd::Quit;
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= end) return WaitEnd::TimedOut;
+        ::MsgWaitForMultipleObjectsEx(1, &object, static_cast<DWORD>(end - now), QS_ALLINPUT,
+                                      MWMO_INPUTAVAILABLE);
+    }
+}
+
 void EnableDialogKeys(HWND window) { DialogWindows().insert(window); }
 
 }  // namespace vix::ui

@@ -21,6 +21,13 @@ bool PumpUntil(const std::function<bool()>& done);
 // Dispatches what is waiting and returns.
 void ProcessPendingMessages();
 
+enum class WaitEnd { Signalled, TimedOut, Quit };
+// Waits up to `timeoutMs` for `object` to be signalled while the thread's
+// messages are dispatched as the loop does, so its windows answer input
+// meanwhile. WM_QUIT ends the wait and is posted again for the outermost
+// loop.
+WaitEnd WaitHandlingMessages(HANDLE object, DWORD timeoutMs);
+
 // Windows whose keyboard navigation (Tab, Enter, Esc) the loop handles.
 void EnableDialogKeys(HWND window);
 

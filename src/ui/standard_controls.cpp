@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "ui/control.h"
 #include "ui/skin.h"
 #include "ui/ui_thread.h"
 
@@ -45,5 +46,17 @@ HWND CreateDropDownList(HWND parent, const Rect& bounds,
 void SuppressContextMenu(HWND control) { Suppressed().insert(control); }
 
 bool ContextMenuSuppressed(HWND control) { return Suppressed().contains(control); }
+
+void OnClick(HWND button, std::function<void()> handler) {
+    OnCommand(button, [handler = std::move(handler)](UINT code) {
+        if (code == BN_CLICKED) handler();
+    });
+}
+
+bool IsChecked(HWND button) { return ::SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+void SetChecked(HWND button, bool checked) {
+    ::SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
 
 }  // namespace vix::ui

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string_view>
 
@@ -19,6 +20,12 @@ HWND CreateStandardControl(HWND parent, const wchar_t* windowClass, std::wstring
 // A drop-down list (no typing) with these items.
 HWND CreateDropDownList(HWND parent, const Rect& bounds,
                         std::initializer_list<const wchar_t*> items, int id = 0);
+
+// A button's click (BN_CLICKED), also that of a check box or radio button.
+void OnClick(HWND button, std::function<void()> handler);
+// Whether a check box or radio button is checked, and checking it.
+bool IsChecked(HWND button);
+void SetChecked(HWND button, bool checked);
 
 // Right-clicks on `control` open no context menu.
 void SuppressContextMenu(HWND control);

@@ -5,7 +5,6 @@
 #include "platform/bstr.h"
 #include "platform/system_libraries.h"
 #include "platform/variant.h"
-#include "update/browser_site.h"
 #include "update/link_rule.h"
 #include "update/web_address.h"
 
@@ -48,20 +47,18 @@ bool LinksPanel::AddBrowser() {
 }
 
 bool LinksPanel::MakeBrowser() {
-    // In-place activation needs OLE, not only COM, on this thread.
-    oleReady_ = SUCCEEDED(platform::late::OleInitialize(nullptr));
-    if (!oleReady_) return false;
+    if (!ole_.emplace().ok()) return false;
     if (FAILED(platform::late::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
                                   object_.put_void())))
         return false;
-    site_ = new BrowserSite(
+    site_ = platform::ComPtr<BrowserSite>::Adopt(new BrowserSite(
         hwnd(), [this](const std::wstring& address) { return BeforeNavigate(address); },
-        [this](const std::wstring& address) { NewWindow(address); });
-    if (FAILED(object_->SetClientSite(static_cast<IOleClientSite*>(site_)))) return false;
+        [this](const std::wstring& address) { NewWindow(address); }));
+    if (FAILED(object_->SetClientSite(static_cast<IOleClientSite*>(site_.get())))) return false;
     RECT area{};
     ::GetClientRect(hwnd(), &area);
     if (FAILED(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr,
-                               static_cast<IOleClientSite*>(site_), 0, hwnd(), &area)))
+                               static_cast<IOleClientSite*>(site_.get()), 0, hwnd(), &area)))
         return false;
     if (FAILED(object_.TryQuery(IID_IWebBrowser2, browser_))) return false;
     // Script errors of the page are not the user's business.
@@ -69,7 +66,7 @@ bool LinksPanel::MakeBrowser() {
     platform::ComPtr<IConnectionPointContainer> points;
     if (FAILED(browser_.TryQuery(IID_IConnectionPointContainer, points)) ||
         FAILED(points->FindConnectionPoint(DIID_DWebBrowserEvents2, events_.put())) ||
-        FAILED(events_->Advise(static_cast<IDispatch*>(site_), &cookie_))) {
+        FAILED(events_->Advise(static_cast<IDispatch*>(site_.get()), &cookie_))) {
         // Without the navigation events the rule could not be kept: no
         // browser rather than one that opens anything.
         return false;
@@ -88,13 +85,10 @@ void LinksPanel::ReleaseBrowser() {
         object_->SetClientSite(nullptr);
     }
     object_.reset();
-    if (site_) {
-        site_->Detach();
-        site_->Release();
-        site_ = nullptr;
-    }
-    if (oleReady_) platform::late::OleUninitialize();
-    oleReady_ = false;
+    // The control may hold the site a while longer: it ignores what comes.
+    if (site_) site_->Detach();
+    site_.reset();
+    ole_.reset();
 }
 
 bool LinksPanel::Navigate(const std::wstring& address) {

@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 
+#include "platform/com_apartment.h"
 #include "platform/com_ptr.h"
 #include "update/link_rule.h"
 #include "platform/window.h"
+#include "update/browser_site.h"
 
 // The links page: the vendor's small web page in an embedded browser
 // control. Pages of the vendor's site open inside it; any other web link
@@ -19,8 +21,6 @@
 // address goes nowhere.
 
 namespace vix {
-
-class BrowserSite;
 
 // Hands an address to the default browser.
 using LinkOpener = std::function<void(const std::wstring& address)>;
@@ -67,9 +67,10 @@ class LinksPanel final : public platform::Window {
 
     std::optional<LinkSite> linkSite_;
     LinkOpener opener_;
-    bool oleReady_ = false;
+    // In-place activation needs OLE, not only COM, on this thread.
+    std::optional<platform::OleScope> ole_;
     bool browserTried_ = false;
-    BrowserSite* site_ = nullptr;
+    platform::ComPtr<BrowserSite> site_;
     platform::ComPtr<IOleObject> object_;
     platform::ComPtr<IWebBrowser2> browser_;
     platform::ComPtr<IConnectionPoint> events_;

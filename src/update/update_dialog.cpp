@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "common/app_error.h"
+#include "common/program_names.h"
 #include "platform/private_folder.h"
 #include "ui/skin.h"
 #include "ui/standard_controls.h"
@@ -23,7 +24,6 @@ namespace {
 constexpr UINT kDownloadProgress = WM_APP + 0x61;  // wParam: 0 begin, 1 data
 constexpr UINT kDownloadDone = WM_APP + 0x62;
 
-constexpr wchar_t kMessageCaption[] = L"VUZirivare";
 // The download goes here first, and becomes "update.exe" once it is whole.
 constexpr wchar_t kPartialName[] = L"update.part";
 
@@ -37,40 +37,31 @@ HWND Button(HWND parent, const wchar_t* text, const Rect& bounds, int id) {
 Tvix_update::~Tvix_update() { download_.Stop(); }
 
 void Tvix_update::Create(HWND owner) {
-    CreateForm({.className = L"Tvix_update",
-                .caption = L"Update VUZirivare",
-                .style = WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                .exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST,
-                .client = {278, 157},
-                .owner = owner,
-                .dialogKeys = true});
+    CreateDialogForm(L"Tvix_update", L"Update VUZirivare", {278, 157}, owner);
 }
 
 void Tvix_update::CreateContent() {
     const ui::LabelStyle text{.font = ui::SkinFont(ui::FontId::Dialog), .wrap = true};
-    Label1.Create(hwnd(), Rect::FromBounds(5, 8, 268, 26),
-                  L"There is a new version of VUZirivare availible     Please click the button "
-                  L"Update to update automaticly.",
-                  text);
+    lblOffer.Create(hwnd(), Rect::FromBounds(5, 8, 268, 26),
+                    L"There is a new version of VUZirivare availible     Please click the button "
+                    L"Update to update automaticly.",
+                    text);
     lblVersion.Create(hwnd(), Rect::FromBounds(5, 40, 268, 14), L"",
                       {.font = ui::SkinFont(ui::FontId::DialogBold)});
     chkDontNotify_ = ui::CreateStandardControl(
         hwnd(), L"BUTTON", L"Don't notify me again about this version update",
         WS_TABSTOP | BS_AUTOCHECKBOX, Rect::FromBounds(1, 54, 265, 17), 0,
         ui::SkinFont(ui::FontId::Dialog));
-    Label2.Create(hwnd(), Rect::FromBounds(5, 78, 268, 13), L"Downloading new update program",
-                  {.font = ui::SkinFont(ui::FontId::Dialog)});
-    ::ShowWindow(Label2.hwnd(), SW_HIDE);
-    ProgressBar1_ = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | PBS_SMOOTH, 5, 91, 271,
-                                      14, hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
-    cxButton2_ = Button(hwnd(), L"Cancel", Rect::FromBounds(118, 115, 75, 25), IDCANCEL + 100);
-    cxButton1_ = Button(hwnd(), L"Update", Rect::FromBounds(200, 115, 75, 25), IDOK + 100);
-    ui::OnCommand(cxButton2_, [this](UINT code) {
-        if (code == BN_CLICKED) cxButton2Click();
-    });
-    ui::OnCommand(cxButton1_, [this](UINT code) {
-        if (code == BN_CLICKED) cxButton1Click();
-    });
+    lblDownloading.Create(hwnd(), Rect::FromBounds(5, 78, 268, 13),
+                          L"Downloading new update program",
+                          {.font = ui::SkinFont(ui::FontId::Dialog)});
+    ::ShowWindow(lblDownloading.hwnd(), SW_HIDE);
+    prgDownload_ = ::CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | PBS_SMOOTH, 5, 91, 271, 14,
+                                     hwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    btnCancel_ = Button(hwnd(), L"Cancel", Rect::FromBounds(118, 115, 75, 25), IDCANCEL + 100);
+    btnUpdate_ = Button(hwnd(), L"Update", Rect::FromBounds(200, 115, 75, 25), IDOK + 100);
+    ui::OnClick(btnCancel_, [this] { btnCancelClick(); });
+    ui::OnClick(btnUpdate_, [this] { btnUpdateClick(); });
 }
 
 bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host) {
@@ -79,28 +70,27 @@ bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, U
     answer_ = answer;
     started_ = false;
     lblVersion.SetCaption(label);
-    ::SendMessageW(chkDontNotify_, BM_SETCHECK, BST_UNCHECKED, 0);
-    ::EnableWindow(cxButton1_, TRUE);
-    ::EnableWindow(cxButton2_, TRUE);
-    ::ShowWindow(Label2.hwnd(), SW_HIDE);
-    ::ShowWindow(ProgressBar1_, SW_HIDE);
+    ui::SetChecked(chkDontNotify_, false);
+    ::EnableWindow(btnUpdate_, TRUE);
+    ::EnableWindow(btnCancel_, TRUE);
+    ::ShowWindow(lblDownloading.hwnd(), SW_HIDE);
+    ::ShowWindow(prgDownload_, SW_HIDE);
     if (HWND owner = host.DialogOwner()) CenterOn(owner);
     ShowModal();
     host_ = nullptr;
     return started_;
 }
 
-void Tvix_update::cxButton2Click() {
+void Tvix_update::btnCancelClick() {
     std::wstring declined = host_->DeclinedVersions();
-    if (::SendMessageW(chkDontNotify_, BM_GETCHECK, 0, 0) == BST_CHECKED)
-        RememberDeclined(declined, answer_);
+    if (ui::IsChecked(chkDontNotify_)) RememberDeclined(declined, answer_);
     host_->StoreDeclinedVersions(declined);
     EndModal(IDCANCEL);
 }
 
-void Tvix_update::cxButton1Click() {
-    ::EnableWindow(cxButton1_, FALSE);
-    ::EnableWindow(cxButton2_, FALSE);
+void Tvix_update::btnUpdateClick() {
+    ::EnableWindow(btnUpdate_, FALSE);
+    ::EnableWindow(btnCancel_, FALSE);
     UpdatePlan plan = PlanUpdate(answer_, host_->UpdateProgramVersion());
     if (plan.step == UpdateStep::NotANumber)
         throw AppError(L"'" + answer_.Value(kUpgradeVersionName) +
@@ -135,31 +125,31 @@ void Tvix_update::Attempt(const std::function<void()>& step) {
     }
 }
 
-void Tvix_update::IdHTTP1WorkBegin(std::uint64_t total) {
-    ::ShowWindow(ProgressBar1_, SW_SHOW);
-    ::ShowWindow(Label2.hwnd(), SW_SHOW);
+void Tvix_update::DownloadBegun(std::uint64_t total) {
+    ::ShowWindow(prgDownload_, SW_SHOW);
+    ::ShowWindow(lblDownloading.hwnd(), SW_SHOW);
     progressShift_ = 0;
     while ((total >> progressShift_) > static_cast<std::uint64_t>(INT_MAX))
         ++progressShift_;
-    ::SendMessageW(ProgressBar1_, PBM_SETRANGE32, 0, static_cast<LPARAM>(total >> progressShift_));
-    ::SendMessageW(ProgressBar1_, PBM_SETPOS, 0, 0);
+    ::SendMessageW(prgDownload_, PBM_SETRANGE32, 0, static_cast<LPARAM>(total >> progressShift_));
+    ::SendMessageW(prgDownload_, PBM_SETPOS, 0, 0);
 }
 
-void Tvix_update::IdHTTP1Work(std::uint64_t received) {
-    ::SendMessageW(ProgressBar1_, PBM_SETPOS, static_cast<WPARAM>(received >> progressShift_), 0);
+void Tvix_update::DownloadAdvanced(std::uint64_t received) {
+    ::SendMessageW(prgDownload_, PBM_SETPOS, static_cast<WPARAM>(received >> progressShift_), 0);
 }
 
-void Tvix_update::IdHTTP1WorkEnd() {
-    const LRESULT top = ::SendMessageW(ProgressBar1_, PBM_GETRANGE, FALSE, 0);
-    ::SendMessageW(ProgressBar1_, PBM_SETPOS, static_cast<WPARAM>(top), 0);
+void Tvix_update::DownloadEnded() {
+    const LRESULT top = ::SendMessageW(prgDownload_, PBM_GETRANGE, FALSE, 0);
+    ::SendMessageW(prgDownload_, PBM_SETPOS, static_cast<WPARAM>(top), 0);
 }
 
 LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // A message posted just before the download was stopped is ignored.
     if (message == kDownloadProgress && download_.active()) {
         const UpdateDownload::Progress progress = download_.progress();
-        if (wParam == 0) IdHTTP1WorkBegin(progress.total.value_or(0));
-        IdHTTP1Work(progress.received);
+        if (wParam == 0) DownloadBegun(progress.total.value_or(0));
+        DownloadAdvanced(progress.received);
         return 0;
     }
     if (message == kDownloadDone && download_.active()) {
@@ -173,7 +163,7 @@ void Tvix_update::DownloadDone() {
     const bool whole = download_.Succeeded();
     download_ = UpdateDownload();
     if (!whole) return Fail();
-    IdHTTP1WorkEnd();
+    DownloadEnded();
     const std::wstring folder = host_->UpdateFolder();
     const std::wstring partial = folder + kPartialName;
     if (!::MoveFileExW(partial.c_str(), UpdateProgramPath(folder).c_str(),
@@ -204,7 +194,7 @@ void Tvix_update::StartUpdateProgram(const std::wstring& folder,
 }
 
 void Tvix_update::Fail() {
-    ::MessageBoxW(hwnd(), kUpdateFailedText, kMessageCaption, MB_OK | MB_ICONERROR);
+    ::MessageBoxW(hwnd(), kUpdateFailedText, kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
 void Tvix_update::FormHide() {

@@ -36,11 +36,11 @@ class Tvix_update final : public ui::ProgramForm {
 
     // For tests: the controls by their names, once the dialog has been shown.
     HWND chkDontNotify() const { return chkDontNotify_; }
-    HWND cxButton1() const { return cxButton1_; }
-    HWND cxButton2() const { return cxButton2_; }
-    HWND ProgressBar1() const { return ProgressBar1_; }
+    HWND btnUpdate() const { return btnUpdate_; }
+    HWND btnCancel() const { return btnCancel_; }
+    HWND prgDownload() const { return prgDownload_; }
     const ui::Label& VersionLabel() const { return lblVersion; }
-    const ui::Label& DownloadLabel() const { return Label2; }
+    const ui::Label& DownloadLabel() const { return lblDownloading; }
     // For tests: smaller bounds of the download.
     void SetDownloadLimits(UpdateDownload::Limits limits) { downloadLimits_ = limits; }
 
@@ -50,13 +50,14 @@ class Tvix_update final : public ui::ProgramForm {
     void FormHide() override;
 
   private:
-    void cxButton2Click();
-    void cxButton1Click();
+    void btnCancelClick();  // cxButton2Click
+    void btnUpdateClick();  // cxButton1Click
     // Runs `step`; anything it raises ends in the failure message.
     void Attempt(const std::function<void()>& step);
-    void IdHTTP1WorkBegin(std::uint64_t total);
-    void IdHTTP1Work(std::uint64_t received);
-    void IdHTTP1WorkEnd();
+    // The download's progress (IdHTTP1WorkBegin, IdHTTP1Work, IdHTTP1WorkEnd).
+    void DownloadBegun(std::uint64_t total);
+    void DownloadAdvanced(std::uint64_t received);
+    void DownloadEnded();
     void DownloadDone();
     // Checks and starts the update program in `folder`, storing
     // `storeVersion` first when given; shows the failure message when it
@@ -64,13 +65,13 @@ class Tvix_update final : public ui::ProgramForm {
     void StartUpdateProgram(const std::wstring& folder, std::optional<std::int32_t> storeVersion);
     void Fail();
 
-    ui::Label Label1;
+    ui::Label lblOffer;  // Label1
     ui::Label lblVersion;
-    ui::Label Label2;
+    ui::Label lblDownloading;  // Label2
     HWND chkDontNotify_ = nullptr;
-    HWND ProgressBar1_ = nullptr;
-    HWND cxButton2_ = nullptr;
-    HWND cxButton1_ = nullptr;
+    HWND prgDownload_ = nullptr;  // ProgressBar1
+    HWND btnCancel_ = nullptr;    // cxButton2
+    HWND btnUpdate_ = nullptr;    // cxButton1
 
     UpdateHost* host_ = nullptr;
     UpdateAnswer answer_;

@@ -1,9 +1,18 @@
 #include "update/update_service.h"
 
+#include "ui/panel.h"
 #include "update/update_server.h"
 #include "update/update_source.h"
 
 namespace vix {
+namespace {
+
+constexpr UINT kStartDelayMs = 1000;
+
+constexpr PageSpec kLinksPage{
+    .tab = kMoreTab, .caption = L"Webdevelopment links", .height = 291, .shownByDefault = true};
+
+}  // namespace
 
 UpdateService::UpdateService(UpdateHost& host, Tvix_update& dialog)
     : host_(host), dialog_(dialog), server_(ServerFromEnvironment()) {}
@@ -12,6 +21,18 @@ void UpdateService::CreateLinksPanel(HWND parent, const Rect& bounds) {
     // Without a server, or with a plain http one, the panel has no site:
     // every link goes outside.
     links_.Create(parent, bounds, server_ ? LinksSite(*server_) : std::nullopt);
+}
+
+void UpdateService::Build(ToolPages& pages) {
+    CreateLinksPanel(pages.AddPage(kLinksPage).hwnd(), Rect::FromBounds(2, 0, 251, 289));
+}
+
+void UpdateService::Shown() {
+    if (started_) return;
+    startTimer_.Start(kStartDelayMs, [this] {
+        startTimer_.Stop();
+        Start();
+    });
 }
 
 void UpdateService::Start() {
@@ -29,6 +50,7 @@ void UpdateService::Start() {
 }
 
 void UpdateService::Stop() {
+    startTimer_.Stop();
     // Closed first: a worker that is not waited for never calls back.
     calls_.Close();
     check_.Stop();

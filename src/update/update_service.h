@@ -6,19 +6,23 @@
 
 #include "common/geometry.h"
 #include "platform/ui_thread_calls.h"
+#include "tools/tool.h"
+#include "ui/timer.h"
 #include "update/links_panel.h"
 #include "update/update_check.h"
 #include "update/update_dialog.h"
 #include "update/update_host.h"
 #include "update/web_address.h"
 
-// Everything the program does with the web, in one owner for the main
-// window: the start-up check with its dialog, and the links panel. Made
-// and used on the user-interface thread.
+// Everything the program does with the web, in one part of the main
+// window: the start-up check with its dialog, and the links panel on the
+// links page. A second after the window is first shown it asks the server
+// and loads the page; the window's closing ends the check. Made and used on
+// the user-interface thread.
 
 namespace vix {
 
-class UpdateService {
+class UpdateService final : public Tool {
   public:
     // `dialog` is the update dialog made at start; both outlive the service.
     UpdateService(UpdateHost& host, Tvix_update& dialog);
@@ -26,6 +30,13 @@ class UpdateService {
     ~UpdateService() { Stop(); }
     UpdateService(const UpdateService&) = delete;
     UpdateService& operator=(const UpdateService&) = delete;
+
+    // Tool
+    const char* Name() const override { return "links"; }
+    void Build(ToolPages& pages) override;
+    OwnedWindows Windows() override { return {{ProgramWindow::Update, &dialog_}}; }
+    void Shown() override;
+    void Closing() override { Stop(); }
 
     // Makes the links panel in `parent` (the links page) at `bounds`. It
     // stays empty when no browser control can be made.
@@ -48,6 +59,7 @@ class UpdateService {
     platform::UiThreadCalls calls_;
     LinksPanel links_;
     UpdateCheck check_;
+    ui::Timer startTimer_;  // Timer1, one-shot
     bool started_ = false;
 };
 

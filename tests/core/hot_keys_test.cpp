@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "hotkeys/hot_key_actions.h"
 #include "hotkeys/hot_key_plan.h"
 #include "hotkeys/hot_key_table.h"
 
@@ -26,161 +25,12 @@ TEST(HotKeyTable, FifteenKeysInTheOrderOfRegistration) {
     EXPECT_EQ(kHotKeyModifiers, 3u);
 }
 
-TEST(HotKeyTable, EveryKeyButCHasAnActionAndIsTestedOnce) {
-    for (const HotKeyRow& row : HotKeyRows()) {
-        const auto found = kHotKeyDispatchOrder.find(row.letter);
-        EXPECT_EQ(row.hasAction, found != std::string_view::npos) << row.letter;
-        EXPECT_EQ(kHotKeyDispatchOrder.rfind(row.letter), found) << row.letter;
-    }
+TEST(HotKeyTable, EveryKeyButCHasAnActionAndEachLetterIsOneKey) {
+    EXPECT_EQ(ActionLetters(), "LIPWURFETOSXAM");
+    for (const HotKeyRow& row : HotKeyRows())
+        EXPECT_EQ(HotKeyRowOfLetter(row.letter), &row) << row.letter;
     EXPECT_EQ(HotKeyRowOfLetter('C')->id, HotKeyId::Capture);
     EXPECT_EQ(HotKeyRowOfLetter('Z'), nullptr);
-}
-
-// The main window, written down: which tab is open, which pages are
-// expanded, and every button pressed.
-class HotKeyDispatch : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        HotKeyActions a;
-        a.openTab = [this] { return tab; };
-        a.changePage = [this](int t) {
-            log.push_back("tab " + std::to_string(t));
-            tab = t;
-        };
-        a.pageExpanded = [this](HotKeyPage p) { return expanded[static_cast<int>(p)]; };
-        a.expandPage = [this](HotKeyPage p) {
-            log.push_back(p == HotKeyPage::ColorPicker ? "expand picker" : "expand ruler");
-            expanded[static_cast<int>(p)] = true;
-        };
-        const auto press = [this](const char* name) {
-            return [this, name] { log.push_back(name); };
-        };
-        a.pickerButton = press("picker");
-        a.webSafeColor = press("websafe");
-        a.rulerButton = press("ruler");
-        a.rotateRuler = press("rotate");
-        a.flipRuler = press("flip");
-        a.captureEntireScreen = press("screen");
-        a.captureRectangle = press("rectangle");
-        a.captureControl = press("control");
-        a.saveSnapshot = press("save snapshot");
-        a.saveLibrary = press("save library");
-        a.copyColor = press("copy colour");
-        a.copySnapshot = press("copy snapshot");
-        a.exportColor = press("export colour");
-        a.exportSnapshot = press("export snapshot");
-        a.trayOffersMinimize = [this] { return offersMinimize; };
-        a.minimize = [this] {
-            log.push_back("minimize");
-            offersMinimize = false;
-        };
-        a.restore = [this] {
-            log.push_back("restore");
-            offersMinimize = true;
-        };
-        a.hideOwner = press("hide owner");
-        BindHotKeys(table, std::move(a));
-    }
-
-    std::vector<std::string> Key(unsigned virtualKey) {
-        log.clear();
-        table.DispatchHotKey(virtualKey, tab);
-        return log;
-    }
-
-    using Log = std::vector<std::string>;
-    ToolTable table;
-    int tab = kPickerTab;
-    bool expanded[2] = {true, true};
-    bool offersMinimize = true;
-    Log log;
-};
-
-TEST_F(HotKeyDispatch, PickerKeyOpensThePickerTabExpandsItsPageAndPressesTheButton) {
-    tab = kRulerTab;
-    expanded[0] = false;
-    EXPECT_EQ(Key('P'), (Log{"tab 0", "expand picker", "picker"}));
-    // On its own tab the key only presses the button: the picker stops.
-    EXPECT_EQ(Key('P'), (Log{"picker"}));
-}
-
-TEST_F(HotKeyDispatch, RulerKeysOpenTheRulerTab) {
-    expanded[1] = false;
-    EXPECT_EQ(Key('U'), (Log{"tab 1", "expand ruler", "ruler"}));
-    EXPECT_EQ(Key('R'), (Log{"rotate"}));
-    EXPECT_EQ(Key('F'), (Log{"flip"}));
-    tab = -1;
-    EXPECT_EQ(Key('R'), (Log{"tab 1", "rotate"}));
-}
-
-TEST_F(HotKeyDispatch, LibraryAndInfoKeysOnlyOpenThePickerTab) {
-    tab = -1;
-    expanded[0] = false;
-    EXPECT_EQ(Key('L'), (Log{"tab 0"}));
-    EXPECT_EQ(Key('I'), Log{});
-    EXPECT_EQ(Key('W'), (Log{"websafe"}));
-}
-
-TEST_F(HotKeyDispatch, CaptureKeysOpenTheCaptureTab) {
-    EXPECT_EQ(Key('E'), (Log{"tab 2", "screen"}));
-    EXPECT_EQ(Key('T'), (Log{"rectangle"}));
-    EXPECT_EQ(Key('O'), (Log{"control"}));
-}
-
-TEST_F(HotKeyDispatch, SaveCopyAndExportActOnTheOpenTabAndNeverChangeIt) {
-    struct Case {
-        int tab;
-        char key;
-        Log expected;
-    };
-    const Case cases[] = {
-        {kPickerTab, 'S', {"save library"}},
-        {kCaptureTab, 'S', {"save snapshot"}},
-        {kRulerTab, 'S', {}},
-        {3, 'S', {}},
-        {-1, 'S', {}},
-        {kPickerTab, 'X', {"copy colour"}},
-        {kCaptureTab, 'X', {"copy snapshot"}},
-        {kRulerTab, 'X', {}},
-        {kPickerTab, 'A', {"export colour"}},
-        {kCaptureTab, 'A', {"export snapshot"}},
-        {-1, 'A', {}},
-    };
-    for (const Case& c : cases) {
-        tab = c.tab;
-        EXPECT_EQ(Key(c.key), c.expected) << c.key << " on tab " << c.tab;
-        EXPECT_EQ(tab, c.tab);
-    }
-}
-
-TEST_F(HotKeyDispatch, OnlyTheLowByteOfTheKeyCounts) {
-    tab = kCaptureTab;
-    EXPECT_EQ(Key(0x100 | 'S'), (Log{"save snapshot"}));
-    EXPECT_EQ(Key(0xFF00 | 'E'), (Log{"screen"}));
-    EXPECT_EQ(Key('s'), Log{});  // the virtual key of a letter is its upper case
-}
-
-TEST_F(HotKeyDispatch, CAndKeysOfNoRowDoNothing) {
-    for (unsigned key : {unsigned('C'), unsigned('Z'), 0u, 0x12u})
-        EXPECT_EQ(Key(key), Log{}) << key;
-}
-
-TEST_F(HotKeyDispatch, MinimizeFollowsTheTrayMenu) {
-    EXPECT_EQ(Key('M'), (Log{"minimize", "hide owner"}));
-    EXPECT_EQ(Key('M'), (Log{"restore", "hide owner"}));
-    EXPECT_EQ(Key('M'), (Log{"minimize", "hide owner"}));
-}
-
-TEST(HotKeyDispatchMissing, KeysWhoseHandlersAreNotThereDoNothing) {
-    ToolTable table;
-    int tab = kRulerTab;
-    HotKeyActions a;
-    a.openTab = [&] { return tab; };
-    a.changePage = [&](int t) { tab = t; };
-    BindHotKeys(table, std::move(a));
-    for (char key : kHotKeyDispatchOrder)
-        table.DispatchHotKey(static_cast<unsigned char>(key), tab);
-    EXPECT_EQ(tab, kCaptureTab);  // O was the last key to open a tab
 }
 
 LayoutFacts Layout(const wchar_t* name, std::map<char, std::wstring> typed) {
@@ -219,9 +69,20 @@ TEST(HotKeyPlanning, ControlCharactersTypeNothing) {
     const HotKeyPlan plan = PlanHotKeys(layouts);
     EXPECT_TRUE(plan.Registers(HotKeyId::ScreenPicker));
     EXPECT_TRUE(plan.Registers(HotKeyId::MinimizeVix));
-    EXPECT_TRUE(plan.Registers(HotKeyId::WebSaveColor));
+    EXPECT_TRUE(plan.Registers(HotKeyId::WebSafeColor));
     EXPECT_EQ(plan.FateOf(HotKeyId::ExportToPhotoshop), HotKeyFate::TypesCharacter);
     EXPECT_EQ(plan.typed[static_cast<int>(HotKeyId::ExportToPhotoshop)], L"\u0105");
+}
+
+TEST(HotKeyPlanning, AToolsOwnKeyIsPlannedAfterTheFifteen) {
+    std::vector<HotKeyRow> rows(HotKeyRows().begin(), HotKeyRows().end());
+    rows.push_back({HotKeyId{15}, L"GridOverlay", 'G', true});
+    const LayoutFacts layouts[] = {Layout(L"00000415", {{'G', L"\u0123"}})};
+    HotKeyPlan plan = PlanHotKeys(layouts, rows);
+    EXPECT_EQ(plan.FateOf(HotKeyId{15}), HotKeyFate::TypesCharacter);
+    EXPECT_TRUE(plan.Registers(HotKeyId::ScreenPicker));
+    EXPECT_EQ(LeftOutLine(plan), L"Not in use: Ctrl+Alt+C (no action), Ctrl+Alt+G (types \u0123)");
+    EXPECT_EQ(ActionLetters(rows), "LIPWURFETOSXAMG");
 }
 
 TEST(HotKeyPlanning, AFailedRegistrationIsListedWithItsReason) {

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <map>
+#include <thread>
 
 #include "common/utf16.h"
 #include "photoshop/busy_retry.h"
+#include "photoshop/stoppable_clock.h"
 #include "photoshop/export_flow.h"
 
 namespace vix {
@@ -425,6 +428,20 @@ TEST(BusyRetry, AQuitDuringAPauseEndsTheRetries) {
               CallStatus::Busy);
     EXPECT_EQ(calls, 2) << "no call after the pause the quit ended";
     EXPECT_EQ(clock.pauses, 2);
+}
+
+TEST(StoppableClock, AStopEndsAPauseAtOnceAndEveryLaterOne) {
+    StoppableClock clock;
+    EXPECT_TRUE(clock.Pause(1)) << "a pause nobody stops runs out";
+    std::thread stopper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        clock.Stop();
+    });
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(clock.Pause(600000));
+    stopper.join();
+    EXPECT_FALSE(clock.Pause(600000));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
 }
 
 }  // namespace

@@ -92,35 +92,6 @@ TEST(PhotoshopDiscovery, OneVersionRegistersWithoutAskingSeveralAskWithTheLastPr
     EXPECT_EQ(nineTen.selected, 1);
 }
 
-TEST(SettingsDialogVersions, DisplayFormsGoByTheWholeMajorNumber) {
-    struct Case {
-        const wchar_t* key;
-        const wchar_t* shown;
-    };
-    static constexpr Case kCases[] = {
-        {L"7.0", L"7.0"},   {L"8.0", L"CS"},    {L"9.0", L"CS2"},   {L"10.0", L"CS3"},
-        {L"11.0", L"CS4"},  {L"12.0", L"12.0"}, {L"18.0", L"18.0"}, {L"110.0", L"110.0"},
-        {L"19.0", L"19.0"}, {L"9.5", L"CS2"},   {L"08.0", L"CS"},   {L"v8.0", L"v8.0"},
-        {L"8", L"8"},       {L".8", L".8"},     {L"", L""},         {L"99999999.0", L"99999999.0"},
-    };
-    for (const auto& c : kCases)
-        EXPECT_EQ(VersionDisplayForm(c.key), c.shown) << testing::PrintToString(c.key);
-    EXPECT_EQ(SettingsLabels(Names{L"10.0", L"18.0", L"9.0"}),
-              (Names{L"Photoshop CS3", L"Photoshop 18.0", L"Photoshop CS2"}));
-}
-
-TEST(SettingsDialogVersions, SelectsTheStoredVersionElseTheLastAndRegistersOnlyAChange) {
-    const Names versions = {L"10.0", L"7.0", L"9.0"};
-    EXPECT_EQ(SettingsSelection(versions, L"7.0"), 1);
-    EXPECT_EQ(SettingsSelection(versions, L"8.0"), 2);
-    EXPECT_EQ(SettingsSelection(versions, L""), 2);
-    EXPECT_EQ(SettingsSelection(Names{}, L"7.0"), -1);
-    EXPECT_FALSE(SettingsChangeVersion(versions, 1, L"7.0"));
-    EXPECT_TRUE(SettingsChangeVersion(versions, 2, L"7.0"));
-    EXPECT_FALSE(SettingsChangeVersion(Names{}, -1, L"7.0"));
-    EXPECT_FALSE(SettingsChangeVersion(versions, 3, L"7.0"));
-}
-
 TEST(Registration, ExecutableNameAndServerCommand) {
     const auto none = [](const std::wstring&) { return false; };
     std::wstring asked;
@@ -243,8 +214,8 @@ class ChooseVersionTest : public ::testing::Test {
 TEST_F(ChooseVersionTest, RegistersTheChosenVersionAndStoresItWithTheNewestInstalled) {
     const auto outcome = Choose(1);
     EXPECT_EQ(LocalServer(), L"C:\\PS7\\Photoshp.exe /Automation");
-    EXPECT_EQ(outcome.photoShopVersion, L"7.0");
-    EXPECT_EQ(outcome.lastPhotoShopVersion, L"9.0");
+    EXPECT_EQ(outcome.chosenVersion, L"7.0");
+    EXPECT_EQ(outcome.lastListedVersion, L"9.0");
     EXPECT_TRUE(outcome.closeForm);
     EXPECT_FALSE(outcome.failedKey);
 
@@ -255,7 +226,7 @@ TEST_F(ChooseVersionTest, RegistersTheChosenVersionAndStoresItWithTheNewestInsta
 TEST_F(ChooseVersionTest, AVersionWithoutFolderOrNoSelectionRegistersAndStoresNothing) {
     for (int index : {2, -1, 3}) {
         const auto outcome = Choose(index);
-        EXPECT_FALSE(outcome.photoShopVersion);
+        EXPECT_FALSE(outcome.chosenVersion);
         EXPECT_TRUE(outcome.closeForm);
     }
     EXPECT_EQ(classes.writes, 0);
@@ -265,8 +236,8 @@ TEST_F(ChooseVersionTest, AVersionWithoutFolderOrNoSelectionRegistersAndStoresNo
 TEST_F(ChooseVersionTest, ARefusedWriteStillStoresTheChoiceAndKeepsTheFormOpen) {
     classes.refuseWrite = true;
     const auto outcome = Choose(0);
-    EXPECT_EQ(outcome.photoShopVersion, L"10.0");
-    EXPECT_EQ(outcome.lastPhotoShopVersion, L"9.0");
+    EXPECT_EQ(outcome.chosenVersion, L"10.0");
+    EXPECT_EQ(outcome.lastListedVersion, L"9.0");
     EXPECT_FALSE(outcome.closeForm);
     EXPECT_TRUE(outcome.failedKey);
 }

@@ -7,22 +7,25 @@
 namespace vix {
 namespace {
 
+using hooks::Zone;
+
 TEST(HitAnchor, PerAreaOfTheOverlay) {
     const Rect b{250, 284, 699, 503};
-    const std::pair<int, Point> cases[] = {
-        {1, {250, 284}}, {2, {0, 284}},   {3, {0, 503}},   {4, {250, 0}},   {5, {699, 0}},
-        {6, {250, 284}}, {7, {699, 284}}, {8, {250, 503}}, {9, {699, 503}},
+    const std::pair<Zone, Point> cases[] = {
+        {Zone::Inside, {250, 284}},      {Zone::Top, {0, 284}},
+        {Zone::Bottom, {0, 503}},        {Zone::Left, {250, 0}},
+        {Zone::Right, {699, 0}},         {Zone::TopLeft, {250, 284}},
+        {Zone::TopRight, {699, 284}},    {Zone::BottomLeft, {250, 503}},
+        {Zone::BottomRight, {699, 503}},
     };
     for (const auto& [area, anchor] : cases)
-        EXPECT_EQ(HitAnchor(area, b), anchor) << area;
-    EXPECT_FALSE(HitAnchor(0, b));
-    EXPECT_FALSE(HitAnchor(10, b));
-    EXPECT_FALSE(HitAnchor(-1, b));
+        EXPECT_EQ(HitAnchor(area, b), anchor) << static_cast<int>(area);
+    EXPECT_FALSE(HitAnchor(Zone::None, b));
 }
 
 struct DragCase {
     const char* what;
-    int area;
+    Zone area;
     Point grab;     // the pointer when the button went down
     Point pointer;  // at the tick
     Rect bounds;    // after it
@@ -30,22 +33,38 @@ struct DragCase {
 
 // All from bounds (100, 100)-(300, 300).
 constexpr DragCase kDrags[] = {
-    {"top edge down a little", 2, {150, 101}, {150, 151}, {100, 150, 300, 300}},
-    {"top edge down stops 26 above the bottom", 2, {150, 101}, {150, 290}, {100, 274, 300, 300}},
-    {"top edge past the bottom", 2, {150, 101}, {150, 900}, {100, 274, 300, 300}},
-    {"bottom edge up stops 26 below the top", 3, {150, 299}, {150, 0}, {100, 100, 300, 126}},
-    {"left edge right", 4, {101, 150}, {281, 150}, {274, 100, 300, 300}},
-    {"right edge left", 5, {299, 150}, {-50, 150}, {100, 100, 126, 300}},
-    {"right edge out", 5, {299, 150}, {499, 170}, {100, 100, 500, 300}},
+    {"top edge down a little", Zone::Top, {150, 101}, {150, 151}, {100, 150, 300, 300}},
+    {"top edge down stops 26 above the bottom",
+     Zone::Top,
+     {150, 101},
+     {150, 290},
+     {100, 274, 300, 300}},
+    {"top edge past the bottom", Zone::Top, {150, 101}, {150, 900}, {100, 274, 300, 300}},
+    {"bottom edge up stops 26 below the top",
+     Zone::Bottom,
+     {150, 299},
+     {150, 0},
+     {100, 100, 300, 126}},
+    {"left edge right", Zone::Left, {101, 150}, {281, 150}, {274, 100, 300, 300}},
+    {"right edge left", Zone::Right, {299, 150}, {-50, 150}, {100, 100, 126, 300}},
+    {"right edge out", Zone::Right, {299, 150}, {499, 170}, {100, 100, 500, 300}},
     {"top-left corner into negative coordinates",
-     6,
+     Zone::TopLeft,
      {102, 103},
      {-498, -697},
      {-500, -700, 300, 300}},
-    {"top-left corner past both edges", 6, {102, 103}, {400, 400}, {274, 274, 300, 300}},
-    {"top-right corner", 7, {298, 102}, {398, 52}, {100, 50, 400, 300}},
-    {"bottom-left corner past the right", 8, {101, 299}, {500, 350}, {274, 100, 300, 351}},
-    {"bottom-right corner", 9, {299, 299}, {-1000, 149}, {100, 100, 126, 150}},
+    {"top-left corner past both edges",
+     Zone::TopLeft,
+     {102, 103},
+     {400, 400},
+     {274, 274, 300, 300}},
+    {"top-right corner", Zone::TopRight, {298, 102}, {398, 52}, {100, 50, 400, 300}},
+    {"bottom-left corner past the right",
+     Zone::BottomLeft,
+     {101, 299},
+     {500, 350},
+     {274, 100, 300, 351}},
+    {"bottom-right corner", Zone::BottomRight, {299, 299}, {-1000, 149}, {100, 100, 126, 150}},
 };
 
 TEST(RectangleDrag, EdgesAndCornersKeepTwentySixPixels) {
@@ -61,7 +80,7 @@ TEST(RectangleDrag, EdgesAndCornersKeepTwentySixPixels) {
 
 TEST(RectangleDrag, TheTopEdgeStopsWithLabelsOfEighteen) {
     RectangleDrag drag;
-    drag.Start(kHitTop, {150, 102}, Rect::FromBounds(100, 100, 200, 200));
+    drag.Start(Zone::Top, {150, 102}, Rect::FromBounds(100, 100, 200, 200));
     Rect bounds;
     for (int y = 102; y < 400; y += 7)
         bounds = drag.Tick({150, y})->bounds;
@@ -71,7 +90,7 @@ TEST(RectangleDrag, TheTopEdgeStopsWithLabelsOfEighteen) {
 
 TEST(RectangleDrag, EachTickStartsFromTheEdgesOfTheLastOne) {
     RectangleDrag drag;
-    drag.Start(kHitBottomRight, {300, 300}, {100, 100, 300, 300});
+    drag.Start(Zone::BottomRight, {300, 300}, {100, 100, 300, 300});
     EXPECT_EQ(drag.Tick({350, 320})->bounds, (Rect{100, 100, 350, 320}));
     EXPECT_EQ(drag.Tick({350, 110})->bounds, (Rect{100, 100, 350, 126}));
     EXPECT_EQ(drag.Tick({240, 260})->bounds, (Rect{100, 100, 240, 260}));
@@ -79,7 +98,7 @@ TEST(RectangleDrag, EachTickStartsFromTheEdgesOfTheLastOne) {
 
 TEST(RectangleDrag, MovingKeepsTheSizeAndTheLabels) {
     RectangleDrag drag;
-    drag.Start(kHitInside, {160, 170}, {100, 100, 300, 250});
+    drag.Start(Zone::Inside, {160, 170}, {100, 100, 300, 250});
     const auto step = drag.Tick({-40, 20});
     ASSERT_TRUE(step);
     EXPECT_FALSE(step->resized);
@@ -89,14 +108,14 @@ TEST(RectangleDrag, MovingKeepsTheSizeAndTheLabels) {
 
 TEST(RectangleDrag, NothingWhenThePointerRestsOrNoAreaIsHeld) {
     RectangleDrag drag;
-    drag.Start(kHitRight, {299, 150}, {100, 100, 300, 300});
+    drag.Start(Zone::Right, {299, 150}, {100, 100, 300, 300});
     EXPECT_TRUE(drag.Tick({320, 150}));
     EXPECT_FALSE(drag.Tick({320, 150})) << "the pointer has not moved";
     EXPECT_TRUE(drag.Tick({321, 150}));
     RectangleDrag none;
-    none.Start(kHitNone, {5, 5}, {100, 100, 300, 300});
+    none.Start(Zone::None, {5, 5}, {100, 100, 300, 300});
     EXPECT_FALSE(none.Tick({50, 50}));
-    none.Start(42, {5, 5}, {100, 100, 300, 300});
+    none.Start(static_cast<Zone>(42), {5, 5}, {100, 100, 300, 300});
     EXPECT_FALSE(none.Tick({60, 50}));
 }
 

@@ -2,78 +2,58 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace vix {
 namespace {
 
-constexpr int kPageHeights[] = {112, 79, 74, 69, 61, 58, 93};
-
-int Bit(int mask, Page page) { return (mask >> static_cast<int>(page)) & 1; }
-
-PageStates FromMask(int mask) {
-    PageStates states{};
-    for (int i = 0; i < kCollapsiblePages; ++i)
-        states[i] = (mask >> i) & 1;
-    return states;
-}
+// The pages of the program's tabs, as the tools declare them: height, and
+// whether the page is shown in the default layout.
+const std::vector<SectionState> kPickerDefault = {{112, true}, {79, false}, {74, false}};
+const std::vector<SectionState> kRulerDefault = {{69, true}, {61, false}, {58, false}};
+const std::vector<SectionState> kCaptureDefault = {{93, true}};
+const std::vector<SectionState> kMore = {{291, true}};
 
 TEST(ArrangeSections, DefaultLayoutGivesTheKnownWindowHeights) {
-    const PageStates defaults = DefaultPageStates();
-    EXPECT_EQ(ArrangeSections(0, defaults, true).clientHeight, 227);
-    EXPECT_EQ(ArrangeSections(1, defaults, true).clientHeight, 184);
-    EXPECT_EQ(ArrangeSections(2, defaults, true).clientHeight, 176);
-    EXPECT_EQ(ArrangeSections(3, defaults, true).clientHeight, 374);
-    EXPECT_EQ(ArrangeSections(-1, defaults, true).clientHeight, 44);
+    EXPECT_EQ(ArrangeSections(kPickerDefault, true).clientHeight, 227);
+    EXPECT_EQ(ArrangeSections(kRulerDefault, true).clientHeight, 184);
+    EXPECT_EQ(ArrangeSections(kCaptureDefault, true).clientHeight, 176);
+    EXPECT_EQ(ArrangeSections(kMore, true).clientHeight, 374);
+    EXPECT_EQ(ArrangeSections({}, true).clientHeight, 44) << "all tabs closed";
 }
 
-// Every combination of expanded pages, with and without the information bar,
-// against the sum computed here from the page table.
-TEST(ArrangeSections, HeightIsBarsPlusExpandedPagesForEveryCombination) {
-    const Page tabs[3][3] = {{Page::ColorPicker, Page::ColorLib, Page::ColorInfo},
-                             {Page::Ruler, Page::RulerViews, Page::RulerInfo},
-                             {Page::Capture, Page::Capture, Page::Capture}};
-    const int sectionCounts[3] = {3, 3, 1};
-    for (int mask = 0; mask < (1 << kCollapsiblePages); ++mask) {
+// Every combination of shown pages of a three-page tab, with and without the
+// information bar, against the sum computed here.
+TEST(ArrangeSections, HeightIsBarsPlusShownPagesForEveryCombination) {
+    const int heights[3] = {112, 79, 74};
+    for (int mask = 0; mask < 8; ++mask) {
         for (bool bar : {true, false}) {
-            for (int tab = 0; tab < 3; ++tab) {
-                int expected = 0;
-                for (int i = 0; i < sectionCounts[tab]; ++i) {
-                    const Page p = tabs[tab][i];
-                    expected += 16 + (Bit(mask, p) ? kPageHeights[static_cast<int>(p)] : 0);
-                }
-                const TabLayout layout = ArrangeSections(tab, FromMask(mask), bar);
-                ASSERT_EQ(layout.sectionHeight, expected) << "tab " << tab << " mask " << mask;
-                ASSERT_EQ(layout.clientHeight, 41 + expected + (bar ? 22 : 0) + 4);
-                ASSERT_EQ(layout.infoBarTop, 41 + expected);
+            std::vector<SectionState> sections;
+            int expected = 0;
+            for (int i = 0; i < 3; ++i) {
+                const bool shown = (mask >> i) & 1;
+                sections.push_back({heights[i], shown});
+                expected += 16 + (shown ? heights[i] : 0);
             }
-            // The More tab ignores the page flags; the collapsed window ignores everything.
-            ASSERT_EQ(ArrangeSections(3, FromMask(mask), bar).clientHeight,
-                      41 + 16 + 291 + (bar ? 22 : 0) + 4);
-            ASSERT_EQ(ArrangeSections(-1, FromMask(mask), bar).clientHeight, 44);
+            const TabLayout layout = ArrangeSections(sections, bar);
+            ASSERT_EQ(layout.sectionHeight, expected) << "mask " << mask;
+            ASSERT_EQ(layout.clientHeight, 41 + expected + (bar ? 22 : 0) + 4);
+            ASSERT_EQ(layout.infoBarTop, 41 + expected);
         }
     }
 }
 
-TEST(ArrangeSections, TogglingAPageChangesTheHeightByExactlyThatPage) {
-    PageStates states = DefaultPageStates();
-    const int before = ArrangeSections(0, states, true).clientHeight;
-    states[static_cast<int>(Page::ColorLib)] = true;
-    const TabLayout after = ArrangeSections(0, states, true);
-    EXPECT_EQ(after.clientHeight - before, 79);
-    EXPECT_EQ(after.infoBarTop, 41 + 16 + 112 + 16 + 79 + 16);
-}
-
 TEST(ArrangeSections, InformationBarOffTakesTwentyTwoPixelsFromEveryOpenTab) {
-    const PageStates defaults = DefaultPageStates();
-    for (int tab = 0; tab < 4; ++tab)
-        EXPECT_EQ(ArrangeSections(tab, defaults, true).clientHeight -
-                      ArrangeSections(tab, defaults, false).clientHeight,
-                  22);
+    for (const auto* tab : {&kPickerDefault, &kRulerDefault, &kCaptureDefault, &kMore})
+        EXPECT_EQ(
+            ArrangeSections(*tab, true).clientHeight - ArrangeSections(*tab, false).clientHeight,
+            22);
+    EXPECT_EQ(ArrangeSections({}, false).clientHeight, 44);
 }
 
 TEST(ArrangeSections, PagesStackDirectlyUnderTheirOwnBars) {
-    PageStates states{};
-    states[static_cast<int>(Page::RulerViews)] = true;
-    const TabLayout layout = ArrangeSections(1, states, true);
+    const std::vector<SectionState> ruler = {{69, false}, {61, true}, {58, false}};
+    const TabLayout layout = ArrangeSections(ruler, true);
     ASSERT_EQ(layout.sections.size(), 3u);
     EXPECT_EQ(layout.sections[0].barTop, 0);
     EXPECT_FALSE(layout.sections[0].pageShown);
@@ -81,11 +61,6 @@ TEST(ArrangeSections, PagesStackDirectlyUnderTheirOwnBars) {
     EXPECT_EQ(layout.sections[1].pageTop, 32);
     EXPECT_TRUE(layout.sections[1].pageShown);
     EXPECT_EQ(layout.sections[2].barTop, 32 + 61);
-}
-
-TEST(ArrangeSections, IndexOutsideTheTabsLaysOutNothing) {
-    EXPECT_TRUE(ArrangeSections(4, DefaultPageStates(), true).sections.empty());
-    EXPECT_TRUE(ArrangeSections(-7, DefaultPageStates(), true).sections.empty());
 }
 
 }  // namespace

@@ -42,12 +42,12 @@ TEST(SettingsDialogFill, ShowsTheMirroredSettings) {
     s.rulerUnit = 2;
     s.sequenceDigits = 7;
     const SettingsDialogState d = FillSettingsDialog(s);
-    EXPECT_TRUE(d.CheckBox1);  // "Don't add double samples" is the inverse
-    EXPECT_EQ(d.ComboBox2, 1);
+    EXPECT_TRUE(d.chkNoDoubleSamples);  // "Don't add double samples" is the inverse
+    EXPECT_EQ(d.lstExportTo, 1);
     EXPECT_EQ(d.lstRulerUnits, L"Centimetres");
-    EXPECT_EQ(d.SpinEdit1, L"7");
-    EXPECT_EQ(d.Edit4, L"Img_Sequence");
-    EXPECT_EQ(d.TrackBar1, 10);
+    EXPECT_EQ(d.edtSequenceDigits, L"7");
+    EXPECT_EQ(d.edtSequenceName, L"Img_Sequence");
+    EXPECT_EQ(d.trkJpegQuality, 10);
     s.rulerUnit = -1;
     EXPECT_EQ(FillSettingsDialog(s).lstRulerUnits, L"");
 }
@@ -64,21 +64,21 @@ TEST(SettingsDialogApply, OkWithoutChangesKeepsEverySetting) {
 
 TEST(SettingsDialogApply, EveryControlReachesItsSetting) {
     SettingsDialogState d = FillSettingsDialog(Defaults());
-    d.chkRemeberlastposition = false;
+    d.chkRememberPosition = false;
     d.chkRememberinterfacelayout = false;
     d.chkInfoBar = false;
-    d.ComboBox3 = 2;
-    d.ComboBox1 = 4;
+    d.lstColorValues = 2;
+    d.lstClipboardFormat = 4;
     d.chkAutoSampleToClipboard = false;
-    d.ComboBox2 = 1;
-    d.CheckBox1 = true;
-    d.CheckBox2 = true;
+    d.lstExportTo = 1;
+    d.chkNoDoubleSamples = true;
+    d.chkResetLibrary = true;
     d.lstRulerUnits = L"Picas";
     d.lstRulerColor = 0x00FF00;
-    d.Edit4 = L"Shot_\u00E9";
-    d.SpinEdit1 = L"10";
-    d.ComboBox5 = 1;
-    d.TrackBar1 = 4;
+    d.edtSequenceName = L"Shot_\u00E9";
+    d.edtSequenceDigits = L"10";
+    d.lstSequenceFormat = 1;
+    d.trkJpegQuality = 4;
     Settings s = Defaults();
     ApplySettingsDialog(d, s);
     EXPECT_FALSE(s.rememberPosition);
@@ -103,10 +103,10 @@ TEST(SettingsDialogFill, TheSequenceFormatListShowsImgFormatAndAnyOtherValueAsJp
     for (const auto& [stored, item] : cases) {
         Settings s = Defaults();
         s.sequenceFormat = stored;
-        EXPECT_EQ(FillSettingsDialog(s).ComboBox5, item) << stored;
+        EXPECT_EQ(FillSettingsDialog(s).lstSequenceFormat, item) << stored;
     }
     SettingsDialogState d = FillSettingsDialog(Defaults());
-    d.ComboBox5 = -1;  // no selection
+    d.lstSequenceFormat = -1;  // no selection
     Settings s = Defaults();
     s.sequenceFormat = 2;
     ApplySettingsDialog(d, s);
@@ -128,10 +128,10 @@ TEST(SettingsDialogApply, TypedRulerUnitsAreLookedUpAndOthersGiveMinusOne) {
 
 TEST(SettingsDialogApply, NothingOutOfRangeIsStored) {
     SettingsDialogState d = FillSettingsDialog(Defaults());
-    d.ComboBox3 = -1;  // a hand-edited value gave the list no selection
-    d.ComboBox1 = 9;
-    d.ComboBox2 = -1;
-    d.TrackBar1 = 55;
+    d.lstColorValues = -1;  // a hand-edited value gave the list no selection
+    d.lstClipboardFormat = 9;
+    d.lstExportTo = -1;
+    d.trkJpegQuality = 55;
     d.lstRulerColor = 0x7F123456;
     Settings s = Defaults();
     s.colorValueForm = 1;

@@ -14,6 +14,7 @@ class FakeTool final : public Tool {
   public:
     FakeTool(ToolTable& table, ActiveMode mode, std::vector<std::string>& log, const char* name)
         : table_(table), mode_(mode), log_(log), name_(name) {}
+    const char* Name() const override { return name_.c_str(); }
     ActiveMode Mode() const override { return mode_; }
     void Toggle() override {
         const bool running = table_.Mode() == mode_;
@@ -22,15 +23,16 @@ class FakeTool final : public Tool {
     }
     void Stop() override {
         log_.push_back(name_ + " stop");
-        table_.SetMode(next);
+        table_.SetMode(ActiveMode::None);
     }
     void OnHookReport(const HookReport& report) override {
         log_.push_back(name_ + " report");
         reports.push_back(report);
     }
+    std::vector<HotKeyBinding> HotKeys() override { return keys; }
 
-    ActiveMode next = ActiveMode::None;  // the mode a stop leaves
     std::vector<HookReport> reports;
+    std::vector<HotKeyBinding> keys;
 
   private:
     ToolTable& table_;
@@ -76,7 +78,7 @@ TEST_F(Tools, AReportReachesItsToolWhileItRuns) {
         << "a mode without a tool takes nothing";
 }
 
-TEST_F(Tools, ATabChangeStopsOnlyTheRunningTool) {
+TEST_F(Tools, ATabChangeStopsOnlyTheRunningToolOnce) {
     table.StopActiveTool();
     EXPECT_TRUE(log.empty());
     ruler.Toggle();
@@ -84,47 +86,137 @@ TEST_F(Tools, ATabChangeStopsOnlyTheRunningTool) {
     table.StopActiveTool();
     EXPECT_EQ(log, std::vector<std::string>{"ruler stop"});
     EXPECT_EQ(table.Mode(), ActiveMode::None);
-}
-
-TEST_F(Tools, TheStopsAreTestedInTurnOnTheSameMode) {
-    // A stop that leaves another mode behind lets a later test apply: the
-    // picker before the ruler, the rectangle before the screen capture.
-    picker.Toggle();
-    picker.next = ActiveMode::Ruler;
-    ruler.next = ActiveMode::ScreenCapture;
     log.clear();
+    table.SetMode(ActiveMode::Preview);
     table.StopActiveTool();
-    EXPECT_EQ(log, (std::vector<std::string>{"picker stop", "ruler stop", "screen stop"}));
-    EXPECT_EQ(table.Mode(), ActiveMode::None);
+    EXPECT_TRUE(log.empty()) << "a mode without a tool stops nothing";
 }
 
-TEST_F(Tools, EachModeHasOneToolAndNoneHasNone) {
+TEST_F(Tools, EachModeHasOneToolAndPartsWithoutAModeAreKeptInOrder) {
     std::vector<std::string> other;
     FakeTool second{table, ActiveMode::Ruler, other, "second"};
-    FakeTool none{table, ActiveMode::None, other, "none"};
+    FakeTool part{table, ActiveMode::None, other, "part"};
+    // A tool added since the program's first seven modes takes a number of
+    // its own.
+    FakeTool added{table, ActiveMode{7}, other, "added"};
     EXPECT_THROW(table.Add(second), std::logic_error);
-    EXPECT_THROW(table.Add(none), std::logic_error);
+    table.Add(part);
+    table.Add(added);
     EXPECT_EQ(table.Find(ActiveMode::Ruler), &ruler);
+    EXPECT_EQ(table.Find(ActiveMode{7}), &added);
     EXPECT_EQ(table.Find(ActiveMode::Preview), nullptr);
+    EXPECT_EQ(table.Find(ActiveMode::None), nullptr);
+    const std::vector<Tool*> expected{&picker, &ruler, &screen, &rectangle, &part, &added};
+    EXPECT_EQ(std::vector<Tool*>(table.Tools().begin(), table.Tools().end()), expected);
 }
 
-TEST_F(Tools, AHotKeyRunsItsActionsByTheKeysLowByteAndTheTabItArrivedOn) {
-    std::vector<std::string> ran;
-    int tab = 0;
-    table.BindHotKey({.letter = 'P', .action = [&] { ran.push_back("P"); }});
-    table.BindHotKey({.letter = 'S', .onlyOnTab = 0, .action = [&] {
-                          ran.push_back("S picker");
-                          tab = 2;  // an action that changes the tab
-                      }});
-    table.BindHotKey(
-        {.letter = 'S', .onlyOnTab = 2, .action = [&] { ran.push_back("S capture"); }});
-    table.DispatchHotKey(0x1250, tab);  // 'P' in the low byte
-    table.DispatchHotKey('S', tab);
-    EXPECT_EQ(ran, (std::vector<std::string>{"P", "S picker"}));
-    ran.clear();
-    table.DispatchHotKey('S', -1);
-    table.DispatchHotKey('C', 0);
-    EXPECT_TRUE(ran.empty()) << "no tab, or no action bound";
+constexpr PageSpec kPickerPage{.caption = L"Color picker", .toggleHint = L"", .height = 112};
+
+// The main window's tabs, written down.
+class FakeTabs final : public MainTabs {
+  public:
+    FakeTabs(int& open, std::vector<std::string>& log) : open_(open), log_(log) {}
+    int OpenTab() const override { return open_; }
+    void ChangePage(int index) override {
+        log_.push_back("tab " + std::to_string(index));
+        open_ = index;
+    }
+    void ExpandPage(const PageSpec& page) override {
+        log_.push_back(&page == &kPickerPage ? "expand picker" : "expand another page");
+    }
+
+  private:
+    int& open_;
+    std::vector<std::string>& log_;
+};
+
+TEST(HotKeyDispatch, EachBindingActsByItsReachOnTheTabTheKeyArrivedOn) {
+    using Reach = HotKeyBinding::Reach;
+    std::vector<std::string> log;
+    int open = 0;
+    const auto press = [&log](const char* name) { return [&log, name] { log.push_back(name); }; };
+    std::vector<std::string> none;
+    ToolTable table;
+    FakeTool tool{table, ActiveMode::None, none, "tool"};
+    tool.keys = {
+        {.key = HotKeyId::ScreenPicker,
+         .reach = Reach::OpenTab,
+         .tab = 0,
+         .expand = &kPickerPage,
+         .action = press("picker")},
+        {.key = HotKeyId::ColorLibrary, .reach = Reach::OpenTab, .tab = 0},
+        // Saving on tab 0 opens tab 2: the binding for tab 2 is not run too.
+        {.key = HotKeyId::SaveToDisk,
+         .reach = Reach::OnTabOnly,
+         .tab = 0,
+         .action =
+             [&] {
+                 log.push_back("save library");
+                 open = 2;
+             }},
+        {.key = HotKeyId::SaveToDisk,
+         .reach = Reach::OnTabOnly,
+         .tab = 2,
+         .action = press("save snapshot")},
+        {.key = HotKeyId::EntireScreenCapture, .action = press("screen")},
+    };
+    table.Add(tool);
+    FakeTabs tabs(open, log);
+
+    struct Case {
+        int open;
+        unsigned key;
+        std::vector<std::string> expected;
+        int openAfter;
+    };
+    const Case cases[] = {
+        {1, 'P', {"tab 0", "expand picker", "picker"}, 0},
+        {0, 'P', {"expand picker", "picker"}, 0},  // on its own tab the running tool stays
+        {-1, 'L', {"tab 0"}, 0},
+        {0, 'L', {}, 0},
+        {0, 'S', {"save library"}, 2},
+        {2, 'S', {"save snapshot"}, 2},
+        {1, 'S', {}, 1},
+        {-1, 'S', {}, -1},
+        {3, 'E', {"screen"}, 3},           // opens its own tab, if any
+        {2, 0xFF00 | 'E', {"screen"}, 2},  // only the low byte counts
+        {2, 'e', {}, 2},                   // a letter's virtual key is its upper case
+        {2, 'C', {}, 2},                   // a key without a binding
+        {2, 'Z', {}, 2},                   // no key at all
+    };
+    for (const Case& c : cases) {
+        open = c.open;
+        log.clear();
+        table.DispatchHotKey(c.key, tabs);
+        EXPECT_EQ(log, c.expected) << static_cast<char>(c.key & 0xFF) << " on tab " << c.open;
+        EXPECT_EQ(open, c.openAfter) << static_cast<char>(c.key & 0xFF) << " on tab " << c.open;
+    }
+}
+
+TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
+    static constexpr HotKeyRow kGridKey{HotKeyId{15}, L"GridOverlay", 'G', true};
+    std::vector<std::string> log;
+    int open = 1;
+    ToolTable table;
+    FakeTool tool{table, ActiveMode::None, log, "grid"};
+    tool.keys = {{.key = HotKeyId{15},
+                  .ownKey = &kGridKey,
+                  .reach = HotKeyBinding::Reach::OpenTab,
+                  .tab = 2,
+                  .action = [&log] { log.push_back("grid"); }}};
+    table.Add(tool);
+    const std::vector<HotKeyRow> rows = table.KeyRows();
+    ASSERT_EQ(rows.size(), kHotKeyCount + 1);
+    EXPECT_EQ(rows.back().atomName, L"GridOverlay");
+    FakeTabs tabs(open, log);
+    table.DispatchHotKey('G', tabs);
+    EXPECT_EQ(log, (std::vector<std::string>{"tab 2", "grid"}));
+
+    // A second key on a letter already taken, by the fifteen or by a tool.
+    static constexpr HotKeyRow kOnP{HotKeyId{16}, L"Other", 'P', true};
+    static constexpr HotKeyRow kOnG{HotKeyId{17}, L"Other", 'G', true};
+    EXPECT_THROW(table.BindHotKey({.key = HotKeyId{16}, .ownKey = &kOnP}), std::logic_error);
+    EXPECT_THROW(table.BindHotKey({.key = HotKeyId{17}, .ownKey = &kOnG}), std::logic_error);
 }
 
 struct MessageCase {

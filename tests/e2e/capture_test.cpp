@@ -54,8 +54,9 @@ TEST_F(Capture, TheTopEdgeStopsAt26PixelsAndTheInsideMovesWithoutResizing) {
     EXPECT_TRUE(ShowsLabels(192, 18));
     SaveWindowShot(overlay, L"capture-rectangle-26");
     DragFrame({sized.left + 100, sized.top + 13}, {sized.left + 60, sized.top - 27});
-    const RECT moved = BoundsOnceSettled(
-        overlay, [&](const RECT& b) { return b.left == sized.left - 40 && b.top == sized.top - 40; });
+    const RECT moved = BoundsOnceSettled(overlay, [&](const RECT& b) {
+        return b.left == sized.left - 40 && b.top == sized.top - 40;
+    });
     EXPECT_EQ(moved.right - moved.left, 200);
     EXPECT_EQ(moved.bottom - moved.top, 26);
     EXPECT_TRUE(ShowsLabels(192, 18));
@@ -78,7 +79,10 @@ TEST_F(Capture, AControlCaptureYieldsTheWindowUnderThePointer) {
         3000));
     SaveWindowShot(frame, L"capture-hot-tracking");
     RightClickAt(inside);
-    ::Sleep(400);
+    // The capture's click enables the outputs in the handler that takes the
+    // snapshot: the button's next click comes after it.
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ::IsWindowEnabled(Control(L"Save snapshot to disk")) != FALSE; }, 3000));
     LeftClickAt(Center(Control(L"Control capture")));
     const auto shot = SnapshotViaClipboard();
     ASSERT_TRUE(shot);

@@ -18,8 +18,13 @@ class FakeToolHost : public ToolHost {
     ActiveMode mode = ActiveMode::None;
     std::wstring prompt;
     Settings settings;
+    int settingsSaved = 0;
     wchar_t decimal = L'.';
+    int openTab = 0;
     std::vector<int> pagesChanged;
+    std::vector<int> tabsShown;  // ShowTab
+    std::vector<const PageSpec*> pagesExpanded;
+    std::vector<std::wstring> errors;
     std::vector<HookArm> armed;
     bool armAllowed = true;  // false: the system refuses every hook
     int keptOnTop = 0;
@@ -27,12 +32,26 @@ class FakeToolHost : public ToolHost {
     int left = 0;    // times the window stepped aside for a screen capture
     int cameBack = 0;
 
+    int OpenTab() const override { return openTab; }
+    void ChangePage(int index) override {
+        pagesChanged.push_back(index);
+        openTab = index;
+    }
+    void ExpandPage(const PageSpec& page) override { pagesExpanded.push_back(&page); }
+    void ShowTab(int tab) override {
+        tabsShown.push_back(tab);
+        openTab = tab;
+    }
     ActiveMode CurrentMode() const override { return mode; }
     void SetCurrentMode(ActiveMode m) override { mode = m; }
     void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
     const Settings& CurrentSettings() const override { return settings; }
+    void ChangeSettings(const std::function<void(Settings&)>& change) override {
+        change(settings);
+        ++settingsSaved;
+    }
     wchar_t DecimalSeparator() const override { return decimal; }
-    void ChangePage(int index) override { pagesChanged.push_back(index); }
+    void ShowError(const std::wstring& text) override { errors.push_back(text); }
     bool ArmHook(HookArm arm) override {
         armed.push_back(arm);
         return armAllowed;

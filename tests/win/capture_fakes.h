@@ -13,21 +13,21 @@
 #include <vector>
 
 #include "capture/capture_dialogs.h"
-#include "capture/capture_host.h"
+#include "capture/capture_page_controls.h"
+#include "fake_tool_host.h"
 #include "platform/system_cursors.h"
 
 namespace vix::test {
 
 // Both the main window and the capture page.
-class FakeCaptureHost final : public CaptureWindowServices, public CapturePageControls {
+class FakeCaptureHost final : public FakeToolHost, public CapturePageControls {
   public:
-    int mode = 0;
-    std::wstring prompt;
-    int pageShown = 0;
-    int hooksArmed = 0;
-    int leaves = 0;
-    int comebacks = 0;
-    CaptureSettings settings;
+    FakeCaptureHost() {
+        settings.sequenceName = L"Img_Sequence";
+        settings.sequenceDigits = 3;
+        settings.jpegQuality = 10;
+    }
+
     CaptureChoices choices;
     std::optional<Size> labels;
     // Runs once inside the next label change, as a message let through
@@ -36,20 +36,7 @@ class FakeCaptureHost final : public CaptureWindowServices, public CapturePageCo
     bool outputsEnabled = false;
     bool rectangleRunning = false;
     bool controlRunning = false;
-    HWND dialogOwner = nullptr;  // the main window the dialogs run behind
 
-    int CurrentMode() const override { return mode; }
-    void SetCurrentMode(int m) override { mode = m; }
-    void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
-    void ShowCapturePage() override { ++pageShown; }
-    bool armRefused = false;
-    bool ArmHook(CaptureHookArm) override {
-        ++hooksArmed;
-        return !armRefused;
-    }
-    void KeepOnTop() override {}
-    int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(dialogOwner); }
-    CaptureSettings Settings() const override { return settings; }
     CaptureChoices Choices() const override { return choices; }
     void UntickSequence() override { choices.sequence = false; }
     void ShowSizeLabels(std::optional<Size> size) override {
@@ -61,8 +48,6 @@ class FakeCaptureHost final : public CaptureWindowServices, public CapturePageCo
     }
     void EnableCaptureButtons() override { outputsEnabled = true; }
     bool CaptureButtonsEnabled() const override { return outputsEnabled; }
-    void LeaveForScreenCapture() override { ++leaves; }
-    void ComeBackFromScreenCapture() override { ++comebacks; }
 };
 
 class ScriptedDialogs final : public CaptureDialogs {

@@ -18,22 +18,6 @@
 namespace vix {
 namespace {
 
-class FakeWindowServices final : public CaptureWindowServices {
-  public:
-    int mode = 0;
-    std::wstring prompt;
-    int CurrentMode() const override { return mode; }
-    void SetCurrentMode(int m) override { mode = m; }
-    void SetModePrompt(std::wstring p) override { prompt = std::move(p); }
-    void ShowCapturePage() override {}
-    bool ArmHook(CaptureHookArm) override { return true; }
-    void KeepOnTop() override {}
-    int RunBehind(const std::function<int(HWND)>& dialog) override { return dialog(nullptr); }
-    CaptureSettings Settings() const override { return {}; }
-    void LeaveForScreenCapture() override {}
-    void ComeBackFromScreenCapture() override {}
-};
-
 class CapturePageTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -42,15 +26,15 @@ class CapturePageTest : public ::testing::Test {
         // A panel, as on the main window: it hands the check boxes' notices on.
         panel_.Create(host_, Rect::FromBounds(0, 0, 255, kCapturePageHeight), L"", {});
         parent_ = panel_.hwnd();
-        page.Create(parent_, host_,
-                    {.btnCaptureToPSClick =
-                         [this](bool enabled) {
-                             exports.push_back({"document", enabled});
-                         },
-                     .btnCaptureToPSLayerClick =
-                         [this](bool enabled) {
-                             exports.push_back({"layer", enabled});
-                         }});
+        page.SetPhotoshopOutputs({.btnCaptureToPSClick =
+                                      [this](bool enabled) {
+                                          exports.push_back({"document", enabled});
+                                      },
+                                  .btnCaptureToPSLayerClick =
+                                      [this](bool enabled) {
+                                          exports.push_back({"layer", enabled});
+                                      }});
+        page.Create(parent_, host_);
     }
     void TearDown() override { ::DestroyWindow(host_); }
     HWND Child(const wchar_t* text) const {
@@ -64,7 +48,7 @@ class CapturePageTest : public ::testing::Test {
     HWND host_ = nullptr;
     ui::Panel panel_;
     HWND parent_ = nullptr;
-    FakeWindowServices window;
+    test::FakeToolHost window;
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
     CapturePage page{window, dialogs, cursors};
@@ -112,7 +96,7 @@ TEST_F(CapturePageTest, TheCheckBoxesAreWhatTheCaptureReads) {
 
 TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
     Click(Child(L"Rectangle capture"));
-    EXPECT_EQ(window.mode, kModeRectangleCapture);
+    EXPECT_EQ(window.mode, ActiveMode::RectangleCapture);
     EXPECT_EQ(window.prompt, kCapturePrompt);
     const Rect b = page.Tools().RectangleOverlay().WindowBounds();
     EXPECT_EQ(platform::WindowText(Child(L"Rectangle capture")), L"Rectangle capture");
@@ -121,7 +105,7 @@ TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
         found |= platform::WindowText(c) == std::to_wstring(b.width() - 8);
     EXPECT_TRUE(found) << "the width label shows width - 8";
     Click(Child(L"Rectangle capture"));
-    EXPECT_EQ(window.mode, kModeNone);
+    EXPECT_EQ(window.mode, ActiveMode::None);
     EXPECT_EQ(window.prompt, L"");
 }
 

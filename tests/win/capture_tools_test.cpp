@@ -26,8 +26,8 @@ class CaptureToolsTest : public ::testing::Test {
   protected:
     void SetUp() override { tools.Create(nullptr); }
     void TearDown() override {
-        if (host.mode == kModeRectangleCapture) tools.btnRectCaptureClick();
-        if (host.mode == kModeControlCapture) tools.btnControlCaptureClick();
+        if (host.mode == ActiveMode::RectangleCapture) tools.btnRectCaptureClick();
+        if (host.mode == ActiveMode::ControlCapture) tools.btnControlCaptureClick();
     }
 
     // The screen's pixel, 0x00RRGGBB.
@@ -53,21 +53,21 @@ class CaptureToolsTest : public ::testing::Test {
 TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheDashes) {
     PaintedWindow under({100, 100, 300, 300}, 0x2060A0, 0xA06020);
     StartRectangleAt(Rect::FromBounds(100, 100, 200, 200));
-    EXPECT_EQ(host.mode, kModeRectangleCapture);
+    EXPECT_EQ(host.mode, ActiveMode::RectangleCapture);
     EXPECT_EQ(host.prompt, kCapturePrompt);
     EXPECT_TRUE(host.rectangleRunning);
     ASSERT_TRUE(host.labels);
     EXPECT_EQ(*host.labels, (Size{192, 192}));
     EXPECT_TRUE(tools.RectangleOverlay().Visible());
 
-    tools.RectangleEvent(hooks::kCaptureClick, 0);
+    tools.RectangleEvent(hooks::kCaptureClick);
     const Snapshot& shot = tools.CurrentSnapshot();
     EXPECT_EQ(shot.State().rect, (Rect{105, 105, 295, 295}));
     EXPECT_EQ(shot.Pixels().width, 190);
     EXPECT_EQ(shot.Pixels().At(0, 0) & 0xFFFFFF, 0x2060A0u) << "no dash or handle inside";
     EXPECT_EQ(shot.Pixels().At(189, 189) & 0xFFFFFF, 0xA06020u);
     EXPECT_TRUE(host.outputsEnabled);
-    EXPECT_EQ(host.mode, kModeNone) << "one capture switches the mode off";
+    EXPECT_EQ(host.mode, ActiveMode::None) << "one capture switches the mode off";
     EXPECT_FALSE(tools.RectangleOverlay().Visible());
     EXPECT_FALSE(host.labels);
     EXPECT_EQ(cursors.calls.back(), L"restore");
@@ -112,16 +112,16 @@ TEST_F(CaptureToolsTest, TheDashesMoveOnePixelPerTick) {
 
 TEST_F(CaptureToolsTest, DraggingTheTopEdgeDownStopsAt26Pixels) {
     StartRectangleAt(Rect::FromBounds(200, 200, 200, 200));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitTop);
-    EXPECT_EQ(tools.HitArea(), kHitTop);
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Top);
+    EXPECT_EQ(tools.HitArea(), hooks::Zone::Top);
     EXPECT_EQ(cursors.calls.back(),
               L"system " + std::to_wstring(reinterpret_cast<ULONG_PTR>(IDC_SIZENS)));
     ::SetCursorPos(300, 202);
     Pump(30);
-    tools.RectangleEvent(hooks::kDragStart, 0);
+    tools.RectangleEvent(hooks::kDragStart);
     ::SetCursorPos(300, 500);
     Pump(200);
-    tools.RectangleEvent(hooks::kDragEnd, 0);
+    tools.RectangleEvent(hooks::kDragEnd);
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect{200, 374, 400, 400}));
     ASSERT_TRUE(host.labels);
     EXPECT_EQ(*host.labels, (Size{192, 18}));
@@ -129,35 +129,37 @@ TEST_F(CaptureToolsTest, DraggingTheTopEdgeDownStopsAt26Pixels) {
 
 TEST_F(CaptureToolsTest, DraggingTheInsideMovesWithoutChangingTheLabels) {
     StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitInside);
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Inside);
     EXPECT_EQ(cursors.calls.back(), L"program MOVE");
     ::SetCursorPos(260, 260);
     Pump(30);
-    tools.RectangleEvent(hooks::kDragStart, 0);
+    tools.RectangleEvent(hooks::kDragStart);
     ::SetCursorPos(300, 230);
     Pump(200);
-    tools.RectangleEvent(hooks::kDragEnd, 0);
+    tools.RectangleEvent(hooks::kDragEnd);
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
     EXPECT_EQ(*host.labels, (Size{142, 112}));
 }
 
 TEST_F(CaptureToolsTest, ADragEndsWhereTheButtonWentUpAndStartsWhereItWentDown) {
     StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitInside);
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Inside);
     // The pointer has moved on before the press is handled, and the release
     // comes before a tick has seen the last move.
     ::SetCursorPos(280, 290);
-    tools.RectangleEvent(hooks::kDragStart, 0, Point{260, 260});
-    tools.RectangleEvent(hooks::kDragEnd, 0, Point{300, 230});
+    tools.RectangleEvent(hooks::kDragStart, hooks::Zone::None, Point{260, 260});
+    tools.RectangleEvent(hooks::kDragEnd, hooks::Zone::None, Point{300, 230});
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(240, 170, 150, 120)));
 }
 
 TEST_F(CaptureToolsTest, AReleaseArrivingWhileAStepReshapesTheOverlayIsNotLost) {
     StartRectangleAt(Rect::FromBounds(200, 200, 150, 120));
-    tools.RectangleEvent(hooks::kZoneChanged, kHitBottom);
-    tools.RectangleEvent(hooks::kDragStart, 0, Point{260, 318});
+    tools.RectangleEvent(hooks::kZoneChanged, hooks::Zone::Bottom);
+    tools.RectangleEvent(hooks::kDragStart, hooks::Zone::None, Point{260, 318});
     // The release lands inside the tick that follows the first move.
-    host.onLabels = [&] { tools.RectangleEvent(hooks::kDragEnd, 0, Point{260, 418}); };
+    host.onLabels = [&] {
+        tools.RectangleEvent(hooks::kDragEnd, hooks::Zone::None, Point{260, 418});
+    };
     ::SetCursorPos(260, 368);
     Pump(200);
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(200, 200, 150, 220)));
@@ -173,7 +175,7 @@ TEST_F(CaptureToolsTest, TheButtonAgainSwitchesOffAndASmallRectangleStartsAt200)
     StartRectangleAt(Rect::FromBounds(50, 60, 10, 300));
     EXPECT_EQ(tools.RectangleOverlay().WindowBounds(), (Rect::FromBounds(50, 60, 200, 300)));
     tools.btnRectCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.RectangleOverlay().Visible());
     EXPECT_EQ(host.prompt, L"");
     EXPECT_EQ(cursors.calls.back(), L"restore");
@@ -185,7 +187,7 @@ TEST_F(CaptureToolsTest, HotTrackingFramesTheControlUnderThePointerAndCapturesIt
     PaintedWindow child({20, 30, 120, 80}, 0xE01030, 0x30E010, parent.hwnd());
     ::SetCursorPos(600 + 50, 400 + 50);
     tools.btnControlCaptureClick();
-    EXPECT_EQ(host.mode, kModeControlCapture);
+    EXPECT_EQ(host.mode, ActiveMode::ControlCapture);
     EXPECT_EQ(host.prompt, kCapturePrompt);
     for (int i = 0; i < 50 && tools.CaptureTarget() != child.hwnd(); ++i)
         Pump(20);
@@ -201,10 +203,10 @@ TEST_F(CaptureToolsTest, HotTrackingFramesTheControlUnderThePointerAndCapturesIt
     EXPECT_EQ(shot.State().rect, (Rect{620, 430, 720, 480}));
     EXPECT_EQ(shot.Pixels().At(0, 0) & 0xFFFFFF, 0xE01030u);
     EXPECT_EQ(shot.Pixels().At(99, 49) & 0xFFFFFF, 0x30E010u);
-    EXPECT_EQ(host.mode, kModeControlCapture) << "the mode stays on";
+    EXPECT_EQ(host.mode, ActiveMode::ControlCapture) << "the mode stays on";
 
     tools.btnControlCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.TrackingFrame().Visible());
     EXPECT_FALSE(host.labels);
 }
@@ -216,18 +218,18 @@ TEST_F(CaptureToolsTest, AControlClickBeforeAnyTargetOnlyEnablesTheOutputs) {
 }
 
 TEST_F(CaptureToolsTest, ARefusedHookLeavesEveryModeOff) {
-    host.armRefused = true;
+    host.armAllowed = false;
     tools.btnRectCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.RectangleOverlay().Visible());
     EXPECT_EQ(host.prompt, L"");
     tools.btnControlCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_FALSE(tools.TrackingFrame().Visible());
     EXPECT_EQ(host.prompt, L"");
     tools.btnScreenCaptureClick();
-    EXPECT_EQ(host.mode, kModeNone);
-    EXPECT_EQ(host.comebacks, host.leaves) << "the main window is back";
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.cameBack, host.left) << "the main window is back";
     EXPECT_FALSE(host.outputsEnabled);
 }
 
@@ -244,15 +246,15 @@ TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
     tools.btnScreenCaptureClick();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], kScreenCaptureInfo);
-    EXPECT_EQ(host.mode, kModeScreenCapture);
-    EXPECT_EQ(host.leaves, 1);
+    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
+    EXPECT_EQ(host.left, 1);
     EXPECT_TRUE(host.outputsEnabled);
     tools.btnScreenCaptureClick();
     EXPECT_EQ(dialogs.messages.size(), 1u) << "a second press while waiting does nothing";
     Pump(100);
     tools.ScreenCaptureClicked();
-    EXPECT_EQ(host.mode, kModeNone);
-    EXPECT_EQ(host.comebacks, 1);
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.cameBack, 1);
     const Rect desktop = Rect::FromBounds(
         ::GetSystemMetrics(SM_XVIRTUALSCREEN), ::GetSystemMetrics(SM_YVIRTUALSCREEN),
         ::GetSystemMetrics(SM_CXVIRTUALSCREEN), ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
@@ -263,14 +265,14 @@ TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
 
 TEST_F(CaptureToolsTest, AScreenCaptureAbandonedWhileWaitingEndsTheModeAndCanStartAgain) {
     tools.btnScreenCaptureClick();
-    ASSERT_EQ(host.mode, kModeScreenCapture);
+    ASSERT_EQ(host.mode, ActiveMode::ScreenCapture);
     tools.AbandonScreenCapture();  // another tool's hot key changed the page
-    EXPECT_EQ(host.mode, kModeNone);
-    EXPECT_EQ(host.comebacks, 1);
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.cameBack, 1);
     dialogs.messages.clear();
     tools.btnScreenCaptureClick();
     EXPECT_EQ(dialogs.messages.size(), 1u) << "the button works again at once";
-    EXPECT_EQ(host.mode, kModeScreenCapture);
+    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
     tools.AbandonScreenCapture();
 }
 
@@ -368,8 +370,8 @@ TEST_F(CaptureOutputs, AFullSequenceSaysSoAndKeepsTheCapture) {
     const std::wstring seq = test::TempFolder(L"vix short " + std::to_wstring(::GetTickCount64()));
     dialogs.folders.push_back(seq);
     host.choices.sequence = true;
-    host.settings.imgNr = 1;
-    host.settings.imgName = L"n";
+    host.settings.sequenceDigits = 1;
+    host.settings.sequenceName = L"n";
     tools.chkCaptureSequenceClick(true);
     for (int i = 0; i < 9; ++i)
         Capture();
@@ -395,11 +397,11 @@ TEST_F(CaptureOutputs, ThePreviewOpensCentredOnTheMainWindow) {
     preview.Create(nullptr);
     tools.SetPreview(&preview);
     PaintedWindow mainWindow({300, 200, 561, 376}, 0x101010, 0x101010);
-    host.dialogOwner = mainWindow.hwnd();
+    host.window = mainWindow.hwnd();
     // Handled by the preview's own loop: it closes as soon as it is shown.
     ::PostMessageW(preview.hwnd(), WM_CLOSE, 0, 0);
     tools.btnCapturePreviewClick();
-    EXPECT_EQ(host.mode, kModeNone);
+    EXPECT_EQ(host.mode, ActiveMode::None);
     RECT r{};
     ::GetWindowRect(preview.hwnd(), &r);
     EXPECT_LE(std::abs((r.left + r.right) - (300 + 561)), 1) << r.left << "," << r.right;
@@ -416,13 +418,38 @@ TEST_F(CaptureOutputs, ThePreviewOfAMainWindowInTheCornerStaysInsideTheWorkArea)
     ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     PaintedWindow mainWindow({work.left, work.bottom - 176, work.left + 261, work.bottom}, 0x101010,
                              0x101010);
-    host.dialogOwner = mainWindow.hwnd();
+    host.window = mainWindow.hwnd();
     ::PostMessageW(preview.hwnd(), WM_CLOSE, 0, 0);
     tools.btnCapturePreviewClick();
     RECT r{};
     ::GetWindowRect(preview.hwnd(), &r);
     EXPECT_EQ(r.left, work.left);
     EXPECT_EQ(r.bottom, work.bottom);
+}
+
+TEST(PreviewWindow, ASizeGripLiesInTheBottomRightCornerAboveTheView) {
+    Tvix_imgpreview preview;
+    preview.Create(nullptr);
+    ::SetWindowPos(preview.hwnd(), nullptr, 0, 0, 300, 250, SWP_NOMOVE | SWP_NOZORDER);
+    // The preview makes its controls when it first shows.
+    ::ShowWindow(preview.hwnd(), SW_SHOWNOACTIVATE);
+    const HWND grip = ::FindWindowExW(preview.hwnd(), nullptr, L"ScrollBar", nullptr);
+    ASSERT_NE(grip, nullptr);
+    EXPECT_TRUE(::GetWindowLongW(grip, GWL_STYLE) & SBS_SIZEGRIP);
+    EXPECT_TRUE(::GetWindowLongW(grip, GWL_STYLE) & WS_VISIBLE);
+    RECT client{}, r{};
+    ::GetClientRect(preview.hwnd(), &client);
+    ::GetWindowRect(grip, &r);
+    ::MapWindowPoints(nullptr, preview.hwnd(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.right, client.right);
+    EXPECT_EQ(r.bottom, client.bottom);
+    EXPECT_EQ(r.right - r.left, ::GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(r.bottom - r.top, ::GetSystemMetrics(SM_CYHSCROLL));
+    // Drawn over the view's corner, not under it.
+    HWND above = ::GetWindow(preview.View().hwnd(), GW_HWNDPREV);
+    while (above && above != grip)
+        above = ::GetWindow(above, GW_HWNDPREV);
+    EXPECT_EQ(above, grip);
 }
 
 TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
@@ -436,13 +463,13 @@ TEST_F(CaptureOutputs, ThePreviewShowsTheSnapshotAtEachScaleAndDragsIt) {
     preview.ShowPicture(tools.CurrentSnapshot());
     EXPECT_EQ(preview.View().PictureSize(), (Size{40, 30}));
     ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 0, 0);
-    preview.ComboBox1Change();
+    preview.lstScaleChange();
     EXPECT_EQ(preview.View().ScaledSize(), (Size{160, 120}));
     ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 4, 0);
-    preview.ComboBox1Change();
+    preview.lstScaleChange();
     EXPECT_EQ(preview.View().ScaledSize(), (Size{10, 8}));
     ::SendMessageW(preview.ScaleBox(), CB_SETCURSEL, 0, 0);
-    preview.ComboBox1Change();
+    preview.lstScaleChange();
 
     // A bigger picture to scroll through: 400% of 40 x 30 is 160 x 120,
     // larger than nothing; shrink the window so that it does not fit.

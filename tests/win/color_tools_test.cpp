@@ -243,7 +243,7 @@ TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard)
     picker.TakeSample(At(kPaintedPoint));
     EXPECT_EQ(clipboard.texts.size(), 1u);
     picker.SelectFormat(kFormatPercent);
-    picker.RadioGroup1Click();
+    picker.ShowSummary();
     EXPECT_EQ(picker.Summary().Caption(), L"R:7,1%  G:60,4%  B:89,4%");
 }
 
@@ -270,7 +270,7 @@ TEST_F(ColorTools, WebSafeConversionOfTheEmptySwatchShowsItsSummary) {
 }
 
 TEST_F(ColorTools, ALockedClipboardLosesNothingAndTheNextCopyWorks) {
-    picker.GetColorFromLib(MakeColor(1, 2, 3));
+    picker.TakeLibraryColor(MakeColor(1, 2, 3));
     clipboard.locked = true;
     picker.btnColorToClipboardClick();
     EXPECT_TRUE(clipboard.texts.empty());
@@ -283,7 +283,7 @@ TEST_F(ColorTools, ALockedClipboardLosesNothingAndTheNextCopyWorks) {
 }
 
 TEST_F(ColorTools, LibraryColourBecomesTheSampledColourWithoutEnteringTheLibraryAgain) {
-    picker.GetColorFromLib(MakeColor(200, 100, 50));
+    picker.TakeLibraryColor(MakeColor(200, 100, 50));
     EXPECT_TRUE(picker.ColorSampled());
     EXPECT_EQ(picker.Summary().Caption(), L"R:200  G:100  B:50");
     EXPECT_TRUE(fake.added.empty());

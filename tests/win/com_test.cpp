@@ -193,10 +193,10 @@ TEST(ComError, ThePlainStatusGivesTheSystemsText) {
 
 TEST(ComError, AnInvokeExceptionGivesTheServersCodeAndText) {
     auto object = ComPtr<IDispatch>::Adopt(new Counted);
-    EXCEPINFO info{};
+    ExceptionInfo info;
     DISPPARAMS none{};
     const HRESULT hr =
-        object->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, &info, nullptr);
+        object->Invoke(1, IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, info.put(), nullptr);
     try {
         ThrowIfFailed(hr, L"Playing an action", info);
         ADD_FAILURE();
@@ -206,8 +206,8 @@ TEST(ComError, AnInvokeExceptionGivesTheServersCodeAndText) {
         EXPECT_EQ(e.message(),
                   L"Playing an action failed: The command is not available. (0x80040154)");
     }
-    EXPECT_EQ(info.bstrDescription, nullptr) << "the strings are freed";
-    EXPECT_EQ(info.bstrSource, nullptr);
+    EXPECT_EQ(info.get().bstrDescription, nullptr) << "the strings are freed";
+    EXPECT_EQ(info.get().bstrSource, nullptr);
 }
 
 }  // namespace

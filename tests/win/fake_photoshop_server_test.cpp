@@ -6,7 +6,7 @@
 
 #include "common/utf16.h"
 #include "fake_photoshop_control.h"
-#include "photoshop/pumping_clock.h"
+#include "photoshop/stoppable_clock.h"
 #include "photoshop_calls.h"
 
 namespace vix::test {
@@ -190,7 +190,7 @@ TEST_F(FakePhotoshopTest, FailingVisibleAndControlObjectArriveThroughBothWays) {
     DispatchCall put;
     Invoke(app.Get(), kDispVisible, DISPATCH_PROPERTYPUT, {Long(-1)}, put);
     EXPECT_TRUE(FAILED(put.hr));
-    EXPECT_TRUE(put.hr == E_ACCESSDENIED || put.exception.scode == E_ACCESSDENIED)
+    EXPECT_TRUE(put.hr == E_ACCESSDENIED || put.exception.get().scode == E_ACCESSDENIED)
         << std::hex << put.hr;
     DispatchCall make;
     Invoke(app.Get(), kDispMakeControlObject, DISPATCH_METHOD, {}, make);
@@ -241,9 +241,9 @@ TEST_F(FakePhotoshopTest, APlayErrorArrivesWithItsDescription) {
     PlayByDispatch(DispatchOf(application.Get()).Get(), DispatchOf(control.Get()).Get(), PSPaste(),
                    play);
     EXPECT_EQ(play.hr, DISP_E_EXCEPTION);
-    EXPECT_EQ(play.exception.scode, kPlayFailed);
-    ASSERT_NE(play.exception.bstrDescription, nullptr);
-    EXPECT_STREQ(play.exception.bstrDescription, kFakePlayErrorText);
+    EXPECT_EQ(play.exception.get().scode, kPlayFailed);
+    ASSERT_NE(play.exception.get().bstrDescription, nullptr);
+    EXPECT_STREQ(play.exception.get().bstrDescription, kFakePlayErrorText);
 }
 
 TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
@@ -262,7 +262,7 @@ TEST_F(FakePhotoshopTest, ABusyServerRejectsCallsUntilItsTimeIsUp) {
     EXPECT_TRUE(IsBusy(put.hr)) << std::hex << put.hr;
 
     // A bound shorter than the busy time gives up.
-    PumpingClock clock;
+    StoppableClock clock;
     const auto visible = [&] {
         return IsBusy(application->put_Visible(-1)) ? CallStatus::Busy : CallStatus::Done;
     };

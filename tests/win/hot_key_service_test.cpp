@@ -32,7 +32,7 @@ TEST(HotKeyService, KeysThatTypeACharacterAndCAreLeftFreeTheOthersAreTaken) {
     KeyWindow main(L"main");
     const LayoutFacts layouts[] = {{L"00000407", {{'E', L"\u20AC"}}}};
     HotKeyService service;
-    service.Register(main.hwnd(), layouts);
+    service.Register(main.hwnd(), HotKeyRows(), layouts);
     EXPECT_TRUE(FreeForOthers('E'));
     EXPECT_TRUE(FreeForOthers('C'));
     for (char key : {'P', 'L', 'M', 'X'})
@@ -48,7 +48,7 @@ TEST(HotKeyService, AKeyHeldByAnotherProgramIsListedAndTheOthersWork) {
     ASSERT_TRUE(::RegisterHotKey(other.hwnd(), 0x2002, kCtrlAlt, 'M'));
     KeyWindow main(L"main");
     HotKeyService service;
-    service.Register(main.hwnd(), {});
+    service.Register(main.hwnd(), HotKeyRows(), {});
     EXPECT_EQ(service.Plan().FateOf(HotKeyId::MinimizeVix), HotKeyFate::TakenElsewhere);
     EXPECT_TRUE(service.Plan().Registers(HotKeyId::ScreenPicker));
     EXPECT_FALSE(FreeForOthers('P'));
@@ -60,15 +60,15 @@ TEST(HotKeyService, AKeyHeldByAnotherProgramIsListedAndTheOthersWork) {
 TEST(HotKeyService, RegisteringAgainGivesTheFirstKeysBack) {
     KeyWindow main(L"main");
     HotKeyService service;
-    service.Register(main.hwnd(), {});
+    service.Register(main.hwnd(), HotKeyRows(), {});
     const LayoutFacts polish[] = {{L"00000415", {{'L', L"\u0142"}}}};
-    service.Register(main.hwnd(), polish);
+    service.Register(main.hwnd(), HotKeyRows(), polish);
     EXPECT_TRUE(FreeForOthers('L'));
     EXPECT_FALSE(FreeForOthers('U'));
 }
 
 TEST(KeyboardLayouts, EveryInstalledLayoutIsAskedAndControlCodesAreNotCharacters) {
-    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(kHotKeyDispatchOrder);
+    const std::vector<LayoutFacts> layouts = InstalledLayoutFacts(ActionLetters());
     ASSERT_FALSE(layouts.empty());
     for (const LayoutFacts& layout : layouts) {
         EXPECT_EQ(layout.layout.size(), 8u);

@@ -71,12 +71,7 @@ HRESULT PlayByVtable(IPhotoshopApplication* application, IActionControl* control
     return control->Play(Code(request.event), descriptor.Get(), request.dialogMode, &result);
 }
 
-DispatchCall::~DispatchCall() {
-    ::VariantClear(&result);
-    ::SysFreeString(exception.bstrSource);
-    ::SysFreeString(exception.bstrDescription);
-    ::SysFreeString(exception.bstrHelpFile);
-}
+DispatchCall::~DispatchCall() { ::VariantClear(&result); }
 
 ComPtr<IDispatch> DispatchCall::Object() const {
     ComPtr<IDispatch> object;
@@ -98,7 +93,7 @@ void Invoke(IDispatch* object, DISPID id, WORD flags, std::vector<VARIANT> argum
     }
     UINT argumentError = 0;
     call.hr = object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, &call.result,
-                             &call.exception, &argumentError);
+                             call.exception.put(), &argumentError);
 }
 
 VARIANT Long(LONG value) {

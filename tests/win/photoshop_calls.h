@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "photoshop/action_request.h"
+#include "platform/exception_info.h"
 #include "photoshop_automation.h"
 
 // A client's two ways of calling Photoshop's automation, for testing the
@@ -42,7 +43,7 @@ HRESULT PlayByVtable(IPhotoshopApplication* application, IActionControl* control
 struct DispatchCall {
     HRESULT hr = S_OK;
     VARIANT result{};
-    EXCEPINFO exception{};
+    platform::ExceptionInfo exception;
     DispatchCall() = default;
     DispatchCall(const DispatchCall&) = delete;
     DispatchCall& operator=(const DispatchCall&) = delete;

@@ -9,7 +9,7 @@
 
 #include "fake_photoshop_control.h"
 #include "photoshop/com_connection.h"
-#include "photoshop/pumping_clock.h"
+#include "photoshop/stoppable_clock.h"
 #include "platform/com_apartment.h"
 
 namespace vix::test {
@@ -35,7 +35,7 @@ class PhotoshopConnectionTest : public ::testing::Test {
 
     platform::ComApartment apartment;
     FakePhotoshop fake;
-    PumpingClock clock;
+    StoppableClock clock;
     std::unique_ptr<ComPhotoshopConnection> connection =
         std::make_unique<ComPhotoshopConnection>(clock, BusyRetryPolicy{2000, 100});
 };
@@ -168,18 +168,6 @@ TEST_F(PhotoshopConnectionTest, TheActionControlOutlivesTheApplication) {
     EXPECT_TRUE(connection->HasActionControl());
     // A play needs only the control once descriptors are not asked for.
     EXPECT_FALSE(connection->Play(PSPaste()).raised);
-}
-
-TEST(PumpingClock, AQuitEndsThePauseAndEveryLaterOneAndIsLeftForTheProgramsLoop) {
-    PumpingClock clock;
-    ::PostQuitMessage(3);
-    const ULONGLONG start = ::GetTickCount64();
-    EXPECT_FALSE(clock.Pause(5000));
-    EXPECT_FALSE(clock.Pause(5000));
-    EXPECT_LT(::GetTickCount64() - start, 2000u);
-    MSG msg{};
-    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-    EXPECT_EQ(msg.wParam, 3u);
 }
 
 }  // namespace

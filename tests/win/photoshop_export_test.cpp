@@ -9,9 +9,11 @@
 #include <deque>
 #include <memory>
 
+#include "common/utf16.h"
 #include "fake_photoshop_control.h"
 #include "photoshop/photoshop_exporter.h"
 #include "platform/com_apartment.h"
+#include "platform/com_ptr.h"
 #include "platform/handle.h"
 
 namespace vix::test {
@@ -100,7 +102,7 @@ TEST_F(PhotoshopExportTest, WithoutPhotoshopTheQuestionComesAndYesExportsTheColo
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_EQ(services.messages[0], kOpenPhotoshopQuestion);
     EXPECT_EQ(services.flagsShown[0], static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
-    EXPECT_EQ(services.pages, std::vector<int>{kColorPickerPage});
+    EXPECT_EQ(services.pages, std::vector<int>{kPickerTab});
     EXPECT_GE(services.restored, 1);
 
     EXPECT_EQ(fake.Calls("Server", "Start").size(), 1u);
@@ -156,7 +158,7 @@ TEST_F(PhotoshopExportTest, TheSnapshotBecomesADocumentOfItsSizeThroughTheClipbo
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->ending, ExportOutcome::Ending::Exported);
     EXPECT_FALSE(outcome->clipboardWarned);
-    EXPECT_EQ(services.pages, std::vector<int>{kCapturePage});
+    EXPECT_EQ(services.pages, std::vector<int>{kCaptureTab});
     EXPECT_EQ(Events(), (std::vector<std::string>{"Mk  ", "past"}));
     EXPECT_EQ(fake.Calls("IActionControl", "Play").at(0)["tree"],
               DescriptorText(*ExportDocumentRequest(3, 2).descriptor));
@@ -282,6 +284,104 @@ TEST_F(PhotoshopExportTest, WhileABusyPhotoshopIsAwaitedMessagesRunButNoSecondEx
     EXPECT_EQ(state.handled, 1);
     EXPECT_FALSE(state.secondRan);
     EXPECT_EQ(fake.Calls("IActionControl", "Play").size(), 1u);
+}
+
+// A window that counts the messages posted to it: handled while an export
+// waits, they show the program answering input.
+class CountingWindow {
+  public:
+    CountingWindow() {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &Procedure;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"VixCountingTest";
+        ::RegisterClassW(&wc);
+        window_.reset(::CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                        nullptr, wc.hInstance, nullptr));
+    }
+    void Post() { ::PostMessageW(window_.get(), WM_APP, 0, 0); }
+    static inline int handled = 0;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_APP) ++handled;
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
+    platform::WindowHandle window_;
+};
+
+TEST_F(PhotoshopExportTest, ACallOrActivationUnansweredEndsAtTheBoundWhileInputIsHandled) {
+    struct Case {
+        const char* what;
+        FakePhotoshopConfig config;
+        ExportError error;
+    };
+    const auto with = [](auto set) {
+        FakePhotoshopConfig config;
+        set(config);
+        return config;
+    };
+    // Photoshop answers each only after 7 s, the bound is 2 s.
+    const Case cases[] = {
+        {"a call accepted and not answered", with([](auto& c) { c.slowMs = 7000; }),
+         ExportError::I08},
+        {"a server slow to start its class", with([](auto& c) { c.classDelayMs = 7000; }),
+         ExportError::I02Color},
+    };
+    CountingWindow input;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake.Configure(c.config);
+        services.messages.clear();
+        services.answers = {IDYES};
+        CountingWindow::handled = 0;
+        input.Post();  // before the export: only a loop inside it can handle it
+        const ULONGLONG start = ::GetTickCount64();
+        const auto outcome = exporter->ExportColor(true, true, 1, 2, 3);
+        EXPECT_LT(::GetTickCount64() - start, 5000u) << "well before Photoshop answers";
+        ASSERT_TRUE(outcome);
+        EXPECT_EQ(outcome->ending, ExportOutcome::Ending::Failed);
+        ASSERT_EQ(services.messages.size(), 2u);
+        const std::wstring expected = ErrorMessage(c.error);
+        EXPECT_EQ(services.messages[1].substr(0, expected.size()), expected);
+        EXPECT_EQ(CountingWindow::handled, 1);
+        exporter = std::make_unique<PhotoshopExporter>(services, BusyRetryPolicy{2000, 100});
+        EXPECT_TRUE(fake.WaitForExit());
+    }
+}
+
+// Quits once Photoshop has turned a call away as busy.
+FakePhotoshop* quitWhenBusy = nullptr;
+void CALLBACK QuitWhenBusy(HWND, UINT, UINT_PTR timer, DWORD) {
+    if (!quitWhenBusy || quitWhenBusy->Calls("Filter", "RetryLater").empty()) return;
+    ::KillTimer(nullptr, timer);
+    ::PostQuitMessage(4);
+}
+
+TEST_F(PhotoshopExportTest, AQuitWhileABusyPhotoshopIsAwaitedEndsTheRetriesAndIsLeftForTheLoop) {
+    FakePhotoshopConfig config;
+    config.busyMs = 6000;
+    fake.Configure(config);
+    services.answers = {IDYES};
+    exporter = std::make_unique<PhotoshopExporter>(services, BusyRetryPolicy{30000, 100});
+    quitWhenBusy = &fake;
+    ::SetTimer(nullptr, 0, 50, &QuitWhenBusy);
+    const ULONGLONG start = ::GetTickCount64();
+    const auto outcome = exporter->ExportColor(true, true, 1, 2, 3);
+    const ULONGLONG took = ::GetTickCount64() - start;
+    quitWhenBusy = nullptr;
+    EXPECT_LT(took, 4000u) << "not retried until Photoshop is free";
+    ASSERT_TRUE(outcome);
+    EXPECT_EQ(outcome->ending, ExportOutcome::Ending::Failed);
+    ASSERT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(services.messages[1], ErrorMessage(ExportError::I08));
+    MSG quit{};
+    ASSERT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 4u);
+    // The retries have ended: no call reaches Photoshop while it is still busy.
+    const std::size_t tries = fake.Calls("Filter", "RetryLater").size();
+    ::Sleep(1000);
+    EXPECT_EQ(fake.Calls("Filter", "RetryLater").size(), tries);
 }
 
 TEST_F(PhotoshopExportTest, ADisabledButtonDoesNothing) {

@@ -7,9 +7,9 @@
 
 #include <functional>
 
+#include "memory_registry.h"
 #include "fake_photoshop_versions.h"
 #include "fake_tool_host.h"
-#include "memory_registry.h"
 #include "photoshop/photoshop_bridge.h"
 #include "photoshop/version_chooser.h"
 
@@ -18,8 +18,8 @@ namespace {
 
 class StandInHost final : public PhotoshopVersionHost {
   public:
-    std::wstring PhotoShopVersion() const override { return version; }
-    std::wstring LastPhotoShopVersion() const override { return last; }
+    std::wstring ChosenVersion() const override { return version; }
+    std::wstring LastListedVersion() const override { return last; }
     void StoreChoice(const std::wstring& v, const std::wstring& l) override {
         version = v;
         last = l;
@@ -228,38 +228,35 @@ TEST_F(VersionChooserTest, ARefusedWriteNamesTheKeyStoresTheChoiceAndKeepsTheFor
 // them up first, and the lookup is made once.
 TEST_F(VersionChooserTest, TheStartLookupWaitsForATickAndWhatNeedsItRunsItFirst) {
     ASSERT_TRUE(InstallFakeVersions(versions::One()));
-    FakeToolHost tools;
-    std::vector<std::wstring> stored;
-    const auto bridgeStoring = [&] {
-        PhotoshopBridge::Links links;
-        links.storeChoice = [&](const std::wstring& version, const std::wstring&) {
-            stored.push_back(version);
-        };
-        auto bridge = std::make_unique<PhotoshopBridge>(tools, std::move(links));
+    const auto bridgeFor = [](FakeToolHost& tools) {
+        auto bridge = std::make_unique<PhotoshopBridge>(tools, [] { return HBITMAP{}; });
         for (const OwnedWindow& w : bridge->Windows())
             w.form->Create(nullptr);
         return bridge;
     };
 
-    auto exported = bridgeStoring();
-    exported->DiscoverVersions();
-    EXPECT_TRUE(stored.empty());
+    FakeToolHost exporting;
+    auto exported = bridgeFor(exporting);
+    exported->Shown();
+    EXPECT_EQ(exporting.settingsSaved, 0);
     EXPECT_EQ(RegisteredServer(), L"");
     exported->ExportColor(false, 1, 2, 3);  // a disabled button: nothing goes to Photoshop
-    EXPECT_EQ(stored, std::vector<std::wstring>{L"7.0"});
+    EXPECT_EQ(exporting.settings.photoshopVersion, L"7.0");
     EXPECT_EQ(RegisteredServer(),
               L"C:\\Program Files\\Adobe\\Photoshop 7.0\\Photoshop.exe /Automation");
     Pump(100);
-    EXPECT_EQ(stored.size(), 1u);
+    EXPECT_EQ(exporting.settingsSaved, 1);
 
-    stored.clear();
-    auto waiting = bridgeStoring();
-    waiting->DiscoverVersions();
+    FakeToolHost waitingHost;
+    auto waiting = bridgeFor(waitingHost);
+    waiting->Shown();
     EXPECT_TRUE(waiting->DiscoveryDue());
     Pump(100);
     EXPECT_FALSE(waiting->DiscoveryDue());
-    EXPECT_EQ(stored, std::vector<std::wstring>{L"7.0"});
+    EXPECT_EQ(waitingHost.settings.photoshopVersion, L"7.0");
+    EXPECT_EQ(waitingHost.settingsSaved, 1);
 }
+
 
 }  // namespace
 }  // namespace vix::test

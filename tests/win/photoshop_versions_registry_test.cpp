@@ -94,8 +94,8 @@ TEST_F(PhotoshopVersionsTest, ChoosingRegistersForTheUserWithTheProgramFoundInTh
     };
     auto outcome = ChooseVersion(listed, 0, views, user, UserClasses(), FileExists);
     EXPECT_FALSE(outcome.failedKey);
-    EXPECT_EQ(outcome.photoShopVersion, L"7.0");
-    EXPECT_EQ(outcome.lastPhotoShopVersion, L"8.0");
+    EXPECT_EQ(outcome.chosenVersion, L"7.0");
+    EXPECT_EQ(outcome.lastListedVersion, L"8.0");
     EXPECT_EQ(server(), photoshp + L"Photoshp.exe /Automation");
 
     outcome = ChooseVersion(listed, 1, views, user, UserClasses(), FileExists);
@@ -116,7 +116,7 @@ TEST_F(PhotoshopVersionsTest, AVersionWithoutApplicationPathIsNotRegistered) {
     ASSERT_TRUE(InstallFakeVersions(versions::OneWithoutPath()));
     const auto listed = Discover().value_or(Names{});
     const auto outcome = ChooseVersion(listed, 1, views, user, UserClasses(), FileExists);
-    EXPECT_FALSE(outcome.photoShopVersion);
+    EXPECT_FALSE(outcome.chosenVersion);
     EXPECT_EQ(user.Open(RegistryRoot::CurrentUser, L"Software\\Classes\\Photoshop.Application",
                         OpenMode::Existing),
               nullptr);

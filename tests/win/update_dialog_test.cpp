@@ -174,15 +174,15 @@ class UpdateDialogTest : public ::testing::Test {
                 act();
                 return false;
             }
-            if (::IsWindowVisible(dialog_.ProgressBar1())) run.sawProgress = true;
+            if (::IsWindowVisible(dialog_.prgDownload())) run.sawProgress = true;
             if (HWND box = FindMessageBox()) {
                 run.message = MessageBoxText(box);
                 PressOk(box);
                 return false;
             }
             if (!run.message.empty()) {
-                run.buttonsDisabled = !::IsWindowEnabled(dialog_.cxButton1()) &&
-                                      !::IsWindowEnabled(dialog_.cxButton2());
+                run.buttonsDisabled = !::IsWindowEnabled(dialog_.btnUpdate()) &&
+                                      !::IsWindowEnabled(dialog_.btnCancel());
                 ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
                 return true;
             }
@@ -195,11 +195,11 @@ class UpdateDialogTest : public ::testing::Test {
         return Run(answer, [&] {
             ::SendMessageW(dialog_.chkDontNotify(), BM_SETCHECK,
                            forGood ? BST_CHECKED : BST_UNCHECKED, 0);
-            Click(dialog_.cxButton2());
+            Click(dialog_.btnCancel());
         });
     }
     DialogRun PressUpdate(const UpdateAnswer& answer) {
-        return Run(answer, [&] { Click(dialog_.cxButton1()); });
+        return Run(answer, [&] { Click(dialog_.btnUpdate()); });
     }
 
     // The update program was refused: the message, nothing started, no
@@ -232,9 +232,9 @@ TEST_F(UpdateDialogTest, NewerVersionIsOfferedWithItsLabel) {
     EXPECT_TRUE(run.shown);
     EXPECT_EQ(run.label, L"Latest version: 2.1");
     EXPECT_EQ(platform::WindowText(dialog_.hwnd()), L"Update VUZirivare");
-    EXPECT_EQ(platform::WindowText(dialog_.cxButton1()), L"Update");
-    EXPECT_EQ(platform::WindowText(dialog_.cxButton2()), L"Cancel");
-    EXPECT_FALSE(::IsWindowVisible(dialog_.ProgressBar1()));
+    EXPECT_EQ(platform::WindowText(dialog_.btnUpdate()), L"Update");
+    EXPECT_EQ(platform::WindowText(dialog_.btnCancel()), L"Cancel");
+    EXPECT_FALSE(::IsWindowVisible(dialog_.prgDownload()));
 
     const auto major = Decline(Answer(L"majvers_availible=3"), false);
     EXPECT_TRUE(major.shown);
@@ -294,9 +294,9 @@ TEST_F(UpdateDialogTest, PublishersProgramIsFetchedStoredAndStarted) {
     EXPECT_FALSE(host_.startedBeforeStore);
     EXPECT_TRUE(host_.closed);
     EXPECT_TRUE(WaitForFile(StartedMarker(), 20s)) << "the update program did not start";
-    const LRESULT top = ::SendMessageW(dialog_.ProgressBar1(), PBM_GETRANGE, FALSE, 0);
+    const LRESULT top = ::SendMessageW(dialog_.prgDownload(), PBM_GETRANGE, FALSE, 0);
     EXPECT_EQ(top, static_cast<LRESULT>(ReadFileBytes(UpdateExe()).size()));
-    EXPECT_EQ(::SendMessageW(dialog_.ProgressBar1(), PBM_GETPOS, 0, 0), top);
+    EXPECT_EQ(::SendMessageW(dialog_.prgDownload(), PBM_GETPOS, 0, 0), top);
     // The folder is the user's and the system's only; an ordinary folder
     // beside it is not. (Wine keeps the entries as the file's Unix mode, so
     // the list's order and its "inherits nothing" mark show on Windows
@@ -431,9 +431,9 @@ TEST_F(UpdateDialogTest, ClosingDuringTheDownloadEndsItAtOnce) {
     Clock::time_point closed;
     ModalDriver driver([&] {
         if (phase == 0 && dialog_.Visible()) {
-            Click(dialog_.cxButton1());
+            Click(dialog_.btnUpdate());
             phase = 1;
-        } else if (phase == 1 && ::IsWindowVisible(dialog_.ProgressBar1())) {
+        } else if (phase == 1 && ::IsWindowVisible(dialog_.prgDownload())) {
             closed = Clock::now();
             ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
             return true;
@@ -477,10 +477,10 @@ TEST_F(UpdateDialogTest, UnreadableProgramVersionIsTheGeneralErrorAndFetchesNoth
                    DownloadAddress()),
             [&] {
                 ::SendMessageW(dialog_.hwnd(), WM_COMMAND,
-                               MAKEWPARAM(::GetDlgCtrlID(dialog_.cxButton1()), BN_CLICKED),
-                               reinterpret_cast<LPARAM>(dialog_.cxButton1()));
-                disabled = !::IsWindowEnabled(dialog_.cxButton1()) &&
-                           !::IsWindowEnabled(dialog_.cxButton2());
+                               MAKEWPARAM(::GetDlgCtrlID(dialog_.btnUpdate()), BN_CLICKED),
+                               reinterpret_cast<LPARAM>(dialog_.btnUpdate()));
+                disabled = !::IsWindowEnabled(dialog_.btnUpdate()) &&
+                           !::IsWindowEnabled(dialog_.btnCancel());
                 ::PostMessageW(dialog_.hwnd(), WM_CLOSE, 0, 0);
             });
     platform::SetErrorReporter(nullptr);

@@ -65,6 +65,7 @@ std::string ConfigText(const FakePhotoshopConfig& c) {
     line("play_answer", AnswerName(c.playAnswer));
     line("busy_ms", std::to_string(c.busyMs));
     line("slow_ms", std::to_string(c.slowMs));
+    line("class_delay_ms", std::to_string(c.classDelayMs));
     line("photoshop_window", c.photoshopWindow ? "1" : "0");
     line("color_picker", c.colorPicker ? "1" : "0");
     return text;
@@ -90,6 +91,7 @@ FakePhotoshopConfig ParseConfig(std::string_view text) {
         }
         if (name == "busy_ms") c.busyMs = Number(value);
         if (name == "slow_ms") c.slowMs = Number(value);
+        if (name == "class_delay_ms") c.classDelayMs = Number(value);
         if (name == "photoshop_window") c.photoshopWindow = value == "1";
         if (name == "color_picker") c.colorPicker = value == "1";
     }

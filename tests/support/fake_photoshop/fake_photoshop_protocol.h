@@ -29,6 +29,7 @@ struct FakePhotoshopConfig {
     Answer playAnswer = Answer::Result;  // what Play returns otherwise
     std::uint32_t busyMs = 0;            // calls are rejected as busy so long after creation
     std::uint32_t slowMs = 0;            // every call takes at least this long
+    std::uint32_t classDelayMs = 0;      // the class is started so long after the server
     bool photoshopWindow = false;        // a top-level window of class "Photoshop"
     bool colorPicker = false;            // a "PSFloatC" window titled "Color Picker"
 
