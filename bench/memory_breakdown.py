@@ -24,6 +24,7 @@ Three counts per holder:
   anonymous  the part no file backs, which nothing else can share.
 """
 import os
+import signal
 import struct
 import sys
 from collections import defaultdict
@@ -116,6 +117,8 @@ def label_of(address, regions, index):
 
 
 def main():
+    # Read through `head`: end quietly when it has had enough.
+    signal.signal(signal.SIGPIPE, signal.SIG_DFL)
     args = [a for a in sys.argv[1:] if a != "--totals"]
     totals_only = "--totals" in sys.argv
     pid = int(args[0])
