@@ -50,8 +50,6 @@ int TAbout::ShowAbout(HWND mainWindow) {
     return ShowModal();
 }
 
-void TAbout::lblWebClick() {
-    OpenWebLink(hwnd(), kVendorSite);
-}
+void TAbout::lblWebClick() { OpenWebLink(hwnd(), kVendorSite); }
 
 }  // namespace vix

@@ -11,8 +11,8 @@ namespace {
 
 // The start-up timeline's name for each window, in creation order.
 constexpr std::array<const char*, kProgramWindowCount> kTimelineNames = {
-    "main window",     "  Photoshop versions", "  update",          "  preview", "  About",
-    "  settings dialog", "  control frame",    "  rectangle frame", "  ruler"};
+    "main window",       "  Photoshop versions", "  update",          "  preview", "  About",
+    "  settings dialog", "  control frame",      "  rectangle frame", "  ruler"};
 
 }  // namespace
 

@@ -26,8 +26,8 @@ struct HotKeyBinding {
     };
 
     HotKeyId key;
-    // A key the tool brings, beyond the program's fifteen (key is its id);
-    // static storage.
+    // A key the tool brings, beyond the program's fifteen (key is its id),
+    // declared on one of its bindings only; static storage.
     const HotKeyRow* ownKey = nullptr;
     Reach reach = Reach::Anywhere;
     int tab = -1;

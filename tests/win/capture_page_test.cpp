@@ -98,6 +98,10 @@ TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
     Click(Child(L"Rectangle capture"));
     EXPECT_EQ(window.mode, ActiveMode::RectangleCapture);
     EXPECT_EQ(window.prompt, kCapturePrompt);
+    // The mode shows its tab, which changes the page only when another tab
+    // is open: a hot key that opened the tab first changes it once.
+    EXPECT_EQ(window.tabsShown, std::vector<int>{kCaptureTab});
+    EXPECT_TRUE(window.pagesChanged.empty());
     const Rect b = page.Tools().RectangleOverlay().WindowBounds();
     EXPECT_EQ(platform::WindowText(Child(L"Rectangle capture")), L"Rectangle capture");
     bool found = false;
