@@ -3,6 +3,7 @@
 // default), over a window of many colours:
 //   - the pointer moving every tick, so that the view, the swatch and the
 //     labels change as they do in use;
+//   - the pointer moving over the desktop's one colour;
 //   - the pointer and the screen still;
 //   - the pointer still while the pixels under it change every tick;
 // beside them the one thing a still tick cannot leave out: the copy of the
@@ -105,6 +106,11 @@ int wmain(int argc, wchar_t** argv) {
         picker.PointerMoved({kPicture.left + 10 + i % 250, kPicture.top + 10 + i % 150});
         picker.ShowBox();
     });
+    // Over the desktop's one colour, as a designer crosses a plain area.
+    const vix::bench::Figures plain = vix::bench::Time(ticks, [&](int i) {
+        picker.PointerMoved({650 + i % 200, 450 + i % 150});
+        picker.ShowBox();
+    });
     picker.PointerMoved(still);
     picker.ShowBox();
     const vix::bench::Figures unchanged = vix::bench::Time(ticks, [&](int) { picker.ShowBox(); });
@@ -153,6 +159,7 @@ int wmain(int argc, wchar_t** argv) {
     });
 
     Report("ShowBox, pointer moving:", ticks, moving);
+    Report("ShowBox, pointer moving over one colour:", ticks, plain);
     Report("ShowBox, pointer and screen still:", ticks, unchanged);
     Report("ShowBox, pointer still, the pixels under it changing:", changing,
            vix::bench::FiguresOf(changed));

@@ -181,8 +181,11 @@ void ColorPicker::DisableColorPicker() {
 void ColorPicker::PixelEvent() {
     sampleTimer_.Pause();
     ShowBox();
-    // Switched off while the tick handled messages, the timer is gone.
-    sampleTimer_.Resume();
+    // Switched off while the tick handled messages, the timer is gone. The
+    // 15 ms keep their cadence: setting the timer anew every tick would
+    // cost a call to the system's server each time, most ticks doing
+    // nothing else.
+    sampleTimer_.Continue();
 }
 
 void ColorPicker::OnHookReport(const HookReport& report) {

@@ -97,12 +97,16 @@ class ColorPicker final : public Tool {
     void PixelEvent();
     void lstPointSampleChange();  // cxComboBox1PropertiesChange
     // What a tick draws depends on: the pixels round the pointer and these.
+    // The view's layout is kept relative to the pointer, so that a pointer
+    // moving over pixels that look the same draws nothing new either.
     struct TickInputs {
-        Point pointer;
+        Rect leftStrip;
+        Rect topStrip;
+        Rect destination;
+        Point sourceOffset;  // of the view's source within the 13 x 13 copy
         int sampleSize;
         ValueFormat format;
         wchar_t decimal;
-        Rect desktop;
         friend bool operator==(const TickInputs&, const TickInputs&) = default;
     };
     TickInputs CurrentInputs() const;

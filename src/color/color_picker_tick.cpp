@@ -56,7 +56,15 @@ void ColorPicker::ShowBox() {
 }
 
 ColorPicker::TickInputs ColorPicker::CurrentInputs() const {
-    return {pickerPos_, sampleSize_, format_, host_.DecimalSeparator(), platform::VirtualDesktop()};
+    const MagnifierLayout m = LayoutMagnifier(pickerPos_, platform::VirtualDesktop());
+    return {m.leftStrip,
+            m.topStrip,
+            m.destination,
+            {m.source.x - (pickerPos_.x - kPointerOffset),
+             m.source.y - (pickerPos_.y - kPointerOffset)},
+            sampleSize_,
+            format_,
+            host_.DecimalSeparator()};
 }
 
 bool ColorPicker::SameAsLastTick(const TickInputs& inputs) const {

@@ -24,6 +24,9 @@ class Timer {
     // anew from now. Cheaper than Stop and Restart, with the same timing.
     void Pause() { paused_ = id_ != 0; }
     void Resume();
+    // Lets the ticks through again, keeping the timer's own cadence: no
+    // call to the system, for a timer whose every tick pauses it.
+    void Continue() { paused_ = false; }
 
   private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);

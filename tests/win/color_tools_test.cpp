@@ -211,6 +211,13 @@ TEST_F(ColorTools, WithThePointerStillTheNextTickShowsAnyChangeRoundIt) {
     picker.ShowBox();
     EXPECT_EQ(ViewPixel(picker, 74, 74), 0xFE0102u);
     EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x34, 0x56, 0x78));
+    // A pointer one pixel further sees the corner pixel one cell further in.
+    picker.PointerMoved(At({kPaintedPoint.x + 1, kPaintedPoint.y + 1}));
+    picker.ShowBox();
+    EXPECT_EQ(ViewPixel(picker, 68, 68), 0xFE0102u);
+    EXPECT_EQ(ViewPixel(picker, 74, 74), 0x345678u);
+    picker.PointerMoved(At(kPaintedPoint));
+    picker.ShowBox();
 
     // The 5 x 5 box: black at (23, 23), where the point box leaves the cell.
     HWND sizes = ::GetDlgItem(pickerPage.hwnd(), kIdSampleSizeList);
