@@ -1,5 +1,6 @@
 #include "ui/message_loop.h"
 
+#include <algorithm>
 #include <set>
 
 #include "ui/ui_thread.h"
@@ -30,16 +31,23 @@ void Dispatch(MSG& msg) {
 }
 
 // False when WM_QUIT was taken from the queue (and posted again).
-bool DrainQueue() {
+// `other` is set when a message other than a timer's tick was dispatched.
+bool DrainQueue(bool& other) {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
+        if (msg.message != WM_TIMER) other = true;
         Dispatch(msg);
     }
     return true;
+}
+
+bool DrainQueue() {
+    bool other = false;
+    return DrainQueue(other);
 }
 
 }  // namespace
@@ -47,12 +55,26 @@ bool DrainQueue() {
 void SetIdleHandler(std::function<bool()> idle) { IdleHandler() = std::move(idle); }
 
 bool PumpUntil(const std::function<bool()>& done) {
+    bool poll = false;
+    bool other = true;  // the first time the queue runs dry counts
+    ULONGLONG lastIdle = 0;
     while (!done()) {
-        if (!DrainQueue()) return false;
+        if (!DrainQueue(other)) return false;
         if (done()) break;
-        const bool poll = IdleHandler() && IdleHandler()();
-        ::MsgWaitForMultipleObjectsEx(0, nullptr, poll ? kIdlePollMs : INFINITE, QS_ALLINPUT,
-                                      MWMO_INPUTAVAILABLE);
+        // A timer's tick (the picker's, 66 times a second) moves no pointer:
+        // after ticks alone the idle handler waits for its poll, instead of
+        // asking the system where the pointer is after every tick.
+        const ULONGLONG now = ::GetTickCount64();
+        if (other || (poll && now - lastIdle >= kIdlePollMs)) {
+            poll = IdleHandler() && IdleHandler()();
+            lastIdle = now;
+            other = false;
+        }
+        const DWORD wait =
+            poll
+                ? static_cast<DWORD>(kIdlePollMs - std::min<ULONGLONG>(now - lastIdle, kIdlePollMs))
+                : INFINITE;
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     return true;
 }
