@@ -39,22 +39,23 @@ bool ReadOnlyRoot(RegistryRoot root) {
 REGSAM AccessFor(RegistryRoot root) { return ReadOnlyRoot(root) ? KEY_READ : KEY_READ | KEY_WRITE; }
 
 class WinKey final : public RegistryKey {
+    static constexpr DWORD kFirstReadBytes = 256;
+
   public:
     explicit WinKey(RegKey key) : key_(std::move(key)) {}
 
     std::optional<RegistryValue> Read(std::wstring_view name) const override {
         const std::wstring n(name);
         DWORD type = 0;
-        DWORD size = 0;
-        // The size can change between the two calls; try again then.
+        // Most values are numbers and short texts: one call reads them. A
+        // larger one is read again at its size, which can change between
+        // the calls; then try again.
+        DWORD size = kFirstReadBytes;
         for (int attempt = 0; attempt < 4; ++attempt) {
-            if (::RegQueryValueExW(key_.get(), n.c_str(), nullptr, &type, nullptr, &size) !=
-                ERROR_SUCCESS)
-                return std::nullopt;
-            RegistryValue value{static_cast<RegistryType>(type), std::vector<std::uint8_t>(size)};
+            RegistryValue value{RegistryType::None, std::vector<std::uint8_t>(size)};
             const LONG rc =
                 ::RegQueryValueExW(key_.get(), n.c_str(), nullptr, &type, value.data.data(), &size);
-            if (rc == ERROR_MORE_DATA) continue;
+            if (rc == ERROR_MORE_DATA) continue;  // `size` is now the value's
             if (rc != ERROR_SUCCESS) return std::nullopt;
             value.type = static_cast<RegistryType>(type);
             value.data.resize(size);

@@ -1,7 +1,9 @@
 #include "registry_contract.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace vix::test {
 namespace {
@@ -44,6 +46,14 @@ TEST_P(RegistryContract, ValuesComeBackWithTheirTypesAndBytes) {
     ASSERT_TRUE(key->Write(L"Text", RegistryValue::Text(L"Bild \u00e4\u4e2d")));
     ASSERT_TRUE(key->Write(L"Bytes", RegistryValue::Binary(bytes)));
     ASSERT_TRUE(key->Write(L"Empty", RegistryValue::Binary({})));
+    // Around the sizes a store might read at first go: every byte counts.
+    std::vector<std::vector<std::uint8_t>> large;
+    for (const std::size_t size : {255u, 256u, 257u, 5000u}) {
+        std::vector<std::uint8_t>& v = large.emplace_back(size);
+        for (std::size_t i = 0; i < size; ++i)
+            v[i] = static_cast<std::uint8_t>(i * 7 + size);
+        ASSERT_TRUE(key->Write(L"Large" + std::to_wstring(size), RegistryValue::Binary(v)));
+    }
     key.reset();
 
     auto again = store->Open(kUser, Path(L"Values"), OpenMode::Existing);
@@ -53,7 +63,10 @@ TEST_P(RegistryContract, ValuesComeBackWithTheirTypesAndBytes) {
     EXPECT_EQ(again->Read(L"Bytes"), RegistryValue::Binary(bytes));
     EXPECT_EQ(again->Read(L"Empty"), RegistryValue::Binary({}));
     EXPECT_FALSE(again->Read(L"Missing").has_value());
-    EXPECT_EQ(again->ValueNames().size(), 4u);
+    for (const std::vector<std::uint8_t>& v : large)
+        EXPECT_EQ(again->Read(L"Large" + std::to_wstring(v.size())), RegistryValue::Binary(v))
+            << v.size();
+    EXPECT_EQ(again->ValueNames().size(), 8u);
 }
 
 TEST_P(RegistryContract, AWriteReplacesTypeAndSize) {
