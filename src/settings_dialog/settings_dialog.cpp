@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include "common/program_names.h"
+#include "settings/settings_table.h"
 #include "settings_dialog/ruler_colors.h"
 #include "ui/skin.h"
 #include "ui/standard_controls.h"
@@ -197,8 +199,18 @@ void TSettings::btnSettingsNextClick() { ShowPage(NextSettingsPage(page_)); }
 void TSettings::btnSettingsPrevClick() { ShowPage(PrevSettingsPage(page_)); }
 
 void TSettings::btnSettingsOKClick() {
+    const SettingsDialogState state = ReadControls();
+    // A name the sequence's files cannot carry would be stored, read back as
+    // the default and so changed without a word: it is refused here instead.
+    const SettingDef& name = Setting(SettingId::SequenceName);
+    if (name.accepts && !name.accepts(state.edtSequenceName)) {
+        ShowPage(SettingsPage::ScreenCapture);
+        ::MessageBoxW(hwnd(), kBadSequenceName, kApplicationTitle, MB_OK | MB_ICONWARNING);
+        ::SetFocus(edtSequenceName);
+        return;
+    }
     Settings& settings = services_.settings();
-    ApplySettingsDialog(ReadControls(), settings);
+    ApplySettingsDialog(state, settings);
     versions_.selected = Selected(lbPSVerion);
     if (VersionChoiceNeeded(versions_, settings.photoshopVersion)) {
         if (services_.choosePhotoshopVersion) {

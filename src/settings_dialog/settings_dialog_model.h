@@ -23,6 +23,11 @@ inline constexpr std::array<const wchar_t*, kSettingsPageCount> kSettingsPageNam
 SettingsPage NextSettingsPage(SettingsPage page);
 SettingsPage PrevSettingsPage(SettingsPage page);
 
+// Why OK keeps the dialog open over a sequence file name no file can carry.
+inline constexpr wchar_t kBadSequenceName[] =
+    L"The sequence's Filename cannot contain \\ / : * ? \" < > |, two dots in a row or "
+    L"control characters, and can be at most 241 characters long.";
+
 inline constexpr std::array<const wchar_t*, 3> kColorValueItems = {L"RGB", L"Hex", L"Percent"};
 inline constexpr std::array<const wchar_t*, 8> kClipboardFormatItems = {
     L"HTML (#FF9933)",         L"HTML (color=\"#FF9933\")",

@@ -368,12 +368,16 @@ void TypeText(const std::wstring& text) {
 void ChooseListItem(HWND list, int index) {
     const auto dropped = [list] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; };
     LeftClickAt(Center(list));
-    WaitUntil(dropped, 3000);
+    // On a loaded machine the list may drop late: keys sent before it has
+    // would choose in the closed box, and the list would then drop over
+    // whatever the test looks at next. Waiting long costs nothing when it
+    // drops at once.
+    WaitUntil(dropped, 10000);
     PressKey(VK_HOME);
     for (int i = 0; i < index; ++i)
         PressKey(VK_DOWN);
     PressKey(VK_RETURN);
-    WaitUntil([&] { return !dropped(); }, 3000);
+    WaitUntil([&] { return !dropped(); }, 10000);
     WaitInputHandled(::GetAncestor(list, GA_ROOT));
 }
 

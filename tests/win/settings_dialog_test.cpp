@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "memory_registry.h"
+#include "modal_driver.h"
 #include "settings/settings_store.h"
 
 namespace vix {
@@ -200,6 +201,38 @@ TEST_F(SettingsDialog, OkWritesBackSavesAndLoads) {
     EXPECT_EQ(settings.jpegQuality, 3);
     EXPECT_EQ(registry.Get(RegistryRoot::CurrentUser, kSettingsKeyPath, L"RulerValue"),
               RegistryValue::Dword(0xFFFFFFFF));
+}
+
+// A name no file can carry would be read back as the default: OK refuses it
+// with a word, on the page of the field, and stores nothing.
+TEST_F(SettingsDialog, OkRefusesASequenceNameNoFileCanCarry) {
+    dialog.Show();
+    Choose(kIdSettingsColorValues, 1);
+    const std::wstring tooLong(242, L'a');
+    for (const std::wstring& name :
+         {std::wstring(L"sub\\shot"), std::wstring(L"a/b"), std::wstring(L"..shot"), tooLong}) {
+        ::SetWindowTextW(Id(kIdSettingsSequenceName), name.c_str());
+        std::wstring said;
+        test::ModalDriver answer([&] {
+            HWND box = test::FindMessageBox();
+            if (!box) return false;
+            said = test::MessageBoxText(box);
+            test::PressOk(box);
+            return true;
+        });
+        Click(L"&OK");
+        EXPECT_TRUE(answer.finished()) << name.size();
+        EXPECT_NE(said.find(L"Filename cannot contain"), std::wstring::npos) << said;
+        EXPECT_TRUE(PageShown(L"Filename")) << name.size();
+        EXPECT_TRUE(::IsWindowVisible(dialog.hwnd()));
+    }
+    EXPECT_EQ(saves, 0);
+    EXPECT_EQ(settings.colorValueForm, 0);
+    // The longest name that leaves room for ten digits and the ending.
+    ::SetWindowTextW(Id(kIdSettingsSequenceName), std::wstring(241, L'a').c_str());
+    Click(L"&OK");
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(settings.sequenceName, std::wstring(241, L'a'));
 }
 
 TEST_F(SettingsDialog, TheSpinFieldTakesNoTypedOrPastedText) {
