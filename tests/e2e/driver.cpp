@@ -380,6 +380,8 @@ void ChooseListItem(HWND list, int index) {
     PressKey(VK_RETURN);
     WaitUntil([&] { return !dropped(); });
     WaitInputHandled(::GetAncestor(list, GA_ROOT));
+    // The closed list's pixels stay until the windows it covered repaint.
+    SettleScreen();
 }
 
 void PointAt(POINT p) {
@@ -411,6 +413,7 @@ void ChooseMenuItem(int index) {
         return !::FindWindowW(L"#32768", nullptr) ||
                !::IsWindowVisible(::FindWindowW(L"#32768", nullptr));
     });
+    SettleScreen();
 }
 
 void ResetRegistry() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kVixKey); }
