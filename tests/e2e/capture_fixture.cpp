@@ -35,13 +35,12 @@ HWND CaptureFixture::Overlay(const wchar_t* cls) const {
 HWND CaptureFixture::StartRectangle() {
     LeftClickAt(Center(Control(L"Rectangle capture")));
     HWND overlay = nullptr;
-    EXPECT_TRUE(WaitUntil([&] { return (overlay = Overlay(L"Trectan")) != nullptr; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return (overlay = Overlay(L"Trectan")) != nullptr; }));
     // The overlay shows before the hook library learns its area, and a part
     // pointed at earlier is not found; the prompt comes once the mode is on.
     // (Off the window the bar shows it.)
     MoveTo({1000, 700});
-    EXPECT_TRUE(
-        WaitUntil([&] { return HintBarText() == L"Press right mouse button to capture"; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Press right mouse button to capture"; }))
         << testing::PrintToString(HintBarText());
     return overlay;
 }
@@ -114,18 +113,17 @@ RECT CaptureFixture::ShapeRectangle(HWND overlay, const RECT& to) {
 }
 
 void CaptureFixture::TakeRectangle(HWND overlay) {
+    SettleScreen();
     RightClickAt({600, 700});
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }));
     ASSERT_TRUE(WaitInputHandled(Main()));
 }
 
 bool CaptureFixture::ShowsLabels(int width, int height) const {
-    return WaitUntil(
-        [&] {
-            return FindByText(Main(), std::to_wstring(width)) &&
-                   FindByText(Main(), std::to_wstring(height));
-        },
-        3000);
+    return WaitUntil([&] {
+        return FindByText(Main(), std::to_wstring(width)) &&
+               FindByText(Main(), std::to_wstring(height));
+    });
 }
 
 void CaptureFixture::StartControlCaptureOnPattern() {
@@ -133,17 +131,16 @@ void CaptureFixture::StartControlCaptureOnPattern() {
     const POINT inside{pt::kFlatX, pt::kFlatY};
     PointAt(inside);
     HWND frame = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (frame = Overlay(L"THottracker")) != nullptr; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return (frame = Overlay(L"THottracker")) != nullptr; }));
     const RECT target = ScreenRect(patternWindow_);
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            const RECT f = ScreenRect(frame);
-            return f.left == target.left - 1 && f.bottom == target.bottom + 1;
-        },
-        3000));
+    ASSERT_TRUE(WaitUntil([&] {
+        const RECT f = ScreenRect(frame);
+        return f.left == target.left - 1 && f.bottom == target.bottom + 1;
+    }));
 }
 
 void CaptureFixture::TakePattern() {
+    SettleScreen();
     RightClickAt({pt::kFlatX, pt::kFlatY});
     // Right clicks reach the program through the hook only, posted on.
     ASSERT_TRUE(WaitInputHandled(Main()));
@@ -153,7 +150,7 @@ Picture CaptureFixture::CapturePatternWindow() {
     StartControlCaptureOnPattern();
     TakePattern();
     LeftClickAt(Center(Control(L"Control capture")));
-    EXPECT_TRUE(WaitUntil([&] { return Overlay(L"THottracker") == nullptr; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Overlay(L"THottracker") == nullptr; }));
     return ScreenPicture(ScreenRect(patternWindow_));
 }
 
@@ -166,11 +163,11 @@ void CaptureFixture::ClearClipboard() {
 
 std::optional<Picture> CaptureFixture::SnapshotViaClipboard() {
     HWND button = Control(L"Export snapshot to the clipboard");
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(button) != FALSE; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(button) != FALSE; }));
     ClearClipboard();
     LeftClickAt(Center(button));
     std::optional<Picture> shot;
-    WaitUntil([&] { return (shot = ClipboardBitmap()).has_value(); }, 3000);
+    WaitUntil([&] { return (shot = ClipboardBitmap()).has_value(); });
     return shot;
 }
 

@@ -37,7 +37,7 @@ class CaptureFixture : public VixTest {
     template <typename Settled>
     RECT BoundsOnceSettled(HWND overlay, Settled settled) {
         RECT r{};
-        EXPECT_TRUE(WaitUntil([&] { return settled(r = ScreenRect(overlay)); }, 3000))
+        EXPECT_TRUE(WaitUntil([&] { return settled(r = ScreenRect(overlay)); }))
             << "overlay at " << r.left << "," << r.top << " - " << r.right << "," << r.bottom;
         return r;
     }

@@ -23,7 +23,7 @@ TEST_F(CaptureOutputs, TwoJoinedCapturesMakeOnePictureOfTheirUnionBlackWhereNeit
     HWND join = Control(L"Multi Capture (to one image)");
     ASSERT_NE(join, nullptr);
     LeftClickAt(Center(join));
-    ASSERT_TRUE(WaitUntil([&] { return Ticked(join); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return Ticked(join); }));
     // The capture is the overlay inset by 5 on every side, cut to the
     // desktop: first (0, 0, 100, 100) of (-15, -10, 100, 100), then
     // (200, 50, 300, 120).
@@ -76,7 +76,7 @@ TEST_F(CaptureOutputs, TwoJoinedCapturesMakeOnePictureOfTheirUnionBlackWhereNeit
 TEST_F(CaptureOutputs, TheFirstJoinedCaptureStandsAloneAndTheNextJoinsAtItsPlace) {
     HWND join = Control(L"Multi Capture (to one image)");
     LeftClickAt(Center(join));
-    ASSERT_TRUE(WaitUntil([&] { return Ticked(join); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return Ticked(join); }));
     StartControlCaptureOnPattern();
     const Picture pattern = ScreenPicture(ScreenRect(Pattern()));
     TakePattern();
@@ -89,12 +89,10 @@ TEST_F(CaptureOutputs, TheFirstJoinedCaptureStandsAloneAndTheNextJoinsAtItsPlace
     PointAt({1, 1});
     HWND frame = Overlay(L"THottracker");
     ASSERT_NE(frame, nullptr);
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            const RECT f = ScreenRect(frame);
-            return f.left == -1 && f.top == -1 && f.right == pt::kCornerSize + 1;
-        },
-        3000));
+    ASSERT_TRUE(WaitUntil([&] {
+        const RECT f = ScreenRect(frame);
+        return f.left == -1 && f.top == -1 && f.right == pt::kCornerSize + 1;
+    }));
     RightClickAt({1, 1});
     ASSERT_TRUE(WaitInputHandled(Main()));
     const auto joined = SnapshotViaClipboard();
@@ -225,9 +223,9 @@ class CaptureSave : public CaptureFixture {
         ASSERT_NE(name, nullptr);
         ReplaceFieldText(name, typed);
         PressKey(VK_RETURN);
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
         EXPECT_TRUE(WaitUntil(
-            [&] { return (::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 3000));
+            [&] { return (::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
     }
     void ExpectJpeg(const std::wstring& path) {
         const auto bytes = WholeJpeg(path);
@@ -361,7 +359,7 @@ class CaptureSequence : public CaptureFixture {
         }
         SaveWindowShot(dialog, L"capture-sequence-folder");
         LeftClickAt(Center(FindByText(dialog, choose ? L"OK" : L"Cancel")));
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
         ASSERT_TRUE(WaitInputHandled(Main()));
         EXPECT_EQ(Ticked(box), choose);
     }
@@ -466,7 +464,7 @@ TEST_F(CaptureFullSequence, CancellingUnticksAndAFullSequenceSaysSoAndKeepsTheCa
               L"Could not save the image, please check your image sequence settings.");
     EXPECT_EQ(TextOf(box), L"VUZirivare");
     LeftClickAt(Center(FindByText(box, L"OK")));
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }));
     EXPECT_EQ(FilesIn(folder_).size(), 9u);
     EXPECT_TRUE(ReadFileBytes(File(std::wstring(kBaseName) + L"1.jpg")).empty());
     const auto shot = SnapshotViaClipboard();

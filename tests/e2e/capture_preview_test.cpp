@@ -42,8 +42,8 @@ class CapturePreview : public CaptureFixture {
         PointAt(box);
         test::SendMouseAt(box, MOUSEEVENTF_LEFTDOWN);
         test::SendMouseAt(box, MOUSEEVENTF_LEFTUP);
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(preview); }, 3000));
-        EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(Main()) != FALSE; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(preview); }));
+        EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(Main()) != FALSE; }));
     }
     // A pixel of the view's client area on the screen.
     DWORD ViewPixel(int x, int y) const {
@@ -70,12 +70,10 @@ class CapturePreview : public CaptureFixture {
     // Waits until the flat square's top-left corner is drawn at `corner`
     // of the view, the background just left of and above it.
     bool FlatCornerAt(int x, int y) const {
-        return WaitUntil(
-            [&] {
-                return ViewPixel(x, y) == pt::kFlat && ViewPixel(x - 1, y) == pt::kBackground &&
-                       ViewPixel(x, y - 1) == pt::kBackground;
-            },
-            3000);
+        return WaitUntil([&] {
+            return ViewPixel(x, y) == pt::kFlat && ViewPixel(x - 1, y) == pt::kBackground &&
+                   ViewPixel(x, y - 1) == pt::kBackground;
+        });
     }
     // The picture enlarged `factor` times over the part of the view it fills.
     void ExpectEnlarged(int factor) const {
@@ -141,11 +139,11 @@ TEST_F(CapturePreview, ShowsTheSnapshotReducedAndKeepsTheScaleForTheNextOpening)
     HWND preview = OpenPreview();
     ASSERT_NE(preview, nullptr);
     ChooseScale(3);  // 50%
-    ASSERT_TRUE(WaitUntil([&] { return ViewPixel(pt::kWidth / 2 + 1, 10) == 0u; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ViewPixel(pt::kWidth / 2 + 1, 10) == 0u; }));
     ExpectReducedTo(pt::kWidth / 2, pt::kHeight / 2);
     EXPECT_LE(ChannelDistance(ViewPixel(20, 20), pt::kFlat), 8);
     ChooseScale(4);  // 25%
-    ASSERT_TRUE(WaitUntil([&] { return ViewPixel(pt::kWidth / 4 + 1, 10) == 0u; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ViewPixel(pt::kWidth / 4 + 1, 10) == 0u; }));
     ExpectReducedTo(pt::kWidth / 4, pt::kHeight / 4);
     SaveWindowShot(preview, L"capture-preview-25");
     ClosePreview(preview);
@@ -178,13 +176,13 @@ TEST_F(CapturePreview, ThePictureFollowsThePointerAsFarAsItGoesAndTheButtonsActO
     ClearClipboard();
     LeftClickAt(Center(FindByText(preview, L"Export snapshot to the clipboard")));
     std::optional<Picture> shot;
-    ASSERT_TRUE(WaitUntil([&] { return (shot = ClipboardBitmap()).has_value(); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return (shot = ClipboardBitmap()).has_value(); }));
     EXPECT_EQ(shot->width, expected_.width);
     EXPECT_EQ(shot->height, expected_.height);
     EXPECT_TRUE(shot->pixels == expected_.pixels);
     ClosePreview(preview);
-    EXPECT_TRUE(WaitUntil(
-        [&] { return (::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 3000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return (::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(Capture, ARectangleOf200ShowsLabels192AndYieldsThe190PixelsInsideTheDashe
     EXPECT_LE(changes, 17);
 
     RightClickAt({600, 700});
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }));
     const auto shot = SnapshotViaClipboard();
     ASSERT_TRUE(shot);
     ASSERT_EQ(shot->width, 190);
@@ -61,7 +61,7 @@ TEST_F(Capture, TheTopEdgeStopsAt26PixelsAndTheInsideMovesWithoutResizing) {
     EXPECT_EQ(moved.bottom - moved.top, 26);
     EXPECT_TRUE(ShowsLabels(192, 18));
     LeftClickAt(Center(Control(L"Rectangle capture")));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }));
 }
 
 TEST_F(Capture, AControlCaptureYieldsTheWindowUnderThePointer) {
@@ -69,20 +69,18 @@ TEST_F(Capture, AControlCaptureYieldsTheWindowUnderThePointer) {
     const POINT inside{pt::kFlatX, pt::kFlatY};
     PointAt(inside);
     HWND frame = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (frame = Overlay(L"THottracker")) != nullptr; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return (frame = Overlay(L"THottracker")) != nullptr; }));
     const RECT target = ScreenRect(::WindowFromPoint(inside));
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            const RECT f = ScreenRect(frame);
-            return f.left == target.left - 1 && f.bottom == target.bottom + 1;
-        },
-        3000));
+    ASSERT_TRUE(WaitUntil([&] {
+        const RECT f = ScreenRect(frame);
+        return f.left == target.left - 1 && f.bottom == target.bottom + 1;
+    }));
     SaveWindowShot(frame, L"capture-hot-tracking");
     RightClickAt(inside);
     // The capture's click enables the outputs in the handler that takes the
     // snapshot: the button's next click comes after it.
-    ASSERT_TRUE(WaitUntil(
-        [&] { return ::IsWindowEnabled(Control(L"Save snapshot to disk")) != FALSE; }, 3000));
+    ASSERT_TRUE(
+        WaitUntil([&] { return ::IsWindowEnabled(Control(L"Save snapshot to disk")) != FALSE; }));
     LeftClickAt(Center(Control(L"Control capture")));
     const auto shot = SnapshotViaClipboard();
     ASSERT_TRUE(shot);
@@ -117,17 +115,17 @@ TEST_F(Capture, TheWholeScreenIsTakenWithoutTheProgramWhichThenComesBack) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"To capture a snapshot press the right mouse button");
     PressOk(box);
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()) || ::IsIconic(Main()); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()) || ::IsIconic(Main()); }));
     // The window leaves before the hook is set; the outputs are enabled after
     // it, and a click before that would go unseen, as it would for anyone.
     HWND output = Control(L"Export snapshot to the clipboard");
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(output) != FALSE; }, 3000));
-    ASSERT_TRUE(WaitUntil([&] { return ScreenPicture(iconArea).pixels != withIcon.pixels; }, 3000))
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(output) != FALSE; }));
+    ASSERT_TRUE(WaitUntil([&] { return ScreenPicture(iconArea).pixels != withIcon.pixels; }))
         << "the icon stays in the notification area";
     MoveTo({700, 700});
     const Picture screen = ScreenPicture(desktop);
     RightClickAt({700, 700});
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) && !::IsIconic(Main()); }, 5000))
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) && !::IsIconic(Main()); }))
         << "visible " << ::IsWindowVisible(Main()) << " iconic " << ::IsIconic(Main());
 
     const auto shot = SnapshotViaClipboard();
@@ -150,7 +148,7 @@ TEST_F(Capture, TheWholeScreenIsTakenWithoutTheProgramWhichThenComesBack) {
     EXPECT_GT(differing, samples / 2);
 
     // The icon is back, and it is the program's: its menu opens.
-    EXPECT_TRUE(WaitUntil([&] { return ScreenPicture(iconArea).pixels == withIcon.pixels; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPicture(iconArea).pixels == withIcon.pixels; }));
     RightClickAt(TrayIconPoint());
     HWND menu = WaitForPopupMenu();
     ASSERT_NE(menu, nullptr);
@@ -158,7 +156,7 @@ TEST_F(Capture, TheWholeScreenIsTakenWithoutTheProgramWhichThenComesBack) {
     ::GetWindowThreadProcessId(menu, &owner);
     EXPECT_EQ(owner, vix_->Pid());
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([] { return WaitForPopupMenu(0) == nullptr; }, 3000));
+    EXPECT_TRUE(WaitUntil([] { return WaitForPopupMenu(0) == nullptr; }));
     EXPECT_TRUE(::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 }
 

@@ -125,6 +125,8 @@ bool WaitPainted(HWND window, DWORD timeoutMs) {
         timeoutMs);
 }
 
+void SettleScreen() { WaitPainted(::GetDesktopWindow()); }
+
 VixProcess::VixProcess(std::wstring exe) : exe_(std::move(exe)) {}
 
 VixProcess::~VixProcess() {
@@ -370,15 +372,16 @@ void ChooseListItem(HWND list, int index) {
     LeftClickAt(Center(list));
     // On a loaded machine the list may drop late: keys sent before it has
     // would choose in the closed box, and the list would then drop over
-    // whatever the test looks at next. Waiting long costs nothing when it
-    // drops at once.
-    WaitUntil(dropped, 10000);
+    // whatever the test looks at next.
+    WaitUntil(dropped);
     PressKey(VK_HOME);
     for (int i = 0; i < index; ++i)
         PressKey(VK_DOWN);
     PressKey(VK_RETURN);
-    WaitUntil([&] { return !dropped(); }, 10000);
+    WaitUntil([&] { return !dropped(); });
     WaitInputHandled(::GetAncestor(list, GA_ROOT));
+    // The closed list's pixels stay until the windows it covered repaint.
+    SettleScreen();
 }
 
 void PointAt(POINT p) {
@@ -406,12 +409,11 @@ void ChooseMenuItem(int index) {
     for (int i = 0; i <= index; ++i)
         PressKey(VK_DOWN);
     PressKey(VK_RETURN);
-    WaitUntil(
-        [] {
-            return !::FindWindowW(L"#32768", nullptr) ||
-                   !::IsWindowVisible(::FindWindowW(L"#32768", nullptr));
-        },
-        3000);
+    WaitUntil([] {
+        return !::FindWindowW(L"#32768", nullptr) ||
+               !::IsWindowVisible(::FindWindowW(L"#32768", nullptr));
+    });
+    SettleScreen();
 }
 
 void ResetRegistry() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kVixKey); }

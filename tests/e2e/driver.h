@@ -21,6 +21,9 @@ std::wstring BinDir();
 // Where the screenshots of a run go (build/<preset>/e2e-screenshots).
 std::wstring ScreenshotDir();
 
+// Whether `condition` came true within the bound. The default bound is for
+// a loaded machine (the test shards side by side beside a compiler): the
+// wait ends as soon as the state is there, so only a failure costs it.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
 // Waits until the thread of `window` has handled every input event and
@@ -34,6 +37,12 @@ bool WaitInputHandledAt(POINT screen, DWORD timeoutMs = 5000);
 bool WaitKeysHandled(DWORD timeoutMs = 5000);
 // Waits until `window` and every visible window inside it are painted.
 bool WaitPainted(HWND window, DWORD timeoutMs = 5000);
+// Waits until every window on the desktop, the desktop's own too, has
+// painted what it was asked to. Without a compositor a window that moved
+// leaves its old pixels on the screen until the windows below repaint them,
+// which a loaded machine does late: a capture taken meanwhile would hold
+// them.
+void SettleScreen();
 // Waits until the keyboard focus of `dialog`'s thread lies inside it, so
 // that typed keys reach its fields.
 bool WaitFocusInside(HWND dialog, DWORD timeoutMs = 3000);

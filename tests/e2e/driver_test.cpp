@@ -32,7 +32,7 @@ TEST(Driver, WaitingForHandledInputLastsUntilTheWindowsThreadPumps) {
         }
         ::DestroyWindow(w);
     });
-    ASSERT_TRUE(WaitUntil([&] { return window.load() != nullptr; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return window.load() != nullptr; }));
     EXPECT_FALSE(WaitInputHandled(window, 300)) << "the thread handles nothing yet";
     pump = true;
     EXPECT_TRUE(WaitInputHandled(window, 3000));

@@ -26,16 +26,16 @@ TEST_F(Frame, EachTabGivesItsHeightAndClickingTheOpenTabCollapses) {
     EXPECT_EQ(ClientSize(Main()).cx, 261);
     for (const TabCase& t : kTabs) {
         ClickTab(t.caption);
-        ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == t.height; }, 3000))
+        ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == t.height; }))
             << "tab" << testing::PrintToString(t.caption) << " gave " << ClientHeight();
         WaitPainted(Main());
         EXPECT_TRUE(SaveWindowShot(Main(), t.shot));
     }
     ClickTab(L" Picker");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 44; }, 3000)) << ClientHeight();
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 44; })) << ClientHeight();
     EXPECT_TRUE(SaveWindowShot(Main(), L"tabs-closed"));
     ClickTab(L" Capture");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 176; }, 3000)) << ClientHeight();
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 176; })) << ClientHeight();
 }
 
 TEST_F(Frame, TogglingASectionChangesTheHeightByItsPage) {
@@ -43,9 +43,9 @@ TEST_F(Frame, TogglingASectionChangesTheHeightByItsPage) {
     HWND toggle = Control(L"Expand/Collapse Sampled color library");
     ASSERT_NE(toggle, nullptr);
     LeftClickAt(Center(toggle));
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79; }, 3000)) << ClientHeight();
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79; })) << ClientHeight();
     ToggleSection(L"Expand/Collapse Colorpicker");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79 - 112; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 227 + 79 - 112; }));
     EXPECT_TRUE(SaveWindowShot(Main(), L"picker-library-open"));
     // A double-click on the bar's caption toggles twice, once per press.
     HWND caption = Control(L"Extended color information");
@@ -59,7 +59,7 @@ TEST_F(Frame, ClosingStoresTheOpenTabLayoutAndPosition) {
     StartVix();
     ClickTab(L" Ruler");
     ToggleSection(L"Expand/Collapse Ruler info");
-    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == 184 + 58; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == 184 + 58; }));
     const RECT title = ScreenRect(FindById(Main(), 1004));
     const RECT before = ScreenRect(Main());
     LeftDrag({title.left + 40, title.top + 7}, {title.left + 40 - 200, title.top + 7 - 150});
@@ -98,15 +98,15 @@ TEST_F(Frame, AStoredPositionBeyondTheDesktopIsPulledIn) {
 TEST_F(Frame, InformationBarShowsTheHintUnderThePointer) {
     StartVix();
     MoveTo(TabPoint(Tab(L" Ruler")));
-    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Activate the Screenruler tab"; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Activate the Screenruler tab"; }))
         << testing::PrintToString(HintBarText());
     MoveTo(Center(Control(L"Expand/Collapse Colorpicker")));
-    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Expand/Collapse Colorpicker"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Expand/Collapse Colorpicker"; }));
     MoveTo(Center(Control(L"Settings")));
-    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Settings"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText() == L"Settings"; }));
     // Leaving the window clears the bar.
     MoveTo({1000, 700});
-    EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }));
 }
 
 TEST_F(Frame, WithoutTheInformationBarEveryTabIsTwentyTwoPixelsShorter) {
@@ -116,21 +116,21 @@ TEST_F(Frame, WithoutTheInformationBarEveryTabIsTwentyTwoPixelsShorter) {
     StartVix();
     EXPECT_EQ(ClientHeight(), 227 - 22);
     ClickTab(L" More");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 374 - 22; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 374 - 22; }));
     ClickTab(L" More");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 44; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 44; }));
     // The hint of a tab would show once the pointer's move is handled and
     // the loop idles, before the click on it.
     MoveTo(TabPoint(Tab(L" Ruler")));
     ClickTab(L" Ruler");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 184 - 22; }, 3000)) << ClientHeight();
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 184 - 22; })) << ClientHeight();
     EXPECT_EQ(HintBarText(), L"");
 }
 
 TEST_F(Frame, MinimizeHidesTheWindowAndTheExitButtonEndsTheProgram) {
     StartVix();
     LeftClickAt(Center(Control(L"Minimize")));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }));
     EXPECT_TRUE(vix_->Running());
     // The window menu's minimise, the tray and the hot key bring it back;
     // here the window is closed while minimised and still saves.
@@ -148,19 +148,19 @@ TEST_F(Frame, TrayMenuSwapsMinimizeAndMaximizeAndExits) {
     RightClickAt(TrayIconPoint());
     ASSERT_NE(WaitForPopupMenu(), nullptr);
     ChooseMenuItem(0);  // "Minimize"
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }));
 
     RightClickAt(TrayIconPoint());
     ASSERT_NE(WaitForPopupMenu(), nullptr);
     ChooseMenuItem(0);  // now "Maximize"
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()); }));
     EXPECT_TRUE(::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     // Minimised with the caption button, a double-click on the icon restores.
     LeftClickAt(Center(Control(L"Minimize")));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }));
     LeftDoubleClickAt(TrayIconPoint());
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()); }));
 
     RightClickAt(TrayIconPoint());
     ASSERT_NE(WaitForPopupMenu(), nullptr);
@@ -186,7 +186,7 @@ TEST_F(Frame, HelpMenuOpensTheAboutBoxWithItsVersion) {
     EXPECT_NEAR((r.left + r.right) / 2, 512, 1);
     EXPECT_TRUE(SaveWindowShot(about, L"about"));
     LeftClickAt(Center(FindByText(about, L"&OK")));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(about); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(about); }));
     EXPECT_TRUE(::IsWindowEnabled(Main()));
 }
 

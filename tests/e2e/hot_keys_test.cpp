@@ -47,7 +47,7 @@ class HotKeys : public VixTest {
     void StartMinimised() {
         StartVix();
         LeftClickAt(Center(Control(L"Minimize")));
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }));
         LeftClickAt({pt::kLeft + 5, pt::kTop + 5});
         ::Sleep(100);
     }
@@ -56,7 +56,7 @@ class HotKeys : public VixTest {
         ::Sleep(150);
     }
     bool Shows(const wchar_t* caption) const {
-        return WaitUntil([&] { return Control(caption) != nullptr; }, 3000);
+        return WaitUntil([&] { return Control(caption) != nullptr; });
     }
     HWND RulerWindow() const {
         for (HWND w : TopLevelWindows(vix_->Pid(), L"Trulerapp"))
@@ -76,7 +76,7 @@ TEST_F(HotKeys, PickerKeyExpandsItsPageThenStartsAndStopsThePicker) {
     EXPECT_TRUE(Shows(L"Deactivate Colorpicker"));
     // Sampled from the other program's window while the picker runs.
     Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#129AE4"; }, 3000));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#129AE4"; }));
     Key('P');
     EXPECT_TRUE(Shows(L"Activate Colorpicker"));
     ::PostMessageW(Main(), WM_CLOSE, 0, 0);
@@ -110,28 +110,26 @@ TEST_F(HotKeys, WebSafeKeySnapsTheSampleAndCopyKeyCopiesItOnThePickerTab) {
     SetClipboardText(L"marker");
     Key('X');
     // 0x12 0x9A 0xE4 to the nearest of the six levels.
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#0099CC"; }, 3000))
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#0099CC"; }))
         << testing::PrintToString(ClipboardText());
 }
 
 TEST_F(HotKeys, RulerKeysShowTurnAndHideTheRuler) {
     StartMinimised();
     Key('U');
-    ASSERT_TRUE(WaitUntil([&] { return RulerWindow() != nullptr; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return RulerWindow() != nullptr; }));
     HWND ruler = RulerWindow();
     RECT r = ScreenRect(ruler);
     EXPECT_EQ(r.right - r.left, 200);
     Key('R');
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            r = ScreenRect(ruler);
-            return r.right - r.left == 30 && r.bottom - r.top == 200;
-        },
-        3000));
+    EXPECT_TRUE(WaitUntil([&] {
+        r = ScreenRect(ruler);
+        return r.right - r.left == 30 && r.bottom - r.top == 200;
+    }));
     Key('F');
     EXPECT_NE(RulerWindow(), nullptr) << "flipping keeps it shown";
     Key('U');
-    EXPECT_TRUE(WaitUntil([&] { return RulerWindow() == nullptr; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return RulerWindow() == nullptr; }));
 }
 
 TEST_F(HotKeys, SaveCopyAndExportKeysDoNothingOnTheWrongTab) {
@@ -152,11 +150,11 @@ TEST_F(HotKeys, SaveCopyAndExportKeysDoNothingOnTheWrongTab) {
 TEST_F(HotKeys, MinimizeKeyAlternates) {
     StartMinimised();
     Key('M');
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
     Key('M');
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }));
     Key('M');
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
 }
 
 TEST_F(HotKeys, RectangleAndControlKeysSwitchTheirModesOnAndOff) {
@@ -167,13 +165,13 @@ TEST_F(HotKeys, RectangleAndControlKeysSwitchTheirModesOnAndOff) {
         return false;
     };
     Key('T');
-    EXPECT_TRUE(WaitUntil([&] { return shown(L"Trectan"); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return shown(L"Trectan"); }));
     Key('T');
-    EXPECT_TRUE(WaitUntil([&] { return !shown(L"Trectan"); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !shown(L"Trectan"); }));
     Key('O');
-    EXPECT_TRUE(WaitUntil([&] { return shown(L"THottracker"); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return shown(L"THottracker"); }));
     Key('O');
-    EXPECT_TRUE(WaitUntil([&] { return !shown(L"THottracker"); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !shown(L"THottracker"); }));
     ::PostMessageW(Main(), WM_CLOSE, 0, 0);
     ASSERT_TRUE(vix_->WaitForExit().has_value());
     EXPECT_EQ(SettingsDword(L"ActivePageIndex"), 2u) << "the keys open the Capture tab";
@@ -190,26 +188,24 @@ TEST_F(HotKeys, ScreenKeyTakesTheDesktopAndTheCopyAndSaveKeysOutputIt) {
     PressOk(box);
     // The outputs are enabled once the hook that takes the click is set.
     HWND copy = Control(L"Export snapshot to the clipboard");
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(copy) != FALSE; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(copy) != FALSE; }));
     RightClickAt({700, 700});
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) && !::IsIconic(Main()); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) && !::IsIconic(Main()); }));
 
     SetClipboardText(L"marker");
     Key('X');
     SIZE onClipboard{};
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            if (!::OpenClipboard(nullptr)) return false;
-            if (HANDLE dib = ::GetClipboardData(CF_DIB)) {
-                if (const auto* info = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib))) {
-                    onClipboard = {info->biWidth, std::abs(info->biHeight)};
-                    ::GlobalUnlock(dib);
-                }
+    EXPECT_TRUE(WaitUntil([&] {
+        if (!::OpenClipboard(nullptr)) return false;
+        if (HANDLE dib = ::GetClipboardData(CF_DIB)) {
+            if (const auto* info = static_cast<const BITMAPINFOHEADER*>(::GlobalLock(dib))) {
+                onClipboard = {info->biWidth, std::abs(info->biHeight)};
+                ::GlobalUnlock(dib);
             }
-            ::CloseClipboard();
-            return onClipboard.cx > 0;
-        },
-        3000));
+        }
+        ::CloseClipboard();
+        return onClipboard.cx > 0;
+    }));
     EXPECT_EQ(onClipboard.cx, ::GetSystemMetrics(SM_CXVIRTUALSCREEN));
     EXPECT_EQ(onClipboard.cy, ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
 
@@ -230,14 +226,12 @@ TEST_F(HotKeys, ScreenKeyTakesTheDesktopAndTheCopyAndSaveKeysOutputIt) {
     PressKey(VK_RETURN);
     // The first filter is JPEG: the file starts with the JPEG marker.
     unsigned char head[2] = {};
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            platform::File f(::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                           OPEN_EXISTING, 0, nullptr));
-            DWORD read = 0;
-            return f && ::ReadFile(f.get(), head, 2, &read, nullptr) && read == 2;
-        },
-        5000));
+    EXPECT_TRUE(WaitUntil([&] {
+        platform::File f(::CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, 0, nullptr));
+        DWORD read = 0;
+        return f && ::ReadFile(f.get(), head, 2, &read, nullptr) && read == 2;
+    }));
     EXPECT_EQ(head[0], 0xFF);
     EXPECT_EQ(head[1], 0xD8);
     ::DeleteFileW(file.c_str());
@@ -255,9 +249,9 @@ TEST_F(HotKeys, AKeyTakenByAnotherProgramIsListedAndTheOthersWork) {
     ASSERT_TRUE(::RegisterHotKey(other.hwnd(), 0x3001, MOD_CONTROL | MOD_ALT, 'P'));
     StartMinimised();
     Key('U');
-    EXPECT_TRUE(WaitUntil([&] { return RulerWindow() != nullptr; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return RulerWindow() != nullptr; }));
     Key('M');
-    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Main()) != FALSE; }));
     LeftClickAt(Center(Control(L"Settings")));
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitUntil([&] {

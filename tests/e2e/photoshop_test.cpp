@@ -73,7 +73,7 @@ class Photoshop : public VixTest {
     void SampleFlatColour() {
         StartVix();
         LeftClickAt(Center(Control(L"Activate Colorpicker")));
-        ASSERT_TRUE(WaitUntil([&] { return Control(L"Deactivate Colorpicker") != nullptr; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return Control(L"Deactivate Colorpicker") != nullptr; }));
         Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
         LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
     }
@@ -86,7 +86,7 @@ class Photoshop : public VixTest {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(MessageBoxText(box), std::wstring(kOpenPhotoshopQuestion));
         ::PostMessageW(box, WM_COMMAND, answer, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 3000));
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }));
     }
 
     // The box of a failure, once it has its text (a box just made may not
@@ -113,7 +113,7 @@ TEST_F(Photoshop, TheSampledColourBecomesTheForegroundColourAfterYes) {
     const auto play = fake_.Calls("IActionControl", "Play").at(0);
     const double r = (pt::kFlat >> 16) & 0xFF, g = (pt::kFlat >> 8) & 0xFF, b = pt::kFlat & 0xFF;
     EXPECT_EQ(play["tree"], DescriptorText(*PSSetColor(true, r, g, b).descriptor));
-    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }));
     // Photoshop's action control is kept until the program ends.
     CloseVix();
 }
@@ -125,7 +125,7 @@ TEST_F(Photoshop, NoToTheQuestionRecordsNothing) {
     // A second export asks only once the first has ended.
     ExportColour(IDNO);
     EXPECT_TRUE(fake_.Calls().empty());
-    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }));
 }
 
 TEST_F(Photoshop, AFailingPhotoshopGivesItsMessageWithItsCode) {
@@ -138,7 +138,7 @@ TEST_F(Photoshop, AFailingPhotoshopGivesItsMessageWithItsCode) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I08));
     PressOk(box);
-    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }));
     // Closed, not ended from outside: the program lets Photoshop go, and the
     // server ends, before the next test starts one.
     CloseVix();
@@ -156,23 +156,21 @@ class PhotoshopSnapshot : public Photoshop {
         if (!::IsWindowVisible(Control(L"Rectangle capture"))) ClickTab(L" Capture");
         LeftClickAt(Center(Control(L"Rectangle capture")));
         HWND overlay = nullptr;
-        EXPECT_TRUE(WaitUntil(
-            [&] {
-                for (HWND w : TopLevelWindows(vix_->Pid(), L"Trectan"))
-                    if (::IsWindowVisible(w)) overlay = w;
-                return overlay != nullptr;
-            },
-            3000));
+        EXPECT_TRUE(WaitUntil([&] {
+            for (HWND w : TopLevelWindows(vix_->Pid(), L"Trectan"))
+                if (::IsWindowVisible(w)) overlay = w;
+            return overlay != nullptr;
+        }));
         const RECT r = ScreenRect(overlay);
         RightClickAt({600, 700});
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }, 3000));
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }));
         // The inside of the dashed line, 5 pixels in from every edge.
         return {r.right - r.left - 10, r.bottom - r.top - 10};
     }
     void Export(const wchar_t* button, WPARAM answer) {
         HWND b = Control(button);
         ASSERT_NE(b, nullptr);
-        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(b) != FALSE; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(b) != FALSE; }));
         LeftClickAt(Center(b));
         Answer(answer);
     }
@@ -181,7 +179,7 @@ class PhotoshopSnapshot : public Photoshop {
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(MessageBoxText(box), std::wstring(kOpenPhotoshopQuestion));
         ::PostMessageW(box, WM_COMMAND, answer, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 3000));
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }));
     }
     std::vector<std::string> Events() const {
         std::vector<std::string> events;
@@ -214,7 +212,7 @@ TEST_F(PhotoshopSnapshot, TheSnapshotBecomesADocumentOfItsSizeByPaste) {
     const SIZE pasted = ClipboardBitmapSize();
     EXPECT_EQ(pasted.cx, size.cx);
     EXPECT_EQ(pasted.cy, size.cy);
-    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }));
     CloseVix();
 }
 
@@ -226,7 +224,7 @@ TEST_F(PhotoshopSnapshot, TheSnapshotBecomesALayerOrANewDocumentWhenNoLayerIsMad
     EXPECT_EQ(Events(), (std::vector<std::string>{"Mk  ", "past"}));
     EXPECT_EQ(fake_.Calls("IActionControl", "Play").at(0)["tree"],
               DescriptorText(*ExportLayerRequest().descriptor));
-    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }));
     CloseVix();
     ASSERT_TRUE(fake_.WaitForExit());
 
@@ -274,7 +272,7 @@ TEST_F(PhotoshopSnapshot, NoToTheQuestionSendsNothingAndAFailureGivesItsMessage)
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), ErrorMessage(ExportError::I04));
     PressOk(box);
-    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Topmost(Main()); }));
     CloseVix();
 }
 
@@ -308,7 +306,7 @@ TEST_F(Photoshop, AnAddedVersionShowsTheChooserAtStart) {
     ::PostMessageW(ok, BM_CLICK, 0, 0);
     main_ = vix_->WaitForMainWindow();
     ASSERT_NE(main_, nullptr);
-    EXPECT_TRUE(WaitUntil([] { return SettingsText(L"PhotoShopVersion") == L"9.0"; }, 3000));
+    EXPECT_TRUE(WaitUntil([] { return SettingsText(L"PhotoShopVersion") == L"9.0"; }));
     EXPECT_EQ(UserClassesValue(std::wstring(L"CLSID\\") + kPhotoshopClsid + L"\\ProgID"),
               L"Photoshop.Application.9.0");
 }

@@ -53,14 +53,14 @@ class Picker : public VixTest {
         HWND button = Control(L"Activate Colorpicker");
         ASSERT_NE(button, nullptr);
         LeftClickAt(Center(button));
-        ASSERT_TRUE(WaitUntil([&] { return Control(L"Deactivate Colorpicker") != nullptr; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return Control(L"Deactivate Colorpicker") != nullptr; }));
         // Switching on has ended, hook and timer included.
         ASSERT_TRUE(WaitInputHandled(Main()));
     }
 
     std::wstring Summary() const { return TextOf(FindById(Main(), kIdSummary)); }
     bool SummaryBecomes(const std::wstring& text) const {
-        return WaitUntil([&] { return Summary() == text; }, 3000);
+        return WaitUntil([&] { return Summary() == text; });
     }
     std::wstring Text(int id) const { return TextOf(FindById(Main(), id)); }
 
@@ -74,7 +74,7 @@ TEST_F(Picker, TheSampleGoesToTheClipboardInTheStoredFormat) {
     StartPicker();
     Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
     ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat))) << testing::PrintToString(Summary());
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"0x00E49A12"; }, 3000))
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"0x00E49A12"; }))
         << testing::PrintToString(ClipboardText().value_or(L"(none)"));
 }
 
@@ -85,7 +85,7 @@ TEST_F(Picker, WithoutAutoCopyTheClipboardIsLeftAlone) {
     ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat)));
     EXPECT_NE(ClipboardText(), L"#129AE4");
     LeftClickAt(Center(Control(L"Export sampled color value to clipboard")));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#129AE4"; }, 3000));
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"#129AE4"; }));
 }
 
 TEST_F(Picker, SummaryAndLiveValuesFollowTheDisplayFormat) {
@@ -96,7 +96,7 @@ TEST_F(Picker, SummaryAndLiveValuesFollowTheDisplayFormat) {
     LeftClickAt(Center(Control(L"Hex")));
     EXPECT_TRUE(SummaryBecomes(L"R:#12  G:#9A  B:#E4"));
     PointAt({pt::kFlatX, pt::kFlatY});
-    EXPECT_TRUE(WaitUntil([&] { return Text(kIdLiveBlue) == L"#E4"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Text(kIdLiveBlue) == L"#E4"; }));
     EXPECT_TRUE(SaveWindowShot(Main(), L"picker-on"));
 }
 
@@ -110,7 +110,7 @@ TEST_F(Picker, ContrastOfTheLastTwoSamplesAndAnOklchText) {
     EXPECT_EQ(Text(kIdContrast), L"Contrast: sample two colours");
     Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
     ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat)));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"oklch(65.68% 0.1506 241.50)"; }, 3000))
+    EXPECT_TRUE(WaitUntil([] { return ClipboardText() == L"oklch(65.68% 0.1506 241.50)"; }))
         << testing::PrintToString(ClipboardText().value_or(L"(none)"));
     EXPECT_EQ(Text(kIdContrast), L"Contrast: sample two colours");
     Sample({250, 100}, pt::kBackground);
@@ -138,7 +138,7 @@ TEST_F(Picker, ExtendedInformationShowsCmykAndHsbOfTheLiveColour) {
     PointAt({pt::kFlatX, pt::kFlatY});
     const wchar_t* expected[] = {L"82%", L"29%", L"0%", L"11%", L"201\u00B0", L"92%", L"89%"};
     for (int i = 0; i < 7; ++i)
-        EXPECT_TRUE(WaitUntil([&] { return Text(kIdColorInfoFirst + i) == expected[i]; }, 3000))
+        EXPECT_TRUE(WaitUntil([&] { return Text(kIdColorInfoFirst + i) == expected[i]; }))
             << i << ": " << testing::PrintToString(Text(kIdColorInfoFirst + i));
 }
 
@@ -159,7 +159,7 @@ TEST_F(Picker, MagnifierShowsThirteenPixelsSixTimesWithTheSampleBox) {
     HWND view = FindById(Main(), kIdPickerView);
     ASSERT_TRUE(::IsWindowVisible(view));
     // The view follows the pointer on the picker's tick.
-    ASSERT_TRUE(WaitUntil([&] { return ViewCell(view, 6, 6) == pt::BlockPixel(2, 2); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ViewCell(view, 6, 6) == pt::BlockPixel(2, 2); }));
     for (int row = 0; row < 13; ++row) {
         for (int column = 0; column < 13; ++column) {
             const int x = column - 6 + 2, y = row - 6 + 2;  // in the block
@@ -178,11 +178,9 @@ TEST_F(Picker, MagnifierShowsThirteenPixelsSixTimesWithTheSampleBox) {
     ChooseListItem(FindById(Main(), kIdSampleSizeList), 2);
     PointAt({pt::kBlockX, pt::kBlockY});
     // A tick at the block again, with the five-by-five box.
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            return ViewPixel(view, 23, 40) == 0u && ViewCell(view, 6, 6) == pt::BlockPixel(2, 2);
-        },
-        3000));
+    EXPECT_TRUE(WaitUntil([&] {
+        return ViewPixel(view, 23, 40) == 0u && ViewCell(view, 6, 6) == pt::BlockPixel(2, 2);
+    }));
     EXPECT_EQ(ViewPixel(view, 54, 23), 0u);
     EXPECT_EQ(ViewPixel(view, 35, 38), pt::BlockPixel(1, 2)) << "the point box is gone";
 }
@@ -191,7 +189,7 @@ TEST_F(Picker, AtTheDesktopCornerTheViewIsBlackBeyondTheEdgeAndColumnZeroIsSampl
     StartPicker();
     PointAt({0, 0});
     HWND view = FindById(Main(), kIdPickerView);
-    ASSERT_TRUE(WaitUntil([&] { return ViewCell(view, 5, 5) == pt::CornerPixel(0, 0); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return ViewCell(view, 5, 5) == pt::CornerPixel(0, 0); }));
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(ViewCell(view, i, 8), 0u) << "left strip, column " << i;
         EXPECT_EQ(ViewCell(view, 8, i), 0u) << "top strip, row " << i;
@@ -231,8 +229,8 @@ TEST_F(Picker, SwitchingOffKeepsTheSampleAndEmptiesTheLiveLabels) {
     Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);
     ASSERT_TRUE(SummaryBecomes(Rgb(pt::kFlat)));
     LeftClickAt(Center(Control(L"Deactivate Colorpicker")));
-    ASSERT_TRUE(WaitUntil([&] { return Control(L"Activate Colorpicker") != nullptr; }, 3000));
-    EXPECT_TRUE(WaitUntil([&] { return Text(kIdLiveRed).empty(); }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return Control(L"Activate Colorpicker") != nullptr; }));
+    EXPECT_TRUE(WaitUntil([&] { return Text(kIdLiveRed).empty(); }));
     EXPECT_EQ(Text(kIdColorInfoFirst), L"");
     EXPECT_EQ(Summary(), Rgb(pt::kFlat));
     EXPECT_FALSE(::IsWindowVisible(FindById(Main(), kIdPickerView)));
@@ -245,10 +243,10 @@ TEST_F(Picker, SwitchingOffKeepsTheSampleAndEmptiesTheLiveLabels) {
 TEST_F(Picker, ChangingTabStopsThePicker) {
     StartPicker();
     ClickTab(L" Ruler");
-    EXPECT_TRUE(WaitUntil([&] { return Control(L"Activate Colorpicker") != nullptr; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Control(L"Activate Colorpicker") != nullptr; }));
     // The prompt is gone: away from the window the bar is empty.
     MoveTo({1000, 700});
-    EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }));
     EXPECT_EQ(ClientHeight(), 184);
 }
 
@@ -264,14 +262,14 @@ TEST_F(Picker, LibraryCellsShowTheirValuesAndADoubleClickTakesTheColour) {
     const RECT g = ScreenRect(grid);
     // Cell 1 (column 1, row 0) holds the older sample.
     PointAt({g.left + 22, g.top + 6});
-    EXPECT_TRUE(
-        WaitUntil([&] { return Text(kIdHoverRed) == std::to_wstring(pt::Swatch(0) >> 16); }, 3000))
-        << testing::PrintToString(Text(kIdHoverRed));
+    EXPECT_TRUE(WaitUntil([&] {
+        return Text(kIdHoverRed) == std::to_wstring(pt::Swatch(0) >> 16);
+    })) << testing::PrintToString(Text(kIdHoverRed));
     LeftDoubleClickAt({g.left + 22, g.top + 6});
     EXPECT_TRUE(SummaryBecomes(Rgb(pt::Swatch(0))));
     // An empty cell empties the labels.
     PointAt({g.left + 50, g.top + 40});
-    EXPECT_TRUE(WaitUntil([&] { return Text(kIdHoverRed).empty(); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return Text(kIdHoverRed).empty(); }));
     EXPECT_TRUE(SaveWindowShot(Main(), L"library"));
 }
 
@@ -332,7 +330,7 @@ TEST_F(Picker, LibrarySavedAsColourTableThroughTheSaveDialog) {
     ASSERT_TRUE(WaitFocusInside(dialog));
     TypeText(chosen);
     PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitUntil([&] { return ReadFile(written).size() == 768; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(written).size() == 768; }));
     const auto bytes = ReadFile(written);
     for (int i = 0; i < 3; ++i) {
         const std::uint32_t c = pt::Swatch(2 - i);
@@ -381,7 +379,7 @@ TEST_F(Picker, LibrarySavedAsGimpSwatchAndCssFiles) {
         ASSERT_NE(name, nullptr);
         ReplaceFieldText(name, typed);
         PressKey(VK_RETURN);
-        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 5000));
+        ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
     };
     char hex[2][8];
     for (int i = 0; i < 2; ++i)
@@ -393,7 +391,7 @@ TEST_F(Picker, LibrarySavedAsGimpSwatchAndCssFiles) {
 
     save(gpl, 1);  // the typed ending wins over the colour table's filter
     const std::string gimpHeader = "GIMP Palette\nName: VIX colour library\nColumns: 7\n#\n";
-    ASSERT_TRUE(WaitUntil([&] { return !ReadFile(gpl).empty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !ReadFile(gpl).empty(); }));
     const auto gimp = ReadFile(gpl);
     const std::string gimpText(gimp.begin(), gimp.end());
     EXPECT_EQ(gimpText.substr(0, gimpHeader.size()), gimpHeader);
@@ -401,7 +399,7 @@ TEST_F(Picker, LibrarySavedAsGimpSwatchAndCssFiles) {
     EXPECT_LT(gimpText.find(hex[0]), gimpText.find(hex[1])) << "newest first";
 
     save(TempPath(L"farben"), 4);  // the filter's ending is added
-    ASSERT_TRUE(WaitUntil([&] { return !ReadFile(css).empty(); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !ReadFile(css).empty(); }));
     const auto cssBytes = ReadFile(css);
     EXPECT_EQ(
         std::string(cssBytes.begin(), cssBytes.end()),
@@ -409,7 +407,7 @@ TEST_F(Picker, LibrarySavedAsGimpSwatchAndCssFiles) {
 
     save(ase, 2);
     // Signature, version, two blocks of 40 bytes, each named by its hex digits.
-    ASSERT_TRUE(WaitUntil([&] { return ReadFile(ase).size() == 12 + 2 * 40; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(ase).size() == 12 + 2 * 40; }));
     const auto swatches = ReadFile(ase);
     EXPECT_EQ(std::string(swatches.begin(), swatches.begin() + 4), "ASEF");
     EXPECT_EQ(swatches[11], 2);

@@ -41,7 +41,7 @@ class Ruler : public VixTest {
         ReplaceFieldText(FindById(Main(), kIdRulerX), std::to_wstring(x));
         ReplaceFieldText(FindById(Main(), kIdRulerY), std::to_wstring(y));
         PressKey(VK_RETURN);
-        ASSERT_TRUE(WaitUntil([&] { return Bounds().left == x && Bounds().top == y; }, 3000))
+        ASSERT_TRUE(WaitUntil([&] { return Bounds().left == x && Bounds().top == y; }))
             << Bounds().left << "," << Bounds().top;
     }
 
@@ -121,11 +121,11 @@ TEST_F(Ruler, DraggingTheFarEndStretchesAndTheBodyMoves) {
     PlaceAt(60, 560);
     // The length follows the pointer: its column in the ruler is the length.
     LeftDrag({60 + 198, 575}, {60 + 300, 575});
-    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 300; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 300; }))
         << Bounds().right - Bounds().left;
     EXPECT_EQ(Field(kIdRulerLength), L"300");
     LeftDrag({110, 575}, {160, 625});
-    EXPECT_TRUE(WaitUntil([&] { return Bounds().left == 110 && Bounds().top == 610; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return Bounds().left == 110 && Bounds().top == 610; }))
         << Bounds().left << "," << Bounds().top;
     EXPECT_EQ(Field(kIdRulerX), L"110");
     EXPECT_EQ(Field(kIdRulerY), L"610");
@@ -136,7 +136,7 @@ TEST_F(Ruler, ARightClickTurnsItAndFlipKeepsTheShownPosition) {
     EnableRuler();
     PlaceAt(300, 300);
     RightClickAt({350, 315});
-    ASSERT_TRUE(WaitUntil([&] { return Bounds().bottom - Bounds().top == 200; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return Bounds().bottom - Bounds().top == 200; }));
     EXPECT_EQ(Bounds().left, 270);
     EXPECT_EQ(Bounds().top, 300);
     EXPECT_EQ(Bounds().right - Bounds().left, 30);
@@ -146,12 +146,12 @@ TEST_F(Ruler, ARightClickTurnsItAndFlipKeepsTheShownPosition) {
     EXPECT_TRUE(SaveWindowShot(ruler_, L"ruler-vertical"));
 
     LeftClickAt(Center(Control(L"Flip Ruler")));
-    ASSERT_TRUE(WaitUntil([&] { return Bounds().left == 300; }, 3000)) << Bounds().left;
+    ASSERT_TRUE(WaitUntil([&] { return Bounds().left == 300; })) << Bounds().left;
     EXPECT_EQ(Field(kIdRulerX), L"299");
     EXPECT_EQ(Field(kIdRulerY), L"300");
 
     LeftClickAt(Center(Control(L"Rotate Ruler")));
-    ASSERT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 200; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 200; }));
     EXPECT_EQ(Bounds().top, 300 - 30);
     EXPECT_EQ(Field(kIdRulerY), L"300") << "ticks at the bottom: the row below is shown";
 }
@@ -161,13 +161,13 @@ TEST_F(Ruler, ArrowKeysMoveAndStretchOnlyWithTheirModifiers) {
     PlaceAt(300, 300);
     LeftClickAt({360, 318});  // give the ruler the keyboard
     PressKey(VK_LEFT);
-    EXPECT_TRUE(WaitUntil([&] { return Bounds().left == 299; }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return Bounds().left == 299; }));
     PressKeyWith(VK_DOWN, {VK_CONTROL});
-    EXPECT_TRUE(WaitUntil([&] { return Bounds().top == 305; }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return Bounds().top == 305; }));
     PressKeyWith(VK_RIGHT, {VK_SHIFT});
-    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 201; }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 201; }));
     PressKeyWith(VK_LEFT, {VK_SHIFT, VK_CONTROL});
-    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 196; }, 2000));
+    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 196; }));
     const RECT before = Bounds();
     PressKeyWith(VK_LEFT, {VK_MENU});
     PressKeyWith(VK_RIGHT, {VK_MENU, VK_SHIFT});
@@ -184,7 +184,7 @@ TEST_F(Ruler, ATypedLengthInTheChosenUnitSizesTheRuler) {
     ChooseUnit(2);  // centimetres
     ReplaceFieldText(FindById(Main(), kIdRulerLength), L"2.5");
     PressKey(VK_RETURN);
-    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 94; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return Bounds().right - Bounds().left == 94; }))
         << Bounds().right - Bounds().left;
     EXPECT_EQ(Field(kIdRulerLength), L"2.49");
 }
@@ -197,7 +197,7 @@ TEST_F(Ruler, LettersAsALengthGiveTheConversionErrorAndLeaveTheRuler) {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), L"'abc' is not a valid floating point value");
     PressOk(box);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindow(box) || !::IsWindowVisible(box); }));
     EXPECT_EQ(Bounds().right - Bounds().left, 200);
     // Letters as a position change nothing and say nothing.
     const RECT before = Bounds();
@@ -226,8 +226,7 @@ TEST_F(Ruler, TheEndViewsShowTheScreenAtBothEndsWithTheRulerPiece) {
     };
     // The views follow the ruler on their timer: both show the new place.
     ASSERT_TRUE(WaitUntil(
-        [&] { return view(begin, 24, 24) == pt::kFlat && view(end, 24, 24) == pt::kBackground; },
-        3000));
+        [&] { return view(begin, 24, 24) == pt::kFlat && view(end, 24, 24) == pt::kBackground; }));
     // Begin view: screen cells above and left of the ruler, then the piece.
     EXPECT_EQ(view(begin, 3, 3), pt::kFlat);
     EXPECT_EQ(view(begin, 24, 24), pt::kFlat) << "the point's cell";
@@ -253,14 +252,14 @@ TEST_F(Ruler, EnablingAgainRestartsHorizontalAtTheLastPosition) {
     EnableRuler();
     PlaceAt(300, 300);
     RightClickAt({350, 315});
-    ASSERT_TRUE(WaitUntil([&] { return Bounds().bottom - Bounds().top == 200; }, 3000));
+    ASSERT_TRUE(WaitUntil([&] { return Bounds().bottom - Bounds().top == 200; }));
     LeftClickAt(Center(Control(L"Disable Ruler")));
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(ruler_); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(ruler_); }));
     EXPECT_NE(Control(L"Vertical Ruler"), nullptr);
     EXPECT_EQ(Field(kIdRulerX), L"");
     EXPECT_FALSE(::IsWindowEnabled(FindById(Main(), kIdRulerLength)));
     LeftClickAt(Center(Control(L"Enable Ruler")));
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(ruler_); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowVisible(ruler_); }));
     EXPECT_EQ(Bounds().right - Bounds().left, 200);
     EXPECT_EQ(Bounds().bottom - Bounds().top, 30);
     EXPECT_EQ(Bounds().left, 270);
@@ -270,7 +269,7 @@ TEST_F(Ruler, EnablingAgainRestartsHorizontalAtTheLastPosition) {
 TEST_F(Ruler, ChangingTabSwitchesTheRulerOff) {
     EnableRuler();
     ClickTab(L" Capture");
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(ruler_); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(ruler_); }));
     ClickTab(L" Ruler");
     EXPECT_NE(Control(L"Enable Ruler"), nullptr);
 }

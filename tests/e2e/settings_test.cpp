@@ -50,7 +50,7 @@ class SettingsDialog : public VixTest {
         return static_cast<int>(::SendMessageW(Id(id), CB_GETCURSEL, 0, 0));
     }
     void ClosedWithout() {
-        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog_); }, 3000));
+        EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog_); }));
     }
 
     HWND dialog_ = nullptr;
@@ -96,8 +96,8 @@ TEST_F(SettingsDialog, EveryControlChangedIsStoredAndShownAgainAfterARestart) {
     EXPECT_TRUE(SaveWindowShot(dialog_, L"settings-screen-capture"));
     Click(L"&OK");
     ClosedWithout();
-    EXPECT_TRUE(WaitUntil(
-        [&] { return (::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }, 3000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return (::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
 
     const std::pair<const wchar_t*, DWORD> stored[] = {
         {L"RememberLastVixPosition", 0},
@@ -153,7 +153,7 @@ TEST_F(SettingsDialog, CancelStoresNothingAndRestoreDefaultsStaysAfterCancel) {
     EXPECT_TRUE(Checked(L"Display InformationBar"));
     EXPECT_EQ(TextOf(Id(kIdSettingsSequenceNumbers)), L"7");
     Click(L"&Restore Defaults");
-    EXPECT_TRUE(WaitUntil([&] { return TextOf(Id(kIdSettingsSequenceNumbers)) == L"3"; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return TextOf(Id(kIdSettingsSequenceNumbers)) == L"3"; }));
     EXPECT_EQ(SettingsDword(L"ImgNr"), 3u);
     Click(L"&Cancel");
     ClosedWithout();
@@ -170,24 +170,18 @@ TEST_F(SettingsDialog, ClearTheLibraryEmptiesTheGridAndTheRecordAtOnce) {
     SetSettingsDword(L"_tab_ColorLibPage", 1);
     StartVix();
     const RECT g = ScreenRect(FindById(Main(), kIdLibraryGrid));
-    ASSERT_TRUE(WaitUntil(
-        [&] {
-            return ScreenPixel({g.left + 5, g.top + 5}) == 0x0A141Eu;
-        },
-        3000))
-        << ScreenPixel({g.left + 5, g.top + 5});
+    ASSERT_TRUE(WaitUntil([&] {
+        return ScreenPixel({g.left + 5, g.top + 5}) == 0x0A141Eu;
+    })) << ScreenPixel({g.left + 5, g.top + 5});
     OpenDialog();
     Click(L"&Next");
     Click(L"Clear the &Library");
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            return RegistryBinary(kColorLibraryKeyPath, L"Sampled colors") ==
-                   std::vector<BYTE>(106, 0);
-        },
-        3000));
+    EXPECT_TRUE(WaitUntil([&] {
+        return RegistryBinary(kColorLibraryKeyPath, L"Sampled colors") == std::vector<BYTE>(106, 0);
+    }));
     Click(L"&Cancel");
     ClosedWithout();
-    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel({g.left + 5, g.top + 5}) == 0xFFFFFFu; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel({g.left + 5, g.top + 5}) == 0xFFFFFFu; }));
     EXPECT_FALSE(::IsWindowEnabled(Control(L"Save Color Libray as .act")));
 }
 

@@ -25,9 +25,9 @@ TEST_F(Shell, CaptionButtonsKeepTheirNamesButShowNoHint) {
         const HWND button = Control(name);
         ASSERT_NE(button, nullptr) << testing::PrintToString(name);
         PointAt(Center(settings));
-        ASSERT_TRUE(WaitUntil([&] { return HintBarText() == L"Settings"; }, 3000));
+        ASSERT_TRUE(WaitUntil([&] { return HintBarText() == L"Settings"; }));
         PointAt(Center(button));
-        EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }, 3000))
+        EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }))
             << testing::PrintToString(name) << " shows " << testing::PrintToString(HintBarText());
     }
 }
@@ -39,7 +39,7 @@ TEST_F(Shell, TheWindowMenusMinimizeMinimisesTheProgram) {
     ::PostMessageW(Main(), WM_SYSCOMMAND, SC_KEYMENU, L' ');
     ASSERT_NE(WaitForPopupMenu(), nullptr) << "the window menu did not open";
     PressKey('N');
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(Main()); }));
     EXPECT_TRUE(vix_->Running());
 }
 

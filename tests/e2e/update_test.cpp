@@ -162,7 +162,7 @@ TEST_F(UpdateE2E, NewerVersionShowsTheDialogAndDecliningForGoodSilencesIt) {
     EXPECT_EQ(QueryCount(), 1u);
     LeftClickAt(Center(FindByText(dialog, L"Don't notify me again about this version update")));
     LeftClickAt(Center(FindByText(dialog, L"Cancel")));
-    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
     CloseVix();
 
     // Asked again: 2.1 stays silent, 2.2 is offered.
@@ -210,7 +210,7 @@ TEST_F(UpdateE2E, NoDialogAndNoMessageWhenThereIsNothingToOffer) {
 TEST_F(UpdateE2E, NoServerAtAllShowsNothing) {
     ::SetEnvironmentVariableW(L"VIX_UPDATE_SERVER", L"https://127.0.0.1:9");
     StartVix();
-    ASSERT_TRUE(WaitUntil([&] { return HasBrowser(Main()); }, 6000));
+    ASSERT_TRUE(WaitUntil([&] { return HasBrowser(Main()); }));
     ASSERT_TRUE(WaitInputHandled(Main()));
     EXPECT_EQ(UpdateDialog(vix_->Pid()), nullptr);
     EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 0), nullptr);
@@ -235,7 +235,7 @@ TEST_F(UpdateE2E, ExitEndsTheProgramWithinTwoSecondsWhileTheCheckTrickles) {
     const std::size_t before = QueryCount();
     StartVix();
     // The first byte goes with the headers, the second three seconds later.
-    ASSERT_TRUE(WaitUntil([&] { return QueryCount() > before; }, 6000));
+    ASSERT_TRUE(WaitUntil([&] { return QueryCount() > before; }));
     ClickTab(L" Ruler");
     const auto ms = MillisecondsToEnd(*vix_, [&] { LeftClickAt(Center(Control(L"Exit"))); });
     ASSERT_TRUE(ms.has_value()) << "the program was still running two seconds after Exit";
@@ -261,7 +261,7 @@ TEST_F(UpdateE2E, LinksPageIsRequestedOnceFromTheSameServer) {
     const std::size_t before = count();
     StartVix();
     EXPECT_TRUE(HasLinksPanel(Main()));
-    EXPECT_TRUE(WaitUntil([&] { return count() > before; }, 8000)) << "the page was not asked for";
+    EXPECT_TRUE(WaitUntil([&] { return count() > before; })) << "the page was not asked for";
     // Once the program has ended, nothing more can be asked for.
     CloseVix();
     EXPECT_EQ(count(), before + 1);
@@ -304,11 +304,9 @@ class UpdateDownloadE2E : public UpdateE2E {
         HWND dialog = WaitForDialog();
         if (!dialog) return nullptr;
         LeftClickAt(Center(FindByText(dialog, L"Update")));
-        const bool shown = WaitUntil(
-            [&] {
-                return ::IsWindowVisible(FindByText(dialog, L"Downloading new update program"));
-            },
-            5000);
+        const bool shown = WaitUntil([&] {
+            return ::IsWindowVisible(FindByText(dialog, L"Downloading new update program"));
+        });
         return shown ? dialog : nullptr;
     }
     HWND StartInstalled() {
@@ -370,7 +368,7 @@ TEST_F(UpdateDownloadE2E, ATricklingDownloadHoldsUpNeitherTheDialogNorTheEnd) {
     HWND dialog = StartDownload();
     ASSERT_NE(dialog, nullptr);
     ::PostMessageW(dialog, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }, 2000))
+    EXPECT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }))
         << "the dialog waited for the server";
     auto ms = MillisecondsToEnd(*vix_, [&] { LeftClickAt(Center(Control(L"Exit"))); });
     ASSERT_TRUE(ms.has_value()) << "the program was still running two seconds after Exit";

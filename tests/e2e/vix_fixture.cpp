@@ -75,7 +75,7 @@ void VixTest::ToggleSection(const std::wstring& toggleHint) {
     ASSERT_NE(toggle, nullptr) << "no toggle";
     const int before = ClientHeight();
     LeftClickAt(Center(toggle));
-    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() != before; }, 5000));
+    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() != before; }));
     WaitPainted(main_);
 }
 
@@ -87,17 +87,15 @@ void VixTest::Sample(POINT p, std::uint32_t live) {
     // passes by when the program is slow to answer: the move is repeated
     // until the picker has seen it.
     ULONGLONG nudged = ::GetTickCount64();
-    EXPECT_TRUE(WaitUntil(
-        [&] {
-            if (LiveRgb() == live) return true;
-            if (::GetTickCount64() - nudged > 300) {
-                nudged = ::GetTickCount64();
-                PointAt(p);
-            }
-            return false;
-        },
-        5000))
-        << std::hex << LiveRgb() << " instead of " << live;
+    EXPECT_TRUE(WaitUntil([&] {
+        if (LiveRgb() == live) return true;
+        if (::GetTickCount64() - nudged > 300) {
+            nudged = ::GetTickCount64();
+            PointAt(p);
+        }
+        return false;
+    })) << std::hex
+        << LiveRgb() << " instead of " << live;
     RightClickAt(p);
     // Right clicks reach the program through the hook only, posted on.
     ASSERT_TRUE(WaitInputHandled(Main()));
@@ -107,8 +105,8 @@ std::uint32_t VixTest::LiveRgb() const {
     std::uint32_t c = 0;
     for (int id : {kIdLiveRed, kIdLiveGreen, kIdLiveBlue}) {
         const std::wstring text = TextOf(FindById(main_, id));
-        c = c << 8 | static_cast<std::uint32_t>(
-                         text.empty() ? 0 : std::wcstoul(text.c_str(), nullptr, 10));
+        c = c << 8 |
+            static_cast<std::uint32_t>(text.empty() ? 0 : std::wcstoul(text.c_str(), nullptr, 10));
     }
     return c;
 }
