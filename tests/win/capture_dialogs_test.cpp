@@ -38,14 +38,26 @@ BOOL CALLBACK FindDialog(HWND w, LPARAM param) {
     return TRUE;
 }
 
+// The first common dialog of a process loads the shell and its dialogs'
+// libraries, which a loaded machine takes seconds over; a dialog missed here
+// would stay open until the test's time is up.
 HWND WaitForDialog() {
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 1500; ++i) {
         Found found{::GetCurrentProcessId()};
         ::EnumWindows(&FindDialog, reinterpret_cast<LPARAM>(&found));
         if (found.dialog) return found.dialog;
         ::Sleep(20);
     }
     return nullptr;
+}
+
+// Presses Cancel until the dialog has gone: a press that comes while the
+// dialog is still setting itself up may be lost.
+void CancelUntilGone(HWND dialog) {
+    for (int i = 0; i < 150 && ::IsWindow(dialog); ++i) {
+        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        ::Sleep(200);
+    }
 }
 
 // Sets the text of the control `id` or of the edit inside it.
@@ -96,7 +108,7 @@ TEST(CaptureDialogs, TheSaveDialogOffersItsFourFiltersAndAddsJpgToABareName) {
 
 TEST(CaptureDialogs, ACancelledSaveDialogChoosesNothing) {
     std::thread user([] {
-        if (const HWND dialog = WaitForDialog()) ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        if (const HWND dialog = WaitForDialog()) CancelUntilGone(dialog);
     });
     SystemCaptureDialogs dialogs;
     EXPECT_FALSE(dialogs.ChooseSaveFile(nullptr));
@@ -111,7 +123,7 @@ TEST(CaptureDialogs, TheFolderBrowserCarriesItsTitle) {
         ::Sleep(200);
         for (HWND c = ::GetWindow(dialog, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
             texts += platform::WindowText(c) + L"|";
-        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        CancelUntilGone(dialog);
     });
     SystemCaptureDialogs dialogs;
     EXPECT_FALSE(dialogs.ChooseSequenceFolder(nullptr)) << "cancelled: no folder";
