@@ -154,13 +154,6 @@ Picture CaptureFixture::CapturePatternWindow() {
     return ScreenPicture(ScreenRect(patternWindow_));
 }
 
-void CaptureFixture::ClearClipboard() {
-    if (::OpenClipboard(nullptr)) {
-        ::EmptyClipboard();
-        ::CloseClipboard();
-    }
-}
-
 std::optional<Picture> CaptureFixture::SnapshotViaClipboard() {
     HWND button = Control(L"Export snapshot to the clipboard");
     EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(button) != FALSE; }));

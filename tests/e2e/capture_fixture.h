@@ -62,7 +62,6 @@ class CaptureFixture : public VixTest {
     // again; the window as the screen shows it.
     Picture CapturePatternWindow();
 
-    void ClearClipboard();
     // The snapshot through the clipboard button.
     std::optional<Picture> SnapshotViaClipboard();
 

@@ -392,6 +392,13 @@ void PointAt(POINT p) {
     WaitInputHandledAt(p);
 }
 
+void ClearClipboard() {
+    if (::OpenClipboard(nullptr)) {
+        ::EmptyClipboard();
+        ::CloseClipboard();
+    }
+}
+
 std::optional<std::wstring> ClipboardText() {
     std::optional<std::wstring> text;
     platform::ClipboardSession session(nullptr);

@@ -118,6 +118,8 @@ void ChooseListItem(HWND list, int index);
 void PointAt(POINT screen);
 
 std::optional<std::wstring> ClipboardText();
+// Empties the clipboard, so that what a test finds there came from it.
+void ClearClipboard();
 
 // The program's registry keys, removed for a first start.
 void ResetRegistry();

@@ -79,6 +79,7 @@ TEST_F(Picker, TheSampleGoesToTheClipboardInTheStoredFormat) {
 }
 
 TEST_F(Picker, WithoutAutoCopyTheClipboardIsLeftAlone) {
+    ClearClipboard();
     SetSettingsDword(L"AutoSampleToClipboard", 0);
     StartPicker();
     Sample({pt::kFlatX, pt::kFlatY}, pt::kFlat);

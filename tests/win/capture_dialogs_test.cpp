@@ -51,11 +51,11 @@ HWND WaitForDialog() {
     return nullptr;
 }
 
-// Presses Cancel until the dialog has gone: a press that comes while the
-// dialog is still setting itself up may be lost.
-void CancelUntilGone(HWND dialog) {
+// Presses the button `id` until the dialog has gone: a press that comes
+// while the dialog is still setting itself up may be lost.
+void PressUntilGone(HWND dialog, WORD id) {
     for (int i = 0; i < 150 && ::IsWindow(dialog); ++i) {
-        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        ::PostMessageW(dialog, WM_COMMAND, id, 0);
         ::Sleep(200);
     }
 }
@@ -75,7 +75,10 @@ TEST(CaptureDialogs, TheSaveDialogOffersItsFourFiltersAndAddsJpgToABareName) {
         if (!dialog) return;
         seen = true;
         const HWND list = ::GetDlgItem(dialog, kFilterList);
-        const auto count = ::SendMessageW(list, CB_GETCOUNT, 0, 0);
+        // The list is filled as the dialog finishes setting itself up.
+        LRESULT count = 0;
+        for (int i = 0; i < 1500 && (count = ::SendMessageW(list, CB_GETCOUNT, 0, 0)) <= 0; ++i)
+            ::Sleep(20);
         for (LRESULT i = 0; i < count; ++i) {
             wchar_t text[256] = {};
             ::SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(i),
@@ -90,7 +93,7 @@ TEST(CaptureDialogs, TheSaveDialogOffersItsFourFiltersAndAddsJpgToABareName) {
         wchar_t temp[MAX_PATH] = {};
         ::GetTempPathW(MAX_PATH, temp);
         SetName(dialog, std::wstring(temp) + L"dialog shot");
-        ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        PressUntilGone(dialog, IDOK);
     });
     SystemCaptureDialogs dialogs;
     const auto choice = dialogs.ChooseSaveFile(nullptr);
@@ -108,7 +111,7 @@ TEST(CaptureDialogs, TheSaveDialogOffersItsFourFiltersAndAddsJpgToABareName) {
 
 TEST(CaptureDialogs, ACancelledSaveDialogChoosesNothing) {
     std::thread user([] {
-        if (const HWND dialog = WaitForDialog()) CancelUntilGone(dialog);
+        if (const HWND dialog = WaitForDialog()) PressUntilGone(dialog, IDCANCEL);
     });
     SystemCaptureDialogs dialogs;
     EXPECT_FALSE(dialogs.ChooseSaveFile(nullptr));
@@ -123,7 +126,7 @@ TEST(CaptureDialogs, TheFolderBrowserCarriesItsTitle) {
         ::Sleep(200);
         for (HWND c = ::GetWindow(dialog, GW_CHILD); c; c = ::GetWindow(c, GW_HWNDNEXT))
             texts += platform::WindowText(c) + L"|";
-        CancelUntilGone(dialog);
+        PressUntilGone(dialog, IDCANCEL);
     });
     SystemCaptureDialogs dialogs;
     EXPECT_FALSE(dialogs.ChooseSequenceFolder(nullptr)) << "cancelled: no folder";
