@@ -1,5 +1,6 @@
 #include "driver.h"
 
+#include <cstdio>
 #include <string_view>
 
 #include "settings/settings.h"
@@ -144,8 +145,11 @@ bool VixProcess::Start() {
     const std::wstring dir = exe_.substr(0, exe_.find_last_of(L"\\/"));
     PROCESS_INFORMATION info{};
     if (!::CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          dir.c_str(), &si, &info))
+                          dir.c_str(), &si, &info)) {
+        // Rare, and only seen with the shards side by side: the code says why.
+        std::fprintf(stderr, "CreateProcessW failed with error %lu\n", ::GetLastError());
         return false;
+    }
     platform::KernelHandle thread(info.hThread);
     process_.reset(info.hProcess);
     pid_ = info.dwProcessId;
