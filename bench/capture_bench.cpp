@@ -182,13 +182,12 @@ const std::vector<std::uint8_t>& ScreenRgb() {
     return rgb;
 }
 
-// What cjpeg does with the same pixels, without its process and its reading
-// of the file: libjpeg with cjpeg's settings (-quality Q -baseline -dct int)
-// on the RGB rows in memory, one row per call as cjpeg passes them, the
-// bytes passed on in cjpeg's 4 KiB stdio buffer to nowhere.
-void LibjpegAsCjpeg(benchmark::State& state) {
+// libjpeg alone with cjpeg's settings (-quality Q -baseline -dct int) on
+// rows of `bytesPerPixel` bytes in memory, one row per call as cjpeg passes
+// them, the bytes passed on in cjpeg's 4 KiB stdio buffer to nowhere.
+void LibjpegAlone(benchmark::State& state, const std::uint8_t* pixels, int bytesPerPixel,
+                  J_COLOR_SPACE space) {
     const int quality = static_cast<int>(state.range(0));
-    const auto& rgb = ScreenRgb();
     for (auto _ : state) {
         jpeg_compress_struct info;
         jpeg_error_mgr error;
@@ -198,15 +197,15 @@ void LibjpegAsCjpeg(benchmark::State& state) {
         jpeg_stdio_dest(&info, nowhere);
         info.image_width = kWidth;
         info.image_height = kHeight;
-        info.input_components = 3;
-        info.in_color_space = JCS_RGB;
+        info.input_components = bytesPerPixel;
+        info.in_color_space = space;
         jpeg_set_defaults(&info);
         jpeg_set_quality(&info, quality, TRUE);
         info.dct_method = JDCT_ISLOW;
         jpeg_start_compress(&info, TRUE);
         while (info.next_scanline < info.image_height) {
-            JSAMPROW row = const_cast<JSAMPROW>(rgb.data() + static_cast<std::size_t>(
-                                                                 info.next_scanline) * kWidth * 3);
+            JSAMPROW row = const_cast<JSAMPROW>(
+                pixels + static_cast<std::size_t>(info.next_scanline) * kWidth * bytesPerPixel);
             jpeg_write_scanlines(&info, &row, 1);
         }
         jpeg_finish_compress(&info);
@@ -214,38 +213,19 @@ void LibjpegAsCjpeg(benchmark::State& state) {
         std::fclose(nowhere);
     }
 }
+
+// What cjpeg does with the same pixels, without its process and its reading
+// of the file: its RGB rows.
+void LibjpegAsCjpeg(benchmark::State& state) {
+    LibjpegAlone(state, ScreenRgb().data(), 3, JCS_RGB);
+}
 BENCHMARK(LibjpegAsCjpeg)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // The same library work on the screen's own 4-byte pixels, as the encoder
 // hands them over: what any encoder built on libjpeg pays for the format
 // the screen comes in, with nothing of ours around it.
 void LibjpegOnScreenPixels(benchmark::State& state) {
-    const int quality = static_cast<int>(state.range(0));
-    const auto& pixels = Screen();
-    for (auto _ : state) {
-        jpeg_compress_struct info;
-        jpeg_error_mgr error;
-        info.err = jpeg_std_error(&error);
-        jpeg_create_compress(&info);
-        std::FILE* nowhere = std::fopen("/dev/null", "wb");
-        jpeg_stdio_dest(&info, nowhere);
-        info.image_width = kWidth;
-        info.image_height = kHeight;
-        info.input_components = 4;
-        info.in_color_space = JCS_EXT_BGRX;
-        jpeg_set_defaults(&info);
-        jpeg_set_quality(&info, quality, TRUE);
-        info.dct_method = JDCT_ISLOW;
-        jpeg_start_compress(&info, TRUE);
-        while (info.next_scanline < info.image_height) {
-            JSAMPROW row = reinterpret_cast<JSAMPROW>(const_cast<std::uint32_t*>(
-                pixels.data() + static_cast<std::size_t>(info.next_scanline) * kWidth));
-            jpeg_write_scanlines(&info, &row, 1);
-        }
-        jpeg_finish_compress(&info);
-        jpeg_destroy_compress(&info);
-        std::fclose(nowhere);
-    }
+    LibjpegAlone(state, reinterpret_cast<const std::uint8_t*>(Screen().data()), 4, JCS_EXT_BGRX);
 }
 BENCHMARK(LibjpegOnScreenPixels)->Arg(100)->Unit(benchmark::kMillisecond);
 
@@ -356,8 +336,7 @@ const fs::path& SequenceFolder() {
         fs::create_directories(f);
         const std::wstring name = f.wstring();
         for (std::uint64_t i = 1; i <= 10000; ++i) {
-            const fs::path file =
-                Native(SequenceFileName(name, kBase, kDigits, i), name.size());
+            const fs::path file = Native(SequenceFileName(name, kBase, kDigits, i), name.size());
             if (!fs::exists(file)) std::ofstream{file};
         }
         return f;
