@@ -186,16 +186,19 @@ TEST_F(PhotoshopExportTest, ALayerWithoutAnswerFallsBackToANewDocument) {
     EXPECT_EQ(plays.at(1)["tree"], DescriptorText(*ExportDocumentRequest(1, 1).descriptor));
 }
 
+// A fake Photoshop configured by `set`, for the tables of cases.
+template <typename Set>
+FakePhotoshopConfig with(Set set) {
+    FakePhotoshopConfig config;
+    set(config);
+    return config;
+}
+
 TEST_F(PhotoshopExportTest, EachFailureOfPhotoshopGivesItsMessage) {
     struct Case {
         FakePhotoshopConfig config;
         ExportKind kind;
         ExportError error;
-    };
-    const auto with = [](auto set) {
-        FakePhotoshopConfig config;
-        set(config);
-        return config;
     };
     const Case cases[] = {
         {with([](auto& c) { c.refuseCreate = 0x80080005; }), ExportKind::Document,
@@ -315,11 +318,6 @@ TEST_F(PhotoshopExportTest, ACallOrActivationUnansweredEndsAtTheBoundWhileInputI
         const char* what;
         FakePhotoshopConfig config;
         ExportError error;
-    };
-    const auto with = [](auto set) {
-        FakePhotoshopConfig config;
-        set(config);
-        return config;
     };
     // Photoshop answers each only after 7 s, the bound is 2 s.
     const Case cases[] = {
