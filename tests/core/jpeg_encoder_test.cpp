@@ -9,6 +9,8 @@
 namespace vix {
 namespace {
 
+using test::FailingSink;
+
 using test::Pattern;
 using test::TestPicture;
 
@@ -77,15 +79,6 @@ TEST(JpegEncoder, LibraryErrorsComeBackInsteadOfEndingTheProcess) {
     // And the encoder works as before afterwards.
     EXPECT_FALSE(Jpeg(Pattern(8, 8).view(), 90).empty());
 }
-
-class FailingSink : public ByteSink {
-  public:
-    explicit FailingSink(int okWrites) : left_(okWrites) {}
-    bool Write(std::span<const std::uint8_t>) override { return left_-- > 0; }
-
-  private:
-    int left_;
-};
 
 TEST(JpegEncoder, ASinkThatFailsMidwayIsReported) {
     const TestPicture big = Pattern(600, 400, 3);  // more than one 64 KB buffer at quality 100

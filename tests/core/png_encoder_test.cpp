@@ -118,15 +118,6 @@ TEST(PngEncoder, TheFourthByteAndTheStorageOrderDoNotMatter) {
     EXPECT_EQ(PngOf(PixelView::BottomUp(flipped.data(), a.width, a.height)), file);
 }
 
-class FailingSink : public ByteSink {
-  public:
-    explicit FailingSink(int okWrites) : left_(okWrites) {}
-    bool Write(std::span<const std::uint8_t>) override { return left_-- > 0; }
-
-  private:
-    int left_;
-};
-
 TEST(PngEncoder, AnEmptyPictureOrAFailingSinkIsSaid) {
     MemorySink empty;
     const auto nothing = PngToStream(PixelView{}, empty);

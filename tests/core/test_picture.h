@@ -4,6 +4,7 @@
 #include <span>
 #include <vector>
 
+#include "capture/byte_sink.h"
 #include "capture/pixel_view.h"
 
 // Pictures for the capture tests: 32-bit pixels 0xXXRRGGBB held top-down.
@@ -74,5 +75,19 @@ inline std::uint64_t Fingerprint(std::span<const std::uint8_t> bytes) {
         h = (h ^ b) * 1099511628211ull;
     return h;
 }
+
+}  // namespace vix::test
+
+namespace vix::test {
+
+// Takes `okWrites` writes, then refuses every one.
+class FailingSink : public ByteSink {
+  public:
+    explicit FailingSink(int okWrites) : left_(okWrites) {}
+    bool Write(std::span<const std::uint8_t>) override { return left_-- > 0; }
+
+  private:
+    int left_;
+};
 
 }  // namespace vix::test

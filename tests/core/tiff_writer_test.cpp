@@ -11,6 +11,8 @@
 namespace vix {
 namespace {
 
+using test::FailingSink;
+
 using test::Pattern;
 using test::TestPicture;
 using test::U16At;
@@ -167,15 +169,6 @@ TEST(TiffRgb, ChunkedWritingGivesTheSameBytes) {
     EXPECT_EQ(chunks.bytes, Tiff(p.view()));
     EXPECT_GT(chunks.writes, 4) << "840 KB of rows in chunks of about 256 KB";
 }
-
-class FailingSink : public ByteSink {
-  public:
-    explicit FailingSink(int okWrites) : left_(okWrites) {}
-    bool Write(std::span<const std::uint8_t>) override { return left_-- > 0; }
-
-  private:
-    int left_;
-};
 
 TEST(TiffRgb, ASinkThatFailsIsReported) {
     const TestPicture p = Pattern(400, 700);
