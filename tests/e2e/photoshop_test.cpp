@@ -278,16 +278,17 @@ TEST_F(PhotoshopSnapshot, NoToTheQuestionSendsNothingAndAFailureGivesItsMessage)
 
 TEST_F(Photoshop, OneInstalledVersionIsRegisteredAtStartWithoutADialog) {
     ASSERT_TRUE(test::InstallFakeVersions(test::versions::One()));
-    // The versions are looked at before the main window shows: a chooser or
-    // a box would have come first.
+    // The versions are looked at just after the first paint; the choice is
+    // stored once the look is over, and a chooser or a box would have come
+    // before it.
     StartVix();
+    ASSERT_TRUE(WaitUntil([] { return SettingsText(L"LastPhotoShopVersion") == L"7.0"; }));
     EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 0), nullptr);
     for (HWND chooser : TopLevelWindows(vix_->Pid(), L"Tvix_psVersion"))
         EXPECT_FALSE(::IsWindowVisible(chooser));
     EXPECT_EQ(UserClassesValue(std::wstring(L"CLSID\\") + kPhotoshopClsid + L"\\LocalServer32"),
               L"C:\\Program Files\\Adobe\\Photoshop 7.0\\Photoshop.exe /Automation");
     EXPECT_EQ(SettingsText(L"PhotoShopVersion"), L"7.0");
-    EXPECT_EQ(SettingsText(L"LastPhotoShopVersion"), L"7.0");
 }
 
 TEST_F(Photoshop, AnAddedVersionShowsTheChooserAtStart) {
