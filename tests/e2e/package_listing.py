@@ -16,8 +16,7 @@ import sys
 import tempfile
 import zipfile
 
-PRODUCT = "VIX"
-MAKER = "Brellin Software Development"
+VERSION_STRINGS = {"ProductName": "VIX", "CompanyName": "Brellin Software Development"}
 
 
 def align(offset):
@@ -61,9 +60,8 @@ def version_strings(path):
 
 def signed_by_package(path, root):
     """Whether the file's signature holds under the package's test root."""
-    result = subprocess.run(["osslsigncode", "verify", "-CAfile", str(root), "-in", str(path)],
-                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
-    return result.returncode == 0
+    return subprocess.run(["osslsigncode", "verify", "-CAfile", str(root), "-in", str(path)],
+                          stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0
 
 
 def main(package, version, build):
@@ -85,10 +83,8 @@ def main(package, version, build):
         for path in files:
             expect(signed_by_package(path, root), f"{path.name} is not signed by the package")
             strings = version_strings(path)
-            expect(strings.get("ProductName") == PRODUCT,
-                   f"{path.name}: ProductName {strings.get('ProductName')!r}")
-            expect(strings.get("CompanyName") == MAKER,
-                   f"{path.name}: CompanyName {strings.get('CompanyName')!r}")
+            for key, value in VERSION_STRINGS.items():
+                expect(strings.get(key) == value, f"{path.name}: {key} {strings.get(key)!r}")
         # The check itself: the program with its signature taken off fails it.
         unsigned = pathlib.Path(unpacked) / "unsigned.exe"
         subprocess.run(["osslsigncode", "remove-signature", "-in", str(files[1]), "-out",
