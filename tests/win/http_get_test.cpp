@@ -250,6 +250,8 @@ TEST(HttpGet, AnAnswerThatIsNotAWholeBodyIsNotOkAndSaysWhy) {
     };
     const std::string cut = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\nConnection: close\r\n\r\n" +
                             std::string(40, 'x');
+    const std::string unannounced =
+        "HTTP/1.1 200 OK\r\nConnection: close\r\n\r\n" + std::string(70000, 'x');
     const Case cases[] = {
         {"an error status", Reply("404 Not Found", "gone"), 0, 15000, 60000, kMax, false, 0, 404},
         {"a body cut short of its length", cut, 0, 15000, 60000, kMax, false, kAnyError, 200},
@@ -259,6 +261,8 @@ TEST(HttpGet, AnAnswerThatIsNotAWholeBodyIsNotOkAndSaysWhy) {
          2000, kMax, false, ERROR_WINHTTP_TIMEOUT, 200},
         {"more than the limit", Reply("200 OK", std::string(70000, 'x')), 0, 15000, 60000, 1000,
          false, ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW, 200},
+        {"more than the limit, unannounced", unannounced, 0, 15000, 60000, 1000, false,
+         ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW, 200},
         {"a sink that fails", Reply("200 OK", std::string(50000, 'b')), 0, 15000, 60000, kMax, true,
          ERROR_DISK_FULL, 200},
     };
