@@ -1,6 +1,8 @@
 #include "photoshop/action_request.h"
 
-#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 
 #include "common/utf16.h"
 
@@ -167,10 +169,18 @@ struct ValueText {
 
 }  // namespace
 
+// The shortest text that reads back as the same number. (The standard
+// library's floating-point to_chars would do it too, at 170 KB of tables in
+// the program for this one line.)
 std::string ActionNumberText(double value) {
+    if (std::isnan(value)) return "nan";
+    if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
     char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return ec == std::errc() ? std::string(buffer, end) : std::string("?");
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+        if (std::strtod(buffer, nullptr) == value) break;
+    }
+    return buffer;
 }
 
 std::string DescriptorText(const ActionDescriptor& descriptor) {

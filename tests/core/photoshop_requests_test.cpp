@@ -124,10 +124,11 @@ TEST(DescriptorText, EscapesStringsAndWritesNumbersExactly) {
     ActionDescriptor d;
     d.PutString(ps::kName, L"a\"b\\c\td\r\n\x01 \u00e9");
     d.PutDouble(ps::kRed, 0.1);
+    d.PutDouble(ps::kGreen, 1.0 / 3);  // sixteen digits, the fewest that read back the same
     d.PutUnitDouble(ps::kWidth, ps::kPixelUnit, -1e300);
     EXPECT_EQ(DescriptorText(d),
               "{'Nm  ': string \"a\\\"b\\\\c\\td\\r\\n\\x01 \xC3\xA9\", 'Rd  ': double 0.1, "
-              "'Wdth': unit '#Rlt' -1e+300}");
+              "'Grn ': double 0.3333333333333333, 'Wdth': unit '#Rlt' -1e+300}");
     EXPECT_EQ(DescriptorText(ActionDescriptor{}), "{}");
     EXPECT_EQ(ReferenceText(ActionReference{}), "ref()");
 }
