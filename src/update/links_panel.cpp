@@ -1,5 +1,7 @@
 #include "update/links_panel.h"
 
+#include <utility>
+
 #include <shellapi.h>
 
 #include "platform/bstr.h"
@@ -48,8 +50,8 @@ bool LinksPanel::AddBrowser() {
 
 bool LinksPanel::MakeBrowser() {
     if (!ole_.emplace().ok()) return false;
-    if (FAILED(platform::late::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  object_.put_void())))
+    if (FAILED(platform::late::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER,
+                                                IID_IOleObject, object_.put_void())))
         return false;
     site_ = platform::ComPtr<BrowserSite>::Adopt(new BrowserSite(
         hwnd(), [this](const std::wstring& address) { return BeforeNavigate(address); },
@@ -113,8 +115,30 @@ void LinksPanel::NewWindow(const std::wstring& address) {
         opener_(decision.address);
 }
 
+namespace {
+
+// Posted by the first paint: the browser is not made inside a paint.
+constexpr UINT kLoadShownPanel = WM_APP + 1;
+
+}  // namespace
+
+void LinksPanel::WhenFirstShown(std::function<void()> load) {
+    whenShown_ = std::move(load);
+    // A panel on the screen paints again at once; a hidden one when shown.
+    ::InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
 LRESULT LinksPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) ReleaseBrowser();
+    switch (message) {
+        case WM_DESTROY: ReleaseBrowser(); break;
+        case WM_PAINT:
+            if (whenShown_) ::PostMessageW(hwnd(), kLoadShownPanel, 0, 0);
+            break;
+        case kLoadShownPanel:
+            if (auto load = std::exchange(whenShown_, nullptr)) load();
+            return 0;
+        default: break;
+    }
     return DefaultHandling(message, wParam, lParam);
 }
 

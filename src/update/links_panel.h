@@ -54,6 +54,10 @@ class LinksPanel final : public platform::Window {
 
     // Loads the page. False when there is no browser or it refused.
     bool Navigate(const std::wstring& address);
+    // Runs `load` once, as soon as the panel shows on the screen: now if it
+    // does, else when its tab is first opened. The browser costs the
+    // program nearly 2 MB of memory, held for a page most starts never see.
+    void WhenFirstShown(std::function<void()> load);
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -65,6 +69,7 @@ class LinksPanel final : public platform::Window {
     bool BeforeNavigate(const std::wstring& address);
     void NewWindow(const std::wstring& address);
 
+    std::function<void()> whenShown_;
     std::optional<LinkSite> linkSite_;
     LinkOpener opener_;
     // In-place activation needs OLE, not only COM, on this thread.

@@ -38,15 +38,17 @@ void UpdateService::Shown() {
 void UpdateService::Start() {
     if (started_) return;
     started_ = true;
-    links_.AddBrowser();
+    links_.WhenFirstShown([this] {
+        links_.AddBrowser();
+        // The panel keeps https pages only: over plain http it would send
+        // its own start page to the default browser.
+        if (server_ && LinksSite(*server_)) links_.Navigate(LinksPageAddress(*server_).ToString());
+    });
     if (!server_) return;
     const std::wstring query = UpdateQueryAddress(*server_, ComputerName()).ToString();
     check_ = UpdateCheck(calls_.GetCaller(), query, [this](const UpdateAnswer& answer) {
         HandleUpdateAnswer(answer, host_, dialog_);
     });
-    // The panel keeps https pages only: over plain http it would send its
-    // own start page to the default browser.
-    if (LinksSite(*server_)) links_.Navigate(LinksPageAddress(*server_).ToString());
 }
 
 void UpdateService::Stop() {

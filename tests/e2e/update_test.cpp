@@ -137,7 +137,7 @@ bool UpdateE2E::trusted_ = false;
 // nothing (older, declined, unreadable, a failed or refused request) is
 // shown where the rules live: DecideUpdate's table (native), the update
 // dialog's and the update check's Windows tests. The links page is asked
-// for once, from the same server, beside the check.
+// for once, from the same server, when its tab is first opened.
 TEST_F(UpdateE2E, AnOfferDeclinedForGoodIsNotShownAtTheNextStart) {
     const std::string offer = BodyRoute("majvers_availible=2;minvers_availible=1;");
     const std::string links = std::string(R"(, ")") + kLinksRoute + R"(": )" +
@@ -155,7 +155,11 @@ TEST_F(UpdateE2E, AnOfferDeclinedForGoodIsNotShownAtTheNextStart) {
     LeftClickAt(Center(FindByText(dialog, L"Don't notify me again about this version update")));
     LeftClickAt(Center(FindByText(dialog, L"Cancel")));
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(dialog); }));
+    EXPECT_EQ(LinksPageCount(), pages) << "asked for before its tab was opened";
+    ClickTab(L" More");
     EXPECT_TRUE(WaitUntil([&] { return LinksPageCount() > pages; })) << "no links page asked for";
+    ClickTab(L" Picker");
+    ClickTab(L" More");
     // Once the program has ended, nothing more can be asked for.
     CloseVix();
     EXPECT_EQ(LinksPageCount(), pages + 1);

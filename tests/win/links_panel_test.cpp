@@ -116,6 +116,27 @@ TEST_F(LinksPanelTest, AnythingButAWebAddressGoesNowhere) {
 
 // A thread whose COM is multi-threaded cannot host the control: the panel
 // is made empty and nothing fails.
+// The page loads once, when the panel first shows: not while its parent is
+// hidden, at once when it is shown already.
+TEST(LinksPanelShowing, LoadsWhenFirstShownAndOnlyThen) {
+    ParentWindow parent;
+    LinksPanel panel;
+    ASSERT_TRUE(panel.Create(parent.hwnd(), Rect::FromBounds(2, 0, 251, 289), kSite));
+    int loads = 0;
+    panel.WhenFirstShown([&] { ++loads; });
+    Pump(200);
+    EXPECT_EQ(loads, 0) << "loaded while hidden";
+    ::ShowWindow(parent.hwnd(), SW_SHOWNOACTIVATE);
+    Pump(200);
+    EXPECT_EQ(loads, 1);
+    ::InvalidateRect(panel.hwnd(), nullptr, FALSE);
+    Pump(200);
+    EXPECT_EQ(loads, 1) << "loaded again";
+    panel.WhenFirstShown([&] { loads += 10; });
+    Pump(200);
+    EXPECT_EQ(loads, 11) << "a panel on the screen loads at once";
+}
+
 TEST(LinksPanelWithoutBrowser, StaysEmpty) {
     bool made = true;
     bool window = false;
