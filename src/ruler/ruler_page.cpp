@@ -122,10 +122,13 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     }
 }
 
+std::span<const PageSpec* const> RulerPage::Pages() const {
+    static constexpr const PageSpec* kPages[] = {&kRulerPage, &kViewsPage, &kInfoPage};
+    return kPages;
+}
+
 void RulerPage::Build(ToolPages& pages) {
-    HWND rulerPage = pages.AddPage(kRulerPage).hwnd();
-    HWND viewsPage = pages.AddPage(kViewsPage).hwnd();
-    Create(rulerPage, viewsPage, pages.AddPage(kInfoPage));
+    Create(pages.Page(kRulerPage).hwnd(), pages.Page(kViewsPage).hwnd(), pages.Page(kInfoPage));
     WriteDpi();
 }
 
