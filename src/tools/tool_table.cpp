@@ -55,7 +55,7 @@ void ToolTable::Build(Tool& tool) {
 }
 
 void ToolTable::BuildAll() {
-    // By index: a build may add nothing, but may build another tool.
+    // By index, as what a tool's build sets off may build another tool.
     for (std::size_t i = 0; i < tools_.size(); ++i)
         Build(*tools_[i]);
 }
