@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "app/application.h"
 #include "capture/capture_dialogs.h"
 #include "capture/capture_page.h"
 #include "capture/capture_tool.h"
@@ -45,7 +46,7 @@ struct ToolSet::Tools {
                 &screenCapture, &rectangleCapture, &controlCapture, &photoshop};
     }
 
-    platform::WinClipboard clipboard;
+    platform::WinClipboard clipboard{[] { return Application::Instance().MainWindow(); }};
     platform::WinSystemCursors cursors;
     ColorInfoPanel colorInfo;
     ColorPicker picker;

@@ -39,6 +39,7 @@ CaptureTools::~CaptureTools() {
 }
 
 void CaptureTools::Create(HWND owner) {
+    owner_ = owner;
     rectangle_.Create(owner);
     tracker_.Create(owner);
 }

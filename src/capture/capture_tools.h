@@ -111,6 +111,8 @@ class CaptureTools {
     // step finishes the drag there once it is done.
     std::optional<Point> pendingDragEnd_;
     HWND captureTarget_ = nullptr;
+    // The main window: it opens the clipboard for the snapshot.
+    HWND owner_ = nullptr;
     Rect trackedRect_;
     hooks::Zone rectHitArea_ = hooks::Zone::None;
     RectangleDrag drag_;

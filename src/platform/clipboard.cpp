@@ -7,9 +7,11 @@
 namespace vix::platform {
 
 ClipboardSession::ClipboardSession(HWND owner) {
-    for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+    // Half a second in all: clipboard managers and a busy machine hold it
+    // longer than a moment.
+    for (int attempt = 0; attempt < 25 && !open_; ++attempt) {
         open_ = ::OpenClipboard(owner) != FALSE;
-        if (!open_) ::Sleep(10);
+        if (!open_) ::Sleep(20);
     }
 }
 
@@ -28,7 +30,7 @@ bool WinClipboard::SetText(std::wstring_view text) {
     } else {
         return false;
     }
-    ClipboardSession session(owner_);
+    ClipboardSession session(owner_ ? owner_() : nullptr);
     if (!session.IsOpen() || !::EmptyClipboard()) return false;
     if (!::SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
     // The clipboard owns the memory now.

@@ -90,18 +90,17 @@ TEST(PngEncoder, EveryFilterIsUsedWhereItPacksBest) {
         EXPECT_TRUE(used[f]) << "filter " << f << " never chosen: " << rows;
 }
 
-TEST(PngEncoder, HeaderAndEndAsTheFormatFixesThem) {
+// What a reader accepts in other forms as well: 8-bit RGB, not interlaced.
+// (The signature, IEND and every CRC pass pngcheck above.)
+TEST(PngEncoder, TheHeaderSaysEightBitRgbWithoutInterlacing) {
     const auto file = PngOf(Pattern(300, 2).view());
     const std::uint8_t start[] = {
         0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A,  // signature
         0,    0,   0,   13,  'I',  'H',  'D',  'R',   // IHDR, 13 bytes
         0,    0,   1,   44,  0,    0,    0,    2,     // 300 x 2
         8,    2,   0,   0,   0};                      // 8 bits, RGB, deflate, adaptive, progressive
-    ASSERT_GT(file.size(), sizeof start + 12);
+    ASSERT_GT(file.size(), sizeof start);
     EXPECT_TRUE(std::equal(std::begin(start), std::end(start), file.begin()));
-    // An empty IEND chunk, whose CRC is the same in every PNG file.
-    const std::uint8_t end[] = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
-    EXPECT_TRUE(std::equal(std::begin(end), std::end(end), file.end() - 12));
 }
 
 TEST(PngEncoder, TheFourthByteAndTheStorageOrderDoNotMatter) {

@@ -9,8 +9,9 @@ namespace {
 
 constexpr std::uint32_t kStalled = 112;  // what the caller calls a write that takes nothing
 
-// A file that takes `takes[i]` bytes at the i-th write, then fails with
-// `error` once the list is used up (or takes everything when `error` is 0).
+// A file that claims to take `takes[i]` bytes at the i-th write (keeping no
+// more than it was offered), then fails with `error` once the list is used
+// up (or takes everything when `error` is 0).
 struct ScriptedFile {
     std::vector<std::size_t> takes;
     std::uint32_t error = 0;
@@ -26,14 +27,15 @@ struct ScriptedFile {
         }
         const std::size_t n = std::min(takes[i], offered.size());
         contents.insert(contents.end(), offered.begin(), offered.begin() + static_cast<long>(n));
-        return {n, 0};
+        return {takes[i], 0};
     }
 };
 
 TEST(WriteInFull, ShortWritesGoOnAndTheFailingWritesOwnErrorIsReported) {
-    const std::vector<std::uint8_t> bytes = {1, 2, 3, 4, 5, 6, 7};
+    const std::vector<std::uint8_t> seven = {1, 2, 3, 4, 5, 6, 7};
     struct Case {
         const char* what;
+        std::vector<std::uint8_t> bytes;
         std::vector<std::size_t> takes;
         std::uint32_t error;
         std::uint32_t result;
@@ -41,33 +43,27 @@ TEST(WriteInFull, ShortWritesGoOnAndTheFailingWritesOwnErrorIsReported) {
         int calls;
     };
     const Case cases[] = {
-        {"all at once", {}, 0, 0, 7, 1},
-        {"in three parts", {3, 2}, 0, 0, 7, 3},
-        {"a full disk after a short write", {5}, 112, 112, 5, 2},
-        {"a failure at once", {}, 33, 33, 0, 1},
-        {"nothing taken and no error", {2, 0}, 0, kStalled, 2, 2},
+        {"all at once", seven, {}, 0, 0, 7, 1},
+        {"in three parts", seven, {3, 2}, 0, 0, 7, 3},
+        {"a full disk after a short write", seven, {5}, 112, 112, 5, 2},
+        {"a failure at once", seven, {}, 33, 33, 0, 1},
+        {"nothing taken and no error", seven, {2, 0}, 0, kStalled, 2, 2},
+        {"more claimed than offered", seven, {9}, 0, kStalled, 7, 1},
+        {"nothing to write makes no call", {}, {}, 33, 0, 0, 0},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         ScriptedFile file;
         file.takes = c.takes;
         file.error = c.error;
         EXPECT_EQ(WriteInFull(
-                      bytes, [&](auto part) { return file.Write(part); }, kStalled),
-                  c.result)
-            << c.what;
-        EXPECT_EQ(file.contents, std::vector<std::uint8_t>(
-                                     bytes.begin(), bytes.begin() + static_cast<long>(c.written)))
-            << c.what;
-        EXPECT_EQ(file.calls, c.calls) << c.what;
+                      c.bytes, [&](auto part) { return file.Write(part); }, kStalled),
+                  c.result);
+        EXPECT_EQ(file.contents,
+                  std::vector<std::uint8_t>(c.bytes.begin(),
+                                            c.bytes.begin() + static_cast<long>(c.written)));
+        EXPECT_EQ(file.calls, c.calls);
     }
-}
-
-TEST(WriteInFull, NothingToWriteMakesNoCall) {
-    ScriptedFile file;
-    EXPECT_EQ(WriteInFull(
-                  {}, [&](auto part) { return file.Write(part); }, kStalled),
-              0u);
-    EXPECT_EQ(file.calls, 0);
 }
 
 }  // namespace

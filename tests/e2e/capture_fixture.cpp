@@ -4,6 +4,7 @@
 
 #include "input.h"
 #include "pattern.h"
+#include "pattern_screen.h"
 
 namespace vix::e2e {
 
@@ -114,6 +115,10 @@ RECT CaptureFixture::ShapeRectangle(HWND overlay, const RECT& to) {
 
 void CaptureFixture::TakeRectangle(HWND overlay) {
     SettleScreen();
+    // What the capture takes: the overlay's inside, within its frame.
+    RECT inside = ScreenRect(overlay);
+    ::InflateRect(&inside, -5, -5);
+    ASSERT_TRUE(WaitPatternShown(inside)) << "the pattern is not whole inside the rectangle";
     RightClickAt({600, 700});
     ASSERT_TRUE(WaitUntil([&] { return !::IsWindowVisible(overlay); }));
     ASSERT_TRUE(WaitInputHandled(Main()));
@@ -141,6 +146,7 @@ void CaptureFixture::StartControlCaptureOnPattern() {
 
 void CaptureFixture::TakePattern() {
     SettleScreen();
+    ASSERT_TRUE(WaitPatternShown(ScreenRect(patternWindow_))) << "the pattern is not whole";
     RightClickAt({pt::kFlatX, pt::kFlatY});
     // Right clicks reach the program through the hook only, posted on.
     ASSERT_TRUE(WaitInputHandled(Main()));

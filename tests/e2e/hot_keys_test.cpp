@@ -51,9 +51,13 @@ class HotKeys : public VixTest {
         LeftClickAt({pt::kLeft + 5, pt::kTop + 5});
         ::Sleep(100);
     }
-    static void Key(char letter) {
+    // A hot key, handled when the main window shows: what it does is done
+    // before the test looks (a look at the clipboard meanwhile would hold it
+    // while the program writes it).
+    void Key(char letter) const {
         PressKeyWith(static_cast<WORD>(letter), {VK_CONTROL, VK_MENU});
         ::Sleep(150);
+        WaitInputHandled(Main());
     }
     bool Shows(const wchar_t* caption) const {
         return WaitUntil([&] { return Control(caption) != nullptr; });

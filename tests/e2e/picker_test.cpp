@@ -7,6 +7,7 @@
 #include "tools/control_ids.h"
 #include "settings/settings.h"
 #include "pattern.h"
+#include "pattern_screen.h"
 #include "vix_fixture.h"
 
 namespace vix::e2e {
@@ -188,6 +189,9 @@ TEST_F(Picker, MagnifierShowsThirteenPixelsSixTimesWithTheSampleBox) {
 
 TEST_F(Picker, AtTheDesktopCornerTheViewIsBlackBeyondTheEdgeAndColumnZeroIsSampledAsOne) {
     StartPicker();
+    const int left = ::GetSystemMetrics(SM_XVIRTUALSCREEN),
+              top = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+    ASSERT_TRUE(WaitPatternShown({left, top, left + pt::kCornerSize, top + pt::kCornerSize}));
     PointAt({0, 0});
     HWND view = FindById(Main(), kIdPickerView);
     ASSERT_TRUE(WaitUntil([&] { return ViewCell(view, 5, 5) == pt::CornerPixel(0, 0); }));

@@ -12,26 +12,10 @@ using namespace vix::test::pattern;
 
 vix::platform::DibSection MainPattern() {
     vix::platform::DibSection dib(kWidth, kHeight);
-    DWORD* p = dib.pixels();
     // A DIB pixel is 0x00RRGGBB, as the pattern's colours are written.
-    const auto set = [&](int x, int y, std::uint32_t c) {
-        p[(y - kTop) * kWidth + (x - kLeft)] = c;
-    };
-    for (int i = 0; i < kWidth * kHeight; ++i)
-        p[i] = kBackground;
-    for (int y = kFlatTop; y < kFlatTop + kFlatSize; ++y)
-        for (int x = kFlatLeft; x < kFlatLeft + kFlatSize; ++x)
-            set(x, y, kFlat);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x)
-            set(kBlockLeft + x, kBlockTop + y, BlockPixel(x, y));
-    for (int i = 0; i < kSwatchCount; ++i) {
-        const int left = kSwatchLeft + (i % 6) * kSwatchSize;
-        const int top = kSwatchTop + (i / 6) * kSwatchSize;
-        for (int y = top; y < top + kSwatchSize; ++y)
-            for (int x = left; x < left + kSwatchSize; ++x)
-                set(x, y, Swatch(i));
-    }
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            dib.pixels()[y * kWidth + x] = MainPixel(kLeft + x, kTop + y);
     return dib;
 }
 

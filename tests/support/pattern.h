@@ -39,6 +39,19 @@ constexpr std::uint32_t Swatch(int i) {
 constexpr int SwatchX(int i) { return kSwatchLeft + (i % 6) * kSwatchSize + kSwatchSize / 2; }
 constexpr int SwatchY(int i) { return kSwatchTop + (i / 6) * kSwatchSize + kSwatchSize / 2; }
 
+// The main window's pixel at (x, y) on the screen, inside kLeft..kLeft+kWidth
+// and kTop..kTop+kHeight.
+constexpr std::uint32_t MainPixel(int x, int y) {
+    if (x >= kFlatLeft && x < kFlatLeft + kFlatSize && y >= kFlatTop && y < kFlatTop + kFlatSize)
+        return kFlat;
+    if (x >= kBlockLeft && x < kBlockLeft + 5 && y >= kBlockTop && y < kBlockTop + 5)
+        return BlockPixel(x - kBlockLeft, y - kBlockTop);
+    const int column = (x - kSwatchLeft) / kSwatchSize, row = (y - kSwatchTop) / kSwatchSize;
+    if (x >= kSwatchLeft && y >= kSwatchTop && column < 6 && row < kSwatchCount / 6)
+        return Swatch(row * 6 + column);
+    return kBackground;
+}
+
 // A 4 x 4 window in the desktop's top-left corner.
 inline constexpr int kCornerSize = 4;
 constexpr std::uint32_t CornerPixel(int x, int y) {

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
+
 #include "capture/snapshot.h"
 #include "capture/snapshot_files.h"
 #include "capture_fakes.h"
@@ -225,6 +228,30 @@ TEST(SnapshotClipboard, TheBitmapOnTheClipboardHasTheSnapshotsPixels) {
     EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x0A0B0Cu);
     EXPECT_EQ(pixels[29 * 50 + 49] & 0xFFFFFF, 0xF0E0D0u);
     EXPECT_FALSE(CopySnapshotToClipboard(nullptr, PixelView{})) << "nothing for an empty snapshot";
+}
+
+// Another program that only looks at the clipboard opens it without a
+// window, over and over. The copy, opened with our window, is never left
+// without the clipboard between emptying and writing it (with no window of
+// its own, Wine handed the clipboard to the other opener there).
+TEST(SnapshotClipboard, AnotherProgramLookingMeanwhileTakesNothingFromTheCopy) {
+    PaintedWindow window({120, 320, 170, 350}, 0x0A0B0C, 0xF0E0D0);
+    Snapshot snapshot;
+    platform::WindowDC screen;
+    ASSERT_FALSE(snapshot.CopyToBuffer(screen.get(), {120, 320, 170, 350}, {120, 320}, {}));
+    std::atomic<bool> done{false};
+    std::thread looker([&] {
+        while (!done) {
+            if (::OpenClipboard(nullptr)) ::CloseClipboard();
+            ::Sleep(1);
+        }
+    });
+    int failed = 0;
+    for (int i = 0; i < 200; ++i)
+        if (!CopySnapshotToClipboard(window.hwnd(), snapshot.Output())) ++failed;
+    done = true;
+    looker.join();
+    EXPECT_EQ(failed, 0);
 }
 
 }  // namespace

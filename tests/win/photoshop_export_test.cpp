@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include "common/utf16.h"
@@ -248,70 +249,51 @@ TEST_F(PhotoshopExportTest, TheColorExportsCreationFailureCarriesTheSystemsText)
     EXPECT_GT(services.messages[1].size(), prefix.size());
 }
 
-// A window whose message starts a second export while the first waits.
-struct Reentry {
-    PhotoshopExporter* exporter = nullptr;
+// A window that counts the messages posted to it, running `onMessage` for
+// each: handled while an export waits, they show the program answering
+// input. Posted before the export, only a loop inside it can handle them.
+class InputWindow {
+  public:
+    explicit InputWindow(std::function<void()> onMessage = {}) : onMessage_(std::move(onMessage)) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = &Procedure;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"VixInputTest";
+        ::RegisterClassW(&wc);
+        window_.reset(::CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                        nullptr, wc.hInstance, nullptr));
+        ::SetWindowLongPtrW(window_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    void Post() { ::PostMessageW(window_.get(), WM_APP, 0, 0); }
     int handled = 0;
-    bool secondRan = true;
-};
-Reentry* reentry = nullptr;
-LRESULT CALLBACK ReentryProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_APP && reentry) {
-        ++reentry->handled;
-        reentry->secondRan = reentry->exporter->ExportColor(true, true, 9, 9, 9).has_value();
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        auto* self = reinterpret_cast<InputWindow*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (message != WM_APP || !self) return ::DefWindowProcW(window, message, wParam, lParam);
+        ++self->handled;
+        if (self->onMessage_) self->onMessage_();
         return 0;
     }
-    return ::DefWindowProcW(window, message, wParam, lParam);
-}
+    std::function<void()> onMessage_;
+    platform::WindowHandle window_;
+};
 
 TEST_F(PhotoshopExportTest, WhileABusyPhotoshopIsAwaitedMessagesRunButNoSecondExport) {
     FakePhotoshopConfig config;
     config.busyMs = 700;
     fake.Configure(config);
     services.answers = {IDYES};
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = ReentryProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"VixReentryTest";
-    ::RegisterClassW(&wc);
-    platform::WindowHandle window(::CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0,
-                                                    HWND_MESSAGE, nullptr, wc.hInstance, nullptr));
-    Reentry state{exporter.get()};
-    reentry = &state;
-    // Posted before the export: only a loop inside the export can handle it.
-    ::PostMessageW(window.get(), WM_APP, 0, 0);
+    bool secondRan = true;
+    InputWindow input([&] { secondRan = exporter->ExportColor(true, true, 9, 9, 9).has_value(); });
+    input.Post();
     const auto outcome = exporter->ExportColor(true, true, 1, 2, 3);
-    reentry = nullptr;
     ASSERT_TRUE(outcome);
     EXPECT_EQ(outcome->ending, ExportOutcome::Ending::Exported);
-    EXPECT_EQ(state.handled, 1);
-    EXPECT_FALSE(state.secondRan);
+    EXPECT_EQ(input.handled, 1);
+    EXPECT_FALSE(secondRan);
     EXPECT_EQ(fake.Calls("IActionControl", "Play").size(), 1u);
 }
-
-// A window that counts the messages posted to it: handled while an export
-// waits, they show the program answering input.
-class CountingWindow {
-  public:
-    CountingWindow() {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = &Procedure;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"VixCountingTest";
-        ::RegisterClassW(&wc);
-        window_.reset(::CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                        nullptr, wc.hInstance, nullptr));
-    }
-    void Post() { ::PostMessageW(window_.get(), WM_APP, 0, 0); }
-    static inline int handled = 0;
-
-  private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_APP) ++handled;
-        return ::DefWindowProcW(window, message, wParam, lParam);
-    }
-    platform::WindowHandle window_;
-};
 
 TEST_F(PhotoshopExportTest, ACallOrActivationUnansweredEndsAtTheBoundWhileInputIsHandled) {
     struct Case {
@@ -326,14 +308,14 @@ TEST_F(PhotoshopExportTest, ACallOrActivationUnansweredEndsAtTheBoundWhileInputI
         {"a server slow to start its class", with([](auto& c) { c.classDelayMs = 7000; }),
          ExportError::I02Color},
     };
-    CountingWindow input;
+    InputWindow input;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         fake.Configure(c.config);
         services.messages.clear();
         services.answers = {IDYES};
-        CountingWindow::handled = 0;
-        input.Post();  // before the export: only a loop inside it can handle it
+        input.handled = 0;
+        input.Post();
         const ULONGLONG start = ::GetTickCount64();
         const auto outcome = exporter->ExportColor(true, true, 1, 2, 3);
         EXPECT_LT(::GetTickCount64() - start, 5000u) << "well before Photoshop answers";
@@ -342,7 +324,7 @@ TEST_F(PhotoshopExportTest, ACallOrActivationUnansweredEndsAtTheBoundWhileInputI
         ASSERT_EQ(services.messages.size(), 2u);
         const std::wstring expected = ErrorMessage(c.error);
         EXPECT_EQ(services.messages[1].substr(0, expected.size()), expected);
-        EXPECT_EQ(CountingWindow::handled, 1);
+        EXPECT_EQ(input.handled, 1);
         exporter = std::make_unique<PhotoshopExporter>(services, BusyRetryPolicy{2000, 100});
         EXPECT_TRUE(fake.WaitForExit());
     }

@@ -372,52 +372,56 @@ TEST_F(UpdateDialogTest, ProgramFetchedBeforeButGoneIsFetchedAgain) {
     EXPECT_TRUE(WaitForFile(StartedMarker(), 20s));
 }
 
-TEST_F(UpdateDialogTest, PlainHttpAddressIsRefusedBeforeAnythingIsFetched) {
-    Serve(L"publisher");
-    const std::size_t before = server_->Requests().size();
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress(false))));
-    EXPECT_EQ(server_->Requests().size(), before);
-}
-
-TEST_F(UpdateDialogTest, UnsignedProgramIsDeletedAndNotStarted) {
-    Serve(L"unsigned");
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
-}
-
-TEST_F(UpdateDialogTest, SomeoneElsesProgramIsDeletedAndNotStarted) {
-    Serve(L"other");
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
-}
-
-// Wine's WinVerifyTrust would pass it: the chain's own status refuses it.
-TEST_F(UpdateDialogTest, ProgramFromAnUntrustedRootIsRefused) {
-    Serve(L"untrusted");
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
-}
-
-TEST_F(UpdateDialogTest, TruncatedDownloadIsRefused) {
-    Serve(L"publisher", 20000);
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
-}
-
-// Failures of the download itself end in the message, the close box
-// working: the file cannot be written, or the server sends more than an
-// update program can be.
-TEST_F(UpdateDialogTest, ADownloadThatCannotBeWrittenOrIsTooLargeFails) {
-    Serve(L"publisher");
-    ASSERT_TRUE(platform::MakePrivateFolder(host_.updateFolder));
-    ASSERT_TRUE(::CreateDirectoryW((host_.updateFolder + L"update.part").c_str(), nullptr));
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
-    ::RemoveDirectoryW((host_.updateFolder + L"update.part").c_str());
-
-    dialog_.SetDownloadLimits({.maxBytes = 1000});
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
-    EXPECT_FALSE(Exists(host_.updateFolder + L"update.part"));
-}
-
-TEST_F(UpdateDialogTest, ServerErrorIsRefused) {
-    ASSERT_TRUE(server_->Script(R"({"/u.exe": )" + BodyRoute("no", 404) + "}"));
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
+// Every refusal ends the same way (see ExpectRefused), whichever step
+// refuses: the address, the download, the file's signature or the file
+// fetched before. Which signatures pass, and which answers count as a
+// download, is tested where the check and the transfer are made.
+TEST_F(UpdateDialogTest, EachRefusalSaysSoAndLeavesNothingStarted) {
+    const std::wstring partial = host_.updateFolder + L"update.part";
+    struct Case {
+        const char* what;
+        std::function<void()> arrange;
+        bool https;
+        bool fetches;
+    };
+    const Case cases[] = {
+        {"a plain http address", [] { Serve(L"publisher"); }, false, false},
+        {"someone else's program", [] { Serve(L"other"); }, true, true},
+        {"a program fetched before that fails its check",
+         [&] {
+             Serve(L"publisher");
+             ASSERT_TRUE(platform::MakePrivateFolder(host_.updateFolder));
+             ASSERT_TRUE(::CopyFileW(Served(L"other").c_str(), UpdateExe().c_str(), FALSE));
+             host_.version = 5;
+         },
+         true, false},
+        {"a download that cannot be written",
+         [&] {
+             Serve(L"publisher");
+             ASSERT_TRUE(platform::MakePrivateFolder(host_.updateFolder));
+             ASSERT_TRUE(::CreateDirectoryW(partial.c_str(), nullptr));
+         },
+         true, false},
+        {"more than an update program can be",
+         [&] {
+             Serve(L"publisher");
+             dialog_.SetDownloadLimits({.maxBytes = 1000});
+         },
+         true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        host_.version = 0;
+        host_.versionStores.clear();
+        host_.closed = false;
+        dialog_.SetDownloadLimits({});
+        c.arrange();
+        const std::size_t before = server_->Requests().size();
+        ExpectRefused(PressUpdate(Offering(5, DownloadAddress(c.https))));
+        EXPECT_EQ(server_->Requests().size() > before, c.fetches);
+        ::RemoveDirectoryW(partial.c_str());
+        EXPECT_FALSE(Exists(partial));
+    }
 }
 
 // The close box during a download that trickles in, a byte a second: the
@@ -447,20 +451,6 @@ TEST_F(UpdateDialogTest, ClosingDuringTheDownloadEndsItAtOnce) {
     EXPECT_FALSE(Exists(UpdateExe()));
     EXPECT_TRUE(host_.versionStores.empty());
     EXPECT_FALSE(host_.closed);
-}
-
-TEST_F(UpdateDialogTest, ExistingProgramThatFailsItsCheckIsDeleted) {
-    ASSERT_TRUE(platform::MakePrivateFolder(host_.updateFolder));
-    ASSERT_TRUE(::CopyFileW(Served(L"other").c_str(), UpdateExe().c_str(), FALSE));
-    host_.version = 5;
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
-}
-
-// An unsigned running program has no publisher to compare with.
-TEST_F(UpdateDialogTest, NothingStartsWhenTheProgramItselfIsUnsigned) {
-    ASSERT_TRUE(::CopyFileW(Served(L"unsigned").c_str(), host_.program.c_str(), FALSE));
-    Serve(L"publisher");
-    ExpectRefused(PressUpdate(Offering(5, DownloadAddress())));
 }
 
 std::wstring* reported = nullptr;
