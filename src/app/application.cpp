@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include <utility>
+
 #include "app/startup_timeline.h"
 #include "app/window_order.h"
 #include "ui/hints.h"
@@ -46,6 +48,7 @@ void Application::HideOwner() { ::ShowWindow(hwnd(), SW_HIDE); }
 bool Application::Idle() {
     startup::Mark("first paint (queue idle)");
     startup::WriteTimeline();
+    if (onFirstIdle) std::exchange(onFirstIdle, nullptr)();
     POINT pt{};
     ::GetCursorPos(&pt);
     const HWND control = ui::ControlAt(pt);

@@ -35,6 +35,9 @@ class Application final : public platform::Window {
     // handler told when it changes.
     const std::wstring& Hint() const { return hint_; }
     std::function<void()> onHint;
+    // Run once, the next time the message queue runs dry: set as the main
+    // window is shown, it runs once the window has painted.
+    std::function<void()> onFirstIdle;
 
     int Run();
     void Terminate(int exitCode);

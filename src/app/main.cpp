@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "app/application.h"
 #include "app/program_windows.h"
@@ -16,6 +17,7 @@
 #include "platform/desktop.h"
 #include "platform/registry.h"
 #include "platform/session_lock.h"
+#include "platform/system_libraries.h"
 
 namespace {
 
@@ -31,6 +33,21 @@ std::wstring ProgramName() {
     return name.substr(0, name.find_last_of(L'.'));
 }
 
+// The pause after asking the hook library, spent loading on another thread
+// the system libraries the start would otherwise load on first use, on its
+// way to the first paint: the common controls (the Picker page's buttons
+// and lists) and the shell (the notification-area icon). It lasts 50 ms,
+// or until both are loaded.
+void PauseLoadingLibraries() {
+    std::thread load([] {
+        using vix::platform::SystemLibrary;
+        vix::platform::SystemFunction(SystemLibrary::CommonControls, "InitCommonControlsEx");
+        vix::platform::SystemFunction(SystemLibrary::Shell, "Shell_NotifyIconW");
+    });
+    ::Sleep(50);
+    load.join();
+}
+
 bool StartChecks(vix::platform::SessionLock& lock) {
     // The lock decides between copies started together; the window still
     // finds a copy that could not make the lock.
@@ -44,7 +61,7 @@ bool StartChecks(vix::platform::SessionLock& lock) {
     }
     const int version = GetDllVersion();
     vix::startup::Mark("hook library version");
-    ::Sleep(50);
+    PauseLoadingLibraries();
     vix::startup::Mark("pause 50 ms");
     if (version == kCorruptLibrary) {
         ::MessageBoxW(nullptr, L"Corrupt file, please re-install VUZirivare", ProgramName().c_str(),

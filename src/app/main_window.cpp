@@ -19,6 +19,14 @@
 #include "ui/message_loop.h"
 
 namespace vix {
+namespace {
+
+// Posted once the window has first painted: the tools' controls that were
+// left out of the start are built. Posted messages come before input, so
+// a click after the first paint finds them.
+constexpr UINT kBuildTools = WM_APP + 0x21;
+
+}  // namespace
 
 void Tvix_main::Create(HWND owner) {
     CreateForm({.className = L"Tvix_main",
@@ -50,21 +58,18 @@ void Tvix_main::FormCreate() {
     startup::Mark("  frame controls");
     tools_.AddTo(toolTable_);
     toolTable_.Add(update_);
-    for (Tool* tool : toolTable_.Tools()) {
-        tool->Build(*this);
-        startup::Mark(tool->Name());
-    }
-    startup::Mark("  tool controls");
+    DeclareSections();
     AddSystemMenuItems();
-    creating_ = true;
-    LoadSettings();
-    creating_ = false;
+    // The layout the settings hold is applied below, with the tab.
+    ReadSettings();
     startup::Mark("  settings");
     RegisterHotKeys();
     startup::Mark("  hot keys");
     // Sizes are screen pixels at any DPI: the process is DPI aware and
     // nothing is scaled, so there is nothing to undo here.
     SetText(kMainCaption);
+    // Builds the controls of the pages shown at start; the others wait for
+    // the first paint.
     ApplyStoredLayout();
     PlaceWindow();
     startup::Mark("  layout");
@@ -106,6 +111,7 @@ void Tvix_main::FormShow() {
     // the window has painted.
     for (Tool* tool : toolTable_.Tools())
         tool->Shown();
+    Application::Instance().onFirstIdle = [this] { ::PostMessageW(hwnd(), kBuildTools, 0, 0); };
     Application::Instance().HideOwner();
     ::SetWindowPos(hwnd(), nullptr, startPosition_.x, startPosition_.y, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -132,11 +138,14 @@ void Tvix_main::FormClose() {
 }
 
 void Tvix_main::LoadSettings() {
-    const SettingsLoad load = LoadSettingsKey(registry_, settings);
-    for (Tool* tool : toolTable_.Tools())
-        tool->SettingsLoaded(settings, load.keyOpened);
+    ReadSettings();
     ArrangeSections();
     DisplayHint();
+}
+
+void Tvix_main::ReadSettings() {
+    const SettingsLoad load = LoadSettingsKey(registry_, settings);
+    toolTable_.SettingsLoaded(settings, load.keyOpened);
 }
 
 void Tvix_main::SaveSettings() {
@@ -205,6 +214,15 @@ LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     switch (message) {
+        case kBuildTools: toolTable_.BuildAll(); return 0;
+        case WM_PARENTNOTIFY:
+            // A press on one of its controls, before the message posted at
+            // the first paint has built the others: the press may reach
+            // them (a library colour goes to the picker).
+            if (const UINT event = LOWORD(wParam);
+                event == WM_LBUTTONDOWN || event == WM_RBUTTONDOWN || event == WM_MBUTTONDOWN)
+                toolTable_.BuildAll();
+            break;
         case kTrayCallback: TrayCallback(static_cast<UINT>(lParam)); break;
         case WM_SHOWWINDOW:
             // The owner is minimised (1) or restored (3): the tray menu

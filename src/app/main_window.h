@@ -99,8 +99,9 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void FormCreate();
     void FormShow() override;
     void FormClose();
-    ui::Panel& AddPage(const PageSpec& spec) override;
     void ApplyStoredLayout();
+    // Reads the settings key into `settings` and tells the tools.
+    void ReadSettings();
     void RegisterHotKeys();
     void UnRegisterHotKeys();
     void PlaceWindow();
@@ -108,6 +109,15 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     // Building the frame's controls.
     void BuildFrame();
     void BuildTabs();
+    // The sections of the tools' pages, in the order declared; their
+    // windows are made per tab, when the tab is first laid out or a tool
+    // builds its controls on one of its pages.
+    void DeclareSections();
+    void MakeSections(int tab);
+    void MakeSection(std::size_t index);
+    ui::Panel& Page(const PageSpec& spec) override;
+    // Builds the tools whose pages show on the open tab.
+    void BuildShownTools();
     void ShapeTab(Tab& tab);
     static ui::PanelStyle TabCaptionStyle(bool open);
 
@@ -135,10 +145,9 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void ShowSettingsDialog();
 
     RegistryStore& registry_;
-    bool creating_ = false;
     Point startPosition_;
     wchar_t decimalSeparator_ = L'.';
-    ToolTable toolTable_;
+    ToolTable toolTable_{*this};
     HotKeyService hotKeys_;
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 

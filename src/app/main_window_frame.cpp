@@ -3,6 +3,8 @@
 
 #include "app/main_window.h"
 
+#include <stdexcept>
+
 #include "tools/control_ids.h"
 #include "app/tab_shape.h"
 #include "platform/gdi.h"
@@ -108,10 +110,26 @@ void Tvix_main::BuildTabs() {
     }
 }
 
-ui::Panel& Tvix_main::AddPage(const PageSpec& spec) {
-    const int index = static_cast<int>(sections_.size());
-    Section& s = *sections_.emplace_back(std::make_unique<Section>());
-    s.spec = &spec;
+void Tvix_main::DeclareSections() {
+    for (Tool* tool : toolTable_.Tools())
+        for (const PageSpec* spec : tool->Pages()) {
+            Section& s = *sections_.emplace_back(std::make_unique<Section>());
+            s.spec = spec;
+            s.shown = !spec->Collapsible() || spec->shownByDefault;
+        }
+}
+
+void Tvix_main::MakeSections(int tab) {
+    // A tab's sections are made together, so that they stack in the order
+    // declared.
+    for (std::size_t i = 0; i < sections_.size(); ++i)
+        if (sections_[i]->spec->tab == tab && !sections_[i]->bar.hwnd()) MakeSection(i);
+}
+
+void Tvix_main::MakeSection(std::size_t index) {
+    Section& s = *sections_[index];
+    const PageSpec& spec = *s.spec;
+    const int id = static_cast<int>(index);
     HWND parent = sectionPanels_.at(static_cast<std::size_t>(spec.tab)).hwnd();
     s.bar.Create(parent, Rect::FromBounds(0, 0, kSectionWidth, kBarHeight), L"",
                  {.color = ui::SectionBarColor()});
@@ -119,18 +137,25 @@ ui::Panel& Tvix_main::AddPage(const PageSpec& spec) {
         s.bar.hwnd(), Rect::FromBounds(22, 1, kSectionWidth - 24, 14), spec.caption,
         {.font = ui::SkinFont(ui::FontId::SectionCaption), .background = ui::SectionBarColor()});
     s.page.Create(parent, Rect::FromBounds(0, kBarHeight, kSectionWidth, 0), L"", {});
-    s.bar.SetId(kIdBarFirst + index);
-    s.page.SetId(kIdPageFirst + index);
-    s.shown = !spec.Collapsible() || spec.shownByDefault;
+    s.bar.SetId(kIdBarFirst + id);
+    s.page.SetId(kIdPageFirst + id);
     if (spec.Collapsible()) {
         s.toggle.Create(s.bar.hwnd(), Rect::FromBounds(6, 2, 12, 12), spec.toggleHint,
-                        ui::PicturesOf(L"SHIFT_EXPAND"));
+                        ui::PicturesOf(s.shown ? L"SHIFT_COLLAPSE" : L"SHIFT_EXPAND"));
         const auto shift = [this, &s] { ShiftSection(s); };
         s.toggle.onClick = shift;
         s.bar.onDoubleClick = shift;
         s.caption.onDoubleClick = shift;
     }
-    return s.page;
+}
+
+ui::Panel& Tvix_main::Page(const PageSpec& spec) {
+    for (const auto& section : sections_)
+        if (section->spec == &spec) {
+            MakeSections(spec.tab);
+            return section->page;
+        }
+    throw std::logic_error("a page no tool declared");
 }
 
 void Tvix_main::ShapeTab(Tab& tab) {

@@ -125,9 +125,7 @@ void Tvix_main::Image1MouseDown() {
     if (before == after && ::PtInRect(&title, pt)) Image1Click();
 }
 
-void Tvix_main::Image1Click() {
-    OpenWebLink(hwnd(), kVendorSite);
-}
+void Tvix_main::Image1Click() { OpenWebLink(hwnd(), kVendorSite); }
 
 void Tvix_main::btnSettingsClick() {
     ChangePage(ActivePageIndex);
@@ -135,6 +133,8 @@ void Tvix_main::btnSettingsClick() {
 }
 
 void Tvix_main::ShowSettingsDialog() {
+    // The dialog empties the library and loads settings the tools show.
+    toolTable_.BuildAll();
     RunBehind([this](HWND owner) {
         ui::ProcessPendingMessages();
         settingsDialog_.CenterOn(owner);

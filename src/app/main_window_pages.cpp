@@ -3,6 +3,8 @@
 
 #include "app/main_window.h"
 
+#include "app/startup_timeline.h"
+
 namespace vix {
 
 void Tvix_main::ChangePage(int index) {
@@ -28,6 +30,8 @@ void Tvix_main::ChangePage(int index) {
 
 void Tvix_main::ArrangeSections() {
     const int tab = ActivePageIndex;
+    MakeSections(tab);
+    BuildShownTools();
     const bool infoBar = settings.showInformationBar;
     std::vector<Section*> open;
     std::vector<SectionState> states;
@@ -47,9 +51,7 @@ void Tvix_main::ArrangeSections() {
             if (s.spec->Collapsible())
                 s.toggle.SetPictures(
                     ui::PicturesOf(p.pageShown ? L"SHIFT_COLLAPSE" : L"SHIFT_EXPAND"));
-            // The loaded flags of a creation are applied afterwards, by the
-            // creation.
-            if (!creating_ && s.spec->shownSetting) settings.*s.spec->shownSetting = p.pageShown;
+            if (s.spec->shownSetting) settings.*s.spec->shownSetting = p.pageShown;
         }
         sectionPanels_[tab].SetBounds(
             Rect::FromBounds(2, kSectionTop, kSectionWidth, layout.sectionHeight));
@@ -60,6 +62,16 @@ void Tvix_main::ArrangeSections() {
     }
     const int height = ClientSize().height;
     pblMainPanel.SetBounds(Rect::FromBounds(1, 1, kClientWidth - 2, height - 2));
+}
+
+void Tvix_main::BuildShownTools() {
+    for (const auto& section : sections_)
+        if (section->spec->tab == ActivePageIndex && section->shown)
+            if (Tool* owner = toolTable_.OwnerOf(*section->spec);
+                owner && !toolTable_.Built(*owner)) {
+                toolTable_.Build(*owner);
+                startup::Mark(owner->Name());
+            }
 }
 
 void Tvix_main::ShowTab(int tab) {

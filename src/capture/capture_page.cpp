@@ -89,10 +89,15 @@ void CapturePage::Create(HWND page, HWND owner) {
     tools_.SetPreview(&preview_);
 }
 
+std::span<const PageSpec* const> CapturePage::Pages() const {
+    static constexpr const PageSpec* kPages[] = {&kCapturePage};
+    return kPages;
+}
+
 void CapturePage::Build(ToolPages& pages) {
     // The overlays and the preview are created with the program's other
     // windows.
-    Create(pages.AddPage(kCapturePage).hwnd(), nullptr);
+    Create(pages.Page(kCapturePage).hwnd(), nullptr);
 }
 
 OwnedWindows CapturePage::Windows() {

@@ -43,6 +43,7 @@ class CapturePage final : public CapturePageControls, public Tool {
 
     // Tool
     const char* Name() const override { return "capture"; }
+    std::span<const PageSpec* const> Pages() const override;
     void Build(ToolPages& pages) override;
     OwnedWindows Windows() override;
     std::vector<HotKeyBinding> HotKeys() override;

@@ -16,7 +16,12 @@ constexpr PageSpec kInfoPage{.tab = kPickerTab,
 
 }  // namespace
 
-void ColorInfoPanel::Build(ToolPages& pages) { Create(pages.AddPage(kInfoPage).hwnd()); }
+std::span<const PageSpec* const> ColorInfoPanel::Pages() const {
+    static constexpr const PageSpec* kPages[] = {&kInfoPage};
+    return kPages;
+}
+
+void ColorInfoPanel::Build(ToolPages& pages) { Create(pages.Page(kInfoPage).hwnd()); }
 
 std::vector<HotKeyBinding> ColorInfoPanel::HotKeys() {
     return {{.key = HotKeyId::ExtendedColorInfo,

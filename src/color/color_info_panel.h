@@ -16,6 +16,7 @@ namespace vix {
 class ColorInfoPanel final : public Tool {
   public:
     const char* Name() const override { return "colour information"; }
+    std::span<const PageSpec* const> Pages() const override;
     void Build(ToolPages& pages) override;
     std::vector<HotKeyBinding> HotKeys() override;
 

@@ -44,8 +44,13 @@ void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     btnSaveAsACT.SetEnabled(false);
 }
 
+std::span<const PageSpec* const> ColorLibraryPage::Pages() const {
+    static constexpr const PageSpec* kPages[] = {&kLibraryPage};
+    return kPages;
+}
+
 void ColorLibraryPage::Build(ToolPages& pages) {
-    ui::Panel& page = pages.AddPage(kLibraryPage);
+    ui::Panel& page = pages.Page(kLibraryPage);
     Create(page.hwnd(), page);
 }
 

@@ -27,6 +27,7 @@ class ColorLibraryPage final : public Tool {
 
     // Tool
     const char* Name() const override { return "library"; }
+    std::span<const PageSpec* const> Pages() const override;
     void Build(ToolPages& pages) override;
     // Empties the library first when the settings say so, then reads it.
     void SettingsLoaded(const Settings& settings, bool keyOpened) override;

@@ -96,7 +96,12 @@ void ColorPicker::Create(HWND page) {
     ResetSampling();
 }
 
-void ColorPicker::Build(ToolPages& pages) { Create(pages.AddPage(kPickerPage).hwnd()); }
+std::span<const PageSpec* const> ColorPicker::Pages() const {
+    static constexpr const PageSpec* kPages[] = {&kPickerPage};
+    return kPages;
+}
+
+void ColorPicker::Build(ToolPages& pages) { Create(pages.Page(kPickerPage).hwnd()); }
 
 void ColorPicker::SettingsLoaded(const Settings& settings, bool) {
     SelectFormat(settings.colorValueForm);

@@ -50,6 +50,7 @@ class ColorPicker final : public Tool {
     void Toggle() override { btnEnablePickerClick(); }
     void OnHookReport(const HookReport& report) override;
     std::vector<HotKeyBinding> HotKeys() override;
+    std::span<const PageSpec* const> Pages() const override;
     void Build(ToolPages& pages) override;
     // The value form as the settings say.
     void SettingsLoaded(const Settings& settings, bool keyOpened) override;

@@ -128,7 +128,10 @@ Size Window::ClientSize() const {
     return {r.right, r.bottom};
 }
 
-void Window::Invalidate() { ::InvalidateRect(hwnd_, nullptr, FALSE); }
+void Window::Invalidate() {
+    // Without a window this would ask every window of the desktop to repaint.
+    if (hwnd_) ::InvalidateRect(hwnd_, nullptr, FALSE);
+}
 
 void Window::BringToFront() {
     ::SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

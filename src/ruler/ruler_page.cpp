@@ -122,10 +122,13 @@ void RulerPage::Create(HWND page, HWND viewsPage, const ui::Panel& infoPage) {
     }
 }
 
+std::span<const PageSpec* const> RulerPage::Pages() const {
+    static constexpr const PageSpec* kPages[] = {&kRulerPage, &kViewsPage, &kInfoPage};
+    return kPages;
+}
+
 void RulerPage::Build(ToolPages& pages) {
-    HWND rulerPage = pages.AddPage(kRulerPage).hwnd();
-    HWND viewsPage = pages.AddPage(kViewsPage).hwnd();
-    Create(rulerPage, viewsPage, pages.AddPage(kInfoPage));
+    Create(pages.Page(kRulerPage).hwnd(), pages.Page(kViewsPage).hwnd(), pages.Page(kInfoPage));
     WriteDpi();
 }
 
@@ -218,8 +221,11 @@ int RulerPage::DesktopSpan() const {
 }
 
 void RulerPage::RulerMoved(const RulerChange& change) {
-    if (change.length) ShowRulerLength(*change.length);
     if (change.line) rulerLine_ = *change.line;
+    // The ruler window is made with the program's windows, before this
+    // page's controls may be: until they are, there is nothing to show.
+    if (!pnlRulerinfoPage) return;
+    if (change.length) ShowRulerLength(*change.length);
     ShowRulerPosition(change.position);
     if (change.redrawViews) RulerEvent();
 }
@@ -279,7 +285,10 @@ platform::GdiColor RulerPage::RulerColor() const {
     return ui::ColorFromSetting(host_.CurrentSettings().rulerColor);
 }
 
-void RulerPage::RepaintLengthField() { ::InvalidateRect(edtLength, nullptr, TRUE); }
+void RulerPage::RepaintLengthField() {
+    // Without the field, a repaint of none would be one of every window.
+    if (edtLength) ::InvalidateRect(edtLength, nullptr, TRUE);
+}
 
 void RulerPage::RulerEvent() {
     if (!viewTimer_.Running()) return;

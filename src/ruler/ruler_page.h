@@ -37,6 +37,7 @@ class RulerPage final : public Tool, public RulerHost {
     ActiveMode Mode() const override { return ActiveMode::Ruler; }
     void Toggle() override { btnEnableRulerClick(); }
     std::vector<HotKeyBinding> HotKeys() override;
+    std::span<const PageSpec* const> Pages() const override;
     void Build(ToolPages& pages) override;
     OwnedWindows Windows() override { return {{ProgramWindow::Ruler, &ruler_}}; }
     // The unit as the settings say.

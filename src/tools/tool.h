@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "settings/settings.h"
@@ -25,13 +26,12 @@ namespace ui {
 class Panel;
 }
 
-// The pages of the main window, while the tools build their controls: the
-// window makes the page `spec` declares, at the end of its tab, and hands
-// it to the tool.
+// The pages of the main window, while a tool builds its controls: the page
+// `spec` declares, one of the tool's Pages(), made by the window.
 class ToolPages {
   public:
     virtual ~ToolPages() = default;
-    virtual ui::Panel& AddPage(const PageSpec& spec) = 0;
+    virtual ui::Panel& Page(const PageSpec& spec) = 0;
 };
 
 class Tool {
@@ -57,11 +57,19 @@ class Tool {
     // The hot keys it answers.
     virtual std::vector<HotKeyBinding> HotKeys() { return {}; }
 
-    // Its life with the main window: its controls are built on the window's
-    // pages at the window's creation; its own windows are created after the
-    // main window; it is told of every load of the settings (`keyOpened`:
-    // the settings key could be opened), of every showing of the main
-    // window and of the window's closing.
+    // The pages its controls stand on, in the order they stack on their
+    // tabs; the window makes their bars. Static storage.
+    virtual std::span<const PageSpec* const> Pages() const { return {}; }
+
+    // Its life with the main window. Its controls are built on its pages
+    // once: at the window's creation when one of its pages shows at start,
+    // otherwise just after the window's first paint, or earlier when
+    // something needs them first (ToolTable says what). Its own windows are
+    // created after the main window. Once its controls exist it is told of
+    // every load of the settings (`keyOpened`: the settings key could be
+    // opened), of a load before that as soon as they are built. It hears of
+    // every showing of the main window and of the window's closing whether
+    // its controls are built or not.
     virtual void Build(ToolPages& pages) { (void)pages; }
     virtual OwnedWindows Windows() { return {}; }
     virtual void SettingsLoaded(const Settings& settings, bool keyOpened) {

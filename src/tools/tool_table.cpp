@@ -1,5 +1,6 @@
 #include "tools/tool_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vix {
@@ -9,19 +10,66 @@ std::size_t Slot(ActiveMode mode) { return static_cast<std::size_t>(mode); }
 
 }  // namespace
 
+std::size_t ToolTable::IndexOf(const Tool& tool) const {
+    const auto it = std::find(tools_.begin(), tools_.end(), &tool);
+    if (it == tools_.end()) throw std::logic_error("a tool not in the table");
+    return static_cast<std::size_t>(it - tools_.begin());
+}
+
 void ToolTable::Add(Tool& tool) {
     if (tool.Mode() != ActiveMode::None) {
         Tool*& slot = byMode_.at(Slot(tool.Mode()));
         if (slot) throw std::logic_error("a tool needs a mode of its own");
         slot = &tool;
     }
+    for (const PageSpec* page : tool.Pages())
+        if (OwnerOf(*page)) throw std::logic_error("a page belongs to one tool");
     tools_.push_back(&tool);
+    built_.push_back(false);
+    for (const PageSpec* page : tool.Pages())
+        pageOwners_.push_back({page, &tool});
     for (HotKeyBinding& binding : tool.HotKeys())
         BindHotKey(std::move(binding));
 }
 
 Tool* ToolTable::Find(ActiveMode mode) const {
     return Slot(mode) < byMode_.size() ? byMode_[Slot(mode)] : nullptr;
+}
+
+Tool* ToolTable::OwnerOf(const PageSpec& page) const {
+    for (const Page& p : pageOwners_)
+        if (p.spec == &page) return p.owner;
+    return nullptr;
+}
+
+bool ToolTable::Built(const Tool& tool) const { return built_[IndexOf(tool)]; }
+
+void ToolTable::Build(Tool& tool) {
+    const std::size_t index = IndexOf(tool);
+    if (built_[index]) return;
+    // Marked first: whatever the build sets off finds it built, and a build
+    // that fails half-way is not tried again.
+    built_[index] = true;
+    tool.Build(pages_);
+    if (loaded_) tool.SettingsLoaded(*loaded_, keyOpened_);
+}
+
+void ToolTable::BuildAll() {
+    // By index, as what a tool's build sets off may build another tool.
+    for (std::size_t i = 0; i < tools_.size(); ++i)
+        Build(*tools_[i]);
+}
+
+void ToolTable::SettingsLoaded(const Settings& settings, bool keyOpened) {
+    loaded_ = &settings;
+    keyOpened_ = keyOpened;
+    for (std::size_t i = 0; i < tools_.size(); ++i)
+        if (built_[i]) tools_[i]->SettingsLoaded(settings, keyOpened);
+}
+
+void ToolTable::SetMode(ActiveMode mode) {
+    if (mode != ActiveMode::None) BuildAll();
+    mode_ = mode;
 }
 
 void ToolTable::StopActiveTool() {
@@ -53,12 +101,15 @@ std::vector<HotKeyRow> ToolTable::KeyRows() const {
     return rows;
 }
 
-void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) const {
+void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) {
     const char letter = static_cast<char>(virtualKey & 0xFF);
     const HotKeyRow* row = HotKeyRowOfLetter(letter);
     for (const HotKeyRow& own : ownKeys_)
         if (own.letter == letter) row = &own;
     if (!row) return;
+    // A key may come before the tools' controls are all built; its action
+    // may reach any of them, also through another tool.
+    BuildAll();
     const int arrivedOn = tabs.OpenTab();
     // An action may change the tab; the bindings stay as they were when the
     // key arrived.

@@ -13,20 +13,44 @@
 // The main window's tools in one table, with the running mode: the window
 // builds them, tells them of its life, stops the running one at a change
 // of tab and routes the hook library's reports and the hot keys through it.
+//
+// A tool's controls are built once, on the window's pages. The window
+// builds those of the pages it shows; the table builds all that are still
+// missing as soon as something beyond a shown page may reach them: a hot
+// key of the program, or a tool starting (tools reach one another: the
+// picker's samples go to the library). Until its controls exist a tool
+// hears nothing of the settings; the last load reaches it once they do.
 
 namespace vix {
 
 class ToolTable {
   public:
-    // Adds a tool and takes its hot keys; a tool with a mode is the only one
-    // with that mode. The table does not own it.
+    // `pages` are the window's, on which the tools build their controls.
+    explicit ToolTable(ToolPages& pages) : pages_(pages) {}
+
+    // Adds a tool and takes its hot keys and pages; a tool with a mode is
+    // the only one with that mode, a page belongs to one tool. The table
+    // does not own it.
     void Add(Tool& tool);
     Tool* Find(ActiveMode mode) const;
+    // The tool that declared `page`, if any.
+    Tool* OwnerOf(const PageSpec& page) const;
     // Every tool, in the order added.
     std::span<Tool* const> Tools() const { return tools_; }
 
+    // Builds `tool`'s controls unless they are built; then it hears of the
+    // last load of the settings, if there was one.
+    void Build(Tool& tool);
+    // Builds every tool's controls still missing, in the order added.
+    void BuildAll();
+    bool Built(const Tool& tool) const;
+    // Tells the tools whose controls exist of a load of the settings and
+    // keeps it for the others. `settings` outlives the table.
+    void SettingsLoaded(const Settings& settings, bool keyOpened);
+
     ActiveMode Mode() const { return mode_; }
-    void SetMode(ActiveMode mode) { mode_ = mode; }
+    // A tool starting finds every other tool's controls built.
+    void SetMode(ActiveMode mode);
 
     // Stops the running tool, as a change of tab does.
     void StopActiveTool();
@@ -43,11 +67,23 @@ class ToolTable {
     std::vector<HotKeyRow> KeyRows() const;
     // Runs the bindings of the key whose letter is the low byte of
     // `virtualKey`, in the order they were bound, with the tabs as they
-    // were when the key arrived.
-    void DispatchHotKey(unsigned virtualKey, MainTabs& tabs) const;
+    // were when the key arrived; every tool's controls are built first.
+    void DispatchHotKey(unsigned virtualKey, MainTabs& tabs);
 
   private:
+    std::size_t IndexOf(const Tool& tool) const;
+
+    struct Page {
+        const PageSpec* spec;
+        Tool* owner;
+    };
+
+    ToolPages& pages_;
     std::vector<Tool*> tools_;
+    std::vector<bool> built_;  // by the index in tools_
+    std::vector<Page> pageOwners_;
+    const Settings* loaded_ = nullptr;
+    bool keyOpened_ = false;
     std::array<Tool*, 256> byMode_{};  // by every value ActiveMode can take
     ActiveMode mode_ = ActiveMode::None;
     std::vector<HotKeyBinding> hotKeys_;

@@ -60,9 +60,12 @@ void Control::SetPictureHint(std::wstring hint) {
 void Control::SetId(int id) { ::SetWindowLongPtrW(hwnd(), GWLP_ID, id); }
 
 void Control::SetBackground(platform::GdiColor color) {
+    if (color == background_ && backgroundBrush_) return;
     background_ = color;
     backgroundBrush_.reset(::CreateSolidBrush(color.Ref()));
-    Invalidate();
+    // Until its first paint the window paints with the new colour anyway:
+    // asking for a repaint before that costs a call to the system's server.
+    if (painted_) Invalidate();
 }
 
 void Control::PaintBehind(HDC dc, const Rect& area) const {
@@ -75,6 +78,7 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_PAINT: {
             platform::PaintDC dc(hwnd());
             Paint(dc.get(), ClientSize());
+            painted_ = true;
             return 0;
         }
         case WM_LBUTTONDOWN:

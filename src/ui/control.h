@@ -53,6 +53,7 @@ class Control : public platform::Window {
 
   private:
     bool pressed_ = false;
+    bool painted_ = false;
     platform::GdiColor background_;
     platform::Brush backgroundBrush_;
 };

@@ -26,6 +26,7 @@ void ImageButton::Create(HWND parent, const Rect& bounds, std::wstring_view hint
 }
 
 void ImageButton::SetPictures(ButtonPictures pictures) {
+    if (pictures == pictures_) return;
     pictures_ = pictures;
     Invalidate();
 }

@@ -12,6 +12,7 @@ struct ButtonPictures {
     const Picture* normal = nullptr;
     const Picture* hover = nullptr;
     const Picture* pressed = nullptr;
+    friend bool operator==(const ButtonPictures&, const ButtonPictures&) = default;
 };
 
 // The pictures of the resources `<base>_70`, `<base>_100` and `<base>_down`;

@@ -23,8 +23,15 @@ void UpdateService::CreateLinksPanel(HWND parent, const Rect& bounds) {
     links_.Create(parent, bounds, server_ ? LinksSite(*server_) : std::nullopt);
 }
 
+std::span<const PageSpec* const> UpdateService::Pages() const {
+    static constexpr const PageSpec* kPages[] = {&kLinksPage};
+    return kPages;
+}
+
 void UpdateService::Build(ToolPages& pages) {
-    CreateLinksPanel(pages.AddPage(kLinksPage).hwnd(), Rect::FromBounds(2, 0, 251, 289));
+    CreateLinksPanel(pages.Page(kLinksPage).hwnd(), Rect::FromBounds(2, 0, 251, 289));
+    // Started before its page was built.
+    if (started_) LoadLinksWhenShown();
 }
 
 void UpdateService::Shown() {
@@ -38,16 +45,21 @@ void UpdateService::Shown() {
 void UpdateService::Start() {
     if (started_) return;
     started_ = true;
+    // Before its page is built the panel has no window: the build arms it.
+    if (links_.hwnd()) LoadLinksWhenShown();
+    if (!server_) return;
+    const std::wstring query = UpdateQueryAddress(*server_, ComputerName()).ToString();
+    check_ = UpdateCheck(calls_.GetCaller(), query, [this](const UpdateAnswer& answer) {
+        HandleUpdateAnswer(answer, host_, dialog_);
+    });
+}
+
+void UpdateService::LoadLinksWhenShown() {
     links_.WhenFirstShown([this] {
         links_.AddBrowser();
         // The panel keeps https pages only: over plain http it would send
         // its own start page to the default browser.
         if (server_ && LinksSite(*server_)) links_.Navigate(LinksPageAddress(*server_).ToString());
-    });
-    if (!server_) return;
-    const std::wstring query = UpdateQueryAddress(*server_, ComputerName()).ToString();
-    check_ = UpdateCheck(calls_.GetCaller(), query, [this](const UpdateAnswer& answer) {
-        HandleUpdateAnswer(answer, host_, dialog_);
     });
 }
 

@@ -33,6 +33,7 @@ class UpdateService final : public Tool {
 
     // Tool
     const char* Name() const override { return "links"; }
+    std::span<const PageSpec* const> Pages() const override;
     void Build(ToolPages& pages) override;
     OwnedWindows Windows() override { return {{ProgramWindow::Update, &dialog_}}; }
     void Shown() override;
@@ -52,6 +53,9 @@ class UpdateService final : public Tool {
     const LinksPanel& links() const { return links_; }
 
   private:
+    // Loads the links page into the panel's browser once the panel shows.
+    void LoadLinksWhenShown();
+
     UpdateHost& host_;
     Tvix_update& dialog_;
     // Nothing when the environment names a server we will not talk to.

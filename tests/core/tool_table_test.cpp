@@ -8,6 +8,14 @@
 namespace vix {
 namespace {
 
+// The window's pages: the fake tools build nothing on them.
+class NoPages final : public ToolPages {
+  public:
+    ui::Panel& Page(const PageSpec&) override { throw std::logic_error("no pages here"); }
+};
+
+NoPages noPages;
+
 // A tool that writes down what reaches it and keeps the table's mode as a
 // real tool keeps its host's.
 class FakeTool final : public Tool {
@@ -30,9 +38,16 @@ class FakeTool final : public Tool {
         reports.push_back(report);
     }
     std::vector<HotKeyBinding> HotKeys() override { return keys; }
+    std::span<const PageSpec* const> Pages() const override { return pages; }
+    void Build(ToolPages&) override { log_.push_back(name_ + " build"); }
+    void SettingsLoaded(const Settings& settings, bool keyOpened) override {
+        log_.push_back(name_ + " settings " + std::to_string(settings.rulerUnit) +
+                       (keyOpened ? "" : " (no key)"));
+    }
 
     std::vector<HookReport> reports;
     std::vector<HotKeyBinding> keys;
+    std::vector<const PageSpec*> pages;
 
   private:
     ToolTable& table_;
@@ -50,7 +65,7 @@ class Tools : public ::testing::Test {
         table.Add(rectangle);
     }
     std::vector<std::string> log;
-    ToolTable table;
+    ToolTable table{noPages};
     FakeTool picker{table, ActiveMode::ColorPicker, log, "picker"};
     FakeTool ruler{table, ActiveMode::Ruler, log, "ruler"};
     FakeTool screen{table, ActiveMode::ScreenCapture, log, "screen"};
@@ -110,6 +125,55 @@ TEST_F(Tools, EachModeHasOneToolAndPartsWithoutAModeAreKeptInOrder) {
     EXPECT_EQ(std::vector<Tool*>(table.Tools().begin(), table.Tools().end()), expected);
 }
 
+using Log = std::vector<std::string>;
+
+TEST_F(Tools, AToolHearsOfTheSettingsOnceItsControlsAreBuiltAndIsBuiltOnce) {
+    Settings settings;
+    settings.rulerUnit = 2;
+    table.Build(picker);
+    table.SettingsLoaded(settings, false);
+    EXPECT_EQ(log, (Log{"picker build", "picker settings 2 (no key)"}));
+    log.clear();
+    // The last load reaches a tool built later, as the settings are then.
+    settings.rulerUnit = 3;
+    table.SettingsLoaded(settings, true);
+    table.Build(ruler);
+    table.Build(ruler);
+    EXPECT_EQ(log, (Log{"picker settings 3", "ruler build", "ruler settings 3"}));
+    log.clear();
+    table.BuildAll();
+    EXPECT_EQ(
+        log, (Log{"screen build", "screen settings 3", "rectangle build", "rectangle settings 3"}));
+    EXPECT_TRUE(table.Built(rectangle));
+}
+
+TEST_F(Tools, AToolStartingFindsEveryOtherToolBuiltAndHearsOfNoLoadBeforeOne) {
+    table.SetMode(ActiveMode::None);
+    EXPECT_TRUE(log.empty());
+    EXPECT_FALSE(table.Built(picker));
+    table.Build(ruler);
+    log.clear();
+    picker.Toggle();
+    EXPECT_EQ(log, (Log{"picker on", "picker build", "screen build", "rectangle build"}));
+    EXPECT_EQ(table.Mode(), ActiveMode::ColorPicker);
+}
+
+TEST_F(Tools, APageBelongsToTheOneToolThatDeclaredIt) {
+    static constexpr PageSpec kLibrary{.caption = L"Sampled color library"};
+    static constexpr PageSpec kInfo{.caption = L"Extended color information"};
+    std::vector<std::string> other;
+    FakeTool library{table, ActiveMode::None, other, "library"};
+    library.pages = {&kLibrary, &kInfo};
+    FakeTool second{table, ActiveMode::None, other, "second"};
+    second.pages = {&kInfo};
+    table.Add(library);
+    EXPECT_THROW(table.Add(second), std::logic_error);
+    EXPECT_EQ(table.OwnerOf(kInfo), &library);
+    static constexpr PageSpec kNobodys{};
+    EXPECT_EQ(table.OwnerOf(kNobodys), nullptr);
+    EXPECT_THROW(table.Built(second), std::logic_error) << "a tool the table does not hold";
+}
+
 constexpr PageSpec kPickerPage{.caption = L"Color picker", .toggleHint = L"", .height = 112};
 
 // The main window's tabs, written down.
@@ -136,7 +200,7 @@ TEST(HotKeyDispatch, EachBindingActsByItsReachOnTheTabTheKeyArrivedOn) {
     int open = 0;
     const auto press = [&log](const char* name) { return [&log, name] { log.push_back(name); }; };
     std::vector<std::string> none;
-    ToolTable table;
+    ToolTable table{noPages};
     FakeTool tool{table, ActiveMode::None, none, "tool"};
     tool.keys = {
         {.key = HotKeyId::ScreenPicker,
@@ -197,7 +261,7 @@ TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
     static constexpr HotKeyRow kGridKey{HotKeyId{15}, L"GridOverlay", 'G', true};
     std::vector<std::string> log;
     int open = 1;
-    ToolTable table;
+    ToolTable table{noPages};
     FakeTool tool{table, ActiveMode::None, log, "grid"};
     tool.keys = {{.key = HotKeyId{15},
                   .ownKey = &kGridKey,
@@ -209,8 +273,11 @@ TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
     ASSERT_EQ(rows.size(), kHotKeyCount + 1);
     EXPECT_EQ(rows.back().atomName, L"GridOverlay");
     FakeTabs tabs(open, log);
+    table.DispatchHotKey('Z', tabs);
+    EXPECT_TRUE(log.empty()) << "a key not the program's builds nothing";
+    // A key may come before the controls are built: they are, before it acts.
     table.DispatchHotKey('G', tabs);
-    EXPECT_EQ(log, (std::vector<std::string>{"tab 2", "grid"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"grid build", "tab 2", "grid"}));
 
     // A second key on a letter already taken, by the fifteen or by a tool.
     static constexpr HotKeyRow kOnP{HotKeyId{16}, L"Other", 'P', true};

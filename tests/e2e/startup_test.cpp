@@ -3,6 +3,8 @@
 #include <ostream>
 #include <string>
 
+#include "settings/settings.h"
+#include "tools/control_ids.h"
 #include "vix_fixture.h"
 
 namespace vix::e2e {
@@ -89,6 +91,56 @@ TEST_F(Startup, TheRunningCopyIsFoundBeforeTheLibraryIsAskedForItsVersion) {
     PressOk(box);
     EXPECT_TRUE(wrong.WaitForExit().has_value());
     EXPECT_TRUE(vix_->Running());
+}
+
+// With the Picker tab open and only its first page shown, the other pages'
+// controls are built once the window has painted: there without ever being
+// shown, with the settings read at start, and a start and a close leave
+// those settings and the library as they were.
+TEST_F(Startup, PagesNotShownAtStartAreBuiltAfterThePaintWithTheSettingsOfTheStart) {
+    std::vector<BYTE> record(106, 0);
+    record[0] = 10, record[1] = 20, record[2] = 30, record[105] = 1;
+    SetRegistryBinary(kColorLibraryKeyPath, L"Sampled colors", record);
+    SetSettingsDword(L"RulerValue", 2);  // centimetres
+    SetSettingsDword(L"_tab_RulerViewsPage", 1);
+    SetSettingsDword(L"_tab_ColorLibPage", 0);
+    StartVix();
+    HWND units = FindById(Main(), kIdRulerUnits);
+    ASSERT_NE(units, nullptr) << "the Ruler tab's controls";
+    EXPECT_FALSE(::IsWindowVisible(units));
+    EXPECT_EQ(::SendMessageW(units, CB_GETCURSEL, 0, 0), 2);
+    HWND save = Control(L"Save Color Libray as .act");
+    ASSERT_NE(save, nullptr) << "the collapsed library page's controls";
+    EXPECT_TRUE(::IsWindowEnabled(save)) << "the stored library was read";
+    EXPECT_NE(FindById(Main(), kIdColorInfoFirst), nullptr);
+    EXPECT_NE(Control(L"Capture the entire screen"), nullptr);
+    CloseVix();
+
+    EXPECT_EQ(SettingsDword(L"RulerValue"), 2u);
+    EXPECT_EQ(SettingsDword(L"_tab_RulerViewsPage"), 1u);
+    EXPECT_EQ(SettingsDword(L"_tab_ColorLibPage"), 0u);
+    EXPECT_EQ(RegistryBinary(kColorLibraryKeyPath, L"Sampled colors"), record);
+    StartVix();
+    ClickTab(L" Ruler");
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 184 + 61; }))
+        << "the views page opens as stored: " << ClientHeight();
+}
+
+// A hot key sent as the window appears, most likely before its first paint
+// and so before the Ruler tab's controls are built, finds them.
+TEST_F(Startup, AHotKeyAsTheWindowAppearsReachesAToolWhosePageWasNotShown) {
+    SetSettingsDword(L"RulerValue", 3);  // picas
+    vix_ = std::make_unique<VixProcess>();
+    ASSERT_TRUE(vix_->Start());
+    main_ = vix_->WaitForMainWindow();
+    ASSERT_NE(main_, nullptr);
+    PressKeyWith('U', {VK_CONTROL, VK_MENU});
+    ASSERT_NE(vix_->WaitForWindow(L"Trulerapp"), nullptr) << "the ruler shows";
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 184; })) << "on the Ruler tab";
+    HWND units = FindById(Main(), kIdRulerUnits);
+    ASSERT_NE(units, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(units) != FALSE; }));
+    EXPECT_EQ(::SendMessageW(units, CB_GETCURSEL, 0, 0), 3);
 }
 
 struct LibraryCase {

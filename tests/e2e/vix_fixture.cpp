@@ -50,6 +50,11 @@ HWND VixTest::StartVix() {
     EXPECT_NE(main_, nullptr) << "the main window did not appear";
     // The first paint, with the tabs in their shapes.
     EXPECT_TRUE(WaitPainted(main_)) << "the main window was not painted";
+    // Then the controls of the pages not shown, built by a message posted
+    // once the queue has run dry after that paint: a paint asked for once it
+    // is posted comes after it, and one asked for now may come just before.
+    WaitInputHandled(main_);
+    WaitInputHandled(main_);
     return main_;
 }
 

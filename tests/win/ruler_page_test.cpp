@@ -67,6 +67,22 @@ class RulerFields : public ::testing::Test {
     RulerPage page_{host_};
 };
 
+// The program makes the ruler window before the page's controls may be
+// built: what the window reports then reaches no other window.
+TEST(RulerPageNotBuilt, TheRulerWindowsReportsRepaintNothingElse) {
+    platform::WindowHandle other(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 50, 50,
+                                                   80, 60, nullptr, nullptr, nullptr, nullptr));
+    ::UpdateWindow(other.get());
+    ASSERT_FALSE(::GetUpdateRect(other.get(), nullptr, FALSE));
+    test::FakeToolHost host;
+    RulerPage page{host};
+    page.RulerWindow().Create(nullptr);
+    page.RulerWindow().SetRulerLength(300);
+    page.RulerWindow().MoveRuler(120, 130);
+    EXPECT_FALSE(::GetUpdateRect(other.get(), nullptr, FALSE))
+        << "a repaint of every window of the desktop";
+}
+
 TEST_F(RulerFields, LeavingTheLengthForAnotherControlOfTheWindowAppliesIt) {
     Type(kIdRulerLength, L"321");
     ::SetFocus(Field(kIdRulerX));
