@@ -1,8 +1,10 @@
 #include "photoshop/action_request.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "common/utf16.h"
 
@@ -169,18 +171,27 @@ struct ValueText {
 
 }  // namespace
 
-// The shortest text that reads back as the same number. (The standard
-// library's floating-point to_chars would do it too, at 170 KB of tables in
-// the program for this one line.)
+// The shortest text that reads back as the same number, fixed or with an
+// exponent, fixed on a tie: what the standard library's floating-point
+// to_chars writes, without its 170 KB of tables in the program.
 std::string ActionNumberText(double value) {
     if (std::isnan(value)) return "nan";
     if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-    char buffer[32];
-    for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-        if (std::strtod(buffer, nullptr) == value) break;
+    char scientific[32];
+    int digits = 1;
+    for (; digits < 17; ++digits) {
+        std::snprintf(scientific, sizeof scientific, "%.*e", digits - 1, value);
+        if (std::strtod(scientific, nullptr) == value) break;
     }
-    return buffer;
+    std::snprintf(scientific, sizeof scientific, "%.*e", digits - 1, value);
+    const int exponent = std::atoi(std::strchr(scientific, 'e') + 1);
+    const int decimals = std::max(0, digits - 1 - exponent);
+    const int fixedLength = std::snprintf(nullptr, 0, "%.*f", decimals, value);
+    if (fixedLength > static_cast<int>(std::strlen(scientific))) return scientific;
+    std::string fixed(static_cast<std::size_t>(fixedLength) + 1, '\0');
+    std::snprintf(fixed.data(), fixed.size(), "%.*f", decimals, value);
+    fixed.pop_back();
+    return fixed;
 }
 
 std::string DescriptorText(const ActionDescriptor& descriptor) {
