@@ -63,7 +63,7 @@ bool Application::Idle() {
 }
 
 int Application::Run() {
-    ui::PumpUntil([] { return false; });
+    ui::PumpUntilQuit();
     MSG msg;
     // The loop ended on WM_QUIT, which it left in the queue.
     return ::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) ? static_cast<int>(msg.wParam)

@@ -50,11 +50,31 @@ bool DrainQueue() {
     return DrainQueue(other);
 }
 
-}  // namespace
+// The outermost loop, with nothing to poll, waits in GetMessage and handles
+// timer ticks there until another message comes: a tick alone needs no idle
+// work, and under Wine the empty peek and the wait after each tick (the
+// picker's, 66 times a second) cost a call to the system's server and a
+// yield more than GetMessage does. A nested loop cannot wait so: its `done`
+// may turn true in a message sent from another thread, which GetMessage
+// handles without returning.
+enum class TicksEnd { Quit, OtherMessage };
 
-void SetIdleHandler(std::function<bool()> idle) { IdleHandler() = std::move(idle); }
+TicksEnd WaitTakingTicks() {
+    MSG msg;
+    for (;;) {
+        const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            return TicksEnd::Quit;
+        }
+        if (got < 0) return TicksEnd::OtherMessage;
+        Dispatch(msg);
+        // The idle handler is due once the queue is dry again.
+        if (msg.message != WM_TIMER) return TicksEnd::OtherMessage;
+    }
+}
 
-bool PumpUntil(const std::function<bool()>& done) {
+bool Pump(const std::function<bool()>& done, bool outermost) {
     bool poll = false;
     bool other = true;  // the first time the queue runs dry counts
     ULONGLONG lastIdle = 0;
@@ -70,6 +90,11 @@ bool PumpUntil(const std::function<bool()>& done) {
             lastIdle = now;
             other = false;
         }
+        if (outermost && !poll) {
+            if (WaitTakingTicks() == TicksEnd::Quit) return false;
+            other = true;
+            continue;
+        }
         const DWORD wait =
             poll
                 ? static_cast<DWORD>(kIdlePollMs - std::min<ULONGLONG>(now - lastIdle, kIdlePollMs))
@@ -77,6 +102,16 @@ bool PumpUntil(const std::function<bool()>& done) {
         ::MsgWaitForMultipleObjectsEx(0, nullptr, wait, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
     }
     return true;
+}
+
+}  // namespace
+
+void SetIdleHandler(std::function<bool()> idle) { IdleHandler() = std::move(idle); }
+
+bool PumpUntil(const std::function<bool()>& done) { return Pump(done, false); }
+
+void PumpUntilQuit() {
+    Pump([] { return false; }, true);
 }
 
 void ProcessPendingMessages() { DrainQueue(); }

@@ -18,6 +18,10 @@ void SetIdleHandler(std::function<bool()> idle);
 // is posted again for the outermost loop; the result is then false.
 bool PumpUntil(const std::function<bool()>& done);
 
+// The outermost loop: dispatches messages until WM_QUIT, which it leaves in
+// the queue.
+void PumpUntilQuit();
+
 // Dispatches what is waiting and returns.
 void ProcessPendingMessages();
 
