@@ -22,7 +22,16 @@ std::set<HWND>& DialogWindows() {
     return windows;
 }
 
+// Set when a message other than a timer's tick is dispatched, also by a loop
+// nested in a handler (a tick that draws handles what waits meanwhile):
+// the idle handler is due once the queue is dry again.
+bool& OtherDispatched() {
+    static bool other = true;
+    return other;
+}
+
 void Dispatch(MSG& msg) {
+    if (msg.message != WM_TIMER) OtherDispatched() = true;
     if (HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
         root && DialogWindows().contains(root) && ::IsDialogMessageW(root, &msg))
         return;
@@ -31,23 +40,16 @@ void Dispatch(MSG& msg) {
 }
 
 // False when WM_QUIT was taken from the queue (and posted again).
-// `other` is set when a message other than a timer's tick was dispatched.
-bool DrainQueue(bool& other) {
+bool DrainQueue() {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return false;
         }
-        if (msg.message != WM_TIMER) other = true;
         Dispatch(msg);
     }
     return true;
-}
-
-bool DrainQueue() {
-    bool other = false;
-    return DrainQueue(other);
 }
 
 // The outermost loop, with nothing to poll, waits in GetMessage and handles
@@ -56,43 +58,39 @@ bool DrainQueue() {
 // picker's, 66 times a second) cost a call to the system's server and a
 // yield more than GetMessage does. A nested loop cannot wait so: its `done`
 // may turn true in a message sent from another thread, which GetMessage
-// handles without returning.
-enum class TicksEnd { Quit, OtherMessage };
-
-TicksEnd WaitTakingTicks() {
+// handles without returning. False on WM_QUIT (posted again).
+bool WaitTakingTicks() {
     MSG msg;
     for (;;) {
         const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
-            return TicksEnd::Quit;
+            return false;
         }
-        if (got < 0) return TicksEnd::OtherMessage;
+        if (got < 0) return true;
         Dispatch(msg);
-        // The idle handler is due once the queue is dry again.
-        if (msg.message != WM_TIMER) return TicksEnd::OtherMessage;
+        if (OtherDispatched()) return true;
     }
 }
 
 bool Pump(const std::function<bool()>& done, bool outermost) {
     bool poll = false;
-    bool other = true;  // the first time the queue runs dry counts
     ULONGLONG lastIdle = 0;
+    OtherDispatched() = true;  // the first time the queue runs dry counts
     while (!done()) {
-        if (!DrainQueue(other)) return false;
+        if (!DrainQueue()) return false;
         if (done()) break;
         // A timer's tick (the picker's, 66 times a second) moves no pointer:
         // after ticks alone the idle handler waits for its poll, instead of
         // asking the system where the pointer is after every tick.
         const ULONGLONG now = ::GetTickCount64();
-        if (other || (poll && now - lastIdle >= kIdlePollMs)) {
+        if (OtherDispatched() || (poll && now - lastIdle >= kIdlePollMs)) {
+            OtherDispatched() = false;
             poll = IdleHandler() && IdleHandler()();
             lastIdle = now;
-            other = false;
         }
         if (outermost && !poll) {
-            if (WaitTakingTicks() == TicksEnd::Quit) return false;
-            other = true;
+            if (!WaitTakingTicks()) return false;
             continue;
         }
         const DWORD wait =
