@@ -110,7 +110,11 @@ HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** out) {
     server.LoadConfig();
     if (const auto refuse = static_cast<HRESULT>(server.Config().refuseCreate); FAILED(refuse)) {
         server.Record("Factory", "CreateInstance", "-", {{"result", HresultText(refuse)}});
-        server.QuitIfUnused();
+        // The refusal reaches the caller in a reply COM sends from another
+        // thread once this returns; a server ending at once could cut it off
+        // (the caller then saw RPC_S_CALL_FAILED). The main loop's thread
+        // timer ends an unused server; this one comes a little later.
+        ::SetTimer(nullptr, 0, 500, nullptr);
         return refuse;
     }
     auto* application = new ApplicationObject();
