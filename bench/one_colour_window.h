@@ -21,3 +21,23 @@ LRESULT CALLBACK OneColourWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
+
+// Registers the yardsticks' window class `name` with the procedure `proc`.
+inline ATOM RegisterYardstickClass(HINSTANCE instance, const wchar_t* name, WNDPROC proc) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = name;
+    return RegisterClassW(&wc);
+}
+
+// The thread's messages until WM_QUIT.
+inline int RunMessages() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}

@@ -18,12 +18,7 @@ namespace {
 constexpr auto Proc = &OneColourWindowProc<RGB(56, 34, 12)>;
 
 ATOM Register(HINSTANCE instance, const wchar_t* name) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = name;
-    return RegisterClassW(&wc);
+    return RegisterYardstickClass(instance, name, Proc);
 }
 
 }  // namespace
@@ -35,8 +30,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     vix::startup::Mark("single-instance check");
     if (HMODULE hooks = LoadLibraryW(L"Vix32.dll")) {
         using Version = int(WINAPI*)();
-        if (auto version =
-                reinterpret_cast<Version>(reinterpret_cast<void*>(GetProcAddress(hooks, "GetDllVersion"))))
+        if (auto version = reinterpret_cast<Version>(
+                reinterpret_cast<void*>(GetProcAddress(hooks, "GetDllVersion"))))
             version();
     }
     vix::startup::Mark("hook library version");

@@ -27,13 +27,8 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = L"VixTickFloor";
-    RegisterClassW(&wc);
-    HWND w = CreateWindowExW(WS_EX_TOPMOST, wc.lpszClassName, L"tick floor", WS_POPUP, 0, 0, 64, 64,
+    RegisterYardstickClass(instance, L"VixTickFloor", Proc);
+    HWND w = CreateWindowExW(WS_EX_TOPMOST, L"VixTickFloor", L"tick floor", WS_POPUP, 0, 0, 64, 64,
                              nullptr, nullptr, instance, nullptr);
     ShowWindow(w, SW_SHOWNOACTIVATE);
     g_screen = GetDC(nullptr);
@@ -47,10 +42,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     void* bits = nullptr;
     SelectObject(g_copy, CreateDIBSection(g_copy, &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
     SetTimer(w, 1, kIntervalMs, nullptr);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return 0;
+    return RunMessages();
 }
