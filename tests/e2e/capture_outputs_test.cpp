@@ -8,6 +8,7 @@
 
 #include "capture_fixture.h"
 #include "pattern.h"
+#include "pattern_screen.h"
 #include "settings/settings.h"
 
 namespace vix::e2e {
@@ -78,7 +79,7 @@ TEST_F(CaptureOutputs, TheFirstJoinedCaptureStandsAloneAndTheNextJoinsAtItsPlace
     LeftClickAt(Center(join));
     ASSERT_TRUE(WaitUntil([&] { return Ticked(join); }));
     StartControlCaptureOnPattern();
-    const Picture pattern = ScreenPicture(ScreenRect(Pattern()));
+    const Picture pattern = PatternPicture(ScreenRect(Pattern()));
     TakePattern();
     const auto first = SnapshotViaClipboard();
     ASSERT_TRUE(first);
@@ -378,7 +379,7 @@ class CaptureSequence : public CaptureFixture {
 TEST_F(CaptureSequence, EveryCaptureTakesTheFirstFreeNumber) {
     TickSequence(true);
     StartControlCaptureOnPattern();
-    const Picture pattern = ScreenPicture(ScreenRect(Pattern()));
+    const Picture pattern = PatternPicture(ScreenRect(Pattern()));
     TakePattern();
     ASSERT_FALSE(WholeJpeg(File(L"Img_Sequence001.jpg")).empty());
     TakePattern();
@@ -420,14 +421,13 @@ class CapturePngSequence : public CaptureSequence {
 TEST_F(CapturePngSequence, TheFilesArePngWithEveryPixelOfTheCapture) {
     TickSequence(true);
     StartControlCaptureOnPattern();
-    const Picture pattern = ScreenPicture(ScreenRect(Pattern()));
     TakePattern();
     ASSERT_FALSE(WholePng(File(L"Img_Sequence001.png")).empty());
     TakePattern();
     ASSERT_FALSE(WholePng(File(L"Img_Sequence002.png")).empty());
     const auto first = ReadImageFile(File(L"Img_Sequence001.png"));
     ASSERT_TRUE(first);
-    EXPECT_TRUE(first->pixels == pattern.pixels);
+    EXPECT_TRUE(first->pixels == PatternPicture(ScreenRect(Pattern())).pixels);
     EXPECT_EQ(FilesIn(folder_),
               (std::set<std::wstring>{L"Img_Sequence001.png", L"Img_Sequence002.png"}));
 }
@@ -456,7 +456,8 @@ TEST_F(CaptureFullSequence, CancellingUnticksAndAFullSequenceSaysSoAndKeepsTheCa
     TickSequence(false);
     TickSequence(true);
     StartControlCaptureOnPattern();
-    const Picture pattern = ScreenPicture(ScreenRect(Pattern()));
+    const Picture pattern = PatternPicture(ScreenRect(Pattern()));
+    ASSERT_TRUE(WaitPatternShown(ScreenRect(Pattern())));
     RightClickAt({pt::kFlatX, pt::kFlatY});
     HWND box = WaitForMessageBox(vix_->Pid(), 5000);
     ASSERT_NE(box, nullptr);

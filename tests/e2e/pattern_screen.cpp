@@ -71,4 +71,13 @@ bool WaitPatternShown(const RECT& area) {
     });
 }
 
+Picture PatternPicture(const RECT& area) {
+    Picture picture{area.right - area.left, area.bottom - area.top, {}};
+    picture.pixels.reserve(static_cast<std::size_t>(picture.width) * picture.height);
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            picture.pixels.push_back(pt::MainPixel(x, y));
+    return picture;
+}
+
 }  // namespace vix::e2e

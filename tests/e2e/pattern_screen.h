@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "pictures.h"
+
 // Whether the screen shows the test pattern where its windows lie.
 //
 // Under Wine on a display without a compositor, the part of another
@@ -17,5 +19,9 @@ namespace vix::e2e {
 // coordinates) is the pattern's own, asking the pattern to paint again while
 // one is not. False if that does not come.
 bool WaitPatternShown(const RECT& area);
+
+// The main pattern window's pixels inside `area` (screen coordinates), as
+// the pattern program paints them.
+Picture PatternPicture(const RECT& area);
 
 }  // namespace vix::e2e
