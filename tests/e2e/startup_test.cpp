@@ -120,27 +120,6 @@ TEST_F(Startup, PagesNotShownAtStartAreBuiltAfterThePaintWithTheSettingsOfTheSta
     EXPECT_EQ(SettingsDword(L"_tab_RulerViewsPage"), 1u);
     EXPECT_EQ(SettingsDword(L"_tab_ColorLibPage"), 0u);
     EXPECT_EQ(RegistryBinary(kColorLibraryKeyPath, L"Sampled colors"), record);
-    StartVix();
-    ClickTab(L" Ruler");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 184 + 61; }))
-        << "the views page opens as stored: " << ClientHeight();
-}
-
-// A hot key sent as the window appears, most likely before its first paint
-// and so before the Ruler tab's controls are built, finds them.
-TEST_F(Startup, AHotKeyAsTheWindowAppearsReachesAToolWhosePageWasNotShown) {
-    SetSettingsDword(L"RulerValue", 3);  // picas
-    vix_ = std::make_unique<VixProcess>();
-    ASSERT_TRUE(vix_->Start());
-    main_ = vix_->WaitForMainWindow();
-    ASSERT_NE(main_, nullptr);
-    PressKeyWith('U', {VK_CONTROL, VK_MENU});
-    ASSERT_NE(vix_->WaitForWindow(L"Trulerapp"), nullptr) << "the ruler shows";
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 184; })) << "on the Ruler tab";
-    HWND units = FindById(Main(), kIdRulerUnits);
-    ASSERT_NE(units, nullptr);
-    EXPECT_TRUE(WaitUntil([&] { return ::IsWindowEnabled(units) != FALSE; }));
-    EXPECT_EQ(::SendMessageW(units, CB_GETCURSEL, 0, 0), 3);
 }
 
 struct LibraryCase {
