@@ -221,12 +221,13 @@ void PrintTimelines(const Timeline& vix, const Timeline& floor) {
         }
         std::printf("\n");
     }
-    std::printf("%-30s %8.1fms %10s %9.1fms\n", "(driver saw the probe painted)",
-                Median(vix.seen), "", Median(floor.seen));
+    std::printf("%-30s %8.1fms %10s %9.1fms\n", "(driver saw the probe painted)", Median(vix.seen),
+                "", Median(floor.seen));
     std::printf("(\"seen painted\" counts from the driver's CreateProcess call)\n");
-    std::printf("processor time the process used up to its first paint (median): vix.exe %.1f ms, "
-                "fixed steps %.1f ms\n",
-                cpu(vix), cpu(floor));
+    std::printf(
+        "processor time the process used up to its first paint (median): vix.exe %.1f ms, "
+        "fixed steps %.1f ms\n",
+        cpu(vix), cpu(floor));
 }
 
 }  // namespace
@@ -266,10 +267,11 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%-12ls %8.1fms %8.1fms %8.1fms\n", programs[p].label, paints[p].front(),
                     Median(paints[p]), paints[p].back());
     }
-    std::printf("ratios of the medians: vix.exe to its fixed steps %.2f (goal <= 1.5); "
-                "to the bare window: vix.exe %.2f, its fixed steps %.2f\n",
-                Median(paints[kVix]) / Median(paints[kFloor]),
-                Median(paints[kVix]) / Median(paints[0]), Median(paints[kFloor]) / Median(paints[0]));
+    std::printf(
+        "ratios of the medians: vix.exe to its fixed steps %.2f (goal <= 1.5); "
+        "to the bare window: vix.exe %.2f, its fixed steps %.2f\n",
+        Median(paints[kVix]) / Median(paints[kFloor]), Median(paints[kVix]) / Median(paints[0]),
+        Median(paints[kFloor]) / Median(paints[0]));
     const Timeline vixTimeline = CollectTimeline(programs[kVix], painted[kVix], runs);
     const Timeline floorTimeline = CollectTimeline(programs[kFloor], painted[kFloor], runs);
     PrintTimelines(vixTimeline, floorTimeline);

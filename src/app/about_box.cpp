@@ -9,9 +9,7 @@
 
 namespace vix {
 
-void TAbout::Create(HWND owner) {
-    CreateDialogForm(L"TAbout", L"About vix", {240, 245}, owner);
-}
+void TAbout::Create(HWND owner) { CreateDialogForm(L"TAbout", L"About vix", {240, 245}, owner); }
 
 void TAbout::CreateContent() {
     const platform::GdiColor white = platform::kWhite;

@@ -48,8 +48,8 @@ std::optional<std::wstring> SystemCaptureDialogs::ChooseSequenceFolder(HWND owne
     PIDLIST_ABSOLUTE chosen = platform::late::SHBrowseForFolderW(&info);
     if (!chosen) return std::nullopt;
     std::vector<wchar_t> path(32768, L'\0');
-    const BOOL ok =
-        platform::late::SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), 0);
+    const BOOL ok = platform::late::SHGetPathFromIDListEx(chosen, path.data(),
+                                                          static_cast<DWORD>(path.size()), 0);
     platform::late::CoTaskMemFree(chosen);
     if (!ok || path[0] == L'\0') return std::nullopt;
     return std::wstring(path.data());

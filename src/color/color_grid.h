@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "color/color_library.h"
 #include "ui/control.h"
 

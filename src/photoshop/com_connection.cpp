@@ -62,8 +62,8 @@ ComPtr<IDispatch> ComPhotoshopConnection::Make(DISPID id, std::wstring_view oper
 CallResult ComPhotoshopConnection::CreateApplication() {
     application_.reset();
     // Asking for IDispatch needs no proxy of Photoshop's own interfaces.
-    const HRESULT hr = platform::late::CoCreateInstance(kApplicationClass, nullptr, CLSCTX_LOCAL_SERVER,
-                                          IID_IDispatch, application_.put_void());
+    const HRESULT hr = platform::late::CoCreateInstance(
+        kApplicationClass, nullptr, CLSCTX_LOCAL_SERVER, IID_IDispatch, application_.put_void());
     if (FAILED(hr)) {
         application_.reset();
         return CallResult::Failed(platform::HResultText(hr));

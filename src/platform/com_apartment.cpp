@@ -10,8 +10,8 @@ namespace vix::platform {
 
 ComApartment::ComApartment(ApartmentKind kind)
     : result_(late::CoInitializeEx(nullptr, kind == ApartmentKind::SingleThreaded
-                                            ? COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE
-                                            : COINIT_MULTITHREADED)) {}
+                                                ? COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE
+                                                : COINIT_MULTITHREADED)) {}
 
 ComApartment::~ComApartment() {
     // S_FALSE counts too: every successful initialise needs its uninitialise.

@@ -20,9 +20,9 @@ struct HotKeySpec {
 };
 
 struct HotKeyState {
-    ATOM id = 0;          // the atom, also the identifier WM_HOTKEY carries
+    ATOM id = 0;  // the atom, also the identifier WM_HOTKEY carries
     bool registered = false;
-    DWORD error = 0;      // RegisterHotKey's or GlobalAddAtomW's error when not registered
+    DWORD error = 0;  // RegisterHotKey's or GlobalAddAtomW's error when not registered
     // ERROR_HOTKEY_ALREADY_REGISTERED (1409): another program has it.
     bool TakenElsewhere() const { return error == ERROR_HOTKEY_ALREADY_REGISTERED; }
 };

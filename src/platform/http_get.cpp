@@ -61,8 +61,8 @@ DWORD QueryNumber(HINTERNET request, DWORD what, bool& present) {
     DWORD value = 0;
     DWORD size = sizeof(value);
     present = late::WinHttpQueryHeaders(request, what | WINHTTP_QUERY_FLAG_NUMBER,
-                                    WINHTTP_HEADER_NAME_BY_INDEX, &value, &size,
-                                    WINHTTP_NO_HEADER_INDEX) != FALSE;
+                                        WINHTTP_HEADER_NAME_BY_INDEX, &value, &size,
+                                        WINHTTP_NO_HEADER_INDEX) != FALSE;
     return value;
 }
 
@@ -88,7 +88,7 @@ class Deadline {
         late::WinHttpSetTimeouts(request, wait, wait, wait, wait);
         DWORD headWait = static_cast<DWORD>(wait);
         late::WinHttpSetOption(request, WINHTTP_OPTION_RECEIVE_RESPONSE_TIMEOUT, &headWait,
-                           sizeof(headWait));
+                               sizeof(headWait));
     }
 
   private:
@@ -195,9 +195,9 @@ HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
         response.error = Failure(stop);
         return response;
     }
-    StoppableRequest req(late::WinHttpOpenRequest(connection.get(), L"GET", url->path.c_str(), nullptr,
-                                              WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
-                                              url->secure ? WINHTTP_FLAG_SECURE : 0));
+    StoppableRequest req(late::WinHttpOpenRequest(
+        connection.get(), L"GET", url->path.c_str(), nullptr, WINHTTP_NO_REFERER,
+        WINHTTP_DEFAULT_ACCEPT_TYPES, url->secure ? WINHTTP_FLAG_SECURE : 0));
     if (!req.get()) {
         response.error = Failure(stop);
         return response;

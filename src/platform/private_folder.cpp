@@ -51,7 +51,8 @@ bool RemoveEntry(const std::wstring& path, DWORD attributes) {
 
 std::wstring LocalAppDataFolder() {
     wchar_t* raw = nullptr;
-    if (FAILED(late::SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &raw)))
+    if (FAILED(
+            late::SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &raw)))
         return {};
     const TaskText text(raw);
     std::wstring folder(text.get());

@@ -78,7 +78,8 @@ bool Variant::ToBool() const { return Converted(VT_BOOL).v_.boolVal != VARIANT_F
 
 std::wstring Variant::ToString() const {
     const Variant text = Converted(VT_BSTR);
-    return std::wstring(text.v_.bstrVal ? text.v_.bstrVal : L"", late::SysStringLen(text.v_.bstrVal));
+    return std::wstring(text.v_.bstrVal ? text.v_.bstrVal : L"",
+                        late::SysStringLen(text.v_.bstrVal));
 }
 
 ComPtr<IDispatch> Variant::ToDispatch() const {

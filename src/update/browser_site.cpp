@@ -13,7 +13,8 @@ namespace {
 std::wstring ArgumentText(const VARIANT& argument) {
     const VARIANT* v = &argument;
     if (v->vt == (VT_BYREF | VT_VARIANT) && v->pvarVal) v = v->pvarVal;
-    if (v->vt == VT_BSTR && v->bstrVal) return std::wstring(v->bstrVal, platform::late::SysStringLen(v->bstrVal));
+    if (v->vt == VT_BSTR && v->bstrVal)
+        return std::wstring(v->bstrVal, platform::late::SysStringLen(v->bstrVal));
     if (v->vt == (VT_BYREF | VT_BSTR) && v->pbstrVal && *v->pbstrVal)
         return std::wstring(*v->pbstrVal, platform::late::SysStringLen(*v->pbstrVal));
     return {};

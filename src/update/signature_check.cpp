@@ -10,8 +10,9 @@ namespace vix {
 namespace {
 
 bool SameName(const CERT_NAME_BLOB& a, const CERT_NAME_BLOB& b) {
-    return platform::late::CertCompareCertificateName(X509_ASN_ENCODING, const_cast<CERT_NAME_BLOB*>(&a),
-                                        const_cast<CERT_NAME_BLOB*>(&b)) != FALSE;
+    return platform::late::CertCompareCertificateName(X509_ASN_ENCODING,
+                                                      const_cast<CERT_NAME_BLOB*>(&a),
+                                                      const_cast<CERT_NAME_BLOB*>(&b)) != FALSE;
 }
 
 }  // namespace
@@ -21,9 +22,9 @@ bool SamePublisher(PCCERT_CONTEXT signerA, PCCERT_CONTEXT issuerA, PCCERT_CONTEX
     if (!signerA || !issuerA || !signerB || !issuerB) return false;
     return SameName(signerA->pCertInfo->Subject, signerB->pCertInfo->Subject) &&
            SameName(issuerA->pCertInfo->Subject, issuerB->pCertInfo->Subject) &&
-           platform::late::CertComparePublicKeyInfo(X509_ASN_ENCODING | PKCS_7_ASN_ENCODING,
-                                      &issuerA->pCertInfo->SubjectPublicKeyInfo,
-                                      &issuerB->pCertInfo->SubjectPublicKeyInfo) != FALSE;
+           platform::late::CertComparePublicKeyInfo(
+               X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, &issuerA->pCertInfo->SubjectPublicKeyInfo,
+               &issuerB->pCertInfo->SubjectPublicKeyInfo) != FALSE;
 }
 
 SignatureVerdict CheckUpdateSignature(const std::wstring& path, HANDLE file,

@@ -10,21 +10,22 @@ namespace {
 
 void CloseStore(HCERTSTORE store) noexcept { platform::late::CertCloseStore(store, 0); }
 using Store = platform::UniqueHandle<platform::NullTraits<HCERTSTORE, CloseStore>>;
-using Chain =
-    platform::UniqueHandle<platform::NullTraits<PCCERT_CHAIN_CONTEXT, platform::late::CertFreeCertificateChain>>;
+using Chain = platform::UniqueHandle<
+    platform::NullTraits<PCCERT_CHAIN_CONTEXT, platform::late::CertFreeCertificateChain>>;
 
 // The signer's chain built again with revocation checked on every
 // certificate but the root. Wine's WinVerifyTrust accepts untrusted roots
 // and checks no revocation; Windows does both, and this repeats them so the
 // answer is the same on both.
 DWORD ChainErrors(PCCERT_CONTEXT signer, HCRYPTMSG message) {
-    const Store carried(platform::late::CertOpenStore(CERT_STORE_PROV_MSG,
-                                        X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, 0, 0, message));
+    const Store carried(platform::late::CertOpenStore(
+        CERT_STORE_PROV_MSG, X509_ASN_ENCODING | PKCS_7_ASN_ENCODING, 0, 0, message));
     CERT_CHAIN_PARA para{};
     para.cbSize = sizeof(para);
     PCCERT_CHAIN_CONTEXT raw = nullptr;
     if (!platform::late::CertGetCertificateChain(nullptr, signer, nullptr, carried.get(), &para,
-                                   CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT, nullptr, &raw))
+                                                 CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT,
+                                                 nullptr, &raw))
         return ~DWORD{0};
     const Chain chain(raw);
     return chain.get()->TrustStatus.dwErrorStatus;
@@ -49,8 +50,10 @@ SignatureReading ReadSignature(const std::wstring& path, HANDLE file, bool check
     const auto noWindow = static_cast<HWND>(INVALID_HANDLE_VALUE);
     SignatureReading reading;
     reading.trust = platform::late::WinVerifyTrust(noWindow, &action, &data);
-    if (CRYPT_PROVIDER_DATA* provider = platform::late::WTHelperProvDataFromStateData(data.hWVTStateData)) {
-        const CRYPT_PROVIDER_SGNR* signer = platform::late::WTHelperGetProvSignerFromChain(provider, 0, FALSE, 0);
+    if (CRYPT_PROVIDER_DATA* provider =
+            platform::late::WTHelperProvDataFromStateData(data.hWVTStateData)) {
+        const CRYPT_PROVIDER_SGNR* signer =
+            platform::late::WTHelperGetProvSignerFromChain(provider, 0, FALSE, 0);
         if (signer && signer->csCertChain > 0 && signer->pasCertChain[0].pCert) {
             PCCERT_CONTEXT leaf = signer->pasCertChain[0].pCert;
             reading.signer.reset(platform::late::CertDuplicateCertificateContext(leaf));

@@ -13,7 +13,9 @@
 
 namespace vix {
 
-inline void FreeCertificate(PCCERT_CONTEXT cert) noexcept { platform::late::CertFreeCertificateContext(cert); }
+inline void FreeCertificate(PCCERT_CONTEXT cert) noexcept {
+    platform::late::CertFreeCertificateContext(cert);
+}
 using Certificate = platform::UniqueHandle<platform::NullTraits<PCCERT_CONTEXT, FreeCertificate>>;
 
 struct SignatureReading {

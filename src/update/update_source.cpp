@@ -13,7 +13,7 @@ std::optional<std::wstring> EnvironmentValue(const wchar_t* name) {
     const DWORD needed = ::GetEnvironmentVariableW(name, nullptr, 0);
     if (needed == 0)
         return ::GetLastError() == ERROR_ENVVAR_NOT_FOUND ? std::nullopt
-                                                         : std::optional<std::wstring>(L"");
+                                                          : std::optional<std::wstring>(L"");
     std::wstring value(needed, L'\0');
     const DWORD n = ::GetEnvironmentVariableW(name, value.data(), needed);
     if (n >= needed) return std::wstring();

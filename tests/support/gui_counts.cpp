@@ -55,8 +55,9 @@ long CurrentGdiObjects() {
 
 GuiCounts CurrentGuiCounts() {
     const long user = static_cast<long>(::GetGuiResources(::GetCurrentProcess(), GR_USEROBJECTS));
-    return {CurrentGdiObjects(),
-            user > 0 ? user : kProbeLimit - Room<platform::Menu>([] { return ::CreatePopupMenu(); })};
+    return {CurrentGdiObjects(), user > 0 ? user : kProbeLimit - Room<platform::Menu>([] {
+                                                       return ::CreatePopupMenu();
+                                                   })};
 }
 
 }  // namespace vix::test

@@ -15,8 +15,8 @@ double Psnr(const Pixels& a, const Pixels& b) {
     double sum = 0;
     for (std::size_t i = 0; i < a.size(); ++i)
         for (int shift : {0, 8, 16}) {
-            const int d = static_cast<int>((a[i] >> shift) & 0xFF) -
-                          static_cast<int>((b[i] >> shift) & 0xFF);
+            const int d =
+                static_cast<int>((a[i] >> shift) & 0xFF) - static_cast<int>((b[i] >> shift) & 0xFF);
             sum += d * d;
         }
     const double mse = sum / (3.0 * static_cast<double>(a.size()));

@@ -47,10 +47,9 @@ TEST_F(LoopbackServer, AnswersTheScriptedBodyAndLogsTheRequest) {
     EXPECT_EQ(result.body, "majvers_availible=2;minvers_availible=1");
     const auto requests = server_->Requests();
     ASSERT_FALSE(requests.empty());
-    EXPECT_NE(
-        requests.back().find(
-            R"("path": "/scripts/get_vix_updates/get.html?action=startup&majvers=2&minvers=0&compName=A%20B")"),
-        std::string::npos)
+    EXPECT_NE(requests.back().find(R"("path": "/scripts/get_vix_updates/get.html?action=startup)"
+                                   R"(&majvers=2&minvers=0&compName=A%20B")"),
+              std::string::npos)
         << requests.back();
     EXPECT_NE(requests.back().find(R"("User-Agent": "vix-tests")"), std::string::npos);
 }

@@ -257,6 +257,5 @@ TEST_F(VersionChooserTest, TheStartLookupWaitsForATickAndWhatNeedsItRunsItFirst)
     EXPECT_EQ(waitingHost.settingsSaved, 1);
 }
 
-
 }  // namespace
 }  // namespace vix::test

@@ -26,7 +26,8 @@ TEST(TypedNumbersOnWindows, ForeignDigitsGiveTheConversionErrorNotALength) {
             ADD_FAILURE() << testing::PrintToString(text) << " gave "
                           << testing::PrintToString(pixels);
         } catch (const AppError& e) {
-            EXPECT_EQ(e.message(), L"'" + std::wstring(text) + L"' is not a valid floating point value");
+            EXPECT_EQ(e.message(),
+                      L"'" + std::wstring(text) + L"' is not a valid floating point value");
         }
         EXPECT_FALSE(ParseInteger(text)) << testing::PrintToString(text);
     }
