@@ -17,6 +17,7 @@
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
 #include "update/update_service.h"
+#include "tools/control_ids.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
 #include "tools/tool_windows.h"
@@ -88,6 +89,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     // page is expanded.
     struct Section {
         const PageSpec* spec = nullptr;
+        PageIds ids{};
         bool shown = false;
         ui::Panel bar;
         ui::ImageButton toggle;

@@ -115,6 +115,7 @@ void Tvix_main::DeclareSections() {
         for (const PageSpec* spec : tool->Pages()) {
             Section& s = *sections_.emplace_back(std::make_unique<Section>());
             s.spec = spec;
+            s.ids = PageIdsAt(sections_.size() - 1);
             s.shown = !spec->Collapsible() || spec->shownByDefault;
         }
 }
@@ -129,7 +130,6 @@ void Tvix_main::MakeSections(int tab) {
 void Tvix_main::MakeSection(std::size_t index) {
     Section& s = *sections_[index];
     const PageSpec& spec = *s.spec;
-    const int id = static_cast<int>(index);
     HWND parent = sectionPanels_.at(static_cast<std::size_t>(spec.tab)).hwnd();
     s.bar.Create(parent, Rect::FromBounds(0, 0, kSectionWidth, kBarHeight), L"",
                  {.color = ui::SectionBarColor()});
@@ -137,8 +137,8 @@ void Tvix_main::MakeSection(std::size_t index) {
         s.bar.hwnd(), Rect::FromBounds(22, 1, kSectionWidth - 24, 14), spec.caption,
         {.font = ui::SkinFont(ui::FontId::SectionCaption), .background = ui::SectionBarColor()});
     s.page.Create(parent, Rect::FromBounds(0, kBarHeight, kSectionWidth, 0), L"", {});
-    s.bar.SetId(kIdBarFirst + id);
-    s.page.SetId(kIdPageFirst + id);
+    s.bar.SetId(s.ids.bar);
+    s.page.SetId(s.ids.page);
     if (spec.Collapsible()) {
         s.toggle.Create(s.bar.hwnd(), Rect::FromBounds(6, 2, 12, 12), spec.toggleHint,
                         ui::PicturesOf(s.shown ? L"SHIFT_COLLAPSE" : L"SHIFT_EXPAND"));

@@ -3,7 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/system_libraries.h"
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "settings/settings.h"
 #include "color/color_text.h"
 #include "color/palette_files.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "settings/settings.h"
 #include "pattern.h"
 #include "pattern_screen.h"

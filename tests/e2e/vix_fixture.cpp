@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <optional>
 
+#include "color/color_control_ids.h"
 #include "tools/control_ids.h"
 #include "platform/registry.h"
 #include "registry_tree.h"
