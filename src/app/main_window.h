@@ -130,8 +130,10 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void ShiftSection(Section& section);
 
     // Title, caption buttons, menus and the tray.
-    void Image1MouseDown();
-    void Image1Click();
+    // Moves the window with the mouse; a press and release without moving
+    // opens the vendor's site.
+    void DragByTitle();     // Image1MouseDown
+    void OpenVendorSite();  // Image1Click
     void TIMinimizeClick();
     void TIMaximizeClick();
     void TIExitClick();
@@ -154,7 +156,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 
     ui::Panel pblMainPanel;
-    ui::PictureBox Image1;
+    ui::PictureBox imgTitle;          // Image1
     ui::ImageButton minimizeButton_;  // PNGButton1
     ui::ImageButton restoreButton_;   // btnMinimize, which restores
     ui::ImageButton btnClose;

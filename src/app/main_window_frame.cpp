@@ -40,13 +40,13 @@ void Tvix_main::BuildFrame() {
     pblMainPanel.SetId(kIdMainPanel);
     HWND panel = pblMainPanel.hwnd();
 
-    Image1.Create(panel, Rect::FromBounds(2, 2, 255, 15), ui::SkinPicture(L"TITLE"));
-    Image1.SetId(kIdTitleImage);
-    Image1.onMouseDown = [this](POINT) { Image1MouseDown(); };
+    imgTitle.Create(panel, Rect::FromBounds(2, 2, 255, 15), ui::SkinPicture(L"TITLE"));
+    imgTitle.SetId(kIdTitleImage);
+    imgTitle.onMouseDown = [this](POINT) { DragByTitle(); };
 
     // The caption buttons lie on the title image, which shows through them;
     // their places on the main panel are (217, 3), (230, 3) and (243, 3).
-    HWND title = Image1.hwnd();
+    HWND title = imgTitle.hwnd();
     minimizeButton_.Create(title, Rect::FromBounds(215, 1, 14, 14), L"Minimize",
                            ui::PicturesOf(L"BTN_MINIMIZE"));
     minimizeButton_.onClick = [this] { TIMinimizeClick(); };
@@ -69,7 +69,7 @@ void Tvix_main::BuildFrame() {
     pnlTabs.Create(panel, Rect::FromBounds(3, 18, 207, 24), L"",
                    {.color = ui::ShadowColor(), .bevel = ui::Bevel::Lowered});
     pnlTabs.SetId(kIdTabStrip);
-    pnlTabs.onMouseDown = [this](POINT) { Image1MouseDown(); };
+    pnlTabs.onMouseDown = [this](POINT) { DragByTitle(); };
     BuildTabs();
     pnlTabLine.Create(panel, Rect::FromBounds(2, 40, 255, 2), L"",
                       {.color = platform::kBlack, .bottomLine = platform::kWhite});

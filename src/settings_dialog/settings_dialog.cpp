@@ -145,13 +145,13 @@ void TSettings::FillControls() {
 }
 
 void TSettings::FillPhotoshopVersions() {
-    ::SendMessageW(lbPSVerion, CB_RESETCONTENT, 0, 0);
+    ::SendMessageW(lbPSVersion, CB_RESETCONTENT, 0, 0);
     std::vector<std::wstring> names;
     if (services_.installedPhotoshopVersions) names = services_.installedPhotoshopVersions();
     versions_ = ListPhotoshopVersions(names, services_.settings().photoshopVersion);
     for (const std::wstring& label : versions_.labels)
-        ::SendMessageW(lbPSVerion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
-    Select(lbPSVerion, versions_.selected);
+        ::SendMessageW(lbPSVersion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+    Select(lbPSVersion, versions_.selected);
 }
 
 SettingsDialogState TSettings::ReadControls() const {
@@ -211,7 +211,7 @@ void TSettings::btnSettingsOKClick() {
     }
     Settings& settings = services_.settings();
     ApplySettingsDialog(state, settings);
-    versions_.selected = Selected(lbPSVerion);
+    versions_.selected = Selected(lbPSVersion);
     if (VersionChoiceNeeded(versions_, settings.photoshopVersion)) {
         if (services_.choosePhotoshopVersion) {
             services_.choosePhotoshopVersion(versions_);
