@@ -83,9 +83,9 @@ void Tvix_main::ApplyStoredLayout() {
     const bool remembered = settings.rememberLayout;
     for (const auto& section : sections_) {
         const PageSpec& spec = *section->spec;
-        section->shown =
-            !spec.Collapsible() ||
-            (remembered && spec.shownSetting ? settings.*spec.shownSetting : spec.shownByDefault);
+        section->shown = !spec.Collapsible() || (remembered && spec.shownSetting
+                                                     ? FlagSetting(settings, *spec.shownSetting)
+                                                     : spec.shownByDefault);
     }
     // A stored tab outside -1..3 (edited by hand) opens the first tab.
     int tab = 0;
@@ -144,7 +144,7 @@ void Tvix_main::LoadSettings() {
 }
 
 void Tvix_main::ReadSettings() {
-    const SettingsLoad load = LoadSettingsKey(registry_, settings);
+    const SettingsLoad load = LoadSettingsKey(registry_, settings, toolTable_.SettingRows().All());
     toolTable_.SettingsLoaded(settings, load.keyOpened);
 }
 
@@ -153,7 +153,7 @@ void Tvix_main::SaveSettings() {
     const Rect bounds = Bounds();
     settings.lastX = bounds.left;
     settings.lastY = bounds.top;
-    SaveSettingsKey(registry_, settings);
+    SaveSettingsKey(registry_, settings, toolTable_.SettingRows().All());
 }
 
 void Tvix_main::DisplayHint() {

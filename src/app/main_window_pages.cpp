@@ -51,7 +51,8 @@ void Tvix_main::ArrangeSections() {
             if (s.spec->Collapsible())
                 s.toggle.SetPictures(
                     ui::PicturesOf(p.pageShown ? L"SHIFT_COLLAPSE" : L"SHIFT_EXPAND"));
-            if (s.spec->shownSetting) settings.*s.spec->shownSetting = p.pageShown;
+            if (s.spec->shownSetting)
+                SetField(settings, *s.spec->shownSetting, RegistryValue::Dword(p.pageShown));
         }
         sectionPanels_[tab].SetBounds(
             Rect::FromBounds(2, kSectionTop, kSectionWidth, layout.sectionHeight));

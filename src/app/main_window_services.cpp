@@ -27,6 +27,7 @@ SettingsDialogServices Tvix_main::DialogServices() {
     services.saveSettings = [this] { SaveSettings(); };
     services.loadSettings = [this] { LoadSettings(); };
     services.hotKeysLeftOut = [this] { return hotKeys_.LeftOut(); };
+    services.toolSettings = [this] { return toolTable_.SettingRows().Groups(); };
     tools_.LinkSettingsDialog(services);
     return services;
 }

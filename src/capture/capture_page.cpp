@@ -7,12 +7,12 @@
 namespace vix {
 namespace {
 
-constexpr PageSpec kCapturePage{.tab = kCaptureTab,
-                                .caption = L"Screen capture",
-                                .toggleHint = L"Expand/Collapse Screen capture",
-                                .height = kCapturePageHeight,
-                                .shownSetting = &Settings::captureSectionOpen,
-                                .shownByDefault = true};
+const PageSpec kCapturePage{.tab = kCaptureTab,
+                            .caption = L"Screen capture",
+                            .toggleHint = L"Expand/Collapse Screen capture",
+                            .height = kCapturePageHeight,
+                            .shownSetting = &Setting(SettingId::CaptureSectionOpen),
+                            .shownByDefault = true};
 
 // At rest the dim picture, under the pointer and pressed the full one.
 ui::ButtonPictures ModePictures(const wchar_t* base) {

@@ -8,11 +8,11 @@
 namespace vix {
 namespace {
 
-constexpr PageSpec kInfoPage{.tab = kPickerTab,
-                             .caption = L"Extended color information",
-                             .toggleHint = L"Expand/Collapse Extended color information",
-                             .height = 74,
-                             .shownSetting = &Settings::colorInfoSectionOpen};
+const PageSpec kInfoPage{.tab = kPickerTab,
+                         .caption = L"Extended color information",
+                         .toggleHint = L"Expand/Collapse Extended color information",
+                         .height = 74,
+                         .shownSetting = &Setting(SettingId::ColorInfoSectionOpen)};
 
 }  // namespace
 

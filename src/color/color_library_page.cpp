@@ -13,11 +13,11 @@
 namespace vix {
 namespace {
 
-constexpr PageSpec kLibraryPage{.tab = kPickerTab,
-                                .caption = L"Sampled color library",
-                                .toggleHint = L"Expand/Collapse Sampled color library",
-                                .height = 79,
-                                .shownSetting = &Settings::librarySectionOpen};
+const PageSpec kLibraryPage{.tab = kPickerTab,
+                            .caption = L"Sampled color library",
+                            .toggleHint = L"Expand/Collapse Sampled color library",
+                            .height = 79,
+                            .shownSetting = &Setting(SettingId::LibrarySectionOpen)};
 
 }  // namespace
 

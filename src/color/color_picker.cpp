@@ -18,12 +18,12 @@
 namespace vix {
 namespace {
 
-constexpr PageSpec kPickerPage{.tab = kPickerTab,
-                               .caption = L"Color picker",
-                               .toggleHint = L"Expand/Collapse Colorpicker",
-                               .height = 112,
-                               .shownSetting = &Settings::pickerSectionOpen,
-                               .shownByDefault = true};
+const PageSpec kPickerPage{.tab = kPickerTab,
+                           .caption = L"Color picker",
+                           .toggleHint = L"Expand/Collapse Colorpicker",
+                           .height = 112,
+                           .shownSetting = &Setting(SettingId::PickerSectionOpen),
+                           .shownByDefault = true};
 
 }  // namespace
 

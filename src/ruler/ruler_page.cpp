@@ -13,22 +13,22 @@
 namespace vix {
 namespace {
 
-constexpr PageSpec kRulerPage{.tab = kRulerTab,
-                              .caption = L"Ruler",
-                              .toggleHint = L"Expand/Collapse Ruler",
-                              .height = 69,
-                              .shownSetting = &Settings::rulerSectionOpen,
-                              .shownByDefault = true};
-constexpr PageSpec kViewsPage{.tab = kRulerTab,
-                              .caption = L"Ruler views",
-                              .toggleHint = L"Expand/Collapse Ruler views",
-                              .height = 61,
-                              .shownSetting = &Settings::rulerViewsSectionOpen};
-constexpr PageSpec kInfoPage{.tab = kRulerTab,
-                             .caption = L"Ruler info",
-                             .toggleHint = L"Expand/Collapse Ruler info",
-                             .height = 58,
-                             .shownSetting = &Settings::rulerInfoSectionOpen};
+const PageSpec kRulerPage{.tab = kRulerTab,
+                          .caption = L"Ruler",
+                          .toggleHint = L"Expand/Collapse Ruler",
+                          .height = 69,
+                          .shownSetting = &Setting(SettingId::RulerSectionOpen),
+                          .shownByDefault = true};
+const PageSpec kViewsPage{.tab = kRulerTab,
+                          .caption = L"Ruler views",
+                          .toggleHint = L"Expand/Collapse Ruler views",
+                          .height = 61,
+                          .shownSetting = &Setting(SettingId::RulerViewsSectionOpen)};
+const PageSpec kInfoPage{.tab = kRulerTab,
+                         .caption = L"Ruler info",
+                         .toggleHint = L"Expand/Collapse Ruler info",
+                         .height = 58,
+                         .shownSetting = &Setting(SettingId::RulerInfoSectionOpen)};
 
 HWND Field(HWND page, const Rect& bounds, const wchar_t* hint, int id) {
     HWND field = ui::CreateStandardControl(

@@ -2,9 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "common/joined_text.h"
+#include "common/registry_store.h"
 #include "common/program_names.h"
 
 // The user's settings as the main window mirrors them, one field per registry
@@ -72,6 +75,9 @@ struct Settings {
     std::wstring skippedUpdateVersions;
     std::int32_t downloadedUpdateVersion = 0;
     HintCheckBytes hintCheck{};
+    // The values of the rows the tools declare, by value name, as the
+    // registry stores them; a value not loaded yet reads as its default.
+    std::map<std::wstring, RegistryValue, std::less<>> toolValues;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "settings/setting_rows.h"
 #include "settings/settings_table.h"
 
 namespace vix {
@@ -22,6 +23,13 @@ RegistryValue DefaultValue(const SettingDef& setting, RegistryStore& registry) {
     return RegistryValue::Text(setting.text);
 }
 
+const SettingRows& ShellRows() {
+    static const SettingRows rows;
+    return rows;
+}
+
+SettingRowList RowsOrShell(SettingRowList rows) { return rows.empty() ? ShellRows().All() : rows; }
+
 }  // namespace
 
 std::wstring DefaultPicturePath(RegistryStore& registry) {
@@ -31,28 +39,25 @@ std::wstring DefaultPicturePath(RegistryStore& registry) {
     return L"C:\\";
 }
 
-SettingsLoad LoadSettingsKey(RegistryStore& registry, Settings& settings) {
+SettingsLoad LoadSettingsKey(RegistryStore& registry, Settings& settings, SettingRowList rows) {
+    rows = RowsOrShell(rows);
     auto key = registry.Open(RegistryRoot::CurrentUser, kSettingsKeyPath, OpenMode::Create);
     if (!key) return {};
-    for (const SettingDef& setting : SettingsTable())
-        if (setting.created && !HasStoredType(key->Read(setting.name), setting))
-            key->Write(setting.name, DefaultValue(setting, registry));
+    for (const SettingDef* setting : rows)
+        if (setting->created && !HasStoredType(key->Read(setting->name), *setting))
+            key->Write(setting->name, DefaultValue(*setting, registry));
     // A value that is missing or of another type (only possible when writing
     // its default failed) leaves its field alone.
-    for (SettingId id : kSettingsReadOrder) {
-        const SettingDef& setting = Setting(id);
-        if (const auto value = key->Read(setting.name)) SetField(settings, setting, *value);
-    }
+    for (const SettingDef* setting : ReadOrder(rows))
+        if (const auto value = key->Read(setting->name)) SetField(settings, *setting, *value);
     return {.keyOpened = true};
 }
 
-bool SaveSettingsKey(RegistryStore& registry, const Settings& settings) {
+bool SaveSettingsKey(RegistryStore& registry, const Settings& settings, SettingRowList rows) {
     auto key = registry.Open(RegistryRoot::CurrentUser, kSettingsKeyPath, OpenMode::Create);
     if (!key) return false;
-    for (SettingId id : kSettingsWriteOrder) {
-        const SettingDef& setting = Setting(id);
-        if (const auto value = FieldValue(settings, setting)) key->Write(setting.name, *value);
-    }
+    for (const SettingDef* setting : WriteOrder(RowsOrShell(rows)))
+        if (const auto value = FieldValue(settings, *setting)) key->Write(setting->name, *value);
     return true;
 }
 

@@ -123,72 +123,6 @@ static_assert(InIdOrder(), "the table lists every setting at its SettingId");
 
 }  // namespace
 
-const std::array<SettingId, 30> kSettingsReadOrder = {
-    Id::ActivePageIndex,
-    Id::PickerSectionOpen,
-    Id::ColorInfoSectionOpen,
-    Id::LibrarySectionOpen,
-    Id::RulerSectionOpen,
-    Id::RulerInfoSectionOpen,
-    Id::RulerViewsSectionOpen,
-    Id::CaptureSectionOpen,
-    Id::RememberPosition,
-    Id::RememberLayout,
-    Id::LastX,
-    Id::LastY,
-    Id::KeepRepeatedSamples,
-    Id::ClearLibraryOnLoad,
-    Id::ColorValueForm,
-    Id::ClipboardFormat,
-    Id::RulerUnit,
-    Id::RulerColor,
-    Id::PhotoshopForeground,
-    Id::JpegQuality,
-    Id::SequenceName,
-    Id::SequenceDigits,
-    Id::HintCheck,
-    Id::CopySamplesToClipboard,
-    Id::PhotoshopVersion,
-    Id::LastListedPhotoshopVersion,
-    Id::ShowInformationBar,
-    Id::SkippedUpdateVersions,
-    Id::DownloadedUpdateVersion,
-    Id::SequenceFormat,
-};
-
-const std::array<SettingId, 30> kSettingsWriteOrder = {
-    Id::ActivePageIndex,
-    Id::PickerSectionOpen,
-    Id::ColorInfoSectionOpen,
-    Id::LibrarySectionOpen,
-    Id::RulerSectionOpen,
-    Id::RulerInfoSectionOpen,
-    Id::RulerViewsSectionOpen,
-    Id::CaptureSectionOpen,
-    Id::RememberPosition,
-    Id::RememberLayout,
-    Id::PhotoshopVersion,
-    Id::LastListedPhotoshopVersion,
-    Id::LastX,
-    Id::LastY,
-    Id::ShowInformationBar,
-    Id::CopySamplesToClipboard,
-    Id::KeepRepeatedSamples,
-    Id::ClearLibraryOnLoad,
-    Id::ColorValueForm,
-    Id::RulerUnit,
-    Id::RulerColor,
-    Id::PhotoshopForeground,
-    Id::SequenceName,
-    Id::SequenceDigits,
-    Id::ClipboardFormat,
-    Id::JpegQuality,
-    Id::HintCheck,
-    Id::SkippedUpdateVersions,
-    Id::DownloadedUpdateVersion,
-    Id::SequenceFormat,
-};
-
 std::span<const SettingDef, kSettingCount> SettingsTable() { return kTable; }
 
 const SettingDef& Setting(SettingId id) { return kTable[static_cast<std::size_t>(id)]; }
@@ -202,6 +136,7 @@ const SettingDef* FindSetting(std::wstring_view name) {
 std::optional<RegistryValue> FieldValue(const Settings& s, const SettingDef& setting) {
     struct Visitor {
         const Settings& s;
+        const SettingDef& setting;
         std::optional<RegistryValue> operator()(std::monostate) const { return std::nullopt; }
         std::optional<RegistryValue> operator()(bool S::*f) const {
             return RegistryValue::Dword(s.*f ? 1 : 0);
@@ -218,8 +153,15 @@ std::optional<RegistryValue> FieldValue(const Settings& s, const SettingDef& set
         std::optional<RegistryValue> operator()(HintCheckBytes S::*f) const {
             return RegistryValue::Binary(s.*f);
         }
+        std::optional<RegistryValue> operator()(ToolValue) const {
+            const auto it = s.toolValues.find(setting.name);
+            if (it != s.toolValues.end()) return it->second;
+            if (setting.type == SettingType::Text) return RegistryValue::Text(setting.text);
+            if (setting.type == SettingType::Bytes) return RegistryValue::Binary({});
+            return RegistryValue::Dword(setting.number);
+        }
     };
-    return std::visit(Visitor{s}, setting.field);
+    return std::visit(Visitor{s, setting}, setting.field);
 }
 
 bool SetField(Settings& s, const SettingDef& setting, const RegistryValue& value) {
@@ -256,8 +198,60 @@ bool SetField(Settings& s, const SettingDef& setting, const RegistryValue& value
                         (s.*f).begin());
             return true;
         }
+        // Kept as the registry stores it, brought into range as the shell's
+        // fields are: a flag as 1 or 0, a number clamped, a text accepted.
+        bool operator()(ToolValue) const {
+            std::optional<RegistryValue> kept;
+            switch (setting.type) {
+                case SettingType::Flag:
+                    if (const auto n = value.AsDword()) kept = RegistryValue::Dword(*n != 0);
+                    break;
+                case SettingType::Number:
+                    if (const auto n = value.AsDword())
+                        kept = RegistryValue::Dword(static_cast<std::uint32_t>(
+                            std::clamp(static_cast<std::int32_t>(*n), setting.low, setting.high)));
+                    break;
+                case SettingType::Color:
+                    if (const auto n = value.AsDword()) kept = RegistryValue::Dword(*n);
+                    break;
+                case SettingType::Text:
+                    if (auto text = value.AsText())
+                        kept = RegistryValue::Text(!setting.accepts || setting.accepts(*text)
+                                                       ? *text
+                                                       : std::wstring(setting.text));
+                    break;
+                case SettingType::Bytes:
+                    if (value.type == RegistryType::Binary) kept = value;
+                    break;
+            }
+            if (!kept) return false;
+            s.toolValues.insert_or_assign(std::wstring(setting.name), std::move(*kept));
+            return true;
+        }
     };
     return std::visit(Visitor{s, setting, value}, setting.field);
+}
+
+bool FlagSetting(const Settings& settings, const SettingDef& setting) {
+    const auto value = FieldValue(settings, setting);
+    const auto n = value ? value->AsDword() : std::nullopt;
+    return n ? *n != 0 : setting.number != 0;
+}
+
+std::int32_t NumberSetting(const Settings& settings, const SettingDef& setting) {
+    const auto value = FieldValue(settings, setting);
+    const auto n = value ? value->AsDword() : std::nullopt;
+    return static_cast<std::int32_t>(n ? *n : setting.number);
+}
+
+std::uint32_t ColorSetting(const Settings& settings, const SettingDef& setting) {
+    return static_cast<std::uint32_t>(NumberSetting(settings, setting));
+}
+
+std::wstring TextSetting(const Settings& settings, const SettingDef& setting) {
+    const auto value = FieldValue(settings, setting);
+    auto text = value ? value->AsText() : std::nullopt;
+    return text ? std::move(*text) : std::wstring(setting.text);
 }
 
 }  // namespace vix

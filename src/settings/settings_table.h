@@ -12,11 +12,13 @@
 #include "common/registry_store.h"
 #include "settings/settings.h"
 
-// The settings key, declared once: every value with its name, type, default,
-// the field of Settings that mirrors it and whether a save writes it back;
-// and the orders in which a load reads and a save writes them. The load and
-// the save are driven by this table, and so is anything that edits settings
-// one by one (the settings dialog binds its controls to these entries).
+// The settings key, declared as rows: every value with its name, type,
+// default, range, the field that mirrors it and whether a save writes it
+// back. The shell's rows are the values the program has always kept, in the
+// order a load creates them; a tool declares the rows of its own values in
+// its folder, and the tool table appends them (setting_rows.h). The load and
+// the save are driven by the rows, and so is anything that edits settings
+// one by one (the settings dialog binds its controls to them).
 
 namespace vix {
 
@@ -25,10 +27,15 @@ namespace vix {
 // value; a colour is a platform colour word.
 enum class SettingType : std::uint8_t { Flag, Number, Color, Text, Bytes };
 
+// A tool's value: kept in Settings::toolValues under its name.
+struct ToolValue {
+    friend constexpr bool operator==(ToolValue, ToolValue) { return true; }
+};
+
 // The mirroring field; none for the two values that are only created.
-using SettingField =
-    std::variant<std::monostate, bool Settings::*, std::int32_t Settings::*,
-                 std::uint32_t Settings::*, std::wstring Settings::*, HintCheckBytes Settings::*>;
+using SettingField = std::variant<std::monostate, bool Settings::*, std::int32_t Settings::*,
+                                  std::uint32_t Settings::*, std::wstring Settings::*,
+                                  HintCheckBytes Settings::*, ToolValue>;
 
 // A default that has to be looked up in the registry when it is needed.
 using DefaultLookup = std::wstring (*)(RegistryStore& registry);
@@ -68,7 +75,10 @@ enum class SettingId : std::uint8_t {
     UnusedPicturePath,
     SequenceFormat,
     HintCheck,  // HintCheck
+    // A row a tool declares: found by its address, not by an id.
+    OfTool = 255,
 };
+// The shell's rows.
 inline constexpr std::size_t kSettingCount = 32;
 
 struct SettingDef {
@@ -88,6 +98,9 @@ struct SettingDef {
     SettingField field = {};
     bool created = true;  // a load writes the default of a missing value
     bool written = true;  // a save writes the field back
+    // The settings dialog's label for a tool's value the user changes; a row
+    // without one is not shown there.
+    std::wstring_view caption = {};
 
     RegistryType storedType() const {
         switch (type) {
@@ -98,20 +111,56 @@ struct SettingDef {
     }
 };
 
-// The whole table, by SettingId.
+// A tool's rows, made where the tool declares them.
+constexpr SettingDef ToolFlag(std::wstring_view name, bool byDefault,
+                              std::wstring_view caption = {}) {
+    return {.id = SettingId::OfTool,
+            .name = name,
+            .type = SettingType::Flag,
+            .number = byDefault,
+            .field = ToolValue{},
+            .caption = caption};
+}
+constexpr SettingDef ToolNumber(std::wstring_view name, std::int32_t byDefault, std::int32_t low,
+                                std::int32_t high, std::wstring_view caption = {}) {
+    return {.id = SettingId::OfTool,
+            .name = name,
+            .type = SettingType::Number,
+            .number = static_cast<std::uint32_t>(byDefault),
+            .low = low,
+            .high = high,
+            .field = ToolValue{},
+            .caption = caption};
+}
+constexpr SettingDef ToolColor(std::wstring_view name, std::uint32_t byDefault,
+                               std::wstring_view caption = {}) {
+    return {.id = SettingId::OfTool,
+            .name = name,
+            .type = SettingType::Color,
+            .number = byDefault,
+            .field = ToolValue{},
+            .caption = caption};
+}
+constexpr SettingDef ToolText(std::wstring_view name, std::wstring_view byDefault,
+                              bool (*accepts)(std::wstring_view) = nullptr,
+                              std::wstring_view caption = {}) {
+    return {.id = SettingId::OfTool,
+            .name = name,
+            .type = SettingType::Text,
+            .text = byDefault,
+            .accepts = accepts,
+            .field = ToolValue{},
+            .caption = caption};
+}
+
+// The shell's rows, by SettingId.
 std::span<const SettingDef, kSettingCount> SettingsTable();
 const SettingDef& Setting(SettingId id);
-// The entry named `name` (the registry's value name, compared exactly).
+// The shell's row named `name` (the registry's value name, compared exactly).
 const SettingDef* FindSetting(std::wstring_view name);
 
-// A load reads these, in this order, after creating the missing values;
-// "TimeBasedRefreshSampleWindows" and "ImgPath" are never read.
-extern const std::array<SettingId, 30> kSettingsReadOrder;
-// A save writes these, in this order.
-extern const std::array<SettingId, 30> kSettingsWriteOrder;
-
 // The field of `setting` as the registry stores it; nothing for a value
-// without a field.
+// without a field. A tool's value not loaded yet is its default.
 std::optional<RegistryValue> FieldValue(const Settings& settings, const SettingDef& setting);
 // Sets the field from a stored value, a number brought into its range and a
 // text the entry does not accept replaced by its default. A
@@ -119,5 +168,16 @@ std::optional<RegistryValue> FieldValue(const Settings& settings, const SettingD
 // it was; so does a value without a field. A binary value fills the field's
 // bytes as far as it reaches. Returns whether the field was set.
 bool SetField(Settings& settings, const SettingDef& setting, const RegistryValue& value);
+
+}  // namespace vix
+
+namespace vix {
+
+// A value as its row's type reads it: the field, or for a tool's row the
+// loaded value or else the default.
+bool FlagSetting(const Settings& settings, const SettingDef& setting);
+std::int32_t NumberSetting(const Settings& settings, const SettingDef& setting);
+std::uint32_t ColorSetting(const Settings& settings, const SettingDef& setting);
+std::wstring TextSetting(const Settings& settings, const SettingDef& setting);
 
 }  // namespace vix

@@ -59,6 +59,27 @@ void TSettings::BuildPages() {
     BuildColorpickerPage(pages_[1].hwnd());
     BuildScreenRulerPage(pages_[2].hwnd());
     BuildScreenCapturePage(pages_[3].hwnd());
+    BuildToolPages();
+}
+
+void TSettings::BuildToolPages() {
+    if (!services_.toolSettings) return;
+    for (const SettingGroup& group : services_.toolSettings()) {
+        if (!ToolSettingsPage::HasFields(group)) continue;
+        auto page = std::make_unique<ToolPage>(group);
+        SetUpPage(page->panel);
+        page->fields.Build(
+            page->panel.hwnd(),
+            kIdSettingsToolFieldFirst + static_cast<int>(toolPages_.size()) * kToolFieldsPerPage);
+        ::SendMessageW(lstSettingsSelect, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(page->fields.Name()));
+        toolPages_.push_back(std::move(page));
+    }
+}
+
+SettingsPagePanel& TSettings::PagePanel(int index) {
+    if (index < kSettingsPageCount) return pages_[static_cast<std::size_t>(index)];
+    return toolPages_[static_cast<std::size_t>(index - kSettingsPageCount)]->panel;
 }
 
 void TSettings::BuildFrame() {
@@ -66,27 +87,8 @@ void TSettings::BuildFrame() {
     // The page selector stands on the frame's top edge.
     ::SetWindowLongPtrW(pnlFrame.hwnd(), GWL_STYLE,
                         ::GetWindowLongPtrW(pnlFrame.hwnd(), GWL_STYLE) | WS_CLIPSIBLINGS);
-    for (SettingsPagePanel& page : pages_) {
-        page.onMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
-            if (message == WM_MEASUREITEM) {
-                reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 16;
-                result = TRUE;
-                return true;
-            }
-            if (message == WM_DRAWITEM) {
-                result = TRUE;
-                return DrawColorItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            }
-            return false;
-        };
-        page.Create(pnlFrame.hwnd(), Rect::FromBounds(1, 1, 308, 298), L"", {});
-        page.SetBackground(ui::FaceColor());
-        // Group boxes leave their inside to the page: the page paints under
-        // its children, as a dialog does, or the inside of a group would
-        // keep whatever was on the screen before.
-        ::SetWindowLongPtrW(page.hwnd(), GWL_STYLE,
-                            ::GetWindowLongPtrW(page.hwnd(), GWL_STYLE) & ~WS_CLIPCHILDREN);
-    }
+    for (SettingsPagePanel& page : pages_)
+        SetUpPage(page);
     lstSettingsSelect = ui::CreateStandardControl(
         hwnd(), L"COMBOBOX", L"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
         Rect::FromBounds(10, 5, 105, 120), kIdSettingsSelect, ui::SkinFont(ui::FontId::Dialog));
@@ -108,6 +110,28 @@ void TSettings::BuildFrame() {
     ui::OnClick(btnSettingsPrev, [this] { btnSettingsPrevClick(); });
     ui::OnClick(btnSettingsNext, [this] { btnSettingsNextClick(); });
     ui::OnClick(btnRestoreDefaults, [this] { btnRestoreDefaultsClick(); });
+}
+
+void TSettings::SetUpPage(SettingsPagePanel& page) {
+    page.onMessage = [this](UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+        if (message == WM_MEASUREITEM) {
+            reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->itemHeight = 16;
+            result = TRUE;
+            return true;
+        }
+        if (message == WM_DRAWITEM) {
+            result = TRUE;
+            return DrawColorItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        }
+        return false;
+    };
+    page.Create(pnlFrame.hwnd(), Rect::FromBounds(1, 1, 308, 298), L"", {});
+    page.SetBackground(ui::FaceColor());
+    // Group boxes leave their inside to the page: the page paints under
+    // its children, as a dialog does, or the inside of a group would
+    // keep whatever was on the screen before.
+    ::SetWindowLongPtrW(page.hwnd(), GWL_STYLE,
+                        ::GetWindowLongPtrW(page.hwnd(), GWL_STYLE) & ~WS_CLIPCHILDREN);
 }
 
 void TSettings::FormShow() {
@@ -141,6 +165,8 @@ void TSettings::FillControls() {
     ::SendMessageW(trkJpegQuality, TBM_SETPOS, TRUE, d.trkJpegQuality);
     if (services_.hotKeysLeftOut)
         ::SetWindowTextW(lblHotKeysLeftOut, services_.hotKeysLeftOut().c_str());
+    for (const auto& page : toolPages_)
+        page->fields.Fill(services_.settings());
     filling_ = false;
 }
 
@@ -179,9 +205,9 @@ SettingsDialogState TSettings::ReadControls() const {
 void TSettings::ShowPage(SettingsPage page) {
     page_ = page;
     Select(lstSettingsSelect, static_cast<int>(page));
-    for (SettingsPagePanel& panel : pages_)
-        panel.SetVisible(false);
-    SettingsPagePanel& shown = pages_[static_cast<std::size_t>(page)];
+    for (int i = 0; i < PageCount(); ++i)
+        PagePanel(i).SetVisible(false);
+    SettingsPagePanel& shown = PagePanel(static_cast<int>(page));
     shown.BringToFront();
     shown.SetVisible(true);
     // The pages lie on one another: the shown one is drawn whole again, so
@@ -192,11 +218,25 @@ void TSettings::ShowPage(SettingsPage page) {
 
 void TSettings::lstSettingsSelectChange() {
     const int chosen = Selected(lstSettingsSelect);
-    if (chosen >= 0 && chosen < kSettingsPageCount) ShowPage(static_cast<SettingsPage>(chosen));
+    if (chosen >= 0 && chosen < PageCount()) ShowPage(static_cast<SettingsPage>(chosen));
 }
 
-void TSettings::btnSettingsNextClick() { ShowPage(NextSettingsPage(page_)); }
-void TSettings::btnSettingsPrevClick() { ShowPage(PrevSettingsPage(page_)); }
+void TSettings::btnSettingsNextClick() { ShowPage(NextSettingsPage(page_, PageCount())); }
+void TSettings::btnSettingsPrevClick() { ShowPage(PrevSettingsPage(page_, PageCount())); }
+
+bool TSettings::ToolFieldsAccepted() {
+    for (std::size_t i = 0; i < toolPages_.size(); ++i) {
+        const SettingDef* refused = toolPages_[i]->fields.Refused();
+        if (!refused) continue;
+        ShowPage(static_cast<SettingsPage>(kSettingsPageCount + static_cast<int>(i)));
+        const std::wstring text =
+            L"\"" + std::wstring(refused->caption) + L"\" cannot take what is typed there.";
+        ::MessageBoxW(hwnd(), text.c_str(), kApplicationTitle, MB_OK | MB_ICONWARNING);
+        ::SetFocus(toolPages_[i]->fields.ControlOf(*refused));
+        return false;
+    }
+    return true;
+}
 
 void TSettings::btnSettingsOKClick() {
     const SettingsDialogState state = ReadControls();
@@ -209,8 +249,11 @@ void TSettings::btnSettingsOKClick() {
         ::SetFocus(edtSequenceName);
         return;
     }
+    if (!ToolFieldsAccepted()) return;
     Settings& settings = services_.settings();
     ApplySettingsDialog(state, settings);
+    for (const auto& page : toolPages_)
+        page->fields.Apply(settings);
     versions_.selected = Selected(lbPSVersion);
     if (VersionChoiceNeeded(versions_, settings.photoshopVersion)) {
         if (services_.choosePhotoshopVersion) {

@@ -4,12 +4,17 @@
 
 #include <array>
 #include <functional>
+#include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "common/registry_store.h"
+#include "settings/setting_rows.h"
 #include "settings/settings.h"
 #include "settings_dialog/photoshop_versions.h"
 #include "settings_dialog/settings_dialog_model.h"
+#include "settings_dialog/tool_settings_page.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "ui/panel.h"
@@ -36,7 +41,10 @@ enum SettingsControlId : int {
     kIdSettingsExampleName,
     kIdSettingsJpegQuality,
     kIdSettingsHotKeysLeftOut,
+    // The edit fields of the tools' pages: 20 to a page.
+    kIdSettingsToolFieldFirst = 1400,
 };
+inline constexpr int kToolFieldsPerPage = 20;
 
 // What the dialog needs of the main window.
 struct SettingsDialogServices {
@@ -53,6 +61,9 @@ struct SettingsDialogServices {
     // The Photoshop version choice: registers the chosen version for
     // automation and stores it. Without it the choice is only stored.
     std::function<void(const PhotoshopVersionList& list)> choosePhotoshopVersion;
+    // The tools' rows; those with a caption get a page of their tool's
+    // after the four. None without it.
+    std::function<std::span<const SettingGroup>()> toolSettings;
 };
 
 // A page panel that hands the notices of its controls that come as their
@@ -99,6 +110,13 @@ class TSettings final : public ui::ProgramForm {
     void BuildScreenRulerPage(HWND page);
     void BuildScreenCapturePage(HWND page);
     void BuildSpinField(HWND page);
+    void BuildToolPages();
+    void SetUpPage(SettingsPagePanel& page);
+    int PageCount() const { return kSettingsPageCount + static_cast<int>(toolPages_.size()); }
+    SettingsPagePanel& PagePanel(int index);
+    // False, with the page shown and the user told, when a tool's field holds
+    // what cannot be stored.
+    bool ToolFieldsAccepted();
     void FillControls();
     void FillPhotoshopVersions();
     void FillRulerColors(std::uint32_t color);
@@ -116,6 +134,13 @@ class TSettings final : public ui::ProgramForm {
 
     ui::Panel pnlFrame;
     std::array<SettingsPagePanel, kSettingsPageCount> pages_;
+    // The tools' pages, after the four.
+    struct ToolPage {
+        explicit ToolPage(const SettingGroup& group) : fields(group) {}
+        SettingsPagePanel panel;
+        ToolSettingsPage fields;
+    };
+    std::vector<std::unique_ptr<ToolPage>> toolPages_;
     HWND lstSettingsSelect = nullptr;
     HWND btnSettingsOK = nullptr, btnSettingsCancel = nullptr;
     HWND btnSettingsPrev = nullptr, btnSettingsNext = nullptr;

@@ -23,13 +23,12 @@ bool SameText(std::wstring_view a, std::wstring_view b) {
 
 }  // namespace
 
-SettingsPage NextSettingsPage(SettingsPage page) {
-    return static_cast<SettingsPage>((static_cast<int>(page) + 1) % kSettingsPageCount);
+SettingsPage NextSettingsPage(SettingsPage page, int pageCount) {
+    return static_cast<SettingsPage>((static_cast<int>(page) + 1) % pageCount);
 }
 
-SettingsPage PrevSettingsPage(SettingsPage page) {
-    return static_cast<SettingsPage>((static_cast<int>(page) + kSettingsPageCount - 1) %
-                                     kSettingsPageCount);
+SettingsPage PrevSettingsPage(SettingsPage page, int pageCount) {
+    return static_cast<SettingsPage>((static_cast<int>(page) + pageCount - 1) % pageCount);
 }
 
 SettingsDialogState FillSettingsDialog(const Settings& s) {

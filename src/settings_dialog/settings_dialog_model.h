@@ -19,9 +19,10 @@ inline constexpr int kSettingsPageCount = 4;
 inline constexpr std::array<const wchar_t*, kSettingsPageCount> kSettingsPageNames = {
     L"General", L"Colorpicker", L"Screen ruler", L"Screen capture"};
 // "&Next" after the last page comes back to the first, "&Prev" before the
-// first goes to the last.
-SettingsPage NextSettingsPage(SettingsPage page);
-SettingsPage PrevSettingsPage(SettingsPage page);
+// first goes to the last; the tools' pages, when there are any, come after
+// the four (`pageCount` in all).
+SettingsPage NextSettingsPage(SettingsPage page, int pageCount = kSettingsPageCount);
+SettingsPage PrevSettingsPage(SettingsPage page, int pageCount = kSettingsPageCount);
 
 // Why OK keeps the dialog open over a sequence file name no file can carry.
 inline constexpr wchar_t kBadSequenceName[] =

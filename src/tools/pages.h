@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/settings.h"
+#include "settings/settings_table.h"
 
 // The main window's four tabs, numbered as ActivePageIndex numbers them,
 // and the pages (collapsible sections) on them that the tools' controls
@@ -24,9 +24,10 @@ struct PageSpec {
     // toggle.
     const wchar_t* toggleHint = nullptr;
     int height = 0;  // of the page, when it is shown
-    // The setting that keeps whether it is shown, when the interface
-    // layout is remembered; none: it opens as `shownByDefault` says.
-    bool Settings::*shownSetting = nullptr;
+    // The flag that keeps whether it is shown, when the interface layout is
+    // remembered (a row of the shell's or of the tool's own); none: it opens
+    // as `shownByDefault` says.
+    const SettingDef* shownSetting = nullptr;
     bool shownByDefault = false;
 
     bool Collapsible() const { return toggleHint != nullptr; }

@@ -3,6 +3,7 @@
 #include <span>
 #include <vector>
 
+#include "settings/setting_rows.h"
 #include "settings/settings.h"
 #include "tools/active_mode.h"
 #include "tools/hook_report.h"
@@ -56,6 +57,11 @@ class Tool {
     virtual void OnHookReport(const HookReport& report) { (void)report; }
     // The hot keys it answers.
     virtual std::vector<HotKeyBinding> HotKeys() { return {}; }
+
+    // The values it keeps in the settings key beyond the shell's, declared
+    // in its own folder; the table appends them to the key's rows. Those
+    // with a caption are on the settings dialog, on a page of the tool's.
+    virtual SettingGroup SettingRows() const { return {}; }
 
     // The pages its controls stand on, in the order they stack on their
     // tabs; the window makes their bars. Static storage.

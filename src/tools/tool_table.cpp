@@ -30,6 +30,7 @@ void ToolTable::Add(Tool& tool) {
         pageOwners_.push_back({page, &tool});
     for (HotKeyBinding& binding : tool.HotKeys())
         BindHotKey(std::move(binding));
+    if (const SettingGroup rows = tool.SettingRows(); !rows.rows.empty()) settingRows_.Append(rows);
 }
 
 Tool* ToolTable::Find(ActiveMode mode) const {

@@ -37,6 +37,9 @@ class ToolTable {
     Tool* OwnerOf(const PageSpec& page) const;
     // Every tool, in the order added.
     std::span<Tool* const> Tools() const { return tools_; }
+    // The settings key's rows: the shell's, then every tool's in the order
+    // added.
+    const vix::SettingRows& SettingRows() const { return settingRows_; }
 
     // Builds `tool`'s controls unless they are built; then it hears of the
     // last load of the settings, if there was one.
@@ -82,6 +85,7 @@ class ToolTable {
     std::vector<Tool*> tools_;
     std::vector<bool> built_;  // by the index in tools_
     std::vector<Page> pageOwners_;
+    vix::SettingRows settingRows_;
     const Settings* loaded_ = nullptr;
     bool keyOpened_ = false;
     std::array<Tool*, 256> byMode_{};  // by every value ActiveMode can take

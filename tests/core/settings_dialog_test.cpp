@@ -6,6 +6,7 @@
 #include "settings/settings_table.h"
 #include "settings_dialog/photoshop_versions.h"
 #include "settings_dialog/settings_dialog_model.h"
+#include "settings_dialog/tool_setting_fields.h"
 
 namespace vix {
 namespace {
@@ -33,6 +34,43 @@ TEST(SettingsPages, NextAndPrevWrapAround) {
     for (int i = 0; i < kSettingsPageCount; ++i)
         page = PrevSettingsPage(NextSettingsPage(NextSettingsPage(page)));
     EXPECT_EQ(page, SettingsPage::ScreenRuler);  // four steps forward: round once
+    // With a tool's page after the four, "&Next" reaches it before wrapping.
+    EXPECT_EQ(static_cast<int>(NextSettingsPage(SettingsPage::ScreenCapture, 5)), 4);
+    EXPECT_EQ(NextSettingsPage(static_cast<SettingsPage>(4), 5), SettingsPage::General);
+    EXPECT_EQ(static_cast<int>(PrevSettingsPage(SettingsPage::General, 5)), 4);
+}
+
+// What OK stores from a tool's edit field: a number in its row's range, a
+// text its row accepts; anything else keeps the dialog open.
+TEST(ToolSettingFields, TypedTextsBecomeValuesOfTheRow) {
+    constexpr SettingDef zoom = ToolNumber(L"Zoom", 4, -2, 16, L"Zoom");
+    constexpr SettingDef label = ToolText(
+        L"Label", L"x", [](std::wstring_view t) { return t.find(L'/') == t.npos; }, L"Label");
+    const auto n = [](std::int32_t v) {
+        return RegistryValue::Dword(static_cast<std::uint32_t>(v));
+    };
+    const struct {
+        const SettingDef* row;
+        const wchar_t* typed;
+        std::optional<RegistryValue> stored;
+    } cases[] = {
+        {&zoom, L"12", n(12)},
+        {&zoom, L"-2", n(-2)},
+        {&zoom, L"17", n(16)},
+        {&zoom, L"-99999999999", n(-2)},
+        {&zoom, L"99999999999999999999", std::nullopt},
+        {&zoom, L"", std::nullopt},
+        {&zoom, L"1.5", std::nullopt},
+        {&zoom, L"-", std::nullopt},
+        {&label, L"a b", RegistryValue::Text(L"a b")},
+        {&label, L"a/b", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TypedValue(*c.row, c.typed), c.stored) << testing::PrintToString(c.typed);
+    Settings s;
+    EXPECT_EQ(FieldText(s, zoom), L"4");
+    EXPECT_TRUE(ShownOnDialog(zoom));
+    EXPECT_FALSE(ShownOnDialog(ToolFlag(L"Open", true)));
 }
 
 TEST(SettingsDialogFill, ShowsTheMirroredSettings) {

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "memory_registry.h"
 #include "common/utf16.h"
+#include "settings/setting_rows.h"
 #include "settings/settings_table.h"
 
 namespace vix {
@@ -71,7 +74,7 @@ void ExpectKeyHolds(const MemoryRegistry& registry, const std::vector<Expected>&
     }
 }
 
-TEST(SettingsLoad, FirstStartCreatesExactlyTheThirtyOneValuesWithTheirDefaults) {
+TEST(SettingsLoad, AFirstStartCreatesTheShellsValuesWithTheirDefaults) {
     MemoryRegistry registry;
     registry.Set(RegistryRoot::Users, kShellFolders, L"My Pictures",
                  RegistryValue::Text(L"C:\\Users\\Default\\Pictures"));
@@ -310,7 +313,7 @@ TEST(SettingsSave, SaveThenLoadGivesBackEveryWrittenValue) {
     Settings loaded;
     LoadSettingsKey(registry, loaded);
     EXPECT_EQ(loaded, saved);
-    EXPECT_EQ(registry.Find(kUser, kSettingsKeyPath)->values.size(), 32u);
+    EXPECT_EQ(registry.Find(kUser, kSettingsKeyPath)->values.size(), SettingsTable().size());
 }
 
 TEST(SettingsSave, ValuesThatAreOnlyCreatedAreNotWrittenBack) {
@@ -394,89 +397,135 @@ TEST(SettingsOrder, AFirstLoadCreatesTheValuesInTheirOrder) {
     EXPECT_EQ(registry.writes, Names(FreshKey(L"C:\\")));
 }
 
-TEST(SettingsOrder, ALoadReadsTheValuesInItsOwnOrder) {
-    RecordingRegistry registry;
-    Settings s;
-    LoadSettingsKey(registry, s);
-    registry.reads.clear();
-    LoadSettingsKey(registry, s);
-    // First every created value is looked at, then these are read.
-    const std::vector<std::wstring> read = {
-        L"ActivePageIndex",
-        L"_tab_ColorPickerpage",
-        L"_tab_ColorInfopage",
-        L"_tab_ColorLibPage",
-        L"_tab_RulerPage",
-        L"_tab_RulerInfoPage",
-        L"_tab_RulerViewsPage",
-        L"_tab_CapturePage",
-        L"RememberLastVixPosition",
-        L"Rememberinterfacelayout",
-        L"LastX",
-        L"LastY",
-        L"AddDoubleSamples",
-        L"ResetLibraryOnstartup",
-        L"DefaultColorValues",
-        L"CPExportFormat",
-        L"RulerValue",
-        L"RulerColor",
-        L"PSForegroundCol",
-        L"JPGQuality",
-        L"ImgName",
-        L"ImgNr",
-        L"HintCheck",
-        L"AutoSampleToClipboard",
-        L"PhotoShopVersion",
-        L"LastPhotoShopVersion",
-        L"ShowInformationBar",
-        L"Update_dontnotifystring",
-        L"Update_program_version",
-        L"ImgFormat",
-    };
-    ASSERT_EQ(registry.reads.size(), 31 + read.size());
-    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin(), registry.reads.begin() + 31),
-              Names(FreshKey(L"")));
-    EXPECT_EQ(std::vector<std::wstring>(registry.reads.begin() + 31, registry.reads.end()), read);
-    EXPECT_TRUE(registry.writes.size() == 31) << "nothing is created twice";
+// A tool's rows, as a tool declares them in its folder.
+constexpr SettingDef kToolZoom = ToolNumber(L"LoupeZoom", 4, 1, 16, L"Zoom");
+constexpr SettingDef kToolOpen = ToolFlag(L"_tab_LoupePage", true);
+constexpr SettingDef kToolLabel = ToolText(
+    L"LoupeLabel", L"x", [](std::wstring_view t) { return !t.empty(); }, L"Label");
+constexpr const SettingDef* kToolRows[] = {&kToolZoom, &kToolOpen, &kToolLabel};
+
+SettingRows WithTool() {
+    SettingRows rows;
+    rows.Append({.page = L"Loupe", .rows = kToolRows});
+    return rows;
 }
 
-TEST(SettingsOrder, ASaveWritesTheValuesInItsOwnOrder) {
+TEST(SettingsOrder, LoadsAndSavesFollowTheRowsWithATool_sRowsAppended) {
+    const SettingRows rows = WithTool();
     RecordingRegistry registry;
     Settings s;
-    ASSERT_TRUE(SaveSettingsKey(registry, s));
-    const std::vector<std::wstring> written = {
-        L"ActivePageIndex",
-        L"_tab_ColorPickerpage",
-        L"_tab_ColorInfopage",
-        L"_tab_ColorLibPage",
-        L"_tab_RulerPage",
-        L"_tab_RulerInfoPage",
-        L"_tab_RulerViewsPage",
-        L"_tab_CapturePage",
-        L"RememberLastVixPosition",
-        L"Rememberinterfacelayout",
-        L"PhotoShopVersion",
-        L"LastPhotoShopVersion",
-        L"LastX",
-        L"LastY",
-        L"ShowInformationBar",
-        L"AutoSampleToClipboard",
-        L"AddDoubleSamples",
-        L"ResetLibraryOnstartup",
-        L"DefaultColorValues",
-        L"RulerValue",
-        L"RulerColor",
-        L"PSForegroundCol",
-        L"ImgName",
-        L"ImgNr",
-        L"CPExportFormat",
-        L"JPGQuality",
-        L"HintCheck",
-        L"Update_dontnotifystring",
-        L"Update_program_version",
-        L"ImgFormat",
+    LoadSettingsKey(registry, s, rows.All());
+    std::vector<std::wstring> created = Names(FreshKey(L""));
+    for (const wchar_t* name : {L"LoupeZoom", L"_tab_LoupePage", L"LoupeLabel"})
+        created.emplace_back(name);
+    EXPECT_EQ(registry.writes, created);
+
+    // Every row with a field is read, and written back, in the rows' order;
+    // the two values that are only created are neither.
+    std::vector<std::wstring> kept;
+    for (const std::wstring& name : created)
+        if (name != L"TimeBasedRefreshSampleWindows" && name != L"ImgPath") kept.push_back(name);
+    // "HintCheck", never created, is the shell's last row.
+    kept.insert(std::find(kept.begin(), kept.end(), L"LoupeZoom"), L"HintCheck");
+    registry.reads.clear();
+    registry.writes.clear();
+    LoadSettingsKey(registry, s, rows.All());
+    EXPECT_EQ(
+        std::vector<std::wstring>(registry.reads.begin() + created.size(), registry.reads.end()),
+        kept);
+    EXPECT_TRUE(registry.writes.empty()) << "nothing is created twice";
+    ASSERT_TRUE(SaveSettingsKey(registry, s, rows.All()));
+    EXPECT_EQ(registry.writes, kept);
+}
+
+TEST(SettingsOrder, AToolsValueNameTakenAlreadyIsRefused) {
+    SettingRows rows = WithTool();
+    static constexpr SettingDef kClash = ToolFlag(L"RulerColor", false);
+    static constexpr const SettingDef* kClashRows[] = {&kClash};
+    EXPECT_THROW(rows.Append({.rows = kClashRows}), std::logic_error);
+}
+
+// A key as today's program leaves it after a session, every value away
+// from its default, comes back value for value after a load and a save.
+TEST(SettingsSave, AKeyWrittenByTodaysProgramReadsBackIdentically) {
+    using V = RegistryValue;
+    std::uint8_t hint[20];
+    for (std::uint8_t i = 0; i < 20; ++i)
+        hint[i] = static_cast<std::uint8_t>(0xA0 + i);
+    const std::vector<Expected> today = {
+        {L"ActivePageIndex", V::Dword(2)},
+        {L"_tab_ColorPickerpage", V::Dword(0)},
+        {L"_tab_ColorInfopage", V::Dword(1)},
+        {L"_tab_ColorLibPage", V::Dword(1)},
+        {L"_tab_RulerPage", V::Dword(0)},
+        {L"_tab_RulerInfoPage", V::Dword(1)},
+        {L"_tab_RulerViewsPage", V::Dword(1)},
+        {L"_tab_CapturePage", V::Dword(0)},
+        {L"RememberLastVixPosition", V::Dword(0)},
+        {L"Rememberinterfacelayout", V::Dword(0)},
+        {L"PhotoShopVersion", V::Text(L"11.0")},
+        {L"LastPhotoShopVersion", V::Text(L"12.0")},
+        {L"ShowInformationBar", V::Dword(0)},
+        {L"LastX", V::Dword(static_cast<std::uint32_t>(-1500))},
+        {L"LastY", V::Dword(40)},
+        {L"TimeBasedRefreshSampleWindows", V::Dword(0)},
+        {L"AutoSampleToClipboard", V::Dword(0)},
+        {L"AddDoubleSamples", V::Dword(1)},
+        {L"ResetLibraryOnstartup", V::Dword(1)},
+        {L"DefaultColorValues", V::Dword(1)},
+        {L"CPExportFormat", V::Dword(7)},
+        {L"RulerValue", V::Dword(3)},
+        {L"RulerColor", V::Dword(0x0000FF)},
+        {L"PSForegroundCol", V::Dword(0)},
+        {L"JPGQuality", V::Dword(6)},
+        {L"ImgName", V::Text(L"Sh\u00f6t")},
+        {L"ImgNr", V::Dword(5)},
+        {L"Update_dontnotifystring", V::Text(L";2.1")},
+        {L"Update_program_version", V::Dword(21)},
+        {L"ImgPath", V::Text(L"D:\\Bilder")},
+        {L"ImgFormat", V::Dword(1)},
+        {L"HintCheck", V::Binary(hint)},
     };
-    EXPECT_EQ(registry.writes, written);
+    MemoryRegistry registry;
+    for (const Expected& e : today)
+        registry.Set(kUser, kSettingsKeyPath, e.name, e.value);
+    const SettingRows rows = WithTool();
+    Settings s;
+    LoadSettingsKey(registry, s, rows.All());
+    ASSERT_TRUE(SaveSettingsKey(registry, s, rows.All()));
+    std::vector<Expected> after = today;
+    after.push_back({L"LoupeZoom", V::Dword(4)});
+    after.push_back({L"_tab_LoupePage", V::Dword(1)});
+    after.push_back({L"LoupeLabel", V::Text(L"x")});
+    ExpectKeyHolds(registry, after);
+}
+
+// A tool's value is kept as the registry stores it and brought into its
+// row's range as the shell's fields are; before a load it reads as its
+// default.
+TEST(SettingsTable, AToolsValueIsKeptInItsRowsRange) {
+    Settings s;
+    EXPECT_EQ(NumberSetting(s, kToolZoom), 4);
+    EXPECT_TRUE(FlagSetting(s, kToolOpen));
+    EXPECT_EQ(TextSetting(s, kToolLabel), L"x");
+    const struct {
+        const SettingDef* row;
+        RegistryValue stored;
+        std::optional<RegistryValue> kept;  // none: refused, the value stays
+    } cases[] = {
+        {&kToolZoom, RegistryValue::Dword(9), RegistryValue::Dword(9)},
+        {&kToolZoom, RegistryValue::Dword(99), RegistryValue::Dword(16)},
+        {&kToolZoom, RegistryValue::Dword(static_cast<std::uint32_t>(-3)), RegistryValue::Dword(1)},
+        {&kToolZoom, RegistryValue::Text(L"9"), std::nullopt},
+        {&kToolOpen, RegistryValue::Dword(7), RegistryValue::Dword(1)},
+        {&kToolLabel, RegistryValue::Text(L""), RegistryValue::Text(L"x")},
+        {&kToolLabel, RegistryValue::Text(L"mine"), RegistryValue::Text(L"mine")},
+    };
+    for (const auto& c : cases) {
+        const auto before = FieldValue(s, *c.row);
+        EXPECT_EQ(SetField(s, *c.row, c.stored), c.kept.has_value()) << ToUtf8(c.row->name);
+        EXPECT_EQ(FieldValue(s, *c.row), c.kept ? c.kept : before) << ToUtf8(c.row->name);
+    }
 }
 
 // What the settings dialog relies on when it binds a control to an entry.
@@ -487,7 +536,6 @@ TEST(SettingsTable, EveryEntryIsNamedOnceAndFoundByItsName) {
         EXPECT_EQ(FindSetting(setting.name), &setting);
         EXPECT_EQ(&Setting(setting.id), &setting);
     }
-    EXPECT_EQ(names.size(), 32u);
     EXPECT_EQ(FindSetting(L"ImgPat"), nullptr);
 }
 

@@ -47,14 +47,16 @@ TEST_F(Startup, MainWindowIsTvixMainWithItsCaptionAndTheOtherEightWindowsWaitHid
     }
 }
 
-// The values' names, types and defaults are the settings store's native
-// table; here the real program writes them at its first start and adds the
-// hints' record when it closes.
-TEST_F(Startup, FirstStartWritesTheThirtyOneSettingsAndCloseAddsHintCheck) {
+// The values' names, types and defaults are the settings rows' (tested
+// natively); here the real program writes them at its first start and adds
+// the hints' record, the one value never created, when it closes.
+TEST_F(Startup, FirstStartWritesTheSettingsAndCloseAddsHintCheck) {
     StartVix();
-    EXPECT_EQ(SettingsValueNames().size(), 31u);
+    const std::size_t created = SettingsValueNames().size();
+    EXPECT_GT(created, 0u);
+    EXPECT_FALSE(SettingsBinary(L"HintCheck").has_value());
     CloseVix();
-    EXPECT_EQ(SettingsValueNames().size(), 32u);
+    EXPECT_EQ(SettingsValueNames().size(), created + 1);
     const auto hintCheck = SettingsBinary(L"HintCheck");
     ASSERT_TRUE(hintCheck.has_value());
     EXPECT_EQ(hintCheck->size(), 20u);
@@ -63,6 +65,7 @@ TEST_F(Startup, FirstStartWritesTheThirtyOneSettingsAndCloseAddsHintCheck) {
 TEST_F(Startup, SecondCopyReportsAlreadyRunningAndLeavesTheFirstUntouched) {
     StartVix();
     const RECT before = ScreenRect(Main());
+    const std::size_t values = SettingsValueNames().size();
     SetSettingsDword(L"JPGQuality", 7);
 
     VixProcess second;
@@ -79,7 +82,7 @@ TEST_F(Startup, SecondCopyReportsAlreadyRunningAndLeavesTheFirstUntouched) {
     const RECT after = ScreenRect(Main());
     EXPECT_TRUE(::EqualRect(&before, &after));
     EXPECT_EQ(SettingsDword(L"JPGQuality"), 7u) << "the second copy must not touch the settings";
-    EXPECT_EQ(SettingsValueNames().size(), 31u);
+    EXPECT_EQ(SettingsValueNames().size(), values);
 }
 
 TEST_F(Startup, TheRunningCopyIsFoundBeforeTheLibraryIsAskedForItsVersion) {

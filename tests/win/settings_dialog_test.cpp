@@ -78,7 +78,8 @@ class SettingsDialog : public ::testing::Test {
             .clearColorLibrary = [this] { ++clears; },
             .hotKeysLeftOut = [] { return std::wstring(L"Not in use: Ctrl+Alt+C (no action)"); },
             .installedPhotoshopVersions = [this] { return installed; },
-            .choosePhotoshopVersion = nullptr};
+            .choosePhotoshopVersion = nullptr,
+            .toolSettings = nullptr};
     }
     HWND Id(int id) const { return Find(dialog.hwnd(), id); }
     HWND Captioned(const wchar_t* text) const { return FindText(dialog.hwnd(), text); }
@@ -299,6 +300,70 @@ TEST_F(SettingsDialog, PhotoshopVersionsAreListedAndTheChoiceStored) {
     Click(L"&OK");
     EXPECT_EQ(settings.photoshopVersion, L"18.0");
     EXPECT_EQ(settings.lastListedPhotoshopVersion, L"9.0");  // the list's last entry
+}
+
+}  // namespace
+}  // namespace vix
+
+namespace vix {
+namespace {
+
+// A tool's rows get a page of the tool's after the four, made from them.
+constexpr SettingDef kLoupeZoom = ToolNumber(L"LoupeZoom", 4, 1, 16, L"Zoom");
+constexpr SettingDef kLoupeGrid = ToolFlag(L"LoupeGrid", false, L"Show the pixel grid");
+constexpr SettingDef kLoupeOpen = ToolFlag(L"_tab_LoupePage", true);  // not on the dialog
+constexpr const SettingDef* kLoupeRows[] = {&kLoupeZoom, &kLoupeGrid, &kLoupeOpen};
+constexpr SettingGroup kLoupe[] = {{.page = L"Loupe", .rows = kLoupeRows}};
+
+TEST(SettingsDialogToolPage, ATool_sRowsAreEditedOnItsOwnPage) {
+    MemoryRegistry registry;
+    Settings settings;
+    int saves = 0;
+    SettingsDialogServices services;
+    services.settings = [&]() -> Settings& { return settings; };
+    services.saveSettings = [&] { ++saves; };
+    services.loadSettings = [] {};
+    services.toolSettings = [] { return std::span<const SettingGroup>(kLoupe); };
+    TSettings dialog{registry, services};
+    dialog.Create(nullptr);
+    dialog.Show();
+    HWND selector = Find(dialog.hwnd(), kIdSettingsSelect);
+    ASSERT_EQ(::SendMessageW(selector, CB_GETCOUNT, 0, 0), kSettingsPageCount + 1);
+    wchar_t name[32] = {};
+    ::SendMessageW(selector, CB_GETLBTEXT, kSettingsPageCount, reinterpret_cast<LPARAM>(name));
+    EXPECT_STREQ(name, L"Loupe");
+    EXPECT_EQ(FindText(dialog.hwnd(), L"_tab_LoupePage"), nullptr);
+
+    HWND zoom = Find(dialog.hwnd(), kIdSettingsToolFieldFirst);
+    HWND grid = FindText(dialog.hwnd(), L"Show the pixel grid");
+    ASSERT_NE(zoom, nullptr);
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(Text(zoom), L"4");
+    ::SendMessageW(selector, CB_SETCURSEL, 3, 0);
+    ::SendMessageW(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(kIdSettingsSelect, CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(selector));
+    ::SendMessageW(FindText(dialog.hwnd(), L"&Next"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(::IsWindowVisible(zoom));
+
+    // A number that is none keeps the dialog open on the tool's page.
+    ::SetWindowTextW(zoom, L"big");
+    test::ModalDriver answer([] {
+        HWND box = test::FindMessageBox();
+        if (!box) return false;
+        test::PressOk(box);
+        return true;
+    });
+    ::SendMessageW(FindText(dialog.hwnd(), L"&OK"), BM_CLICK, 0, 0);
+    EXPECT_TRUE(answer.finished());
+    EXPECT_EQ(saves, 0);
+
+    ::SetWindowTextW(zoom, L"40");
+    ::SendMessageW(grid, BM_CLICK, 0, 0);
+    ::SendMessageW(FindText(dialog.hwnd(), L"&OK"), BM_CLICK, 0, 0);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(NumberSetting(settings, kLoupeZoom), 16);
+    EXPECT_TRUE(FlagSetting(settings, kLoupeGrid));
+    dialog.Hide();
 }
 
 }  // namespace
