@@ -86,7 +86,6 @@ add_library(vix_platform STATIC
   platform/ui_thread_calls.cpp
   platform/http_get.cpp
   platform/session_lock.cpp
-  platform/clipboard_bitmap.cpp
   platform/private_folder.cpp
   platform/system_libraries.cpp
   ui/skin.cpp

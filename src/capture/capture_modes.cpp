@@ -39,7 +39,6 @@ CaptureTools::~CaptureTools() {
 }
 
 void CaptureTools::Create(HWND owner) {
-    owner_ = owner;
     rectangle_.Create(owner);
     tracker_.Create(owner);
 }

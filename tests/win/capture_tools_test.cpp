@@ -48,7 +48,8 @@ class CaptureToolsTest : public ::testing::Test {
     test::FakeCaptureHost host;
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
-    CaptureTools tools{host, host, dialogs, cursors};
+    platform::ClipboardWriter clipboard;
+    CaptureTools tools{host, host, dialogs, cursors, clipboard};
 };
 
 TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheDashes) {
