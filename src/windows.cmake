@@ -87,6 +87,7 @@ add_library(vix_platform STATIC
   platform/http_get.cpp
   platform/session_lock.cpp
   platform/private_folder.cpp
+  platform/file_dialogs.cpp
   platform/system_libraries.cpp
   ui/skin.cpp
   ui/hints.cpp
