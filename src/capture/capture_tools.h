@@ -115,6 +115,8 @@ class CaptureTools {
     // step finishes the drag there once it is done.
     std::optional<Point> pendingDragEnd_;
     HWND captureTarget_ = nullptr;
+    // The screen capture has taken the main window out of the way.
+    bool screenLeft_ = false;
     Rect trackedRect_;
     hooks::Zone rectHitArea_ = hooks::Zone::None;
     RectangleDrag drag_;

@@ -278,6 +278,27 @@ TEST_F(CaptureToolsTest, AScreenCaptureAbandonedWhileWaitingEndsTheModeAndCanSta
     tools.AbandonScreenCapture();
 }
 
+TEST_F(CaptureToolsTest, KeysPressedWhileTheScreenCapturesBoxIsOpenOpenNoSecondBox) {
+    dialogs.whileMessageOpen = [this] {
+        for (int i = 0; i < 9; ++i)
+            tools.btnScreenCaptureClick();
+    };
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
+    EXPECT_EQ(host.left, 1);
+    tools.AbandonScreenCapture();
+    EXPECT_EQ(host.cameBack, 1);
+
+    // Another tool's key stops the capture while its box is open: the
+    // screen is not left, and there is nothing to come back from.
+    dialogs.whileMessageOpen = [this] { tools.AbandonScreenCapture(); };
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.left, 1);
+    EXPECT_EQ(host.cameBack, 1);
+}
+
 class CaptureOutputs : public CaptureToolsTest {
   protected:
     void SetUp() override {
