@@ -24,7 +24,7 @@ struct ToolSet::Tools {
         : picker(host, clipboard, cursors, colorInfo),
           library(host, registry),
           ruler(host),
-          capture(host, captureDialogs, cursors),
+          capture(host, captureDialogs, cursors, clipboard),
           photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }) {
         picker.onSampleTaken = [this](ColorWord c) { library.Newcolor(c); };
         // The button is enabled only once a colour has been taken.
@@ -46,7 +46,9 @@ struct ToolSet::Tools {
                 &screenCapture, &rectangleCapture, &controlCapture, &photoshop};
     }
 
-    platform::WinClipboard clipboard{[] { return Application::Instance().MainWindow(); }};
+    // The colour and the snapshot both open the clipboard with the main
+    // window.
+    platform::ClipboardWriter clipboard{[] { return Application::Instance().MainWindow(); }};
     platform::WinSystemCursors cursors;
     ColorInfoPanel colorInfo;
     ColorPicker picker;

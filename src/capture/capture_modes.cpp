@@ -39,7 +39,6 @@ CaptureTools::~CaptureTools() {
 }
 
 void CaptureTools::Create(HWND owner) {
-    owner_ = owner;
     rectangle_.Create(owner);
     tracker_.Create(owner);
 }
@@ -48,15 +47,18 @@ void CaptureTools::Create(HWND owner) {
 
 void CaptureTools::btnScreenCaptureClick() {
     if (host_.CurrentMode() == ActiveMode::ScreenCapture) return;
+    // The mode runs from before the box: the button and its hot key pressed
+    // while the box is open find it running, and open no second box.
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(ActiveMode::ScreenCapture);
     host_.RunBehind([this](HWND owner) {
         return dialogs_.Message(owner, kScreenCaptureInfo, MB_OK | MB_ICONINFORMATION);
     });
-    EnableCaptureScreen();
+    // Another tool's hot key may have stopped the capture meanwhile.
+    if (host_.CurrentMode() == ActiveMode::ScreenCapture) EnableCaptureScreen();
 }
 
 void CaptureTools::EnableCaptureScreen() {
-    host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::ScreenCapture);
     host_.LeaveForScreenCapture();
     // Without the hook no click would ever come: back at once.
     if (!host_.ArmHook(&SetScreenCaptureHook)) {
@@ -64,11 +66,13 @@ void CaptureTools::EnableCaptureScreen() {
         host_.ComeBackFromScreenCapture();
         return;
     }
+    screenLeft_ = true;
     page_.EnableCaptureButtons();
 }
 
 void CaptureTools::ScreenCaptureClicked() {
     host_.SetCurrentMode(ActiveMode::None);
+    screenLeft_ = false;
     // The whole virtual desktop from its own top-left corner, which lies at
     // negative coordinates when a monitor is left of or above the primary one.
     const Rect desktop = platform::VirtualDesktop();
@@ -88,6 +92,8 @@ void CaptureTools::AbandonScreenCapture() {
     // its hot key do nothing and bring the main window back at every later
     // change of page.
     host_.SetCurrentMode(ActiveMode::None);
+    // Stopped while its box was open, it has not left the screen yet.
+    if (!std::exchange(screenLeft_, false)) return;
     UnSetScreenCaptureHook();
     host_.ComeBackFromScreenCapture();
 }

@@ -62,7 +62,7 @@ void CaptureTools::btnSaveCaptureClick() {
 
 void CaptureTools::btnCaptureToClipboardClick() {
     if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
-    if (!CopySnapshotToClipboard(owner_, snapshot_.Output()))
+    if (!CopySnapshotToClipboard(clipboard_, snapshot_.Output()))
         ShowError(L"The snapshot could not be put on the clipboard.");
 }
 

@@ -11,6 +11,7 @@
 #include "capture/rectangle_window.h"
 #include "capture/snapshot.h"
 #include "capture/tracking_window.h"
+#include "platform/clipboard.h"
 #include "platform/system_cursors.h"
 #include "tools/tool_host.h"
 #include "ui/timer.h"
@@ -32,9 +33,11 @@ class Tvix_imgpreview;
 
 class CaptureTools {
   public:
+    // The snapshot goes on the clipboard through `clipboard`, which opens it
+    // with the main window.
     CaptureTools(ToolHost& host, CapturePageControls& page, CaptureDialogs& dialogs,
-                 platform::SystemCursors& cursors)
-        : host_(host), page_(page), dialogs_(dialogs), cursors_(cursors) {}
+                 platform::SystemCursors& cursors, const platform::ClipboardWriter& clipboard)
+        : host_(host), page_(page), dialogs_(dialogs), cursors_(cursors), clipboard_(clipboard) {}
     CaptureTools(const CaptureTools&) = delete;
     CaptureTools& operator=(const CaptureTools&) = delete;
     ~CaptureTools();
@@ -98,6 +101,7 @@ class CaptureTools {
     CapturePageControls& page_;
     CaptureDialogs& dialogs_;
     platform::SystemCursors& cursors_;
+    const platform::ClipboardWriter& clipboard_;
     Tvix_imgpreview* preview_ = nullptr;
 
     Snapshot snapshot_;
@@ -111,8 +115,8 @@ class CaptureTools {
     // step finishes the drag there once it is done.
     std::optional<Point> pendingDragEnd_;
     HWND captureTarget_ = nullptr;
-    // The main window: it opens the clipboard for the snapshot.
-    HWND owner_ = nullptr;
+    // The screen capture has taken the main window out of the way.
+    bool screenLeft_ = false;
     Rect trackedRect_;
     hooks::Zone rectHitArea_ = hooks::Zone::None;
     RectangleDrag drag_;

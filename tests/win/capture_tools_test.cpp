@@ -48,7 +48,8 @@ class CaptureToolsTest : public ::testing::Test {
     test::FakeCaptureHost host;
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
-    CaptureTools tools{host, host, dialogs, cursors};
+    platform::ClipboardWriter clipboard;
+    CaptureTools tools{host, host, dialogs, cursors, clipboard};
 };
 
 TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheDashes) {
@@ -275,6 +276,27 @@ TEST_F(CaptureToolsTest, AScreenCaptureAbandonedWhileWaitingEndsTheModeAndCanSta
     EXPECT_EQ(dialogs.messages.size(), 1u) << "the button works again at once";
     EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
     tools.AbandonScreenCapture();
+}
+
+TEST_F(CaptureToolsTest, KeysPressedWhileTheScreenCapturesBoxIsOpenOpenNoSecondBox) {
+    dialogs.whileMessageOpen = [this] {
+        for (int i = 0; i < 9; ++i)
+            tools.btnScreenCaptureClick();
+    };
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
+    EXPECT_EQ(host.left, 1);
+    tools.AbandonScreenCapture();
+    EXPECT_EQ(host.cameBack, 1);
+
+    // Another tool's key stops the capture while its box is open: the
+    // screen is not left, and there is nothing to come back from.
+    dialogs.whileMessageOpen = [this] { tools.AbandonScreenCapture(); };
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.left, 1);
+    EXPECT_EQ(host.cameBack, 1);
 }
 
 class CaptureOutputs : public CaptureToolsTest {
