@@ -57,7 +57,6 @@ void Tvix_main::FormCreate() {
     BuildFrame();
     startup::Mark("  frame controls");
     tools_.AddTo(toolTable_);
-    toolTable_.Add(update_);
     DeclareSections();
     AddSystemMenuItems();
     // The layout the settings hold is applied below, with the tab.

@@ -13,19 +13,23 @@
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
 #include "ruler/ruler_page.h"
+#include "update/update_dialog.h"
+#include "update/update_service.h"
 
 namespace vix {
 
 // The tools and what they share, wired to one another: the picker's samples
 // go to the library, the library's colours back to the picker, the colour
-// and the snapshot to Photoshop.
+// and the snapshot to Photoshop. The update service comes last, as it
+// starts after the tools.
 struct ToolSet::Tools {
-    Tools(ToolHost& host, RegistryStore& registry)
+    Tools(ToolHost& host, RegistryStore& registry, UpdateHost& updateHost)
         : picker(host, clipboard, cursors, colorInfo),
           library(host, registry),
           ruler(host),
           capture(host, captureDialogs, cursors),
-          photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }) {
+          photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }),
+          update(updateHost, updateDialog) {
         picker.onSampleTaken = [this](ColorWord c) { library.Newcolor(c); };
         // The button is enabled only once a colour has been taken.
         picker.onColorToPS = [this](ColorWord c) {
@@ -41,9 +45,9 @@ struct ToolSet::Tools {
     }
 
     // In the order their pages are built.
-    std::array<Tool*, 9> All() {
-        return {&picker,        &library,          &colorInfo,      &ruler,    &capture,
-                &screenCapture, &rectangleCapture, &controlCapture, &photoshop};
+    std::array<Tool*, 10> All() {
+        return {&picker,        &library,          &colorInfo,      &ruler,     &capture,
+                &screenCapture, &rectangleCapture, &controlCapture, &photoshop, &update};
     }
 
     platform::WinClipboard clipboard{[] { return Application::Instance().MainWindow(); }};
@@ -58,10 +62,13 @@ struct ToolSet::Tools {
     RectangleCaptureTool rectangleCapture{capture.Tools()};
     ControlCaptureTool controlCapture{capture.Tools()};
     PhotoshopBridge photoshop;
+    // The update check, its dialog and the links page.
+    Tvix_update updateDialog;
+    UpdateService update;
 };
 
-ToolSet::ToolSet(ToolHost& host, RegistryStore& registry)
-    : tools_(std::make_unique<Tools>(host, registry)) {}
+ToolSet::ToolSet(ToolHost& host, RegistryStore& registry, UpdateHost& update)
+    : tools_(std::make_unique<Tools>(host, registry, update)) {}
 
 ToolSet::~ToolSet() = default;
 
