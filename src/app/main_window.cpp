@@ -189,16 +189,15 @@ int Tvix_main::RunBehind(const std::function<int(HWND owner)>& dialog) {
     return dialog(hwnd());
 }
 
-void Tvix_main::LeaveForScreenCapture() {
-    TrayIconData.Remove();
+void Tvix_main::StepAside(bool aside) {
     Application& app = Application::Instance();
-    app.BringToFront();
-    app.Minimize();
-    app.HideOwner();
-}
-
-void Tvix_main::ComeBackFromScreenCapture() {
-    Application& app = Application::Instance();
+    if (aside) {
+        TrayIconData.Remove();
+        app.BringToFront();
+        app.Minimize();
+        app.HideOwner();
+        return;
+    }
     app.Restore();
     app.HideOwner();
     ::SetActiveWindow(hwnd());

@@ -72,8 +72,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void KeepOnTop() override;
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
     void ShowError(const std::wstring& text) override;
-    void LeaveForScreenCapture() override;
-    void ComeBackFromScreenCapture() override;
+    void StepAside(bool aside) override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

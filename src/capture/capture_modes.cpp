@@ -57,11 +57,11 @@ void CaptureTools::btnScreenCaptureClick() {
 void CaptureTools::EnableCaptureScreen() {
     host_.ShowTab(kCaptureTab);
     host_.SetCurrentMode(ActiveMode::ScreenCapture);
-    host_.LeaveForScreenCapture();
+    host_.StepAside(true);
     // Without the hook no click would ever come: back at once.
     if (!host_.ArmHook(&SetScreenCaptureHook)) {
         host_.SetCurrentMode(ActiveMode::None);
-        host_.ComeBackFromScreenCapture();
+        host_.StepAside(false);
         return;
     }
     page_.EnableCaptureButtons();
@@ -80,7 +80,7 @@ void CaptureTools::ScreenCaptureClicked() {
     ui::ProcessPendingMessages();
     UnSetScreenCaptureHook();
     if (taken) SaveToSequence();
-    host_.ComeBackFromScreenCapture();
+    host_.StepAside(false);
 }
 
 void CaptureTools::AbandonScreenCapture() {
@@ -89,7 +89,7 @@ void CaptureTools::AbandonScreenCapture() {
     // change of page.
     host_.SetCurrentMode(ActiveMode::None);
     UnSetScreenCaptureHook();
-    host_.ComeBackFromScreenCapture();
+    host_.StepAside(false);
 }
 
 // --- rectangle capture ----------------------------------------------------------

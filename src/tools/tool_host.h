@@ -54,11 +54,11 @@ class ToolHost : public MainTabs {
     // The application's general error box.
     virtual void ShowError(const std::wstring& text) = 0;
 
-    // The whole-screen capture takes the main window, its taskbar button and
-    // its notification-area icon out of the way while it waits for its
-    // click, and brings them back afterwards.
-    virtual void LeaveForScreenCapture() = 0;
-    virtual void ComeBackFromScreenCapture() = 0;
+    // Takes the program out of the way of the screen (`aside`): the main
+    // window, its taskbar button and its notification-area icon go, as for
+    // a tool that waits for a click anywhere on the screen; false brings
+    // them back, with the window active and on top.
+    virtual void StepAside(bool aside) = 0;
 };
 
 }  // namespace vix
