@@ -175,7 +175,10 @@ void Tvix_main::SetModePrompt(std::wstring prompt) {
 
 bool Tvix_main::ArmHook(HookArm arm) {
     SetMainHandle(hwnd());
-    if (arm()) return true;
+    if (arm()) {
+        toolTable_.HookArmed();
+        return true;
+    }
     const DWORD error = ::GetLastError();
     platform::ReportError(L"The mouse hook could not be installed. " +
                           platform::SystemErrorText(error));

@@ -51,8 +51,8 @@ class Tool {
     // Stops the running tool, as a change of tab does. Most tools stop as
     // their button does.
     virtual void Stop() { Toggle(); }
-    // A report of the hook library for this tool; it only arrives while the
-    // tool runs.
+    // A report of the hook the tool armed through its host; it only arrives
+    // while the tool runs.
     virtual void OnHookReport(const HookReport& report) { (void)report; }
     // The hot keys it answers.
     virtual std::vector<HotKeyBinding> HotKeys() { return {}; }

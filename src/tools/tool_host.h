@@ -40,8 +40,10 @@ class ToolHost : public MainTabs {
     virtual void ShowTab(int tab) = 0;
 
     // Makes the main window the receiver of the hook library's reports and
-    // arms a hook (SetMainHandle, then `arm`). False, once the user has been
-    // told why, when the system refused the hook.
+    // arms a hook (SetMainHandle, then `arm`) for the running tool, which
+    // calls it once it has set its mode: the reports reach that tool while
+    // it runs. False, once the user has been told why, when the system
+    // refused the hook.
     virtual bool ArmHook(HookArm arm) = 0;
     // Puts the main window back into the topmost layer without moving,
     // sizing or activating it.

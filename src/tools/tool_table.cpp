@@ -76,11 +76,13 @@ void ToolTable::StopActiveTool() {
     if (Tool* tool = Find(mode_)) tool->Stop();
 }
 
+void ToolTable::HookArmed() { hookOwner_ = Find(mode_); }
+
 bool ToolTable::Route(const HookReport& report) {
-    const ActiveMode owner = ToolOfReport(report.kind);
-    Tool* tool = Find(owner);
-    if (!tool || mode_ != owner) return false;
-    tool->OnHookReport(report);
+    // A report still under way when its tool has stopped is nobody's; a
+    // tool that runs without a hook of its own gets none of another's.
+    if (!hookOwner_ || hookOwner_->Mode() != mode_) return false;
+    hookOwner_->OnHookReport(report);
     return true;
 }
 

@@ -55,9 +55,11 @@ class ToolTable {
     // Stops the running tool, as a change of tab does.
     void StopActiveTool();
 
-    // Hands a report to the tool it is meant for if that tool is the running
-    // one; a report for a tool that is not running is dropped. Returns
-    // whether a tool took it.
+    // The running tool has armed a hook of the hook library: the reports
+    // that come from now on are its own.
+    void HookArmed();
+    // Hands a report to the tool that armed the hook last while that tool
+    // runs; otherwise the report is dropped. Returns whether a tool took it.
     bool Route(const HookReport& report);
 
     // A key of the window's own, beside those of the tools.
@@ -86,6 +88,7 @@ class ToolTable {
     bool keyOpened_ = false;
     std::array<Tool*, 256> byMode_{};  // by every value ActiveMode can take
     ActiveMode mode_ = ActiveMode::None;
+    Tool* hookOwner_ = nullptr;
     std::vector<HotKeyBinding> hotKeys_;
     std::vector<HotKeyRow> ownKeys_;
 };

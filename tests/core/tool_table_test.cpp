@@ -74,23 +74,35 @@ class Tools : public ::testing::Test {
 
 HookReport Sample(Point p) { return {.kind = HookReportKind::PickerSample, .point = p}; }
 
-TEST_F(Tools, PickerReportsWhileThePickerIsOffAreDropped) {
-    EXPECT_FALSE(table.Route(Sample({5, 5})));
-    table.SetMode(ActiveMode::Ruler);
-    EXPECT_FALSE(table.Route(Sample({5, 5})));
-    EXPECT_FALSE(table.Route({.kind = HookReportKind::PickerMoved}));
-    EXPECT_TRUE(picker.reports.empty());
-    EXPECT_TRUE(ruler.reports.empty()) << "nor does another running tool get them";
-}
-
-TEST_F(Tools, AReportReachesItsToolWhileItRuns) {
+TEST_F(Tools, AReportReachesTheToolThatArmedTheHookWhileItRunsAndIsDroppedOtherwise) {
     picker.Toggle();
+    EXPECT_FALSE(table.Route(Sample({5, 5}))) << "no hook armed yet";
+    table.HookArmed();
     EXPECT_TRUE(table.Route(Sample({-3, 7})));
     ASSERT_EQ(picker.reports.size(), 1u);
     EXPECT_EQ(picker.reports[0].point, (Point{-3, 7}));
-    EXPECT_FALSE(table.Route({.kind = HookReportKind::RectangleEvent}));
-    EXPECT_FALSE(table.Route({.kind = HookReportKind::ControlCaptureClick}))
-        << "a mode without a tool takes nothing";
+
+    // Whatever the report is, it is the hook's: the tool sorts its own.
+    EXPECT_TRUE(table.Route({.kind = HookReportKind::RectangleEvent}));
+    EXPECT_EQ(picker.reports.size(), 2u);
+
+    picker.Toggle();
+    EXPECT_FALSE(table.Route(Sample({5, 5}))) << "its tool has stopped";
+    ruler.Toggle();
+    EXPECT_FALSE(table.Route(Sample({5, 5}))) << "the running tool armed no hook";
+    EXPECT_TRUE(ruler.reports.empty());
+
+    ruler.Toggle();
+    rectangle.Toggle();
+    table.HookArmed();
+    EXPECT_TRUE(table.Route({.kind = HookReportKind::RectangleEvent}));
+    EXPECT_EQ(rectangle.reports.size(), 1u);
+    EXPECT_EQ(picker.reports.size(), 2u);
+
+    table.SetMode(ActiveMode::None);
+    table.HookArmed();
+    EXPECT_FALSE(table.Route({.kind = HookReportKind::RectangleEvent}))
+        << "a hook armed while no tool runs is nobody's";
 }
 
 TEST_F(Tools, ATabChangeStopsOnlyTheRunningToolOnce) {
@@ -323,13 +335,9 @@ const MessageCase kMessages[] = {
     {"not the library's", 0x401, 0x00340012, 0, std::nullopt},
 };
 
-TEST(HookMessages, AreReadOnceIntoReportsForTheirTools) {
+TEST(HookMessages, AreReadOnceIntoReports) {
     for (const MessageCase& c : kMessages)
         EXPECT_EQ(ReadHookMessage(c.message, c.wParam, c.lParam), c.report) << c.name;
-    EXPECT_EQ(ToolOfReport(HookReportKind::PickerMoved), ActiveMode::ColorPicker);
-    EXPECT_EQ(ToolOfReport(HookReportKind::ControlCaptureClick), ActiveMode::ControlCapture);
-    EXPECT_EQ(ToolOfReport(HookReportKind::ScreenCaptureClick), ActiveMode::ScreenCapture);
-    EXPECT_EQ(ToolOfReport(HookReportKind::RectangleEvent), ActiveMode::RectangleCapture);
 }
 
 }  // namespace
