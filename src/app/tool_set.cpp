@@ -13,10 +13,23 @@
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
 #include "ruler/ruler_page.h"
+#include "tools/tool_checks.h"
 #include "update/update_dialog.h"
 #include "update/update_service.h"
 
 namespace vix {
+namespace {
+
+// The tools as the table gets them, each tool named once: here the build
+// fails when two of them run under one mode, or when a letter is two keys.
+template <class... T>
+std::array<Tool*, sizeof...(T)> ToolList(T&... tools) {
+    static_assert(DistinctModes<T...>(), "two tools run under one mode");
+    static_assert(DistinctLetters<T...>(), "a letter is taken by two hot keys");
+    return {&tools...};
+}
+
+}  // namespace
 
 // The tools and what they share, wired to one another: the picker's samples
 // go to the library, the library's colours back to the picker, the colour
@@ -45,9 +58,9 @@ struct ToolSet::Tools {
     }
 
     // In the order their pages are built.
-    std::array<Tool*, 10> All() {
-        return {&picker,        &library,          &colorInfo,      &ruler,     &capture,
-                &screenCapture, &rectangleCapture, &controlCapture, &photoshop, &update};
+    auto All() {
+        return ToolList(picker, library, colorInfo, ruler, capture, screenCapture, rectangleCapture,
+                        controlCapture, photoshop, update);
     }
 
     platform::WinClipboard clipboard{[] { return Application::Instance().MainWindow(); }};

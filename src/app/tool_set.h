@@ -10,7 +10,8 @@
 
 // The program's tools and services, made and wired to one another in
 // tool_set.cpp, the one file that names them all: a new tool is added
-// there. The main window knows only the table they are entered in.
+// there, and the build checks there that its mode and its keys are its own.
+// The main window knows only the table they are entered in.
 
 namespace vix {
 

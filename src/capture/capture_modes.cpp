@@ -47,7 +47,7 @@ void CaptureTools::Create(HWND owner) {
 // --- screen capture -----------------------------------------------------------
 
 void CaptureTools::btnScreenCaptureClick() {
-    if (host_.CurrentMode() == ActiveMode::ScreenCapture) return;
+    if (host_.CurrentMode() == kScreenCaptureMode) return;
     host_.RunBehind([this](HWND owner) {
         return dialogs_.Message(owner, kScreenCaptureInfo, MB_OK | MB_ICONINFORMATION);
     });
@@ -56,7 +56,7 @@ void CaptureTools::btnScreenCaptureClick() {
 
 void CaptureTools::EnableCaptureScreen() {
     host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::ScreenCapture);
+    host_.SetCurrentMode(kScreenCaptureMode);
     host_.StepAside(true);
     // Without the hook no click would ever come: back at once.
     if (!host_.ArmHook(&SetScreenCaptureHook)) {
@@ -84,7 +84,7 @@ void CaptureTools::ScreenCaptureClicked() {
 }
 
 void CaptureTools::AbandonScreenCapture() {
-    // The capture is over: left at 4, the mode would make the button and
+    // The capture is over: left running, the mode would make the button and
     // its hot key do nothing and bring the main window back at every later
     // change of page.
     host_.SetCurrentMode(ActiveMode::None);
@@ -96,7 +96,7 @@ void CaptureTools::AbandonScreenCapture() {
 
 void CaptureTools::btnRectCaptureClick() {
     timerBusy_ = false;
-    if (host_.CurrentMode() == ActiveMode::RectangleCapture) {
+    if (host_.CurrentMode() == kRectangleCaptureMode) {
         DisableRectangle();
         return;
     }
@@ -107,7 +107,7 @@ void CaptureTools::btnRectCaptureClick() {
 
 bool CaptureTools::EnableRectangle() {
     host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::RectangleCapture);
+    host_.SetCurrentMode(kRectangleCaptureMode);
     page_.ShowModeRunning(CaptureButton::kRectangle, true);
     // Without the hook the frame could be neither moved nor taken: stay off.
     if (!host_.ArmHook(&SetRectangleCaptureHook)) {
@@ -217,7 +217,7 @@ void CaptureTools::FinishDrag(Point releasedAt) {
 // --- control capture --------------------------------------------------------------
 
 void CaptureTools::btnControlCaptureClick() {
-    if (host_.CurrentMode() == ActiveMode::ControlCapture) {
+    if (host_.CurrentMode() == kControlCaptureMode) {
         DisableControlCapture();
         return;
     }
@@ -226,7 +226,7 @@ void CaptureTools::btnControlCaptureClick() {
 
 bool CaptureTools::EnableControlCapture() {
     host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::ControlCapture);
+    host_.SetCurrentMode(kControlCaptureMode);
     page_.ShowModeRunning(CaptureButton::kControl, true);
     ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
     hotTrackTimer_.Start(kHotTrackingInterval, [this] { HotTrackTick(); });

@@ -18,7 +18,7 @@ std::wstring KeyName(char letter) { return std::wstring(L"Ctrl+Alt+") + wchar_t(
 
 std::size_t IndexOf(const HotKeyPlan& plan, HotKeyId id) {
     for (std::size_t i = 0; i < plan.rows.size(); ++i)
-        if (plan.rows[i].id == id) return i;
+        if (plan.rows[i].id() == id) return i;
     return plan.rows.size();
 }
 

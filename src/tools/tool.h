@@ -43,7 +43,9 @@ class Tool {
 
     // The value of ActiveMode while this tool runs; None for a part of the
     // window that never runs on its own. A tool sets it through its host
-    // when it starts and clears it when it stops.
+    // when it starts and clears it when it stops. A tool with a mode
+    // declares it as `static constexpr ActiveMode kMode` too, for the build
+    // to check (tool_checks.h).
     virtual ActiveMode Mode() const { return ActiveMode::None; }
     // The tool's button: starts the tool when it is not running and stops it
     // when it is.
@@ -54,7 +56,11 @@ class Tool {
     // A report of the hook the tool armed through its host; it only arrives
     // while the tool runs.
     virtual void OnHookReport(const HookReport& report) { (void)report; }
-    // The hot keys it answers.
+    // The keys it brings beyond the program's fifteen, registered after
+    // them; declared as `static constexpr HotKeyRow kOwnKeys[]` too, for
+    // the build to check (tool_checks.h). Static storage.
+    virtual std::span<const HotKeyRow> OwnKeys() const { return {}; }
+    // What the hot keys it answers do for it, its own keys' among them.
     virtual std::vector<HotKeyBinding> HotKeys() { return {}; }
 
     // The pages its controls stand on, in the order they stack on their

@@ -4,11 +4,6 @@
 #include <stdexcept>
 
 namespace vix {
-namespace {
-
-std::size_t Slot(ActiveMode mode) { return static_cast<std::size_t>(mode); }
-
-}  // namespace
 
 std::size_t ToolTable::IndexOf(const Tool& tool) const {
     const auto it = std::find(tools_.begin(), tools_.end(), &tool);
@@ -17,23 +12,27 @@ std::size_t ToolTable::IndexOf(const Tool& tool) const {
 }
 
 void ToolTable::Add(Tool& tool) {
-    if (tool.Mode() != ActiveMode::None) {
-        Tool*& slot = byMode_.at(Slot(tool.Mode()));
-        if (slot) throw std::logic_error("a tool needs a mode of its own");
-        slot = &tool;
-    }
+    if (tool.Mode() != ActiveMode::None && Find(tool.Mode()))
+        throw std::logic_error("a tool needs a mode of its own");
     for (const PageSpec* page : tool.Pages())
         if (OwnerOf(*page)) throw std::logic_error("a page belongs to one tool");
+    for (const HotKeyRow& own : tool.OwnKeys())
+        if (RowOfLetter(own.letter)) throw std::logic_error("a key needs a letter of its own");
     tools_.push_back(&tool);
     built_.push_back(false);
     for (const PageSpec* page : tool.Pages())
         pageOwners_.push_back({page, &tool});
+    for (const HotKeyRow& own : tool.OwnKeys())
+        ownKeys_.push_back(own);
     for (HotKeyBinding& binding : tool.HotKeys())
         BindHotKey(std::move(binding));
 }
 
 Tool* ToolTable::Find(ActiveMode mode) const {
-    return Slot(mode) < byMode_.size() ? byMode_[Slot(mode)] : nullptr;
+    if (mode == ActiveMode::None) return nullptr;
+    for (Tool* tool : tools_)
+        if (tool->Mode() == mode) return tool;
+    return nullptr;
 }
 
 Tool* ToolTable::OwnerOf(const PageSpec& page) const {
@@ -87,14 +86,16 @@ bool ToolTable::Route(const HookReport& report) {
 }
 
 void ToolTable::BindHotKey(HotKeyBinding binding) {
-    if (const HotKeyRow* own = binding.ownKey) {
-        for (const HotKeyRow& row : KeyRows())
-            if (row.id == own->id || row.letter == own->letter)
-                throw std::logic_error("a key of a tool's own needs an id and a letter of its own");
-        ownKeys_.push_back(*own);
-        binding.key = own->id;
-    }
+    if (!RowOfLetter(static_cast<char>(binding.key)))
+        throw std::logic_error("a binding to a key nobody declared");
     hotKeys_.push_back(std::move(binding));
+}
+
+const HotKeyRow* ToolTable::RowOfLetter(char letter) const {
+    if (const HotKeyRow* row = HotKeyRowOfLetter(letter)) return row;
+    for (const HotKeyRow& own : ownKeys_)
+        if (own.letter == letter) return &own;
+    return nullptr;
 }
 
 std::vector<HotKeyRow> ToolTable::KeyRows() const {
@@ -104,10 +105,7 @@ std::vector<HotKeyRow> ToolTable::KeyRows() const {
 }
 
 void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) {
-    const char letter = static_cast<char>(virtualKey & 0xFF);
-    const HotKeyRow* row = HotKeyRowOfLetter(letter);
-    for (const HotKeyRow& own : ownKeys_)
-        if (own.letter == letter) row = &own;
+    const HotKeyRow* row = RowOfLetter(static_cast<char>(virtualKey & 0xFF));
     if (!row) return;
     // A key may come before the tools' controls are all built; its action
     // may reach any of them, also through another tool.
@@ -117,7 +115,7 @@ void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) {
     // key arrived.
     const std::vector<HotKeyBinding> bindings = hotKeys_;
     for (const HotKeyBinding& b : bindings) {
-        if (b.key != row->id) continue;
+        if (b.key != row->id()) continue;
         switch (b.reach) {
             case HotKeyBinding::Reach::Anywhere: break;
             case HotKeyBinding::Reach::OnTabOnly:
