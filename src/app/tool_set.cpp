@@ -26,6 +26,7 @@ template <class... T>
 std::array<Tool*, sizeof...(T)> ToolList(T&... tools) {
     static_assert(DistinctModes<T...>(), "two tools run under one mode");
     static_assert(DistinctLetters<T...>(), "a letter is taken by two hot keys");
+    static_assert(WellFormedKeys<T...>(), "a tool's key is no letter described under its name");
     return {&tools...};
 }
 

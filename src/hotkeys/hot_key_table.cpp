@@ -1,8 +1,12 @@
 #include "hotkeys/hot_key_table.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace vix {
+
+static_assert(std::ranges::all_of(kHotKeyRows, WellFormed),
+              "each of the fifteen keys is a letter described under its own name");
 
 const HotKeyRow& HotKeyRowOf(HotKeyId id) {
     const HotKeyRow* row = HotKeyRowOfLetter(static_cast<char>(id));

@@ -42,26 +42,48 @@ struct HotKeyRow {
     char letter;  // an upper-case letter: the virtual-key code
     std::wstring_view atomName;
     bool hasAction;
+    // What the key does, in one line that begins with the key's name:
+    // "Ctrl+Alt+P: start or stop the color picker".
+    std::wstring_view description;
 
     constexpr HotKeyId id() const { return static_cast<HotKeyId>(letter); }
 };
 
+// The key's name as the user reads it, from its description: "Ctrl+Alt+P".
+constexpr std::wstring_view KeyName(const HotKeyRow& row) {
+    return row.description.substr(0, row.description.find(L':'));
+}
+
+// A letter key whose description begins with its own name.
+constexpr bool WellFormed(const HotKeyRow& row) {
+    constexpr std::wstring_view kPrefix = L"Ctrl+Alt+";
+    const std::wstring_view d = row.description;
+    return row.letter >= 'A' && row.letter <= 'Z' && !row.atomName.empty() &&
+           d.starts_with(kPrefix) && d.size() > kPrefix.size() + 3 &&
+           d[kPrefix.size()] == static_cast<wchar_t>(row.letter) &&
+           d.substr(kPrefix.size() + 1, 2) == L": ";
+}
+
 inline constexpr std::array<HotKeyRow, kHotKeyCount> kHotKeyRows{{
-    {'L', L"ColorLibrary", true},
-    {'I', L"Extendedcolorinfo", true},
-    {'P', L"ScreenPicker", true},
-    {'W', L"WebSaveColor", true},
-    {'U', L"Ruler", true},
-    {'R', L"RotateRuler", true},
-    {'F', L"FlipRuler", true},
-    {'E', L"EntireScreenCapture", true},
-    {'T', L"RectangleCapture", true},
-    {'O', L"ControlCapture", true},
-    {'S', L"SaveToDisk", true},
-    {'C', L"Capture", false},
-    {'X', L"CopyToClipboard", true},
-    {'A', L"ExportToPhotoshop", true},
-    {'M', L"MinimizeVix", true},
+    {'L', L"ColorLibrary", true, L"Ctrl+Alt+L: show the sampled color library"},
+    {'I', L"Extendedcolorinfo", true, L"Ctrl+Alt+I: show the extended color information"},
+    {'P', L"ScreenPicker", true, L"Ctrl+Alt+P: start or stop the color picker"},
+    {'W', L"WebSaveColor", true, L"Ctrl+Alt+W: make the sampled color web safe"},
+    {'U', L"Ruler", true, L"Ctrl+Alt+U: show or hide the ruler"},
+    {'R', L"RotateRuler", true, L"Ctrl+Alt+R: turn the ruler horizontal or vertical"},
+    {'F', L"FlipRuler", true, L"Ctrl+Alt+F: flip the ruler's scale"},
+    {'E', L"EntireScreenCapture", true, L"Ctrl+Alt+E: capture the entire screen"},
+    {'T', L"RectangleCapture", true, L"Ctrl+Alt+T: start or stop the rectangle capture"},
+    {'O', L"ControlCapture", true, L"Ctrl+Alt+O: start or stop the window capture"},
+    {'S', L"SaveToDisk", true,
+     L"Ctrl+Alt+S: save the color library (Picker tab) or the snapshot (Capture tab)"},
+    {'C', L"Capture", false, L"Ctrl+Alt+C: no action"},
+    {'X', L"CopyToClipboard", true,
+     L"Ctrl+Alt+X: copy the sampled color (Picker tab) or the snapshot (Capture tab)"},
+    {'A', L"ExportToPhotoshop", true,
+     L"Ctrl+Alt+A: send the sampled color (Picker tab) or the snapshot (Capture tab) to "
+     L"Photoshop"},
+    {'M', L"MinimizeVix", true, L"Ctrl+Alt+M: minimize or restore VIX"},
 }};
 
 // In the order of registration.

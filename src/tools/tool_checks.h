@@ -50,6 +50,14 @@ constexpr bool DistinctLetters(std::span<const std::span<const HotKeyRow>> group
     return true;
 }
 
+// Every key a tool brings is a letter described under its own name.
+constexpr bool WellFormedKeys(std::span<const std::span<const HotKeyRow>> groups) {
+    for (std::span<const HotKeyRow> group : groups)
+        for (const HotKeyRow& row : group)
+            if (!WellFormed(row)) return false;
+    return true;
+}
+
 template <class... Tools>
 constexpr bool DistinctModes() {
     const std::array<ActiveMode, sizeof...(Tools)> modes{ModeOf<Tools>()...};
@@ -61,6 +69,12 @@ constexpr bool DistinctLetters() {
     const std::array<std::span<const HotKeyRow>, 1 + sizeof...(Tools)> groups{
         std::span<const HotKeyRow>(kHotKeyRows), OwnKeysOf<Tools>()...};
     return DistinctLetters(groups);
+}
+
+template <class... Tools>
+constexpr bool WellFormedKeys() {
+    const std::array<std::span<const HotKeyRow>, sizeof...(Tools)> groups{OwnKeysOf<Tools>()...};
+    return WellFormedKeys(groups);
 }
 
 }  // namespace vix

@@ -36,7 +36,29 @@ TEST(HotKeyTable, EveryKeyButCHasAnActionAndEachLetterIsOneKey) {
     EXPECT_THROW(HotKeyRowOf(HotKeyId{'Z'}), std::logic_error);
 }
 
-constexpr HotKeyRow kGrid{'G', L"GridOverlay", true};
+constexpr HotKeyRow kGrid{'G', L"GridOverlay", true, L"Ctrl+Alt+G: show or hide the grid"};
+
+TEST(HotKeyTable, AKeysDescriptionBeginsWithItsOwnName) {
+    EXPECT_EQ(KeyName(HotKeyRowOf(HotKeyId::ScreenPicker)), L"Ctrl+Alt+P");
+    EXPECT_EQ(KeyName(kGrid), L"Ctrl+Alt+G");
+    struct Case {
+        HotKeyRow row;
+        bool wellFormed;
+    };
+    const Case cases[] = {
+        {kGrid, true},
+        {{'g', L"GridOverlay", true, L"Ctrl+Alt+g: show the grid"}, false},
+        {{'7', L"GridOverlay", true, L"Ctrl+Alt+7: show the grid"}, false},
+        {{'G', L"GridOverlay", true, L"Ctrl+Alt+H: show the grid"}, false},
+        {{'G', L"GridOverlay", true, L"Ctrl+Alt+G show the grid"}, false},
+        {{'G', L"GridOverlay", true, L"Ctrl+Alt+G: "}, false},
+        {{'G', L"GridOverlay", true, L"Ctrl+G: show the grid"}, false},
+        {{'G', L"GridOverlay", true, L""}, false},
+        {{'G', L"", true, L"Ctrl+Alt+G: show the grid"}, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(WellFormed(c.row), c.wellFormed) << std::wstring(c.row.description);
+}
 
 // Tools as tool_set.cpp names them, by type, with the keys they bring.
 struct GridTool {
@@ -44,29 +66,35 @@ struct GridTool {
 };
 struct KeyTool {
     static constexpr HotKeyRow kOwnKeys[] = {
-        {'K', L"Keep", true},
-        {'J', L"Jump", true},
+        {'K', L"Keep", true, L"Ctrl+Alt+K: keep"},
+        {'J', L"Jump", true, L"Ctrl+Alt+J: jump"},
     };
 };
 struct NoKeys {};
 struct OnP {
-    static constexpr HotKeyRow kOwnKeys[] = {{'P', L"Other", true}};
+    static constexpr HotKeyRow kOwnKeys[] = {{'P', L"Other", true, L"Ctrl+Alt+P: other"}};
 };
 struct GridAgain {
-    static constexpr HotKeyRow kOwnKeys[] = {{'G', L"Other", true}};
+    static constexpr HotKeyRow kOwnKeys[] = {{'G', L"Other", true, L"Ctrl+Alt+G: other"}};
 };
 struct TwiceOnK {
     static constexpr HotKeyRow kOwnKeys[] = {
-        {'K', L"Keep", true},
-        {'K', L"Kick", true},
+        {'K', L"Keep", true, L"Ctrl+Alt+K: keep"},
+        {'K', L"Kick", true, L"Ctrl+Alt+K: kick"},
     };
 };
+struct BadlyDescribed {
+    static constexpr HotKeyRow kOwnKeys[] = {{'Q', L"Quit", true, L"Ctrl+Alt+K: quit"}};
+};
+
 TEST(HotKeyTable, NoLetterIsTwoKeysAmongTheFifteenAndTheToolsOwn) {
     EXPECT_TRUE(DistinctLetters<>()) << "the fifteen alone";
     EXPECT_TRUE((DistinctLetters<GridTool, NoKeys, KeyTool>()));
     EXPECT_FALSE(DistinctLetters<OnP>()) << "a letter of the fifteen";
     EXPECT_FALSE((DistinctLetters<GridTool, KeyTool, GridAgain>())) << "another tool's letter";
     EXPECT_FALSE(DistinctLetters<TwiceOnK>()) << "a letter twice in one tool";
+    EXPECT_TRUE((WellFormedKeys<GridTool, NoKeys, KeyTool>()));
+    EXPECT_FALSE((WellFormedKeys<GridTool, BadlyDescribed>()));
 }
 
 LayoutFacts Layout(const wchar_t* name, std::map<char, std::wstring> typed) {

@@ -274,7 +274,7 @@ TEST(HotKeyDispatch, EachBindingActsByItsReachOnTheTabTheKeyArrivedOn) {
     }
 }
 
-constexpr HotKeyRow kGridKey{'G', L"GridOverlay", true};
+constexpr HotKeyRow kGridKey{'G', L"GridOverlay", true, L"Ctrl+Alt+G: show or hide the grid"};
 
 TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
     std::vector<std::string> log;
@@ -302,9 +302,9 @@ TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
     // or by a tool, and a binding to a key nobody brought.
     std::vector<std::string> none;
     FakeTool onP{table, ActiveMode::None, none, "on P"};
-    onP.ownKeys = {{'P', L"Other", true}};
+    onP.ownKeys = {{'P', L"Other", true, L"Ctrl+Alt+P: other"}};
     FakeTool onG{table, ActiveMode::None, none, "on G"};
-    onG.ownKeys = {{'G', L"Other", true}};
+    onG.ownKeys = {{'G', L"Other", true, L"Ctrl+Alt+G: other"}};
     EXPECT_THROW(table.Add(onP), std::logic_error);
     EXPECT_THROW(table.Add(onG), std::logic_error);
     EXPECT_THROW(table.BindHotKey({.key = HotKeyId{'K'}}), std::logic_error);
