@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "tools/tool_checks.h"
+
 namespace vix {
 
 std::size_t ToolTable::IndexOf(const Tool& tool) const {
@@ -16,8 +18,9 @@ void ToolTable::Add(Tool& tool) {
         throw std::logic_error("a tool needs a mode of its own");
     for (const PageSpec* page : tool.Pages())
         if (OwnerOf(*page)) throw std::logic_error("a page belongs to one tool");
-    for (const HotKeyRow& own : tool.OwnKeys())
-        if (RowOfLetter(own.letter)) throw std::logic_error("a key needs a letter of its own");
+    const std::vector<HotKeyRow> taken = KeyRows();
+    const std::span<const HotKeyRow> keys[] = {taken, tool.OwnKeys()};
+    if (!DistinctLetters(keys)) throw std::logic_error("a key needs a letter of its own");
     tools_.push_back(&tool);
     built_.push_back(false);
     for (const PageSpec* page : tool.Pages())

@@ -305,8 +305,12 @@ TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
     onP.ownKeys = {{'P', L"Other", true, L"Ctrl+Alt+P: other"}};
     FakeTool onG{table, ActiveMode::None, none, "on G"};
     onG.ownKeys = {{'G', L"Other", true, L"Ctrl+Alt+G: other"}};
+    FakeTool twiceOnK{table, ActiveMode::None, none, "twice on K"};
+    twiceOnK.ownKeys = {{'K', L"Keep", true, L"Ctrl+Alt+K: keep"},
+                        {'K', L"Kick", true, L"Ctrl+Alt+K: kick"}};
     EXPECT_THROW(table.Add(onP), std::logic_error);
     EXPECT_THROW(table.Add(onG), std::logic_error);
+    EXPECT_THROW(table.Add(twiceOnK), std::logic_error);
     EXPECT_THROW(table.BindHotKey({.key = HotKeyId{'K'}}), std::logic_error);
     EXPECT_EQ(table.KeyRows().size(), kHotKeyCount + 1);
 }
