@@ -82,7 +82,7 @@ void CaptureTools::chkCaptureSequenceClick(bool ticked) {
 
 void CaptureTools::btnCapturePreviewClick() {
     host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::Preview);
+    host_.SetCurrentMode(kPreviewMode);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
         host_.RunBehind([this](HWND owner) {

@@ -23,6 +23,13 @@
 
 namespace vix {
 
+// The modes the capture tools run in; the preview's has no tool that stops
+// it, as its window is modal.
+inline constexpr ActiveMode kScreenCaptureMode{"screen capture"};
+inline constexpr ActiveMode kRectangleCaptureMode{"rectangle capture"};
+inline constexpr ActiveMode kControlCaptureMode{"control capture"};
+inline constexpr ActiveMode kPreviewMode{"snapshot preview"};
+
 inline constexpr wchar_t kCapturePrompt[] = L"Press right mouse button to capture";
 inline constexpr wchar_t kScreenCaptureInfo[] =
     L"To capture a snapshot press the right mouse button";

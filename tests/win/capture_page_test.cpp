@@ -102,7 +102,7 @@ TEST_F(CapturePageTest, TheCheckBoxesAreWhatTheCaptureReads) {
 
 TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
     Click(Child(L"Rectangle capture"));
-    EXPECT_EQ(window.mode, ActiveMode::RectangleCapture);
+    EXPECT_EQ(window.mode, kRectangleCaptureMode);
     EXPECT_EQ(window.prompt, kCapturePrompt);
     // The mode shows its tab, which changes the page only when another tab
     // is open: a hot key that opened the tab first changes it once.
