@@ -83,7 +83,7 @@ int wmain(int argc, wchar_t** argv) {
                                                      nullptr));
     vix::test::FakeToolHost bench;
     bench.window = host.get();
-    vix::platform::WinClipboard clipboard;
+    vix::platform::ClipboardWriter clipboard{[&host] { return host.get(); }};
     vix::platform::WinSystemCursors cursors;
     vix::ui::Panel pickerPage, infoPage;
     pickerPage.Create(host.get(), vix::Rect::FromBounds(0, 0, 255, 112), L"", {});

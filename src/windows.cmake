@@ -88,8 +88,8 @@ add_library(vix_platform STATIC
   platform/ui_thread_calls.cpp
   platform/http_get.cpp
   platform/session_lock.cpp
-  platform/clipboard_bitmap.cpp
   platform/private_folder.cpp
+  platform/file_dialogs.cpp
   platform/system_libraries.cpp
   ui/skin.cpp
   ui/hints.cpp

@@ -57,7 +57,6 @@ void Tvix_main::FormCreate() {
     BuildFrame();
     startup::Mark("  frame controls");
     tools_.AddTo(toolTable_);
-    toolTable_.Add(update_);
     DeclareSections();
     AddSystemMenuItems();
     // The layout the settings hold is applied below, with the tab.
@@ -176,7 +175,10 @@ void Tvix_main::SetModePrompt(std::wstring prompt) {
 
 bool Tvix_main::ArmHook(HookArm arm) {
     SetMainHandle(hwnd());
-    if (arm()) return true;
+    if (arm()) {
+        toolTable_.HookArmed();
+        return true;
+    }
     const DWORD error = ::GetLastError();
     platform::ReportError(L"The mouse hook could not be installed. " +
                           platform::SystemErrorText(error));
@@ -190,16 +192,15 @@ int Tvix_main::RunBehind(const std::function<int(HWND owner)>& dialog) {
     return dialog(hwnd());
 }
 
-void Tvix_main::LeaveForScreenCapture() {
-    TrayIconData.Remove();
+void Tvix_main::StepAside(bool aside) {
     Application& app = Application::Instance();
-    app.BringToFront();
-    app.Minimize();
-    app.HideOwner();
-}
-
-void Tvix_main::ComeBackFromScreenCapture() {
-    Application& app = Application::Instance();
+    if (aside) {
+        TrayIconData.Remove();
+        app.BringToFront();
+        app.Minimize();
+        app.HideOwner();
+        return;
+    }
     app.Restore();
     app.HideOwner();
     ::SetActiveWindow(hwnd());

@@ -16,7 +16,6 @@
 #include "hotkeys/hot_key_service.h"
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
-#include "update/update_service.h"
 #include "tools/control_ids.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
@@ -74,8 +73,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void KeepOnTop() override;
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
     void ShowError(const std::wstring& text) override;
-    void LeaveForScreenCapture() override;
-    void ComeBackFromScreenCapture() override;
+    void StepAside(bool aside) override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -176,11 +174,9 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     ui::Label pnlHint;
     TrayIcon TrayIconData;
 
-    ToolSet tools_{*this, registry_};
-    // The update check, its dialog and the links page.
+    // The window as the update service, one of the tools, sees it.
     MainUpdateHost updateHost_{*this};
-    Tvix_update updateDialog_;
-    UpdateService update_{updateHost_, updateDialog_};
+    ToolSet tools_{*this, registry_, updateHost_};
     TAbout about_;
     TSettings settingsDialog_{registry_, DialogServices()};
 };

@@ -13,19 +13,37 @@
 #include "platform/clipboard.h"
 #include "platform/system_cursors.h"
 #include "ruler/ruler_page.h"
+#include "tools/tool_checks.h"
+#include "update/update_dialog.h"
+#include "update/update_service.h"
 
 namespace vix {
+namespace {
+
+// The tools as the table gets them, each tool named once: here the build
+// fails when two of them run under one mode, or when a letter is two keys.
+template <class... T>
+std::array<Tool*, sizeof...(T)> ToolList(T&... tools) {
+    static_assert(DistinctModes<T...>(), "two tools run under one mode");
+    static_assert(DistinctLetters<T...>(), "a letter is taken by two hot keys");
+    static_assert(WellFormedKeys<T...>(), "a tool's key is no letter described under its name");
+    return {&tools...};
+}
+
+}  // namespace
 
 // The tools and what they share, wired to one another: the picker's samples
 // go to the library, the library's colours back to the picker, the colour
-// and the snapshot to Photoshop.
+// and the snapshot to Photoshop. The update service comes last, as it
+// starts after the tools.
 struct ToolSet::Tools {
-    Tools(ToolHost& host, RegistryStore& registry)
+    Tools(ToolHost& host, RegistryStore& registry, UpdateHost& updateHost)
         : picker(host, clipboard, cursors, colorInfo),
           library(host, registry),
           ruler(host),
-          capture(host, captureDialogs, cursors),
-          photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }) {
+          capture(host, captureDialogs, cursors, clipboard),
+          photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }),
+          update(updateHost, updateDialog) {
         picker.onSampleTaken = [this](ColorWord c) { library.Newcolor(c); };
         // The button is enabled only once a colour has been taken.
         picker.onColorToPS = [this](ColorWord c) {
@@ -41,12 +59,14 @@ struct ToolSet::Tools {
     }
 
     // In the order their pages are built.
-    std::array<Tool*, 9> All() {
-        return {&picker,        &library,          &colorInfo,      &ruler,    &capture,
-                &screenCapture, &rectangleCapture, &controlCapture, &photoshop};
+    auto All() {
+        return ToolList(picker, library, colorInfo, ruler, capture, screenCapture, rectangleCapture,
+                        controlCapture, photoshop, update);
     }
 
-    platform::WinClipboard clipboard{[] { return Application::Instance().MainWindow(); }};
+    // The colour and the snapshot both open the clipboard with the main
+    // window.
+    platform::ClipboardWriter clipboard{[] { return Application::Instance().MainWindow(); }};
     platform::WinSystemCursors cursors;
     ColorInfoPanel colorInfo;
     ColorPicker picker;
@@ -58,10 +78,13 @@ struct ToolSet::Tools {
     RectangleCaptureTool rectangleCapture{capture.Tools()};
     ControlCaptureTool controlCapture{capture.Tools()};
     PhotoshopBridge photoshop;
+    // The update check, its dialog and the links page.
+    Tvix_update updateDialog;
+    UpdateService update;
 };
 
-ToolSet::ToolSet(ToolHost& host, RegistryStore& registry)
-    : tools_(std::make_unique<Tools>(host, registry)) {}
+ToolSet::ToolSet(ToolHost& host, RegistryStore& registry, UpdateHost& update)
+    : tools_(std::make_unique<Tools>(host, registry, update)) {}
 
 ToolSet::~ToolSet() = default;
 

@@ -1,13 +1,10 @@
 #include "capture/capture_dialogs.h"
 
-#include <commdlg.h>
-#include <shlobj.h>
-
 #include <vector>
 
 #include "capture/save_rules.h"
 #include "common/program_names.h"
-#include "platform/system_libraries.h"
+#include "platform/file_dialogs.h"
 
 namespace vix {
 namespace {
@@ -36,8 +33,9 @@ std::optional<SaveChoice> SystemCaptureDialogs::ChooseSaveFile(HWND owner) {
     ofn.nMaxFile = static_cast<DWORD>(name.size());
     ofn.lpstrDefExt = kSaveDefaultExtension;
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-    if (!platform::late::GetSaveFileNameW(&ofn)) return std::nullopt;
-    return SaveChoice{name.data(), static_cast<int>(ofn.nFilterIndex)};
+    const auto chosen = platform::AskSaveFileName(ofn);
+    if (!chosen) return std::nullopt;
+    return SaveChoice{*chosen, static_cast<int>(ofn.nFilterIndex)};
 }
 
 std::optional<std::wstring> SystemCaptureDialogs::ChooseSequenceFolder(HWND owner) {
@@ -45,14 +43,7 @@ std::optional<std::wstring> SystemCaptureDialogs::ChooseSequenceFolder(HWND owne
     info.hwndOwner = owner;
     info.lpszTitle = kSequenceFolderTitle;
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    PIDLIST_ABSOLUTE chosen = platform::late::SHBrowseForFolderW(&info);
-    if (!chosen) return std::nullopt;
-    std::vector<wchar_t> path(32768, L'\0');
-    const BOOL ok = platform::late::SHGetPathFromIDListEx(chosen, path.data(),
-                                                          static_cast<DWORD>(path.size()), 0);
-    platform::late::CoTaskMemFree(chosen);
-    if (!ok || path[0] == L'\0') return std::nullopt;
-    return std::wstring(path.data());
+    return platform::AskFolder(info);
 }
 
 int SystemCaptureDialogs::Message(HWND owner, const std::wstring& text, UINT flags) {

@@ -39,7 +39,6 @@ CaptureTools::~CaptureTools() {
 }
 
 void CaptureTools::Create(HWND owner) {
-    owner_ = owner;
     rectangle_.Create(owner);
     tracker_.Create(owner);
 }
@@ -47,28 +46,33 @@ void CaptureTools::Create(HWND owner) {
 // --- screen capture -----------------------------------------------------------
 
 void CaptureTools::btnScreenCaptureClick() {
-    if (host_.CurrentMode() == ActiveMode::ScreenCapture) return;
+    if (host_.CurrentMode() == kScreenCaptureMode) return;
+    // The mode runs from before the box: the button and its hot key pressed
+    // while the box is open find it running, and open no second box.
+    host_.ShowTab(kCaptureTab);
+    host_.SetCurrentMode(kScreenCaptureMode);
     host_.RunBehind([this](HWND owner) {
         return dialogs_.Message(owner, kScreenCaptureInfo, MB_OK | MB_ICONINFORMATION);
     });
-    EnableCaptureScreen();
+    // Another tool's hot key may have stopped the capture meanwhile.
+    if (host_.CurrentMode() == kScreenCaptureMode) EnableCaptureScreen();
 }
 
 void CaptureTools::EnableCaptureScreen() {
-    host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::ScreenCapture);
-    host_.LeaveForScreenCapture();
+    host_.StepAside(true);
     // Without the hook no click would ever come: back at once.
     if (!host_.ArmHook(&SetScreenCaptureHook)) {
         host_.SetCurrentMode(ActiveMode::None);
-        host_.ComeBackFromScreenCapture();
+        host_.StepAside(false);
         return;
     }
+    screenLeft_ = true;
     page_.EnableCaptureButtons();
 }
 
 void CaptureTools::ScreenCaptureClicked() {
     host_.SetCurrentMode(ActiveMode::None);
+    screenLeft_ = false;
     // The whole virtual desktop from its own top-left corner, which lies at
     // negative coordinates when a monitor is left of or above the primary one.
     const Rect desktop = platform::VirtualDesktop();
@@ -80,23 +84,25 @@ void CaptureTools::ScreenCaptureClicked() {
     ui::ProcessPendingMessages();
     UnSetScreenCaptureHook();
     if (taken) SaveToSequence();
-    host_.ComeBackFromScreenCapture();
+    host_.StepAside(false);
 }
 
 void CaptureTools::AbandonScreenCapture() {
-    // The capture is over: left at 4, the mode would make the button and
+    // The capture is over: left running, the mode would make the button and
     // its hot key do nothing and bring the main window back at every later
     // change of page.
     host_.SetCurrentMode(ActiveMode::None);
+    // Stopped while its box was open, it has not left the screen yet.
+    if (!std::exchange(screenLeft_, false)) return;
     UnSetScreenCaptureHook();
-    host_.ComeBackFromScreenCapture();
+    host_.StepAside(false);
 }
 
 // --- rectangle capture ----------------------------------------------------------
 
 void CaptureTools::btnRectCaptureClick() {
     timerBusy_ = false;
-    if (host_.CurrentMode() == ActiveMode::RectangleCapture) {
+    if (host_.CurrentMode() == kRectangleCaptureMode) {
         DisableRectangle();
         return;
     }
@@ -107,7 +113,7 @@ void CaptureTools::btnRectCaptureClick() {
 
 bool CaptureTools::EnableRectangle() {
     host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::RectangleCapture);
+    host_.SetCurrentMode(kRectangleCaptureMode);
     page_.ShowModeRunning(CaptureButton::kRectangle, true);
     // Without the hook the frame could be neither moved nor taken: stay off.
     if (!host_.ArmHook(&SetRectangleCaptureHook)) {
@@ -217,7 +223,7 @@ void CaptureTools::FinishDrag(Point releasedAt) {
 // --- control capture --------------------------------------------------------------
 
 void CaptureTools::btnControlCaptureClick() {
-    if (host_.CurrentMode() == ActiveMode::ControlCapture) {
+    if (host_.CurrentMode() == kControlCaptureMode) {
         DisableControlCapture();
         return;
     }
@@ -226,7 +232,7 @@ void CaptureTools::btnControlCaptureClick() {
 
 bool CaptureTools::EnableControlCapture() {
     host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::ControlCapture);
+    host_.SetCurrentMode(kControlCaptureMode);
     page_.ShowModeRunning(CaptureButton::kControl, true);
     ::ShowWindow(tracker_.hwnd(), SW_SHOWNOACTIVATE);
     hotTrackTimer_.Start(kHotTrackingInterval, [this] { HotTrackTick(); });

@@ -62,7 +62,7 @@ void CaptureTools::btnSaveCaptureClick() {
 
 void CaptureTools::btnCaptureToClipboardClick() {
     if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
-    if (!CopySnapshotToClipboard(owner_, snapshot_.Output()))
+    if (!CopySnapshotToClipboard(clipboard_, snapshot_.Output()))
         ShowError(L"The snapshot could not be put on the clipboard.");
 }
 
@@ -82,7 +82,7 @@ void CaptureTools::chkCaptureSequenceClick(bool ticked) {
 
 void CaptureTools::btnCapturePreviewClick() {
     host_.ShowTab(kCaptureTab);
-    host_.SetCurrentMode(ActiveMode::Preview);
+    host_.SetCurrentMode(kPreviewMode);
     if (preview_) {
         preview_->ShowPicture(snapshot_);
         host_.RunBehind([this](HWND owner) {

@@ -31,8 +31,9 @@ inline constexpr int kCapturePageHeight = 93;
 
 class CapturePage final : public CapturePageControls, public Tool {
   public:
-    CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors)
-        : tools_(host, *this, dialogs, cursors) {}
+    CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors,
+                const platform::ClipboardWriter& clipboard)
+        : tools_(host, *this, dialogs, cursors, clipboard) {}
 
     // The Photoshop outputs' handlers, before the controls are built.
     void SetPhotoshopOutputs(PhotoshopOutputs photoshop) { photoshop_ = std::move(photoshop); }

@@ -13,7 +13,8 @@ class ScreenCaptureTool final : public Tool {
   public:
     explicit ScreenCaptureTool(CaptureTools& tools) : tools_(tools) {}
     const char* Name() const override { return "screen capture"; }
-    ActiveMode Mode() const override { return ActiveMode::ScreenCapture; }
+    static constexpr ActiveMode kMode = kScreenCaptureMode;
+    ActiveMode Mode() const override { return kMode; }
     void Toggle() override { tools_.btnScreenCaptureClick(); }
     // The page change ends the capture that waits for its click.
     void Stop() override { tools_.AbandonScreenCapture(); }
@@ -28,7 +29,8 @@ class RectangleCaptureTool final : public Tool {
   public:
     explicit RectangleCaptureTool(CaptureTools& tools) : tools_(tools) {}
     const char* Name() const override { return "rectangle capture"; }
-    ActiveMode Mode() const override { return ActiveMode::RectangleCapture; }
+    static constexpr ActiveMode kMode = kRectangleCaptureMode;
+    ActiveMode Mode() const override { return kMode; }
     void Toggle() override { tools_.btnRectCaptureClick(); }
     void OnHookReport(const HookReport& report) override;
     std::vector<HotKeyBinding> HotKeys() override;
@@ -41,7 +43,8 @@ class ControlCaptureTool final : public Tool {
   public:
     explicit ControlCaptureTool(CaptureTools& tools) : tools_(tools) {}
     const char* Name() const override { return "control capture"; }
-    ActiveMode Mode() const override { return ActiveMode::ControlCapture; }
+    static constexpr ActiveMode kMode = kControlCaptureMode;
+    ActiveMode Mode() const override { return kMode; }
     void Toggle() override { tools_.btnControlCaptureClick(); }
     void OnHookReport(const HookReport& report) override;
     std::vector<HotKeyBinding> HotKeys() override;

@@ -11,6 +11,7 @@
 #include "capture/rectangle_window.h"
 #include "capture/snapshot.h"
 #include "capture/tracking_window.h"
+#include "platform/clipboard.h"
 #include "platform/system_cursors.h"
 #include "tools/tool_host.h"
 #include "ui/timer.h"
@@ -22,6 +23,13 @@
 
 namespace vix {
 
+// The modes the capture tools run in; the preview's has no tool that stops
+// it, as its window is modal.
+inline constexpr ActiveMode kScreenCaptureMode{"screen capture"};
+inline constexpr ActiveMode kRectangleCaptureMode{"rectangle capture"};
+inline constexpr ActiveMode kControlCaptureMode{"control capture"};
+inline constexpr ActiveMode kPreviewMode{"snapshot preview"};
+
 inline constexpr wchar_t kCapturePrompt[] = L"Press right mouse button to capture";
 inline constexpr wchar_t kScreenCaptureInfo[] =
     L"To capture a snapshot press the right mouse button";
@@ -32,9 +40,11 @@ class Tvix_imgpreview;
 
 class CaptureTools {
   public:
+    // The snapshot goes on the clipboard through `clipboard`, which opens it
+    // with the main window.
     CaptureTools(ToolHost& host, CapturePageControls& page, CaptureDialogs& dialogs,
-                 platform::SystemCursors& cursors)
-        : host_(host), page_(page), dialogs_(dialogs), cursors_(cursors) {}
+                 platform::SystemCursors& cursors, const platform::ClipboardWriter& clipboard)
+        : host_(host), page_(page), dialogs_(dialogs), cursors_(cursors), clipboard_(clipboard) {}
     CaptureTools(const CaptureTools&) = delete;
     CaptureTools& operator=(const CaptureTools&) = delete;
     ~CaptureTools();
@@ -98,6 +108,7 @@ class CaptureTools {
     CapturePageControls& page_;
     CaptureDialogs& dialogs_;
     platform::SystemCursors& cursors_;
+    const platform::ClipboardWriter& clipboard_;
     Tvix_imgpreview* preview_ = nullptr;
 
     Snapshot snapshot_;
@@ -111,8 +122,8 @@ class CaptureTools {
     // step finishes the drag there once it is done.
     std::optional<Point> pendingDragEnd_;
     HWND captureTarget_ = nullptr;
-    // The main window: it opens the clipboard for the snapshot.
-    HWND owner_ = nullptr;
+    // The screen capture has taken the main window out of the way.
+    bool screenLeft_ = false;
     Rect trackedRect_;
     hooks::Zone rectHitArea_ = hooks::Zone::None;
     RectangleDrag drag_;

@@ -1,7 +1,7 @@
 #include "capture/snapshot_files.h"
 
-#include <cstring>
 #include <span>
+#include <utility>
 
 #include "capture/jpeg_encoder.h"
 #include "capture/packed_dib.h"
@@ -30,36 +30,24 @@ bool NameTaken(const std::wstring& path) {
 
 namespace {
 
-// `bytes` in movable global memory, as the clipboard takes data; null when
-// there are none or no memory.
-platform::GlobalMemory InGlobalMemory(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) return {};
-    platform::GlobalMemory memory(::GlobalAlloc(GMEM_MOVEABLE, bytes.size()));
-    if (!memory) return {};
-    void* p = ::GlobalLock(memory.get());
-    if (!p) return {};
-    std::memcpy(p, bytes.data(), bytes.size());
-    ::GlobalUnlock(memory.get());
-    return memory;
-}
-
-// The snapshot as a PNG file and as a device-independent bitmap, for the
+// The snapshot as a device-independent bitmap and as a PNG file, for the
 // programs that paste those without loss. Either is left out when the
 // memory for it cannot be had: the bitmap still goes on the clipboard.
-platform::GlobalMemory PngForClipboard(const PixelView& picture) {
-    MemorySink sink;
-    if (PngToStream(picture, sink)) return {};
-    return InGlobalMemory(sink.bytes());
+platform::ClipboardData DibForClipboard(const PixelView& picture) {
+    const auto dib = PackedDib(picture);
+    return dib ? platform::ClipboardData::Bytes(CF_DIB, *dib) : platform::ClipboardData{};
 }
 
-platform::GlobalMemory DibForClipboard(const PixelView& picture) {
-    const auto dib = PackedDib(picture);
-    return dib ? InGlobalMemory(*dib) : platform::GlobalMemory{};
+platform::ClipboardData PngForClipboard(const PixelView& picture) {
+    MemorySink sink;
+    if (PngToStream(picture, sink)) return {};
+    return platform::ClipboardData::Bytes(::RegisterClipboardFormatW(kPngClipboardFormat),
+                                          sink.bytes());
 }
 
 }  // namespace
 
-bool CopySnapshotToClipboard(HWND owner, const PixelView& picture) {
+bool CopySnapshotToClipboard(const platform::ClipboardWriter& clipboard, const PixelView& picture) {
     if (picture.empty()) return false;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
@@ -82,17 +70,8 @@ bool CopySnapshotToClipboard(HWND owner, const PixelView& picture) {
     if (::SetDIBits(screen.get(), bitmap.get(), 0, static_cast<UINT>(picture.height), bits, &info,
                     DIB_RGB_COLORS) != picture.height)
         return false;
-    platform::GlobalMemory dib = DibForClipboard(picture);
-    platform::GlobalMemory png = PngForClipboard(picture);
-    const UINT pngFormat = ::RegisterClipboardFormatW(kPngClipboardFormat);
-    platform::ClipboardSession session(owner);
-    if (!session.IsOpen() || !::EmptyClipboard()) return false;
-    if (!::SetClipboardData(CF_BITMAP, bitmap.get())) return false;
-    // The clipboard owns what it took.
-    (void)bitmap.release();
-    if (dib && ::SetClipboardData(CF_DIB, dib.get())) (void)dib.release();
-    if (png && pngFormat != 0 && ::SetClipboardData(pngFormat, png.get())) (void)png.release();
-    return true;
+    platform::ClipboardData extras[] = {DibForClipboard(picture), PngForClipboard(picture)};
+    return clipboard.Replace(platform::ClipboardData::Picture(std::move(bitmap)), extras);
 }
 
 }  // namespace vix

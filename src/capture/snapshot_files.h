@@ -7,6 +7,7 @@
 
 #include "capture/pixel_view.h"
 #include "capture/save_rules.h"
+#include "platform/clipboard.h"
 
 // The snapshot's outputs to disk and to the clipboard.
 
@@ -29,9 +30,9 @@ inline constexpr wchar_t kPngClipboardFormat[] = L"PNG";
 
 // Puts `picture` on the clipboard as a bitmap (CF_BITMAP), beside it as a
 // device-independent bitmap (CF_DIB, 24 bits) and as a PNG file (the
-// registered format "PNG"), all of which the clipboard then owns. False when
-// the clipboard or the bitmap could not be had; the other two are left out
-// when there is no memory for them.
-bool CopySnapshotToClipboard(HWND owner, const PixelView& picture);
+// registered format "PNG"), through `clipboard`. False when the clipboard or
+// the bitmap could not be had; the other two are left out when there is no
+// memory for them.
+bool CopySnapshotToClipboard(const platform::ClipboardWriter& clipboard, const PixelView& picture);
 
 }  // namespace vix

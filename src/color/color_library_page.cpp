@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "platform/system_libraries.h"
+#include "platform/file_dialogs.h"
 #include "color/color_control_ids.h"
 #include "settings/settings.h"
 #include "color/color_text.h"
@@ -163,12 +163,15 @@ void ColorLibraryPage::btnSaveAsACTClick() {
     dialog.lpstrDefExt = L"act";
     // An existing file is overwritten without a question.
     dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    const bool chosen = host_.RunBehind([&dialog](HWND owner) {
+    std::optional<std::wstring> chosen;
+    host_.RunBehind([&](HWND owner) {
         dialog.hwndOwner = owner;
-        return platform::late::GetSaveFileNameW(&dialog);
-    }) != 0;
+        chosen = platform::AskSaveFileName(dialog);
+        return 0;
+    });
     if (!chosen) return;
-    const PaletteTarget target = ChoosePaletteTarget(name, static_cast<int>(dialog.nFilterIndex));
+    const PaletteTarget target =
+        ChoosePaletteTarget(*chosen, static_cast<int>(dialog.nFilterIndex));
     if (auto error = platform::WriteWholeFile(target.fileName, PaletteBytes(target.format)))
         throw AppError(*error);
 }

@@ -135,7 +135,7 @@ void ColorPicker::ResetSampling() {
 }
 
 void ColorPicker::btnEnablePickerClick() {
-    if (host_.CurrentMode() != ActiveMode::ColorPicker) {
+    if (host_.CurrentMode() != kMode) {
         sampleBusy_ = false;
         EnableColorPicker();
         if (On()) host_.SetModePrompt(kSamplePrompt);
@@ -145,7 +145,7 @@ void ColorPicker::btnEnablePickerClick() {
 }
 
 void ColorPicker::EnableColorPicker() {
-    host_.SetCurrentMode(ActiveMode::ColorPicker);
+    host_.SetCurrentMode(kMode);
     // Without the hook no click would ever end the picking: stay off.
     if (!host_.ArmHook(&SetColorPickerHook)) {
         DisableColorPicker();

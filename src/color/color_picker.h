@@ -46,7 +46,8 @@ class ColorPicker final : public Tool {
     // As a tool: its button switches it on or off, and the hook library
     // reports the pointer's moves and the right-button press.
     const char* Name() const override { return "picker"; }
-    ActiveMode Mode() const override { return ActiveMode::ColorPicker; }
+    static constexpr ActiveMode kMode{"color picker"};
+    ActiveMode Mode() const override { return kMode; }
     void Toggle() override { btnEnablePickerClick(); }
     void OnHookReport(const HookReport& report) override;
     std::vector<HotKeyBinding> HotKeys() override;

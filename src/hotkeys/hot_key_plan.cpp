@@ -14,11 +14,9 @@ std::wstring Printable(const std::wstring& text) {
     return out;
 }
 
-std::wstring KeyName(char letter) { return std::wstring(L"Ctrl+Alt+") + wchar_t(letter); }
-
 std::size_t IndexOf(const HotKeyPlan& plan, HotKeyId id) {
     for (std::size_t i = 0; i < plan.rows.size(); ++i)
-        if (plan.rows[i].id == id) return i;
+        if (plan.rows[i].id() == id) return i;
     return plan.rows.size();
 }
 
@@ -75,7 +73,7 @@ std::wstring LeftOutLine(const HotKeyPlan& plan) {
     for (std::size_t i = 0; i < plan.rows.size(); ++i) {
         if (plan.fate[i] == HotKeyFate::Register) continue;
         line += line.empty() ? L"Not in use: " : L", ";
-        line += KeyName(plan.rows[i].letter) + L" (" + Reason(plan, i) + L")";
+        line += std::wstring(KeyName(plan.rows[i])) + L" (" + Reason(plan, i) + L")";
     }
     return line;
 }

@@ -50,7 +50,8 @@ struct HotKeyPlan {
 HotKeyPlan PlanHotKeys(std::span<const LayoutFacts> layouts,
                        std::span<const HotKeyRow> rows = HotKeyRows());
 
-// The keys that were left out and why, in one line, e.g.
+// The keys that were left out and why, in one line, each by the name its
+// row's description gives it, e.g.
 // "Not in use: Ctrl+Alt+E (types €), Ctrl+Alt+C (no action)".
 std::wstring LeftOutLine(const HotKeyPlan& plan);
 

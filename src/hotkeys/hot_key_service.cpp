@@ -18,11 +18,11 @@ void HotKeyService::Register(HWND window, std::span<const HotKeyRow> rows,
     std::vector<platform::HotKeySpec> specs;
     std::vector<HotKeyId> ids;
     for (const HotKeyRow& row : rows) {
-        if (!plan_.Registers(row.id)) continue;
+        if (!plan_.Registers(row.id())) continue;
         // The atom names are literals, so their data ends in a terminator.
         specs.push_back({row.atomName.data(), kHotKeyModifiers,
                          static_cast<UINT>(static_cast<unsigned char>(row.letter))});
-        ids.push_back(row.id);
+        ids.push_back(row.id());
     }
     keys_ = platform::HotKeys(window, specs);
     for (std::size_t i = 0; i < ids.size(); ++i) {

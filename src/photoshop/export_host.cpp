@@ -1,13 +1,16 @@
 #include "photoshop/export_host.h"
 
 #include "photoshop/photoshop_windows.h"
-#include "platform/clipboard_bitmap.h"
+#include "platform/clipboard.h"
 #include "ui/message_loop.h"
 
 namespace vix {
 
 bool WinExportHost::PutSnapshotOnClipboard() {
-    return platform::PutBitmapOnClipboard(services_.OwnerWindow(), services_.SnapshotPicture());
+    // The clipboard takes the bitmap it is given: it gets a copy, and the
+    // snapshot's picture stays the snapshot's.
+    const platform::ClipboardWriter clipboard([this] { return services_.OwnerWindow(); });
+    return clipboard.Replace(platform::ClipboardData::CopyOf(services_.SnapshotPicture()));
 }
 
 // Photoshop reads the clipboard when it pastes; the pause gives the

@@ -2,9 +2,13 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
+#include <span>
+#include <string_view>
 
 #include "common/clipboard.h"
+#include "platform/handle.h"
 
 // The clipboard of the window station: opened for one operation and closed
 // again, also when the operation fails.
@@ -29,12 +33,46 @@ class ClipboardSession {
     bool open_ = false;
 };
 
-class WinClipboard final : public TextClipboard {
+// What one clipboard format is given, held here until the clipboard takes
+// it: bytes in movable global memory or a bitmap.
+class ClipboardData {
   public:
-    // `owner` names the window that opens the clipboard, asked at each copy:
-    // the clipboard is made before the window is.
-    explicit WinClipboard(std::function<HWND()> owner = {}) : owner_(std::move(owner)) {}
-    bool SetText(std::wstring_view text) override;
+    ClipboardData() = default;
+    // A copy of `bytes`; no data when there are none, no memory for them or
+    // no `format` (a registration that failed).
+    static ClipboardData Bytes(UINT format, std::span<const std::uint8_t> bytes);
+    // `text` ended by a zero, as CF_UNICODETEXT holds it.
+    static ClipboardData Text(std::wstring_view text);
+    // `picture` as the standard bitmap format (CF_BITMAP).
+    static ClipboardData Picture(Bitmap picture);
+    // A copy of `picture`, which stays the caller's.
+    static ClipboardData CopyOf(HBITMAP picture);
+
+    explicit operator bool() const { return memory_ || bitmap_; }
+    UINT Format() const { return format_; }
+    HANDLE Handle() const;
+    // The clipboard took the data: it is no longer ours to free.
+    void GiveAway();
+
+  private:
+    UINT format_ = 0;
+    GlobalMemory memory_;
+    Bitmap bitmap_;
+};
+
+// Every write of the program to the clipboard: the colour's text, the
+// snapshot and the Photoshop export's bitmap.
+class ClipboardWriter final : public TextClipboard {
+  public:
+    // `owner` names the window that opens the clipboard, asked at each
+    // write: the writer is made before the window is.
+    explicit ClipboardWriter(std::function<HWND()> owner = {}) : owner_(std::move(owner)) {}
+
+    // Replaces the clipboard's contents by `main` and, beside it, each of
+    // `extras` that has data. True only when the clipboard then holds `main`
+    // as given; an extra the clipboard refuses is left out.
+    bool Replace(ClipboardData main, std::span<ClipboardData> extras = {}) const;
+    bool SetText(std::wstring_view text) override { return Replace(ClipboardData::Text(text)); }
 
   private:
     std::function<HWND()> owner_;

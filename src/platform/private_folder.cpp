@@ -9,14 +9,13 @@
 
 #include "platform/handle.h"
 #include "platform/system_libraries.h"
+#include "platform/task_memory.h"
 
 namespace vix::platform {
 namespace {
 
 void FreeLocal(void* memory) noexcept { ::LocalFree(memory); }
 using LocalMemory = UniqueHandle<NullTraits<void*, FreeLocal>>;
-void FreeTaskMemory(wchar_t* memory) noexcept { late::CoTaskMemFree(memory); }
-using TaskText = UniqueHandle<NullTraits<wchar_t*, FreeTaskMemory>>;
 
 std::wstring WithoutTrailingSeparator(std::wstring path) {
     while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/'))
@@ -54,7 +53,7 @@ std::wstring LocalAppDataFolder() {
     if (FAILED(
             late::SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DONT_VERIFY, nullptr, &raw)))
         return {};
-    const TaskText text(raw);
+    const TaskMemory<wchar_t> text(raw);
     std::wstring folder(text.get());
     if (folder.empty()) return {};
     if (folder.back() != L'\\') folder.push_back(L'\\');

@@ -5,13 +5,27 @@
 namespace vix::platform {
 namespace {
 
+// Whether `cursor` is still a cursor: asked of its pictures, which are
+// copies of ours to delete.
+bool StillThere(HCURSOR cursor) {
+    ICONINFO info{};
+    if (!::GetIconInfo(cursor, &info)) return false;
+    const Bitmap mask(info.hbmMask);
+    const Bitmap colour(info.hbmColor);
+    return true;
+}
+
 // SetSystemCursor takes ownership of (and destroys) the cursor it is given,
-// so every id gets a cursor of its own.
+// so every id gets a cursor of its own. One that reports success and leaves
+// the cursor alone (Wine's changes nothing) has not taken it: kept, each
+// start of the picker and each crossing of the rectangle's frame would
+// lose 16 until the program ends.
 template <typename Load>
 void ReplaceAll(Load load) {
     for (DWORD id : kSystemCursorIds) {
         Cursor cursor(load());
-        if (cursor && ::SetSystemCursor(cursor.get(), id)) (void)cursor.release();
+        if (cursor && ::SetSystemCursor(cursor.get(), id) && !StillThere(cursor.get()))
+            (void)cursor.release();
     }
 }
 

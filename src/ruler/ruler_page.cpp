@@ -171,7 +171,7 @@ void RulerPage::showrulerproc() {
     imgRightRulerView32.SizeBitmap({kEndViewSize, kEndViewSize}, std::nullopt);
     imgLeftRulerView32.SetVisible(true);
     imgRightRulerView32.SetVisible(true);
-    host_.SetCurrentMode(ActiveMode::Ruler);
+    host_.SetCurrentMode(kMode);
     for (HWND control : {lblXrulerPos, lblYrulerPos, edtLength, lstRulerUnits})
         ::EnableWindow(control, TRUE);
     ruler_.ShowRuler(unit_);
@@ -245,7 +245,7 @@ void RulerPage::ShowRulerLength(int pixels) {
 }
 
 void RulerPage::ShowRulerPosition(Point position) {
-    if (host_.CurrentMode() != ActiveMode::Ruler) return;
+    if (host_.CurrentMode() != kMode) return;
     ::SetWindowTextW(lblXrulerPos, std::to_wstring(position.x).c_str());
     ::SetWindowTextW(lblYrulerPos, std::to_wstring(position.y).c_str());
 }
@@ -270,7 +270,7 @@ void RulerPage::edtLengthExit() {
 void RulerPage::lstRulerUnitsChange() {
     unit_ = RulerUnitAt(static_cast<int>(::SendMessageW(lstRulerUnits, CB_GETCURSEL, 0, 0)));
     ruler_.RulerUnit = unit_;
-    if (host_.CurrentMode() == ActiveMode::Ruler) {
+    if (host_.CurrentMode() == kMode) {
         ruler_.PaintRuler();
         ruler_.RulerChanged();
     }

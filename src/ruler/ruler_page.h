@@ -34,7 +34,8 @@ class RulerPage final : public Tool, public RulerHost {
     // As a tool: its button shows or hides the ruler, which the program
     // creates with its other windows.
     const char* Name() const override { return "ruler"; }
-    ActiveMode Mode() const override { return ActiveMode::Ruler; }
+    static constexpr ActiveMode kMode{"ruler"};
+    ActiveMode Mode() const override { return kMode; }
     void Toggle() override { btnEnableRulerClick(); }
     std::vector<HotKeyBinding> HotKeys() override;
     std::span<const PageSpec* const> Pages() const override;

@@ -41,15 +41,4 @@ std::optional<HookReport> ReadHookMessage(unsigned message, std::uintptr_t wPara
     }
 }
 
-ActiveMode ToolOfReport(HookReportKind kind) {
-    switch (kind) {
-        case HookReportKind::PickerMoved:
-        case HookReportKind::PickerSample: return ActiveMode::ColorPicker;
-        case HookReportKind::ControlCaptureClick: return ActiveMode::ControlCapture;
-        case HookReportKind::ScreenCaptureClick: return ActiveMode::ScreenCapture;
-        case HookReportKind::RectangleEvent: return ActiveMode::RectangleCapture;
-    }
-    return ActiveMode::None;
-}
-
 }  // namespace vix

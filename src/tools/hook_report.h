@@ -5,10 +5,9 @@
 
 #include "common/geometry.h"
 #include "hooks/hook_protocol.h"
-#include "tools/active_mode.h"
 
 // The hook library's messages as values: read once, where the message
-// arrives, and handed to the tool they belong to.
+// arrives, and handed to the tool that armed the hook (ToolTable::Route).
 
 namespace vix {
 
@@ -40,9 +39,5 @@ struct HookReport {
 // them) and for a rectangle event the library does not send.
 std::optional<HookReport> ReadHookMessage(unsigned message, std::uintptr_t wParam,
                                           std::intptr_t lParam);
-
-// The tool a report is meant for: only that tool, and only while it runs,
-// acts on it.
-ActiveMode ToolOfReport(HookReportKind kind);
 
 }  // namespace vix

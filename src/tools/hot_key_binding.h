@@ -7,8 +7,8 @@
 
 // What one of the global hot keys does for the tool that declares it. A key
 // may have several bindings (Ctrl+Alt+S saves the library on the Picker tab
-// and the snapshot on the Capture tab); the key's letter is in the hot-key
-// table only.
+// and the snapshot on the Capture tab); the key is named by its id, which is
+// its letter (hotkeys/hot_key_table.h).
 
 namespace vix {
 
@@ -25,10 +25,8 @@ struct HotKeyBinding {
         OnTabOnly,
     };
 
+    // One of the fifteen, or a key a tool brings (its row's id()).
     HotKeyId key;
-    // A key the tool brings, beyond the program's fifteen (key is its id),
-    // declared on one of its bindings only; static storage.
-    const HotKeyRow* ownKey = nullptr;
     Reach reach = Reach::Anywhere;
     int tab = -1;
     const PageSpec* expand = nullptr;

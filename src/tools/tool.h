@@ -44,7 +44,9 @@ class Tool {
 
     // The value of ActiveMode while this tool runs; None for a part of the
     // window that never runs on its own. A tool sets it through its host
-    // when it starts and clears it when it stops.
+    // when it starts and clears it when it stops. A tool with a mode
+    // declares it as `static constexpr ActiveMode kMode` too, for the build
+    // to check (tool_checks.h).
     virtual ActiveMode Mode() const { return ActiveMode::None; }
     // The tool's button: starts the tool when it is not running and stops it
     // when it is.
@@ -52,10 +54,14 @@ class Tool {
     // Stops the running tool, as a change of tab does. Most tools stop as
     // their button does.
     virtual void Stop() { Toggle(); }
-    // A report of the hook library for this tool; it only arrives while the
-    // tool runs.
+    // A report of the hook the tool armed through its host; it only arrives
+    // while the tool runs.
     virtual void OnHookReport(const HookReport& report) { (void)report; }
-    // The hot keys it answers.
+    // The keys it brings beyond the program's fifteen, registered after
+    // them; declared as `static constexpr HotKeyRow kOwnKeys[]` too, for
+    // the build to check (tool_checks.h). Static storage.
+    virtual std::span<const HotKeyRow> OwnKeys() const { return {}; }
+    // What the hot keys it answers do for it, its own keys' among them.
     virtual std::vector<HotKeyBinding> HotKeys() { return {}; }
 
     // The values it keeps in the settings key beyond the shell's, declared

@@ -40,8 +40,10 @@ class ToolHost : public MainTabs {
     virtual void ShowTab(int tab) = 0;
 
     // Makes the main window the receiver of the hook library's reports and
-    // arms a hook (SetMainHandle, then `arm`). False, once the user has been
-    // told why, when the system refused the hook.
+    // arms a hook (SetMainHandle, then `arm`) for the running tool, which
+    // calls it once it has set its mode: the reports reach that tool while
+    // it runs. False, once the user has been told why, when the system
+    // refused the hook.
     virtual bool ArmHook(HookArm arm) = 0;
     // Puts the main window back into the topmost layer without moving,
     // sizing or activating it.
@@ -54,11 +56,11 @@ class ToolHost : public MainTabs {
     // The application's general error box.
     virtual void ShowError(const std::wstring& text) = 0;
 
-    // The whole-screen capture takes the main window, its taskbar button and
-    // its notification-area icon out of the way while it waits for its
-    // click, and brings them back afterwards.
-    virtual void LeaveForScreenCapture() = 0;
-    virtual void ComeBackFromScreenCapture() = 0;
+    // Takes the program out of the way of the screen (`aside`): the main
+    // window, its taskbar button and its notification-area icon go, as for
+    // a tool that waits for a click anywhere on the screen; false brings
+    // them back, with the window active and on top.
+    virtual void StepAside(bool aside) = 0;
 };
 
 }  // namespace vix

@@ -3,12 +3,9 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "tools/tool_checks.h"
+
 namespace vix {
-namespace {
-
-std::size_t Slot(ActiveMode mode) { return static_cast<std::size_t>(mode); }
-
-}  // namespace
 
 std::size_t ToolTable::IndexOf(const Tool& tool) const {
     const auto it = std::find(tools_.begin(), tools_.end(), &tool);
@@ -17,24 +14,29 @@ std::size_t ToolTable::IndexOf(const Tool& tool) const {
 }
 
 void ToolTable::Add(Tool& tool) {
-    if (tool.Mode() != ActiveMode::None) {
-        Tool*& slot = byMode_.at(Slot(tool.Mode()));
-        if (slot) throw std::logic_error("a tool needs a mode of its own");
-        slot = &tool;
-    }
+    if (tool.Mode() != ActiveMode::None && Find(tool.Mode()))
+        throw std::logic_error("a tool needs a mode of its own");
     for (const PageSpec* page : tool.Pages())
         if (OwnerOf(*page)) throw std::logic_error("a page belongs to one tool");
+    const std::vector<HotKeyRow> taken = KeyRows();
+    const std::span<const HotKeyRow> keys[] = {taken, tool.OwnKeys()};
+    if (!DistinctLetters(keys)) throw std::logic_error("a key needs a letter of its own");
     tools_.push_back(&tool);
     built_.push_back(false);
     for (const PageSpec* page : tool.Pages())
         pageOwners_.push_back({page, &tool});
+    for (const HotKeyRow& own : tool.OwnKeys())
+        ownKeys_.push_back(own);
     for (HotKeyBinding& binding : tool.HotKeys())
         BindHotKey(std::move(binding));
     if (const SettingGroup rows = tool.SettingRows(); !rows.rows.empty()) settingRows_.Append(rows);
 }
 
 Tool* ToolTable::Find(ActiveMode mode) const {
-    return Slot(mode) < byMode_.size() ? byMode_[Slot(mode)] : nullptr;
+    if (mode == ActiveMode::None) return nullptr;
+    for (Tool* tool : tools_)
+        if (tool->Mode() == mode) return tool;
+    return nullptr;
 }
 
 Tool* ToolTable::OwnerOf(const PageSpec& page) const {
@@ -77,23 +79,27 @@ void ToolTable::StopActiveTool() {
     if (Tool* tool = Find(mode_)) tool->Stop();
 }
 
+void ToolTable::HookArmed() { hookOwner_ = Find(mode_); }
+
 bool ToolTable::Route(const HookReport& report) {
-    const ActiveMode owner = ToolOfReport(report.kind);
-    Tool* tool = Find(owner);
-    if (!tool || mode_ != owner) return false;
-    tool->OnHookReport(report);
+    // A report still under way when its tool has stopped is nobody's; a
+    // tool that runs without a hook of its own gets none of another's.
+    if (!hookOwner_ || hookOwner_->Mode() != mode_) return false;
+    hookOwner_->OnHookReport(report);
     return true;
 }
 
 void ToolTable::BindHotKey(HotKeyBinding binding) {
-    if (const HotKeyRow* own = binding.ownKey) {
-        for (const HotKeyRow& row : KeyRows())
-            if (row.id == own->id || row.letter == own->letter)
-                throw std::logic_error("a key of a tool's own needs an id and a letter of its own");
-        ownKeys_.push_back(*own);
-        binding.key = own->id;
-    }
+    if (!RowOfLetter(static_cast<char>(binding.key)))
+        throw std::logic_error("a binding to a key nobody declared");
     hotKeys_.push_back(std::move(binding));
+}
+
+const HotKeyRow* ToolTable::RowOfLetter(char letter) const {
+    if (const HotKeyRow* row = HotKeyRowOfLetter(letter)) return row;
+    for (const HotKeyRow& own : ownKeys_)
+        if (own.letter == letter) return &own;
+    return nullptr;
 }
 
 std::vector<HotKeyRow> ToolTable::KeyRows() const {
@@ -103,10 +109,7 @@ std::vector<HotKeyRow> ToolTable::KeyRows() const {
 }
 
 void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) {
-    const char letter = static_cast<char>(virtualKey & 0xFF);
-    const HotKeyRow* row = HotKeyRowOfLetter(letter);
-    for (const HotKeyRow& own : ownKeys_)
-        if (own.letter == letter) row = &own;
+    const HotKeyRow* row = RowOfLetter(static_cast<char>(virtualKey & 0xFF));
     if (!row) return;
     // A key may come before the tools' controls are all built; its action
     // may reach any of them, also through another tool.
@@ -116,7 +119,7 @@ void ToolTable::DispatchHotKey(unsigned virtualKey, MainTabs& tabs) {
     // key arrived.
     const std::vector<HotKeyBinding> bindings = hotKeys_;
     for (const HotKeyBinding& b : bindings) {
-        if (b.key != row->id) continue;
+        if (b.key != row->id()) continue;
         switch (b.reach) {
             case HotKeyBinding::Reach::Anywhere: break;
             case HotKeyBinding::Reach::OnTabOnly:

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <span>
 #include <vector>
 
@@ -28,9 +27,11 @@ class ToolTable {
     // `pages` are the window's, on which the tools build their controls.
     explicit ToolTable(ToolPages& pages) : pages_(pages) {}
 
-    // Adds a tool and takes its hot keys and pages; a tool with a mode is
-    // the only one with that mode, a page belongs to one tool. The table
-    // does not own it.
+    // Adds a tool and takes its keys, their bindings and its pages; a tool
+    // with a mode is the only one with that mode, a letter is one key, a
+    // page belongs to one tool (tool_set.cpp asserts the first two when it
+    // builds; this is the net for what it does not name). The table does not
+    // own it.
     void Add(Tool& tool);
     Tool* Find(ActiveMode mode) const;
     // The tool that declared `page`, if any.
@@ -58,12 +59,15 @@ class ToolTable {
     // Stops the running tool, as a change of tab does.
     void StopActiveTool();
 
-    // Hands a report to the tool it is meant for if that tool is the running
-    // one; a report for a tool that is not running is dropped. Returns
-    // whether a tool took it.
+    // The running tool has armed a hook of the hook library: the reports
+    // that come from now on are its own.
+    void HookArmed();
+    // Hands a report to the tool that armed the hook last while that tool
+    // runs; otherwise the report is dropped. Returns whether a tool took it.
     bool Route(const HookReport& report);
 
-    // A key of the window's own, beside those of the tools.
+    // A binding of the window's own, beside those of the tools, to one of
+    // the fifteen or a key a tool brought.
     void BindHotKey(HotKeyBinding binding);
     // The keys to register: the program's fifteen, then those the tools
     // brought.
@@ -75,6 +79,7 @@ class ToolTable {
 
   private:
     std::size_t IndexOf(const Tool& tool) const;
+    const HotKeyRow* RowOfLetter(char letter) const;
 
     struct Page {
         const PageSpec* spec;
@@ -88,8 +93,8 @@ class ToolTable {
     vix::SettingRows settingRows_;
     const Settings* loaded_ = nullptr;
     bool keyOpened_ = false;
-    std::array<Tool*, 256> byMode_{};  // by every value ActiveMode can take
     ActiveMode mode_ = ActiveMode::None;
+    Tool* hookOwner_ = nullptr;
     std::vector<HotKeyBinding> hotKeys_;
     std::vector<HotKeyRow> ownKeys_;
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tools/tool_checks.h"
+
 #include <string>
 #include <vector>
 
@@ -37,6 +39,7 @@ class FakeTool final : public Tool {
         log_.push_back(name_ + " report");
         reports.push_back(report);
     }
+    std::span<const HotKeyRow> OwnKeys() const override { return ownKeys; }
     std::vector<HotKeyBinding> HotKeys() override { return keys; }
     std::span<const PageSpec* const> Pages() const override { return pages; }
     void Build(ToolPages&) override { log_.push_back(name_ + " build"); }
@@ -46,6 +49,7 @@ class FakeTool final : public Tool {
     }
 
     std::vector<HookReport> reports;
+    std::vector<HotKeyRow> ownKeys;
     std::vector<HotKeyBinding> keys;
     std::vector<const PageSpec*> pages;
 
@@ -66,31 +70,43 @@ class Tools : public ::testing::Test {
     }
     std::vector<std::string> log;
     ToolTable table{noPages};
-    FakeTool picker{table, ActiveMode::ColorPicker, log, "picker"};
-    FakeTool ruler{table, ActiveMode::Ruler, log, "ruler"};
-    FakeTool screen{table, ActiveMode::ScreenCapture, log, "screen"};
-    FakeTool rectangle{table, ActiveMode::RectangleCapture, log, "rectangle"};
+    FakeTool picker{table, ActiveMode{"picker"}, log, "picker"};
+    FakeTool ruler{table, ActiveMode{"ruler"}, log, "ruler"};
+    FakeTool screen{table, ActiveMode{"screen"}, log, "screen"};
+    FakeTool rectangle{table, ActiveMode{"rectangle"}, log, "rectangle"};
 };
 
 HookReport Sample(Point p) { return {.kind = HookReportKind::PickerSample, .point = p}; }
 
-TEST_F(Tools, PickerReportsWhileThePickerIsOffAreDropped) {
-    EXPECT_FALSE(table.Route(Sample({5, 5})));
-    table.SetMode(ActiveMode::Ruler);
-    EXPECT_FALSE(table.Route(Sample({5, 5})));
-    EXPECT_FALSE(table.Route({.kind = HookReportKind::PickerMoved}));
-    EXPECT_TRUE(picker.reports.empty());
-    EXPECT_TRUE(ruler.reports.empty()) << "nor does another running tool get them";
-}
-
-TEST_F(Tools, AReportReachesItsToolWhileItRuns) {
+TEST_F(Tools, AReportReachesTheToolThatArmedTheHookWhileItRunsAndIsDroppedOtherwise) {
     picker.Toggle();
+    EXPECT_FALSE(table.Route(Sample({5, 5}))) << "no hook armed yet";
+    table.HookArmed();
     EXPECT_TRUE(table.Route(Sample({-3, 7})));
     ASSERT_EQ(picker.reports.size(), 1u);
     EXPECT_EQ(picker.reports[0].point, (Point{-3, 7}));
-    EXPECT_FALSE(table.Route({.kind = HookReportKind::RectangleEvent}));
-    EXPECT_FALSE(table.Route({.kind = HookReportKind::ControlCaptureClick}))
-        << "a mode without a tool takes nothing";
+
+    // Whatever the report is, it is the hook's: the tool sorts its own.
+    EXPECT_TRUE(table.Route({.kind = HookReportKind::RectangleEvent}));
+    EXPECT_EQ(picker.reports.size(), 2u);
+
+    picker.Toggle();
+    EXPECT_FALSE(table.Route(Sample({5, 5}))) << "its tool has stopped";
+    ruler.Toggle();
+    EXPECT_FALSE(table.Route(Sample({5, 5}))) << "the running tool armed no hook";
+    EXPECT_TRUE(ruler.reports.empty());
+
+    ruler.Toggle();
+    rectangle.Toggle();
+    table.HookArmed();
+    EXPECT_TRUE(table.Route({.kind = HookReportKind::RectangleEvent}));
+    EXPECT_EQ(rectangle.reports.size(), 1u);
+    EXPECT_EQ(picker.reports.size(), 2u);
+
+    table.SetMode(ActiveMode::None);
+    table.HookArmed();
+    EXPECT_FALSE(table.Route({.kind = HookReportKind::RectangleEvent}))
+        << "a hook armed while no tool runs is nobody's";
 }
 
 TEST_F(Tools, ATabChangeStopsOnlyTheRunningToolOnce) {
@@ -102,26 +118,27 @@ TEST_F(Tools, ATabChangeStopsOnlyTheRunningToolOnce) {
     EXPECT_EQ(log, std::vector<std::string>{"ruler stop"});
     EXPECT_EQ(table.Mode(), ActiveMode::None);
     log.clear();
-    table.SetMode(ActiveMode::Preview);
+    table.SetMode(ActiveMode{"preview"});
     table.StopActiveTool();
     EXPECT_TRUE(log.empty()) << "a mode without a tool stops nothing";
 }
 
 TEST_F(Tools, EachModeHasOneToolAndPartsWithoutAModeAreKeptInOrder) {
     std::vector<std::string> other;
-    FakeTool second{table, ActiveMode::Ruler, other, "second"};
+    FakeTool second{table, ActiveMode{"ruler"}, other, "second"};
     FakeTool part{table, ActiveMode::None, other, "part"};
-    // A tool added since the program's first seven modes takes a number of
-    // its own.
-    FakeTool added{table, ActiveMode{7}, other, "added"};
+    FakeTool otherPart{table, ActiveMode::None, other, "other part"};
+    FakeTool added{table, ActiveMode{"grid"}, other, "added"};
     EXPECT_THROW(table.Add(second), std::logic_error);
     table.Add(part);
     table.Add(added);
-    EXPECT_EQ(table.Find(ActiveMode::Ruler), &ruler);
-    EXPECT_EQ(table.Find(ActiveMode{7}), &added);
-    EXPECT_EQ(table.Find(ActiveMode::Preview), nullptr);
+    table.Add(otherPart);
+    EXPECT_EQ(table.Find(ActiveMode{"ruler"}), &ruler);
+    EXPECT_EQ(table.Find(ActiveMode{"grid"}), &added);
+    EXPECT_EQ(table.Find(ActiveMode{"preview"}), nullptr);
     EXPECT_EQ(table.Find(ActiveMode::None), nullptr);
-    const std::vector<Tool*> expected{&picker, &ruler, &screen, &rectangle, &part, &added};
+    const std::vector<Tool*> expected{&picker, &ruler, &screen,   &rectangle,
+                                      &part,   &added, &otherPart};
     EXPECT_EQ(std::vector<Tool*>(table.Tools().begin(), table.Tools().end()), expected);
 }
 
@@ -155,7 +172,7 @@ TEST_F(Tools, AToolStartingFindsEveryOtherToolBuiltAndHearsOfNoLoadBeforeOne) {
     log.clear();
     picker.Toggle();
     EXPECT_EQ(log, (Log{"picker on", "picker build", "screen build", "rectangle build"}));
-    EXPECT_EQ(table.Mode(), ActiveMode::ColorPicker);
+    EXPECT_EQ(table.Mode(), ActiveMode{"picker"});
 }
 
 TEST_F(Tools, APageBelongsToTheOneToolThatDeclaredIt) {
@@ -257,17 +274,18 @@ TEST(HotKeyDispatch, EachBindingActsByItsReachOnTheTabTheKeyArrivedOn) {
     }
 }
 
+constexpr HotKeyRow kGridKey{'G', L"GridOverlay", true, L"Ctrl+Alt+G: show or hide the grid"};
+
 TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
-    static constexpr HotKeyRow kGridKey{HotKeyId{15}, L"GridOverlay", 'G', true};
     std::vector<std::string> log;
     int open = 1;
     ToolTable table{noPages};
     FakeTool tool{table, ActiveMode::None, log, "grid"};
-    tool.keys = {{.key = HotKeyId{15},
-                  .ownKey = &kGridKey,
-                  .reach = HotKeyBinding::Reach::OpenTab,
-                  .tab = 2,
-                  .action = [&log] { log.push_back("grid"); }}};
+    tool.ownKeys = {kGridKey};
+    tool.keys = {
+        {.key = kGridKey.id(), .reach = HotKeyBinding::Reach::OpenTab, .tab = 2, .action = [&log] {
+             log.push_back("grid");
+         }}};
     table.Add(tool);
     const std::vector<HotKeyRow> rows = table.KeyRows();
     ASSERT_EQ(rows.size(), kHotKeyCount + 1);
@@ -279,11 +297,43 @@ TEST(HotKeyDispatch, AToolsOwnKeyIsRegisteredAfterTheFifteenAndReachesIt) {
     table.DispatchHotKey('G', tabs);
     EXPECT_EQ(log, (std::vector<std::string>{"grid build", "tab 2", "grid"}));
 
-    // A second key on a letter already taken, by the fifteen or by a tool.
-    static constexpr HotKeyRow kOnP{HotKeyId{16}, L"Other", 'P', true};
-    static constexpr HotKeyRow kOnG{HotKeyId{17}, L"Other", 'G', true};
-    EXPECT_THROW(table.BindHotKey({.key = HotKeyId{16}, .ownKey = &kOnP}), std::logic_error);
-    EXPECT_THROW(table.BindHotKey({.key = HotKeyId{17}, .ownKey = &kOnG}), std::logic_error);
+    // What the build checks in tool_set.cpp, checked again for a tool it
+    // does not name: a second key on a letter already taken, by the fifteen
+    // or by a tool, and a binding to a key nobody brought.
+    std::vector<std::string> none;
+    FakeTool onP{table, ActiveMode::None, none, "on P"};
+    onP.ownKeys = {{'P', L"Other", true, L"Ctrl+Alt+P: other"}};
+    FakeTool onG{table, ActiveMode::None, none, "on G"};
+    onG.ownKeys = {{'G', L"Other", true, L"Ctrl+Alt+G: other"}};
+    FakeTool twiceOnK{table, ActiveMode::None, none, "twice on K"};
+    twiceOnK.ownKeys = {{'K', L"Keep", true, L"Ctrl+Alt+K: keep"},
+                        {'K', L"Kick", true, L"Ctrl+Alt+K: kick"}};
+    EXPECT_THROW(table.Add(onP), std::logic_error);
+    EXPECT_THROW(table.Add(onG), std::logic_error);
+    EXPECT_THROW(table.Add(twiceOnK), std::logic_error);
+    EXPECT_THROW(table.BindHotKey({.key = HotKeyId{'K'}}), std::logic_error);
+    EXPECT_EQ(table.KeyRows().size(), kHotKeyCount + 1);
+}
+
+// Tools as tool_set.cpp names them, by type.
+struct Picker {
+    static constexpr ActiveMode kMode{"picker"};
+};
+struct Grid {
+    static constexpr ActiveMode kMode{"grid"};
+};
+struct PickerAgain {
+    static constexpr ActiveMode kMode{"picker"};
+};
+struct Part {};  // no mode
+struct OtherPart {};
+
+TEST(ToolChecks, NoTwoToolsRunUnderOneMode) {
+    EXPECT_TRUE((DistinctModes<Picker, Grid, Part>()));
+    EXPECT_TRUE((DistinctModes<Part, Picker, OtherPart>())) << "any number run under none";
+    EXPECT_FALSE((DistinctModes<Picker, Part, PickerAgain>()));
+    EXPECT_FALSE((DistinctModes<Grid, Grid>()));
+    EXPECT_TRUE(DistinctModes<>());
 }
 
 struct MessageCase {
@@ -323,13 +373,9 @@ const MessageCase kMessages[] = {
     {"not the library's", 0x401, 0x00340012, 0, std::nullopt},
 };
 
-TEST(HookMessages, AreReadOnceIntoReportsForTheirTools) {
+TEST(HookMessages, AreReadOnceIntoReports) {
     for (const MessageCase& c : kMessages)
         EXPECT_EQ(ReadHookMessage(c.message, c.wParam, c.lParam), c.report) << c.name;
-    EXPECT_EQ(ToolOfReport(HookReportKind::PickerMoved), ActiveMode::ColorPicker);
-    EXPECT_EQ(ToolOfReport(HookReportKind::ControlCaptureClick), ActiveMode::ControlCapture);
-    EXPECT_EQ(ToolOfReport(HookReportKind::ScreenCaptureClick), ActiveMode::ScreenCapture);
-    EXPECT_EQ(ToolOfReport(HookReportKind::RectangleEvent), ActiveMode::RectangleCapture);
 }
 
 }  // namespace

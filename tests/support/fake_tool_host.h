@@ -29,7 +29,7 @@ class FakeToolHost : public ToolHost {
     bool armAllowed = true;  // false: the system refuses every hook
     int keptOnTop = 0;
     int behind = 0;  // dialogs running behind the window now
-    int left = 0;    // times the window stepped aside for a screen capture
+    int left = 0;    // times the window stepped aside (StepAside)
     int cameBack = 0;
 
     int OpenTab() const override { return openTab; }
@@ -68,8 +68,7 @@ class FakeToolHost : public ToolHost {
         } back{*this};
         return dialog(window);
     }
-    void LeaveForScreenCapture() override { ++left; }
-    void ComeBackFromScreenCapture() override { ++cameBack; }
+    void StepAside(bool aside) override { ++(aside ? left : cameBack); }
 };
 
 // Handles this thread's messages for `ms` milliseconds.

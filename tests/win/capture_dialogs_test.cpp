@@ -127,6 +127,23 @@ TEST(CaptureDialogs, ACancelledSaveDialogChoosesNothing) {
     user.join();
 }
 
+// The program's end while the dialog is open (its main window closed, or
+// the uninstaller closing it) quits the dialog's message loop: Wine's dialog
+// then reports a name chosen, and leaves it empty.
+TEST(CaptureDialogs, ASaveDialogEndedByTheProgramsEndChoosesNothing) {
+    const DWORD thread = ::GetCurrentThreadId();
+    std::thread user([thread] {
+        if (WaitForDialog()) ::PostThreadMessageW(thread, WM_QUIT, 0, 0);
+    });
+    SystemCaptureDialogs dialogs;
+    const auto choice = dialogs.ChooseSaveFile(nullptr);
+    user.join();
+    // The quit was the program's, not the test's.
+    MSG quit;
+    ::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_FALSE(choice) << testing::PrintToString(choice ? choice->fileName : L"");
+}
+
 TEST(CaptureDialogs, TheFolderBrowserCarriesItsTitle) {
     std::wstring texts;
     std::thread user([&] {

@@ -55,6 +55,9 @@ class ScriptedDialogs final : public CaptureDialogs {
     std::deque<std::optional<SaveChoice>> saves;
     std::deque<std::optional<std::wstring>> folders;
     std::vector<std::wstring> messages;
+    // Runs while the next message box is open, as the messages that box
+    // lets through would.
+    std::function<void()> whileMessageOpen;
     int saveDialogs = 0;
 
     std::optional<SaveChoice> ChooseSaveFile(HWND) override {
@@ -72,6 +75,7 @@ class ScriptedDialogs final : public CaptureDialogs {
     }
     int Message(HWND, const std::wstring& text, UINT) override {
         messages.push_back(text);
+        if (whileMessageOpen) std::exchange(whileMessageOpen, nullptr)();
         return IDOK;
     }
 };

@@ -6,12 +6,17 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <cstring>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
 #include "capture/capture_page.h"
 #include "capture_fakes.h"
+#include "platform/clipboard.h"
+#include "platform/gdi.h"
 #include "platform/window.h"
 #include "ui/panel.h"
 
@@ -51,7 +56,8 @@ class CapturePageTest : public ::testing::Test {
     test::FakeToolHost window;
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
-    CapturePage page{window, dialogs, cursors};
+    platform::ClipboardWriter clipboard{[this] { return host_; }};
+    CapturePage page{window, dialogs, cursors, clipboard};
     std::vector<std::pair<std::string, bool>> exports;  // the Photoshop outputs run
 };
 
@@ -96,7 +102,7 @@ TEST_F(CapturePageTest, TheCheckBoxesAreWhatTheCaptureReads) {
 
 TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
     Click(Child(L"Rectangle capture"));
-    EXPECT_EQ(window.mode, ActiveMode::RectangleCapture);
+    EXPECT_EQ(window.mode, kRectangleCaptureMode);
     EXPECT_EQ(window.prompt, kCapturePrompt);
     // The mode shows its tab, which changes the page only when another tab
     // is open: a hot key that opened the tab first changes it once.
@@ -125,6 +131,94 @@ TEST_F(CapturePageTest, EachPhotoshopOutputTestsItsOwnButton) {
     ::ShowWindow(preview, SW_HIDE);
     EXPECT_EQ(exports,
               (std::vector<std::pair<std::string, bool>>{{"layer", true}, {"document", false}}));
+}
+
+// The main window's one page, as the window hands it to a tool it builds.
+class OnePage final : public ToolPages {
+  public:
+    explicit OnePage(ui::Panel& page) : page_(page) {}
+    ui::Panel& Page(const PageSpec&) override { return page_; }
+
+  private:
+    ui::Panel& page_;
+};
+
+// Another program holds the clipboard, opened without a window of its own,
+// and keeps it with its text on it until the holder goes.
+class ClipboardHolder {
+  public:
+    ClipboardHolder()
+        : thread_([this] {
+              const bool opened = ::OpenClipboard(nullptr) != FALSE;
+              if (opened) {
+                  ::EmptyClipboard();
+                  const wchar_t text[] = L"holder";
+                  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, sizeof text);
+                  std::memcpy(::GlobalLock(memory), text, sizeof text);
+                  ::GlobalUnlock(memory);
+                  ::SetClipboardData(CF_UNICODETEXT, memory);
+              }
+              holding_ = opened;
+              ready_ = true;
+              while (opened && !release_)
+                  ::Sleep(5);
+              if (opened) ::CloseClipboard();
+          }) {
+        while (!ready_)
+            ::Sleep(5);
+    }
+    ~ClipboardHolder() {
+        release_ = true;
+        thread_.join();
+    }
+    bool Holding() const { return holding_; }
+
+  private:
+    std::atomic<bool> ready_{false};
+    std::atomic<bool> holding_{false};
+    std::atomic<bool> release_{false};
+    std::thread thread_;
+};
+
+std::wstring ClipboardText() {
+    platform::ClipboardSession session(nullptr);
+    HANDLE data = session.IsOpen() ? ::GetClipboardData(CF_UNICODETEXT) : nullptr;
+    const auto* text = data ? static_cast<const wchar_t*>(::GlobalLock(data)) : nullptr;
+    std::wstring copy = text ? text : L"";
+    if (text) ::GlobalUnlock(data);
+    return copy;
+}
+
+// The page as the main window builds it, with no window of its own to hand
+// the tools: the snapshot still opens the clipboard with the main window,
+// so it waits for the holder, then says it could not.
+TEST(CapturePageBuilt, TheSnapshotLeavesAClipboardHeldByAnotherProgramAloneAndSaysSo) {
+    platform::WindowHandle mainWindow(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 10, 10, 255,
+                                                        kCapturePageHeight, nullptr, nullptr,
+                                                        nullptr, nullptr));
+    ui::Panel panel;
+    panel.Create(mainWindow.get(), Rect::FromBounds(0, 0, 255, kCapturePageHeight), L"", {});
+    test::FakeToolHost host;
+    test::ScriptedDialogs dialogs;
+    test::RecordingSystemCursors cursors;
+    const platform::ClipboardWriter clipboard([&mainWindow] { return mainWindow.get(); });
+    CapturePage page(host, dialogs, cursors, clipboard);
+    OnePage pages(panel);
+    page.Build(pages);
+    {
+        platform::WindowDC screen;
+        ASSERT_FALSE(
+            page.Tools().CurrentSnapshot().CopyToBuffer(screen.get(), {0, 0, 20, 10}, {0, 0}, {}));
+    }
+    page.EnableCaptureButtons();
+    {
+        const ClipboardHolder holder;
+        ASSERT_TRUE(holder.Holding());
+        page.Tools().btnCaptureToClipboardClick();
+    }
+    EXPECT_EQ(dialogs.messages,
+              std::vector<std::wstring>{L"The snapshot could not be put on the clipboard."});
+    EXPECT_EQ(ClipboardText(), L"holder");
 }
 
 }  // namespace

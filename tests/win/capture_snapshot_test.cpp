@@ -211,7 +211,8 @@ TEST(SnapshotClipboard, TheBitmapOnTheClipboardHasTheSnapshotsPixels) {
     Snapshot snapshot;
     platform::WindowDC screen;
     ASSERT_FALSE(snapshot.CopyToBuffer(screen.get(), {120, 320, 170, 350}, {120, 320}, {}));
-    ASSERT_TRUE(CopySnapshotToClipboard(nullptr, snapshot.Output()));
+    const platform::ClipboardWriter clipboard([&window] { return window.hwnd(); });
+    ASSERT_TRUE(CopySnapshotToClipboard(clipboard, snapshot.Output()));
     ASSERT_TRUE(::OpenClipboard(nullptr));
     HBITMAP bitmap = static_cast<HBITMAP>(::GetClipboardData(CF_BITMAP));
     ASSERT_NE(bitmap, nullptr);
@@ -227,7 +228,8 @@ TEST(SnapshotClipboard, TheBitmapOnTheClipboardHasTheSnapshotsPixels) {
     ASSERT_EQ(rows, 30);
     EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x0A0B0Cu);
     EXPECT_EQ(pixels[29 * 50 + 49] & 0xFFFFFF, 0xF0E0D0u);
-    EXPECT_FALSE(CopySnapshotToClipboard(nullptr, PixelView{})) << "nothing for an empty snapshot";
+    EXPECT_FALSE(CopySnapshotToClipboard(clipboard, PixelView{}))
+        << "nothing for an empty snapshot";
 }
 
 // Another program that only looks at the clipboard opens it without a
@@ -246,9 +248,10 @@ TEST(SnapshotClipboard, AnotherProgramLookingMeanwhileTakesNothingFromTheCopy) {
             ::Sleep(1);
         }
     });
+    const platform::ClipboardWriter clipboard([&window] { return window.hwnd(); });
     int failed = 0;
     for (int i = 0; i < 200; ++i)
-        if (!CopySnapshotToClipboard(window.hwnd(), snapshot.Output())) ++failed;
+        if (!CopySnapshotToClipboard(clipboard, snapshot.Output())) ++failed;
     done = true;
     looker.join();
     EXPECT_EQ(failed, 0);

@@ -27,8 +27,8 @@ class CaptureToolsTest : public ::testing::Test {
   protected:
     void SetUp() override { tools.Create(nullptr); }
     void TearDown() override {
-        if (host.mode == ActiveMode::RectangleCapture) tools.btnRectCaptureClick();
-        if (host.mode == ActiveMode::ControlCapture) tools.btnControlCaptureClick();
+        if (host.mode == kRectangleCaptureMode) tools.btnRectCaptureClick();
+        if (host.mode == kControlCaptureMode) tools.btnControlCaptureClick();
     }
 
     // The screen's pixel, 0x00RRGGBB.
@@ -48,13 +48,14 @@ class CaptureToolsTest : public ::testing::Test {
     test::FakeCaptureHost host;
     test::ScriptedDialogs dialogs;
     test::RecordingSystemCursors cursors;
-    CaptureTools tools{host, host, dialogs, cursors};
+    platform::ClipboardWriter clipboard;
+    CaptureTools tools{host, host, dialogs, cursors, clipboard};
 };
 
 TEST_F(CaptureToolsTest, RectangleOf200ShowsLabels192AndCapturesThe190InsideTheDashes) {
     PaintedWindow under({100, 100, 300, 300}, 0x2060A0, 0xA06020);
     StartRectangleAt(Rect::FromBounds(100, 100, 200, 200));
-    EXPECT_EQ(host.mode, ActiveMode::RectangleCapture);
+    EXPECT_EQ(host.mode, kRectangleCaptureMode);
     EXPECT_EQ(host.prompt, kCapturePrompt);
     EXPECT_TRUE(host.rectangleRunning);
     ASSERT_TRUE(host.labels);
@@ -188,7 +189,7 @@ TEST_F(CaptureToolsTest, HotTrackingFramesTheControlUnderThePointerAndCapturesIt
     PaintedWindow child({20, 30, 120, 80}, 0xE01030, 0x30E010, parent.hwnd());
     ::SetCursorPos(600 + 50, 400 + 50);
     tools.btnControlCaptureClick();
-    EXPECT_EQ(host.mode, ActiveMode::ControlCapture);
+    EXPECT_EQ(host.mode, kControlCaptureMode);
     EXPECT_EQ(host.prompt, kCapturePrompt);
     for (int i = 0; i < 50 && tools.CaptureTarget() != child.hwnd(); ++i)
         Pump(20);
@@ -204,7 +205,7 @@ TEST_F(CaptureToolsTest, HotTrackingFramesTheControlUnderThePointerAndCapturesIt
     EXPECT_EQ(shot.State().rect, (Rect{620, 430, 720, 480}));
     EXPECT_EQ(shot.Pixels().At(0, 0) & 0xFFFFFF, 0xE01030u);
     EXPECT_EQ(shot.Pixels().At(99, 49) & 0xFFFFFF, 0x30E010u);
-    EXPECT_EQ(host.mode, ActiveMode::ControlCapture) << "the mode stays on";
+    EXPECT_EQ(host.mode, kControlCaptureMode) << "the mode stays on";
 
     tools.btnControlCaptureClick();
     EXPECT_EQ(host.mode, ActiveMode::None);
@@ -247,7 +248,7 @@ TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
     tools.btnScreenCaptureClick();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0], kScreenCaptureInfo);
-    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
+    EXPECT_EQ(host.mode, kScreenCaptureMode);
     EXPECT_EQ(host.left, 1);
     EXPECT_TRUE(host.outputsEnabled);
     tools.btnScreenCaptureClick();
@@ -266,15 +267,36 @@ TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {
 
 TEST_F(CaptureToolsTest, AScreenCaptureAbandonedWhileWaitingEndsTheModeAndCanStartAgain) {
     tools.btnScreenCaptureClick();
-    ASSERT_EQ(host.mode, ActiveMode::ScreenCapture);
+    ASSERT_EQ(host.mode, kScreenCaptureMode);
     tools.AbandonScreenCapture();  // another tool's hot key changed the page
     EXPECT_EQ(host.mode, ActiveMode::None);
     EXPECT_EQ(host.cameBack, 1);
     dialogs.messages.clear();
     tools.btnScreenCaptureClick();
     EXPECT_EQ(dialogs.messages.size(), 1u) << "the button works again at once";
-    EXPECT_EQ(host.mode, ActiveMode::ScreenCapture);
+    EXPECT_EQ(host.mode, kScreenCaptureMode);
     tools.AbandonScreenCapture();
+}
+
+TEST_F(CaptureToolsTest, KeysPressedWhileTheScreenCapturesBoxIsOpenOpenNoSecondBox) {
+    dialogs.whileMessageOpen = [this] {
+        for (int i = 0; i < 9; ++i)
+            tools.btnScreenCaptureClick();
+    };
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(host.mode, kScreenCaptureMode);
+    EXPECT_EQ(host.left, 1);
+    tools.AbandonScreenCapture();
+    EXPECT_EQ(host.cameBack, 1);
+
+    // Another tool's key stops the capture while its box is open: the
+    // screen is not left, and there is nothing to come back from.
+    dialogs.whileMessageOpen = [this] { tools.AbandonScreenCapture(); };
+    tools.btnScreenCaptureClick();
+    EXPECT_EQ(host.mode, ActiveMode::None);
+    EXPECT_EQ(host.left, 1);
+    EXPECT_EQ(host.cameBack, 1);
 }
 
 class CaptureOutputs : public CaptureToolsTest {

@@ -143,7 +143,7 @@ Point At(POINT p) { return {p.x, p.y}; }
 
 TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
     picker.btnEnablePickerClick();
-    EXPECT_EQ(fake.mode, ActiveMode::ColorPicker);
+    EXPECT_EQ(fake.mode, ColorPicker::kMode);
     EXPECT_EQ(fake.prompt, L"Press right mouse button to sample color");
     EXPECT_TRUE(picker.On());
     EXPECT_EQ(cursors.calls, std::vector<std::wstring>{L"replace PICKER"});
