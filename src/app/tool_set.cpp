@@ -1,6 +1,7 @@
 #include "app/tool_set.h"
 
 #include <array>
+#include <tuple>
 
 #include "app/application.h"
 #include "capture/capture_dialogs.h"
@@ -16,6 +17,15 @@
 #include "tools/tool_checks.h"
 #include "update/update_dialog.h"
 #include "update/update_service.h"
+
+#include "tools/standalone_tools.h"
+
+// The tools that stand on their own, made with the host alone and sharing
+// nothing with the others, entered after them: each is its include here and
+// its name in the list.
+namespace vix {
+using OwnTools = StandaloneTools<>;
+}
 
 namespace vix {
 namespace {
@@ -43,7 +53,8 @@ struct ToolSet::Tools {
           ruler(host),
           capture(host, captureDialogs, cursors, clipboard),
           photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }),
-          update(updateHost, updateDialog) {
+          update(updateHost, updateDialog),
+          standalone(host) {
         picker.onSampleTaken = [this](ColorWord c) { library.Newcolor(c); };
         // The button is enabled only once a colour has been taken.
         picker.onColorToPS = [this](ColorWord c) {
@@ -60,8 +71,12 @@ struct ToolSet::Tools {
 
     // In the order their pages are built.
     auto All() {
-        return ToolList(picker, library, colorInfo, ruler, capture, screenCapture, rectangleCapture,
-                        controlCapture, photoshop, update);
+        return std::apply(
+            [this](auto&... own) {
+                return ToolList(picker, library, colorInfo, ruler, capture, screenCapture,
+                                rectangleCapture, controlCapture, photoshop, update, own...);
+            },
+            standalone.tools);
     }
 
     // The colour and the snapshot both open the clipboard with the main
@@ -81,6 +96,7 @@ struct ToolSet::Tools {
     // The update check, its dialog and the links page.
     Tvix_update updateDialog;
     UpdateService update;
+    OwnTools standalone;
 };
 
 ToolSet::ToolSet(ToolHost& host, RegistryStore& registry, UpdateHost& update)
