@@ -117,4 +117,16 @@ std::uint32_t VixTest::LiveRgb() const {
     return c;
 }
 
+// The picker's three pages, the ruler's three, the capture page and the
+// links page come first in the table.
+constexpr int kProgramsOwnPages = 8;
+
+int VixTest::ClientHeight() const {
+    int added = 0;
+    for (int i = kProgramsOwnPages; i < kMaxPages; ++i)
+        for (int id : {kIdPageFirst + i, kIdBarFirst + i})
+            if (HWND w = FindById(main_, id); w && ::IsWindowVisible(w)) added += ClientSize(w).cy;
+    return ClientSize(main_).cy - added;
+}
+
 }  // namespace vix::e2e
