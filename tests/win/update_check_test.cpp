@@ -133,16 +133,18 @@ TEST_F(UpdateCheckTest, NothingArrivesOnFailure) {
 // A short bound stands in for the program's: the same wait, sooner over.
 constexpr int kShortTimeoutMs = 1500;
 
+// The answer comes after five seconds: within the program's own wait, so
+// only the short one given here can have turned it away.
 TEST_F(UpdateCheckTest, SlowServerTimesOutWithoutAnAnswer) {
-    Answer(R"({"delay": 30, "body": "majvers_availible=3"})");
-    const auto start = Clock::now();
+    static_assert(kShortTimeoutMs < 5000 && kUpdateCheckTimeoutMs > 5000);
+    Answer(R"({"delay": 5, "body": "majvers_availible=3"})");
     EXPECT_FALSE(RunCheck(QueryUrl(), 25s, {.waitMs = kShortTimeoutMs}));
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(kShortTimeoutMs) + 5s);
 }
 
-// A server that sends its answer one byte every two seconds: the program's
-// own limits, and a stop that does not wait for the server.
-TEST_F(UpdateCheckTest, StopReturnsAtOnceWhileTheAnswerTricklesAndNothingArrivesAfter) {
+// A server that sends its answer one byte every two seconds, within the
+// program's own limits: after the stop nothing arrives. That the stop does
+// not wait for the server is the worker's test (WorkerThread, HttpGet).
+TEST_F(UpdateCheckTest, StopWhileTheAnswerTricklesLetsNothingArriveAfter) {
     Answer(R"({"body": "majvers_availible=3;minvers_availible=0", "pace": 2, "piece": 1})");
     const std::size_t before = server_->Requests().size();
     platform::UiThreadCalls calls;
@@ -150,9 +152,7 @@ TEST_F(UpdateCheckTest, StopReturnsAtOnceWhileTheAnswerTricklesAndNothingArrives
     UpdateCheck check(calls.GetCaller(), QueryUrl(), [&](const UpdateAnswer&) { called = true; });
     EXPECT_TRUE(PumpWhile([&] { return server_->Requests().size() == before; }, 10s));
     ::Sleep(2500);  // a byte or so has come
-    const auto start = Clock::now();
     check.Stop();
-    EXPECT_LT(Clock::now() - start, 500ms);
     EXPECT_FALSE(check.running());
     PumpWhile([] { return true; }, 3s);
     EXPECT_FALSE(called);
