@@ -64,12 +64,14 @@ void Tvix_update::CreateContent() {
     ui::OnClick(btnUpdate_, [this] { btnUpdateClick(); });
 }
 
-bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host) {
+bool Tvix_update::Offer(const UpdateAnswer& answer, const UpdateDecision& decision,
+                        UpdateHost& host) {
     EnsureContent();
     host_ = &host;
     answer_ = answer;
+    offered_ = decision.offered;
     started_ = false;
-    lblVersion.SetCaption(label);
+    lblVersion.SetCaption(decision.label);
     ui::SetChecked(chkDontNotify_, false);
     ::EnableWindow(btnUpdate_, TRUE);
     ::EnableWindow(btnCancel_, TRUE);
@@ -83,7 +85,7 @@ bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, U
 
 void Tvix_update::btnCancelClick() {
     std::wstring declined = host_->DeclinedVersions();
-    if (ui::IsChecked(chkDontNotify_)) RememberDeclined(declined, answer_);
+    if (ui::IsChecked(chkDontNotify_)) RememberDeclined(declined, offered_);
     host_->StoreDeclinedVersions(declined);
     EndModal(IDCANCEL);
 }
@@ -93,8 +95,7 @@ void Tvix_update::btnUpdateClick() {
     ::EnableWindow(btnCancel_, FALSE);
     UpdatePlan plan = PlanUpdate(answer_, host_->UpdateProgramVersion());
     if (plan.step == UpdateStep::NotANumber)
-        throw AppError(L"'" + answer_.Value(kUpgradeVersionName) +
-                       L"' is not a valid integer value");
+        throw AppError(UnreadableVersionMessage(answer_.Value(kUpgradeVersionName)));
     Attempt([&] {
         const std::wstring folder = host_->UpdateFolder();
         if (!platform::MakePrivateFolder(folder)) return Fail();
@@ -207,7 +208,7 @@ void HandleUpdateAnswer(const UpdateAnswer& answer, UpdateHost& host, Tvix_updat
     const UpdateDecision decision = DecideUpdate(answer, host.DeclinedVersions());
     if (decision.verdict != UpdateVerdict::Offer) return;
     bool started = false;
-    host.RunBehind([&] { started = dialog.Offer(answer, decision.label, host); });
+    host.RunBehind([&] { started = dialog.Offer(answer, decision, host); });
     if (started) host.CloseProgram();
 }
 

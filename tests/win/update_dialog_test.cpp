@@ -236,9 +236,9 @@ TEST_F(UpdateDialogTest, NewerVersionIsOfferedWithItsLabel) {
     EXPECT_EQ(platform::WindowText(dialog_.btnCancel()), L"Cancel");
     EXPECT_FALSE(::IsWindowVisible(dialog_.prgDownload()));
 
-    const auto major = Decline(Answer(L"majvers_availible=3"), false);
+    const auto major = Decline(Answer(L"majvers_availible=03;minvers_availible=0"), false);
     EXPECT_TRUE(major.shown);
-    EXPECT_EQ(major.label, L"Latest version: 3.");
+    EXPECT_EQ(major.label, L"Latest version: 3.0");
     EXPECT_EQ(host_.dialogsRun, 2);
 }
 
@@ -246,7 +246,8 @@ TEST_F(UpdateDialogTest, NothingShowsForAnOlderOrUnreadableVersion) {
     for (const wchar_t* text :
          {L"majvers_availible=2;minvers_availible=0", L"majvers_availible=1;minvers_availible=9",
           L"majvers_availible=2 ;minvers_availible=1", L"minvers_availible=1", L"",
-          L"majvers_availible=2;minvers_availible=x"}) {
+          L"majvers_availible=2;minvers_availible=x", L"majvers_availible=3",
+          L"majvers_availible=3;minvers_availible=0 - click Update now!"}) {
         const auto run = Decline(Answer(text), false);
         EXPECT_FALSE(run.shown) << text;
     }
@@ -462,7 +463,7 @@ TEST_F(UpdateDialogTest, UnreadableProgramVersionIsTheGeneralErrorAndFetchesNoth
     const std::size_t before = server_->Requests().size();
     bool disabled = false;
     const auto run =
-        Run(Answer(L"majvers_availible=3;upgrade_program_version=v5;"
+        Run(Answer(L"majvers_availible=3;minvers_availible=0;upgrade_program_version=v5;"
                    L"upgrade_program_path=" +
                    DownloadAddress()),
             [&] {
