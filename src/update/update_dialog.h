@@ -81,6 +81,8 @@ class Tvix_update final : public ui::ProgramForm {
     // Bytes are scaled down by this many bits to fit the bar's range.
     int progressShift_ = 0;
     std::int32_t downloadVersion_ = 0;
+    // The update folder chosen at the click on "Update".
+    std::wstring folder_;
     UpdateDownload download_;
     UpdateDownload::Limits downloadLimits_;
 };
