@@ -12,7 +12,7 @@ constexpr std::array<const wchar_t*, 8> kFiles = {L"shell32.dll",  L"comdlg32.dl
 
 std::atomic<HMODULE> loaded[kFiles.size()];
 
-HMODULE Module(SystemLibrary library) {
+HMODULE LoadOnce(SystemLibrary library) {
     const auto index = static_cast<std::size_t>(library);
     std::atomic<HMODULE>& slot = loaded[index];
     HMODULE module = slot.load(std::memory_order_acquire);
@@ -28,7 +28,7 @@ HMODULE Module(SystemLibrary library) {
 }  // namespace
 
 FARPROC SystemFunction(SystemLibrary library, const char* name) {
-    const HMODULE module = Module(library);
+    const HMODULE module = LoadOnce(library);
     return module ? ::GetProcAddress(module, name) : nullptr;
 }
 
