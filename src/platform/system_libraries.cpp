@@ -19,7 +19,7 @@ std::atomic<HMODULE> loaded[kFiles.size()];
 // time, is found before the entry runs and needs no search from here.
 constexpr DWORD kLibrarySearch = LOAD_LIBRARY_SEARCH_SYSTEM32;
 
-HMODULE Module(SystemLibrary library) {
+HMODULE LoadOnce(SystemLibrary library) {
     const auto index = static_cast<std::size_t>(library);
     std::atomic<HMODULE>& slot = loaded[index];
     HMODULE module = slot.load(std::memory_order_acquire);
@@ -43,7 +43,7 @@ bool LoadLibrariesFromTheSystemFolderOnly() {
 }
 
 FARPROC SystemFunction(SystemLibrary library, const char* name) {
-    const HMODULE module = Module(library);
+    const HMODULE module = LoadOnce(library);
     return module ? ::GetProcAddress(module, name) : nullptr;
 }
 

@@ -74,4 +74,16 @@ class FakeToolHost : public ToolHost {
 // Handles this thread's messages for `ms` milliseconds.
 void Pump(DWORD ms);
 
+// Handles this thread's messages until `done` answers true; false when `ms`
+// milliseconds passed first.
+template <typename F>
+bool PumpUntil(F done, DWORD ms = 5000) {
+    const ULONGLONG end = ::GetTickCount64() + ms;
+    while (!done()) {
+        if (::GetTickCount64() > end) return false;
+        Pump(5);
+    }
+    return true;
+}
+
 }  // namespace vix::test

@@ -13,9 +13,6 @@
 namespace vix::test {
 namespace {
 
-constexpr HRESULT kRefused = static_cast<HRESULT>(0x80080005);  // CO_E_SERVER_EXEC_FAILURE
-constexpr HRESULT kPlayFailed = static_cast<HRESULT>(0x80042001);
-
 bool IsBusy(HRESULT hr) { return hr == RPC_E_SERVERCALL_RETRYLATER || hr == RPC_E_CALL_REJECTED; }
 
 class FakePhotoshopTest : public ::testing::Test {

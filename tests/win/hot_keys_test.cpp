@@ -52,16 +52,6 @@ void PressWithModifiers(WORD key) {
     ::SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
-template <typename F>
-bool PumpUntil(F done, DWORD ms = 3000) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    while (!done()) {
-        if (::GetTickCount64() > end) return false;
-        test::Pump(10);
-    }
-    return true;
-}
-
 TEST(HotKeys, EveryKeyIsRegisteredUnderItsAtomAndArrivesWithIt) {
     KeyWindow window;
     HotKeys keys(window.hwnd(), kKeys);
@@ -74,7 +64,7 @@ TEST(HotKeys, EveryKeyIsRegisteredUnderItsAtomAndArrivesWithIt) {
     }
     EXPECT_EQ(keys.IndexOf(0x1234), -1);
     PressWithModifiers(VK_F10);
-    ASSERT_TRUE(PumpUntil([&] { return !window.pressed.empty(); })) << "no WM_HOTKEY";
+    ASSERT_TRUE(test::PumpUntil([&] { return !window.pressed.empty(); })) << "no WM_HOTKEY";
     EXPECT_EQ(keys.IndexOf(window.pressed[0]), 1);
 }
 

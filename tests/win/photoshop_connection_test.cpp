@@ -15,9 +15,6 @@
 namespace vix::test {
 namespace {
 
-constexpr HRESULT kRefused = static_cast<HRESULT>(0x80080005);  // CO_E_SERVER_EXEC_FAILURE
-constexpr HRESULT kPlayFailed = static_cast<HRESULT>(0x80042001);
-
 class PhotoshopConnectionTest : public ::testing::Test {
   protected:
     static void SetUpTestSuite() { ASSERT_TRUE(FakePhotoshop::Register()); }

@@ -13,16 +13,6 @@
 namespace vix::platform {
 namespace {
 
-template <typename F>
-bool PumpUntil(F done, DWORD ms = 5000) {
-    const ULONGLONG end = ::GetTickCount64() + ms;
-    while (!done()) {
-        if (::GetTickCount64() > end) return false;
-        test::Pump(5);
-    }
-    return true;
-}
-
 TEST(UiThreadCalls, TheCallRunsInTheMessageLoopWhileTheWorkerWaits) {
     UiThreadCalls ui;
     ASSERT_NE(ui.hwnd(), nullptr);
@@ -39,7 +29,7 @@ TEST(UiThreadCalls, TheCallRunsInTheMessageLoopWhileTheWorkerWaits) {
             stop);
         workerSawIt = ranOn.load() != 0;
     });
-    EXPECT_TRUE(PumpUntil([&] { return !worker.running(); }));
+    EXPECT_TRUE(test::PumpUntil([&] { return !worker.running(); }));
     worker.Stop();
     EXPECT_EQ(outcome, CallOutcome::Ran);
     EXPECT_EQ(ranOn, uiThread);
@@ -56,7 +46,7 @@ TEST(UiThreadCalls, AnErrorRaisedOnTheUiThreadReachesTheWorker) {
             caught = true;
         }
     });
-    EXPECT_TRUE(PumpUntil([&] { return !worker.running(); }));
+    EXPECT_TRUE(test::PumpUntil([&] { return !worker.running(); }));
     worker.Stop();
     EXPECT_TRUE(caught);
 }
@@ -95,7 +85,7 @@ TEST(UiThreadCalls, ClosingReleasesAWaitingWorkerThatThenEndsByItself) {
     });
     ::Sleep(50);
     ui.Close();
-    EXPECT_TRUE(PumpUntil([&] { return !worker.running(); }));
+    EXPECT_TRUE(test::PumpUntil([&] { return !worker.running(); }));
     EXPECT_EQ(outcomes, 2);
     EXPECT_FALSE(ran);
 }
@@ -117,7 +107,7 @@ TEST(UiThreadCalls, ClosingTheProgramFromInsideTheHandOffDoesNotHang) {
             stop);
         workerLeft = true;
     });
-    EXPECT_TRUE(PumpUntil([&] { return closed; }));
+    EXPECT_TRUE(test::PumpUntil([&] { return closed; }));
     EXPECT_TRUE(workerLeft);
 }
 

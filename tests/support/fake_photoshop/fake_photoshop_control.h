@@ -12,6 +12,10 @@
 
 namespace vix::test {
 
+// What the tests configure the server to fail with.
+inline constexpr HRESULT kRefused = static_cast<HRESULT>(0x80080005);  // CO_E_SERVER_EXEC_FAILURE
+inline constexpr HRESULT kPlayFailed = static_cast<HRESULT>(0x80042001);
+
 class FakePhotoshop {
   public:
     // A fresh folder for this test's control and record files.
