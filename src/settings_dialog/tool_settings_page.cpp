@@ -10,11 +10,11 @@
 namespace vix {
 namespace {
 
-constexpr int kRowHeight = 26;
-constexpr int kFieldLeft = 150;
+constexpr int kToolRowHeight = 26;
+constexpr int kToolFieldLeft = 150;
 
-HWND Control(HWND page, const wchar_t* cls, std::wstring_view text, DWORD style, const Rect& bounds,
-             int id = 0) {
+HWND FieldControl(HWND page, const wchar_t* cls, std::wstring_view text, DWORD style,
+                  const Rect& bounds, int id = 0) {
     return ui::CreateStandardControl(page, cls, text, style, bounds, id,
                                      ui::SkinFont(ui::FontId::Dialog));
 }
@@ -33,17 +33,17 @@ void ToolSettingsPage::Build(HWND page, int firstId) {
         const std::wstring caption(setting->caption);
         HWND control = nullptr;
         if (setting->type == SettingType::Flag) {
-            control = Control(page, L"BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX,
-                              Rect::FromBounds(16, top, 276, 18));
+            control = FieldControl(page, L"BUTTON", caption, WS_TABSTOP | BS_AUTOCHECKBOX,
+                                   Rect::FromBounds(16, top, 276, 18));
         } else {
-            Control(page, L"STATIC", caption, SS_NOPREFIX,
-                    Rect::FromBounds(16, top + 3, kFieldLeft - 20, 16));
-            control = Control(page, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
-                              Rect::FromBounds(kFieldLeft, top, 142, 21),
-                              firstId + static_cast<int>(fields_.size()));
+            FieldControl(page, L"STATIC", caption, SS_NOPREFIX,
+                         Rect::FromBounds(16, top + 3, kToolFieldLeft - 20, 16));
+            control = FieldControl(page, L"EDIT", L"", WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL,
+                                   Rect::FromBounds(kToolFieldLeft, top, 142, 21),
+                                   firstId + static_cast<int>(fields_.size()));
         }
         fields_.push_back({setting, control});
-        top += kRowHeight;
+        top += kToolRowHeight;
     }
 }
 

@@ -29,7 +29,7 @@ std::wstring UserClassesValue(const std::wstring& key) {
     return opened->Read(L"").value_or(RegistryValue{}).AsText().value_or(L"");
 }
 
-std::wstring SettingsText(const wchar_t* name) {
+std::wstring StoredSettingText(const wchar_t* name) {
     platform::WinRegistry registry;
     auto key = registry.Open(RegistryRoot::CurrentUser,
                              L"Software\\Brellin Software Development\\VIX_revived\\2.0\\Settings",
@@ -282,13 +282,13 @@ TEST_F(Photoshop, OneInstalledVersionIsRegisteredAtStartWithoutADialog) {
     // stored once the look is over, and a chooser or a box would have come
     // before it.
     StartVix();
-    ASSERT_TRUE(WaitUntil([] { return SettingsText(L"LastPhotoShopVersion") == L"7.0"; }));
+    ASSERT_TRUE(WaitUntil([] { return StoredSettingText(L"LastPhotoShopVersion") == L"7.0"; }));
     EXPECT_EQ(WaitForMessageBox(vix_->Pid(), 0), nullptr);
     for (HWND chooser : TopLevelWindows(vix_->Pid(), L"Tvix_psVersion"))
         EXPECT_FALSE(::IsWindowVisible(chooser));
     EXPECT_EQ(UserClassesValue(std::wstring(L"CLSID\\") + kPhotoshopClsid + L"\\LocalServer32"),
               L"C:\\Program Files\\Adobe\\Photoshop 7.0\\Photoshop.exe /Automation");
-    EXPECT_EQ(SettingsText(L"PhotoShopVersion"), L"7.0");
+    EXPECT_EQ(StoredSettingText(L"PhotoShopVersion"), L"7.0");
 }
 
 TEST_F(Photoshop, AnAddedVersionShowsTheChooserAtStart) {
@@ -307,7 +307,7 @@ TEST_F(Photoshop, AnAddedVersionShowsTheChooserAtStart) {
     ::PostMessageW(ok, BM_CLICK, 0, 0);
     main_ = vix_->WaitForMainWindow();
     ASSERT_NE(main_, nullptr);
-    EXPECT_TRUE(WaitUntil([] { return SettingsText(L"PhotoShopVersion") == L"9.0"; }));
+    EXPECT_TRUE(WaitUntil([] { return StoredSettingText(L"PhotoShopVersion") == L"9.0"; }));
     EXPECT_EQ(UserClassesValue(std::wstring(L"CLSID\\") + kPhotoshopClsid + L"\\ProgID"),
               L"Photoshop.Application.9.0");
 }
