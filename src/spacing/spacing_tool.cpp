@@ -27,13 +27,23 @@ Point PointerPosition() {
 }  // namespace
 
 SpacingTool::SpacingTool(ToolHost& host) : host_(host) {
+    // A tool that starts without stopping the others (the ruler's key) takes
+    // the mode from under the measure: its next input ends the run.
+    const auto whileOurs = [this](auto handle) {
+        return [this, handle](auto... args) {
+            if (host_.CurrentMode() == kMode)
+                handle(args...);
+            else
+                Stop();
+        };
+    };
     overlay_.input = {
-        .moved = [this](Point at) { PointerMoved(at); },
-        .pressed = [this](Point at, bool shift) { Pressed(at, shift); },
-        .released = [this](Point at, bool shift) { Released(at, shift); },
+        .moved = whileOurs([this](Point at) { PointerMoved(at); }),
+        .pressed = whileOurs([this](Point at, bool shift) { Pressed(at, shift); }),
+        .released = whileOurs([this](Point at, bool shift) { Released(at, shift); }),
         .cancelled = [this] { Stop(); },
-        .nextMode = [this] { CycleMode(); },
-        .wheel = [this](int delta) { TurnWheel(delta); },
+        .nextMode = whileOurs([this] { CycleMode(); }),
+        .wheel = whileOurs([this](int delta) { TurnWheel(delta); }),
     };
 }
 
@@ -106,6 +116,8 @@ void SpacingTool::Stop() {
     boxFrom_.reset();
     current_.reset();
     kept_.clear();
+    // The mode and the prompt may be another tool's by now.
+    if (host_.CurrentMode() != kMode) return;
     host_.SetModePrompt(L"");
     host_.SetCurrentMode(ActiveMode::None);
     host_.KeepOnTop();
