@@ -252,7 +252,7 @@ TEST_F(Picker, ChangingTabStopsThePicker) {
     // The prompt is gone: away from the window the bar is empty.
     MoveTo({1000, 700});
     EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }));
-    EXPECT_EQ(ClientHeight(), 184);
+    EXPECT_EQ(ClientHeight(), 200);
 }
 
 TEST_F(Picker, LibraryCellsShowTheirValuesAndADoubleClickTakesTheColour) {
