@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "fake_tool_host.h"
@@ -17,6 +20,28 @@
 
 namespace vix {
 namespace {
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(::GlobalLock(data));
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+void PutOnClipboard(const std::wstring& text) {
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard's from here on
+    ::CloseClipboard();
+}
 
 class OnePage : public ToolPages {
   public:
@@ -102,6 +127,33 @@ TEST_F(SpacingToolTest, AnotherToolTakingTheModeEndsTheRunAtTheNextInputAndKeeps
     EXPECT_EQ(host_.mode, kOther);
     tool_.Toggle();  // starts it again rather than stopping a run that ended
     EXPECT_EQ(host_.mode, SpacingTool::kMode);
+}
+
+TEST_F(SpacingToolTest, ADraggedBoxIsCopiedInTheRulersUnitUnlessShiftKeepsIt) {
+    const auto drag = [](int x1, int y1, int x2, int y2, WPARAM keys) {
+        ::SendMessageW(Overlay(), WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x1, y1));
+        ::SendMessageW(Overlay(), WM_MOUSEMOVE, MK_LBUTTON | keys, MAKELPARAM(x2, y2));
+        ::SendMessageW(Overlay(), WM_LBUTTONUP, keys, MAKELPARAM(x2, y2));
+    };
+    tool_.Toggle();
+    for (int i = 0; i < 3; ++i)
+        Key(VK_TAB);  // both spans, horizontal, vertical, box
+    PutOnClipboard(L"marker");
+    drag(10, 10, 59, 29, MK_SHIFT);
+    EXPECT_EQ(ClipboardText(), L"marker");
+    drag(59, 29, 10, 10, 0);  // dragged up and left: the same box
+    EXPECT_EQ(ClipboardText(), L"50 \u00D7 20 px");
+    tool_.Toggle();
+
+    // Percent of the desktop's width across and of its height down.
+    host_.settings.rulerUnit = kPercent;
+    tool_.Toggle();
+    drag(10, 10, 59, 29, 0);
+    const Rect desktop = platform::VirtualDesktop();
+    wchar_t expected[64];
+    std::swprintf(expected, 64, L"%.2f \u00D7 %.2f %%", 50 * 100.0 / desktop.width(),
+                  20 * 100.0 / desktop.height());
+    EXPECT_EQ(ClipboardText(), expected);
 }
 
 TEST_F(SpacingToolTest, StartsAndStopsLeaveTheObjectCountsFlat) {
