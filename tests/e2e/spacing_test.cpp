@@ -1,7 +1,8 @@
 // The spacing measure as a designer uses it: started with its key over
 // another program's window, pointed into a gap of known size, clicked to
 // copy the size, switched to one span with Tab, stopped with a right click
-// and with Esc.
+// and with Esc; and from its page, which shows the mode and is remembered
+// open.
 
 #include "pattern.h"
 #include "pattern_screen.h"
@@ -71,6 +72,21 @@ TEST_F(Spacing, TheKeyMeasuresTheGapUnderThePointerAndAClickCopiesItsSize) {
     StartWithKey();
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(WaitUntil([&] { return Overlay() == nullptr; }));
+}
+
+TEST_F(Spacing, ThePageButtonStartsItAndThePageShowsTheMode) {
+    ClickTab(L" Ruler");
+    ToggleSection(L"Expand/Collapse Spacing");
+    ASSERT_NE(Control(L"Both spans, Tolerance: 30"), nullptr);
+    LeftClickAt(Center(Control(L"Measure spacing")));
+    ASSERT_TRUE(WaitUntil([&] { return Overlay() != nullptr; }));
+    ASSERT_TRUE(WaitInputHandled(Overlay()));
+    PressKey(VK_TAB);
+    EXPECT_TRUE(WaitUntil([&] { return Control(L"Horizontal, Tolerance: 30") != nullptr; }));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(WaitUntil([&] { return Overlay() == nullptr; }));
+    CloseVix();
+    EXPECT_EQ(SettingsDword(L"_tab_SpacingPage"), 1u);
 }
 
 }  // namespace
