@@ -45,6 +45,17 @@ function(vix_shipped_image target)
   else()
     target_link_options(${target} PRIVATE -s -Wl,--file-alignment,4096)
   endif()
+  # Addresses above 2 GB for the 32-bit build too (4 GB on 64-bit Windows):
+  # no pointer of ours goes through a signed integer (window data and
+  # messages carry them as LONG_PTR and LPARAM, the hook messages carry
+  # points). The 64-bit linker sets the flag by itself.
+  if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+    if(MSVC)
+      target_link_options(${target} PRIVATE /LARGEADDRESSAWARE)
+    else()
+      target_link_options(${target} PRIVATE -Wl,--large-address-aware)
+    endif()
+  endif()
 endfunction()
 
 # Test programs and their helpers. Their own code is built for a quick build

@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
-"""Draws the program's artwork into resources/art/.
+"""Draws the program's artwork into the art folders of src/ and its icon.
 
 Every picture of the program is drawn here from a few primitives, so the set
-stays consistent and can be changed in one place. Run it after changing a
-drawing and commit the files it writes:
+stays consistent and can be changed in one place. Each goes to the art
+folder of the code that shows it (the shell's to src/app/art, those of more
+than one tool to src/ui/art), where the build makes it a resource named by
+its file. Run it after changing a drawing and commit the files it writes:
 
     python3 resources/draw_artwork.py
 
@@ -16,7 +18,13 @@ import math
 import os
 import struct
 
-ART = os.path.join(os.path.dirname(os.path.abspath(__file__)), "art")
+RESOURCES = os.path.dirname(os.path.abspath(__file__))
+SRC = os.path.join(os.path.dirname(RESOURCES), "src")
+SHELL = os.path.join(SRC, "app", "art")
+SHARED = os.path.join(SRC, "ui", "art")
+COLOR = os.path.join(SRC, "color", "art")
+RULER = os.path.join(SRC, "ruler", "art")
+CAPTURE = os.path.join(SRC, "capture", "art")
 
 # The skin's palette.
 INK = (40, 44, 52, 255)
@@ -120,7 +128,7 @@ class Canvas:
             c = tuple(int(top[i] + (bottom[i] - top[i]) * t) for i in range(4))
             self.rect(x0, y, x1, y + 1, c)
 
-    def save_bmp(self, name):
+    def save_bmp(self, folder, name):
         rows = []
         for y in reversed(range(self.h)):
             row = bytearray()
@@ -131,7 +139,8 @@ class Canvas:
         data = b"".join(rows)
         header = struct.pack("<IiiHHIIiiII", 40, self.w, self.h, 1, 32, 0, len(data), 2835, 2835, 0, 0)
         file_header = struct.pack("<2sIHHI", b"BM", 14 + 40 + len(data), 0, 0, 14 + 40)
-        with open(os.path.join(ART, name + ".bmp"), "wb") as f:
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, name + ".bmp"), "wb") as f:
             f.write(file_header + header + data)
 
 
@@ -154,18 +163,18 @@ def ico_image(canvas):
     return header + bytes(xor) + bytes(and_mask)
 
 
-def save_ico(name, canvases):
+def save_ico(path, canvases):
     images = [ico_image(c) for c in canvases]
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     for c, img in zip(canvases, images):
         out += struct.pack("<BBBBHHII", c.w % 256, c.h % 256, 0, 0, 1, 32, len(img), offset)
         offset += len(img)
-    with open(os.path.join(ART, name + ".ico"), "wb") as f:
+    with open(path, "wb") as f:
         f.write(out + b"".join(images))
 
 
-def save_cursor(name, pattern, hotspot):
+def save_cursor(folder, name, pattern, hotspot):
     """A 32 x 32 two-colour cursor from rows of '.', '#' (black) and 'o' (white)."""
     w = h = 32
     rows = [r.ljust(w, ".") for r in pattern] + ["." * w] * (h - len(pattern))
@@ -186,7 +195,8 @@ def save_cursor(name, pattern, hotspot):
     image = header + palette + bytes(xor) + bytes(and_mask)
     out = struct.pack("<HHH", 0, 2, 1)
     out += struct.pack("<BBBBHHII", w, h, 2, 0, hotspot[0], hotspot[1], len(image), 22)
-    with open(os.path.join(ART, name + ".cur"), "wb") as f:
+    os.makedirs(folder, exist_ok=True)
+    with open(os.path.join(folder, name + ".cur"), "wb") as f:
         f.write(out + image)
 
 
@@ -541,42 +551,45 @@ MOVE = [
 
 
 def main():
-    os.makedirs(ART, exist_ok=True)
     for kind in ("minimize", "restore", "close"):
         for state in ("70", "100", "down"):
-            caption_button(kind, state).save_bmp(f"btn_{kind}_{state}")
+            caption_button(kind, state).save_bmp(SHELL, f"btn_{kind}_{state}")
     for expanded, name in ((False, "expand"), (True, "collapse")):
         for state in ("70", "100", "down"):
-            toggle_button(expanded, state).save_bmp(f"shift_{name}_{state}")
+            toggle_button(expanded, state).save_bmp(SHELL, f"shift_{name}_{state}")
     for state in ("70", "100", "down"):
-        settings_button(state).save_bmp(f"btn_settings_{state}")
-        help_button(state).save_bmp(f"btn_help_{state}")
+        settings_button(state).save_bmp(SHELL, f"btn_settings_{state}")
+        help_button(state).save_bmp(SHELL, f"btn_help_{state}")
     for state in ("70", "100"):
-        picker_button(False, state).save_bmp(f"img_picker_enable_{state}")
-        picker_button(True, state).save_bmp(f"img_picker_disable_{state}")
-        clipboard_button(state).save_bmp(f"btn_clipboard_{state}")
-        photoshop_button(state).save_bmp(f"btn_photoshop_{state}")
-        save_act_button(state).save_bmp(f"btn_save_act_{state}")
+        picker_button(False, state).save_bmp(COLOR, f"img_picker_enable_{state}")
+        picker_button(True, state).save_bmp(COLOR, f"img_picker_disable_{state}")
+        clipboard_button(state).save_bmp(SHARED, f"btn_clipboard_{state}")
+        photoshop_button(state).save_bmp(SHARED, f"btn_photoshop_{state}")
+        save_act_button(state).save_bmp(COLOR, f"btn_save_act_{state}")
     for state in ("70", "100"):
-        ruler_button(False, state).save_bmp(f"img_ruler_enable_{state}")
-        ruler_button(True, state).save_bmp(f"img_ruler_disable_{state}")
-        rotate_button(False, state).save_bmp(f"img_ruler_horizontal_{state}")
-        rotate_button(True, state).save_bmp(f"img_ruler_vertical_{state}")
+        ruler_button(False, state).save_bmp(RULER, f"img_ruler_enable_{state}")
+        ruler_button(True, state).save_bmp(RULER, f"img_ruler_disable_{state}")
+        rotate_button(False, state).save_bmp(RULER, f"img_ruler_horizontal_{state}")
+        rotate_button(True, state).save_bmp(RULER, f"img_ruler_vertical_{state}")
         for name, edge in (("HA", "top"), ("HU", "bottom"), ("VR", "right"), ("VL", "left")):
-            flip_button(edge, state).save_bmp(f"img_ruler_{name}_{state}")
+            flip_button(edge, state).save_bmp(RULER, f"img_ruler_{name}_{state}")
     for state in ("70", "100"):
-        screen_capture_button(state).save_bmp(f"img_scapture_{state}")
-        rectangle_capture_button(False, state).save_bmp(f"img_rcapture_enable_{state}")
-        rectangle_capture_button(True, state).save_bmp(f"img_rcapture_disable_{state}")
-        control_capture_button(False, state).save_bmp(f"img_ccapture_enable_{state}")
-        control_capture_button(True, state).save_bmp(f"img_ccapture_disable_{state}")
-        save_snapshot_button(state).save_bmp(f"btn_save_capture_{state}")
-        preview_button(state).save_bmp(f"btn_preview_{state}")
-    title_image().save_bmp("title")
-    logo().save_bmp("logo")
-    save_ico("vix", [program_icon(16), program_icon(32), program_icon(48)])
-    save_cursor("picker", PICKER, (0, 15))
-    save_cursor("move", MOVE, (0, 0))
+        screen_capture_button(state).save_bmp(CAPTURE, f"img_scapture_{state}")
+        rectangle_capture_button(False, state).save_bmp(CAPTURE, f"img_rcapture_enable_{state}")
+        rectangle_capture_button(True, state).save_bmp(CAPTURE, f"img_rcapture_disable_{state}")
+        control_capture_button(False, state).save_bmp(CAPTURE, f"img_ccapture_enable_{state}")
+        control_capture_button(True, state).save_bmp(CAPTURE, f"img_ccapture_disable_{state}")
+        save_snapshot_button(state).save_bmp(CAPTURE, f"btn_save_capture_{state}")
+        preview_button(state).save_bmp(CAPTURE, f"btn_preview_{state}")
+    title_image().save_bmp(SHELL, "title")
+    logo().save_bmp(SHELL, "logo")
+    # The program's icon, beside the resource script that names it MAINICON.
+    icon = os.path.join(RESOURCES, "vix.ico")
+    save_ico(icon, [program_icon(16), program_icon(32), program_icon(48)])
+    # The eyedropper: hot spot at column 0, row 15. The rectangle capture's
+    # move pointer: hot spot at the top-left corner.
+    save_cursor(COLOR, "picker", PICKER, (0, 15))
+    save_cursor(CAPTURE, "move", MOVE, (0, 0))
 
 
 if __name__ == "__main__":

@@ -12,7 +12,9 @@ else()
   file(READ ${VIX32_DEF_SOURCE} def_text)
   string(REGEX REPLACE "@[0-9]+" "" def_text "${def_text}")
   set(VIX32_DEF ${CMAKE_CURRENT_BINARY_DIR}/vix32_64.def)
-  file(WRITE ${VIX32_DEF} "${def_text}")
+  # Written only when it changes: cmake runs again at every edit of a source
+  # (cmake/VixPortableSources.cmake), which must not relink the library.
+  file(CONFIGURE OUTPUT ${VIX32_DEF} CONTENT "${def_text}" @ONLY)
   set(VIX32_KILL_AT "")
 endif()
 
@@ -162,6 +164,11 @@ vix_windows_code(vix_win)
 vix_warnings(vix_win)
 
 # --- vix.exe ---------------------------------------------------------------
+include(${PROJECT_SOURCE_DIR}/cmake/VixArt.cmake)
+vix_art_resources(${CMAKE_CURRENT_SOURCE_DIR} ${CMAKE_CURRENT_BINARY_DIR}/vix_art.rc VIX_ART)
+set_source_files_properties(${PROJECT_SOURCE_DIR}/resources/vix.rc PROPERTIES
+  INCLUDE_DIRECTORIES ${CMAKE_CURRENT_BINARY_DIR}
+  OBJECT_DEPENDS "${CMAKE_CURRENT_BINARY_DIR}/vix_art.rc;${VIX_ART}")
 add_executable(vix WIN32 app/main.cpp ${PROJECT_SOURCE_DIR}/resources/vix.rc
                          ${CMAKE_CURRENT_BINARY_DIR}/vix_version.rc)
 target_link_libraries(vix PRIVATE vix_win)

@@ -80,6 +80,8 @@ bool StartChecks(vix::platform::SessionLock& lock) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Before anything loads a library.
+    vix::platform::LoadLibrariesFromTheSystemFolderOnly();
     vix::startup::Mark("entry");
     vix::platform::DeclareDpiAwareness();
     vix::startup::Mark("DPI awareness");

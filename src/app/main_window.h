@@ -16,6 +16,7 @@
 #include "hotkeys/hot_key_service.h"
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
+#include "tools/control_ids.h"
 #include "tools/tool_host.h"
 #include "tools/tool_table.h"
 #include "tools/tool_windows.h"
@@ -86,6 +87,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     // page is expanded.
     struct Section {
         const PageSpec* spec = nullptr;
+        PageIds ids{};
         bool shown = false;
         ui::Panel bar;
         ui::ImageButton toggle;
@@ -126,8 +128,10 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     void ShiftSection(Section& section);
 
     // Title, caption buttons, menus and the tray.
-    void Image1MouseDown();
-    void Image1Click();
+    // Moves the window with the mouse; a press and release without moving
+    // opens the vendor's site.
+    void DragByTitle();     // Image1MouseDown
+    void OpenVendorSite();  // Image1Click
     void TIMinimizeClick();
     void TIMaximizeClick();
     void TIExitClick();
@@ -150,7 +154,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     bool trayMaximizeVisible_ = false;  // which of "Maximize" and "Minimize" the tray menu offers
 
     ui::Panel pblMainPanel;
-    ui::PictureBox Image1;
+    ui::PictureBox imgTitle;          // Image1
     ui::ImageButton minimizeButton_;  // PNGButton1
     ui::ImageButton restoreButton_;   // btnMinimize, which restores
     ui::ImageButton btnClose;

@@ -40,13 +40,13 @@ void Tvix_main::BuildFrame() {
     pblMainPanel.SetId(kIdMainPanel);
     HWND panel = pblMainPanel.hwnd();
 
-    Image1.Create(panel, Rect::FromBounds(2, 2, 255, 15), ui::SkinPicture(L"TITLE"));
-    Image1.SetId(kIdTitleImage);
-    Image1.onMouseDown = [this](POINT) { Image1MouseDown(); };
+    imgTitle.Create(panel, Rect::FromBounds(2, 2, 255, 15), ui::SkinPicture(L"TITLE"));
+    imgTitle.SetId(kIdTitleImage);
+    imgTitle.onMouseDown = [this](POINT) { DragByTitle(); };
 
     // The caption buttons lie on the title image, which shows through them;
     // their places on the main panel are (217, 3), (230, 3) and (243, 3).
-    HWND title = Image1.hwnd();
+    HWND title = imgTitle.hwnd();
     minimizeButton_.Create(title, Rect::FromBounds(215, 1, 14, 14), L"Minimize",
                            ui::PicturesOf(L"BTN_MINIMIZE"));
     minimizeButton_.onClick = [this] { TIMinimizeClick(); };
@@ -69,7 +69,7 @@ void Tvix_main::BuildFrame() {
     pnlTabs.Create(panel, Rect::FromBounds(3, 18, 207, 24), L"",
                    {.color = ui::ShadowColor(), .bevel = ui::Bevel::Lowered});
     pnlTabs.SetId(kIdTabStrip);
-    pnlTabs.onMouseDown = [this](POINT) { Image1MouseDown(); };
+    pnlTabs.onMouseDown = [this](POINT) { DragByTitle(); };
     BuildTabs();
     pnlTabLine.Create(panel, Rect::FromBounds(2, 40, 255, 2), L"",
                       {.color = platform::kBlack, .bottomLine = platform::kWhite});
@@ -115,6 +115,7 @@ void Tvix_main::DeclareSections() {
         for (const PageSpec* spec : tool->Pages()) {
             Section& s = *sections_.emplace_back(std::make_unique<Section>());
             s.spec = spec;
+            s.ids = PageIdsAt(sections_.size() - 1);
             s.shown = !spec->Collapsible() || spec->shownByDefault;
         }
 }
@@ -129,7 +130,6 @@ void Tvix_main::MakeSections(int tab) {
 void Tvix_main::MakeSection(std::size_t index) {
     Section& s = *sections_[index];
     const PageSpec& spec = *s.spec;
-    const int id = static_cast<int>(index);
     HWND parent = sectionPanels_.at(static_cast<std::size_t>(spec.tab)).hwnd();
     s.bar.Create(parent, Rect::FromBounds(0, 0, kSectionWidth, kBarHeight), L"",
                  {.color = ui::SectionBarColor()});
@@ -137,8 +137,8 @@ void Tvix_main::MakeSection(std::size_t index) {
         s.bar.hwnd(), Rect::FromBounds(22, 1, kSectionWidth - 24, 14), spec.caption,
         {.font = ui::SkinFont(ui::FontId::SectionCaption), .background = ui::SectionBarColor()});
     s.page.Create(parent, Rect::FromBounds(0, kBarHeight, kSectionWidth, 0), L"", {});
-    s.bar.SetId(kIdBarFirst + id);
-    s.page.SetId(kIdPageFirst + id);
+    s.bar.SetId(s.ids.bar);
+    s.page.SetId(s.ids.page);
     if (spec.Collapsible()) {
         s.toggle.Create(s.bar.hwnd(), Rect::FromBounds(6, 2, 12, 12), spec.toggleHint,
                         ui::PicturesOf(s.shown ? L"SHIFT_COLLAPSE" : L"SHIFT_EXPAND"));

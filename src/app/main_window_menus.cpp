@@ -111,7 +111,7 @@ void Tvix_main::TIMaximizeClick() {
 
 void Tvix_main::TIExitClick() { ::SendMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
-void Tvix_main::Image1MouseDown() {
+void Tvix_main::DragByTitle() {
     const Rect before = Bounds();
     ::ReleaseCapture();
     // Moves the window with the mouse until the button is released.
@@ -121,11 +121,11 @@ void Tvix_main::Image1MouseDown() {
     POINT pt{};
     ::GetCursorPos(&pt);
     RECT title{};
-    ::GetWindowRect(Image1.hwnd(), &title);
-    if (before == after && ::PtInRect(&title, pt)) Image1Click();
+    ::GetWindowRect(imgTitle.hwnd(), &title);
+    if (before == after && ::PtInRect(&title, pt)) OpenVendorSite();
 }
 
-void Tvix_main::Image1Click() { OpenWebLink(hwnd(), kVendorSite); }
+void Tvix_main::OpenVendorSite() { OpenWebLink(hwnd(), kVendorSite); }
 
 void Tvix_main::btnSettingsClick() {
     ChangePage(ActivePageIndex);

@@ -12,12 +12,12 @@ void ImageView::Create(HWND parent, const Rect& bounds) {
     // Clipped by its siblings: the preview's size grip lies over the corner
     // between the scroll bars.
     CreateControl(parent, bounds, L"Snapshot", WS_HSCROLL | WS_VSCROLL | WS_CLIPSIBLINGS);
-    onMouseDown = [this](POINT p) { ImgView321MouseDown(p); };
-    onMouseMove = [this](POINT p) { ImgView321MouseMove(p); };
-    onMouseUp = [this](POINT) { ImgView321MouseUp(); };
+    onMouseDown = [this](POINT p) { BeginDrag(p); };
+    onMouseMove = [this](POINT p) { DragTo(p); };
+    onMouseUp = [this](POINT) { EndDrag(); };
     onOtherButtonDown = [this](POINT p) {
         ::SetCapture(hwnd());
-        ImgView321MouseDown(p);
+        BeginDrag(p);
     };
     UpdateScrollBars();
 }
@@ -90,13 +90,13 @@ void ImageView::OnScroll(int bar, WORD request) {
     ScrollBy(bar == SB_HORZ ? Point{pos - now.x, 0} : Point{0, pos - now.y});
 }
 
-void ImageView::ImgView321MouseDown(POINT p) {
+void ImageView::BeginDrag(POINT p) {
     last_ = p;
     dragging_ = true;
 }
 
 // The picture follows the pointer: moving right by 30 scrolls back by 30.
-void ImageView::ImgView321MouseMove(POINT p) {
+void ImageView::DragTo(POINT p) {
     if (!dragging_) return;
     ScrollBy({last_.x - p.x, last_.y - p.y});
     last_ = p;
@@ -104,7 +104,7 @@ void ImageView::ImgView321MouseMove(POINT p) {
     ui::ProcessPendingMessages();
 }
 
-void ImageView::ImgView321MouseUp() { dragging_ = false; }
+void ImageView::EndDrag() { dragging_ = false; }
 
 void ImageView::Paint(HDC dc, Size size) {
     platform::FillSolid(dc, {0, 0, size.width, size.height}, platform::kBlack);
@@ -126,7 +126,7 @@ LRESULT ImageView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_RBUTTONUP:
         case WM_MBUTTONUP:
             if (::GetCapture() == hwnd()) ::ReleaseCapture();
-            ImgView321MouseUp();
+            EndDrag();
             return 0;
     }
     return Control::HandleMessage(message, wParam, lParam);

@@ -29,9 +29,9 @@ class ImageView final : public ui::Control {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void ImgView321MouseDown(POINT p);
-    void ImgView321MouseMove(POINT p);
-    void ImgView321MouseUp();
+    void BeginDrag(POINT p);  // ImgView321MouseDown
+    void DragTo(POINT p);     // ImgView321MouseMove
+    void EndDrag();           // ImgView321MouseUp
     void UpdateScrollBars();
     void OnScroll(int bar, WORD request);
 

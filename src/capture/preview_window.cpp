@@ -43,28 +43,28 @@ void Tvix_imgpreview::CreateContent() {
     ui::OnCommand(lstScale, [this](UINT code) {
         if (code == CBN_SELCHANGE) lstScaleChange();
     });
-    ImgView321.Create(hwnd(), Rect::FromBounds(0, kPanelHeight, 385, 341 - kPanelHeight));
+    imgSnapshot.Create(hwnd(), Rect::FromBounds(0, kPanelHeight, 385, 341 - kPanelHeight));
     sizeGrip_ = ui::CreateStandardControl(hwnd(), L"SCROLLBAR", L"", SBS_SIZEGRIP, {});
     Arrange(ClientSize());
 }
 
 void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) {
     EnsureContent();
-    ImgView321.SetPicture(snapshot.Pixels());
+    imgSnapshot.SetPicture(snapshot.Pixels());
 }
 
 void Tvix_imgpreview::lstScaleChange() {
     const auto index = ::SendMessageW(lstScale, CB_GETCURSEL, 0, 0);
     if (index < 0 || index >= static_cast<LRESULT>(kPreviewScales.size())) return;
-    ImgView321.SetScale(kPreviewScales[static_cast<std::size_t>(index)]);
+    imgSnapshot.SetScale(kPreviewScales[static_cast<std::size_t>(index)]);
 }
 
 void Tvix_imgpreview::Arrange(Size client) {
-    if (!ImgView321.hwnd()) return;
+    if (!imgSnapshot.hwnd()) return;
     ::MoveWindow(lstScale, client.width - kScaleBoxWidth - 2, 2, kScaleBoxWidth, 200, TRUE);
     ::MoveWindow(lblScale.hwnd(), client.width - kScaleBoxWidth - kLabelWidth - 6, 5, kLabelWidth,
                  16, TRUE);
-    ::MoveWindow(ImgView321.hwnd(), 0, kPanelHeight, client.width,
+    ::MoveWindow(imgSnapshot.hwnd(), 0, kPanelHeight, client.width,
                  std::max(0, client.height - kPanelHeight), TRUE);
     const int gripWidth = ::GetSystemMetrics(SM_CXVSCROLL);
     const int gripHeight = ::GetSystemMetrics(SM_CYHSCROLL);

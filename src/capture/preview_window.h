@@ -37,7 +37,7 @@ class Tvix_imgpreview final : public ui::ProgramForm {
 
     ImageView& View() {
         EnsureContent();
-        return ImgView321;
+        return imgSnapshot;
     }
     HWND ScaleBox() {
         EnsureContent();
@@ -56,7 +56,7 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     ui::ImageButton btnCaptureToClipboard, btnCaptureToPSLayer, btnCaptureToPS, btnSaveCapture;
     ui::Label lblScale;       // Label1
     HWND lstScale = nullptr;  // ComboBox1
-    ImageView ImgView321;
+    ImageView imgSnapshot;    // ImgView321
     // In the corner between the view's scroll bars; dragging it sizes the
     // window.
     HWND sizeGrip_ = nullptr;

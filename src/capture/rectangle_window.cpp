@@ -82,12 +82,12 @@ void Trectan::Draw(HDC dc) {
 }
 
 void Trectan::StartAnimation() {
-    Timer1.Start(100, [this] { Timer1Timer(); });
+    animationTimer_.Start(100, [this] { AnimationTick(); });
 }
 
-void Trectan::StopAnimation() { Timer1.Stop(); }
+void Trectan::StopAnimation() { animationTimer_.Stop(); }
 
-void Trectan::Timer1Timer() {
+void Trectan::AnimationTick() {
     if (!Visible() || busy_) return;
     BusyScope busy(busy_);
     ::SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -31,10 +31,11 @@ class Trectan final : public ui::ProgramForm {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void Timer1Timer();
+    // Keeps the overlay on top and moves the dashes on.
+    void AnimationTick();  // Timer1Timer
     void Draw(HDC dc);
 
-    ui::Timer Timer1;
+    ui::Timer animationTimer_;  // Timer1
     bool busy_ = false;
     int phase_ = 0;
     Size size_;  // the size the region was built for

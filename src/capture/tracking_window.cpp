@@ -28,13 +28,13 @@ void THottracker::PlaceFrame(int x, int y, int width, int height) {
     ::SetWindowRgn(hwnd(), region.release(), TRUE);
 }
 
-void THottracker::Flash() {
+void THottracker::Flash(const Wait& wait) {
     ShowColour(platform::kWhite);
-    ::Sleep(50);
+    wait(50);
     ShowColour(kRed);
-    ::Sleep(50);
+    wait(50);
     ShowColour(platform::kWhite);
-    ::Sleep(70);
+    wait(70);
     ShowColour(kRed);
 }
 

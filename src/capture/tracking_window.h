@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "common/geometry.h"
 #include "platform/gdi_color.h"
 #include "ui/form.h"
@@ -19,8 +21,10 @@ class THottracker final : public ui::ProgramForm {
     // becomes the outermost ring of pixels.
     void PlaceFrame(int x, int y, int width, int height);
     // White, red, white, red, with blocking waits of 50, 50 and 70 ms: the
-    // capture's acknowledgement.
-    void Flash();
+    // capture's acknowledgement. `wait` blocks for so many milliseconds; a
+    // test passes one that only notes them.
+    using Wait = std::function<void(DWORD ms)>;
+    void Flash(const Wait& wait = [](DWORD ms) { ::Sleep(ms); });
     platform::GdiColor Colour() const { return colour_; }
 
   protected:

@@ -1,6 +1,6 @@
 #include "color/color_info_panel.h"
 
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "color/contrast.h"
 #include "color/extended_color_info.h"
 #include "ui/panel.h"

@@ -3,7 +3,7 @@
 #include <commdlg.h>
 
 #include "platform/file_dialogs.h"
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "settings/settings.h"
 #include "color/color_text.h"
 #include "color/palette_files.h"
@@ -23,12 +23,12 @@ const PageSpec kLibraryPage{.tab = kPickerTab,
 
 void ColorLibraryPage::Create(HWND page, const ui::Panel& pageWindow) {
     pnlColorLibPage = &pageWindow;
-    StringGrid1.Create(page, Rect::FromBounds(6, 4, 104, 69), library_);
-    StringGrid1.SetPictureHint(L"Recent sampled colors");
-    StringGrid1.SetId(kIdLibraryGrid);
+    libraryGrid.Create(page, Rect::FromBounds(6, 4, 104, 69), library_);
+    libraryGrid.SetPictureHint(L"Recent sampled colors");
+    libraryGrid.SetId(kIdLibraryGrid);
     // Moves in grid pixels, also outside the grid while it holds the capture.
-    StringGrid1.onMouseMove = [this](POINT p) { StringGrid1MouseMove(p.x, p.y); };
-    StringGrid1.onDoubleClick = [this] { StringGrid1Click(); };
+    libraryGrid.onMouseMove = [this](POINT p) { HoverLibraryCell(p.x, p.y); };
+    libraryGrid.onDoubleClick = [this] { TakeHoveredColor(); };
 
     const wchar_t* names[] = {L"Red", L"Green", L"Blue"};
     ui::Label* labels[] = {&lblColLibColR, &lblColLibColG, &lblColLibColB};
@@ -71,7 +71,7 @@ std::vector<HotKeyBinding> ColorLibraryPage::HotKeys() {
 void ColorLibraryPage::Newcolor(ColorWord color) {
     if (library_.Newcolor(color, host_.CurrentSettings().keepRepeatedSamples)) {
         WriteRecordIfStored();
-        if (pnlColorLibPage->Visible()) StringGrid1.Invalidate();
+        if (pnlColorLibPage->Visible()) libraryGrid.Invalidate();
     }
     if (library_.Count() > 0) btnSaveAsACT.SetEnabled(true);
 }
@@ -95,7 +95,7 @@ void ColorLibraryPage::LoadLibrary() {
         library_.Clear();
         key->Write(kLibraryValueName, RegistryValue::Binary(LibraryRecord{}));
     }
-    StringGrid1.Invalidate();
+    libraryGrid.Invalidate();
     if (library_.Count() > 0) btnSaveAsACT.SetEnabled(true);
 }
 
@@ -104,14 +104,14 @@ void ColorLibraryPage::ClearColorLibrary() {
             registry_.Open(RegistryRoot::CurrentUser, kColorLibraryKeyPath, OpenMode::Create)) {
         library_.Clear();
         key->Write(kLibraryValueName, RegistryValue::Binary(LibraryRecord{}));
-        StringGrid1.Invalidate();
+        libraryGrid.Invalidate();
     }
     btnSaveAsACT.SetEnabled(false);
 }
 
-void ColorLibraryPage::StringGrid1MouseMove(int x, int y) {
+void ColorLibraryPage::HoverLibraryCell(int x, int y) {
     // Captured so that the pointer's leaving is seen.
-    ::SetCapture(StringGrid1.hwnd());
+    ::SetCapture(libraryGrid.hwnd());
     const auto cell = HoverCell(x, y);
     if (!cell) {
         ::ReleaseCapture();
@@ -142,7 +142,7 @@ void ColorLibraryPage::EmptyHoverLabels() {
         l->SetCaption(L"");
 }
 
-void ColorLibraryPage::StringGrid1Click() {
+void ColorLibraryPage::TakeHoveredColor() {
     if (onTakeColor) onTakeColor(hoverColor_);
 }
 

@@ -52,8 +52,8 @@ class ColorLibraryPage final : public Tool {
     bool SaveButtonEnabled() const { return btnSaveAsACT.Enabled(); }
 
   private:
-    void StringGrid1MouseMove(int x, int y);
-    void StringGrid1Click();
+    void HoverLibraryCell(int x, int y);  // StringGrid1MouseMove
+    void TakeHoveredColor();              // StringGrid1Click
     void ShowLibraryColorValues(int column, int row);
     void EmptyHoverLabels();
     void WriteRecordIfStored();
@@ -65,7 +65,7 @@ class ColorLibraryPage final : public Tool {
     ColorLibrary library_;
     ColorWord hoverColor_ = 0;  // black until a cell has been hovered
 
-    ColorGrid StringGrid1;
+    ColorGrid libraryGrid;  // StringGrid1
     std::array<ui::Label, 3> captions_;
     ui::Label lblColLibColR, lblColLibColG, lblColLibColB;
     ui::ImageButton btnSaveAsACT;

@@ -4,7 +4,7 @@
 #include "color/color_picker.h"
 
 #include "color/color_gdi.h"
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "color/color_text.h"
 #include "color/web_safe.h"
 #include "hooks/vix32_api.h"

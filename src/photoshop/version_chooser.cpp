@@ -41,9 +41,9 @@ void Tvix_psVersion::CreateContent() {
                    reinterpret_cast<WPARAM>(::LoadIconW(nullptr, IDI_INFORMATION)), 0);
     lblText = ui::CreateStandardControl(hwnd(), L"STATIC", kChooserText, SS_LEFT,
                                         Rect::FromBounds(56, 18, 162, 44), 0, font);
-    lbPSVerion = ui::CreateStandardControl(hwnd(), L"COMBOBOX", L"",
-                                           WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                                           Rect::FromBounds(16, 64, 200, 120), 0, font);
+    lbPSVersion = ui::CreateStandardControl(hwnd(), L"COMBOBOX", L"",
+                                            WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                                            Rect::FromBounds(16, 64, 200, 120), 0, font);
     btnOk = ui::CreateStandardControl(hwnd(), L"BUTTON", L"Ok", WS_TABSTOP | BS_DEFPUSHBUTTON,
                                       Rect::FromBounds(150, 101, 75, 25), IDOK, font);
     ui::OnClick(btnOk, [this] { btnOkClick(); });
@@ -52,15 +52,15 @@ void Tvix_psVersion::CreateContent() {
 void Tvix_psVersion::SetVersions(std::vector<std::wstring> versions, int selected) {
     EnsureContent();
     versions_ = std::move(versions);
-    ::SendMessageW(lbPSVerion, CB_RESETCONTENT, 0, 0);
+    ::SendMessageW(lbPSVersion, CB_RESETCONTENT, 0, 0);
     for (const auto& label : ChooserLabels(versions_))
-        ::SendMessageW(lbPSVerion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
-    ::SendMessageW(lbPSVerion, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+        ::SendMessageW(lbPSVersion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+    ::SendMessageW(lbPSVersion, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
 void Tvix_psVersion::btnOkClick() {
     EnsureContent();
-    const int index = static_cast<int>(::SendMessageW(lbPSVerion, CB_GETCURSEL, 0, 0));
+    const int index = static_cast<int>(::SendMessageW(lbPSVersion, CB_GETCURSEL, 0, 0));
     VersionViews registry;
     platform::WinRegistry realClasses;
     RegistryStore& classesStore = classesStore_ ? *classesStore_ : realClasses;

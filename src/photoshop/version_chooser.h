@@ -37,7 +37,7 @@ class Tvix_psVersion final : public ui::ProgramForm {
 
     HWND VersionList() {
         EnsureContent();
-        return lbPSVerion;
+        return lbPSVersion;
     }
     HWND OkButton() {
         EnsureContent();
@@ -55,7 +55,7 @@ class Tvix_psVersion final : public ui::ProgramForm {
     HWND grpExport = nullptr;
     HWND imgInfo = nullptr;
     HWND lblText = nullptr;
-    HWND lbPSVerion = nullptr;
+    HWND lbPSVersion = nullptr;  // lbPSVerion
     HWND btnOk = nullptr;
 };
 

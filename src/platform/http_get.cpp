@@ -1,6 +1,9 @@
 #include "platform/http_get.h"
 
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "platform/file.h"
@@ -66,13 +69,21 @@ DWORD QueryNumber(HINTERNET request, DWORD what, bool& present) {
     return value;
 }
 
-// Failure code after a WinHTTP call failed: a stop shows as "cancelled".
-DWORD Failure(const std::stop_token& stop) {
-    const DWORD code = ::GetLastError();
-    if (stop.stop_requested()) return ERROR_WINHTTP_OPERATION_CANCELLED;
-    // Wine passes the socket's own time-out code through.
-    if (code == WSAETIMEDOUT) return ERROR_WINHTTP_TIMEOUT;
-    return code ? code : ERROR_WINHTTP_INTERNAL_ERROR;
+std::wstring QueryText(HINTERNET request, DWORD what) {
+    DWORD size = 0;
+    late::WinHttpQueryHeaders(request, what, WINHTTP_HEADER_NAME_BY_INDEX, WINHTTP_NO_OUTPUT_BUFFER,
+                              &size, WINHTTP_NO_HEADER_INDEX);
+    if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || size == 0) return {};
+    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
+    if (!late::WinHttpQueryHeaders(request, what, WINHTTP_HEADER_NAME_BY_INDEX, text.data(), &size,
+                                   WINHTTP_NO_HEADER_INDEX))
+        return {};
+    text.resize(size / sizeof(wchar_t));
+    return text;
+}
+
+bool IsRedirect(int status) {
+    return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
 
 // The transfer's overall end, and each wait cut to the time left before it.
@@ -80,6 +91,10 @@ class Deadline {
   public:
     explicit Deadline(int ms) : end_(::GetTickCount64() + static_cast<ULONGLONG>(ms)) {}
     bool Passed() const { return ::GetTickCount64() >= end_; }
+    ULONGLONG Left() const {
+        const ULONGLONG now = ::GetTickCount64();
+        return now < end_ ? end_ - now : 0;
+    }
     // Bounds the next wait on `request` by the time left, at most `waitMs`.
     void BoundNextWait(HINTERNET request, int waitMs) const {
         const ULONGLONG now = ::GetTickCount64();
@@ -93,6 +108,35 @@ class Deadline {
 
   private:
     ULONGLONG end_;
+};
+
+// Failure code after a WinHTTP call failed: a stop shows as "cancelled",
+// a call cut off by the deadline as a time-out.
+DWORD Failure(const std::stop_token& stop, const Deadline& deadline) {
+    const DWORD code = ::GetLastError();
+    if (stop.stop_requested()) return ERROR_WINHTTP_OPERATION_CANCELLED;
+    // Wine passes the socket's own time-out code through.
+    if (code == WSAETIMEDOUT || deadline.Passed()) return ERROR_WINHTTP_TIMEOUT;
+    return code ? code : ERROR_WINHTTP_INTERNAL_ERROR;
+}
+
+// Closes a request when the deadline passes, whatever it is waiting for
+// then: name lookup, connecting, the TLS handshake and the answer's head
+// are single calls that each wait's bound alone would let add up.
+class DeadlineWatch {
+  public:
+    DeadlineWatch(const Deadline& deadline, StoppableRequest& request)
+        : thread_([left = deadline.Left(), &request](std::stop_token stop) {
+              std::mutex mutex;
+              std::condition_variable_any ended;
+              std::unique_lock lock(mutex);
+              if (!ended.wait_for(lock, stop, std::chrono::milliseconds(left),
+                                  [] { return false; }))
+                  if (!stop.stop_requested()) request.Close();
+          }) {}
+
+  private:
+    std::jthread thread_;  // asked to stop and joined when the watch goes
 };
 
 bool SendAndReceive(const HttpRequest& request, HINTERNET h, const std::stop_token& stop) {
@@ -143,7 +187,7 @@ void ReadBody(const HttpRequest& request, const StoppableRequest& req, const Dea
         // deadline; what is there is read at once everywhere.
         DWORD available = 0;
         if (!late::WinHttpQueryDataAvailable(req.get(), &available)) {
-            response.error = Failure(stop);
+            response.error = Failure(stop, deadline);
             return;
         }
         DWORD read = 0;
@@ -151,7 +195,7 @@ void ReadBody(const HttpRequest& request, const StoppableRequest& req, const Dea
             !late::WinHttpReadData(
                 req.get(), buffer.data(),
                 available < buffer.size() ? available : static_cast<DWORD>(buffer.size()), &read)) {
-            response.error = Failure(stop);
+            response.error = Failure(stop, deadline);
             return;
         }
         if (read == 0) {
@@ -170,14 +214,61 @@ void ReadBody(const HttpRequest& request, const StoppableRequest& req, const Dea
     }
 }
 
+// One request of the transfer, to `url`; `next` is set when it answered
+// with a redirect that is to be followed.
+void AskOnce(const HttpRequest& request, HINTERNET session, const std::wstring& url,
+             const Deadline& deadline, const std::stop_token& stop, const HttpProgress& progress,
+             HttpResponse& response, std::optional<std::wstring>& next) {
+    const auto parts = SplitUrl(url);
+    if (!parts) {
+        response.error = ERROR_WINHTTP_INVALID_URL;
+        return;
+    }
+    InternetHandle connection(late::WinHttpConnect(session, parts->host.c_str(), parts->port, 0));
+    if (!connection) {
+        response.error = Failure(stop, deadline);
+        return;
+    }
+    StoppableRequest req(late::WinHttpOpenRequest(
+        connection.get(), L"GET", parts->path.c_str(), nullptr, WINHTTP_NO_REFERER,
+        WINHTTP_DEFAULT_ACCEPT_TYPES, parts->secure ? WINHTTP_FLAG_SECURE : 0));
+    if (!req.get()) {
+        response.error = Failure(stop, deadline);
+        return;
+    }
+    // Some implementations wait for the answer's head under a timeout of
+    // their own, not the receive timeout: that wait is bounded as well.
+    deadline.BoundNextWait(req.get(), request.timeoutMs);
+    DWORD policy = request.followRedirects && !request.redirect
+                       ? WINHTTP_OPTION_REDIRECT_POLICY_DISALLOW_HTTPS_TO_HTTP
+                       : WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
+    late::WinHttpSetOption(req.get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof(policy));
+    // From here on a stop, or the deadline, closes the request, which ends
+    // any wait on it.
+    const std::stop_callback onStop(stop, [&req] { req.Close(); });
+    const DeadlineWatch watch(deadline, req);
+    if (!SendAndReceive(request, req.get(), stop)) {
+        response.error = Failure(stop, deadline);
+        return;
+    }
+    bool hasStatus = false;
+    response.status =
+        static_cast<int>(QueryNumber(req.get(), WINHTTP_QUERY_STATUS_CODE, hasStatus));
+    if (request.followRedirects && request.redirect && IsRedirect(response.status)) {
+        next = request.redirect(url, QueryText(req.get(), WINHTTP_QUERY_LOCATION));
+        if (!next) response.error = ERROR_WINHTTP_REDIRECT_FAILED;
+        return;
+    }
+    ReadBody(request, req, deadline, stop, progress, response);
+}
+
 }  // namespace
 
 HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
                      const HttpProgress& progress) {
     HttpResponse response;
     const Deadline deadline(request.deadlineMs);
-    const auto url = SplitUrl(request.url);
-    if (!url) {
+    if (!SplitUrl(request.url)) {
         response.error = ERROR_WINHTTP_INVALID_URL;
         return response;
     }
@@ -185,40 +276,27 @@ HttpResponse HttpGet(const HttpRequest& request, std::stop_token stop,
         request.userAgent.empty() ? nullptr : request.userAgent.c_str(),
         WINHTTP_ACCESS_TYPE_DEFAULT_PROXY, WINHTTP_NO_PROXY_NAME, WINHTTP_NO_PROXY_BYPASS, 0));
     if (!session) {
-        response.error = Failure(stop);
+        response.error = Failure(stop, deadline);
         return response;
     }
     const int t = request.timeoutMs;
     late::WinHttpSetTimeouts(session.get(), t, t, t, t);
-    InternetHandle connection(late::WinHttpConnect(session.get(), url->host.c_str(), url->port, 0));
-    if (!connection) {
-        response.error = Failure(stop);
-        return response;
+    std::wstring url = request.url;
+    for (int hops = 0;; ++hops) {
+        if (deadline.Passed()) {
+            response.error = ERROR_WINHTTP_TIMEOUT;
+            return response;
+        }
+        std::optional<std::wstring> next;
+        AskOnce(request, session.get(), url, deadline, stop, progress, response, next);
+        if (!next) return response;
+        if (hops == request.maxRedirects) {
+            response.error = ERROR_WINHTTP_REDIRECT_FAILED;
+            return response;
+        }
+        url = std::move(*next);
+        response = HttpResponse();
     }
-    StoppableRequest req(late::WinHttpOpenRequest(
-        connection.get(), L"GET", url->path.c_str(), nullptr, WINHTTP_NO_REFERER,
-        WINHTTP_DEFAULT_ACCEPT_TYPES, url->secure ? WINHTTP_FLAG_SECURE : 0));
-    if (!req.get()) {
-        response.error = Failure(stop);
-        return response;
-    }
-    // Some implementations wait for the answer's head under a timeout of
-    // their own, not the receive timeout: that wait is bounded as well.
-    deadline.BoundNextWait(req.get(), request.timeoutMs);
-    DWORD policy = request.followRedirects ? WINHTTP_OPTION_REDIRECT_POLICY_DISALLOW_HTTPS_TO_HTTP
-                                           : WINHTTP_OPTION_REDIRECT_POLICY_NEVER;
-    late::WinHttpSetOption(req.get(), WINHTTP_OPTION_REDIRECT_POLICY, &policy, sizeof(policy));
-    // From here on a stop closes the request, which ends any wait on it.
-    const std::stop_callback onStop(stop, [&req] { req.Close(); });
-    if (!SendAndReceive(request, req.get(), stop)) {
-        response.error = deadline.Passed() ? ERROR_WINHTTP_TIMEOUT : Failure(stop);
-        return response;
-    }
-    bool hasStatus = false;
-    response.status =
-        static_cast<int>(QueryNumber(req.get(), WINHTTP_QUERY_STATUS_CODE, hasStatus));
-    ReadBody(request, req, deadline, stop, progress, response);
-    return response;
 }
 
 std::wstring HttpErrorText(unsigned long error) {

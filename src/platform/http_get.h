@@ -19,10 +19,12 @@ struct HttpRequest {
     std::wstring accept;     // the Accept header; empty: none sent
     // Each of name lookup, connecting, sending and each wait for data.
     int timeoutMs = 15000;
-    // The whole transfer, first connection to last byte: a server that
-    // keeps every single wait short (one byte every few seconds) still ends
-    // here, with ERROR_WINHTTP_TIMEOUT. A wait that has begun runs out
-    // first, so the end comes at most one wait later.
+    // The whole transfer, name lookup to last byte, redirects included: a
+    // server that keeps every single wait short (one byte every few seconds,
+    // or a slow chain of redirects) still ends here, with
+    // ERROR_WINHTTP_TIMEOUT. Each wait is cut to the time left, and the
+    // request is closed when it runs out (on Windows that ends a wait at
+    // once; Wine 8 lets the wait run out first).
     int deadlineMs = 60000;
     // A longer answer is cut off with ERROR_WINHTTP_RESPONSE_DRAIN_OVERFLOW,
     // also before any of it is read when the server announces its length.
@@ -33,6 +35,15 @@ struct HttpRequest {
     std::function<bool(const char* data, std::size_t size)> sink;
     // Redirects are followed, but never from https to plain http.
     bool followRedirects = true;
+    // When set, decides each redirect in WinHTTP's place: given the address
+    // asked and the Location header as sent, the address to ask next, or
+    // nothing to refuse it. At most `maxRedirects` are followed; a refused
+    // one, or one more, ends the transfer with ERROR_WINHTTP_REDIRECT_FAILED.
+    // Every hop runs under the same deadline.
+    std::function<std::optional<std::wstring>(const std::wstring& from,
+                                              const std::wstring& location)>
+        redirect;
+    int maxRedirects = 3;
 };
 
 struct HttpResponse {

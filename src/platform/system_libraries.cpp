@@ -12,6 +12,13 @@ constexpr std::array<const wchar_t*, 8> kFiles = {L"shell32.dll",  L"comdlg32.dl
 
 std::atomic<HMODULE> loaded[kFiles.size()];
 
+// The system folder alone. The program's own folder is left out: named
+// too, it is searched before the system folder, and a library left beside
+// the program would still stand in for a system one (seen under Wine with
+// LOAD_LIBRARY_SEARCH_APPLICATION_DIR added). Vix32.dll, bound at load
+// time, is found before the entry runs and needs no search from here.
+constexpr DWORD kLibrarySearch = LOAD_LIBRARY_SEARCH_SYSTEM32;
+
 HMODULE Module(SystemLibrary library) {
     const auto index = static_cast<std::size_t>(library);
     std::atomic<HMODULE>& slot = loaded[index];
@@ -26,6 +33,14 @@ HMODULE Module(SystemLibrary library) {
 }
 
 }  // namespace
+
+bool LoadLibrariesFromTheSystemFolderOnly() {
+    // Looked up rather than imported: a system without it still starts.
+    using SetDirectories = BOOL(WINAPI*)(DWORD);
+    const auto set = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories")));
+    return set && set(kLibrarySearch) != FALSE;
+}
 
 FARPROC SystemFunction(SystemLibrary library, const char* name) {
     const HMODULE module = Module(library);

@@ -42,6 +42,15 @@ enum class SystemLibrary {
     Crypto
 };
 
+// Makes every library this process loads from now on by a bare name, the
+// system's own libraries' loads included, come from the system folder only:
+// never the program's folder, the current folder or PATH, where someone
+// could leave a library of that name. Libraries bound at load time
+// (Vix32.dll beside the program) are found before the entry runs and are
+// not affected. Called first thing in the entry; false when the system
+// cannot restrict the search.
+bool LoadLibrariesFromTheSystemFolderOnly();
+
 // The address of `name` in `library`, the library loaded on first use; null
 // when either cannot be found. Safe from any thread.
 FARPROC SystemFunction(SystemLibrary library, const char* name);

@@ -1,6 +1,6 @@
 #include "ruler/ruler_page.h"
 
-#include "tools/control_ids.h"
+#include "ruler/ruler_control_ids.h"
 #include "platform/desktop.h"
 #include "platform/screen_copy.h"
 #include "ruler/ruler_measure.h"

@@ -163,13 +163,13 @@ void Trulerapp::DrawScale(HDC dc, Size size, platform::GdiColor colour) {
     }
 }
 
-void Trulerapp::Image1MouseDown(POINT client) {
+void Trulerapp::BeginDrag(POINT client) {
     dragging_ = true;
     dragStart_ = client;
     ::SetCapture(hwnd());
 }
 
-void Trulerapp::Image1MouseMove(POINT client) {
+void Trulerapp::TrackPointer(POINT client) {
     if (!dragging_) {
         dragMode_ = DragModeAt(RulerOrientation, {client.x, client.y}, ClientSize());
         cursor_ = CursorFor(dragMode_);
@@ -189,7 +189,7 @@ void Trulerapp::Image1MouseMove(POINT client) {
     ::UpdateWindow(hwnd());
 }
 
-void Trulerapp::Image1MouseUp() {
+void Trulerapp::EndDrag() {
     ::ReleaseCapture();
     dragging_ = false;
     dragMode_ = kDragNone;
@@ -230,11 +230,11 @@ LRESULT Trulerapp::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_ERASEBKGND: return 1;  // the picture covers the whole window
-        case WM_LBUTTONDOWN: Image1MouseDown(client); return 0;
+        case WM_LBUTTONDOWN: BeginDrag(client); return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN: RotateRuler(); return 0;
-        case WM_MOUSEMOVE: Image1MouseMove(client); return 0;
-        case WM_LBUTTONUP: Image1MouseUp(); return 0;
+        case WM_MOUSEMOVE: TrackPointer(client); return 0;
+        case WM_LBUTTONUP: EndDrag(); return 0;
         case WM_SETCURSOR:
             if (LOWORD(lParam) == HTCLIENT && cursor_) {
                 ::SetCursor(cursor_);

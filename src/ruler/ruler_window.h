@@ -43,9 +43,11 @@ class Trulerapp final : public ui::ProgramForm {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void Image1MouseDown(POINT client);
-    void Image1MouseMove(POINT client);
-    void Image1MouseUp();
+    // The left button drags the ruler; without it, the pointer shows the
+    // drag a press would begin.
+    void BeginDrag(POINT client);     // Image1MouseDown
+    void TrackPointer(POINT client);  // Image1MouseMove
+    void EndDrag();                   // Image1MouseUp
     bool FormKeyDown(WPARAM key);
     void Report(std::optional<int> length, bool redrawViews);
     void Turn(RulerTurn turn, const RulerPose& pose);

@@ -171,13 +171,13 @@ void TSettings::FillControls() {
 }
 
 void TSettings::FillPhotoshopVersions() {
-    ::SendMessageW(lbPSVerion, CB_RESETCONTENT, 0, 0);
+    ::SendMessageW(lbPSVersion, CB_RESETCONTENT, 0, 0);
     std::vector<std::wstring> names;
     if (services_.installedPhotoshopVersions) names = services_.installedPhotoshopVersions();
     versions_ = ListPhotoshopVersions(names, services_.settings().photoshopVersion);
     for (const std::wstring& label : versions_.labels)
-        ::SendMessageW(lbPSVerion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
-    Select(lbPSVerion, versions_.selected);
+        ::SendMessageW(lbPSVersion, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
+    Select(lbPSVersion, versions_.selected);
 }
 
 SettingsDialogState TSettings::ReadControls() const {
@@ -254,7 +254,7 @@ void TSettings::btnSettingsOKClick() {
     ApplySettingsDialog(state, settings);
     for (const auto& page : toolPages_)
         page->fields.Apply(settings);
-    versions_.selected = Selected(lbPSVerion);
+    versions_.selected = Selected(lbPSVersion);
     if (VersionChoiceNeeded(versions_, settings.photoshopVersion)) {
         if (services_.choosePhotoshopVersion) {
             services_.choosePhotoshopVersion(versions_);

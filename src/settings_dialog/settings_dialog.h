@@ -148,7 +148,8 @@ class TSettings final : public ui::ProgramForm {
     // General.
     HWND chkRememberPosition = nullptr;  // chkRemeberlastposition
     HWND chkRememberinterfacelayout = nullptr;
-    HWND lbPSVerion = nullptr, chkInfoBar = nullptr, lblHotKeysLeftOut = nullptr;
+    HWND lbPSVersion = nullptr;  // lbPSVerion
+    HWND chkInfoBar = nullptr, lblHotKeysLeftOut = nullptr;
     // Colorpicker.
     HWND lstColorValues = nullptr;      // ComboBox3
     HWND lstClipboardFormat = nullptr;  // ComboBox1

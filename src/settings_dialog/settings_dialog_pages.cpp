@@ -61,7 +61,7 @@ void TSettings::BuildGeneralPage(HWND page) {
     chkRememberinterfacelayout =
         CheckBox(page, L"Remember interface layout", Rect::FromBounds(16, 50, 270, 18));
     Group(page, L"Export to Photoshop", Rect::FromBounds(8, 80, 292, 52));
-    lbPSVerion = List(page, kIdSettingsPhotoshopVersion, Rect::FromBounds(16, 100, 160, 21), {});
+    lbPSVersion = List(page, kIdSettingsPhotoshopVersion, Rect::FromBounds(16, 100, 160, 21), {});
     Group(page, L"InformationBar", Rect::FromBounds(8, 136, 292, 44));
     chkInfoBar = CheckBox(page, L"Display InformationBar", Rect::FromBounds(16, 154, 270, 18));
     // The hot keys that do nothing (their combination types a character on

@@ -1,6 +1,8 @@
 #include "update/update_check.h"
 
 #include "platform/http_get.h"
+#include "update/update_redirect.h"
+#include "update/web_address.h"
 
 namespace vix {
 namespace {
@@ -17,6 +19,17 @@ void AskServer(const platform::UiThreadCalls::Caller& caller, const std::wstring
     request.timeoutMs = limits.waitMs;
     request.deadlineMs = limits.deadlineMs;
     request.maxBytes = kMaxAnswerBytes;
+    // Sent on only within the server asked first, over https.
+    const auto asked = ParseWebAddress(url);
+    if (!asked) return;
+    request.maxRedirects = kMaxUpdateRedirects;
+    request.redirect = [vendorHost = asked->host](const std::wstring& from,
+                                                  const std::wstring& location) {
+        const auto previous = ParseWebAddress(from);
+        const auto next =
+            previous ? FollowedRedirect(vendorHost, *previous, location) : std::nullopt;
+        return next ? std::optional<std::wstring>(next->ToString()) : std::nullopt;
+    };
     const platform::HttpResponse response = platform::HttpGet(request, stop);
     if (!response.ok()) return;
     const auto text = DecodeAnswerBody(response.body);

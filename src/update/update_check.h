@@ -11,7 +11,9 @@
 // answer is handed to the user-interface thread, and the worker waits there
 // until it has been handled (the update dialog may be open all that time).
 // Every failure (no server, an error status, a time-out, a cut connection,
-// an answer too long to be ours) ends the check silently.
+// an answer too long to be ours, a redirect away from the server's host or
+// off https, or more than kMaxUpdateRedirects of them) ends the check
+// silently.
 
 namespace vix {
 
@@ -19,9 +21,9 @@ namespace vix {
 inline constexpr wchar_t kUpdateUserAgent[] = L"Mozilla/3.0 (compatible; Indy Library)";
 inline constexpr wchar_t kUpdateAccept[] = L"text/html, */*";
 
-// Bounds each wait for the server, and the whole question: the answer is a
-// few dozen bytes, and a server that has not sent them by then has nothing
-// to say.
+// Bounds each wait for the server, and the whole question, redirects
+// included: the answer is a few dozen bytes, and a server that has not sent
+// them by then has nothing to say.
 inline constexpr int kUpdateCheckTimeoutMs = 8000;
 inline constexpr int kUpdateCheckDeadlineMs = 20000;
 

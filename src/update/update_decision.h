@@ -24,32 +24,39 @@ inline constexpr wchar_t kMajorName[] = L"majvers_availible";
 inline constexpr wchar_t kMinorName[] = L"minvers_availible";
 
 // A decimal integer: an optional sign and digits, nothing else (no spaces),
-// within 32 bits.
+// at most 11 characters and within 32 bits.
 std::optional<std::int32_t> ParseDecimal(std::wstring_view text);
+
+// A version number as the server sends it: 1 to 9 digits, no sign, so that
+// whatever is shown or stored of it is short and made of digits only.
+std::optional<std::int32_t> ParseVersionNumber(std::wstring_view text);
 
 enum class UpdateVerdict {
     Offer,       // show the update dialog with `label`
-    NotANumber,  // a version the program has to read is missing or not a number
+    NotANumber,  // either version number is missing or not a number
     NotNewer,    // not newer than this program
     Declined,    // the user asked not to hear of this version again
 };
 
 struct UpdateDecision {
     UpdateVerdict verdict = UpdateVerdict::NotANumber;
-    // "Latest version: " + major text + "." + minor text, when offered.
+    // The version offered, as read; meaningful when offered.
+    ProgramVersion offered;
+    // "Latest version: " + major + "." + minor, written from the numbers
+    // read, when offered.
     std::wstring label;
 };
 
-// The minor number is read only when the major number equals ours; both
-// texts go into the tag and the label as they were received.
+// Both numbers are read, whatever the major one says: nothing the server
+// sends reaches the label or the settings unless it was read as a number.
 UpdateDecision DecideUpdate(const UpdateAnswer& answer, std::wstring_view dontNotify,
                             ProgramVersion current = kProgramVersion);
 
-// ";" + major text + "." + minor text: how a declined version is written
-// into `Update_dontnotifystring` and looked for in it.
-std::wstring VersionTag(const UpdateAnswer& answer);
+// ";" + major + "." + minor: how a declined version is written into
+// `Update_dontnotifystring` and looked for in it.
+std::wstring VersionTag(ProgramVersion version);
 
-// Adds the answer's version to the declined ones (one tag per decline).
-void RememberDeclined(std::wstring& dontNotify, const UpdateAnswer& answer);
+// Adds `version` to the declined ones (one tag per decline).
+void RememberDeclined(std::wstring& dontNotify, ProgramVersion version);
 
 }  // namespace vix

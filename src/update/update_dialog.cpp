@@ -64,12 +64,14 @@ void Tvix_update::CreateContent() {
     ui::OnClick(btnUpdate_, [this] { btnUpdateClick(); });
 }
 
-bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host) {
+bool Tvix_update::Offer(const UpdateAnswer& answer, const UpdateDecision& decision,
+                        UpdateHost& host) {
     EnsureContent();
     host_ = &host;
     answer_ = answer;
+    offered_ = decision.offered;
     started_ = false;
-    lblVersion.SetCaption(label);
+    lblVersion.SetCaption(decision.label);
     ui::SetChecked(chkDontNotify_, false);
     ::EnableWindow(btnUpdate_, TRUE);
     ::EnableWindow(btnCancel_, TRUE);
@@ -83,7 +85,7 @@ bool Tvix_update::Offer(const UpdateAnswer& answer, const std::wstring& label, U
 
 void Tvix_update::btnCancelClick() {
     std::wstring declined = host_->DeclinedVersions();
-    if (ui::IsChecked(chkDontNotify_)) RememberDeclined(declined, answer_);
+    if (ui::IsChecked(chkDontNotify_)) RememberDeclined(declined, offered_);
     host_->StoreDeclinedVersions(declined);
     EndModal(IDCANCEL);
 }
@@ -93,15 +95,16 @@ void Tvix_update::btnUpdateClick() {
     ::EnableWindow(btnCancel_, FALSE);
     UpdatePlan plan = PlanUpdate(answer_, host_->UpdateProgramVersion());
     if (plan.step == UpdateStep::NotANumber)
-        throw AppError(L"'" + answer_.Value(kUpgradeVersionName) +
-                       L"' is not a valid integer value");
+        throw AppError(UnreadableVersionMessage(answer_.Value(kUpgradeVersionName)));
     Attempt([&] {
-        const std::wstring folder = host_->UpdateFolder();
-        if (!platform::MakePrivateFolder(folder)) return Fail();
+        // Chosen once, here: the download's end works in this very folder,
+        // whatever the system would say of the user's folders by then.
+        folder_ = host_->UpdateFolder();
+        if (!IsAbsoluteFolder(folder_) || !platform::MakePrivateFolder(folder_)) return Fail();
         if (plan.step == UpdateStep::StartExisting) {
-            const std::wstring path = UpdateProgramPath(folder);
+            const std::wstring path = UpdateProgramPath(folder_);
             if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                StartUpdateProgram(folder, std::nullopt);
+                StartUpdateProgram(folder_, std::nullopt);
                 return;
             }
             // Fetched once, but gone since: fetch it again rather than close
@@ -110,8 +113,9 @@ void Tvix_update::btnUpdateClick() {
         }
         if (plan.step != UpdateStep::Download) return Fail();
         downloadVersion_ = plan.version;
-        download_ = UpdateDownload(hwnd(), kDownloadProgress, kDownloadDone,
-                                   plan.address.ToString(), folder + kPartialName, downloadLimits_);
+        download_ =
+            UpdateDownload(hwnd(), kDownloadProgress, kDownloadDone, plan.address.ToString(),
+                           folder_ + kPartialName, downloadLimits_);
     });
 }
 
@@ -164,21 +168,22 @@ void Tvix_update::DownloadDone() {
     download_ = UpdateDownload();
     if (!whole) return Fail();
     DownloadEnded();
-    const std::wstring folder = host_->UpdateFolder();
-    const std::wstring partial = folder + kPartialName;
-    if (!::MoveFileExW(partial.c_str(), UpdateProgramPath(folder).c_str(),
+    const std::wstring partial = folder_ + kPartialName;
+    if (!::MoveFileExW(partial.c_str(), UpdateProgramPath(folder_).c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         ::DeleteFileW(partial.c_str());
         return Fail();
     }
-    StartUpdateProgram(folder, downloadVersion_);
+    StartUpdateProgram(folder_, downloadVersion_);
 }
 
 void Tvix_update::StartUpdateProgram(const std::wstring& folder,
                                      std::optional<std::int32_t> storeVersion) {
     // Nothing but the update program may lie beside it: the system would
-    // load a library found there into it.
-    if (!platform::EmptyFolderExcept(folder, kUpdateProgramName)) return Fail();
+    // load a library found there into it. Never emptied unless it is a full
+    // path: a relative one would empty the current folder.
+    if (!IsAbsoluteFolder(folder) || !platform::EmptyFolderExcept(folder, kUpdateProgramName))
+        return Fail();
     std::optional<UpdateProgram> program = UpdateProgram::Open(UpdateProgramPath(folder));
     if (!program) return Fail();
     if (program->Check(host_->ProgramPath()) != SignatureVerdict::Trusted) {
@@ -207,7 +212,7 @@ void HandleUpdateAnswer(const UpdateAnswer& answer, UpdateHost& host, Tvix_updat
     const UpdateDecision decision = DecideUpdate(answer, host.DeclinedVersions());
     if (decision.verdict != UpdateVerdict::Offer) return;
     bool started = false;
-    host.RunBehind([&] { started = dialog.Offer(answer, decision.label, host); });
+    host.RunBehind([&] { started = dialog.Offer(answer, decision, host); });
     if (started) host.CloseProgram();
 }
 

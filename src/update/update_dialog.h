@@ -12,6 +12,7 @@
 #include "ui/form.h"
 #include "ui/label.h"
 #include "update/update_answer.h"
+#include "update/update_decision.h"
 #include "update/update_download.h"
 #include "update/update_host.h"
 
@@ -29,10 +30,10 @@ class Tvix_update final : public ui::ProgramForm {
     void Create(HWND owner) override;
     ~Tvix_update() override;
 
-    // Shows the dialog modally for `answer` with `label` as the version
-    // line. True when the update program has been started: the program is
-    // to close then.
-    bool Offer(const UpdateAnswer& answer, const std::wstring& label, UpdateHost& host);
+    // Shows the dialog modally for `answer`, offering the version `decision`
+    // read from it. True when the update program has been started: the
+    // program is to close then.
+    bool Offer(const UpdateAnswer& answer, const UpdateDecision& decision, UpdateHost& host);
 
     // For tests: the controls by their names, once the dialog has been shown.
     HWND chkDontNotify() const { return chkDontNotify_; }
@@ -75,10 +76,13 @@ class Tvix_update final : public ui::ProgramForm {
 
     UpdateHost* host_ = nullptr;
     UpdateAnswer answer_;
+    ProgramVersion offered_;
     bool started_ = false;
     // Bytes are scaled down by this many bits to fit the bar's range.
     int progressShift_ = 0;
     std::int32_t downloadVersion_ = 0;
+    // The update folder chosen at the click on "Update".
+    std::wstring folder_;
     UpdateDownload download_;
     UpdateDownload::Limits downloadLimits_;
 };

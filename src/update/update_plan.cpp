@@ -23,4 +23,12 @@ UpdatePlan PlanUpdate(const UpdateAnswer& answer, std::int32_t storedVersion) {
     return plan;
 }
 
+std::wstring UnreadableVersionMessage(std::wstring_view sent) {
+    std::wstring shown;
+    for (wchar_t c : sent.substr(0, kShownVersionLength))
+        shown += c >= L' ' && c <= L'~' ? c : L'?';
+    if (sent.size() > kShownVersionLength) shown += L"...";
+    return L"'" + shown + L"' is not a valid integer value";
+}
+
 }  // namespace vix

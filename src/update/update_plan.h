@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "update/update_answer.h"
 #include "update/web_address.h"
@@ -35,5 +37,12 @@ struct UpdatePlan {
 // stop later downloads) is forgotten by the next answer that names the
 // current one.
 UpdatePlan PlanUpdate(const UpdateAnswer& answer, std::int32_t storedVersion);
+
+// The error shown when "upgrade_program_version" is not a number. The text
+// the server sent is quoted in it only as far as it can do no harm: at most
+// kShownVersionLength characters, each outside printable ASCII shown as "?",
+// and "..." where it was cut.
+inline constexpr std::size_t kShownVersionLength = 16;
+std::wstring UnreadableVersionMessage(std::wstring_view sent);
 
 }  // namespace vix

@@ -437,11 +437,11 @@ TEST(StoppableClock, AStopEndsAPauseAtOnceAndEveryLaterOne) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         clock.Stop();
     });
-    const auto start = std::chrono::steady_clock::now();
+    // Ten minutes each: a pause the stop did not end would run out and
+    // answer true, long after the test's time limit.
     EXPECT_FALSE(clock.Pause(600000));
     stopper.join();
     EXPECT_FALSE(clock.Pause(600000));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(60));
 }
 
 }  // namespace

@@ -180,9 +180,7 @@ TEST(WorkerThread, StoppingWithoutWaitingLeavesAStuckBodyToEndOnItsOwn) {
             shared->sawStop = stop.stop_requested();
             shared->ended = true;
         });
-        const auto start = std::chrono::steady_clock::now();
         worker.StopWithoutWaiting();
-        EXPECT_LT(std::chrono::steady_clock::now() - start, 1s);
         EXPECT_FALSE(worker.running());
         EXPECT_FALSE(worker.error());
         worker.Stop();  // and the owner's end: nothing left to wait for

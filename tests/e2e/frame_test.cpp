@@ -14,7 +14,7 @@ struct TabCase {
 };
 
 constexpr TabCase kTabs[] = {
-    {L" Ruler", L"tab-ruler", 200},  // the Spacing page's bar below the ruler's
+    {L" Ruler", L"tab-ruler", 184},
     {L" Capture", L"tab-capture", 176},
     {L" More", L"tab-more", 374},
     {L" Picker", L"tab-picker", 227},
@@ -59,7 +59,7 @@ TEST_F(Frame, ClosingStoresTheOpenTabLayoutAndPosition) {
     StartVix();
     ClickTab(L" Ruler");
     ToggleSection(L"Expand/Collapse Ruler info");
-    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == 200 + 58; }));
+    ASSERT_TRUE(WaitUntil([&] { return ClientHeight() == 184 + 58; }));
     const RECT title = ScreenRect(FindById(Main(), 1004));
     const RECT before = ScreenRect(Main());
     LeftDrag({title.left + 40, title.top + 7}, {title.left + 40 - 200, title.top + 7 - 150});
@@ -74,7 +74,7 @@ TEST_F(Frame, ClosingStoresTheOpenTabLayoutAndPosition) {
     EXPECT_EQ(SettingsDword(L"LastY"), static_cast<DWORD>(moved.top));
 
     StartVix();
-    EXPECT_EQ(ClientHeight(), 200 + 58);
+    EXPECT_EQ(ClientHeight(), 184 + 58);
     const RECT again = ScreenRect(Main());
     EXPECT_EQ(again.left, moved.left);
     EXPECT_EQ(again.top, moved.top);
@@ -123,7 +123,7 @@ TEST_F(Frame, WithoutTheInformationBarEveryTabIsTwentyTwoPixelsShorter) {
     // the loop idles, before the click on it.
     MoveTo(TabPoint(Tab(L" Ruler")));
     ClickTab(L" Ruler");
-    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 200 - 22; })) << ClientHeight();
+    EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 184 - 22; })) << ClientHeight();
     EXPECT_EQ(HintBarText(), L"");
 }
 

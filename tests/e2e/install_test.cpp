@@ -1,6 +1,6 @@
 // The release's installer under Wine, as a user would use it: installed
 // silently, the program started from where it went, updated, and
-// uninstalled silently. The package is made by scripts/package (the CTest
+// uninstalled silently. The package is made by scripts/package --test (the CTest
 // fixture "package") and signed with the test certificate it makes.
 #include <windows.h>
 #include <shlobj.h>

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "settings/settings.h"
 #include "pattern.h"
 #include "pattern_screen.h"
@@ -252,7 +252,7 @@ TEST_F(Picker, ChangingTabStopsThePicker) {
     // The prompt is gone: away from the window the bar is empty.
     MoveTo({1000, 700});
     EXPECT_TRUE(WaitUntil([&] { return HintBarText().empty(); }));
-    EXPECT_EQ(ClientHeight(), 200);
+    EXPECT_EQ(ClientHeight(), 184);
 }
 
 TEST_F(Picker, LibraryCellsShowTheirValuesAndADoubleClickTakesTheColour) {

@@ -2,7 +2,7 @@
 // read off the screen, dragged, turned, flipped, moved with the keys and
 // given typed lengths.
 
-#include "tools/control_ids.h"
+#include "ruler/ruler_control_ids.h"
 #include "pattern.h"
 #include "vix_fixture.h"
 

@@ -8,7 +8,7 @@
 
 #include "settings/settings.h"
 #include "settings_dialog/settings_dialog.h"
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "vix_fixture.h"
 
 namespace vix::e2e {

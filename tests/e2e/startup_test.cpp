@@ -4,7 +4,8 @@
 #include <string>
 
 #include "settings/settings.h"
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
+#include "ruler/ruler_control_ids.h"
 #include "vix_fixture.h"
 
 namespace vix::e2e {

@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <optional>
 
+#include "color/color_control_ids.h"
 #include "tools/control_ids.h"
 #include "platform/registry.h"
 #include "registry_tree.h"
@@ -114,6 +115,18 @@ std::uint32_t VixTest::LiveRgb() const {
             static_cast<std::uint32_t>(text.empty() ? 0 : std::wcstoul(text.c_str(), nullptr, 10));
     }
     return c;
+}
+
+// The picker's three pages, the ruler's three, the capture page and the
+// links page come first in the table.
+constexpr int kProgramsOwnPages = 8;
+
+int VixTest::ClientHeight() const {
+    int added = 0;
+    for (int i = kProgramsOwnPages; i < kMaxPages; ++i)
+        for (int id : {kIdPageFirst + i, kIdBarFirst + i})
+            if (HWND w = FindById(main_, id); w && ::IsWindowVisible(w)) added += ClientSize(w).cy;
+    return ClientSize(main_).cy - added;
 }
 
 }  // namespace vix::e2e

@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (decision.verdict == vix::UpdateVerdict::Offer) {
         if (decision.label.rfind(L"Latest version: ", 0) != 0) std::abort();
         std::wstring declined = *dontNotify;
-        vix::RememberDeclined(declined, answer);
+        vix::RememberDeclined(declined, decision.offered);
         if (vix::DecideUpdate(answer, declined).verdict != vix::UpdateVerdict::Declined)
             std::abort();
     } else if (!decision.label.empty()) {

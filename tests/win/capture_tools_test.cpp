@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
+#include <vector>
 
 #include "capture/capture_tools.h"
 #include "capture/preview_window.h"
@@ -235,11 +237,16 @@ TEST_F(CaptureToolsTest, ARefusedHookLeavesEveryModeOff) {
     EXPECT_FALSE(host.outputsEnabled);
 }
 
-TEST_F(CaptureToolsTest, TheAcknowledgementFlashBlocksFor170Ms) {
-    const ULONGLONG start = ::GetTickCount64();
-    tools.TrackingFrame().Flash();
-    EXPECT_GE(::GetTickCount64() - start, 160u);
-    EXPECT_EQ(tools.TrackingFrame().Colour(), platform::GdiColor::Rgb(255, 0, 0));
+TEST_F(CaptureToolsTest, TheAcknowledgementFlashIsWhiteRedWhiteFor50And50And70Ms) {
+    const auto red = platform::GdiColor::Rgb(255, 0, 0);
+    const auto white = platform::GdiColor::Rgb(255, 255, 255);
+    THottracker& frame = tools.TrackingFrame();
+    std::vector<std::pair<COLORREF, DWORD>> shown;
+    frame.Flash([&](DWORD ms) { shown.emplace_back(frame.Colour().Ref(), ms); });
+    const std::vector<std::pair<COLORREF, DWORD>> expected = {
+        {white.Ref(), 50}, {red.Ref(), 50}, {white.Ref(), 70}};
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(frame.Colour(), red);
 }
 
 TEST_F(CaptureToolsTest, ScreenCaptureLeavesTakesTheWholeDesktopAndComesBack) {

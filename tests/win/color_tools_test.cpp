@@ -19,7 +19,7 @@
 #include "platform/handle.h"
 #include "platform/screen_copy.h"
 #include "platform/window.h"
-#include "tools/control_ids.h"
+#include "color/color_control_ids.h"
 #include "ui/panel.h"
 #include "ui/skin.h"
 

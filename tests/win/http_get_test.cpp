@@ -166,17 +166,16 @@ TEST(HttpGet, RedirectsAreFollowed) {
     EXPECT_EQ(server.Heads().size(), 2u);
 }
 
-TEST(HttpGet, NoServerFailsAtOnceWithCannotConnect) {
+// Cannot connect, not a time-out: the answer tells that no wait was run out.
+TEST(HttpGet, NoServerFailsWithCannotConnect) {
     int port = 0;
     {
         LoopbackServer closed([](const std::string&) { return std::string(); });
         port = std::stoi(closed.Url(L"").substr(17));
     }
-    const ULONGLONG start = ::GetTickCount64();
     const HttpResponse response = HttpGet(To(L"http://127.0.0.1:" + std::to_wstring(port) + L"/"));
     EXPECT_EQ(response.error, 12029u) << testing::PrintToString(HttpErrorText(response.error));
     EXPECT_FALSE(HttpErrorText(response.error).empty());
-    EXPECT_LT(::GetTickCount64() - start, 5000u);
 }
 
 // On Windows closing the request ends the wait at once; Wine 8 lets the wait
@@ -192,27 +191,37 @@ TEST(HttpGet, AStopEndsTheWaitForTheServerWithinItsTimeLimit) {
     });
     while (server.Heads().empty())
         ::Sleep(5);  // the request is out and waits for its answer
-    const ULONGLONG start = ::GetTickCount64();
     worker.Stop();
     EXPECT_TRUE(done);
-    EXPECT_LT(::GetTickCount64() - start, 4000u) << "the stop did not end the wait";
-    EXPECT_EQ(response.error, 12017u) << "cancelled";
+    EXPECT_EQ(response.error, 12017u) << "cancelled, not timed out: the stop ended the wait";
 }
 
-// The stop never waits on the network: the owner returns at once while
-// the worker is still held by the trickle.
+// The stop never waits on the network: the owner returns while the worker
+// is still held in its transfer (here by its own progress report, until
+// the test lets it go; a stop that waited would find it ended).
 TEST(HttpGet, StoppingATricklingTransferDoesNotWaitForIt) {
     LoopbackServer server([](const std::string&) { return Reply("200 OK", std::string(100, 'x')); },
-                          1000);
-    const auto got = std::make_shared<std::atomic<std::uint64_t>>(0);
-    WorkerThread worker([url = server.Url(L"/"), got](std::stop_token stop) {
-        HttpGet(To(url, 8000), stop, [got](std::uint64_t received, auto) { *got = received; });
+                          100);
+    struct Shared {
+        std::atomic<bool> receiving{false};
+        std::atomic<bool> release{false};
+        std::atomic<bool> ended{false};
+    };
+    const auto shared = std::make_shared<Shared>();
+    WorkerThread worker([url = server.Url(L"/"), shared](std::stop_token stop) {
+        HttpGet(To(url, 8000), stop, [shared](std::uint64_t received, auto) {
+            if (received == 0) return;
+            shared->receiving = true;
+            for (int i = 0; i < 2000 && !shared->release; ++i)
+                ::Sleep(10);
+        });
+        shared->ended = true;
     });
-    while (*got == 0)
+    while (!shared->receiving)
         ::Sleep(5);
-    const ULONGLONG start = ::GetTickCount64();
     worker.StopWithoutWaiting();
-    EXPECT_LT(::GetTickCount64() - start, 500u);
+    EXPECT_FALSE(shared->ended);
+    shared->release = true;
 }
 
 TEST(HttpGet, TheBodyGoesToTheSink) {
@@ -278,10 +287,8 @@ TEST(HttpGet, AnAnswerThatIsNotAWholeBodyIsNotOkAndSaysWhy) {
                 return false;
             };
         std::uint64_t got = 0;
-        const ULONGLONG start = ::GetTickCount64();
         const HttpResponse response =
             HttpGet(request, {}, [&](std::uint64_t received, auto) { got = received; });
-        EXPECT_LT(::GetTickCount64() - start, 4000u);
         const bool anyWillDo = c.error == kAnyError && response.error != 0;
         EXPECT_EQ(response.error, anyWillDo ? response.error : c.error)
             << testing::PrintToString(HttpErrorText(response.error));

@@ -8,8 +8,8 @@
 #include <memory>
 
 #include "fake_photoshop_control.h"
+#include "manual_clock.h"
 #include "photoshop/com_connection.h"
-#include "photoshop/stoppable_clock.h"
 #include "platform/com_apartment.h"
 
 namespace vix::test {
@@ -35,7 +35,7 @@ class PhotoshopConnectionTest : public ::testing::Test {
 
     platform::ComApartment apartment;
     FakePhotoshop fake;
-    StoppableClock clock;
+    ManualClock clock;
     std::unique_ptr<ComPhotoshopConnection> connection =
         std::make_unique<ComPhotoshopConnection>(clock, BusyRetryPolicy{2000, 100});
 };
@@ -136,27 +136,25 @@ TEST_F(PhotoshopConnectionTest, FailuresComeBackWithTheirTexts) {
 
 TEST_F(PhotoshopConnectionTest, ABusyPhotoshopIsWaitedForWithinTheBound) {
     FakePhotoshopConfig config;
-    config.busyMs = 800;
+    config.busyCalls = 3;
     fake.Configure(config);
     ASSERT_TRUE(connection->CreateApplication().ok);
-    const DWORD start = ::GetTickCount();
     EXPECT_TRUE(connection->MakeVisible().ok);
-    EXPECT_GE(::GetTickCount() - start, 500u);
+    EXPECT_EQ(clock.pauses, 3);
     connection->ReleaseApplication();
 
-    // Past the bound the call fails like any other.
-    config.busyMs = 1500;
+    // Past the bound the call fails like any other: 400 ms in pauses of
+    // 100 ms are five tries, all of them turned away. The server is free
+    // again for the releases, which a busy one would also turn away.
+    config.busyCalls = 5;
     fake.Configure(config);
-    auto impatient = std::make_unique<ComPhotoshopConnection>(clock, BusyRetryPolicy{400, 100});
+    ManualClock impatientClock;
+    auto impatient =
+        std::make_unique<ComPhotoshopConnection>(impatientClock, BusyRetryPolicy{400, 100});
     ASSERT_TRUE(impatient->CreateApplication().ok);
-    const DWORD again = ::GetTickCount();
     EXPECT_FALSE(impatient->MakeVisible().ok);
-    EXPECT_LT(::GetTickCount() - again, 1400u);
-    // A busy server turns the releases away too, and would then wait for
-    // the system's clean-up of lost references before it ends: they go once
-    // it answers again.
-    while (::GetTickCount() - again < 1700)
-        ::Sleep(50);
+    EXPECT_EQ(impatientClock.pauses, 4);
+    EXPECT_EQ(fake.Calls("Filter", "RetryLater").size(), 5u);
     impatient.reset();
 }
 

@@ -12,7 +12,7 @@
 #include "platform/window.h"
 #include "ruler/ruler_measure.h"
 #include "ruler/ruler_page.h"
-#include "tools/control_ids.h"
+#include "ruler/ruler_control_ids.h"
 #include "ui/panel.h"
 
 namespace vix {

@@ -130,19 +130,83 @@ TEST_F(UpdateCheckTest, NothingArrivesOnFailure) {
     EXPECT_FALSE(RunCheck(L"https://127.0.0.1:9/scripts/get_vix_updates/get.html")) << "no server";
 }
 
+// A route that sends the check on to `location` after `delay` seconds.
+std::string RedirectRoute(const std::string& location, double delay = 0) {
+    return R"({"status": 302, "delay": )" + std::to_string(delay) +
+           R"(, "headers": {"Location": )" + JsonText(location) + "}}";
+}
+
+// The answer is taken from the server's own host over https only, after
+// at most three redirects; the server named by a refused redirect is never
+// asked.
+TEST_F(UpdateCheckTest, RedirectsAreFollowedOnlyWithinTheServersHostOverHttps) {
+    const std::string answer = BodyRoute("majvers_availible=3;minvers_availible=0");
+    struct Case {
+        const char* what;
+        std::string location;  // where the query is sent on to
+        int hops;              // then "/hop/1".."/hop/N" on the same listener
+        bool answers;
+    };
+    const Case cases[] = {
+        {"the same host", "https://127.0.0.1:{https}/hop/0", 0, true},
+        {"a path of the same server", "/hop/0", 0, true},
+        {"three redirects", "/hop/0", 2, true},
+        {"four redirects", "/hop/0", 3, false},
+        {"another host name", "https://localhost:{https}/hop/0", 0, false},
+        {"plain http", "http://127.0.0.1:{http}/hop/0", 0, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string routes = std::string("{\"") + kQueryPath + "\": " + RedirectRoute(c.location);
+        for (int i = 0; i < c.hops; ++i)
+            routes += ", \"/hop/" + std::to_string(i) +
+                      "\": " + RedirectRoute("/hop/" + std::to_string(i + 1));
+        routes += ", \"/hop/" + std::to_string(c.hops) + "\": " + answer + "}";
+        ASSERT_TRUE(server_->Script(routes));
+        const std::size_t before = server_->Requests().size();
+        const auto got = RunCheck(QueryUrl());
+        EXPECT_EQ(got.has_value(), c.answers);
+        const auto requests = server_->Requests();
+        const bool reachedTheEnd =
+            requests.back().find("/hop/" + std::to_string(c.hops) + "\"") != std::string::npos;
+        EXPECT_EQ(reachedTheEnd, c.answers) << requests.back();
+        EXPECT_EQ(requests.size() - before, static_cast<std::size_t>(c.hops) + (c.answers ? 2 : 1));
+    }
+}
+
+// Three redirects and the answer, each well within a single wait, that
+// together outlast the whole check's bound: the check gives up at that
+// bound, not once the chain is through (an upper bound, as for the slow
+// server below, far from both).
+TEST_F(UpdateCheckTest, ASlowChainOfRedirectsEndsAtTheDeadline) {
+    constexpr double kHopSeconds = 1.2;
+    ASSERT_TRUE(server_->Script(
+        std::string("{\"") + kQueryPath + "\": " + RedirectRoute("/hop/0", kHopSeconds) +
+        ", \"/hop/0\": " + RedirectRoute("/hop/1", kHopSeconds) +
+        ", \"/hop/1\": " + RedirectRoute("/hop/2", kHopSeconds) + R"(, "/hop/2": {"delay": )" +
+        std::to_string(kHopSeconds) + R"(, "body": "majvers_availible=3;minvers_availible=0"}})"));
+    const auto start = Clock::now();
+    EXPECT_FALSE(RunCheck(QueryUrl(), 25s, {.waitMs = 5000, .deadlineMs = 1500}));
+    EXPECT_LT(Clock::now() - start, 3500ms) << "the chain ran past the deadline";
+    // The same chain within a longer bound answers.
+    EXPECT_TRUE(RunCheck(QueryUrl(), 25s, {.waitMs = 5000, .deadlineMs = 15000}));
+}
+
 // A short bound stands in for the program's: the same wait, sooner over.
 constexpr int kShortTimeoutMs = 1500;
 
+// The answer comes after five seconds: within the program's own wait, so
+// only the short one given here can have turned it away.
 TEST_F(UpdateCheckTest, SlowServerTimesOutWithoutAnAnswer) {
-    Answer(R"({"delay": 30, "body": "majvers_availible=3"})");
-    const auto start = Clock::now();
+    static_assert(kShortTimeoutMs < 5000 && kUpdateCheckTimeoutMs > 5000);
+    Answer(R"({"delay": 5, "body": "majvers_availible=3"})");
     EXPECT_FALSE(RunCheck(QueryUrl(), 25s, {.waitMs = kShortTimeoutMs}));
-    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(kShortTimeoutMs) + 5s);
 }
 
-// A server that sends its answer one byte every two seconds: the program's
-// own limits, and a stop that does not wait for the server.
-TEST_F(UpdateCheckTest, StopReturnsAtOnceWhileTheAnswerTricklesAndNothingArrivesAfter) {
+// A server that sends its answer one byte every two seconds, within the
+// program's own limits: after the stop nothing arrives. That the stop does
+// not wait for the server is the worker's test (WorkerThread, HttpGet).
+TEST_F(UpdateCheckTest, StopWhileTheAnswerTricklesLetsNothingArriveAfter) {
     Answer(R"({"body": "majvers_availible=3;minvers_availible=0", "pace": 2, "piece": 1})");
     const std::size_t before = server_->Requests().size();
     platform::UiThreadCalls calls;
@@ -150,9 +214,7 @@ TEST_F(UpdateCheckTest, StopReturnsAtOnceWhileTheAnswerTricklesAndNothingArrives
     UpdateCheck check(calls.GetCaller(), QueryUrl(), [&](const UpdateAnswer&) { called = true; });
     EXPECT_TRUE(PumpWhile([&] { return server_->Requests().size() == before; }, 10s));
     ::Sleep(2500);  // a byte or so has come
-    const auto start = Clock::now();
     check.Stop();
-    EXPECT_LT(Clock::now() - start, 500ms);
     EXPECT_FALSE(check.running());
     PumpWhile([] { return true; }, 3s);
     EXPECT_FALSE(called);

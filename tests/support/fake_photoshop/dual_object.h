@@ -77,7 +77,7 @@ class DualObject : public Interface, public ISupportErrorInfo {
         ITypeInfo* info = Server::Get().VtableInfo(__uuidof(Interface));
         if (!info) return E_FAIL;
         // A busy Photoshop refuses the call before looking at it.
-        if (Server::Get().Busy()) {
+        if (Server::Get().TurnedAway()) {
             Server::Get().Record(name_, "Invoke", "dispatch", {{"self", id_}, {"result", "busy"}});
             return RPC_E_SERVERCALL_RETRYLATER;
         }
@@ -101,7 +101,7 @@ class DualObject : public Interface, public ISupportErrorInfo {
     HRESULT Enter(const char* method) {
         const auto& config = Server::Get().Config();
         if (config.slowMs > 0) ::Sleep(config.slowMs);
-        if (!Server::Get().Busy()) return S_OK;
+        if (!Server::Get().TurnedAway()) return S_OK;
         Record(method, {{"result", "busy"}});
         return RPC_E_SERVERCALL_RETRYLATER;
     }

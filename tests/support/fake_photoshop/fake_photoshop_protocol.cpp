@@ -63,7 +63,7 @@ std::string ConfigText(const FakePhotoshopConfig& c) {
     line("fail_control", Hex(c.failControl));
     line("play_error", Hex(c.playError));
     line("play_answer", AnswerName(c.playAnswer));
-    line("busy_ms", std::to_string(c.busyMs));
+    line("busy_calls", std::to_string(c.busyCalls));
     line("slow_ms", std::to_string(c.slowMs));
     line("class_delay_ms", std::to_string(c.classDelayMs));
     line("photoshop_window", c.photoshopWindow ? "1" : "0");
@@ -89,7 +89,7 @@ FakePhotoshopConfig ParseConfig(std::string_view text) {
             if (value == "none") c.playAnswer = FakePhotoshopConfig::Answer::None;
             if (value == "result") c.playAnswer = FakePhotoshopConfig::Answer::Result;
         }
-        if (name == "busy_ms") c.busyMs = Number(value);
+        if (name == "busy_calls") c.busyCalls = Number(value);
         if (name == "slow_ms") c.slowMs = Number(value);
         if (name == "class_delay_ms") c.classDelayMs = Number(value);
         if (name == "photoshop_window") c.photoshopWindow = value == "1";

@@ -27,7 +27,7 @@ struct FakePhotoshopConfig {
     std::uint32_t failControl = 0;       // MakeControlObject fails with this HRESULT
     std::uint32_t playError = 0;         // Play raises this HRESULT with a description
     Answer playAnswer = Answer::Result;  // what Play returns otherwise
-    std::uint32_t busyMs = 0;            // calls are rejected as busy so long after creation
+    std::uint32_t busyCalls = 0;         // so many calls after creation are rejected as busy
     std::uint32_t slowMs = 0;            // every call takes at least this long
     std::uint32_t classDelayMs = 0;      // the class is started so long after the server
     bool photoshopWindow = false;        // a top-level window of class "Photoshop"

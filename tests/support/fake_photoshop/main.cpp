@@ -18,11 +18,11 @@
 namespace vix::fake {
 namespace {
 
-// Rejects incoming calls as busy while the configured busy time runs, as a
-// Photoshop with a modal dialog open does. The system's own calls (reference
+// Rejects the configured number of incoming calls as busy, as a Photoshop
+// with a modal dialog open does. The system's own calls (reference
 // counting, interface queries) are let through. Wine 8 asks this filter but
 // then handles the call anyway, so the objects also answer
-// RPC_E_SERVERCALL_RETRYLATER themselves while busy (dual_object.h): either
+// RPC_E_SERVERCALL_RETRYLATER themselves to a call turned away (dual_object.h): either
 // way the client sees a call rejected as busy.
 class BusyFilter final : public IMessageFilter {
   public:
@@ -38,7 +38,7 @@ class BusyFilter final : public IMessageFilter {
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
 
     DWORD STDMETHODCALLTYPE HandleInComingCall(DWORD, HTASK, DWORD, LPINTERFACEINFO info) override {
-        if (!Server::Get().Busy() || !info || !Ours(info->iid)) return SERVERCALL_ISHANDLED;
+        if (!info || !Ours(info->iid) || !Server::Get().TurnAway()) return SERVERCALL_ISHANDLED;
         Server::Get().Record("Filter", "RetryLater", "-",
                              {{"method", std::to_string(info->wMethod)}});
         return SERVERCALL_RETRYLATER;

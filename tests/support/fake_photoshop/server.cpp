@@ -1,6 +1,7 @@
 #include "server.h"
 
 #include <cstdio>
+#include <utility>
 
 #include "common/registry_store.h"
 #include "common/utf16.h"
@@ -83,12 +84,17 @@ void Server::QuitIfUnused() {
 void Server::WindowClosed() { QuitIfUnused(); }
 
 void Server::StartBusy() {
-    busyUntil_ = config_.busyMs > 0 ? ::GetTickCount() + config_.busyMs : 0;
+    busyLeft_ = config_.busyCalls;
+    turnedAway_ = false;
 }
 
-bool Server::Busy() const {
-    return busyUntil_ != 0 && static_cast<LONG>(busyUntil_ - ::GetTickCount()) > 0;
+bool Server::TurnAway() {
+    turnedAway_ = busyLeft_ > 0;
+    if (turnedAway_) --busyLeft_;
+    return turnedAway_;
 }
+
+bool Server::TurnedAway() { return std::exchange(turnedAway_, false); }
 
 ITypeLib* Server::TypeLibrary() {
     if (!typeLib_) {

@@ -37,9 +37,14 @@ class Server {
     void Release();
     void QuitIfUnused();
 
-    // Calls are rejected as busy for the configured time from now.
+    // The configured number of calls from now on are rejected as busy: a
+    // count, not a time, so that a test sees the same calls turned away on
+    // any machine. The message filter decides for each call as it arrives
+    // (TurnAway); the call's object then refuses it if it reaches it at all
+    // (TurnedAway), so that a call is counted once either way.
     void StartBusy();
-    bool Busy() const;
+    bool TurnAway();
+    bool TurnedAway();
 
     // How the call being handled arrived.
     void EnterDispatch() { ++dispatchDepth_; }
@@ -64,7 +69,8 @@ class Server {
     test::FakePhotoshopConfig config_;
     long refs_ = 0;
     std::uint32_t ids_ = 0;
-    DWORD busyUntil_ = 0;
+    std::uint32_t busyLeft_ = 0;
+    bool turnedAway_ = false;
     int dispatchDepth_ = 0;
     DWORD classCookie_ = 0;
     bool quitting_ = false;
