@@ -76,7 +76,10 @@ TEST_F(Spacing, TheKeyMeasuresTheGapUnderThePointerAndAClickCopiesItsSize) {
 
 TEST_F(Spacing, ThePageButtonStartsItAndThePageShowsTheMode) {
     ClickTab(L" Ruler");
-    ToggleSection(L"Expand/Collapse Spacing");
+    // The fixture's heights leave a tool's page out: wait for the page itself.
+    LeftClickAt(Center(Control(L"Expand/Collapse Spacing")));
+    ASSERT_TRUE(WaitUntil([&] { return ::IsWindowVisible(Control(L"Measure spacing")); }));
+    WaitPainted(Main());
     ASSERT_NE(Control(L"Both spans, Tolerance: 30"), nullptr);
     LeftClickAt(Center(Control(L"Measure spacing")));
     ASSERT_TRUE(WaitUntil([&] { return Overlay() != nullptr; }));
