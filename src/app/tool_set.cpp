@@ -23,8 +23,9 @@
 // The tools that stand on their own, made with the host alone and sharing
 // nothing with the others, entered after them: each is its include here and
 // its name in the list.
+#include "spacing/spacing_tool.h"
 namespace vix {
-using OwnTools = StandaloneTools<>;
+using OwnTools = StandaloneTools<SpacingTool>;
 }
 
 namespace vix {

@@ -24,6 +24,19 @@ Rect& CachedDesktop() {
 
 Rect VirtualDesktop() { return CachedDesktop(); }
 
+std::vector<Rect> MonitorRects() {
+    std::vector<Rect> monitors;
+    const auto add = [](HMONITOR, HDC, LPRECT r, LPARAM into) -> BOOL {
+        reinterpret_cast<std::vector<Rect>*>(into)->push_back(
+            Rect::FromBounds(r->left, r->top, r->right - r->left, r->bottom - r->top));
+        return TRUE;
+    };
+    ::EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&monitors));
+    // Without an answer the virtual desktop is taken for one monitor.
+    if (monitors.empty()) monitors.push_back(VirtualDesktop());
+    return monitors;
+}
+
 void RefreshDesktopMetrics() { CachedDesktop() = AskVirtualDesktop(); }
 
 Size PrimaryScreen() { return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)}; }

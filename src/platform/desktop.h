@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "common/geometry.h"
 
 // The screen as the program sees it: physical pixels (the process is
@@ -11,6 +13,9 @@ namespace vix::platform {
 // of or above the primary one. Kept from the last look, because asking is slow
 // under Wine and the 15 ms tools ask all the time.
 Rect VirtualDesktop();
+// Every monitor's rectangle, in the order the system lists them, asked
+// anew at each call (a tool asks once when it starts).
+std::vector<Rect> MonitorRects();
 // Looks at the monitors and the DPI again: on WM_DISPLAYCHANGE and
 // WM_SETTINGCHANGE. All three answers are kept from the last look.
 void RefreshDesktopMetrics();

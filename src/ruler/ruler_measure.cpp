@@ -13,8 +13,6 @@
 namespace vix {
 namespace {
 
-std::wstring Fixed2(double v, wchar_t decimal) { return FormatFixed("%.2f", v, decimal); }
-
 // Only the ASCII digits are digits here: the platform's classification also
 // takes Arabic-Indic, full-width and other Unicode digits, whose low byte is
 // not their value.
@@ -30,28 +28,6 @@ std::wstring Trimmed(const std::wstring& text) {
 }
 
 }  // namespace
-
-RulerLengths LengthsOf(int n, int dpi, int desktopSize, wchar_t decimal) {
-    const double inches = static_cast<double>(n) / dpi;
-    return {std::to_wstring(n), Fixed2(inches, decimal), Fixed2(inches * 2.54, decimal),
-            Fixed2(inches * 6, decimal),
-            Fixed2(static_cast<double>(n) / desktopSize * 100, decimal)};
-}
-
-std::wstring RulerLengths::InUnit(RulerUnits unit) const {
-    switch (unit) {
-        case kPixels: return pixels;
-        case kInches: return inches;
-        case kCentimetres: return centimetres;
-        case kPicas: return picas;
-        case kPercent: return percent;
-        default: return {};
-    }
-}
-
-std::wstring LengthInUnit(int n, RulerUnits unit, int dpi, int desktopSize, wchar_t decimal) {
-    return LengthsOf(n, dpi, desktopSize, decimal).InUnit(unit);
-}
 
 std::optional<double> ParseFloat(const std::wstring& raw, wchar_t decimal) {
     const std::wstring text = Trimmed(raw);

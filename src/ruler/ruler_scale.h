@@ -4,26 +4,12 @@
 #include <vector>
 
 #include "common/geometry.h"
+#include "tools/length_units.h"
 
 // The ruler's scale: where its ticks fall, how long they are and what their
 // labels say, in each of the five units.
 
 namespace vix {
-
-// The units, as the items of the unit list; kNoUnit while none is chosen.
-enum RulerUnits : int {
-    kNoUnit = -1,
-    kPixels = 0,
-    kInches = 1,
-    kCentimetres = 2,
-    kPicas = 3,
-    kPercent = 4,
-};
-
-// The unit of list item `index`; kNoUnit for anything else.
-constexpr RulerUnits RulerUnitAt(int index) {
-    return index >= kPixels && index <= kPercent ? static_cast<RulerUnits>(index) : kNoUnit;
-}
 
 enum RulerOrientation : int {
     roHorizontalTop = 1,  // ticks along the top edge

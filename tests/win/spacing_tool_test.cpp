@@ -1,0 +1,174 @@
+// The spacing measure against a stand-in for the main window: what starting
+// and stopping it asks of the window, the overlay it shows, the keys and the
+// wheel on the overlay, and the objects a run leaves behind.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "fake_tool_host.h"
+#include "gui_counts.h"
+#include "platform/desktop.h"
+#include "platform/handle.h"
+#include "spacing/spacing_rows.h"
+#include "spacing/spacing_tool.h"
+#include "ui/form.h"
+#include "ui/panel.h"
+
+namespace vix {
+namespace {
+
+std::wstring ClipboardText() {
+    std::wstring text;
+    if (!::OpenClipboard(nullptr)) return text;
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(::GlobalLock(data));
+        ::GlobalUnlock(data);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+void PutOnClipboard(const std::wstring& text) {
+    ASSERT_TRUE(::OpenClipboard(nullptr));
+    ::EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
+    ::GlobalUnlock(memory);
+    ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard's from here on
+    ::CloseClipboard();
+}
+
+class OnePage : public ToolPages {
+  public:
+    ui::Panel& Page(const PageSpec&) override { return panel; }
+    ui::Panel panel;
+};
+
+class SpacingToolTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        main_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 400, 400, 260, 60,
+                                      nullptr, nullptr, nullptr, nullptr));
+        host_.window = main_.get();
+        pages_.panel.Create(main_.get(), Rect::FromBounds(0, 0, 255, 36), L"", {});
+        tool_.Build(pages_);
+        for (const OwnedWindow& w : tool_.Windows())
+            w.form->Create(main_.get());
+        tool_.SettingsLoaded(host_.settings, true);
+    }
+    void TearDown() override { tool_.Stop(); }
+
+    static HWND Overlay() { return ::FindWindowW(L"TSpacingOverlay", nullptr); }
+    static void Key(WPARAM key) { ::SendMessageW(Overlay(), WM_KEYDOWN, key, 0); }
+    static void Wheel(short delta) {
+        ::SendMessageW(Overlay(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(delta)), 0);
+    }
+    int Tolerance() const { return NumberSetting(host_.settings, kSpacingTolerance); }
+
+    platform::WindowHandle main_;
+    test::FakeToolHost host_;
+    OnePage pages_;
+    SpacingTool tool_{host_};
+};
+
+TEST_F(SpacingToolTest, StartingOpensTheRulerTabAndCoversTheDesktopUntilEsc) {
+    host_.openTab = kCaptureTab;
+    tool_.Toggle();
+    EXPECT_EQ(host_.mode, SpacingTool::kMode);
+    EXPECT_EQ(host_.tabsShown, std::vector<int>{kRulerTab});
+    EXPECT_FALSE(host_.prompt.empty());
+    ASSERT_NE(Overlay(), nullptr);
+    EXPECT_TRUE(::IsWindowVisible(Overlay()));
+    RECT r{};
+    ::GetWindowRect(Overlay(), &r);
+    const Rect desktop = platform::VirtualDesktop();
+    EXPECT_EQ(r.left, desktop.left);
+    EXPECT_EQ(r.top, desktop.top);
+    EXPECT_EQ(r.right, desktop.right);
+    EXPECT_EQ(r.bottom, desktop.bottom);
+
+    Key(VK_TAB);  // changes the mode, keeps measuring
+    EXPECT_EQ(host_.mode, SpacingTool::kMode);
+    Key(VK_ESCAPE);
+    EXPECT_EQ(host_.mode, ActiveMode::None);
+    EXPECT_TRUE(host_.prompt.empty());
+    EXPECT_FALSE(::IsWindowVisible(Overlay()));
+}
+
+TEST_F(SpacingToolTest, TheWheelChangesTheToleranceAndTheSettingsKeepIt) {
+    ASSERT_EQ(Tolerance(), kDefaultTolerance);
+    tool_.Toggle();
+    Wheel(120);
+    Wheel(120);
+    Wheel(-120);
+    EXPECT_EQ(Tolerance(), kDefaultTolerance + 5);
+    EXPECT_EQ(host_.settingsSaved, 3);
+    // A right click stops it as Esc does.
+    ::SendMessageW(Overlay(), WM_RBUTTONDOWN, 0, 0);
+    EXPECT_EQ(host_.mode, ActiveMode::None);
+    // The next run starts from the kept value.
+    tool_.SettingsLoaded(host_.settings, true);
+    tool_.Toggle();
+    Wheel(-120);
+    EXPECT_EQ(Tolerance(), kDefaultTolerance);
+}
+
+TEST_F(SpacingToolTest, AnotherToolTakingTheModeEndsTheRunAtTheNextInputAndKeepsItsMode) {
+    constexpr ActiveMode kOther{"ruler"};
+    tool_.Toggle();
+    host_.mode = kOther;
+    ::SendMessageW(Overlay(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_FALSE(::IsWindowVisible(Overlay()));
+    EXPECT_EQ(host_.mode, kOther);
+    tool_.Toggle();  // starts it again rather than stopping a run that ended
+    EXPECT_EQ(host_.mode, SpacingTool::kMode);
+}
+
+TEST_F(SpacingToolTest, ADraggedBoxIsCopiedInTheRulersUnitUnlessShiftKeepsIt) {
+    const auto drag = [](int x1, int y1, int x2, int y2, WPARAM keys) {
+        ::SendMessageW(Overlay(), WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x1, y1));
+        ::SendMessageW(Overlay(), WM_MOUSEMOVE, MK_LBUTTON | keys, MAKELPARAM(x2, y2));
+        ::SendMessageW(Overlay(), WM_LBUTTONUP, keys, MAKELPARAM(x2, y2));
+    };
+    tool_.Toggle();
+    for (int i = 0; i < 3; ++i)
+        Key(VK_TAB);  // both spans, horizontal, vertical, box
+    PutOnClipboard(L"marker");
+    drag(10, 10, 59, 29, MK_SHIFT);
+    EXPECT_EQ(ClipboardText(), L"marker");
+    drag(59, 29, 10, 10, 0);  // dragged up and left: the same box
+    EXPECT_EQ(ClipboardText(), L"50 \u00D7 20 px");
+    tool_.Toggle();
+
+    // Percent of the desktop's width across and of its height down.
+    host_.settings.rulerUnit = kPercent;
+    tool_.Toggle();
+    drag(10, 10, 59, 29, 0);
+    const Rect desktop = platform::VirtualDesktop();
+    wchar_t expected[64];
+    std::swprintf(expected, 64, L"%.2f \u00D7 %.2f %%", 50 * 100.0 / desktop.width(),
+                  20 * 100.0 / desktop.height());
+    EXPECT_EQ(ClipboardText(), expected);
+}
+
+TEST_F(SpacingToolTest, StartsAndStopsLeaveTheObjectCountsFlat) {
+    tool_.Toggle();  // the first run makes what is kept for good (fonts, classes)
+    tool_.Toggle();
+    const test::GuiCounts before = test::CurrentGuiCounts();
+    for (int i = 0; i < 10; ++i) {
+        tool_.Toggle();
+        ::SendMessageW(Overlay(), WM_MOUSEMOVE, 0, MAKELPARAM(20 + i, 30));
+        ::UpdateWindow(Overlay());
+        Key(VK_TAB);
+        tool_.Toggle();
+    }
+    EXPECT_EQ(test::CurrentGuiCounts(), before);
+}
+
+}  // namespace
+}  // namespace vix
