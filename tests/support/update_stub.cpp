@@ -35,6 +35,16 @@ std::wstring Report() {
     return report;
 }
 
+bool WriteWhole(const std::wstring& path, const std::string& text) {
+    const vix::platform::File file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    return ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written,
+                       nullptr) &&
+           written == text.size();
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -45,11 +55,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     ::GetFileVersionInfoSizeW(self, &handle);
     const std::string text = vix::ToUtf8(Report());
     const std::wstring marker = std::wstring(self) + L".started";
-    const vix::platform::File file(::CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                 CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return 1;
-    DWORD written = 0;
-    return ::WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr)
-               ? 0
-               : 1;
+    // A test reads the report as soon as the marker is there: it is written
+    // under another name and renamed whole, or a test could read it empty.
+    const std::wstring partial = marker + L".part";
+    if (!WriteWhole(partial, text)) return 1;
+    return ::MoveFileExW(partial.c_str(), marker.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
 }
