@@ -20,18 +20,21 @@ Rect& CachedDesktop() {
     return desktop;
 }
 
+// A named callback: the 32-bit system calls it stdcall, which a lambda's
+// conversion does not give.
+BOOL CALLBACK AddMonitor(HMONITOR, HDC, LPRECT r, LPARAM into) {
+    reinterpret_cast<std::vector<Rect>*>(into)->push_back(
+        Rect::FromBounds(r->left, r->top, r->right - r->left, r->bottom - r->top));
+    return TRUE;
+}
+
 }  // namespace
 
 Rect VirtualDesktop() { return CachedDesktop(); }
 
 std::vector<Rect> MonitorRects() {
     std::vector<Rect> monitors;
-    const auto add = [](HMONITOR, HDC, LPRECT r, LPARAM into) -> BOOL {
-        reinterpret_cast<std::vector<Rect>*>(into)->push_back(
-            Rect::FromBounds(r->left, r->top, r->right - r->left, r->bottom - r->top));
-        return TRUE;
-    };
-    ::EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&monitors));
+    ::EnumDisplayMonitors(nullptr, nullptr, &AddMonitor, reinterpret_cast<LPARAM>(&monitors));
     // Without an answer the virtual desktop is taken for one monitor.
     if (monitors.empty()) monitors.push_back(VirtualDesktop());
     return monitors;
