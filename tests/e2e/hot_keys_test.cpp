@@ -3,12 +3,12 @@
 // system's input path.
 
 #include <cstdlib>
-#include <cstring>
 
 #include "pattern.h"
 #include "platform/window.h"
 #include "settings_dialog/settings_dialog.h"
 #include "tools/control_ids.h"
+#include "platform/clipboard.h"
 #include "vix_fixture.h"
 
 namespace vix::e2e {
@@ -17,15 +17,7 @@ namespace {
 namespace pt = test::pattern;
 
 void SetClipboardText(const std::wstring& text) {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    // The clipboard owns the memory from here on.
-    ::SetClipboardData(CF_UNICODETEXT, memory);
-    ::CloseClipboard();
+    ASSERT_TRUE(platform::ClipboardWriter().SetText(text));
 }
 
 class HotKeys : public VixTest {

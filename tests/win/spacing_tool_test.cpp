@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,6 +14,7 @@
 #include "platform/handle.h"
 #include "spacing/spacing_rows.h"
 #include "spacing/spacing_tool.h"
+#include "platform/clipboard.h"
 #include "ui/form.h"
 #include "ui/panel.h"
 
@@ -33,14 +33,7 @@ std::wstring ClipboardText() {
 }
 
 void PutOnClipboard(const std::wstring& text) {
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ::EmptyClipboard();
-    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes);
-    std::memcpy(::GlobalLock(memory), text.c_str(), bytes);
-    ::GlobalUnlock(memory);
-    ::SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard's from here on
-    ::CloseClipboard();
+    ASSERT_TRUE(platform::ClipboardWriter().SetText(text));
 }
 
 class OnePage : public ToolPages {
