@@ -65,7 +65,9 @@ vix_session_start() {
     # process of the session: keep one running.
     vix_wine "$keepalive" >"$dir/keepalive.log" 2>&1 &
     VIX_KEEPALIVE_PID=$!
-    for i in $(seq 1 150); do
+    # A fresh prefix's first program sets the prefix up; with four sessions
+    # starting at once beside a compiler that took more than 15 s here.
+    for i in $(seq 1 600); do
       DISPLAY=$DISPLAY xdotool search --name '^Default - Wine desktop$' >/dev/null 2>&1 && break
       sleep 0.1
     done
