@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "app/application.h"
+#include "app/help_file.h"
 #include "app/vendor.h"
 #include "platform/system_libraries.h"
 #include "update/links_panel.h"
@@ -163,8 +164,6 @@ void Tvix_main::About1Click() {
     RunBehind([this](HWND owner) { return about_.ShowAbout(owner); });
 }
 
-void Tvix_main::OpenHelpFile() {
-    platform::late::ShellExecuteW(hwnd(), L"open", kHelpFile, nullptr, nullptr, SW_SHOWNORMAL);
-}
+void Tvix_main::OpenHelpFile() { ShowHelp(hwnd()); }
 
 }  // namespace vix
