@@ -128,7 +128,8 @@ bool WaitPainted(HWND window, DWORD timeoutMs) {
 
 void SettleScreen() { WaitPainted(::GetDesktopWindow()); }
 
-VixProcess::VixProcess(std::wstring exe) : exe_(std::move(exe)) {}
+VixProcess::VixProcess(std::wstring exe, std::wstring folder)
+    : exe_(std::move(exe)), folder_(std::move(folder)) {}
 
 VixProcess::~VixProcess() {
     // A test that failed half-way must not leave a copy running for the next.
@@ -142,7 +143,7 @@ bool VixProcess::Start() {
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     std::wstring command = L"\"" + exe_ + L"\"";
-    const std::wstring dir = exe_.substr(0, exe_.find_last_of(L"\\/"));
+    const std::wstring dir = folder_.empty() ? exe_.substr(0, exe_.find_last_of(L"\\/")) : folder_;
     PROCESS_INFORMATION info{};
     if (!::CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                           dir.c_str(), &si, &info)) {

@@ -49,7 +49,8 @@ bool WaitFocusInside(HWND dialog, DWORD timeoutMs = 3000);
 
 class VixProcess {
   public:
-    explicit VixProcess(std::wstring exe = BinDir() + L"\\vix.exe");
+    // Started in `folder`, the program's own folder when none is given.
+    explicit VixProcess(std::wstring exe = BinDir() + L"\\vix.exe", std::wstring folder = {});
     ~VixProcess();
     VixProcess(const VixProcess&) = delete;
     VixProcess& operator=(const VixProcess&) = delete;
@@ -67,6 +68,7 @@ class VixProcess {
 
   private:
     std::wstring exe_;
+    std::wstring folder_;
     DWORD pid_ = 0;
     platform::KernelHandle process_;
 };
