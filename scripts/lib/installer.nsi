@@ -3,9 +3,9 @@
 ; makensis -DVERSION=2.0 -DFILEVERSION=2.0.0.0 -DBUILD=win64 -DSTAGE=DIR
 ;          -DICON=FILE -DOUTFILE=FILE [-DSIGN=COMMAND] installer.nsi
 ;
-; STAGE holds the (signed) vix.exe and Vix32.dll; SIGN, when given, is a
-; command that signs the file named by its last argument in place, run on
-; the uninstaller while it is made.
+; STAGE holds the (signed) vix.exe and Vix32.dll, and help.chm; SIGN, when
+; given, is a command that signs the file named by its last argument in
+; place, run on the uninstaller while it is made.
 ;
 ; Installs for the current user only, with no administrator rights: into
 ; %LOCALAPPDATA%\Programs\VIX, a Start menu entry, an entry in the user's
@@ -99,6 +99,7 @@ Section "VIX" SecProgram
   SetOutPath "$INSTDIR"
   File "${STAGE}\vix.exe"
   File "${STAGE}\Vix32.dll"
+  File "${STAGE}\help.chm"
   WriteUninstaller "$INSTDIR\uninstall.exe"
   SetShellVarContext current
   CreateShortcut "$SMPROGRAMS\VIX.lnk" "$INSTDIR\vix.exe" "" "$INSTDIR\vix.exe" 0
@@ -155,6 +156,7 @@ Section "Uninstall"
   RMDir "$LOCALAPPDATA\Brellin Software Development"
   Delete "$INSTDIR\vix.exe"
   Delete "$INSTDIR\Vix32.dll"
+  Delete "$INSTDIR\help.chm"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"

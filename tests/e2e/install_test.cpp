@@ -110,7 +110,7 @@ TEST_F(InstallerE2E, InstallsForTheUserRunsUpdatesAndUninstallsKeepingTheSetting
     ASSERT_TRUE(Exists(InstallerFile())) << "no installer made";
     ASSERT_EQ(Install(L""), 0);
     const std::wstring vix = installed_ + L"vix.exe";
-    for (const wchar_t* file : {L"vix.exe", L"Vix32.dll", L"uninstall.exe"})
+    for (const wchar_t* file : {L"vix.exe", L"Vix32.dll", L"help.chm", L"uninstall.exe"})
         EXPECT_TRUE(Exists(installed_ + file)) << file;
     EXPECT_TRUE(Exists(link_)) << "no Start menu entry";
     EXPECT_EQ(UserText(kUninstallKey, L"DisplayName"), L"VIX");

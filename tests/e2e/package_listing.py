@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """The release package's content, read without installing it: the zip holds
-the program and its hook library and nothing else, and those two and the
-installer are signed with the package's certificate and name the product and
-its maker in their version resources. (The installed files are these very
-files: scripts/package signs them once and packs them into both.)
+the program, its hook library and its help file and nothing else, the
+program, the library and the installer are signed with the package's
+certificate and name the product and its maker in their version resources,
+and the help file holds every page of its contents (help_check.py). (The
+installed files are these very files: scripts/package signs them once and
+packs them into both.)
 
     package_listing.py PACKAGE_DIR VERSION BUILD
 
@@ -15,6 +17,10 @@ import subprocess
 import sys
 import tempfile
 import zipfile
+
+SOURCE_ROOT = pathlib.Path(__file__).resolve().parents[2]
+sys.path.insert(0, str(SOURCE_ROOT / "tests" / "help"))
+import help_check  # noqa: E402
 
 VERSION_STRINGS = {"ProductName": "VIX", "CompanyName": "Brellin Software Development"}
 
@@ -77,9 +83,14 @@ def main(package, version, build):
     archive = package / f"VIX-{version}-{build}.zip"
     with tempfile.TemporaryDirectory() as unpacked, zipfile.ZipFile(archive) as z:
         names = sorted(z.namelist())
-        expect(names == ["VIX/Vix32.dll", "VIX/vix.exe"], f"the zip holds {names}")
+        expect(names == ["VIX/Vix32.dll", "VIX/help.chm", "VIX/vix.exe"], f"the zip holds {names}")
         z.extractall(unpacked)
-        files = [pathlib.Path(unpacked) / name for name in names] + [installer]
+        program = pathlib.Path(unpacked) / "VIX" / "vix.exe"
+        files = [pathlib.Path(unpacked) / "VIX" / "Vix32.dll", program, installer]
+        help_file = pathlib.Path(unpacked) / "VIX" / "help.chm"
+        if help_file.exists():
+            for failure in help_check.check(help_file, SOURCE_ROOT):
+                expect(False, failure)
         for path in files:
             expect(signed_by_package(path, root), f"{path.name} is not signed by the package")
             strings = version_strings(path)
@@ -87,7 +98,7 @@ def main(package, version, build):
                 expect(strings.get(key) == value, f"{path.name}: {key} {strings.get(key)!r}")
         # The check itself: the program with its signature taken off fails it.
         unsigned = pathlib.Path(unpacked) / "unsigned.exe"
-        subprocess.run(["osslsigncode", "remove-signature", "-in", str(files[1]), "-out",
+        subprocess.run(["osslsigncode", "remove-signature", "-in", str(program), "-out",
                         str(unsigned)], stdout=subprocess.DEVNULL, check=True)
         expect(not signed_by_package(unsigned, root), "an unsigned file passed the check")
     for failure in failures:
