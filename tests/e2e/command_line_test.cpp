@@ -4,8 +4,6 @@
 // takes the screen as it is when the countdown ends.
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "capture_fixture.h"
 #include "pattern.h"
@@ -23,8 +21,8 @@ struct CommandRun {
 };
 
 std::string FileText(const std::wstring& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const auto bytes = ReadFileBytes(path);
+    return {bytes.begin(), bytes.end()};
 }
 
 platform::File InheritableFile(const std::wstring& path) {
