@@ -93,6 +93,18 @@ TEST_F(CommandLine, CapturesAndPicksBesideARunningCopyAndRefusesWhatItCannotDo) 
     EXPECT_EQ(whole->height, ::GetSystemMetrics(SM_CYVIRTUALSCREEN));
     EXPECT_EQ(whole->At(pt::kFlatX, pt::kFlatY), pt::kFlat);
 
+    // The window under the pointer, frame and all, with the cursor drawn in.
+    PointAt({pt::kFlatX, pt::kFlatY});
+    const RECT windowRect =
+        ScreenRect(::GetAncestor(::WindowFromPoint({pt::kFlatX, pt::kFlatY}), GA_ROOT));
+    const std::wstring window = scratch + L"\\window.jpeg";
+    run = RunVix(L"/capture window /cursor /out \"" + window + L"\"", scratch);
+    ASSERT_EQ(run.exitCode, 0u) << run.err;
+    const auto windowShot = ReadImageFile(window);
+    ASSERT_TRUE(windowShot);
+    EXPECT_EQ(windowShot->width, windowRect.right - windowRect.left);
+    EXPECT_EQ(windowShot->height, windowRect.bottom - windowRect.top);
+
     ClearClipboard();
     run = RunVix(L"/pick " + std::to_wstring(pt::kFlatX) + L"," + std::to_wstring(pt::kFlatY),
                  scratch);
