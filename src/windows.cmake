@@ -91,6 +91,8 @@ add_library(vix_platform STATIC
   platform/private_folder.cpp
   platform/file_dialogs.cpp
   platform/system_libraries.cpp
+  platform/console_output.cpp
+  platform/program_arguments.cpp
   ui/skin.cpp
   ui/hints.cpp
   ui/control.cpp

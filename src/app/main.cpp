@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "app/application.h"
+#include "app/command_line_entry.h"
 #include "app/program_windows.h"
 #include "app/startup_timeline.h"
 #include "app/vendor.h"
@@ -85,6 +86,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vix::startup::Mark("entry");
     vix::platform::DeclareDpiAwareness();
     vix::startup::Mark("DPI awareness");
+    // A command is done before the single-instance check: it runs beside a
+    // copy of the program and leaves it alone.
+    if (const auto exitCode = vix::RunCommandLine()) return *exitCode;
     vix::platform::SessionLock lock(vix::kSessionLockName);
     if (!StartChecks(lock)) return 0;
 

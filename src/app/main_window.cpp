@@ -208,6 +208,13 @@ void Tvix_main::StepAside(bool aside) {
     KeepOnTop();
 }
 
+void Tvix_main::HideForCapture(bool hidden) {
+    // Hiding a window that is not the active one activates no other, and
+    // showing it again must not take the activation either.
+    ::ShowWindow(hwnd(), hidden ? SW_HIDE : SW_SHOWNOACTIVATE);
+    if (!hidden) KeepOnTop();
+}
+
 LRESULT Tvix_main::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The hook library's reports, read once here, go to the running tool.
     if (const auto report = ReadHookMessage(message, wParam, lParam)) {

@@ -74,6 +74,7 @@ class Tvix_main final : public ui::Form, public ToolHost, private ToolPages {
     int RunBehind(const std::function<int(HWND owner)>& dialog) override;
     void ShowError(const std::wstring& text) override;
     void StepAside(bool aside) override;
+    void HideForCapture(bool hidden) override;
 
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

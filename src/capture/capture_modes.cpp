@@ -36,6 +36,7 @@ void SetHookArea(const Rect& bounds) {
 CaptureTools::~CaptureTools() {
     hotTrackTimer_.Stop();
     dragTimer_.Stop();
+    delayTimer_.Stop();
 }
 
 void CaptureTools::Create(HWND owner) {
@@ -46,7 +47,18 @@ void CaptureTools::Create(HWND owner) {
 // --- screen capture -----------------------------------------------------------
 
 void CaptureTools::btnScreenCaptureClick() {
+    if (delayed_ == DelayedCapture::Screen) {
+        CancelDelay();
+        return;
+    }
     if (host_.CurrentMode() == kScreenCaptureMode) return;
+    if (const int delay = DelaySeconds(); delay > 0) {
+        // No click to wait for: the box that asks for one is left out.
+        host_.ShowTab(kCaptureTab);
+        host_.SetCurrentMode(kScreenCaptureMode);
+        StartDelay(DelayedCapture::Screen, delay);
+        return;
+    }
     // The mode runs from before the box: the button and its hot key pressed
     // while the box is open find it running, and open no second box.
     host_.ShowTab(kCaptureTab);
@@ -88,6 +100,10 @@ void CaptureTools::ScreenCaptureClicked() {
 }
 
 void CaptureTools::AbandonScreenCapture() {
+    if (delayed_ == DelayedCapture::Screen) {
+        CancelDelay();
+        return;
+    }
     // The capture is over: left running, the mode would make the button and
     // its hot key do nothing and bring the main window back at every later
     // change of page.
@@ -223,6 +239,14 @@ void CaptureTools::FinishDrag(Point releasedAt) {
 // --- control capture --------------------------------------------------------------
 
 void CaptureTools::btnControlCaptureClick() {
+    if (delayed_ == DelayedCapture::Control) {
+        CancelDelay();
+        return;
+    }
+    if (const int delay = DelaySeconds(); delay > 0 && host_.CurrentMode() != kControlCaptureMode) {
+        StartDelayedControlCapture(delay);
+        return;
+    }
     if (host_.CurrentMode() == kControlCaptureMode) {
         DisableControlCapture();
         return;

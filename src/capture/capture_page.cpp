@@ -1,5 +1,7 @@
 #include "capture/capture_page.h"
 
+#include "capture/capture_delay.h"
+#include "ui/control.h"
 #include "ui/hints.h"
 #include "ui/panel.h"
 #include "ui/standard_controls.h"
@@ -27,6 +29,26 @@ HWND CheckBox(HWND page, const Rect& bounds, const wchar_t* caption) {
 }
 
 }  // namespace
+
+// Beside the check boxes, under the output buttons.
+void CapturePage::CreateDelayList(HWND page) {
+    delayCaption_.Create(page, Rect::FromBounds(158, 54, 32, 14), L"Delay:");
+    lstCaptureDelay = ui::CreateDropDownList(page, Rect::FromBounds(190, 51, 56, 20), {});
+    for (int seconds : kDelayChoices)
+        ::SendMessageW(lstCaptureDelay, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(DelayChoiceText(seconds).c_str()));
+    // The page may be built after the settings were loaded.
+    ::SendMessageW(lstCaptureDelay, CB_SETCURSEL,
+                   static_cast<WPARAM>(DelayChoiceIndex(tools_.DelaySeconds())), 0);
+    ui::SetHint(lstCaptureDelay, L"Delay: wait before the entire screen or a control is captured");
+    ui::SuppressContextMenu(lstCaptureDelay);
+    ui::OnCommand(lstCaptureDelay, [this](UINT code) {
+        if (code != CBN_SELCHANGE) return;
+        const auto index = ::SendMessageW(lstCaptureDelay, CB_GETCURSEL, 0, 0);
+        if (index >= 0 && index < static_cast<LRESULT>(kDelayChoices.size()))
+            tools_.ChooseDelay(kDelayChoices[static_cast<std::size_t>(index)]);
+    });
+}
 
 void CapturePage::Create(HWND page, HWND owner) {
     if (owner) tools_.Create(owner);
@@ -73,11 +95,12 @@ void CapturePage::Create(HWND page, HWND owner) {
     chkMultiCapture =
         CheckBox(page, Rect::FromBounds(6, 42, 108, 16), L"Multi Capture (to one image)");
     chkCaptureSequence =
-        CheckBox(page, Rect::FromBounds(6, 58, 230, 16), L"Capture to image sequence");
+        CheckBox(page, Rect::FromBounds(6, 58, 150, 16), L"Capture to image sequence");
     ui::OnClick(chkCaptureSequence,
                 [this] { tools_.chkCaptureSequenceClick(ui::IsChecked(chkCaptureSequence)); });
     chkCaptureWithCursor =
-        CheckBox(page, Rect::FromBounds(6, 74, 230, 16), L"Capure with mouse cursor");
+        CheckBox(page, Rect::FromBounds(6, 74, 150, 16), L"Capure with mouse cursor");
+    CreateDelayList(page);
 
     PreviewActions actions;
     actions.btnCaptureToClipboardClick = [this] { tools_.btnCaptureToClipboardClick(); };
@@ -117,6 +140,18 @@ std::vector<HotKeyBinding> CapturePage::HotKeys() {
         onCaptureTab(HotKeyId::SaveToDisk, [this] { tools_.btnSaveCaptureClick(); }),
         onCaptureTab(HotKeyId::CopyToClipboard, [this] { tools_.btnCaptureToClipboardClick(); }),
         onCaptureTab(HotKeyId::ExportToPhotoshop, [this] { btnCaptureToPS.onClick(); })};
+}
+
+SettingGroup CapturePage::SettingRows() const {
+    static constexpr const SettingDef* kRows[] = {&kCaptureDelay};
+    return {L"Capture", kRows};
+}
+
+void CapturePage::SettingsLoaded(const Settings& settings, bool) {
+    if (!lstCaptureDelay) return;
+    ::SendMessageW(lstCaptureDelay, CB_SETCURSEL,
+                   static_cast<WPARAM>(DelayChoiceIndex(NumberSetting(settings, kCaptureDelay))),
+                   0);
 }
 
 CaptureChoices CapturePage::Choices() const {

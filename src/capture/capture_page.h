@@ -48,6 +48,8 @@ class CapturePage final : public CapturePageControls, public Tool {
     void Build(ToolPages& pages) override;
     OwnedWindows Windows() override;
     std::vector<HotKeyBinding> HotKeys() override;
+    SettingGroup SettingRows() const override;
+    void SettingsLoaded(const Settings& settings, bool keyOpened) override;
 
     CaptureTools& Tools() { return tools_; }
     Tvix_imgpreview& Preview() { return preview_; }
@@ -63,6 +65,8 @@ class CapturePage final : public CapturePageControls, public Tool {
     bool CaptureButtonsEnabled() const override { return btnSaveCapture.Enabled(); }
 
   private:
+    void CreateDelayList(HWND page);
+
     CaptureTools tools_;
     Tvix_imgpreview preview_;
     PhotoshopOutputs photoshop_;
@@ -73,6 +77,8 @@ class CapturePage final : public CapturePageControls, public Tool {
     HWND chkMultiCapture = nullptr;
     HWND chkCaptureSequence = nullptr;
     HWND chkCaptureWithCursor = nullptr;
+    ui::Label delayCaption_;
+    HWND lstCaptureDelay = nullptr;
     ui::ImageButton btnSaveCapture, btnCaptureToClipboard, btnCaptureToPS, btnCaptureToPSLayer,
         btnCapturePreview;
 };

@@ -83,6 +83,15 @@ class CaptureTools {
     void chkCaptureSequenceClick(bool ticked);
     void btnCapturePreviewClick();
 
+    // The wait the "Delay" list sets before the screen or the control under
+    // the pointer is taken; whether one is counting down now.
+    int DelaySeconds() const;
+    bool DelayRunning() const { return delayed_ != DelayedCapture::None; }
+    // Esc, a second press or a change of tab: no capture.
+    void CancelDelay();
+    // The list's choice, remembered.
+    void ChooseDelay(int seconds);
+
     Snapshot& CurrentSnapshot() { return snapshot_; }
     const std::wstring& SequenceFolder() const { return sequenceFolder_; }
     Trectan& RectangleOverlay() { return rectangle_; }
@@ -91,6 +100,12 @@ class CaptureTools {
     hooks::Zone HitArea() const { return rectHitArea_; }
 
   private:
+    enum class DelayedCapture { None, Screen, Control };
+    void StartDelay(DelayedCapture capture, int seconds);
+    void DelayTick();
+    void TakeDelayedScreen();
+    void TakeDelayedControl();
+    void StartDelayedControlCapture(int seconds);
     void EnableCaptureScreen();
     // False when the hook was refused and the mode stays off.
     bool EnableRectangle();
@@ -117,6 +132,9 @@ class CaptureTools {
     THottracker tracker_;
     ui::Timer hotTrackTimer_;  // Timer2, 50 ms
     ui::Timer dragTimer_;      // Timer3, 20 ms
+    ui::Timer delayTimer_;     // the countdown, then the screen's settling
+    DelayedCapture delayed_ = DelayedCapture::None;
+    unsigned long long delayEnd_ = 0;  // GetTickCount64 at the capture
     bool timerBusy_ = false;
     // A release that arrived while a drag step was letting messages run; that
     // step finishes the drag there once it is done.

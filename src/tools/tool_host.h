@@ -61,6 +61,12 @@ class ToolHost : public MainTabs {
     // a tool that waits for a click anywhere on the screen; false brings
     // them back, with the window active and on top.
     virtual void StepAside(bool aside) = 0;
+    // Takes the main window off the screen (`hidden`) for a capture that
+    // should not show it, activating no other window: a menu or tool tip
+    // the user opened in another program stays open. False shows it again,
+    // on top and not activated. Where there is no window to hide, as good as
+    // stepping aside.
+    virtual void HideForCapture(bool hidden) { StepAside(hidden); }
 };
 
 }  // namespace vix

@@ -13,8 +13,10 @@
 #include <utility>
 #include <vector>
 
+#include "capture/capture_delay.h"
 #include "capture/capture_page.h"
 #include "capture_fakes.h"
+#include "common/utf16.h"
 #include "platform/clipboard.h"
 #include "platform/gdi.h"
 #include "platform/window.h"
@@ -117,6 +119,51 @@ TEST_F(CapturePageTest, TheRectangleButtonRunsTheModeAndTheLabelsShowItsSize) {
     Click(Child(L"Rectangle capture"));
     EXPECT_EQ(window.mode, ActiveMode::None);
     EXPECT_EQ(window.prompt, L"");
+}
+
+TEST_F(CapturePageTest, TheDelayIsRememberedCountsDownAndIsCancelledByASecondPressOrTheTab) {
+    const HWND list = ::FindWindowExW(parent_, nullptr, L"COMBOBOX", nullptr);
+    ASSERT_NE(list, nullptr);
+    EXPECT_NE(Child(L"Delay:"), nullptr);
+    ::SendMessageW(list, CB_SETCURSEL, 2, 0);
+    ::SendMessageW(parent_, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(list), CBN_SELCHANGE),
+                   reinterpret_cast<LPARAM>(list));
+    EXPECT_EQ(NumberSetting(window.settings, kCaptureDelay), 3);
+    EXPECT_EQ(window.settingsSaved, 1);
+
+    // No box asks for a click and nothing steps aside while it counts.
+    Click(Child(L"Capture the entire screen"));
+    EXPECT_EQ(window.mode, kScreenCaptureMode);
+    EXPECT_TRUE(window.prompt.starts_with(L"Capturing in 3 s")) << ToUtf8(window.prompt);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(window.left, 0);
+    Click(Child(L"Capture the entire screen"));
+    EXPECT_EQ(window.mode, ActiveMode::None);
+    EXPECT_EQ(window.prompt, L"");
+
+    // Control capture's countdown arms no hook; the tab's stop ends it.
+    Click(Child(L"Control capture"));
+    EXPECT_EQ(window.mode, kControlCaptureMode);
+    EXPECT_TRUE(window.armed.empty());
+    EXPECT_TRUE(page.Tools().DelayRunning());
+    page.Tools().btnControlCaptureClick();
+    EXPECT_FALSE(page.Tools().DelayRunning());
+    EXPECT_EQ(window.mode, ActiveMode::None);
+    Click(Child(L"Capture the entire screen"));
+    page.Tools().AbandonScreenCapture();
+    EXPECT_FALSE(page.Tools().DelayRunning());
+    EXPECT_EQ(window.mode, ActiveMode::None);
+    EXPECT_TRUE(page.Tools().CurrentSnapshot().Empty());
+
+    // Run out, the screen is taken with the window out of the way.
+    SetField(window.settings, kCaptureDelay, RegistryValue::Dword(1));
+    Click(Child(L"Capture the entire screen"));
+    ASSERT_TRUE(test::PumpUntil([&] { return window.cameBack == 1; }, 4000));
+    EXPECT_EQ(window.left, 1);
+    EXPECT_EQ(window.mode, ActiveMode::None);
+    EXPECT_EQ(window.prompt, L"");
+    EXPECT_FALSE(page.Tools().CurrentSnapshot().Empty());
+    EXPECT_TRUE(page.CaptureButtonsEnabled());
 }
 
 TEST_F(CapturePageTest, EachPhotoshopOutputTestsItsOwnButton) {
