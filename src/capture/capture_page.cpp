@@ -1,5 +1,7 @@
 #include "capture/capture_page.h"
 
+#include "capture/preview_rows.h"
+
 #include "ui/hints.h"
 #include "ui/panel.h"
 #include "ui/standard_controls.h"
@@ -80,13 +82,58 @@ void CapturePage::Create(HWND page, HWND owner) {
         CheckBox(page, Rect::FromBounds(6, 74, 230, 16), L"Capure with mouse cursor");
 
     PreviewActions actions;
-    actions.btnCaptureToClipboardClick = [this] { tools_.btnCaptureToClipboardClick(); };
-    actions.btnSaveCaptureClick = [this] { tools_.btnSaveCaptureClick(); };
-    actions.btnCaptureToPSClick = [this] { btnCaptureToPS.onClick(); };
-    actions.btnCaptureToPSLayerClick = [this] { btnCaptureToPSLayer.onClick(); };
+    actions.btnCaptureToClipboardClick = [this] {
+        if (preview_.OutputsAsSeen())
+            tools_.CopyPicture(preview_.ShownPicture());
+        else
+            tools_.btnCaptureToClipboardClick();
+    };
+    actions.btnSaveCaptureClick = [this] {
+        if (preview_.OutputsAsSeen())
+            tools_.SavePicture(preview_.ShownPicture());
+        else
+            tools_.btnSaveCaptureClick();
+    };
+    actions.btnCaptureToPSClick = [this] { RunPreviewOutput(btnCaptureToPS.onClick); };
+    actions.btnCaptureToPSLayerClick = [this] { RunPreviewOutput(btnCaptureToPSLayer.onClick); };
     preview_.SetActions(std::move(actions));
+    preview_.onVisionChange = [this](PreviewVision chosen) {
+        host_.ChangeSettings([chosen](Settings& settings) {
+            SetField(settings, kPreviewVision,
+                     RegistryValue::Dword(static_cast<std::uint32_t>(chosen.vision)));
+            SetField(settings, kPreviewSeverity,
+                     RegistryValue::Dword(static_cast<std::uint32_t>(chosen.severity)));
+        });
+    };
     if (owner) preview_.Create(owner);
     tools_.SetPreview(&preview_);
+}
+
+void CapturePage::RunPreviewOutput(const std::function<void()>& output) {
+    if (!output) return;
+    // The exports are synchronous: the flag is down again before the
+    // export's dialogs or any later button can ask for the picture anew.
+    struct Seen {
+        bool& flag;
+        ~Seen() { flag = false; }
+    } seen{exportingSeen_};
+    exportingSeen_ = preview_.OutputsAsSeen();
+    output();
+}
+
+HBITMAP CapturePage::ExportBitmap() {
+    if (exportingSeen_) return preview_.ShownBitmap();
+    return tools_.CurrentSnapshot().OutputBitmap();
+}
+
+SettingGroup CapturePage::SettingRows() const {
+    static constexpr const SettingDef* kRows[] = {&kPreviewVision, &kPreviewSeverity};
+    return {L"Preview", kRows};
+}
+
+void CapturePage::SettingsLoaded(const Settings& settings, bool) {
+    preview_.SetVision({static_cast<Vision>(NumberSetting(settings, kPreviewVision)),
+                        NumberSetting(settings, kPreviewSeverity)});
 }
 
 std::span<const PageSpec* const> CapturePage::Pages() const {
