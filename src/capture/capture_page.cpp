@@ -111,8 +111,9 @@ void CapturePage::Create(HWND page, HWND owner) {
 
 void CapturePage::RunPreviewOutput(const std::function<void()>& output) {
     if (!output) return;
-    // The exports are synchronous: the flag is down again before the
-    // export's dialogs or any later button can ask for the picture anew.
+    // An export runs to its end inside `output`, its questions and messages
+    // too, and asks for the picture there; afterwards the flag is down, so
+    // an export from the main window's buttons takes the snapshot again.
     struct Seen {
         bool& flag;
         ~Seen() { flag = false; }
