@@ -29,8 +29,13 @@ function(vix_reaches_windows file root out)
     foreach(line IN LISTS includes)
       if(line MATCHES "<[Ww]indows\\.h>")
         set(reaches ON)
-      elseif(line MATCHES "\"([^\"]+)\"" AND EXISTS ${root}/${CMAKE_MATCH_1})
-        vix_reaches_windows(${root}/${CMAKE_MATCH_1} ${root} reaches)
+      elseif(line MATCHES "\"([^\"]+)\"")
+        # A separate test: the arguments of one if() are expanded before its
+        # MATCHES sets CMAKE_MATCH_1. A file not found under src/ is made by
+        # the build (a generated table) and includes nothing.
+        if(EXISTS ${root}/${CMAKE_MATCH_1})
+          vix_reaches_windows(${root}/${CMAKE_MATCH_1} ${root} reaches)
+        endif()
       endif()
       if(reaches)
         break()

@@ -53,7 +53,7 @@ struct ToolSet::Tools {
           library(host, registry),
           ruler(host),
           capture(host, captureDialogs, cursors, clipboard),
-          photoshop(host, [this] { return capture.Tools().CurrentSnapshot().OutputBitmap(); }),
+          photoshop(host, [this] { return capture.ExportBitmap(); }),
           update(updateHost, updateDialog),
           standalone(host) {
         picker.onSampleTaken = [this](ColorWord c) { library.Newcolor(c); };

@@ -45,24 +45,28 @@ void CaptureTools::SaveToSequence() {
         ShowError(*failed);
 }
 
-void CaptureTools::btnSaveCaptureClick() {
+void CaptureTools::btnSaveCaptureClick() { SavePicture(snapshot_.Output()); }
+
+void CaptureTools::SavePicture(const PixelView& picture) {
     // An abandoned screen capture enables the buttons before any snapshot
     // exists: there is nothing to save then.
-    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty() || picture.empty()) return;
     const int quality = JpegQualityOf(host_.CurrentSettings().jpegQuality);
     host_.RunBehind([&](HWND owner) {
         const auto choice = dialogs_.ChooseSaveFile(owner);
         if (!choice) return 0;
         const SaveTarget target = ChooseSaveTarget(choice->fileName, choice->filterIndex);
-        if (const auto failed = SaveSnapshotFile(snapshot_.Output(), target, quality))
+        if (const auto failed = SaveSnapshotFile(picture, target, quality))
             dialogs_.Message(owner, *failed, MB_OK | MB_ICONERROR);
         return 0;
     });
 }
 
-void CaptureTools::btnCaptureToClipboardClick() {
-    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
-    if (!CopySnapshotToClipboard(clipboard_, snapshot_.Output()))
+void CaptureTools::btnCaptureToClipboardClick() { CopyPicture(snapshot_.Output()); }
+
+void CaptureTools::CopyPicture(const PixelView& picture) {
+    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty() || picture.empty()) return;
+    if (!CopySnapshotToClipboard(clipboard_, picture))
         ShowError(L"The snapshot could not be put on the clipboard.");
 }
 

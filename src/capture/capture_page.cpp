@@ -1,6 +1,7 @@
 #include "capture/capture_page.h"
 
 #include "capture/capture_delay.h"
+#include "capture/preview_rows.h"
 #include "ui/control.h"
 #include "ui/hints.h"
 #include "ui/panel.h"
@@ -103,13 +104,49 @@ void CapturePage::Create(HWND page, HWND owner) {
     CreateDelayList(page);
 
     PreviewActions actions;
-    actions.btnCaptureToClipboardClick = [this] { tools_.btnCaptureToClipboardClick(); };
-    actions.btnSaveCaptureClick = [this] { tools_.btnSaveCaptureClick(); };
-    actions.btnCaptureToPSClick = [this] { btnCaptureToPS.onClick(); };
-    actions.btnCaptureToPSLayerClick = [this] { btnCaptureToPSLayer.onClick(); };
+    actions.btnCaptureToClipboardClick = [this] {
+        if (preview_.OutputsAsSeen())
+            tools_.CopyPicture(preview_.ShownPicture());
+        else
+            tools_.btnCaptureToClipboardClick();
+    };
+    actions.btnSaveCaptureClick = [this] {
+        if (preview_.OutputsAsSeen())
+            tools_.SavePicture(preview_.ShownPicture());
+        else
+            tools_.btnSaveCaptureClick();
+    };
+    actions.btnCaptureToPSClick = [this] { RunPreviewOutput(btnCaptureToPS.onClick); };
+    actions.btnCaptureToPSLayerClick = [this] { RunPreviewOutput(btnCaptureToPSLayer.onClick); };
     preview_.SetActions(std::move(actions));
+    preview_.onVisionChange = [this](PreviewVision chosen) {
+        host_.ChangeSettings([chosen](Settings& settings) {
+            SetField(settings, kPreviewVision,
+                     RegistryValue::Dword(static_cast<std::uint32_t>(chosen.vision)));
+            SetField(settings, kPreviewSeverity,
+                     RegistryValue::Dword(static_cast<std::uint32_t>(chosen.severity)));
+        });
+    };
     if (owner) preview_.Create(owner);
     tools_.SetPreview(&preview_);
+}
+
+void CapturePage::RunPreviewOutput(const std::function<void()>& output) {
+    if (!output) return;
+    // An export runs to its end inside `output`, its questions and messages
+    // too, and asks for the picture there; afterwards the flag is down, so
+    // an export from the main window's buttons takes the snapshot again.
+    struct Seen {
+        bool& flag;
+        ~Seen() { flag = false; }
+    } seen{exportingSeen_};
+    exportingSeen_ = preview_.OutputsAsSeen();
+    output();
+}
+
+HBITMAP CapturePage::ExportBitmap() {
+    if (exportingSeen_) return preview_.ShownBitmap();
+    return tools_.CurrentSnapshot().OutputBitmap();
 }
 
 std::span<const PageSpec* const> CapturePage::Pages() const {
@@ -143,11 +180,14 @@ std::vector<HotKeyBinding> CapturePage::HotKeys() {
 }
 
 SettingGroup CapturePage::SettingRows() const {
-    static constexpr const SettingDef* kRows[] = {&kCaptureDelay};
+    static constexpr const SettingDef* kRows[] = {&kCaptureDelay, &kPreviewVision,
+                                                  &kPreviewSeverity};
     return {L"Capture", kRows};
 }
 
 void CapturePage::SettingsLoaded(const Settings& settings, bool) {
+    preview_.SetVision({static_cast<Vision>(NumberSetting(settings, kPreviewVision)),
+                        NumberSetting(settings, kPreviewSeverity)});
     if (!lstCaptureDelay) return;
     ::SendMessageW(lstCaptureDelay, CB_SETCURSEL,
                    static_cast<WPARAM>(DelayChoiceIndex(NumberSetting(settings, kCaptureDelay))),

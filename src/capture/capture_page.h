@@ -33,7 +33,7 @@ class CapturePage final : public CapturePageControls, public Tool {
   public:
     CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors,
                 const platform::ClipboardWriter& clipboard)
-        : tools_(host, *this, dialogs, cursors, clipboard) {}
+        : host_(host), tools_(host, *this, dialogs, cursors, clipboard) {}
 
     // The Photoshop outputs' handlers, before the controls are built.
     void SetPhotoshopOutputs(PhotoshopOutputs photoshop) { photoshop_ = std::move(photoshop); }
@@ -52,6 +52,10 @@ class CapturePage final : public CapturePageControls, public Tool {
     void SettingsLoaded(const Settings& settings, bool keyOpened) override;
 
     CaptureTools& Tools() { return tools_; }
+    // The picture the Photoshop exports take: the snapshot's, or while an
+    // export button of the preview runs with "Export as seen" ticked, the
+    // picture as seen.
+    HBITMAP ExportBitmap();
     Tvix_imgpreview& Preview() { return preview_; }
     // Whether the new-document export's button is enabled.
     bool DocumentExportEnabled() const { return btnCaptureToPS.Enabled(); }
@@ -66,8 +70,13 @@ class CapturePage final : public CapturePageControls, public Tool {
 
   private:
     void CreateDelayList(HWND page);
+    // Runs a button of the preview: with "Export as seen" ticked on the
+    // picture as seen.
+    void RunPreviewOutput(const std::function<void()>& output);
 
+    ToolHost& host_;
     CaptureTools tools_;
+    bool exportingSeen_ = false;
     Tvix_imgpreview preview_;
     PhotoshopOutputs photoshop_;
 

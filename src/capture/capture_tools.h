@@ -80,6 +80,9 @@ class CaptureTools {
     // buttons are disabled or the snapshot is empty.
     void btnSaveCaptureClick();
     void btnCaptureToClipboardClick();
+    // The same for another picture of the snapshot (the preview's as seen).
+    void SavePicture(const PixelView& picture);
+    void CopyPicture(const PixelView& picture);
     void chkCaptureSequenceClick(bool ticked);
     void btnCapturePreviewClick();
 

@@ -2,13 +2,16 @@
 
 #include "platform/desktop.h"
 #include "ui/standard_controls.h"
+#include "vision/vision_filter.h"
 
 namespace vix {
 namespace {
 
-constexpr int kPanelHeight = 25;
+// Two rows: the buttons and the scale, then the vision.
+constexpr int kPanelHeight = 50;
 constexpr int kScaleBoxWidth = 145;
 constexpr int kLabelWidth = 30;
+constexpr int kVisionRowTop = 26;
 
 }  // namespace
 
@@ -43,6 +46,23 @@ void Tvix_imgpreview::CreateContent() {
     ui::OnCommand(lstScale, [this](UINT code) {
         if (code == CBN_SELCHANGE) lstScaleChange();
     });
+    // After the scale's list, which stays the window's first.
+    lblVision.Create(hwnd(), Rect::FromBounds(4, kVisionRowTop + 3, 34, 16), L"Vision");
+    lstVision = ui::CreateDropDownList(hwnd(), Rect::FromBounds(40, kVisionRowTop, 110, 200), {});
+    for (const wchar_t* name : kVisionNames)
+        ::SendMessageW(lstVision, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    lstSeverity = ui::CreateDropDownList(hwnd(), Rect::FromBounds(154, kVisionRowTop, 62, 200), {});
+    for (int percent = 0; percent <= 100; percent += kSeverityStep)
+        ::SendMessageW(lstSeverity, CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>((std::to_wstring(percent) + L"%").c_str()));
+    for (HWND list : {lstVision, lstSeverity})
+        ui::OnCommand(list, [this](UINT code) {
+            if (code == CBN_SELCHANGE) lstVisionChange();
+        });
+    chkOutputsAsSeen =
+        ui::CreateStandardControl(hwnd(), L"BUTTON", kOutputsAsSeen, BS_AUTOCHECKBOX | WS_TABSTOP,
+                                  Rect::FromBounds(224, kVisionRowTop + 2, 110, 16));
+    ShowVisionInLists();
     imgSnapshot.Create(hwnd(), Rect::FromBounds(0, kPanelHeight, 385, 341 - kPanelHeight));
     sizeGrip_ = ui::CreateStandardControl(hwnd(), L"SCROLLBAR", L"", SBS_SIZEGRIP, {});
     Arrange(ClientSize());
@@ -50,7 +70,71 @@ void Tvix_imgpreview::CreateContent() {
 
 void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) {
     EnsureContent();
-    imgSnapshot.SetPicture(snapshot.Pixels());
+    snapshot_ = &snapshot;
+    Resimulate();
+}
+
+void Tvix_imgpreview::SetVision(PreviewVision vision) {
+    vision.severity = std::clamp(vision.severity, 0, 100);
+    if (vision == vision_) return;
+    vision_ = vision;
+    ShowVisionInLists();
+    if (snapshot_) Resimulate();
+}
+
+void Tvix_imgpreview::ShowVisionInLists() {
+    if (!lstVision) return;
+    ::SendMessageW(lstVision, CB_SETCURSEL, static_cast<WPARAM>(vision_.vision), 0);
+    // A stored severity between the list's steps is used as it is; the list
+    // shows the nearest step.
+    const int step = (vision_.severity + kSeverityStep / 2) / kSeverityStep;
+    ::SendMessageW(lstSeverity, CB_SETCURSEL, static_cast<WPARAM>(step), 0);
+    ::EnableWindow(lstSeverity, vision_.vision != Vision::Normal);
+}
+
+void Tvix_imgpreview::lstVisionChange() {
+    const auto vision = ::SendMessageW(lstVision, CB_GETCURSEL, 0, 0);
+    const auto step = ::SendMessageW(lstSeverity, CB_GETCURSEL, 0, 0);
+    if (vision < 0 || vision >= kVisionCount || step < 0) return;
+    const PreviewVision chosen{static_cast<Vision>(vision), static_cast<int>(step) * kSeverityStep};
+    if (chosen == vision_) return;
+    vision_ = chosen;
+    ::EnableWindow(lstSeverity, vision_.vision != Vision::Normal);
+    if (snapshot_) Resimulate();
+    if (onVisionChange) onVisionChange(vision_);
+}
+
+void Tvix_imgpreview::Resimulate() {
+    seen_ = platform::DibSection();
+    const PixelView original = snapshot_->Pixels();
+    if (vision_.vision != Vision::Normal && !original.empty()) {
+        platform::DibSection seen(original.width, original.height);
+        // Without the memory for a copy the snapshot shows as it is, and the
+        // outputs put out the snapshot.
+        if (seen) {
+            const VisionFilter filter(vision_.vision, vision_.severity);
+            filter.ApplyToRows(original.top, original.stride,
+                               reinterpret_cast<std::uint8_t*>(seen.pixels()),
+                               static_cast<std::ptrdiff_t>(original.width) * kBytesPerPixel,
+                               original.width, original.height);
+            seen_ = std::move(seen);
+        }
+    }
+    imgSnapshot.SetPicture(ShownPicture());
+}
+
+PixelView Tvix_imgpreview::ShownPicture() const {
+    if (seen_) return PixelView::TopDown(seen_.pixels(), seen_.width(), seen_.height());
+    return snapshot_ ? snapshot_->Pixels() : PixelView{};
+}
+
+HBITMAP Tvix_imgpreview::ShownBitmap() const {
+    if (seen_) return seen_.get();
+    return snapshot_ ? snapshot_->Picture().get() : nullptr;
+}
+
+bool Tvix_imgpreview::OutputsAsSeen() const {
+    return seen_ && chkOutputsAsSeen && ui::IsChecked(chkOutputsAsSeen);
 }
 
 void Tvix_imgpreview::lstScaleChange() {

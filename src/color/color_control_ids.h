@@ -22,7 +22,8 @@ enum ColorControlId : int {
     kIdHoverRed = 1121,
     kIdHoverGreen = 1122,
     kIdHoverBlue = 1123,
+    kIdDichromacyFirst = 1124,  // + 0..2: protanopia, deuteranopia, tritanopia
 };
-static_assert(kIdPickerView > kIdToolsFirst && kIdHoverBlue < kIdToolsFirst + 100);
+static_assert(kIdPickerView > kIdToolsFirst && kIdDichromacyFirst + 2 < kIdToolsFirst + 100);
 
 }  // namespace vix

@@ -2,6 +2,7 @@
 
 #include "color/color_control_ids.h"
 #include "color/contrast.h"
+#include "color/dichromacy_lines.h"
 #include "color/extended_color_info.h"
 #include "ui/panel.h"
 
@@ -11,7 +12,7 @@ namespace {
 const PageSpec kInfoPage{.tab = kPickerTab,
                          .caption = L"Extended color information",
                          .toggleHint = L"Expand/Collapse Extended color information",
-                         .height = 74,
+                         .height = 122,
                          .shownSetting = &Setting(SettingId::ColorInfoSectionOpen)};
 
 }  // namespace
@@ -48,10 +49,17 @@ void ColorInfoPanel::Create(HWND page) {
     }
     lblContrast.Create(page, Rect::FromBounds(96, 54, 160, 14), kContrastBeforeTwoSamples);
     lblContrast.SetId(kIdContrast);
+    for (std::size_t i = 0; i < lblDichromacy.size(); ++i) {
+        const int y = 72 + 16 * static_cast<int>(i);
+        lblDichromacy[i].Create(page, Rect::FromBounds(10, y, 246, 14), L"");
+        lblDichromacy[i].SetId(kIdDichromacyFirst + static_cast<int>(i));
+    }
 }
 
 void ColorInfoPanel::SampleTaken(ColorWord color, wchar_t decimal) {
     if (lastSample_) lblContrast.SetCaption(ContrastText(*lastSample_, color, decimal));
+    for (std::size_t i = 0; i < lblDichromacy.size(); ++i)
+        lblDichromacy[i].SetCaption(DichromacyLine(kDichromacies[i], color, lastSample_, decimal));
     lastSample_ = color;
 }
 

@@ -8,8 +8,9 @@
 #include "ui/label.h"
 
 // The "Extended color information" page: CMYK and hue, saturation,
-// brightness of the live colour, and the WCAG contrast of the last two
-// sampled colours. Its hot key only opens the Picker tab.
+// brightness of the live colour, the WCAG contrast of the last two sampled
+// colours, and below it the last sample and that contrast as each of the
+// three dichromacies sees them. Its hot key only opens the Picker tab.
 
 namespace vix {
 
@@ -32,6 +33,7 @@ class ColorInfoPanel final : public Tool {
     ui::Label lblColorC, lblColorM, lblColorY, lblColorK;
     ui::Label lblHSB_H, lblHSB_S, lblHSB_B;
     ui::Label lblContrast;
+    std::array<ui::Label, 3> lblDichromacy;  // protanopia, deuteranopia, tritanopia
 
   private:
     std::array<ui::Label, 7> captions_;

@@ -32,16 +32,19 @@ const wchar_t* ContrastLevel(double ratio) {
     return L"fails";
 }
 
-std::wstring ContrastText(ColorWord a, ColorWord b, wchar_t decimal) {
-    const double ratio = ContrastRatio(a, b);
+std::wstring RatioText(double ratio, wchar_t decimal) {
     // Hundredths, cut off; the tiny allowance keeps a ratio that is 4.5 in
     // exact arithmetic from showing as 4.49 after rounding errors.
     const auto hundredths = static_cast<std::int64_t>(std::floor(ratio * 100 + 1e-9));
     const std::int64_t fraction = hundredths % 100;
-    std::wstring text = L"Contrast: " + std::to_wstring(hundredths / 100) + decimal;
+    std::wstring text = std::to_wstring(hundredths / 100) + decimal;
     if (fraction < 10) text += L'0';
     text += std::to_wstring(fraction);
     return text + L":1 " + ContrastLevel(ratio);
+}
+
+std::wstring ContrastText(ColorWord a, ColorWord b, wchar_t decimal) {
+    return L"Contrast: " + RatioText(ContrastRatio(a, b), decimal);
 }
 
 }  // namespace vix

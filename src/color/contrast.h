@@ -19,6 +19,9 @@ double ContrastRatio(ColorWord a, ColorWord b);
 // The level the ratio reaches: at least 7 "AAA", at least 4.5 "AA", at
 // least 3 "AA large", below that "fails".
 const wchar_t* ContrastLevel(double ratio);
+// The ratio truncated (not rounded) to two decimals with `decimal`, ":1 "
+// and the level, e.g. "4.48:1 AA large".
+std::wstring RatioText(double ratio, wchar_t decimal);
 // "Contrast: " and the ratio truncated (not rounded) to two decimals with
 // the user's decimal separator, ":1 " and the level, e.g.
 // "Contrast: 4.48:1 AA large".

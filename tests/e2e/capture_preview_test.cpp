@@ -1,10 +1,12 @@
 // The snapshot's preview window used as a designer uses it: opened from the
 // capture page, the picture at each of its five scales, dragged with the
-// mouse, and its buttons acting on the picture shown.
+// mouse, seen as a colour-vision deficiency sees it, and its buttons acting
+// on the picture shown.
 
 #include "capture_fixture.h"
 #include "input.h"
 #include "pattern.h"
+#include "vision/vision_filter.h"
 
 namespace vix::e2e {
 namespace {
@@ -183,6 +185,65 @@ TEST_F(CapturePreview, ThePictureFollowsThePointerAsFarAsItGoesAndTheButtonsActO
     ClosePreview(preview);
     EXPECT_TRUE(
         WaitUntil([&] { return (::GetWindowLongW(Main(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }));
+}
+
+// The pattern as deuteranopia sees it, at full and at half severity: the
+// view shows what the simulation computes, "Export as seen" puts that on
+// the clipboard, and the choice is remembered.
+TEST_F(CapturePreview, TheVisionListShowsAndExportsTheSnapshotAsSeen) {
+    HWND preview = OpenPreview();
+    ASSERT_NE(preview, nullptr);
+    HWND visions = ::FindWindowExW(preview, scales_, L"ComboBox", nullptr);
+    HWND severities = ::FindWindowExW(preview, visions, L"ComboBox", nullptr);
+    ASSERT_NE(visions, nullptr);
+    ASSERT_NE(severities, nullptr);
+    EXPECT_EQ(::SendMessageW(visions, CB_GETCURSEL, 0, 0), 0) << "Normal at first";
+    EXPECT_EQ(::SendMessageW(severities, CB_GETCURSEL, 0, 0), 20) << "100% at first";
+    const auto seenAs = [&](double severity) {
+        const VisionFilter filter(Vision::Deuteranopia, severity);
+        Picture seen = expected_;
+        for (DWORD& p : seen.pixels)
+            p = filter.ApplyToPixel(p) & 0xFFFFFFu;
+        return seen;
+    };
+    const auto viewShows = [&](const Picture& seen) {
+        return WaitUntil([&] {
+            const Picture view = ViewShot();
+            for (int y = 0; y < std::min(view.height, seen.height); ++y)
+                for (int x = 0; x < std::min(view.width, seen.width); ++x)
+                    if (view.At(x, y) != seen.At(x, y)) return false;
+            return true;
+        });
+    };
+    const Picture full = seenAs(100);
+    ASSERT_NE(full.pixels, expected_.pixels) << "the pattern has colours deuteranopia changes";
+    ChooseListItem(visions, 2);
+    EXPECT_TRUE(viewShows(full));
+    ChooseScale(1);  // 200%: the simulated picture at every scale
+    ASSERT_TRUE(WaitUntil([&] {
+        return ViewPixel(2 * (pt::kFlatLeft - pt::kLeft), 2 * (pt::kFlatTop - pt::kTop)) ==
+               full.At(pt::kFlatLeft - pt::kLeft, pt::kFlatTop - pt::kTop);
+    }));
+    ChooseScale(2);
+    const Picture half = seenAs(50);
+    ChooseListItem(severities, 10);
+    EXPECT_TRUE(viewShows(half));
+    SaveWindowShot(preview, L"capture-preview-deuteranopia");
+
+    // The original until "Export as seen" is ticked.
+    const auto copied = [&] {
+        ClearClipboard();
+        LeftClickAt(Center(FindByText(preview, L"Export snapshot to the clipboard")));
+        std::optional<Picture> shot;
+        EXPECT_TRUE(WaitUntil([&] { return (shot = ClipboardBitmap()).has_value(); }));
+        return shot.value_or(Picture{});
+    };
+    EXPECT_TRUE(copied().pixels == expected_.pixels);
+    LeftClickAt(Center(FindByText(preview, L"Export as seen")));
+    EXPECT_TRUE(copied().pixels == half.pixels);
+    ClosePreview(preview);
+    EXPECT_EQ(SettingsDword(L"PreviewVision"), 2u);
+    EXPECT_EQ(SettingsDword(L"PreviewVisionSeverity"), 50u);
 }
 
 }  // namespace

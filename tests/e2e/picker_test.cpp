@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "color/color_control_ids.h"
+#include "color/dichromacy_lines.h"
 #include "settings/settings.h"
 #include "pattern.h"
 #include "pattern_screen.h"
@@ -118,6 +119,12 @@ TEST_F(Picker, ContrastOfTheLastTwoSamplesAndAnOklchText) {
     Sample({250, 100}, pt::kBackground);
     ASSERT_TRUE(SummaryBecomes(Rgb(pt::kBackground)));
     EXPECT_EQ(Text(kIdContrast), L"Contrast: 2.54:1 fails");
+    // Below it each dichromacy's line for the later sample against the
+    // earlier one (the lines' texts are worked out in the native tests).
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Text(kIdDichromacyFirst + i),
+                  DichromacyLine(kDichromacies[i], FromPixel(pt::kBackground), FromPixel(pt::kFlat),
+                                 L'.'));
     EXPECT_TRUE(SaveWindowShot(Main(), L"picker-contrast"));
 }
 
