@@ -68,6 +68,7 @@ endif()
 # --- window code -------------------------------------------------------------
 # Handles, registry, screen facts and the skinned controls: no tool logic.
 add_library(vix_platform STATIC
+  platform/held_program.cpp
   platform/gdi.cpp
   platform/canvas.cpp
   platform/window.cpp
@@ -145,6 +146,8 @@ add_library(vix_update_win STATIC
   update/update_service.cpp
 )
 target_link_libraries(vix_update_win PUBLIC vix_platform)
+# The chain's bounded fetches need the chain parameters' retrieval time-out.
+target_compile_definitions(vix_update_win PRIVATE CERT_CHAIN_PARA_HAS_EXTRA_FIELDS)
 vix_windows_code(vix_update_win)
 vix_warnings(vix_update_win)
 vix_window_code_build(vix_update_win)

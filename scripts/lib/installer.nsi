@@ -142,6 +142,28 @@ Function .onInit
   ${EndIf}
 FunctionEnd
 
+; Replaces the 1 on the stack by 0 when PATH is a reparse point.
+!macro VIX_NOT_A_LINK PATH
+  System::Call 'kernel32::GetFileAttributesW(w "${PATH}") i .r1'
+  ${If} $1 != -1
+    IntOp $1 $1 & 0x400
+    ${If} $1 != 0
+      Pop $1
+      Push 0
+    ${EndIf}
+  ${EndIf}
+!macroend
+
+; 1 on the stack when the update folder and the two folders above it below
+; the local application data folder are plain folders (or missing), 0 when
+; any of them is a reparse point (a junction or a symbolic link).
+Function un.UpdateFolderIsOurs
+  Push 1
+  !insertmacro VIX_NOT_A_LINK "$LOCALAPPDATA\Brellin Software Development"
+  !insertmacro VIX_NOT_A_LINK "$LOCALAPPDATA\Brellin Software Development\VIX"
+  !insertmacro VIX_NOT_A_LINK "${UPDATE_FOLDER}"
+FunctionEnd
+
 ; The entry in the list of installed programs goes last: once it is gone,
 ; so is everything else.
 Section "Uninstall"
@@ -149,8 +171,14 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "$SMPROGRAMS\VIX.lnk"
   DeleteRegValue HKCU "${RUN_KEY}" "VIX"
-  ; The update program the program fetched; files only, links not followed.
-  Delete "${UPDATE_FOLDER}\*.*"
+  ; The update program the program fetched; files only. Deleting through a
+  ; junction or link in the folder's place, or in a folder above it, would
+  ; delete what it points at: then only the link itself goes.
+  Call un.UpdateFolderIsOurs
+  Pop $0
+  ${If} $0 == 1
+    Delete "${UPDATE_FOLDER}\*.*"
+  ${EndIf}
   RMDir "${UPDATE_FOLDER}"
   RMDir "$LOCALAPPDATA\Brellin Software Development\VIX"
   RMDir "$LOCALAPPDATA\Brellin Software Development"

@@ -30,9 +30,14 @@ struct SignatureReading {
     DWORD chainErrors = ~DWORD{0};
 };
 
+// The longest the check waits for revocation lists and answers, all of them
+// together, and for any one certificate it fetches to complete a chain.
+inline constexpr DWORD kSignatureFetchMs = 10000;
+
 // Reads the signature of `path`, through `file` when given. Without
 // `checkRevocation` no revocation list is fetched and no chain is built
-// again.
+// again. It may take up to kSignatureFetchMs and more when the network is
+// slow: never called on the user-interface thread.
 SignatureReading ReadSignature(const std::wstring& path, HANDLE file, bool checkRevocation);
 
 }  // namespace vix

@@ -27,6 +27,38 @@ constexpr UINT kDownloadDone = WM_APP + 0x62;
 // The download goes here first, and becomes "update.exe" once it is whole.
 constexpr wchar_t kPartialName[] = L"update.part";
 
+// On the download's worker, once the program is whole (`fetched`) or was
+// found from an earlier run: the program in `folder`, held, signed by our
+// publisher and no older than the version `offered`, or nothing (then no
+// file of it is left to be started later).
+std::optional<UpdateProgram> CheckedUpdateProgram(const std::wstring& folder,
+                                                  const std::wstring& ownPath, bool fetched,
+                                                  ProgramVersion offered) {
+    const std::wstring program = UpdateProgramPath(folder);
+    if (fetched) {
+        const std::wstring partial = folder + kPartialName;
+        if (!::MoveFileExW(partial.c_str(), program.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            ::DeleteFileW(partial.c_str());
+            return std::nullopt;
+        }
+    }
+    // Nothing but the update program may lie beside it: the system would
+    // load a library found there into it. Never emptied unless it is a full
+    // path: a relative one would empty the current folder.
+    if (!IsAbsoluteFolder(folder) || !platform::EmptyFolderExcept(folder, kUpdateProgramName))
+        return std::nullopt;
+    std::optional<UpdateProgram> held = UpdateProgram::Open(program);
+    if (!held) return std::nullopt;
+    // The signature first: nothing of a file that fails it is read further.
+    if (held->Check(ownPath) != SignatureVerdict::Trusted ||
+        !UpdateProgramVersionFits(held->Version(), offered.major, offered.minor)) {
+        held->Discard();
+        return std::nullopt;
+    }
+    return held;
+}
+
 HWND Button(HWND parent, const wchar_t* text, const Rect& bounds, int id) {
     return ui::CreateStandardControl(parent, L"BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON, bounds,
                                      id, ui::SkinFont(ui::FontId::Dialog));
@@ -102,21 +134,26 @@ void Tvix_update::btnUpdateClick() {
         folder_ = host_->UpdateFolder();
         if (!IsAbsoluteFolder(folder_) || !platform::MakePrivateFolder(folder_)) return Fail();
         if (plan.step == UpdateStep::StartExisting) {
-            const std::wstring path = UpdateProgramPath(folder_);
-            if (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-                StartUpdateProgram(folder_, std::nullopt);
-                return;
-            }
+            if (::GetFileAttributesW(UpdateProgramPath(folder_).c_str()) != INVALID_FILE_ATTRIBUTES)
+                return Prepare(L"", std::nullopt);
             // Fetched once, but gone since: fetch it again rather than close
             // the program without an update.
             plan = PlanUpdate(answer_, std::numeric_limits<std::int32_t>::min());
         }
         if (plan.step != UpdateStep::Download) return Fail();
-        downloadVersion_ = plan.version;
-        download_ =
-            UpdateDownload(hwnd(), kDownloadProgress, kDownloadDone, plan.address.ToString(),
-                           folder_ + kPartialName, downloadLimits_);
+        Prepare(plan.address.ToString(), plan.version);
     });
+}
+
+void Tvix_update::Prepare(const std::wstring& address, std::optional<std::int32_t> storeVersion) {
+    storeVersion_ = storeVersion;
+    download_ = UpdateDownload(
+        hwnd(), kDownloadProgress, kDownloadDone, address, folder_ + kPartialName,
+        [folder = folder_, own = host_->ProgramPath(), fetched = !address.empty(),
+         offered = offered_](const std::stop_token&) {
+            return CheckedUpdateProgram(folder, own, fetched, offered);
+        },
+        downloadLimits_);
 }
 
 void Tvix_update::Attempt(const std::function<void()>& step) {
@@ -164,36 +201,14 @@ LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void Tvix_update::DownloadDone() {
-    const bool whole = download_.Succeeded();
+    std::optional<UpdateProgram> program = download_.TakeProgram();
     download_ = UpdateDownload();
-    if (!whole) return Fail();
-    DownloadEnded();
-    const std::wstring partial = folder_ + kPartialName;
-    if (!::MoveFileExW(partial.c_str(), UpdateProgramPath(folder_).c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileW(partial.c_str());
-        return Fail();
-    }
-    StartUpdateProgram(folder_, downloadVersion_);
-}
-
-void Tvix_update::StartUpdateProgram(const std::wstring& folder,
-                                     std::optional<std::int32_t> storeVersion) {
-    // Nothing but the update program may lie beside it: the system would
-    // load a library found there into it. Never emptied unless it is a full
-    // path: a relative one would empty the current folder.
-    if (!IsAbsoluteFolder(folder) || !platform::EmptyFolderExcept(folder, kUpdateProgramName))
-        return Fail();
-    std::optional<UpdateProgram> program = UpdateProgram::Open(UpdateProgramPath(folder));
     if (!program) return Fail();
-    if (program->Check(host_->ProgramPath()) != SignatureVerdict::Trusted) {
-        program->Discard();
-        return Fail();
-    }
+    if (storeVersion_) DownloadEnded();
     // Stored before the start, so that a later run does not fetch the same
     // program again.
-    if (storeVersion) host_->StoreUpdateProgramVersion(*storeVersion);
-    if (!program->Start(folder)) return Fail();
+    if (storeVersion_) host_->StoreUpdateProgramVersion(*storeVersion_);
+    if (!program->Start(folder_)) return Fail();
     started_ = true;
     EndModal(IDOK);
 }

@@ -19,7 +19,7 @@
 // The update dialog: offers the newer version, remembers a declined one,
 // and on "Update" fetches the update program over https into the user's
 // private update folder, checks its signature, starts it from there and
-// lets the program close.
+// lets the program close. The download and the check run on a worker.
 
 namespace vix {
 
@@ -59,11 +59,12 @@ class Tvix_update final : public ui::ProgramForm {
     void DownloadBegun(std::uint64_t total);
     void DownloadAdvanced(std::uint64_t received);
     void DownloadEnded();
+    // Fetches `address` (none: the program is there from an earlier run)
+    // and checks the program on the download's worker; DownloadDone starts
+    // it, storing `storeVersion` first when given. The dialog stays
+    // responsive meanwhile, and closing it drops whatever the worker finds.
+    void Prepare(const std::wstring& address, std::optional<std::int32_t> storeVersion);
     void DownloadDone();
-    // Checks and starts the update program in `folder`, storing
-    // `storeVersion` first when given; shows the failure message when it
-    // cannot.
-    void StartUpdateProgram(const std::wstring& folder, std::optional<std::int32_t> storeVersion);
     void Fail();
 
     ui::Label lblOffer;  // Label1
@@ -80,7 +81,7 @@ class Tvix_update final : public ui::ProgramForm {
     bool started_ = false;
     // Bytes are scaled down by this many bits to fit the bar's range.
     int progressShift_ = 0;
-    std::int32_t downloadVersion_ = 0;
+    std::optional<std::int32_t> storeVersion_;
     // The update folder chosen at the click on "Update".
     std::wstring folder_;
     UpdateDownload download_;

@@ -19,7 +19,8 @@ struct UpdateDownload::Shared {
     mutable std::mutex mutex;
     Progress progress;
     bool begun = false;
-    bool succeeded = false;
+    // Dropped with the last owner when the dialog has stopped listening.
+    std::optional<UpdateProgram> program;
 
     void Post(UINT message, WPARAM wParam) const {
         if (!stopped) ::PostMessageW(window, message, wParam, 0);
@@ -65,27 +66,41 @@ bool Fetch(UpdateDownload::Shared& shared, const std::wstring& url, const std::w
     return whole && !stop.stop_requested();
 }
 
+// The fetch, when there is one, then the check.
+std::optional<UpdateProgram> FetchAndCheck(UpdateDownload::Shared& shared, const std::wstring& url,
+                                           const std::wstring& path,
+                                           const UpdateDownload::Limits& limits,
+                                           const UpdateDownload::Check& check,
+                                           const std::stop_token& stop) {
+    if (!url.empty() && !Fetch(shared, url, path, limits, stop)) {
+        ::DeleteFileW(path.c_str());
+        return std::nullopt;
+    }
+    if (stop.stop_requested()) return std::nullopt;
+    return check(stop);
+}
+
 }  // namespace
 
 UpdateDownload::UpdateDownload(HWND window, UINT progressMessage, UINT doneMessage,
-                               std::wstring url, std::wstring path, Limits limits)
+                               std::wstring url, std::wstring path, Check check, Limits limits)
     : shared_(std::make_shared<Shared>()) {
     shared_->window = window;
     shared_->progressMessage = progressMessage;
     shared_->doneMessage = doneMessage;
     worker_ = WorkerThread([shared = shared_, url = std::move(url), path = std::move(path),
-                            limits](std::stop_token stop) {
-        bool whole = false;
+                            check = std::move(check), limits](std::stop_token stop) {
+        std::optional<UpdateProgram> program;
         try {
-            whole = Fetch(*shared, url, path, limits, stop);
+            program = FetchAndCheck(*shared, url, path, limits, check, stop);
         } catch (...) {
             // Out of memory or anything else: the download failed, and the
             // dialog hears so like of any other failure.
+            if (!url.empty()) ::DeleteFileW(path.c_str());
         }
-        if (!whole) ::DeleteFileW(path.c_str());
         {
             const std::lock_guard lock(shared->mutex);
-            shared->succeeded = whole;
+            shared->program = std::move(program);
         }
         shared->Post(shared->doneMessage, 0);
     });
@@ -111,10 +126,10 @@ UpdateDownload::Progress UpdateDownload::progress() const {
     return shared_->progress;
 }
 
-bool UpdateDownload::Succeeded() const {
-    if (!shared_) return false;
+std::optional<UpdateProgram> UpdateDownload::TakeProgram() {
+    if (!shared_) return std::nullopt;
     const std::lock_guard lock(shared_->mutex);
-    return shared_->succeeded;
+    return std::exchange(shared_->program, std::nullopt);
 }
 
 }  // namespace vix

@@ -7,11 +7,17 @@
 #include <optional>
 #include <string>
 
-#include "common/worker_thread.h"
+#include <functional>
+#include <stop_token>
 
-// The update program's download, on a worker of its own: streamed straight
-// into a file, bounded in size and in time, reporting its progress to a
-// window, and never waited for when it is stopped.
+#include "common/worker_thread.h"
+#include "update/update_program.h"
+
+// The update program's download and its check, on a worker of their own:
+// streamed straight into a file, bounded in size and in time, reporting
+// progress to a window, then checked there (the signature check may wait
+// for revocation servers), and never waited for when stopped. The checked
+// program, held open, is handed to the window that started it.
 
 namespace vix {
 
@@ -35,13 +41,18 @@ class UpdateDownload {
     };
     using Limits = DownloadLimits;
 
+    // Runs on the worker once the program is whole in its file: the program
+    // checked and held, or nothing when it is refused. Owns what it uses.
+    using Check = std::function<std::optional<UpdateProgram>(const std::stop_token&)>;
+
     UpdateDownload() = default;
-    // Starts fetching `url` into the file `path` (replaced). Posts
-    // `progressMessage` to `window` as data arrives (wParam 0 the first
-    // time, 1 after) and `doneMessage` once, when the download has ended,
-    // whatever the outcome.
+    // Starts fetching `url` into the file `path` (replaced), then runs
+    // `check`; with an empty `url` nothing is fetched and only `check` runs.
+    // Posts `progressMessage` to `window` as data arrives (wParam 0 the
+    // first time, 1 after) and `doneMessage` once, when the download and
+    // the check have ended, whatever the outcome.
     UpdateDownload(HWND window, UINT progressMessage, UINT doneMessage, std::wstring url,
-                   std::wstring path, Limits limits = {});
+                   std::wstring path, Check check, Limits limits = {});
     ~UpdateDownload() { Stop(); }
     UpdateDownload(UpdateDownload&&) noexcept = default;
     // Stops the download held so far first, without waiting for it.
@@ -54,9 +65,9 @@ class UpdateDownload {
     // Between the start and Stop: messages of this download are its own.
     bool active() const { return shared_ != nullptr; }
     Progress progress() const;
-    // After `doneMessage`: true when the whole program is in the file and
-    // the file is closed.
-    bool Succeeded() const;
+    // After `doneMessage`: the checked program, once; nothing when the
+    // download or the check failed.
+    std::optional<UpdateProgram> TakeProgram();
 
     // What the worker shares with its owner.
     struct Shared;

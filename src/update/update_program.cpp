@@ -1,5 +1,10 @@
 #include "update/update_program.h"
 
+#include <cstdint>
+#include <vector>
+
+#include "platform/held_program.h"
+
 namespace vix {
 
 std::optional<UpdateProgram> UpdateProgram::Open(const std::wstring& path) {
@@ -15,21 +20,13 @@ SignatureVerdict UpdateProgram::Check(const std::wstring& ownPath) const {
     return CheckUpdateSignature(path_, file_.get(), ownPath);
 }
 
+std::optional<FixedVersion> UpdateProgram::Version() const {
+    const std::vector<std::uint8_t> block = platform::VersionResourceBytes(path_);
+    return ReadFixedVersion(block);
+}
+
 bool UpdateProgram::Start(const std::wstring& folder) const {
-    // By its full path, not looked up anywhere; our handles (the one on the
-    // file included) are not passed on.
-    std::wstring commandLine = L"\"" + path_ + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION started{};
-    if (!::CreateProcessW(path_.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &started))
-        return false;
-    const platform::KernelHandle process(started.hProcess);
-    const platform::KernelHandle thread(started.hThread);
-    return true;
+    return platform::StartHeldProgram(path_, file_.get(), folder);
 }
 
 void UpdateProgram::Discard() {

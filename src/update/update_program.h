@@ -7,6 +7,7 @@
 
 #include "platform/handle.h"
 #include "update/signature_check.h"
+#include "update/version_resource.h"
 
 // The downloaded update program "update.exe", held open for reading without
 // write sharing from its signature check until it has been started, so
@@ -21,10 +22,14 @@ class UpdateProgram {
     static std::optional<UpdateProgram> Open(const std::wstring& path);
 
     SignatureVerdict Check(const std::wstring& ownPath) const;
+    // The fixed part of its own version resource, when it has a readable one.
+    std::optional<FixedVersion> Version() const;
     // Starts the program by its full path with `folder` as its working
-    // folder, shown normally. False when it could not be started (also when
-    // it asks to be elevated: the update program of a program installed
-    // for one user runs with that user's rights).
+    // folder, shown normally, and lets it run only once the system has
+    // shown that the image it started is the file held here. False when it
+    // could not be started so (also when it asks to be elevated: the update
+    // program of a program installed for one user runs with that user's
+    // rights).
     bool Start(const std::wstring& folder) const;
     // Lets go of the file and deletes it: what failed its check must not be
     // found and started later.

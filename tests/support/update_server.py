@@ -34,7 +34,7 @@ without the query; each value says how to answer:
 "{http}" and "{https}" in bodies and headers become the two ports. Unknown
 paths get 404. Built in: /crl/root.crl and /crl/other-ca.crl answer the
 test authorities' revocation lists (the certificates name them when the PKI
-is made by this server).
+is made by this server), unless a route of that path says otherwise.
 
 Every request is appended to DIR/requests.jsonl as one JSON object:
 {"scheme", "method", "path" (with query), "headers"}.
@@ -114,10 +114,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         state.log({"scheme": scheme, "method": self.command, "path": self.path,
                    "headers": dict(self.headers.items())})
         path = self.path.split("?", 1)[0]
-        if path in ("/crl/root.crl", "/crl/other-ca.crl"):
+        route = state.routes().get(path)
+        if route is None and path in ("/crl/root.crl", "/crl/other-ca.crl"):
             return self.send(200, {"Content-Type": "application/pkix-crl"},
                              (state.pki / path[len("/crl/"):]).read_bytes(), send_body)
-        route = state.routes().get(path)
         if route is None or route.get("only", scheme) != scheme:
             return self.send(404, {}, b"not found", send_body)
         time.sleep(float(route.get("delay", 0)))
