@@ -68,6 +68,7 @@ struct ToolSet::Tools {
                  [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Document, enabled); },
              .btnCaptureToPSLayerClick =
                  [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Layer, enabled); }});
+        standalone.Offer(capture);
     }
 
     // In the order their pages are built.

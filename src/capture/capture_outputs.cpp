@@ -49,12 +49,16 @@ void CaptureTools::btnSaveCaptureClick() {
     // An abandoned screen capture enables the buttons before any snapshot
     // exists: there is nothing to save then.
     if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    SavePicture(snapshot_.Output());
+}
+
+void CaptureTools::SavePicture(const PixelView& picture) {
     const int quality = JpegQualityOf(host_.CurrentSettings().jpegQuality);
     host_.RunBehind([&](HWND owner) {
         const auto choice = dialogs_.ChooseSaveFile(owner);
         if (!choice) return 0;
         const SaveTarget target = ChooseSaveTarget(choice->fileName, choice->filterIndex);
-        if (const auto failed = SaveSnapshotFile(snapshot_.Output(), target, quality))
+        if (const auto failed = SaveSnapshotFile(picture, target, quality))
             dialogs_.Message(owner, *failed, MB_OK | MB_ICONERROR);
         return 0;
     });
@@ -62,7 +66,11 @@ void CaptureTools::btnSaveCaptureClick() {
 
 void CaptureTools::btnCaptureToClipboardClick() {
     if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
-    if (!CopySnapshotToClipboard(clipboard_, snapshot_.Output()))
+    CopyPicture(snapshot_.Output());
+}
+
+void CaptureTools::CopyPicture(const PixelView& picture) {
+    if (!CopySnapshotToClipboard(clipboard_, picture))
         ShowError(L"The snapshot could not be put on the clipboard.");
 }
 
@@ -80,11 +88,13 @@ void CaptureTools::chkCaptureSequenceClick(bool ticked) {
         page_.UntickSequence();
 }
 
-void CaptureTools::btnCapturePreviewClick() {
+void CaptureTools::btnCapturePreviewClick() { PreviewPicture(snapshot_.Pixels(), true); }
+
+void CaptureTools::PreviewPicture(const PixelView& picture, bool ofSnapshot) {
     host_.ShowTab(kCaptureTab);
     host_.SetCurrentMode(kPreviewMode);
     if (preview_) {
-        preview_->ShowPicture(snapshot_);
+        preview_->ShowPicture(picture, ofSnapshot);
         host_.RunBehind([this](HWND owner) {
             if (owner) preview_->PlaceOn(owner);
             return preview_->ShowModal();

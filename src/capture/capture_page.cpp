@@ -69,6 +69,7 @@ void CapturePage::Create(HWND page, HWND owner) {
     };
     output(btnCapturePreview, 210, L"Review snapshot", L"btn_preview");
     btnCapturePreview.onClick = [this] { tools_.btnCapturePreviewClick(); };
+    CreateMoreOutputs(page, 233);
 
     chkMultiCapture =
         CheckBox(page, Rect::FromBounds(6, 42, 108, 16), L"Multi Capture (to one image)");
@@ -79,14 +80,49 @@ void CapturePage::Create(HWND page, HWND owner) {
     chkCaptureWithCursor =
         CheckBox(page, Rect::FromBounds(6, 74, 230, 16), L"Capure with mouse cursor");
 
-    PreviewActions actions;
-    actions.btnCaptureToClipboardClick = [this] { tools_.btnCaptureToClipboardClick(); };
-    actions.btnSaveCaptureClick = [this] { tools_.btnSaveCaptureClick(); };
-    actions.btnCaptureToPSClick = [this] { btnCaptureToPS.onClick(); };
-    actions.btnCaptureToPSLayerClick = [this] { btnCaptureToPSLayer.onClick(); };
-    preview_.SetActions(std::move(actions));
+    preview_.SetActions(MakePreviewActions());
     if (owner) preview_.Create(owner);
     tools_.SetPreview(&preview_);
+}
+
+void CapturePage::CreateMoreOutputs(HWND page, int x) {
+    for (const SnapshotOutput& output : outputs_) {
+        ui::ImageButton& b = outputButtons_.emplace_back();
+        b.Create(page, Rect::FromBounds(x, 26, 22, 22), output.hint,
+                 ui::RestHoverPictures(output.picture));
+        b.SetEnabled(false);
+        // A hot key may call it while the button is disabled.
+        b.onClick = [this, &b, &output] {
+            if (b.Enabled() && !tools_.CurrentSnapshot().Empty()) output.send(CurrentSnapshot());
+        };
+        x += 23;
+    }
+}
+
+PreviewActions CapturePage::MakePreviewActions() {
+    PreviewActions actions;
+    // While a tool's picture shows, the outputs act on it, not on the
+    // snapshot.
+    actions.btnCaptureToClipboardClick = [this] {
+        if (previewedPixels_.empty())
+            tools_.btnCaptureToClipboardClick();
+        else
+            CopyToClipboard(Previewed());
+    };
+    actions.btnSaveCaptureClick = [this] {
+        if (previewedPixels_.empty())
+            tools_.btnSaveCaptureClick();
+        else
+            Save(Previewed());
+    };
+    actions.btnCaptureToPSClick = [this] { btnCaptureToPS.onClick(); };
+    actions.btnCaptureToPSLayerClick = [this] { btnCaptureToPSLayer.onClick(); };
+    for (const SnapshotOutput& output : outputs_)
+        actions.more.push_back({output.hint, output.picture, [this, &output] {
+                                    if (const ScreenPicture p = Previewed(); !p.empty())
+                                        output.send(p);
+                                }});
+    return actions;
 }
 
 std::span<const PageSpec* const> CapturePage::Pages() const {
@@ -144,6 +180,48 @@ void CapturePage::EnableCaptureButtons() {
     for (ui::ImageButton* b : {&btnSaveCapture, &btnCaptureToClipboard, &btnCaptureToPS,
                                &btnCaptureToPSLayer, &btnCapturePreview})
         b->SetEnabled(true);
+    for (ui::ImageButton& b : outputButtons_)
+        b.SetEnabled(true);
+}
+
+namespace {
+
+PixelView PictureView(const ScreenPicture& picture) {
+    return PixelView::TopDown(picture.pixels, picture.width(), picture.height());
+}
+
+}  // namespace
+
+ScreenPicture CapturePage::CurrentSnapshot() const {
+    // The working picture is a top-down 32-bit bitmap without gaps between
+    // its rows, as ScreenPicture has them.
+    const Snapshot& snapshot = tools_.CurrentSnapshot();
+    if (snapshot.Empty()) return {};
+    return {reinterpret_cast<const std::uint32_t*>(snapshot.Pixels().top), snapshot.State().rect};
+}
+
+void CapturePage::Save(const ScreenPicture& picture) {
+    if (!picture.empty()) tools_.SavePicture(PictureView(picture));
+}
+
+void CapturePage::CopyToClipboard(const ScreenPicture& picture) {
+    if (!picture.empty()) tools_.CopyPicture(PictureView(picture));
+}
+
+void CapturePage::Preview(const ScreenPicture& picture) {
+    if (picture.empty()) return;
+    previewedPixels_.assign(picture.pixels,
+                            picture.pixels + static_cast<std::size_t>(picture.width()) *
+                                                 static_cast<std::size_t>(picture.height()));
+    previewedScreen_ = picture.screen;
+    tools_.PreviewPicture(PictureView(picture), false);
+    previewedPixels_.clear();
+    previewedPixels_.shrink_to_fit();
+}
+
+ScreenPicture CapturePage::Previewed() const {
+    if (previewedPixels_.empty()) return CurrentSnapshot();
+    return {previewedPixels_.data(), previewedScreen_};
 }
 
 }  // namespace vix

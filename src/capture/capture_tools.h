@@ -82,8 +82,15 @@ class CaptureTools {
     void btnCaptureToClipboardClick();
     void chkCaptureSequenceClick(bool ticked);
     void btnCapturePreviewClick();
+    // The save, clipboard and preview outputs for any picture, the
+    // snapshot's or one a tool holds; the preview's Photoshop buttons work
+    // only `ofSnapshot`, as the export reads the snapshot.
+    void SavePicture(const PixelView& picture);
+    void CopyPicture(const PixelView& picture);
+    void PreviewPicture(const PixelView& picture, bool ofSnapshot);
 
     Snapshot& CurrentSnapshot() { return snapshot_; }
+    const Snapshot& CurrentSnapshot() const { return snapshot_; }
     const std::wstring& SequenceFolder() const { return sequenceFolder_; }
     Trectan& RectangleOverlay() { return rectangle_; }
     THottracker& TrackingFrame() { return tracker_; }

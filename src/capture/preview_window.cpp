@@ -37,6 +37,11 @@ void Tvix_imgpreview::CreateContent() {
            actions_.btnCaptureToPSClick);
     button(btnSaveCapture, 68, L"Save snapshot to disk", L"btn_save_capture",
            actions_.btnSaveCaptureClick);
+    int x = 90;
+    for (PreviewOutput& more : actions_.more) {
+        button(moreButtons_.emplace_back(), x, more.hint, more.picture, more.click);
+        x += 22;
+    }
     lblScale.Create(hwnd(), Rect::FromBounds(0, 5, kLabelWidth, 16), L"Scale");
     lstScale = ui::CreateDropDownList(hwnd(), Rect::FromBounds(0, 2, kScaleBoxWidth, 200),
                                       {L"400%", L"200%", L"100%", L"50%", L"25%"});
@@ -48,9 +53,11 @@ void Tvix_imgpreview::CreateContent() {
     Arrange(ClientSize());
 }
 
-void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) {
+void Tvix_imgpreview::ShowPicture(const PixelView& picture, bool ofSnapshot) {
     EnsureContent();
-    imgSnapshot.SetPicture(snapshot.Pixels());
+    imgSnapshot.SetPicture(picture);
+    btnCaptureToPS.SetEnabled(ofSnapshot);
+    btnCaptureToPSLayer.SetEnabled(ofSnapshot);
 }
 
 void Tvix_imgpreview::lstScaleChange() {

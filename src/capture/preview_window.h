@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <functional>
+#include <vector>
 
 #include "capture/image_view.h"
 #include "capture/snapshot.h"
@@ -15,12 +17,20 @@
 
 namespace vix {
 
+// An output a tool adds after the four: its button's hint and pictures.
+struct PreviewOutput {
+    const wchar_t* hint = L"";
+    const wchar_t* picture = L"";
+    std::function<void()> click;
+};
+
 // The main window's output handlers the preview's buttons run.
 struct PreviewActions {
     std::function<void()> btnCaptureToClipboardClick;
     std::function<void()> btnCaptureToPSLayerClick;
     std::function<void()> btnCaptureToPSClick;
     std::function<void()> btnSaveCaptureClick;
+    std::vector<PreviewOutput> more;
 };
 
 inline constexpr std::array<double, 5> kPreviewScales = {4.0, 2.0, 1.0, 0.5, 0.25};
@@ -31,7 +41,10 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     void SetActions(PreviewActions actions) { actions_ = std::move(actions); }
     void Create(HWND owner) override;
     // Replaces the image shown; scale and scroll range follow.
-    void ShowPicture(const Snapshot& snapshot);
+    void ShowPicture(const Snapshot& snapshot) { ShowPicture(snapshot.Pixels(), true); }
+    // The same for any picture; the Photoshop buttons are enabled only for
+    // the snapshot, which is what they export.
+    void ShowPicture(const PixelView& picture, bool ofSnapshot);
     // Centres the window on `window` (the main window) before showing it.
     void PlaceOn(HWND window) { CenterOn(window); }
 
@@ -54,6 +67,7 @@ class Tvix_imgpreview final : public ui::ProgramForm {
 
     PreviewActions actions_;
     ui::ImageButton btnCaptureToClipboard, btnCaptureToPSLayer, btnCaptureToPS, btnSaveCapture;
+    std::deque<ui::ImageButton> moreButtons_;
     ui::Label lblScale;       // Label1
     HWND lstScale = nullptr;  // ComboBox1
     ImageView imgSnapshot;    // ImgView321
