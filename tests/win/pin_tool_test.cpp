@@ -30,18 +30,18 @@ class FakeSnapshotOutputs : public SnapshotOutputs {
     std::vector<std::uint32_t> copied;
 };
 
+// Named: the 32-bit system calls it as stdcall, which a lambda is not.
+BOOL CALLBACK AddPinWindow(HWND window, LPARAM list) {
+    wchar_t name[32] = {};
+    ::GetClassNameW(window, name, 32);
+    if (std::wstring_view(name) == L"TVixPin")
+        reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 std::vector<HWND> PinWindows() {
     std::vector<HWND> found;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM list) -> BOOL {
-            wchar_t name[32] = {};
-            ::GetClassNameW(w, name, 32);
-            if (std::wstring_view(name) == L"TVixPin")
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(w);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &AddPinWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
