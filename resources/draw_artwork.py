@@ -25,6 +25,7 @@ SHARED = os.path.join(SRC, "ui", "art")
 COLOR = os.path.join(SRC, "color", "art")
 RULER = os.path.join(SRC, "ruler", "art")
 CAPTURE = os.path.join(SRC, "capture", "art")
+PIN = os.path.join(SRC, "pin", "art")
 
 # The skin's palette.
 INK = (40, 44, 52, 255)
@@ -438,6 +439,18 @@ def preview_button(state):
     return c
 
 
+def pin_button(state):
+    """A push pin: a round head, its collar and the needle going down left."""
+    c, ink, plate = square_button(22, state)
+    c.disc(13, 8, 4.5, RED)
+    c.disc(12, 7, 1.5, (240, 140, 130, 255))
+    for i in range(5):
+        c.rect(8 + i, 12 - i, 10 + i, 13 - i, ink)
+    for i in range(5):
+        c.rect(4 + i, 17 - i, 5 + i, 18 - i, ink)
+    return c
+
+
 RULER_FILL = (250, 236, 170, 255)
 
 
@@ -581,6 +594,7 @@ def main():
         control_capture_button(True, state).save_bmp(CAPTURE, f"img_ccapture_disable_{state}")
         save_snapshot_button(state).save_bmp(CAPTURE, f"btn_save_capture_{state}")
         preview_button(state).save_bmp(CAPTURE, f"btn_preview_{state}")
+        pin_button(state).save_bmp(PIN, f"btn_pin_{state}")
     title_image().save_bmp(SHELL, "title")
     logo().save_bmp(SHELL, "logo")
     # The program's icon, beside the resource script that names it MAINICON.

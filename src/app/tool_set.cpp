@@ -23,9 +23,10 @@
 // The tools that stand on their own, made with the host alone and sharing
 // nothing with the others, entered after them: each is its include here and
 // its name in the list.
+#include "pin/pin_tool.h"
 #include "spacing/spacing_tool.h"
 namespace vix {
-using OwnTools = StandaloneTools<SpacingTool>;
+using OwnTools = StandaloneTools<SpacingTool, PinTool>;
 }
 
 namespace vix {
@@ -68,6 +69,7 @@ struct ToolSet::Tools {
                  [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Document, enabled); },
              .btnCaptureToPSLayerClick =
                  [this](bool enabled) { photoshop.ExportSnapshot(ExportKind::Layer, enabled); }});
+        standalone.Offer(capture);
     }
 
     // In the order their pages are built.

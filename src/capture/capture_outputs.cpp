@@ -45,12 +45,15 @@ void CaptureTools::SaveToSequence() {
         ShowError(*failed);
 }
 
-void CaptureTools::btnSaveCaptureClick() { SavePicture(snapshot_.Output()); }
-
-void CaptureTools::SavePicture(const PixelView& picture) {
+void CaptureTools::btnSaveCaptureClick() {
     // An abandoned screen capture enables the buttons before any snapshot
     // exists: there is nothing to save then.
-    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty() || picture.empty()) return;
+    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    SavePicture(snapshot_.Output());
+}
+
+void CaptureTools::SavePicture(const PixelView& picture) {
+    if (picture.empty()) return;
     const int quality = JpegQualityOf(host_.CurrentSettings().jpegQuality);
     host_.RunBehind([&](HWND owner) {
         const auto choice = dialogs_.ChooseSaveFile(owner);
@@ -62,10 +65,13 @@ void CaptureTools::SavePicture(const PixelView& picture) {
     });
 }
 
-void CaptureTools::btnCaptureToClipboardClick() { CopyPicture(snapshot_.Output()); }
+void CaptureTools::btnCaptureToClipboardClick() {
+    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty()) return;
+    CopyPicture(snapshot_.Output());
+}
 
 void CaptureTools::CopyPicture(const PixelView& picture) {
-    if (!page_.CaptureButtonsEnabled() || snapshot_.Empty() || picture.empty()) return;
+    if (picture.empty()) return;
     if (!CopySnapshotToClipboard(clipboard_, picture))
         ShowError(L"The snapshot could not be put on the clipboard.");
 }
@@ -84,11 +90,13 @@ void CaptureTools::chkCaptureSequenceClick(bool ticked) {
         page_.UntickSequence();
 }
 
-void CaptureTools::btnCapturePreviewClick() {
+void CaptureTools::btnCapturePreviewClick() { PreviewPicture(snapshot_.Pixels(), true); }
+
+void CaptureTools::PreviewPicture(const PixelView& picture, bool ofSnapshot) {
     host_.ShowTab(kCaptureTab);
     host_.SetCurrentMode(kPreviewMode);
     if (preview_) {
-        preview_->ShowPicture(snapshot_);
+        preview_->ShowPicture(picture, ofSnapshot);
         host_.RunBehind([this](HWND owner) {
             if (owner) preview_->PlaceOn(owner);
             return preview_->ShowModal();

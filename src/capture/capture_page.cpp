@@ -92,6 +92,7 @@ void CapturePage::Create(HWND page, HWND owner) {
     };
     output(btnCapturePreview, 210, L"Review snapshot", L"btn_preview");
     btnCapturePreview.onClick = [this] { tools_.btnCapturePreviewClick(); };
+    CreateMoreOutputs(page, 233);
 
     chkMultiCapture =
         CheckBox(page, Rect::FromBounds(6, 42, 108, 16), L"Multi Capture (to one image)");
@@ -103,22 +104,7 @@ void CapturePage::Create(HWND page, HWND owner) {
         CheckBox(page, Rect::FromBounds(6, 74, 150, 16), L"Capure with mouse cursor");
     CreateDelayList(page);
 
-    PreviewActions actions;
-    actions.btnCaptureToClipboardClick = [this] {
-        if (preview_.OutputsAsSeen())
-            tools_.CopyPicture(preview_.ShownPicture());
-        else
-            tools_.btnCaptureToClipboardClick();
-    };
-    actions.btnSaveCaptureClick = [this] {
-        if (preview_.OutputsAsSeen())
-            tools_.SavePicture(preview_.ShownPicture());
-        else
-            tools_.btnSaveCaptureClick();
-    };
-    actions.btnCaptureToPSClick = [this] { RunPreviewOutput(btnCaptureToPS.onClick); };
-    actions.btnCaptureToPSLayerClick = [this] { RunPreviewOutput(btnCaptureToPSLayer.onClick); };
-    preview_.SetActions(std::move(actions));
+    preview_.SetActions(MakePreviewActions());
     preview_.onVisionChange = [this](PreviewVision chosen) {
         host_.ChangeSettings([chosen](Settings& settings) {
             SetField(settings, kPreviewVision,
@@ -147,6 +133,49 @@ void CapturePage::RunPreviewOutput(const std::function<void()>& output) {
 HBITMAP CapturePage::ExportBitmap() {
     if (exportingSeen_) return preview_.ShownBitmap();
     return tools_.CurrentSnapshot().OutputBitmap();
+}
+
+void CapturePage::CreateMoreOutputs(HWND page, int x) {
+    for (const SnapshotOutput& output : outputs_) {
+        ui::ImageButton& b = outputButtons_.emplace_back();
+        b.Create(page, Rect::FromBounds(x, 26, 22, 22), output.hint,
+                 ui::RestHoverPictures(output.picture));
+        b.SetEnabled(false);
+        // A hot key may call it while the button is disabled.
+        b.onClick = [this, &b, &output] {
+            if (b.Enabled() && !tools_.CurrentSnapshot().Empty()) output.send(CurrentSnapshot());
+        };
+        x += 23;
+    }
+}
+
+PreviewActions CapturePage::MakePreviewActions() {
+    PreviewActions actions;
+    // While a tool's picture shows, or the picture as seen is asked for,
+    // the outputs act on what the preview shows, not on the snapshot.
+    const auto onSnapshot = [this] {
+        return previewedPixels_.empty() && !preview_.OutputsAsSeen();
+    };
+    actions.btnCaptureToClipboardClick = [this, onSnapshot] {
+        if (onSnapshot())
+            tools_.btnCaptureToClipboardClick();
+        else
+            CopyToClipboard(Previewed());
+    };
+    actions.btnSaveCaptureClick = [this, onSnapshot] {
+        if (onSnapshot())
+            tools_.btnSaveCaptureClick();
+        else
+            Save(Previewed());
+    };
+    actions.btnCaptureToPSClick = [this] { RunPreviewOutput(btnCaptureToPS.onClick); };
+    actions.btnCaptureToPSLayerClick = [this] { RunPreviewOutput(btnCaptureToPSLayer.onClick); };
+    for (const SnapshotOutput& output : outputs_)
+        actions.more.push_back({output.hint, output.picture, [this, &output] {
+                                    if (const ScreenPicture p = Previewed(); !p.empty())
+                                        output.send(p);
+                                }});
+    return actions;
 }
 
 std::span<const PageSpec* const> CapturePage::Pages() const {
@@ -219,6 +248,54 @@ void CapturePage::EnableCaptureButtons() {
     for (ui::ImageButton* b : {&btnSaveCapture, &btnCaptureToClipboard, &btnCaptureToPS,
                                &btnCaptureToPSLayer, &btnCapturePreview})
         b->SetEnabled(true);
+    for (ui::ImageButton& b : outputButtons_)
+        b.SetEnabled(true);
+}
+
+namespace {
+
+PixelView PictureView(const ScreenPicture& picture) {
+    return PixelView::TopDown(picture.pixels, picture.width(), picture.height());
+}
+
+}  // namespace
+
+ScreenPicture CapturePage::CurrentSnapshot() const {
+    // The working picture is a top-down 32-bit bitmap without gaps between
+    // its rows, as ScreenPicture has them.
+    const Snapshot& snapshot = tools_.CurrentSnapshot();
+    if (snapshot.Empty()) return {};
+    return {reinterpret_cast<const std::uint32_t*>(snapshot.Pixels().top), snapshot.State().rect};
+}
+
+void CapturePage::Save(const ScreenPicture& picture) {
+    if (!picture.empty()) tools_.SavePicture(PictureView(picture));
+}
+
+void CapturePage::CopyToClipboard(const ScreenPicture& picture) {
+    if (!picture.empty()) tools_.CopyPicture(PictureView(picture));
+}
+
+void CapturePage::Preview(const ScreenPicture& picture) {
+    if (picture.empty()) return;
+    previewedPixels_.assign(picture.pixels,
+                            picture.pixels + static_cast<std::size_t>(picture.width()) *
+                                                 static_cast<std::size_t>(picture.height()));
+    previewedScreen_ = picture.screen;
+    tools_.PreviewPicture(PictureView(picture), false);
+    previewedPixels_.clear();
+    previewedPixels_.shrink_to_fit();
+}
+
+ScreenPicture CapturePage::Previewed() const {
+    const ScreenPicture source = previewedPixels_.empty()
+                                     ? CurrentSnapshot()
+                                     : ScreenPicture{previewedPixels_.data(), previewedScreen_};
+    if (!preview_.OutputsAsSeen() || source.empty()) return source;
+    // The simulated copy is top-down without gaps between its rows, of the
+    // source's size.
+    const PixelView seen = preview_.ShownPicture();
+    return {reinterpret_cast<const std::uint32_t*>(seen.top), source.screen};
 }
 
 }  // namespace vix

@@ -3,10 +3,14 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
+#include <deque>
 #include <functional>
+#include <vector>
 
 #include "capture/capture_tools.h"
 #include "capture/preview_window.h"
+#include "tools/snapshot_outputs.h"
 #include "tools/tool.h"
 #include "tools/tool_host.h"
 #include "ui/image_button.h"
@@ -16,7 +20,8 @@
 // labels, the three check boxes and the five output buttons, with the
 // capture tools behind them. As a part of the main window it brings the
 // overlays and the preview, and answers the save, copy and export keys on
-// the Capture tab.
+// the Capture tab. Tools that send the snapshot elsewhere reach it, and add
+// their outputs, through SnapshotOutputs.
 
 namespace vix {
 
@@ -29,7 +34,7 @@ struct PhotoshopOutputs {
 
 inline constexpr int kCapturePageHeight = 93;
 
-class CapturePage final : public CapturePageControls, public Tool {
+class CapturePage final : public CapturePageControls, public Tool, public SnapshotOutputs {
   public:
     CapturePage(ToolHost& host, CaptureDialogs& dialogs, platform::SystemCursors& cursors,
                 const platform::ClipboardWriter& clipboard)
@@ -68,6 +73,14 @@ class CapturePage final : public CapturePageControls, public Tool {
     void EnableCaptureButtons() override;
     bool CaptureButtonsEnabled() const override { return btnSaveCapture.Enabled(); }
 
+    // SnapshotOutputs
+    void AddOutput(SnapshotOutput output) override { outputs_.push_back(std::move(output)); }
+    bool OutputsEnabled() const override { return CaptureButtonsEnabled(); }
+    ScreenPicture CurrentSnapshot() const override;
+    void Save(const ScreenPicture& picture) override;
+    void CopyToClipboard(const ScreenPicture& picture) override;
+    void Preview(const ScreenPicture& picture) override;
+
   private:
     void CreateDelayList(HWND page);
     // Runs a button of the preview: with "Export as seen" ticked on the
@@ -75,6 +88,12 @@ class CapturePage final : public CapturePageControls, public Tool {
     void RunPreviewOutput(const std::function<void()>& output);
 
     ToolHost& host_;
+    void CreateMoreOutputs(HWND page, int x);
+    PreviewActions MakePreviewActions();
+    // What the preview's buttons act on: the snapshot, or the picture a tool
+    // had shown there, copied for as long as it shows.
+    ScreenPicture Previewed() const;
+
     CaptureTools tools_;
     bool exportingSeen_ = false;
     Tvix_imgpreview preview_;
@@ -90,6 +109,10 @@ class CapturePage final : public CapturePageControls, public Tool {
     HWND lstCaptureDelay = nullptr;
     ui::ImageButton btnSaveCapture, btnCaptureToClipboard, btnCaptureToPS, btnCaptureToPSLayer,
         btnCapturePreview;
+    std::vector<SnapshotOutput> outputs_;
+    std::deque<ui::ImageButton> outputButtons_;
+    std::vector<std::uint32_t> previewedPixels_;
+    Rect previewedScreen_;
 };
 
 }  // namespace vix

@@ -80,11 +80,14 @@ class CaptureTools {
     // buttons are disabled or the snapshot is empty.
     void btnSaveCaptureClick();
     void btnCaptureToClipboardClick();
-    // The same for another picture of the snapshot (the preview's as seen).
-    void SavePicture(const PixelView& picture);
-    void CopyPicture(const PixelView& picture);
     void chkCaptureSequenceClick(bool ticked);
     void btnCapturePreviewClick();
+    // The save, clipboard and preview outputs for any picture, the
+    // snapshot's, the preview's as seen, or one a tool holds; the preview's Photoshop buttons work
+    // only `ofSnapshot`, as the export reads the snapshot.
+    void SavePicture(const PixelView& picture);
+    void CopyPicture(const PixelView& picture);
+    void PreviewPicture(const PixelView& picture, bool ofSnapshot);
 
     // The wait the "Delay" list sets before the screen or the control under
     // the pointer is taken; whether one is counting down now.
@@ -96,6 +99,7 @@ class CaptureTools {
     void ChooseDelay(int seconds);
 
     Snapshot& CurrentSnapshot() { return snapshot_; }
+    const Snapshot& CurrentSnapshot() const { return snapshot_; }
     const std::wstring& SequenceFolder() const { return sequenceFolder_; }
     Trectan& RectangleOverlay() { return rectangle_; }
     THottracker& TrackingFrame() { return tracker_; }

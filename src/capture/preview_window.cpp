@@ -40,6 +40,11 @@ void Tvix_imgpreview::CreateContent() {
            actions_.btnCaptureToPSClick);
     button(btnSaveCapture, 68, L"Save snapshot to disk", L"btn_save_capture",
            actions_.btnSaveCaptureClick);
+    int x = 90;
+    for (PreviewOutput& more : actions_.more) {
+        button(moreButtons_.emplace_back(), x, more.hint, more.picture, more.click);
+        x += 22;
+    }
     lblScale.Create(hwnd(), Rect::FromBounds(0, 5, kLabelWidth, 16), L"Scale");
     lstScale = ui::CreateDropDownList(hwnd(), Rect::FromBounds(0, 2, kScaleBoxWidth, 200),
                                       {L"400%", L"200%", L"100%", L"50%", L"25%"});
@@ -68,9 +73,22 @@ void Tvix_imgpreview::CreateContent() {
     Arrange(ClientSize());
 }
 
-void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) {
+void Tvix_imgpreview::ShowPicture(const Snapshot& snapshot) { Show(&snapshot, {}); }
+
+void Tvix_imgpreview::ShowPicture(const PixelView& picture, bool ofSnapshot) {
+    Show(nullptr, picture);
+    btnCaptureToPS.SetEnabled(ofSnapshot);
+    btnCaptureToPSLayer.SetEnabled(ofSnapshot);
+}
+
+// The snapshot, when it is the source, is read again at each change of
+// vision: a new capture replaces its pixels.
+void Tvix_imgpreview::Show(const Snapshot* snapshot, PixelView picture) {
     EnsureContent();
-    snapshot_ = &snapshot;
+    snapshot_ = snapshot;
+    original_ = picture;
+    btnCaptureToPS.SetEnabled(true);
+    btnCaptureToPSLayer.SetEnabled(true);
     Resimulate();
 }
 
@@ -79,7 +97,7 @@ void Tvix_imgpreview::SetVision(PreviewVision vision) {
     if (vision == vision_) return;
     vision_ = vision;
     ShowVisionInLists();
-    if (snapshot_) Resimulate();
+    if (!Source().empty()) Resimulate();
 }
 
 void Tvix_imgpreview::ShowVisionInLists() {
@@ -100,13 +118,13 @@ void Tvix_imgpreview::lstVisionChange() {
     if (chosen == vision_) return;
     vision_ = chosen;
     ::EnableWindow(lstSeverity, vision_.vision != Vision::Normal);
-    if (snapshot_) Resimulate();
+    if (!Source().empty()) Resimulate();
     if (onVisionChange) onVisionChange(vision_);
 }
 
 void Tvix_imgpreview::Resimulate() {
     seen_ = platform::DibSection();
-    const PixelView original = snapshot_->Pixels();
+    const PixelView original = Source();
     if (vision_.vision != Vision::Normal && !original.empty()) {
         platform::DibSection seen(original.width, original.height);
         // Without the memory for a copy the snapshot shows as it is, and the
@@ -125,8 +143,10 @@ void Tvix_imgpreview::Resimulate() {
 
 PixelView Tvix_imgpreview::ShownPicture() const {
     if (seen_) return PixelView::TopDown(seen_.pixels(), seen_.width(), seen_.height());
-    return snapshot_ ? snapshot_->Pixels() : PixelView{};
+    return Source();
 }
+
+PixelView Tvix_imgpreview::Source() const { return snapshot_ ? snapshot_->Pixels() : original_; }
 
 HBITMAP Tvix_imgpreview::ShownBitmap() const {
     if (seen_) return seen_.get();

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <deque>
 #include <functional>
+#include <vector>
 
 #include "capture/image_view.h"
 #include "capture/snapshot.h"
@@ -20,12 +22,20 @@
 
 namespace vix {
 
+// An output a tool adds after the four: its button's hint and pictures.
+struct PreviewOutput {
+    const wchar_t* hint = L"";
+    const wchar_t* picture = L"";
+    std::function<void()> click;
+};
+
 // The main window's output handlers the preview's buttons run.
 struct PreviewActions {
     std::function<void()> btnCaptureToClipboardClick;
     std::function<void()> btnCaptureToPSLayerClick;
     std::function<void()> btnCaptureToPSClick;
     std::function<void()> btnSaveCaptureClick;
+    std::vector<PreviewOutput> more;
 };
 
 inline constexpr std::array<double, 5> kPreviewScales = {4.0, 2.0, 1.0, 0.5, 0.25};
@@ -49,6 +59,10 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     // Replaces the image shown; scale and scroll range follow. `snapshot`
     // stays the picture's source while the window shows.
     void ShowPicture(const Snapshot& snapshot);
+    // The same for any picture, which stays valid while it shows; the
+    // Photoshop buttons are enabled only for the snapshot, which is what
+    // they export.
+    void ShowPicture(const PixelView& picture, bool ofSnapshot);
     // The vision chosen (from the settings); the lists follow.
     void SetVision(PreviewVision vision);
     PreviewVision CurrentVision() const { return vision_; }
@@ -88,6 +102,7 @@ class Tvix_imgpreview final : public ui::ProgramForm {
 
     PreviewActions actions_;
     ui::ImageButton btnCaptureToClipboard, btnCaptureToPSLayer, btnCaptureToPS, btnSaveCapture;
+    std::deque<ui::ImageButton> moreButtons_;
     ui::Label lblScale;       // Label1
     HWND lstScale = nullptr;  // ComboBox1
     ImageView imgSnapshot;    // ImgView321
@@ -96,7 +111,12 @@ class Tvix_imgpreview final : public ui::ProgramForm {
     HWND lstSeverity = nullptr;
     HWND chkOutputsAsSeen = nullptr;
 
+    // What the view shows before the vision is applied: the snapshot, or a
+    // picture given as it is.
+    PixelView Source() const;
+    void Show(const Snapshot* snapshot, PixelView picture);
     const Snapshot* snapshot_ = nullptr;
+    PixelView original_;
     PreviewVision vision_;
     // The snapshot as the vision sees it; empty for normal vision.
     platform::DibSection seen_;

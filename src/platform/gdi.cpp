@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/system_libraries.h"
+
 namespace vix::platform {
 
 DibSection::DibSection(int width, int height) {
@@ -45,6 +47,19 @@ Region PolygonRegion(const Point* points, int count) {
     for (int i = 0; i < count; ++i)
         pts[i] = ToPOINT(points[i]);
     return Region(::CreatePolygonRgn(pts.data(), count, ALTERNATE));
+}
+
+GdiColor AccentColor() {
+    // Declared here: the dwmapi header would have the program import the
+    // library, which most runs never need.
+    using GetColorization = HRESULT(WINAPI*)(DWORD * colorization, BOOL * opaqueBlend);
+    const auto get = BoundFunction<GetColorization>(SystemLibrary::Dwm, "DwmGetColorizationColor");
+    DWORD argb = 0;
+    BOOL opaque = FALSE;
+    if (get && SUCCEEDED(get(&argb, &opaque)))
+        return GdiColor::Rgb(static_cast<BYTE>(argb >> 16), static_cast<BYTE>(argb >> 8),
+                             static_cast<BYTE>(argb));
+    return GdiColor::System(COLOR_HIGHLIGHT);
 }
 
 }  // namespace vix::platform

@@ -107,6 +107,10 @@ inline POINT ToPOINT(Point p) { return {p.x, p.y}; }
 inline Point FromPOINT(POINT p) { return {p.x, p.y}; }
 
 void FillSolid(HDC dc, const RECT& rect, GdiColor color);
+// The colour the user chose for window frames: the desktop window manager's
+// colorization colour, or the selection colour where there is none (no
+// composition, or a system without it, as Wine is).
+GdiColor AccentColor();
 // A polygon region with alternate filling, in the window's coordinates.
 Region PolygonRegion(const Point* points, int count);
 

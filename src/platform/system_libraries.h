@@ -39,7 +39,8 @@ enum class SystemLibrary {
     OleAutomation,
     WinHttp,
     WinTrust,
-    Crypto
+    Crypto,
+    Dwm
 };
 
 // Makes every library this process loads from now on by a bare name, the
