@@ -50,7 +50,9 @@ def blocks(data, start, end):
 def version_strings(path):
     """The strings of the file's version resource, of every language."""
     data = path.read_bytes()
-    root = data.find("VS_VERSION_INFO".encode("utf-16-le")) - 6
+    # The program's own version reader holds the key too; the resource
+    # section comes after the data, so its copy is the last.
+    root = data.rfind("VS_VERSION_INFO".encode("utf-16-le")) - 6
     if root < 0:
         return {}
     strings = {}
