@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "capture/png_encoder.h"
+#include "native_timing.h"
 
 namespace {
 
@@ -95,11 +96,6 @@ std::vector<std::uint8_t> ReadAll(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 double Milliseconds(Clock::time_point since) {
     return std::chrono::duration<double, std::milli>(Clock::now() - since).count();
 }
@@ -139,7 +135,7 @@ int main() {
     Run("convert -size 1x1 xc:white '" + (Scratch() / "one.png").string() + "'");
     const double startMs = Milliseconds(t2);
 
-    const double timeRatio = Median(oursMs) / Median(theirsMs);
+    const double timeRatio = vix::bench::Median(oursMs) / vix::bench::Median(theirsMs);
     const double sizeRatio =
         static_cast<double>(fs::file_size(ours)) / static_cast<double>(fs::file_size(theirs));
     const fs::path back = Scratch() / "back.rgb";
@@ -149,10 +145,11 @@ int main() {
         ReadAll(back) == rgb;
 
     std::printf("PNG of a %d x %d screenshot, median of %d runs each:\n", kWidth, kHeight, kRuns);
-    std::printf("  vix      %8.1f ms  %9ju bytes\n", Median(oursMs),
+    std::printf("  vix      %8.1f ms  %9ju bytes\n", vix::bench::Median(oursMs),
                 static_cast<std::uintmax_t>(fs::file_size(ours)));
     std::printf("  convert  %8.1f ms  %9ju bytes  (starting convert alone: %.1f ms)\n",
-                Median(theirsMs), static_cast<std::uintmax_t>(fs::file_size(theirs)), startMs);
+                vix::bench::Median(theirsMs), static_cast<std::uintmax_t>(fs::file_size(theirs)),
+                startMs);
     std::printf("  time ratio %.2f (goal <= 0.50): %s\n", timeRatio,
                 timeRatio <= 0.5 ? "met" : "MISSED");
     std::printf("  size ratio %.3f (goal <= 1.10): %s\n", sizeRatio,

@@ -4,17 +4,14 @@
 // every walk runs to the desktop's edge: the most a walk can read. Runs
 // alternate between the two; the medians are compared, the goal is at most
 // 1.5 times the plain loop's time.
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
 
+#include "native_timing.h"
 #include "spacing/edge_walk.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int kWidth = 3840;
 constexpr int kHeight = 2160;
@@ -22,18 +19,6 @@ constexpr int kRuns = 15;
 constexpr int kRepeats = 200;  // walks per run, from points along a diagonal
 
 volatile std::uint64_t sink;
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <typename F>
-double Time(F&& f) {
-    const auto start = Clock::now();
-    f();
-    return std::chrono::duration<double, std::micro>(Clock::now() - start).count();
-}
 
 }  // namespace
 
@@ -45,28 +30,30 @@ int main() {
 
     std::vector<double> walks, plain;
     for (int run = 0; run < kRuns; ++run) {
-        walks.push_back(Time([&] {
-            std::uint64_t total = 0;
-            for (int i = 0; i < kRepeats; ++i) {
-                const auto spans = vix::WalkEdges(desktop, point(i), 30);
-                total += static_cast<std::uint64_t>(spans->Width() + spans->Height());
-            }
-            sink = total;
-        }));
-        plain.push_back(Time([&] {
-            std::uint64_t total = 0;
-            for (int i = 0; i < kRepeats; ++i) {
-                const vix::Point p = point(i);
-                const std::uint32_t* row = pixels.data() + static_cast<std::size_t>(p.y) * kWidth;
-                for (int x = 0; x < kWidth; ++x)
-                    total += row[x];
-                for (int y = 0; y < kHeight; ++y)
-                    total += pixels[static_cast<std::size_t>(y) * kWidth + p.x];
-            }
-            sink = total;
-        }));
+        walks.push_back(1000 * vix::bench::ElapsedMs([&] {
+                            std::uint64_t total = 0;
+                            for (int i = 0; i < kRepeats; ++i) {
+                                const auto spans = vix::WalkEdges(desktop, point(i), 30);
+                                total +=
+                                    static_cast<std::uint64_t>(spans->Width() + spans->Height());
+                            }
+                            sink = total;
+                        }));
+        plain.push_back(1000 * vix::bench::ElapsedMs([&] {
+                            std::uint64_t total = 0;
+                            for (int i = 0; i < kRepeats; ++i) {
+                                const vix::Point p = point(i);
+                                const std::uint32_t* row =
+                                    pixels.data() + static_cast<std::size_t>(p.y) * kWidth;
+                                for (int x = 0; x < kWidth; ++x)
+                                    total += row[x];
+                                for (int y = 0; y < kHeight; ++y)
+                                    total += pixels[static_cast<std::size_t>(y) * kWidth + p.x];
+                            }
+                            sink = total;
+                        }));
     }
-    const double w = Median(walks) / kRepeats, p = Median(plain) / kRepeats;
+    const double w = vix::bench::Median(walks) / kRepeats, p = vix::bench::Median(plain) / kRepeats;
     const double ratio = w / p;
     std::printf(
         "four walks: %.2f us, plain loop over the same pixels: %.2f us, ratio %.2f "

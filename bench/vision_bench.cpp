@@ -4,36 +4,21 @@
 // linear light has to do). The pixels are every colour in a scrambled order,
 // so no run of equal pixels helps either side. Runs alternate between the
 // two; the medians are compared, the goal is at most 1.5 times the pass.
-#include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <vector>
 
+#include "native_timing.h"
 #include "vision/srgb_codec.h"
 #include "vision/vision_filter.h"
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 constexpr int kWidth = 3840;
 constexpr int kHeight = 2160;
 constexpr int kRuns = 11;
 
 volatile std::uint8_t sink;
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
-template <typename F>
-double TimeMs(F&& f) {
-    const auto start = Clock::now();
-    f();
-    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
 
 void DecodeEncode(const std::uint8_t* source, std::uint8_t* target, std::size_t pixels) {
     const vix::SrgbCodec& codec = vix::SrgbCodec::Instance();
@@ -64,11 +49,11 @@ int main() {
     std::vector<double> pass;
     std::vector<std::vector<double>> simulated(std::size(visions));
     for (int run = 0; run < kRuns; ++run) {
-        pass.push_back(TimeMs([&] { DecodeEncode(in, out, count); }));
+        pass.push_back(vix::bench::ElapsedMs([&] { DecodeEncode(in, out, count); }));
         sink = out[count / 2];
         for (std::size_t v = 0; v < std::size(visions); ++v) {
             // Made per run, as the preview makes one per change of the list.
-            simulated[v].push_back(TimeMs([&] {
+            simulated[v].push_back(vix::bench::ElapsedMs([&] {
                 const vix::VisionFilter filter(visions[v], 65);
                 filter.ApplyToRows(in, stride, out, stride, kWidth, kHeight);
             }));
@@ -76,11 +61,11 @@ int main() {
         }
     }
     const char* names[] = {"protanopia", "deuteranopia", "tritanopia", "achromatopsia"};
-    const double p = Median(pass);
+    const double p = vix::bench::Median(pass);
     std::printf("decode and encode pass: %.1f ms\n", p);
     bool met = true;
     for (std::size_t v = 0; v < std::size(visions); ++v) {
-        const double s = Median(simulated[v]);
+        const double s = vix::bench::Median(simulated[v]);
         const double ratio = s / p;
         met = met && ratio <= 1.5;
         std::printf("%-14s at 65 %%: %.1f ms, ratio %.2f (goal at most 1.50): %s\n", names[v], s,
