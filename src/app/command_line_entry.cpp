@@ -55,7 +55,7 @@ std::optional<int> RunCommandLine() {
             return kExitDone;
         case CommandLine::Action::Error: return Report({kExitBadArgument, line.error});
         case CommandLine::Action::Capture:
-            return Report(RunCaptureCommand(line.capture, ReadSettings().jpegQuality * 10));
+            return Report(RunCaptureCommand(line.capture, ReadSettings().jpegQuality));
         case CommandLine::Action::Pick:
             return Report(RunPickCommand(line.pickAt, ReadSettings().clipboardFormat));
     }

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "capture/jpeg_encoder.h"
 #include "capture/snapshot.h"
 #include "capture/snapshot_files.h"
 #include "platform/desktop.h"
@@ -65,12 +66,12 @@ CommandOutcome TakeArea(const CaptureCommand& command, Snapshot& snapshot) {
 
 }  // namespace
 
-CommandOutcome RunCaptureCommand(const CaptureCommand& command, int jpegQuality) {
+CommandOutcome RunCaptureCommand(const CaptureCommand& command, int jpgQualitySetting) {
     if (command.delaySeconds > 0) ::Sleep(static_cast<DWORD>(command.delaySeconds) * 1000);
     Snapshot snapshot;
     if (auto outcome = TakeArea(command, snapshot); outcome.code != kExitDone) return outcome;
     const SaveTarget target{SavedFormat(command.format), command.outFile};
-    if (auto error = SaveSnapshotFile(snapshot.Output(), target, jpegQuality))
+    if (auto error = SaveSnapshotFile(snapshot.Output(), target, JpegQualityOf(jpgQualitySetting)))
         return {kExitNotWritten, *error};
     return {};
 }
