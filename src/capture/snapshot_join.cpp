@@ -12,10 +12,6 @@ Rect Union(const Rect& a, const Rect& b) {
             std::max(a.bottom, b.bottom)};
 }
 
-Rect Offset(const Rect& r, Point by) {
-    return {r.left - by.x, r.top - by.y, r.right - by.x, r.bottom - by.y};
-}
-
 bool IsEmpty(const Rect& r) { return r.right <= r.left || r.bottom <= r.top; }
 
 // A row's columns [from, to).
@@ -68,8 +64,8 @@ std::optional<ImageError> PlanCapture(const SnapshotState& state, const Rect& ar
                           L"The snapshot would be " + std::to_wstring(width) + L" x " +
                               std::to_wstring(height) + L" pixels, more than can be held."};
     const Point origin{p.rect.left, p.rect.top};
-    if (p.join) p.previousPart = Offset(state.rect, origin);
-    p.capturePart = Offset(area, origin);
+    if (p.join) p.previousPart = Moved(state.rect, -origin.x, -origin.y);
+    p.capturePart = Moved(area, -origin.x, -origin.y);
     plan = p;
     return std::nullopt;
 }

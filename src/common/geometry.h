@@ -35,6 +35,11 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// `r` moved by `dx` across and `dy` down.
+constexpr Rect Moved(const Rect& r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
+}
+
 // The part both rectangles cover; empty (width or height 0 or less) if none.
 constexpr Rect Intersection(const Rect& a, const Rect& b) {
     return {a.left > b.left ? a.left : b.left, a.top > b.top ? a.top : b.top,

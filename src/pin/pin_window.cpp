@@ -18,10 +18,6 @@ Point MessagePoint() {
     return {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
 }
 
-Rect Moved(const Rect& r, int dx, int dy) {
-    return {r.left + dx, r.top + dy, r.right + dx, r.bottom + dy};
-}
-
 }  // namespace
 
 bool PinWindow::Open(const ScreenPicture& picture) {
