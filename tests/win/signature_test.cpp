@@ -209,38 +209,31 @@ TEST_F(UpdateSignature, FileHeldOpenStaysAsCheckedAndStarts) {
     EXPECT_NE(::GetFileAttributesW((path + L".started").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// What runs is the file held: a program started by a path whose file is not
-// the one held (as if swapped after its check) is ended before it runs a
-// line of its own; the held file itself is let run.
+// What runs is the file held: a program started by the path of another file
+// (as if swapped after its check) is ended before it runs.
 TEST_F(UpdateSignature, OnlyTheHeldFileIsLetRun) {
-    const std::wstring swapped = *folder_ + L"swapped.exe", held = *folder_ + L"kept.exe";
-    ASSERT_TRUE(::CopyFileW(File(L"publisher").c_str(), swapped.c_str(), FALSE));
+    const std::wstring held = *folder_ + L"kept.exe";
     ASSERT_TRUE(::CopyFileW(File(L"publisher").c_str(), held.c_str(), FALSE));
-    const auto open = [](const std::wstring& path) {
-        return platform::File(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    };
-    const platform::File checked = open(held);
+    const platform::File checked(::CreateFileW(held.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(checked);
-    EXPECT_FALSE(platform::StartHeldProgram(swapped, checked.get(), *folder_));
+    EXPECT_FALSE(platform::StartHeldProgram(File(L"other"), checked.get(), *folder_));
     EXPECT_TRUE(platform::StartHeldProgram(held, checked.get(), *folder_));
     EXPECT_TRUE(WaitForFile(held + L".started", 30s));
-    EXPECT_FALSE(::GetFileAttributesW((swapped + L".started").c_str()) != INVALID_FILE_ATTRIBUTES)
+    EXPECT_EQ(::GetFileAttributesW((File(L"other") + L".started").c_str()), INVALID_FILE_ATTRIBUTES)
         << "the swapped program ran";
 }
 
-// The update program's own version, read from the file: the stand-ins are
-// built as 2.5 and as 2.0.
+// The stand-ins are built as 2.5 and 2.0; trust_root.exe has no version.
 TEST_F(UpdateSignature, VersionIsReadFromTheProgramsResource) {
-    const auto version = [](const wchar_t* name) -> std::uint32_t {
+    for (const auto& [name, version] : {std::pair{L"update_stub.exe", 0x00020005u},
+                                        {L"update_stub_old.exe", 0x00020000u},
+                                        {L"trust_root.exe", 0u}}) {
         const auto program = UpdateProgram::Open(ProgramFolder() + name);
-        if (!program) return 0;
+        ASSERT_TRUE(program) << name;
         const auto fixed = program->Version();
-        return fixed ? fixed->productMs : 0;
-    };
-    EXPECT_EQ(version(L"update_stub.exe"), 0x00020005u);
-    EXPECT_EQ(version(L"update_stub_old.exe"), 0x00020000u);
-    EXPECT_EQ(version(L"trust_root.exe"), 0u);
+        EXPECT_EQ(fixed ? fixed->productMs : 0u, version) << name;
+    }
 }
 
 // WinVerifyTrust under Wine 8 does not check revocation at all; a chain
