@@ -86,6 +86,7 @@ add_library(vix_platform STATIC
   platform/bstr.cpp
   platform/variant.cpp
   platform/hot_keys.cpp
+  platform/message_watch.cpp
   platform/ui_thread_calls.cpp
   platform/http_get.cpp
   platform/session_lock.cpp

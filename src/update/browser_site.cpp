@@ -25,6 +25,36 @@ void SetCancel(VARIANT& argument, bool cancel) {
         *argument.pboolVal = cancel ? VARIANT_TRUE : VARIANT_FALSE;
 }
 
+// Cancels first, whatever the event's arguments: every reference to a
+// VARIANT_BOOL among them is the Cancel. True when they are `count`.
+bool CancelAll(DISPPARAMS& params, UINT count) {
+    if (!params.rgvarg) return false;
+    for (UINT i = 0; i < params.cArgs; ++i)
+        SetCancel(params.rgvarg[i], true);
+    return params.cArgs == count;
+}
+
+// The object a COM interface belongs to: its IUnknown. Null for none.
+const void* Identity(IUnknown* object) {
+    if (!object) return nullptr;
+    IUnknown* unknown = nullptr;
+    if (FAILED(object->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(&unknown))) ||
+        !unknown)
+        return nullptr;
+    unknown->Release();
+    return unknown;
+}
+
+// NewWindow3's flags (NWMF_USERINITIATED, NWMF_HTMLDIALOG,
+// NWMF_FROMDIALOGCHILD): MinGW's headers name the first otherwise.
+constexpr DWORD kUserInitiated = 0x2;
+constexpr DWORD kFromDialog = 0x20 | 0x40;
+
+DWORD ArgumentFlags(const VARIANT& argument) {
+    if (argument.vt == VT_I4 || argument.vt == VT_UI4) return argument.ulVal;
+    return 0;
+}
+
 }  // namespace
 
 BrowserSite::BrowserSite(HWND window, NavigationFilter beforeNavigate, NewWindowHandler newWindow)
@@ -59,7 +89,10 @@ STDMETHODIMP_(ULONG) BrowserSite::Release() {
     return static_cast<ULONG>(left);
 }
 
+void BrowserSite::SetTopLevel(IUnknown* browser) { topLevel_ = Identity(browser); }
+
 void BrowserSite::Detach() {
+    topLevel_ = nullptr;
     window_ = nullptr;
     beforeNavigate_ = nullptr;
     newWindow_ = nullptr;
@@ -206,20 +239,28 @@ STDMETHODIMP BrowserSite::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* para
 // Arguments arrive last first: pDisp, URL, Flags, TargetFrameName, PostData,
 // Headers, Cancel.
 void BrowserSite::BeforeNavigate2(DISPPARAMS& params) {
-    if (params.cArgs != 7) return;
     // Cancelled until the filter has decided: a filter that fails, or none,
-    // lets nothing through.
-    SetCancel(params.rgvarg[0], true);
-    if (beforeNavigate_ && !beforeNavigate_(ArgumentText(params.rgvarg[5])))
+    // or arguments not as they should be, let nothing through.
+    if (!CancelAll(params, 7)) return;
+    if (beforeNavigate_ &&
+        !beforeNavigate_(ArgumentText(params.rgvarg[5]), IsTopLevel(params.rgvarg[6])))
         SetCancel(params.rgvarg[0], false);
 }
 
 // ppDisp, Cancel, dwFlags, bstrUrlContext, bstrUrl. The panel never opens
 // a window of the browser's own: the link goes through the same rule.
 void BrowserSite::NewWindow3(DISPPARAMS& params) {
-    if (params.cArgs != 5) return;
-    SetCancel(params.rgvarg[3], true);
-    if (newWindow_) newWindow_(ArgumentText(params.rgvarg[0]));
+    if (!CancelAll(params, 5)) return;
+    const DWORD flags = ArgumentFlags(params.rgvarg[2]);
+    const bool userInitiated = (flags & kUserInitiated) != 0 && (flags & kFromDialog) == 0;
+    if (newWindow_) newWindow_(ArgumentText(params.rgvarg[0]), userInitiated);
+}
+
+// A browser argument that is missing, of another type or another object
+// than the control is a frame's: the safer of the two answers.
+bool BrowserSite::IsTopLevel(const VARIANT& browser) const {
+    if (browser.vt != VT_DISPATCH || !topLevel_) return false;
+    return Identity(browser.pdispVal) == topLevel_;
 }
 
 }  // namespace vix

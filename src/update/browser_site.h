@@ -14,11 +14,13 @@
 
 namespace vix {
 
-// What a navigation's address may do. Answers true to cancel it.
-using NavigationFilter = std::function<bool(const std::wstring& address)>;
-// A link the page wants to open in a new window; the site always cancels
-// the new window itself.
-using NewWindowHandler = std::function<void(const std::wstring& address)>;
+// What a navigation's address may do: `topLevel` is false for a frame of
+// the page. Answers true to cancel it.
+using NavigationFilter = std::function<bool(const std::wstring& address, bool topLevel)>;
+// A link the page wants to open in a new window; `userInitiated` when the
+// control marks the request as the user's own and not a dialog's. The site
+// always cancels the new window itself.
+using NewWindowHandler = std::function<void(const std::wstring& address, bool userInitiated)>;
 
 class BrowserSite final : public IOleClientSite,
                           public IOleInPlaceSite,
@@ -96,6 +98,10 @@ class BrowserSite final : public IOleClientSite,
     STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*,
                         UINT*) override;
 
+    // The control whose own navigations are top-level; any other browser
+    // object raising an event is a frame of its page. Held only to compare:
+    // the control holds the site, not the other way round.
+    void SetTopLevel(IUnknown* browser);
     // The control is gone: later events are ignored.
     void Detach();
 
@@ -103,11 +109,13 @@ class BrowserSite final : public IOleClientSite,
     ~BrowserSite() = default;
     void BeforeNavigate2(DISPPARAMS& params);
     void NewWindow3(DISPPARAMS& params);
+    bool IsTopLevel(const VARIANT& browser) const;
 
     LONG references_ = 1;
     HWND window_;
     NavigationFilter beforeNavigate_;
     NewWindowHandler newWindow_;
+    const void* topLevel_ = nullptr;
 };
 
 }  // namespace vix

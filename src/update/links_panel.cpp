@@ -54,8 +54,14 @@ bool LinksPanel::MakeBrowser() {
                                                 IID_IOleObject, object_.put_void())))
         return false;
     site_ = platform::ComPtr<BrowserSite>::Adopt(new BrowserSite(
-        hwnd(), [this](const std::wstring& address) { return BeforeNavigate(address); },
-        [this](const std::wstring& address) { NewWindow(address); }));
+        hwnd(),
+        [this](const std::wstring& address, bool topLevel) {
+            return BeforeNavigate(address, topLevel);
+        },
+        [this](const std::wstring& address, bool userInitiated) {
+            NewWindow(address, userInitiated);
+        }));
+    site_->SetTopLevel(object_.get());
     if (FAILED(object_->SetClientSite(static_cast<IOleClientSite*>(site_.get())))) return false;
     RECT area{};
     ::GetClientRect(hwnd(), &area);
@@ -73,10 +79,14 @@ bool LinksPanel::MakeBrowser() {
         // browser rather than one that opens anything.
         return false;
     }
+    // Without it no click is ever seen: the site's pages still work, and
+    // nothing leaves it.
+    input_.emplace([this](const MSG& message) { WatchInput(message); });
     return true;
 }
 
 void LinksPanel::ReleaseBrowser() {
+    input_.reset();
     if (events_ && cookie_) events_->Unadvise(cookie_);
     events_.reset();
     cookie_ = 0;
@@ -100,19 +110,35 @@ bool LinksPanel::Navigate(const std::wstring& address) {
                                         empty.get(), empty.get()));
 }
 
-bool LinksPanel::BeforeNavigate(const std::wstring& address) {
-    const LinkDecision decision = DecideLink(address, linkSite_);
-    if (decision.verdict == LinkVerdict::Proceed) return false;
-    if (decision.verdict == LinkVerdict::OpenOutside && opener_) opener_(decision.address);
-    return true;
+// The user's click or Enter inside the control's windows, whichever loop
+// takes it: the control itself tells no navigation of a link the user
+// followed from one a page's script or refresh starts.
+void LinksPanel::WatchInput(const MSG& message) {
+    const bool mine = message.hwnd == hwnd() || ::IsChild(hwnd(), message.hwnd);
+    const bool click = message.message == WM_LBUTTONUP ||
+                       (message.message == WM_KEYDOWN && message.wParam == VK_RETURN);
+    if (mine && click) click_.Record(::GetTickCount64());
 }
 
-void LinksPanel::NewWindow(const std::wstring& address) {
-    const LinkDecision decision = DecideLink(address, linkSite_);
-    if (decision.verdict == LinkVerdict::Proceed)
+NavigationAction LinksPanel::Decide(NavigationKind kind, const LinkDecision& decision) {
+    const NavigationAction action =
+        DecideNavigation(kind, decision.verdict, click_.Fresh(::GetTickCount64()));
+    if (action == NavigationAction::OpenOutside) {
+        click_.Use();
+        if (opener_) opener_(decision.address);
+    }
+    return action;
+}
+
+bool LinksPanel::BeforeNavigate(const std::wstring& address, bool topLevel) {
+    const NavigationKind kind = topLevel ? NavigationKind::Page : NavigationKind::Frame;
+    return Decide(kind, DecideLink(address, linkSite_)) != NavigationAction::Proceed;
+}
+
+void LinksPanel::NewWindow(const std::wstring& address, bool userInitiated) {
+    const NavigationKind kind = userInitiated ? NavigationKind::NewWindow : NavigationKind::PopUp;
+    if (Decide(kind, DecideLink(address, linkSite_)) == NavigationAction::Proceed)
         Navigate(ParseWebAddress(address)->ToString());
-    else if (decision.verdict == LinkVerdict::OpenOutside && opener_)
-        opener_(decision.address);
 }
 
 namespace {

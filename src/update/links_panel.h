@@ -12,13 +12,17 @@
 #include "platform/com_apartment.h"
 #include "platform/com_ptr.h"
 #include "update/link_rule.h"
+#include "platform/message_watch.h"
 #include "platform/window.h"
 #include "update/browser_site.h"
+#include "update/navigation_rule.h"
+#include "update/user_click.h"
 
 // The links page: the vendor's small web page in an embedded browser
 // control. Pages of the vendor's site open inside it; any other web link
-// goes to the user's default browser, and anything that is not a clean web
-// address goes nowhere.
+// the user clicks goes to the user's default browser, one address a click;
+// what the page starts by itself, and anything that is not a clean web
+// address, goes nowhere.
 
 namespace vix {
 
@@ -59,6 +63,11 @@ class LinksPanel final : public platform::Window {
     // program nearly 2 MB of memory, held for a page most starts never see.
     void WhenFirstShown(std::function<void()> load);
 
+    // The control and the receiver of its events, as the control calls it
+    // (null without a browser).
+    IWebBrowser2* browser() const { return browser_.get(); }
+    IDispatch* events() const { return static_cast<IDispatch*>(site_.get()); }
+
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -66,8 +75,11 @@ class LinksPanel final : public platform::Window {
     bool MakeBrowser();
     void ReleaseBrowser();
     // The rule before every navigation; true cancels it.
-    bool BeforeNavigate(const std::wstring& address);
-    void NewWindow(const std::wstring& address);
+    bool BeforeNavigate(const std::wstring& address, bool topLevel);
+    void NewWindow(const std::wstring& address, bool userInitiated);
+    // Applies the rule's action; uses the click up when it opens outside.
+    NavigationAction Decide(NavigationKind kind, const LinkDecision& decision);
+    void WatchInput(const MSG& message);
 
     std::function<void()> whenShown_;
     std::optional<LinkSite> linkSite_;
@@ -80,6 +92,8 @@ class LinksPanel final : public platform::Window {
     platform::ComPtr<IWebBrowser2> browser_;
     platform::ComPtr<IConnectionPoint> events_;
     DWORD cookie_ = 0;
+    UserClick click_;
+    std::optional<platform::MessageWatch> input_;
 };
 
 }  // namespace vix

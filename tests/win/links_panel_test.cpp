@@ -1,7 +1,9 @@
 // The links panel's browser control under Wine: which navigations stay in
-// the panel, which go to the default browser, which go nowhere, and an
-// empty panel when no control can be made. Wine's control creates and
-// starts navigations but renders nothing (no Gecko here).
+// the panel, which go to the default browser (only after the user's click,
+// one address a click), which go nowhere, and an empty panel when no
+// control can be made. Wine's control creates and starts navigations but
+// renders nothing (no Gecko here): frames, new windows and odd arguments
+// are the control's events as it would send them, built here.
 #include <windows.h>
 #include <exdispid.h>
 #include <objbase.h>
@@ -14,6 +16,8 @@
 #include <vector>
 
 #include "fake_tool_host.h"
+#include "platform/bstr.h"
+#include "platform/com_ptr.h"
 #include "update/browser_site.h"
 #include "update/links_panel.h"
 
@@ -47,6 +51,16 @@ class LinksPanelTest : public ::testing::Test {
         panel_.Navigate(address);
         Pump(300);
     }
+    // The user's left button released, or Enter, in the control's window,
+    // taken from the queue as any loop of the thread would.
+    void Click(UINT message = WM_LBUTTONUP, WPARAM key = 0) {
+        HWND inside = ::GetWindow(panel_.hwnd(), GW_CHILD);
+        ::PostMessageW(inside ? inside : panel_.hwnd(), message, key, 0);
+        Pump(20);
+    }
+    // The top-level control's own event; a frame's comes from another
+    // browser object.
+    IDispatch* Page() const { return panel_.browser(); }
 
     ParentWindow parent_;
     LinksPanel panel_;
@@ -54,7 +68,62 @@ class LinksPanelTest : public ::testing::Test {
     std::vector<std::wstring> opened_;
 };
 
+// One event's arguments, last first, as the control builds them; `count`
+// of them are sent (one more is there to be sent too many).
+class Event {
+  public:
+    // BeforeNavigate2 from `browser`: the address behind a reference.
+    Event(IDispatch* browser, const wchar_t* address) : id_(DISPID_BEFORENAVIGATE2), url_(address) {
+        address_.vt = VT_BSTR;
+        address_.bstrVal = url_.get();
+        args_[6].vt = VT_DISPATCH;
+        args_[6].pdispVal = browser;
+        args_[5].vt = VT_BYREF | VT_VARIANT;
+        args_[5].pvarVal = &address_;
+        Cancel(0);
+    }
+    // NewWindow3 with its flags.
+    Event(DWORD flags, const wchar_t* address) : id_(DISPID_NEWWINDOW3), url_(address) {
+        args_[0].vt = VT_BSTR;
+        args_[0].bstrVal = url_.get();
+        args_[2].vt = VT_I4;
+        args_[2].lVal = static_cast<LONG>(flags);
+        Cancel(3);
+    }
+    // The Cancel the receiver left, after it was sent `count` arguments.
+    VARIANT_BOOL Send(IDispatch* sink, UINT count) {
+        DISPPARAMS params{args_, nullptr, count, 0};
+        EXPECT_EQ(
+            sink->Invoke(id_, IID_NULL, 0, DISPATCH_METHOD, &params, nullptr, nullptr, nullptr),
+            S_OK);
+        return cancel_;
+    }
+    VARIANT_BOOL Send(IDispatch* sink) { return Send(sink, id_ == DISPID_NEWWINDOW3 ? 5 : 7); }
+    VARIANT& Argument(int at) { return args_[at]; }
+
+  private:
+    void Cancel(int at) {
+        args_[at].vt = VT_BYREF | VT_BOOL;
+        args_[at].pboolVal = &cancel_;
+    }
+
+    DISPID id_;
+    platform::Bstr url_;
+    VARIANT address_{};
+    VARIANT args_[8]{};
+    VARIANT_BOOL cancel_ = VARIANT_FALSE;
+};
+
+// Another browser object, as a frame of the page is.
+platform::ComPtr<IDispatch> FrameBrowser() {
+    platform::ComPtr<IDispatch> frame;
+    ::CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
+                       frame.put_void());
+    return frame;
+}
+
 TEST_F(LinksPanelTest, ForeignLinkGoesToTheDefaultBrowserWrittenOut) {
+    Click();
     Go(L"HTTP://Example.org:8080/a b?x=\"1\"");
     ASSERT_EQ(opened_.size(), 1u);
     EXPECT_EQ(opened_[0], L"http://example.org:8080/a%20b?x=%221%22");
@@ -63,11 +132,73 @@ TEST_F(LinksPanelTest, ForeignLinkGoesToTheDefaultBrowserWrittenOut) {
 TEST_F(LinksPanelTest, OnlyTheSitesHttpsPagesStayInThePanel) {
     Go(L"https://www.brellin.example/scripts/vix_r2_more/links.html");
     EXPECT_TRUE(opened_.empty());
+    Click();
     Go(L"http://www.brellin.example/page");
+    Click(WM_KEYDOWN, VK_RETURN);
     Go(L"https://elsewhere.example/?x=https://www.brellin.example/");
     EXPECT_EQ(opened_, (std::vector<std::wstring>{
                            L"http://www.brellin.example/page",
                            L"https://elsewhere.example/?x=https://www.brellin.example/"}));
+}
+
+// A meta refresh or a script's navigation of the page: no click, so
+// nothing opens, and one click opens one address, not two.
+TEST_F(LinksPanelTest, TheSiteLeavesOnlyOnceForEachClick) {
+    EXPECT_EQ(Event(Page(), L"https://elsewhere.example/").Send(panel_.events()), VARIANT_TRUE);
+    Click(WM_RBUTTONUP);
+    Click(WM_KEYDOWN, VK_SPACE);
+    EXPECT_EQ(Event(Page(), L"https://elsewhere.example/").Send(panel_.events()), VARIANT_TRUE);
+    EXPECT_TRUE(opened_.empty()) << "opened without a click";
+    Click();
+    EXPECT_EQ(Event(Page(), L"https://elsewhere.example/1").Send(panel_.events()), VARIANT_TRUE);
+    EXPECT_EQ(Event(Page(), L"https://elsewhere.example/2").Send(panel_.events()), VARIANT_TRUE);
+    EXPECT_EQ(opened_, std::vector<std::wstring>{L"https://elsewhere.example/1"});
+    EXPECT_EQ(Event(Page(), L"https://www.brellin.example/b").Send(panel_.events()), VARIANT_FALSE)
+        << "the site's own pages need no click";
+}
+
+// A frame of the page never opens anything outside, clicked or not; the
+// site's own pages may load in it.
+TEST_F(LinksPanelTest, AFrameNeverLeavesTheSite) {
+    const auto frame = FrameBrowser();
+    ASSERT_TRUE(frame);
+    Click();
+    EXPECT_EQ(Event(frame.get(), L"https://elsewhere.example/").Send(panel_.events()),
+              VARIANT_TRUE);
+    EXPECT_EQ(Event(nullptr, L"https://elsewhere.example/").Send(panel_.events()), VARIANT_TRUE);
+    Event notADispatch(Page(), L"https://elsewhere.example/");
+    notADispatch.Argument(6).vt = VT_UNKNOWN;
+    EXPECT_EQ(notADispatch.Send(panel_.events()), VARIANT_TRUE);
+    EXPECT_TRUE(opened_.empty());
+    EXPECT_EQ(Event(frame.get(), L"https://www.brellin.example/f").Send(panel_.events()),
+              VARIANT_FALSE);
+    // The click is still there for the page's own link.
+    Event(Page(), L"https://elsewhere.example/").Send(panel_.events());
+    EXPECT_EQ(opened_.size(), 1u);
+}
+
+// target=_blank or window.open: outside only when the control marks it as
+// the user's and not a dialog's, and the user did click; the new window
+// itself is always cancelled.
+TEST_F(LinksPanelTest, ANewWindowOpensOutsideOnlyWhenTheUserAskedForIt) {
+    struct Case {
+        DWORD flags;
+        bool clicked;
+        bool opens;
+    };
+    const Case cases[] = {
+        {0x2, true, true},         {0x0, true, false},  {0x2 | 0x40, true, false},
+        {0x2 | 0x20, true, false}, {0x2, false, false}, {0x82, true, true},
+    };
+    for (const Case& c : cases) {
+        opened_.clear();
+        if (c.clicked) Click();
+        EXPECT_EQ(Event(c.flags, L"https://elsewhere.example/n").Send(panel_.events()),
+                  VARIANT_TRUE);
+        EXPECT_EQ(opened_.size(), c.opens ? 1u : 0u) << "flags " << c.flags;
+        // What a case leaves unused must not open the next one.
+        Event(Page(), L"https://elsewhere.example/").Send(panel_.events());
+    }
 }
 
 // The control's own event, as it calls its sink: the navigation is
@@ -79,28 +210,41 @@ TEST(BrowserSiteEvents, BeforeNavigateIsCancelledUnlessTheFilterAllowsIt) {
         VARIANT_BOOL cancel;
     };
     const Case cases[] = {
-        {[](const std::wstring&) { return false; }, VARIANT_FALSE},
-        {[](const std::wstring&) { return true; }, VARIANT_TRUE},
-        {[](const std::wstring&) -> bool { throw std::bad_alloc(); }, VARIANT_TRUE},
+        {[](const std::wstring&, bool) { return false; }, VARIANT_FALSE},
+        {[](const std::wstring&, bool) { return true; }, VARIANT_TRUE},
+        {[](const std::wstring&, bool) -> bool { throw std::bad_alloc(); }, VARIANT_TRUE},
         {nullptr, VARIANT_TRUE},
     };
     for (const Case& c : cases) {
         BrowserSite* site = new BrowserSite(nullptr, c.filter, nullptr);
-        VARIANT_BOOL cancel = VARIANT_FALSE;
-        BSTR url = ::SysAllocString(L"https://www.brellin.example/");
-        VARIANT args[7] = {};
-        args[0].vt = VT_BYREF | VT_BOOL;
-        args[0].pboolVal = &cancel;
-        args[5].vt = VT_BSTR;
-        args[5].bstrVal = url;
-        DISPPARAMS params{args, nullptr, 7, 0};
-        EXPECT_EQ(site->Invoke(DISPID_BEFORENAVIGATE2, IID_NULL, 0, DISPATCH_METHOD, &params,
-                               nullptr, nullptr, nullptr),
-                  S_OK);
-        EXPECT_EQ(cancel, c.cancel);
-        ::SysFreeString(url);
+        EXPECT_EQ(Event(nullptr, L"https://www.brellin.example/").Send(site), c.cancel);
         site->Release();
     }
+}
+
+// Too few or too many arguments: cancelled, and nothing decided on them.
+// An argument of another type than the control's reads as nothing.
+TEST(BrowserSiteEvents, ArgumentsNotAsTheControlSendsThemAreCancelled) {
+    std::vector<std::wstring> seen;
+    BrowserSite* site = new BrowserSite(
+        nullptr,
+        [&](const std::wstring& a, bool) {
+            seen.push_back(a);
+            return false;
+        },
+        [&](const std::wstring& a, bool) { seen.push_back(a); });
+    for (UINT count : {1u, 6u, 8u})
+        EXPECT_EQ(Event(nullptr, L"https://www.brellin.example/").Send(site, count), VARIANT_TRUE)
+            << count;
+    for (UINT count : {4u, 6u})
+        EXPECT_EQ(Event(0x2, L"https://www.brellin.example/").Send(site, count), VARIANT_TRUE)
+            << count;
+    EXPECT_TRUE(seen.empty());
+    Event wrongType(nullptr, L"https://www.brellin.example/");
+    wrongType.Argument(5).vt = VT_I4;
+    wrongType.Send(site);
+    EXPECT_EQ(seen, std::vector<std::wstring>{L""});
+    site->Release();
 }
 
 TEST_F(LinksPanelTest, AnythingButAWebAddressGoesNowhere) {
@@ -108,6 +252,7 @@ TEST_F(LinksPanelTest, AnythingButAWebAddressGoesNowhere) {
          {L"file:///C:/windows/win.ini", L"\\\\server\\share\\x.exe", L"C:\\windows\\notepad.exe",
           L"javascript:alert(1)", L"mailto:someone@example.org",
           L"http://user@www.brellin.example/", L"ms-settings:"}) {
+        Click();
         Go(target);
     }
     EXPECT_TRUE(opened_.empty());

@@ -5,6 +5,7 @@
 #include "gui_counts.h"
 #include "platform/gdi.h"
 #include "platform/handle.h"
+#include "platform/message_watch.h"
 #include "ui/panel.h"
 
 namespace vix::platform {
@@ -107,6 +108,39 @@ TEST(HandleOwners, ControlsAndDrawingLeaveTheCountsFlat) {
     for (int i = 0; i < 200; ++i)
         round();
     EXPECT_EQ(test::CurrentGuiCounts(), before);
+}
+
+// The thread's watches share one hook: each sees every message taken from
+// the queue once, and the hook lasts while one of them does.
+TEST(MessageWatch, EachWatchSeesTakenMessagesUntilItGoes) {
+    constexpr UINT kProbe = WM_APP + 77;
+    int first = 0;
+    int second = 0;
+    const auto take = [] {
+        ::PostThreadMessageW(::GetCurrentThreadId(), kProbe, 0, 0);
+        MSG message;
+        // A peek that leaves the message is not a take.
+        ::PeekMessageW(&message, nullptr, kProbe, kProbe, PM_NOREMOVE);
+        while (::PeekMessageW(&message, nullptr, kProbe, kProbe, PM_REMOVE)) {
+        }
+    };
+    {
+        platform::MessageWatch a([&](const MSG& m) { first += m.message == kProbe; });
+        ASSERT_TRUE(a.ok());
+        {
+            platform::MessageWatch b([&](const MSG& m) { second += m.message == kProbe; });
+            take();
+            EXPECT_EQ(first, 1);
+            EXPECT_EQ(second, 1);
+        }
+        take();
+        EXPECT_EQ(first, 2);
+        EXPECT_EQ(second, 1);
+    }
+    platform::MessageWatch c([](const MSG&) {});
+    EXPECT_TRUE(c.ok()) << "a later watch hooks again";
+    take();
+    EXPECT_EQ(first, 2);
 }
 
 }  // namespace
