@@ -107,7 +107,7 @@ TEST_F(CommandLine, CapturesAndPicksBesideARunningCopyAndRefusesWhatItCannotDo) 
     } refused[] = {{L"/capture screen /delay 99 /out a.png", 1, "0 to 60"},
                    {L"/capture 900,700,200,200 /out a.png", 2, "not wholly on the desktop"},
                    {L"/pick 5000,5000", 2, "on no monitor"},
-                   {L"/capture screen /out \"" + nowhere + L"\"", 3, ""}};
+                   {L"/capture screen /out \"" + nowhere + L"\"", 3, "no such folder"}};
     for (const auto& c : refused) {
         const CommandRun run = RunVix(c.args, scratch);
         EXPECT_EQ(run.exitCode, c.code) << run.err;
