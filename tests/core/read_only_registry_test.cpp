@@ -8,37 +8,29 @@
 namespace vix {
 namespace {
 
-// The one-shot commands load the settings as a start does, through a
-// registry that must keep every write to itself.
-TEST(ReadOnlyRegistry, AFirstLoadGetsTheDefaultsAndCreatesNothing) {
-    MemoryRegistry real;
-    ReadOnlyRegistry registry(real);
-    Settings settings;
-    EXPECT_TRUE(LoadSettingsKey(registry, settings).keyOpened);
-    EXPECT_EQ(settings.jpegQuality, 10);
-    EXPECT_EQ(settings.clipboardFormat, 0);
-    EXPECT_FALSE(real.HasKey(RegistryRoot::CurrentUser, kSettingsKeyPath));
-    EXPECT_EQ(real.writes, 0);
-    EXPECT_FALSE(registry.DeleteTree(RegistryRoot::CurrentUser, kSettingsKeyPath));
-}
+constexpr RegistryRoot kUser = RegistryRoot::CurrentUser;
 
-TEST(ReadOnlyRegistry, StoredValuesAreReadAndAWrongTypeGetsItsDefaultUnwritten) {
-    MemoryRegistry real;
-    real.Set(RegistryRoot::CurrentUser, kSettingsKeyPath, L"CPExportFormat",
-             RegistryValue::Dword(6));
-    real.Set(RegistryRoot::CurrentUser, kSettingsKeyPath, L"JPGQuality",
-             RegistryValue::Text(L"high"));
-    const int writesBefore = real.writes;
-    ReadOnlyRegistry registry(real);
-    Settings settings;
-    LoadSettingsKey(registry, settings);
-    EXPECT_EQ(settings.clipboardFormat, 6);
-    EXPECT_EQ(settings.jpegQuality, 10);
-    EXPECT_EQ(real.writes, writesBefore);
-    EXPECT_EQ(real.Get(RegistryRoot::CurrentUser, kSettingsKeyPath, L"JPGQuality"),
-              RegistryValue::Text(L"high"));
-    // A key asked for as it is stays absent.
-    EXPECT_FALSE(registry.Open(RegistryRoot::CurrentUser, L"Software\\None", OpenMode::Existing));
+// The one-shot commands load the settings as a start does, through a
+// registry that keeps every write to itself: on a first load, and over a
+// stored number and a text where a number belongs, which a load replaces.
+TEST(ReadOnlyRegistry, ALoadReadsWhatIsStoredAndGetsTheDefaultsWithoutWriting) {
+    for (const bool stored : {false, true}) {
+        MemoryRegistry real;
+        if (stored) {
+            real.Set(kUser, kSettingsKeyPath, L"CPExportFormat", RegistryValue::Dword(6));
+            real.Set(kUser, kSettingsKeyPath, L"JPGQuality", RegistryValue::Text(L"high"));
+        }
+        const int writesBefore = real.writes;
+        ReadOnlyRegistry registry(real);
+        Settings settings;
+        EXPECT_TRUE(LoadSettingsKey(registry, settings).keyOpened) << stored;
+        EXPECT_EQ(settings.clipboardFormat, stored ? 6 : 0);
+        EXPECT_EQ(settings.jpegQuality, 10);
+        EXPECT_EQ(real.writes, writesBefore);
+        EXPECT_EQ(real.HasKey(kUser, kSettingsKeyPath), stored);
+        EXPECT_FALSE(registry.DeleteTree(kUser, kSettingsKeyPath));
+        EXPECT_FALSE(registry.Open(kUser, L"Software\\None", OpenMode::Existing));
+    }
 }
 
 }  // namespace

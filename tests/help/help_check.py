@@ -19,74 +19,44 @@ PAGE_USES = re.compile(r'(?:src|href)="([^":#]+)"', re.I)
 # the next lines: L"Ctrl+Alt+S: save ..." L"... (Capture tab)".
 KEY_ROW = re.compile(r'L"(Ctrl\+Alt\+[A-Z]: (?:[^"\\]|\\.)*)"((?:\s*L"(?:[^"\\]|\\.)*")*)')
 CONTINUED = re.compile(r'L"((?:[^"\\]|\\.)*)"')
-
-
-def chm_names(chm):
-    listing = subprocess.run(["chmls", "list", str(chm)], capture_output=True, text=True,
-                             check=True).stdout
-    names = set()
-    for line in listing.splitlines():
-        parts = line.split(None, 3)
-        if len(parts) == 4 and parts[0].isdigit() and parts[3].startswith("/"):
-            names.add(parts[3][1:])
-    return names
-
-
-def wanted_files(help_dir):
-    """What the help file must hold, each with the reason, from its sources."""
-    wanted = {}
-    for listing in ("contents.hhc", "index.hhk"):
-        for page in PARAM_LOCAL.findall((help_dir / listing).read_text(encoding="utf-8")):
-            wanted.setdefault(page, f"named in {listing}")
-    for page in sorted(help_dir.glob("*.html")):
-        for used in PAGE_USES.findall(page.read_text(encoding="utf-8")):
-            wanted.setdefault(used, f"used by {page.name}")
-    return wanted
-
-
-def key_rows(source_root):
-    """{"Ctrl+Alt+P": "start or stop the color picker", ...} from the program's
-    headers: the fifteen keys' table and the tools' own keys."""
-    rows = {}
-    for header in sorted((source_root / "src").glob("*/*.h")):
-        for first, rest in KEY_ROW.findall(header.read_text(encoding="utf-8")):
-            text = first + "".join(CONTINUED.findall(rest))
-            key, description = text.split(": ", 1)
-            rows[key] = description
-    return rows
-
-
-def documented_keys(hotkeys_page):
-    text = re.sub(r"\s+", " ", hotkeys_page.read_text(encoding="utf-8"))
-    return dict(re.findall(r"<td><kbd>(Ctrl\+Alt\+[A-Z])</kbd></td><td>([^<]*)</td>", text))
+DOCUMENTED = re.compile(r"<td><kbd>(Ctrl\+Alt\+[A-Z])</kbd></td><td>([^<]*)</td>")
 
 
 def check(chm, source_root):
-    source_root = pathlib.Path(source_root)
-    help_dir = source_root / "help"
-    failures = []
-    inside = chm_names(chm)
-    for name, why in sorted(wanted_files(help_dir).items()):
-        if name not in inside:
-            failures.append(f"{name} ({why}) is not in {chm}")
-    documented = documented_keys(help_dir / "hotkeys.html")
-    rows = key_rows(source_root)
+    help_dir = pathlib.Path(source_root) / "help"
+    listing = subprocess.run(["chmls", "list", str(chm)], capture_output=True, text=True,
+                             check=True).stdout
+    # chmls lists each file as "<section> <offset> <size> /<name>".
+    inside = {p[3][1:] for p in (line.split(None, 3) for line in listing.splitlines())
+              if len(p) == 4 and p[0].isdigit() and p[3].startswith("/")}
+    wanted = {}
+    for name in ("contents.hhc", "index.hhk"):
+        for page in PARAM_LOCAL.findall((help_dir / name).read_text(encoding="utf-8")):
+            wanted.setdefault(page, f"named in {name}")
+    for page in sorted(help_dir.glob("*.html")):
+        for used in PAGE_USES.findall(page.read_text(encoding="utf-8")):
+            wanted.setdefault(used, f"used by {page.name}")
+    failures = [f"{name} ({why}) is not in {chm}"
+                for name, why in sorted(wanted.items()) if name not in inside]
+
+    # The fifteen keys' table and the tools' own keys, from the program's headers.
+    rows = {}
+    for header in sorted((pathlib.Path(source_root) / "src").glob("*/*.h")):
+        for first, rest in KEY_ROW.findall(header.read_text(encoding="utf-8")):
+            key, description = (first + "".join(CONTINUED.findall(rest))).split(": ", 1)
+            rows[key] = description
+    page = re.sub(r"\s+", " ", (help_dir / "hotkeys.html").read_text(encoding="utf-8"))
+    documented = dict(DOCUMENTED.findall(page))
     if len(rows) < 15:
         failures.append(f"only {len(rows)} key rows found in the sources")
-    for key, description in sorted(rows.items()):
-        if documented.get(key) != description:
-            failures.append(f"hotkeys.html gives {key} as {documented.get(key)!r}, "
-                            f"the program as {description!r}")
+    failures += [f"hotkeys.html gives {key} as {documented.get(key)!r}, the program as {text!r}"
+                 for key, text in sorted(rows.items()) if documented.get(key) != text]
     return failures
 
 
-def main(chm, source_root):
-    failures = check(chm, source_root)
+if __name__ == "__main__":
+    failures = check(*sys.argv[1:])
     for failure in failures:
         print("FAILED:", failure)
-    print(f"{len(failures)} failure(s) in the help file {chm}")
-    return 1 if failures else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main(*sys.argv[1:]))
+    print(f"{len(failures)} failure(s) in the help file {sys.argv[1]}")
+    sys.exit(1 if failures else 0)

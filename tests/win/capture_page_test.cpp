@@ -130,38 +130,34 @@ TEST_F(CapturePageTest, TheDelayIsRememberedCountsDownAndIsCancelledByASecondPre
                    reinterpret_cast<LPARAM>(list));
     EXPECT_EQ(NumberSetting(window.settings, kCaptureDelay), 3);
     EXPECT_EQ(window.settingsSaved, 1);
-
-    // No box asks for a click and nothing steps aside while it counts.
-    Click(Child(L"Capture the entire screen"));
+    const HWND screen = Child(L"Capture the entire screen");
+    const auto stopped = [&] {
+        return !page.Tools().DelayRunning() && window.mode == ActiveMode::None &&
+               window.prompt.empty();
+    };
+    Click(screen);
     EXPECT_EQ(window.mode, kScreenCaptureMode);
     EXPECT_TRUE(window.prompt.starts_with(L"Capturing in 3 s")) << ToUtf8(window.prompt);
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(window.left, 0);
-    Click(Child(L"Capture the entire screen"));
-    EXPECT_EQ(window.mode, ActiveMode::None);
-    EXPECT_EQ(window.prompt, L"");
-
-    // Control capture's countdown arms no hook; the tab's stop ends it.
+    Click(screen);
+    EXPECT_TRUE(stopped());
     Click(Child(L"Control capture"));
     EXPECT_EQ(window.mode, kControlCaptureMode);
-    EXPECT_TRUE(window.armed.empty());
-    EXPECT_TRUE(page.Tools().DelayRunning());
     page.Tools().btnControlCaptureClick();
-    EXPECT_FALSE(page.Tools().DelayRunning());
-    EXPECT_EQ(window.mode, ActiveMode::None);
-    Click(Child(L"Capture the entire screen"));
+    EXPECT_TRUE(stopped());
+    Click(screen);  // then the tab's stop
+    ASSERT_TRUE(page.Tools().DelayRunning());
     page.Tools().AbandonScreenCapture();
-    EXPECT_FALSE(page.Tools().DelayRunning());
-    EXPECT_EQ(window.mode, ActiveMode::None);
+    EXPECT_TRUE(stopped());
+    // No box asked for a click, no hook was armed, nothing stepped aside.
+    EXPECT_TRUE(dialogs.messages.empty() && window.armed.empty() && window.left == 0);
     EXPECT_TRUE(page.Tools().CurrentSnapshot().Empty());
 
     // Run out, the screen is taken with the window out of the way.
     SetField(window.settings, kCaptureDelay, RegistryValue::Dword(1));
-    Click(Child(L"Capture the entire screen"));
+    Click(screen);
     ASSERT_TRUE(test::PumpUntil([&] { return window.cameBack == 1; }, 4000));
     EXPECT_EQ(window.left, 1);
-    EXPECT_EQ(window.mode, ActiveMode::None);
-    EXPECT_EQ(window.prompt, L"");
+    EXPECT_TRUE(stopped());
     EXPECT_FALSE(page.Tools().CurrentSnapshot().Empty());
     EXPECT_TRUE(page.CaptureButtonsEnabled());
 }
