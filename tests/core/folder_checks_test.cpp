@@ -10,48 +10,35 @@ namespace vix::platform {
 namespace {
 
 TEST(SameFinalPath, TheSystemsNameMatchesTheDrivePathOnly) {
-    struct Case {
+    const struct {
         const wchar_t* final;
         const wchar_t* intended;
         bool same;
-    };
-    const Case cases[] = {
-        {L"\\\\?\\C:\\Users\\Ann\\AppData\\Local\\VIX\\Update",
-         L"C:\\Users\\Ann\\AppData\\Local\\VIX\\Update\\", true},
-        {L"\\\\?\\c:\\users\\ann\\update", L"C:\\Users\\Ann\\Update\\", true},
-        {L"\\\\?\\C:\\Users\\\u00c4nne", L"C:\\users\\\u00e4nne", true},
+    } cases[] = {
+        {L"\\\\?\\c:\\users\\\u00e4nne\\update", L"C:\\Users\\\u00c4nne\\Update\\", true},
         {L"C:\\Update", L"C:\\Update\\", true},
         {L"\\\\?\\C:\\", L"C:\\", true},
         // A junction or link on the way: the folder is somewhere else.
-        {L"\\\\?\\D:\\Elsewhere\\Update", L"C:\\Users\\Ann\\Update\\", false},
-        {L"\\\\?\\C:\\Users\\Ann\\Update\\Inner", L"C:\\Users\\Ann\\Update\\", false},
-        {L"\\\\?\\C:\\Users\\Ann\\Up", L"C:\\Users\\Ann\\Update\\", false},
+        {L"\\\\?\\D:\\Elsewhere\\Update", L"C:\\Update\\", false},
+        {L"\\\\?\\C:\\Update\\Inner", L"C:\\Update\\", false},
         {L"\\\\?\\\\\\?\\C:\\Update", L"C:\\Update\\", false},
         {L"\\\\?\\UNC\\server\\share\\Update", L"\\\\server\\share\\Update\\", false},
-        {L"\\\\?\\Volume{0b1e}\\Update", L"C:\\Update\\", false},
         // Only letters fold: "[" is not "{", nor a Cyrillic letter its capital.
         {L"\\\\?\\C:\\a[", L"C:\\A{", false},
         {L"\\\\?\\C:\\\u0434", L"C:\\\u0414", false},
-        {L"\\\\?\\C:\\\u00f7", L"C:\\\u00d7", false},
-        {L"", L"", false},
         {L"\\\\?\\", L"", false},
     };
-    for (const Case& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(SameFinalPath(c.final, c.intended), c.same) << c.final << L" / " << c.intended;
 }
 
 TEST(OwnedByCurrentUser, TheUserOrTheTokensDefaultOwnerOnly) {
-    const wchar_t* user = L"S-1-5-21-1-2-3-1001";
-    const wchar_t* admins = L"S-1-5-32-544";
-    EXPECT_TRUE(OwnedByCurrentUser(user, user, user));
+    const wchar_t *user = L"S-1-5-21-1-2-3-1001", *admins = L"S-1-5-32-544";
     EXPECT_TRUE(OwnedByCurrentUser(user, user, admins));
     EXPECT_TRUE(OwnedByCurrentUser(admins, user, admins));
-    EXPECT_FALSE(OwnedByCurrentUser(admins, user, user));
     EXPECT_FALSE(OwnedByCurrentUser(L"S-1-5-18", user, admins));
-    EXPECT_FALSE(OwnedByCurrentUser(L"S-1-5-21-1-2-3-1002", user, user));
     // Nothing read is nobody's, even against nothing read.
     EXPECT_FALSE(OwnedByCurrentUser(L"", user, L""));
-    EXPECT_FALSE(OwnedByCurrentUser(L"", L"", L""));
 }
 
 TEST(IsPrivateAccessList, TheUsersAndTheSystemsEntriesAndNothingElse) {

@@ -1,8 +1,6 @@
-// The private update folder as far as Wine shows it. Wine makes no
-// junctions and reads back an owner set to someone else unchanged, so the
-// rules for those are tested natively (OwnedByCurrentUser, SameFinalPath);
-// here a Unix link planted in the folder's place or above it stands for a
-// junction.
+// The private update folder as far as Wine shows it: its owner rule and
+// junctions are left to the native tables (OwnedByCurrentUser,
+// SameFinalPath); a Unix link stands for a junction here.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -18,8 +16,6 @@
 namespace vix::platform {
 namespace {
 
-using test::NewTempFolder;
-
 // The entries of an access list, sorted, without the list's flags.
 std::vector<std::wstring> Entries(const std::wstring& list) {
     std::vector<std::wstring> entries;
@@ -30,13 +26,9 @@ std::vector<std::wstring> Entries(const std::wstring& list) {
     return entries;
 }
 
-bool Exists(const std::wstring& path) {
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 class PrivateFolder : public ::testing::Test {
   protected:
-    const std::wstring base_ = NewTempFolder(L"vix-private");
+    const std::wstring base_ = test::NewTempFolder(L"vix-private");
 };
 
 // Made anew below missing folders, or found in place with the usual list:
@@ -46,7 +38,7 @@ class PrivateFolder : public ::testing::Test {
 TEST_F(PrivateFolder, EndsWithTheUserAndTheSystemOnly) {
     const std::vector<std::wstring> expected = {L"(A;OICI;FA;;;" + CurrentUserSid() + L")",
                                                 L"(A;OICI;FA;;;SY)"};
-    const std::wstring found = NewTempFolder(L"vix-plain");
+    const std::wstring found = test::NewTempFolder(L"vix-plain");
     ASSERT_NE(Entries(AccessListText(found)), expected);
     for (const std::wstring& folder : {base_ + L"a\\b\\Update\\", found}) {
         const HeldFolder held = MakePrivateFolder(folder);
@@ -58,14 +50,14 @@ TEST_F(PrivateFolder, EndsWithTheUserAndTheSystemOnly) {
 
 // Refused before anything is made or changed where the link leads.
 TEST_F(PrivateFolder, ALinkInItsPlaceOrAboveIsRefused) {
-    const std::wstring elsewhere = NewTempFolder(L"vix-elsewhere");
+    const std::wstring elsewhere = test::NewTempFolder(L"vix-elsewhere");
     const std::wstring before = AccessListText(elsewhere);
     ASSERT_TRUE(test::PlantUnixLink(elsewhere, base_ + L"Update"));
     ASSERT_TRUE(test::PlantUnixLink(elsewhere, base_ + L"Above"));
     EXPECT_FALSE(MakePrivateFolder(base_ + L"Update\\"));
     EXPECT_FALSE(MakePrivateFolder(base_ + L"Above\\VIX\\Update\\"));
     EXPECT_EQ(AccessListText(elsewhere), before);
-    EXPECT_FALSE(Exists(elsewhere + L"VIX"));
+    EXPECT_EQ(::GetFileAttributesW((elsewhere + L"VIX").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 }  // namespace

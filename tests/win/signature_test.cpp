@@ -247,8 +247,6 @@ printf '[p]\norganizationName=supplied\ncommonName=supplied\n' >> ca.cnf
 : > index.txt; echo 1000 > serial
 printf 'basicConstraints=critical,CA:false\nkeyUsage=critical,digitalSignature\n' > e.ext
 printf 'extendedKeyUsage=codeSigning\nauthorityKeyIdentifier=keyid\n' >> e.ext
-openssl x509 -in "$P/publisher.pem" -noout -ext crlDistributionPoints |
-  sed -n 's/^ *URI:\(.*\)$/crlDistributionPoints=URI:\1/p' >> e.ext
 openssl req -new -key "$P/publisher.key" -out e.csr 2>&1 \
   -subj "/O=Brellin Software Development/CN=Brellin Software Development"
 openssl ca -batch -config ca.cnf -cert "$P/root.pem" -keyfile "$P/root.key" -in e.csr \

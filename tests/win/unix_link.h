@@ -5,20 +5,16 @@
 
 #include "wine_host.h"
 
-// What the tests can plant for a junction: Wine makes none, but it follows
-// a Unix symbolic link as Windows follows a junction.
-
 namespace vix::test {
 
-// A Unix symbolic link at `link` (a Windows path, no trailing backslash) to
-// the folder `target`.
+// A Unix symbolic link at `link` (no trailing backslash) to the folder
+// `target`: Wine makes no junctions, but follows such a link as Windows
+// follows a junction.
 inline bool PlantUnixLink(std::wstring target, const std::wstring& link) {
-    using namespace std::chrono_literals;
-    while (target.size() > 3 && target.back() == L'\\')
-        target.pop_back();
+    if (target.back() == L'\\') target.pop_back();
     const std::string from = UnixPath(target), to = UnixPath(link);
     return !from.empty() && !to.empty() && StartUnixProgram({"/bin/ln", "-s", from, to}) &&
-           WaitForFile(link, 10s);
+           WaitForFile(link, std::chrono::seconds(10));
 }
 
 }  // namespace vix::test
