@@ -91,6 +91,8 @@ add_library(vix_platform STATIC
   platform/http_get.cpp
   platform/session_lock.cpp
   platform/private_folder.cpp
+  platform/held_folder.cpp
+  platform/security_text.cpp
   platform/file_dialogs.cpp
   platform/system_libraries.cpp
   platform/console_output.cpp

@@ -48,6 +48,7 @@ struct NullTraits {
 };
 
 inline void DeleteGdiObject(HGDIOBJ h) noexcept { ::DeleteObject(h); }
+inline void FreeLocal(void* memory) noexcept { ::LocalFree(memory); }
 
 using Bitmap = UniqueHandle<NullTraits<HBITMAP, DeleteGdiObject>>;
 using Brush = UniqueHandle<NullTraits<HBRUSH, DeleteGdiObject>>;
@@ -64,6 +65,8 @@ using Menu = UniqueHandle<NullTraits<HMENU, ::DestroyMenu>>;
 using GlobalMemory = UniqueHandle<NullTraits<HGLOBAL, ::GlobalFree>>;
 using KernelHandle = UniqueHandle<NullTraits<HANDLE, ::CloseHandle>>;
 using WindowHandle = UniqueHandle<NullTraits<HWND, ::DestroyWindow>>;
+// What the security functions hand out for the caller to free.
+using LocalMemory = UniqueHandle<NullTraits<void*, FreeLocal>>;
 
 struct FileTraits {
     using pointer = HANDLE;

@@ -5,17 +5,15 @@
 #include <sddl.h>
 #include <shlobj.h>
 
-#include <vector>
-
+#include "platform/folder_owner.h"
 #include "platform/handle.h"
+#include "platform/private_access_list.h"
+#include "platform/security_text.h"
 #include "platform/system_libraries.h"
 #include "platform/task_memory.h"
 
 namespace vix::platform {
 namespace {
-
-void FreeLocal(void* memory) noexcept { ::LocalFree(memory); }
-using LocalMemory = UniqueHandle<NullTraits<void*, FreeLocal>>;
 
 std::wstring WithoutTrailingSeparator(std::wstring path) {
     while (path.size() > 3 && (path.back() == L'\\' || path.back() == L'/'))
@@ -23,17 +21,22 @@ std::wstring WithoutTrailingSeparator(std::wstring path) {
     return path;
 }
 
-// Full control for the user and the system, to the folder and, inherited,
-// to everything made in it; "P": nothing inherited from above.
-std::wstring PrivateAccessList(const std::wstring& userSid) {
-    return L"D:P(A;OICI;FA;;;" + userSid + L")(A;OICI;FA;;;SY)";
-}
-
-// Creates the folders above `path` that are missing, with the usual rights.
-void MakeParents(const std::wstring& path) {
-    for (std::size_t at = path.find(L'\\', 3); at != std::wstring::npos;
-         at = path.find(L'\\', at + 1))
-        ::CreateDirectoryW(path.substr(0, at).c_str(), nullptr);
+// Walks from the drive's root down to the folder above `path`, making the
+// folders that are missing (with the usual rights), and opening each as
+// itself: a junction or link on the way would put the folder somewhere
+// else. Each must also be where its name says, which catches a link the
+// system followed although asked not to (Wine follows Unix links so).
+// Nothing is made below a folder that fails.
+bool MakeParentsWithoutLinks(const std::wstring& path) {
+    for (std::size_t end = 3; end != std::wstring::npos && end < path.size();
+         end = path.find(L'\\', end + 1)) {
+        const std::wstring parent = path.substr(0, end == 3 ? 3 : end);
+        if (::GetFileAttributesW(parent.c_str()) == INVALID_FILE_ATTRIBUTES)
+            ::CreateDirectoryW(parent.c_str(), nullptr);
+        const HeldFolder held = HeldFolder::OpenToLook(parent);
+        if (!held.IsPlainFolder() || !held.IsAt(parent)) return false;
+    }
+    return true;
 }
 
 // Removes a link, file or folder tree at `path` without following links.
@@ -44,6 +47,34 @@ bool RemoveEntry(const std::wstring& path, DWORD attributes) {
     // A link to a folder goes as a link; what it points at stays untouched.
     if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) && !EmptyFolderExcept(path, L"")) return false;
     return ::RemoveDirectoryW(path.c_str()) != FALSE;
+}
+
+// Leaves a plain folder at `path`: as found, or made with `descriptor`'s
+// list; a file in its place is removed first. A link or a junction there
+// is refused as it is: removed by its name it could take what it leads to
+// with it (Wine removes the folder a Unix link leads to).
+bool PlaceFolder(const std::wstring& path, void* descriptor) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) return false;
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) return true;
+        if (!RemoveEntry(path, attributes)) return false;
+    }
+    SECURITY_ATTRIBUTES security{sizeof(security), descriptor, FALSE};
+    return ::CreateDirectoryW(path.c_str(), &security) != FALSE;
+}
+
+// The folder at `path`, opened as itself, when it is a plain folder, where
+// its name says and the user's own; it is given `list` through its handle.
+// Where it is comes first, so that nothing is changed elsewhere.
+HeldFolder OpenOwnFolder(const std::wstring& path, const std::wstring& sid,
+                         const std::wstring& list) {
+    HeldFolder held = HeldFolder::Open(path);
+    if (!held || !held.IsPlainFolder() || !held.IsAt(path) ||
+        !OwnedByCurrentUser(held.OwnerSid(), sid, TokenSid(TokenOwner)) ||
+        !held.SetAccessList(list))
+        return {};
+    return held;
 }
 
 }  // namespace
@@ -60,51 +91,26 @@ std::wstring LocalAppDataFolder() {
     return folder;
 }
 
-std::wstring CurrentUserSid() {
-    HANDLE raw = nullptr;
-    if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &raw)) return {};
-    const KernelHandle token(raw);
-    DWORD size = 0;
-    ::GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
-    if (size == 0) return {};
-    std::vector<std::uint8_t> buffer(size);
-    if (!::GetTokenInformation(token.get(), TokenUser, buffer.data(), size, &size)) return {};
-    wchar_t* text = nullptr;
-    if (!::ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &text))
-        return {};
-    const LocalMemory owned(text);
-    return text;
-}
+std::wstring CurrentUserSid() { return TokenSid(TokenUser); }
 
-bool MakePrivateFolder(const std::wstring& folder) {
+HeldFolder MakePrivateFolder(const std::wstring& folder) {
     const std::wstring path = WithoutTrailingSeparator(folder);
     const std::wstring sid = CurrentUserSid();
-    if (sid.empty() || path.size() < 4) return false;
+    if (sid.empty() || path.size() < 4 || !MakeParentsWithoutLinks(path)) return {};
+    const std::wstring list = PrivateAccessList(sid);
     void* raw = nullptr;
-    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(PrivateAccessList(sid).c_str(),
-                                                                SDDL_REVISION_1, &raw, nullptr))
-        return false;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(list.c_str(), SDDL_REVISION_1, &raw,
+                                                                nullptr))
+        return {};
     const LocalMemory descriptor(raw);
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    const bool folderThere = attributes != INVALID_FILE_ATTRIBUTES &&
-                             (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-                             !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
-    if (attributes != INVALID_FILE_ATTRIBUTES && !folderThere && !RemoveEntry(path, attributes))
-        return false;
-    if (!folderThere) {
-        MakeParents(path);
-        SECURITY_ATTRIBUTES security{sizeof(security), descriptor.get(), FALSE};
-        return ::CreateDirectoryW(path.c_str(), &security) != FALSE;
-    }
-    BOOL present = FALSE;
-    BOOL defaulted = FALSE;
-    PACL list = nullptr;
-    if (!::GetSecurityDescriptorDacl(descriptor.get(), &present, &list, &defaulted) || !present)
-        return false;
-    std::wstring name = path;
-    return ::SetNamedSecurityInfoW(name.data(), SE_FILE_OBJECT,
-                                   DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
-                                   nullptr, nullptr, list, nullptr) == ERROR_SUCCESS;
+    if (!PlaceFolder(path, descriptor.get())) return {};
+    // From here on the folder is asked through its handle: whatever its name
+    // leads to later, this is the folder checked.
+    HeldFolder held = OpenOwnFolder(path, sid, list);
+    // Read back through the handle: the list the folder has now, whatever
+    // the system made of the one it was given.
+    if (!held || !IsPrivateAccessList(held.AccessListText(), sid)) return {};
+    return held;
 }
 
 bool EmptyFolderExcept(const std::wstring& folder, const std::wstring& keep) {
@@ -132,12 +138,7 @@ std::wstring AccessListText(const std::wstring& folder) {
                                 nullptr, nullptr, nullptr, &raw) != ERROR_SUCCESS)
         return {};
     const LocalMemory descriptor(raw);
-    wchar_t* text = nullptr;
-    if (!::ConvertSecurityDescriptorToStringSecurityDescriptorW(
-            raw, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text, nullptr))
-        return {};
-    const LocalMemory owned(text);
-    return text;
+    return AccessListText(descriptor.get());
 }
 
 }  // namespace vix::platform

@@ -14,7 +14,8 @@ namespace vix {
 enum class SignatureVerdict {
     Trusted,         // valid, and by our own publisher
     Unsigned,        // no signature at all
-    Invalid,         // changed after signing, untrusted root, revoked, expired
+    Invalid,         // changed after signing, untrusted root, revoked, expired (and
+                     // not stamped while its certificate was good)
     OtherPublisher,  // valid, but signed by someone else
     OwnNotSigned,    // this program carries no valid signature to compare with
 };

@@ -25,8 +25,11 @@ struct SignatureReading {
     // issued itself), as WinVerifyTrust built the chain.
     Certificate issuer;
     Certificate root;  // the top of the signer's chain as WinVerifyTrust built it
-    // The signer's chain built again with revocation checked; all bits set
-    // when it was not built (no signer, or revocation not asked for).
+    // The signer's chain built again with revocation checked, at the time
+    // of the signature's time stamp or now (see ChainJudgedAt): only
+    // CERT_TRUST_IS_NOT_TIME_VALID when the signer's certificate is good at
+    // neither; all bits set when it was not built (no signer, or revocation
+    // not asked for).
     DWORD chainErrors = ~DWORD{0};
 };
 

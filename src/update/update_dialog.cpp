@@ -132,7 +132,9 @@ void Tvix_update::btnUpdateClick() {
         // Chosen once, here: the download's end works in this very folder,
         // whatever the system would say of the user's folders by then.
         folder_ = host_->UpdateFolder();
-        if (!IsAbsoluteFolder(folder_) || !platform::MakePrivateFolder(folder_)) return Fail();
+        if (!IsAbsoluteFolder(folder_)) return Fail();
+        heldFolder_ = platform::MakePrivateFolder(folder_);
+        if (!heldFolder_) return Fail();
         if (plan.step == UpdateStep::StartExisting) {
             if (::GetFileAttributesW(UpdateProgramPath(folder_).c_str()) != INVALID_FILE_ATTRIBUTES)
                 return Prepare(L"", std::nullopt);
@@ -203,17 +205,23 @@ LRESULT Tvix_update::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void Tvix_update::DownloadDone() {
     std::optional<UpdateProgram> program = download_.TakeProgram();
     download_ = UpdateDownload();
-    if (!program) return Fail();
+    // Where the folder and the program are is asked once more, before
+    // anything is stored or started: a folder above moved since the click,
+    // and a link left in its place, would have had the download and its
+    // check done elsewhere.
+    if (!program || !heldFolder_.IsAt(folder_) || !program->IsInPlace()) return Fail();
     if (storeVersion_) DownloadEnded();
     // Stored before the start, so that a later run does not fetch the same
     // program again.
     if (storeVersion_) host_->StoreUpdateProgramVersion(*storeVersion_);
     if (!program->Start(folder_)) return Fail();
+    heldFolder_ = platform::HeldFolder();
     started_ = true;
     EndModal(IDOK);
 }
 
 void Tvix_update::Fail() {
+    heldFolder_ = platform::HeldFolder();
     ::MessageBoxW(hwnd(), kUpdateFailedText, kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
@@ -221,6 +229,7 @@ void Tvix_update::FormHide() {
     // Closed with its close box during a download: the download ends too,
     // without waiting for the server.
     download_ = UpdateDownload();
+    heldFolder_ = platform::HeldFolder();
 }
 
 void HandleUpdateAnswer(const UpdateAnswer& answer, UpdateHost& host, Tvix_update& dialog) {

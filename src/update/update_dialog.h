@@ -9,6 +9,7 @@
 
 #include <functional>
 
+#include "platform/held_folder.h"
 #include "ui/form.h"
 #include "ui/label.h"
 #include "update/update_answer.h"
@@ -82,8 +83,10 @@ class Tvix_update final : public ui::ProgramForm {
     // Bytes are scaled down by this many bits to fit the bar's range.
     int progressShift_ = 0;
     std::optional<std::int32_t> storeVersion_;
-    // The update folder chosen at the click on "Update".
+    // The update folder chosen at the click on "Update", held from then
+    // until the update program has started in it.
     std::wstring folder_;
+    platform::HeldFolder heldFolder_;
     UpdateDownload download_;
     UpdateDownload::Limits downloadLimits_;
 };

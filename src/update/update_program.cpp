@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/held_folder.h"
 #include "platform/held_program.h"
 
 namespace vix {
@@ -28,6 +29,8 @@ std::optional<FixedVersion> UpdateProgram::Version() const {
 bool UpdateProgram::Start(const std::wstring& folder) const {
     return platform::StartHeldProgram(path_, file_.get(), folder);
 }
+
+bool UpdateProgram::IsInPlace() const { return platform::HandleIsAt(file_.get(), path_); }
 
 void UpdateProgram::Discard() {
     file_.reset();

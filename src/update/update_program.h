@@ -31,6 +31,9 @@ class UpdateProgram {
     // program of a program installed for one user runs with that user's
     // rights).
     bool Start(const std::wstring& folder) const;
+    // Whether the file held is the one at its path now: no link or junction
+    // on the way led elsewhere when it was opened, nor since.
+    bool IsInPlace() const;
     // Lets go of the file and deletes it: what failed its check must not be
     // found and started later.
     void Discard();

@@ -236,6 +236,46 @@ TEST_F(UpdateSignature, VersionIsReadFromTheProgramsResource) {
     }
 }
 
+// The publisher's certificate issued again by the test root for January
+// 2020 only, and `source` signed with it, unstamped, into `target`.
+bool SignWithExpiredCertificate(const std::wstring& pki, const std::wstring& source,
+                                const std::wstring& target) {
+    const char* script = R"(set -e; exec >/dev/null; P=$1; cd "$2"
+printf '[ca]\ndefault_ca=t\n[t]\ndatabase=index.txt\nnew_certs_dir=.\nserial=serial\n' > ca.cnf
+printf 'default_md=sha256\npolicy=p\n' >> ca.cnf
+printf '[p]\norganizationName=supplied\ncommonName=supplied\n' >> ca.cnf
+: > index.txt; echo 1000 > serial
+printf 'basicConstraints=critical,CA:false\nkeyUsage=critical,digitalSignature\n' > e.ext
+printf 'extendedKeyUsage=codeSigning\nauthorityKeyIdentifier=keyid\n' >> e.ext
+openssl req -new -key "$P/publisher.key" -out e.csr 2>&1 \
+  -subj "/O=Brellin Software Development/CN=Brellin Software Development"
+openssl ca -batch -config ca.cnf -cert "$P/root.pem" -keyfile "$P/root.key" -in e.csr \
+  -out e.pem -startdate 20200101000000Z -enddate 20200201000000Z -extfile e.ext -notext 2>&1
+cat e.pem "$P/root.pem" > chain.pem
+osslsigncode sign -certs chain.pem -key "$P/publisher.key" -h sha256 -in "$3" -out e.part
+mv e.part "$4")";
+    const std::wstring work = NewTempFolder(L"vix-expired");
+    return StartUnixProgram({"/bin/sh", "-c", script, "sh", UnixPath(pki), UnixPath(work),
+                             UnixPath(source), UnixPath(target)}) &&
+           WaitForFile(target, 60s);
+}
+
+// A certificate that has expired is good for a signature only with a time
+// stamp from its validity; Wine's WinVerifyTrust reads no stamp, so what
+// shows here is the refusal of an unstamped one, made without building the
+// chain at all.
+TEST_F(UpdateSignature, ExpiredCertificateWithoutAStampIsRefused) {
+    const std::wstring expired = File(L"expired");
+    ASSERT_TRUE(
+        SignWithExpiredCertificate(SharedTestPki(), ProgramFolder() + L"update_stub.exe", expired));
+    const auto facts = Examine(expired);
+    EXPECT_EQ(facts.signer, kPublisher);
+    EXPECT_EQ(facts.chainErrors, static_cast<DWORD>(CERT_TRUST_IS_NOT_TIME_VALID));
+    EXPECT_EQ(CheckUpdateSignature(expired, nullptr, File(L"publisher")),
+              SignatureVerdict::Invalid);
+    RecordProperty("WinVerifyTrust", std::to_string(facts.trust));
+}
+
 // WinVerifyTrust under Wine 8 does not check revocation at all; a chain
 // built with revocation checking does, reading the list the certificate
 // names (a file here, so no server is needed).

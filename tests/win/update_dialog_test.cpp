@@ -21,6 +21,7 @@
 #include "stub_report.h"
 #include "test_pki_folder.h"
 #include "test_server.h"
+#include "unix_link.h"
 #include "update/signature_reading.h"
 #include "update/update_dialog.h"
 #include "wine_host.h"
@@ -393,6 +394,33 @@ TEST_F(UpdateDialogTest, DownloadEndsInTheFolderChosenAtTheClick) {
     EXPECT_TRUE(host_.closed);
     EXPECT_EQ(host_.versionStores, std::vector<std::int32_t>{5});
     EXPECT_TRUE(WaitForFile(StartedMarker(), 20s)) << "the update program did not start";
+}
+
+// The folder above the update folder moved during the download, and a link
+// to where it went left in its place (Windows refuses to move a folder
+// with an open folder inside; Wine does not): the name still leads to the
+// downloaded program, but the folder held is no longer where the name says,
+// and nothing is stored or started.
+TEST_F(UpdateDialogTest, FolderMovedAwayDuringTheDownloadIsRefused) {
+    Serve(L"publisher");
+    std::wstring above = host_.updateFolder.substr(0, host_.updateFolder.size() - 1);
+    above.resize(above.find_last_of(L'\\'));
+    const std::wstring moved = above + L"-moved";
+    bool planted = false;
+    const auto run = Run(Offering(5, DownloadAddress()), [&] {
+        // Clicked at once, not posted: the folder is made before it moves.
+        ::SendMessageW(dialog_.hwnd(), WM_COMMAND,
+                       MAKEWPARAM(::GetDlgCtrlID(dialog_.btnUpdate()), BN_CLICKED),
+                       reinterpret_cast<LPARAM>(dialog_.btnUpdate()));
+        planted = ::MoveFileW(above.c_str(), moved.c_str()) && test::PlantUnixLink(moved, above);
+    });
+    ASSERT_TRUE(planted);
+    EXPECT_FALSE(run.timedOut);
+    EXPECT_EQ(run.message, kUpdateFailedText);
+    EXPECT_TRUE(host_.versionStores.empty());
+    EXPECT_FALSE(host_.closed);
+    ::Sleep(500);
+    EXPECT_FALSE(Exists(StartedMarker())) << "the program was started from the moved folder";
 }
 
 // A folder that is not a full path is never made, filled or emptied: the
