@@ -147,6 +147,16 @@ TEST_F(SpacingToolTest, ADraggedBoxIsCopiedInTheRulersUnitUnlessShiftKeepsIt) {
     std::swprintf(expected, 64, L"%.2f \u00D7 %.2f %%", 50 * 100.0 / desktop.width(),
                   20 * 100.0 / desktop.height());
     EXPECT_EQ(ClipboardText(), expected);
+    tool_.Toggle();
+
+    // Inches at the DPI of the monitor the box starts on: with one monitor,
+    // the system's.
+    host_.settings.rulerUnit = kInches;
+    tool_.Toggle();
+    drag(10, 10, 105, 57, 0);
+    const double dpi = platform::ScreenDpi();
+    std::swprintf(expected, 64, L"%.2f \u00D7 %.2f in", 96 / dpi, 48 / dpi);
+    EXPECT_EQ(ClipboardText(), expected);
 }
 
 TEST_F(SpacingToolTest, StartsAndStopsLeaveTheObjectCountsFlat) {
