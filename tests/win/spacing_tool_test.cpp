@@ -44,31 +44,16 @@ void PutOnClipboard(const std::wstring& text) {
 constexpr Rect kGapWindow{60, 80, 260, 240};
 constexpr Rect kGap{90, 100, 170, 150};
 
-LRESULT CALLBACK GapWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    PAINTSTRUCT ps;
-    HDC dc = ::BeginPaint(hwnd, &ps);
-    RECT all{0, 0, kGapWindow.width(), kGapWindow.height()};
-    ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-    RECT gap{kGap.left - kGapWindow.left, kGap.top - kGapWindow.top, kGap.right - kGapWindow.left,
-             kGap.bottom - kGapWindow.top};
-    ::FillRect(dc, &gap, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-    ::EndPaint(hwnd, &ps);
-    return 0;
-}
-
-platform::WindowHandle ShowGapWindow() {
-    static const ATOM registered = [] {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = GapWindowProc;
-        wc.lpszClassName = L"VixSpacingGap";
-        return ::RegisterClassW(&wc);
-    }();
-    EXPECT_NE(registered, 0);
-    platform::WindowHandle w(::CreateWindowExW(
-        WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"VixSpacingGap", L"", WS_POPUP | WS_VISIBLE,
-        kGapWindow.left, kGapWindow.top, kGapWindow.width(), kGapWindow.height(), nullptr, nullptr,
-        nullptr, nullptr));
+// A topmost window painted all in one of the stock brushes.
+platform::WindowHandle Plain(const wchar_t* name, int brush, const Rect& r) {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(brush));
+    wc.lpszClassName = name;
+    ::RegisterClassW(&wc);  // fails harmlessly from the second test on
+    platform::WindowHandle w(::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, name, L"",
+                                               WS_POPUP | WS_VISIBLE, r.left, r.top, r.width(),
+                                               r.height(), nullptr, nullptr, nullptr, nullptr));
     ::UpdateWindow(w.get());
     return w;
 }
@@ -212,7 +197,8 @@ TEST_F(SpacingToolTest, ADraggedBoxIsCopiedInTheRulersUnitUnlessShiftKeepsIt) {
 }
 
 TEST_F(SpacingToolTest, TheSpansAreDrawnOnThePointersRowAndColumnWithTicksAtTheGapsEdges) {
-    const platform::WindowHandle gapWindow = ShowGapWindow();
+    const platform::WindowHandle black = Plain(L"VixSpacingBlack", BLACK_BRUSH, kGapWindow);
+    const platform::WindowHandle gap = Plain(L"VixSpacingWhite", WHITE_BRUSH, kGap);
     ASSERT_TRUE(test::PumpUntil([] {
         return ScreenPixel(kGap.left, kGap.top) == 0xFFFFFF &&
                ScreenPixel(kGap.left - 1, kGap.top) == 0;
