@@ -196,16 +196,19 @@ TEST_F(SpacingToolTest, ADraggedBoxIsCopiedInTheRulersUnitUnlessShiftKeepsIt) {
     EXPECT_EQ(ClipboardText(), expected);
 }
 
-TEST_F(SpacingToolTest, TheSpansAreDrawnOnThePointersRowAndColumnWithTicksAtTheGapsEdges) {
+TEST_F(SpacingToolTest, TheSpansAreDrawnOnThePointersRowAndColumnWithTicksAtTheGapsEdgesAlone) {
     const platform::WindowHandle black = Plain(L"VixSpacingBlack", BLACK_BRUSH, kGapWindow);
     const platform::WindowHandle gap = Plain(L"VixSpacingWhite", WHITE_BRUSH, kGap);
     ASSERT_TRUE(test::PumpUntil([] {
         return ScreenPixel(kGap.left, kGap.top) == 0xFFFFFF &&
                ScreenPixel(kGap.left - 1, kGap.top) == 0;
     }));
-    const Point at{110, 120};
-    ::SetCursorPos(at.x, at.y);
+    // Measured first on the black round the gap: nothing of it may stay.
+    const Point before{86, 96}, at{110, 120};
+    ::SetCursorPos(before.x, before.y);
     tool_.Toggle();
+    ASSERT_TRUE(test::PumpUntil([&] { return IsLine(ScreenPixel(before.x, before.y)); }));
+    ::SetCursorPos(at.x, at.y);
     ASSERT_TRUE(test::PumpUntil([&] { return IsLine(ScreenPixel(at.x, at.y)); }));
 
     // From the gap alone: its first and last white pixels across and down,
