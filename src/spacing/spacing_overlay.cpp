@@ -81,7 +81,7 @@ Point SpacingOverlay::ScreenPoint(LPARAM lParam) const {
 void SpacingOverlay::Paint(HDC target, const RECT& dirty) {
     if (!still_ || !*still_) return;
     // Drawn off the screen first, so that the lines do not flicker over the
-    // copy at each move of the pointer. Outside the dirty part the frame
+    // copy at each move of the pointer. Outside the dirty rectangle the frame
     // holds the same drawing already: drawing it again there changes nothing.
     HDC dc = frame_ ? frame_.dc() : target;
     const int w = dirty.right - dirty.left, h = dirty.bottom - dirty.top;
