@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/gdi.h"
+#include "platform/system_libraries.h"
 
 namespace vix::platform {
 
@@ -47,6 +48,25 @@ Size PrimaryScreen() { return {::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetri
 int ScreenDpi() {
     WindowDC screen;
     return ::GetDeviceCaps(screen.get(), LOGPIXELSX);
+}
+
+std::vector<int> MonitorDpis(std::span<const Rect> monitors) {
+    // Declared here: the header declares it only for newer targets, and
+    // shcore.dll is not there before Windows 8.1.
+    using GetDpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int type, UINT* x, UINT* y);
+    constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI: the scale the user chose
+    const auto get = BoundFunction<GetDpiForMonitor>(SystemLibrary::Shcore, "GetDpiForMonitor");
+    const int system = ScreenDpi();
+    std::vector<int> dpis;
+    dpis.reserve(monitors.size());
+    for (const Rect& m : monitors) {
+        const RECT r{m.left, m.top, m.right, m.bottom};
+        const HMONITOR monitor = ::MonitorFromRect(&r, MONITOR_DEFAULTTONULL);
+        UINT x = 0, y = 0;
+        const bool told = get && monitor && SUCCEEDED(get(monitor, kEffectiveDpi, &x, &y)) && x > 0;
+        dpis.push_back(told ? static_cast<int>(x) : system);
+    }
+    return dpis;
 }
 
 void DeclareDpiAwareness() {

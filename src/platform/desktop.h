@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "common/geometry.h"
@@ -22,6 +23,11 @@ void RefreshDesktopMetrics();
 Size PrimaryScreen();
 // The screen's logical pixels per inch (96 on a standard screen).
 int ScreenDpi();
+// The pixels per inch of each of `monitors` (as MonitorRects lists them),
+// in their order: what each one's scale makes of an inch. The system's
+// figure (ScreenDpi) for a monitor the system cannot tell apart, as before
+// Windows 8.1.
+std::vector<int> MonitorDpis(std::span<const Rect> monitors);
 // Makes the process per-monitor DPI aware where the manifest could not.
 void DeclareDpiAwareness();
 

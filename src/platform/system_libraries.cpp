@@ -6,9 +6,9 @@
 namespace vix::platform {
 namespace {
 
-constexpr std::array<const wchar_t*, 9> kFiles = {L"shell32.dll",  L"comdlg32.dll", L"comctl32.dll",
-                                                  L"ole32.dll",    L"oleaut32.dll", L"winhttp.dll",
-                                                  L"wintrust.dll", L"crypt32.dll",  L"dwmapi.dll"};
+constexpr std::array<const wchar_t*, 10> kFiles = {
+    L"shell32.dll", L"comdlg32.dll", L"comctl32.dll", L"ole32.dll",  L"oleaut32.dll",
+    L"winhttp.dll", L"wintrust.dll", L"crypt32.dll",  L"dwmapi.dll", L"shcore.dll"};
 
 std::atomic<HMODULE> loaded[kFiles.size()];
 

@@ -40,7 +40,8 @@ enum class SystemLibrary {
     WinHttp,
     WinTrust,
     Crypto,
-    Dwm
+    Dwm,
+    Shcore
 };
 
 // Makes every library this process loads from now on by a bare name, the

@@ -38,9 +38,9 @@ std::wstring ModeLine(SpacingMode mode, int tolerance);
 // The box dragged from `from` to `to`, both corners' pixels included.
 EdgeSpans BoxBetween(Point from, Point to);
 
-// How lengths are shown: the ruler's unit, the screen's DPI, the virtual
-// desktop (the base of percent: its width for a width, its height for a
-// height) and the user's decimal separator.
+// How lengths are shown: the ruler's unit, the DPI of the monitor measured
+// on, the virtual desktop (the base of percent: its width for a width, its
+// height for a height) and the user's decimal separator.
 struct LengthFormat {
     RulerUnits unit = kPixels;
     int dpi = 96;

@@ -56,25 +56,72 @@ void SpacingOverlay::End() {
 
 void SpacingOverlay::Draw(const std::vector<DrawnMeasure>& kept,
                           const std::optional<DrawnMeasure>& current) {
+    // A move of the pointer paints again where the last measurement was and
+    // where the new one is, not the whole desktop: on a large desktop that
+    // would take more than a frame.
+    if (!frame_ || kept.size() != kept_.size()) {
+        ::InvalidateRect(hwnd(), nullptr, FALSE);
+    } else {
+        const auto repaint = [this](const std::optional<DrawnMeasure>& m) {
+            if (!m) return;
+            const RECT covered = Extent(frame_.dc(), *m);
+            ::InvalidateRect(hwnd(), &covered, FALSE);
+        };
+        repaint(current_);
+        repaint(current);
+    }
     kept_ = kept;
     current_ = current;
-    ::InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 Point SpacingOverlay::ScreenPoint(LPARAM lParam) const {
     return {GET_X_LPARAM(lParam) + desktop_.left, GET_Y_LPARAM(lParam) + desktop_.top};
 }
 
-void SpacingOverlay::Paint(HDC target) {
+void SpacingOverlay::Paint(HDC target, const RECT& dirty) {
     if (!still_ || !*still_) return;
     // Drawn off the screen first, so that the lines do not flicker over the
-    // copy at each move of the pointer.
+    // copy at each move of the pointer. Outside the dirty rectangle the frame
+    // holds the same drawing already: drawing it again there changes nothing.
     HDC dc = frame_ ? frame_.dc() : target;
-    ::BitBlt(dc, 0, 0, desktop_.width(), desktop_.height(), still_->dc(), 0, 0, SRCCOPY);
+    const int w = dirty.right - dirty.left, h = dirty.bottom - dirty.top;
+    ::BitBlt(dc, dirty.left, dirty.top, w, h, still_->dc(), dirty.left, dirty.top, SRCCOPY);
     for (const DrawnMeasure& m : kept_)
         DrawMeasure(dc, m);
     if (current_) DrawMeasure(dc, *current_);
-    if (frame_) frame_.CopyTo(target, 0, 0);
+    if (!frame_) return;
+    ::GdiFlush();
+    ::BitBlt(target, dirty.left, dirty.top, w, h, dc, dirty.left, dirty.top, SRCCOPY);
+}
+
+RECT SpacingOverlay::LabelBox(HDC dc, const DrawnMeasure& m) const {
+    platform::Selection font(dc, ui::SkinFont(ui::FontId::Main));
+    RECT text{0, 0, 0, 0};
+    ::DrawTextW(dc, m.label.c_str(), static_cast<int>(m.label.size()), &text,
+                DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    const int w = text.right + 8, h = text.bottom + 4;
+    const int x = m.pointer.x - desktop_.left, y = m.pointer.y - desktop_.top;
+    // Beside the pointer, on the other side near the desktop's right or
+    // bottom edge.
+    int lx = x + kLabelOffset, ly = y + kLabelOffset;
+    if (lx + w > desktop_.width()) lx = x - kLabelOffset - w;
+    if (ly + h > desktop_.height()) ly = y - kLabelOffset - h;
+    lx = std::max(lx, 0);
+    ly = std::max(ly, 0);
+    return {lx, ly, lx + w, ly + h};
+}
+
+RECT SpacingOverlay::Extent(HDC dc, const DrawnMeasure& m) const {
+    // The spans hold the pointer, so their rectangle with the ticks' reach
+    // round it holds every line.
+    RECT lines{m.spans.left - desktop_.left - kTick, m.spans.top - desktop_.top - kTick,
+               m.spans.right - desktop_.left + kTick + 2,
+               m.spans.bottom - desktop_.top + kTick + 2};
+    if (m.label.empty()) return lines;
+    const RECT label = LabelBox(dc, m);
+    RECT both;
+    ::UnionRect(&both, &lines, &label);
+    return both;
 }
 
 void SpacingOverlay::DrawMeasure(HDC dc, const DrawnMeasure& m) const {
@@ -103,24 +150,13 @@ void SpacingOverlay::DrawMeasure(HDC dc, const DrawnMeasure& m) const {
     }
     if (m.label.empty()) return;
 
-    platform::Selection font(dc, ui::SkinFont(ui::FontId::Main));
-    RECT text{0, 0, 0, 0};
-    ::DrawTextW(dc, m.label.c_str(), static_cast<int>(m.label.size()), &text,
-                DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    const int w = text.right + 8, h = text.bottom + 4;
-    // Beside the pointer, on the other side near the desktop's right or
-    // bottom edge.
-    int lx = x + kLabelOffset, ly = y + kLabelOffset;
-    if (lx + w > desktop_.width()) lx = x - kLabelOffset - w;
-    if (ly + h > desktop_.height()) ly = y - kLabelOffset - h;
-    lx = std::max(lx, 0);
-    ly = std::max(ly, 0);
-    RECT box{lx, ly, lx + w, ly + h};
+    const RECT box = LabelBox(dc, m);
     platform::FillSolid(dc, box, kLabelBack);
     ::FrameRect(dc, &box, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    platform::Selection font(dc, ui::SkinFont(ui::FontId::Main));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, platform::kBlack.Ref());
-    RECT inner{lx + 4, ly + 2, lx + w - 4, ly + h - 2};
+    RECT inner{box.left + 4, box.top + 2, box.right - 4, box.bottom - 2};
     ::DrawTextW(dc, m.label.c_str(), static_cast<int>(m.label.size()), &inner,
                 DT_SINGLELINE | DT_NOPREFIX);
 }
@@ -134,7 +170,7 @@ LRESULT SpacingOverlay::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_ERASEBKGND: return 1;
         case WM_PAINT: {
             platform::PaintDC paint(hwnd());
-            Paint(paint.get());
+            Paint(paint.get(), paint.dirty());
             return 0;
         }
         case WM_MOUSEMOVE: return call(input.moved, ScreenPoint(lParam));

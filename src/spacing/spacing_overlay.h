@@ -53,8 +53,12 @@ class SpacingOverlay final : public ui::ProgramForm {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
-    void Paint(HDC target);
+    void Paint(HDC target, const RECT& dirty);
     void DrawMeasure(HDC dc, const DrawnMeasure& measure) const;
+    // Where the label of `measure` goes, and all that its drawing covers,
+    // in the window; `dc` measures the text.
+    RECT LabelBox(HDC dc, const DrawnMeasure& measure) const;
+    RECT Extent(HDC dc, const DrawnMeasure& measure) const;
     Point ScreenPoint(LPARAM lParam) const;
 
     const platform::Canvas* still_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "platform/desktop.h"
 #include "platform/screen_copy.h"
+#include "spacing/monitor_dpi.h"
 #include "spacing/spacing_rows.h"
 #include "ui/panel.h"
 #include "ui/standard_controls.h"
@@ -88,6 +89,7 @@ void SpacingTool::Start() {
     host_.ShowTab(kRulerTab);
     desktop_ = platform::VirtualDesktop();
     monitors_ = platform::MonitorRects();
+    monitorDpis_ = platform::MonitorDpis(monitors_);
     if (!still_.Resize({desktop_.width(), desktop_.height()})) {
         host_.ShowError(L"The screen could not be copied.");
         return;
@@ -113,6 +115,7 @@ void SpacingTool::Stop() {
     overlay_.End();
     still_ = platform::Canvas{};
     monitors_.clear();
+    monitorDpis_.clear();
     boxFrom_.reset();
     current_.reset();
     kept_.clear();
@@ -144,8 +147,15 @@ void SpacingTool::PointerMoved(Point at) {
         }
         current_ = DrawnMeasure{.spans = *spans, .mode = mode_, .pointer = at, .label = {}};
     }
-    current_->label = MeasureLabel(current_->spans, mode_, format_);
+    // A box is measured on the monitor it was started on.
+    current_->label = MeasureLabel(current_->spans, mode_, FormatAt(boxFrom_.value_or(at)));
     Redraw();
+}
+
+LengthFormat SpacingTool::FormatAt(Point at) const {
+    LengthFormat format = format_;
+    format.dpi = DpiAt(at, monitors_, monitorDpis_, format_.dpi);
+    return format;
 }
 
 void SpacingTool::Pressed(Point at, bool shift) {

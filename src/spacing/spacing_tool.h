@@ -51,6 +51,8 @@ class SpacingTool final : public Tool {
     // tolerance.
     void MeasureAtPointer();
     void Take(bool keep);
+    // How lengths measured at `at` are shown: at its monitor's DPI.
+    LengthFormat FormatAt(Point at) const;
     void ShowModeLine();
     void Redraw();
 
@@ -61,10 +63,12 @@ class SpacingTool final : public Tool {
     SpacingMode mode_ = SpacingMode::BothSpans;
     int tolerance_ = kDefaultTolerance;
 
-    // While it runs: the copy, its monitors, how lengths are shown.
+    // While it runs: the copy, its monitors and their DPIs, how lengths are
+    // shown (at the system's DPI where a monitor's is not known).
     platform::Canvas still_;
     Rect desktop_;
     std::vector<Rect> monitors_;
+    std::vector<int> monitorDpis_;
     LengthFormat format_;
     std::optional<Point> boxFrom_;  // while a box is dragged
     std::optional<DrawnMeasure> current_;
