@@ -29,8 +29,10 @@ namespace vix {
 inline constexpr UINT kSampleInterval = 15;
 // While the pointer moves, the live values' window texts (what screen
 // readers and automation read) follow what is painted every this many
-// drawing ticks; when it settles, at the next tick.
-inline constexpr int kCaptionTicks = 16;
+// drawing ticks, about 2 s; when it settles, at the next tick. Setting the
+// ten texts takes a few milliseconds of calls to the system's server, a
+// tick's work many times over.
+inline constexpr int kCaptionTicks = 128;
 inline constexpr wchar_t kSamplePrompt[] = L"Press right mouse button to sample color";
 
 class ColorPicker final : public Tool {

@@ -37,10 +37,13 @@ void Label::SyncCaption() {
 void Label::Paint(HDC dc, Size size) {
     RECT all{0, 0, size.width, size.height};
     const std::wstring& text = shown_;
-    platform::Selection font(dc, style_.font ? style_.font : SkinFont(FontId::Main));
+    const HFONT font = style_.font ? style_.font : SkinFont(FontId::Main);
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, style_.color.Or(TextColor()).Ref());
     if (style_.live && style_.align == DT_LEFT && !style_.wrap) {
+        // The label's own DC keeps its font from one paint to the next:
+        // selecting a font costs several times the drawing.
+        if (::GetCurrentObject(dc, OBJ_FONT) != font) ::SelectObject(dc, font);
         // The text at the top-left corner, as DrawText puts a left-aligned
         // single line, on the background filled in the same call.
         ::SetBkColor(dc, Background().Ref());
@@ -49,6 +52,7 @@ void Label::Paint(HDC dc, Size size) {
         return;
     }
     platform::FillSolid(dc, all, Background());
+    platform::Selection selected(dc, font);
     const UINT format = style_.align | DT_NOPREFIX | (style_.wrap ? DT_WORDBREAK : DT_SINGLELINE);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &all, format);
 }
