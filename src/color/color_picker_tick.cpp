@@ -10,7 +10,6 @@
 #include "color/magnifier.h"
 #include "platform/desktop.h"
 #include "platform/screen_copy.h"
-#include "ui/message_loop.h"
 
 namespace vix {
 namespace {
