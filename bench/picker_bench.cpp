@@ -2,7 +2,8 @@
 // the magnifier and labels), timed one by one over TICKS ticks (10,000 by
 // default), over a window of many colours:
 //   - the pointer moving every tick, so that the view, the swatch and the
-//     labels change as they do in use;
+//     labels change as they do in use, in turns with the least a tick
+//     showing the same must do (moving_floor.h), and the ratio of the two;
 //   - the pointer moving over the desktop's one colour;
 //   - the pointer and the screen still;
 //   - the pointer still while the pixels under it change every tick;
@@ -20,6 +21,7 @@
 #include "color/color_text.h"
 #include "fake_tool_host.h"
 #include "gui_counts.h"
+#include "moving_floor.h"
 #include "platform/canvas.h"
 #include "platform/clipboard.h"
 #include "platform/gdi.h"
@@ -96,16 +98,35 @@ int wmain(int argc, wchar_t** argv) {
     picker.SelectFormat(vix::kFormatPercent);
 
     picker.btnEnablePickerClick();
+    vix::bench::MovingFloor floor;
+    if (!floor.Open(nullptr, 10, 420)) {
+        std::printf("the floor's window could not be made\n");
+        return 1;
+    }
     const vix::Point still{450, 300};
     picker.PointerMoved(still);
     for (int i = 0; i < 200; ++i)
         picker.ShowBox();  // warm up
+    // As in use, the windows have had their first paint before the ticks
+    // are timed, and nothing is left waiting.
+    vix::test::Pump(100);
     vix::platform::Canvas check({1, 1});
     const vix::test::GuiCounts before = vix::test::CurrentGuiCounts();
-    const vix::bench::Figures moving = vix::bench::Time(ticks, [&](int i) {
-        picker.PointerMoved({kPicture.left + 10 + i % 250, kPicture.top + 10 + i % 150});
+    // The picker's tick and the floor's, in turns at the same places, so
+    // that whatever else the machine does weighs on both alike.
+    std::vector<double> pickerTicks, floorTicks;
+    for (int i = 0; i < ticks; ++i) {
+        const vix::Point p{kPicture.left + 10 + i * 7 % 280, kPicture.top + 10 + i * 3 % 180};
+        double t0 = vix::bench::NowMs();
+        picker.PointerMoved(p);
         picker.ShowBox();
-    });
+        pickerTicks.push_back(vix::bench::NowMs() - t0);
+        t0 = vix::bench::NowMs();
+        floor.Tick(p.x, p.y);
+        floorTicks.push_back(vix::bench::NowMs() - t0);
+    }
+    const vix::bench::Figures moving = vix::bench::FiguresOf(pickerTicks);
+    const vix::bench::Figures floorMoving = vix::bench::FiguresOf(floorTicks);
     // Over the desktop's one colour, as a designer crosses a plain area.
     const vix::bench::Figures plain = vix::bench::Time(ticks, [&](int i) {
         picker.PointerMoved({650 + i % 200, 450 + i % 150});
@@ -159,6 +180,9 @@ int wmain(int argc, wchar_t** argv) {
     });
 
     Report("ShowBox, pointer moving:", ticks, moving);
+    Report("the moving floor's tick (moving_floor.h):", ticks, floorMoving);
+    std::printf("ratio, picker to floor, pointer moving: median %.2f, 99th percentile %.2f\n",
+                moving.median / floorMoving.median, moving.p99 / floorMoving.p99);
     Report("ShowBox, pointer moving over one colour:", ticks, plain);
     Report("ShowBox, pointer and screen still:", ticks, unchanged);
     Report("ShowBox, pointer still, the pixels under it changing:", changing,

@@ -44,7 +44,7 @@ void ColorInfoPanel::Create(HWND page) {
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         const Row& r = rows[i];
         captions_[i].Create(page, Rect::FromBounds(r.x, r.y, 16, 14), r.caption);
-        r.label->Create(page, Rect::FromBounds(r.x + 18, r.y, 60, 14), L"");
+        r.label->Create(page, Rect::FromBounds(r.x + 18, r.y, 60, 14), L"", {.live = true});
         r.label->SetId(kIdColorInfoFirst + static_cast<int>(i));
     }
     lblContrast.Create(page, Rect::FromBounds(96, 54, 160, 14), kContrastBeforeTwoSamples);
@@ -63,20 +63,25 @@ void ColorInfoPanel::SampleTaken(ColorWord color, wchar_t decimal) {
     lastSample_ = color;
 }
 
+std::array<ui::Label*, 7> ColorInfoPanel::Values() {
+    return {&lblColorC, &lblColorM, &lblColorY, &lblColorK, &lblHSB_H, &lblHSB_S, &lblHSB_B};
+}
+
 void ColorInfoPanel::showcolorvalues(ColorWord color) {
     const ExtendedTexts t = ExtendedInfo(color);
-    lblColorC.SetCaption(t.c);
-    lblColorM.SetCaption(t.m);
-    lblColorY.SetCaption(t.y);
-    lblColorK.SetCaption(t.k);
-    lblHSB_H.SetCaption(t.h);
-    lblHSB_S.SetCaption(t.s);
-    lblHSB_B.SetCaption(t.b);
+    const std::wstring* texts[] = {&t.c, &t.m, &t.y, &t.k, &t.h, &t.s, &t.b};
+    const std::array<ui::Label*, 7> labels = Values();
+    for (std::size_t i = 0; i < labels.size(); ++i)
+        labels[i]->ShowLive(*texts[i]);
+}
+
+void ColorInfoPanel::SyncCaptions() {
+    for (ui::Label* l : Values())
+        l->SyncCaption();
 }
 
 void ColorInfoPanel::Clear() {
-    for (ui::Label* l :
-         {&lblColorC, &lblColorM, &lblColorY, &lblColorK, &lblHSB_H, &lblHSB_S, &lblHSB_B})
+    for (ui::Label* l : Values())
         l->SetCaption(L"");
 }
 

@@ -22,8 +22,10 @@ class ColorInfoPanel final : public Tool {
     std::vector<HotKeyBinding> HotKeys() override;
 
     void Create(HWND page);
-    // Fills the seven labels for `color` (showcolorvalues).
+    // Paints the seven labels for `color` (showcolorvalues); their window
+    // texts follow at SyncCaptions.
     void showcolorvalues(ColorWord color);
+    void SyncCaptions();
     // Empties the seven labels; the contrast of the samples stays.
     void Clear();
     // A colour was taken: the contrast label compares it with the one
@@ -36,6 +38,8 @@ class ColorInfoPanel final : public Tool {
     std::array<ui::Label, 3> lblDichromacy;  // protanopia, deuteranopia, tritanopia
 
   private:
+    std::array<ui::Label*, 7> Values();
+
     std::array<ui::Label, 7> captions_;
     std::optional<ColorWord> lastSample_;
 };

@@ -40,7 +40,7 @@ void ColorPicker::Create(HWND page) {
     btnEnablePicker.onClick = [this] { btnEnablePickerClick(); };
 
     pnlSamplePickerColor.Create(page, Rect::FromBounds(130, 6, 20, 20), L"",
-                                {.outline = ui::ShadowColor()});
+                                {.outline = ui::ShadowColor(), .live = true});
     pnlSamplePickerColor.SetId(kIdLiveSwatch);
     pnlSampledPickerColor.Create(page, Rect::FromBounds(154, 7, 18, 18), L"",
                                  {.outline = ui::ShadowColor()});
@@ -53,7 +53,7 @@ void ColorPicker::Create(HWND page) {
     const int ids[] = {kIdLiveRed, kIdLiveGreen, kIdLiveBlue};
     for (int i = 0; i < 3; ++i) {
         componentCaptions_[i].Create(page, Rect::FromBounds(92, 44 + i * 14, 14, 13), captions[i]);
-        values[i]->Create(page, Rect::FromBounds(106, 44 + i * 14, 66, 13), L"");
+        values[i]->Create(page, Rect::FromBounds(106, 44 + i * 14, 66, 13), L"", {.live = true});
         values[i]->SetId(ids[i]);
     }
 
@@ -207,6 +207,7 @@ void ColorPicker::PointerMoved(Point position) {
 
 void ColorPicker::TakeSample(Point position) {
     pickerPos_ = position;
+    SyncLiveCaptions();
     colorSampled_ = true;
     EnableExports();
     // The colour of the last finished tick; the click's place is not sampled again.

@@ -27,6 +27,12 @@
 namespace vix {
 
 inline constexpr UINT kSampleInterval = 15;
+// While the pointer moves, the live values' window texts (what screen
+// readers and automation read) follow what is painted every this many
+// drawing ticks, about 2 s; when it settles, at the next tick. Setting the
+// ten texts takes a few milliseconds of calls to the system's server, a
+// tick's work many times over.
+inline constexpr int kCaptionTicks = 128;
 inline constexpr wchar_t kSamplePrompt[] = L"Press right mouse button to sample color";
 
 class ColorPicker final : public Tool {
@@ -111,15 +117,16 @@ class ColorPicker final : public Tool {
         wchar_t decimal;
         friend bool operator==(const TickInputs&, const TickInputs&) = default;
     };
-    TickInputs CurrentInputs() const;
+    TickInputs InputsOf(const MagnifierLayout& m) const;
     // True when the copy just made and the inputs are those the last full
     // tick drew: the view, swatch and labels already show them.
     bool SameAsLastTick(const TickInputs& inputs) const;
     void RememberTick(const TickInputs& inputs);
     void CopyScreenBlock();
-    void DrawMagnifier();
+    void DrawMagnifier(const MagnifierLayout& m);
     void DrawSampleBox();
     void ShowLiveValues();
+    void SyncLiveCaptions();
     void SetSampledColor(ColorWord color);
     void EnableExports();
 
@@ -146,6 +153,7 @@ class ColorPicker final : public Tool {
     // What the last full tick drew from; none after switching on.
     std::optional<TickInputs> lastInputs_;
     std::array<DWORD, kSourceSize * kSourceSize> lastSquare_{};
+    int ticksSinceCaptions_ = 0;  // drawing ticks since the window texts followed
 
     ui::Panel pnlViewFrame;
     ui::BitmapView imgPickerView32;

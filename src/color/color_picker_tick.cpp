@@ -10,7 +10,6 @@
 #include "color/magnifier.h"
 #include "platform/desktop.h"
 #include "platform/screen_copy.h"
-#include "ui/message_loop.h"
 
 namespace vix {
 namespace {
@@ -30,15 +29,16 @@ void ColorPicker::ShowBox() {
     // the drawing depends on changed, everything shown is still right.
     CopyScreenBlock();
     ::GdiFlush();
-    const TickInputs inputs = CurrentInputs();
+    const MagnifierLayout layout = LayoutMagnifier(pickerPos_, platform::VirtualDesktop());
+    const TickInputs inputs = InputsOf(layout);
     if (SameAsLastTick(inputs)) {
-        // Nothing was drawn, so nothing waits to be painted: the message
-        // loop takes whatever else came as soon as the tick returns.
+        // Settled: the window texts catch up with what is shown.
+        SyncLiveCaptions();
         sampleBusy_ = false;
         return;
     }
     RememberTick(inputs);
-    DrawMagnifier();
+    DrawMagnifier(layout);
 
     Block5 block;
     for (int y = 0; y < kBlock; ++y)
@@ -50,13 +50,21 @@ void ColorPicker::ShowBox() {
 
     DrawSampleBox();
     ShowLiveValues();
+    // The swatch and the labels painted themselves: the view is the last
+    // thing to put on the screen, and nothing waits to be painted.
     imgPickerView32.Present();
-    ui::ProcessPendingMessages();
+    if (++ticksSinceCaptions_ >= kCaptionTicks) SyncLiveCaptions();
     sampleBusy_ = false;
 }
 
-ColorPicker::TickInputs ColorPicker::CurrentInputs() const {
-    const MagnifierLayout m = LayoutMagnifier(pickerPos_, platform::VirtualDesktop());
+void ColorPicker::SyncLiveCaptions() {
+    ticksSinceCaptions_ = 0;
+    for (ui::Label* l : {&lblColorRed, &lblColorGreen, &lblColorBlue})
+        l->SyncCaption();
+    info_.SyncCaptions();
+}
+
+ColorPicker::TickInputs ColorPicker::InputsOf(const MagnifierLayout& m) const {
     return {m.leftStrip,
             m.topStrip,
             m.destination,
@@ -88,8 +96,7 @@ void ColorPicker::CopyScreenBlock() {
         platform::CopyScreenSquare(scratch_.dc(), square);
 }
 
-void ColorPicker::DrawMagnifier() {
-    const MagnifierLayout m = LayoutMagnifier(pickerPos_, platform::VirtualDesktop());
+void ColorPicker::DrawMagnifier(const MagnifierLayout& m) {
     HDC view = imgPickerView32.DC();
     if (m.leftStrip.width() > 0)
         platform::FillSolid(view, platform::ToRECT(m.leftStrip), platform::kBlack);
@@ -120,10 +127,9 @@ void ColorPicker::ShowLiveValues() {
     const ValueFormat format = format_;
     if (format == kNoFormat) return;
     const wchar_t decimal = host_.DecimalSeparator();
-    lblColorRed.SetCaption(ComponentText(Red(liveColor_), format, PercentRule::Picker, decimal));
-    lblColorGreen.SetCaption(
-        ComponentText(Green(liveColor_), format, PercentRule::Picker, decimal));
-    lblColorBlue.SetCaption(ComponentText(Blue(liveColor_), format, PercentRule::Picker, decimal));
+    lblColorRed.ShowLive(ComponentText(Red(liveColor_), format, PercentRule::Picker, decimal));
+    lblColorGreen.ShowLive(ComponentText(Green(liveColor_), format, PercentRule::Picker, decimal));
+    lblColorBlue.ShowLive(ComponentText(Blue(liveColor_), format, PercentRule::Picker, decimal));
 }
 
 }  // namespace vix

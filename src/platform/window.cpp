@@ -58,6 +58,14 @@ void Window::Create(const WindowClass& cls, const WindowSpec& spec) {
                       reinterpret_cast<HMENU>(spec.id), ::GetModuleHandleW(nullptr), this);
 }
 
+HDC Window::OwnDC() {
+    // A window of any other class would get one of the shared cache DCs,
+    // which must be released: none then.
+    if (!ownDC_ && hwnd_ && (::GetClassLongPtrW(hwnd_, GCL_STYLE) & CS_OWNDC))
+        ownDC_ = ::GetDC(hwnd_);
+    return ownDC_;
+}
+
 LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
@@ -69,6 +77,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     if (message == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
+        self->ownDC_ = nullptr;
         return ::DefWindowProcW(hwnd, message, wParam, lParam);
     }
     LRESULT result = 0;

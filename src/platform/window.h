@@ -52,6 +52,10 @@ class Window {
     void SetBounds(const Rect& bounds);
     Size ClientSize() const;
     void Invalidate();
+    // The DC of a window whose class gives each window one of its own
+    // (CS_OWNDC), fetched once: it lives as long as the window and needs no
+    // release, so drawing through it costs no call to get one.
+    HDC OwnDC();
     // Brings the window to the top of its siblings without activating it.
     void BringToFront();
 
@@ -64,6 +68,7 @@ class Window {
   private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
+    HDC ownDC_ = nullptr;
 };
 
 // Shows an error that escaped a message handler. The application installs the

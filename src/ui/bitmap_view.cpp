@@ -7,7 +7,7 @@
 namespace vix::ui {
 
 void BitmapView::Create(HWND parent, const Rect& bounds) {
-    CreateControl(parent, bounds, L"");
+    CreateControl(parent, bounds, L"", 0, 0, true);
     SetBackground(FaceColor());
 }
 
@@ -37,6 +37,10 @@ void BitmapView::Present() {
     const std::size_t count = static_cast<std::size_t>(canvas_.width()) * canvas_.height();
     if (shown_.size() == count && std::equal(shown_.begin(), shown_.end(), pixels)) return;
     shown_.assign(pixels, pixels + count);
+    if (HDC own = OwnDC()) {
+        Paint(own, ClientSize());
+        return;
+    }
     platform::WindowDC dc(hwnd());
     Paint(dc.get(), ClientSize());
 }

@@ -7,7 +7,8 @@
 #include "ui/control.h"
 
 // A control that shows a 32-bit bitmap of its own, drawn into through a
-// memory DC that stays open: the enlarged views of the picker and the ruler.
+// memory DC that stays open and put on the screen through a window DC of its
+// own: the enlarged views of the picker and the ruler.
 // While its bitmap cannot be made (the GDI handle table is full) the view
 // shows its background, drawing into it does nothing, and each Present
 // tries again.

@@ -39,8 +39,10 @@ Control::~Control() {
 }
 
 void Control::CreateControl(HWND parent, const Rect& bounds, std::wstring_view text, DWORD style,
-                            DWORD exStyle) {
-    Create({.name = L"VixControl", .style = CS_DBLCLKS},
+                            DWORD exStyle, bool live) {
+    live_ = live;
+    Create(live ? platform::WindowClass{.name = L"VixLiveControl", .style = CS_DBLCLKS | CS_OWNDC}
+                : platform::WindowClass{.name = L"VixControl", .style = CS_DBLCLKS},
            {.exStyle = exStyle,
             .style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | style,
             .text = text,
@@ -60,12 +62,29 @@ void Control::SetPictureHint(std::wstring hint) {
 void Control::SetId(int id) { ::SetWindowLongPtrW(hwnd(), GWLP_ID, id); }
 
 void Control::SetBackground(platform::GdiColor color) {
-    if (color == background_ && backgroundBrush_) return;
+    if (color == background_ && hasBackground_) return;
     background_ = color;
-    backgroundBrush_.reset(::CreateSolidBrush(color.Ref()));
-    // Until its first paint the window paints with the new colour anyway:
+    hasBackground_ = true;
+    Repaint();
+}
+
+void Control::Repaint() {
+    // Until its first paint the window paints what is current anyway:
     // asking for a repaint before that costs a call to the system's server.
-    if (painted_) Invalidate();
+    if (!painted_) return;
+    if (HDC dc = live_ ? OwnDC() : nullptr)
+        Paint(dc, ClientSize());
+    else
+        Invalidate();
+}
+
+HBRUSH Control::BackgroundBrush() {
+    if (!hasBackground_) return nullptr;
+    if (!backgroundBrush_ || brushColor_ != background_) {
+        backgroundBrush_.reset(::CreateSolidBrush(background_.Ref()));
+        brushColor_ = background_;
+    }
+    return backgroundBrush_.get();
 }
 
 void Control::PaintBehind(HDC dc, const Rect& area) const {
@@ -125,9 +144,9 @@ LRESULT Control::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
-            if (backgroundBrush_) {
+            if (HBRUSH brush = BackgroundBrush()) {
                 ::SetBkColor(reinterpret_cast<HDC>(wParam), background_.Ref());
-                return reinterpret_cast<LRESULT>(backgroundBrush_.get());
+                return reinterpret_cast<LRESULT>(brush);
             }
             break;
     }

@@ -45,16 +45,28 @@ class Control : public platform::Window {
 
   protected:
     ~Control() override;
+    // A `live` control has a DC of its own, through which Repaint draws at
+    // once instead of waiting for a paint message.
     void CreateControl(HWND parent, const Rect& bounds, std::wstring_view text, DWORD style = 0,
-                       DWORD exStyle = 0);
+                       DWORD exStyle = 0, bool live = false);
+    // Shows a change: a live control paints it now, any other asks for a
+    // paint. Until the first paint there is nothing shown to change.
+    void Repaint();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void Paint(HDC dc, Size size) = 0;
     bool Pressed() const { return pressed_; }
 
   private:
+    // The brush behind standard children, made when one first asks for it:
+    // a swatch whose colour follows the pointer makes none.
+    HBRUSH BackgroundBrush();
+
     bool pressed_ = false;
     bool painted_ = false;
+    bool live_ = false;
+    bool hasBackground_ = false;
     platform::GdiColor background_;
+    platform::GdiColor brushColor_;
     platform::Brush backgroundBrush_;
 };
 

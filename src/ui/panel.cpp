@@ -7,7 +7,7 @@ namespace vix::ui {
 
 void Panel::Create(HWND parent, const Rect& bounds, std::wstring_view caption, PanelStyle style) {
     caption_ = caption;
-    CreateControl(parent, bounds, caption);
+    CreateControl(parent, bounds, caption, 0, 0, style.live);
     SetStyle(style);
 }
 

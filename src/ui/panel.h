@@ -19,6 +19,9 @@ struct PanelStyle {
     bool highlightTopLeft = false;  // white lines along the top and left edges
     platform::GdiColor bottomLine = platform::kNoColor;  // a one-pixel line along the bottom edge
     platform::GdiColor outline = platform::kNoColor;     // a one-pixel frame round the panel
+    // A swatch whose colour follows the pointer: it paints a new colour at
+    // once through a DC of its own (fixed when the panel is made).
+    bool live = false;
 };
 
 class Panel : public Control {

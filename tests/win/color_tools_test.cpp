@@ -141,6 +141,10 @@ class ColorTools : public ::testing::Test {
 
 Point At(POINT p) { return {p.x, p.y}; }
 
+const ui::Label& LabelOf(HWND page, int id) {
+    return dynamic_cast<const ui::Label&>(*platform::Window::FromHandle(::GetDlgItem(page, id)));
+}
+
 TEST_F(ColorTools, SwitchingOnAndOffInstallsAndRestoresTheCursorsAndTheMode) {
     picker.btnEnablePickerClick();
     EXPECT_EQ(fake.mode, ColorPicker::kMode);
@@ -201,7 +205,13 @@ TEST_F(ColorTools, WithThePointerStillTheNextTickShowsAnyChangeRoundIt) {
     picker.ShowBox();
     EXPECT_EQ(RgbOf(picker.LiveColor()), MakeColor(0x34, 0x56, 0x78));
     EXPECT_EQ(ViewPixel(picker, 38, 38), 0x345678u);
-    EXPECT_EQ(platform::WindowText(::GetDlgItem(pickerPage.hwnd(), kIdLiveRed)), L"52");
+    // Painted at this tick; the window text follows once the pointer and
+    // the pixels have settled, at the next.
+    const ui::Label& red = LabelOf(pickerPage.hwnd(), kIdLiveRed);
+    EXPECT_EQ(red.Shown(), L"52");
+    EXPECT_EQ(platform::WindowText(red.hwnd()), L"18");
+    picker.ShowBox();
+    EXPECT_EQ(platform::WindowText(red.hwnd()), L"52");
 
     // One pixel at the view's corner cell only, six pixels right and down.
     platform::WindowHandle corner(::CreateWindowExW(
@@ -230,7 +240,31 @@ TEST_F(ColorTools, WithThePointerStillTheNextTickShowsAnyChangeRoundIt) {
 
     picker.SelectFormat(kFormatHex);
     picker.ShowBox();
-    EXPECT_EQ(platform::WindowText(::GetDlgItem(pickerPage.hwnd(), kIdLiveRed)), L"#34");
+    EXPECT_EQ(red.Shown(), L"#34");
+}
+
+// Over pixels that change at every tick the window texts still follow what
+// is painted, every kCaptionTicks drawing ticks.
+TEST_F(ColorTools, WhileThePixelsKeepChangingTheWindowTextsFollowAtTheirCadence) {
+    picker.btnEnablePickerClick();
+    picker.PointerMoved(At(kPaintedPoint));
+    picker.ShowBox();
+    picker.ShowBox();
+    const ui::Label& red = LabelOf(pickerPage.hwnd(), kIdLiveRed);
+    ASSERT_EQ(platform::WindowText(red.hwnd()), L"18");
+    for (int tick = 1; tick <= kCaptionTicks; ++tick) {
+        const int r = 100 + tick;
+        ASSERT_TRUE(
+            Repaint(painted.get(), static_cast<std::uint32_t>(r << 16 | 0x9AE4), kPaintedPoint));
+        picker.ShowBox();
+        ASSERT_EQ(red.Shown(), std::to_wstring(r));
+        if (tick < kCaptionTicks) {
+            ASSERT_EQ(platform::WindowText(red.hwnd()), L"18") << tick;
+        }
+    }
+    EXPECT_EQ(platform::WindowText(red.hwnd()), std::to_wstring(100 + kCaptionTicks));
+    EXPECT_EQ(platform::WindowText(info.lblHSB_H.hwnd()), info.lblHSB_H.Shown());
+    EXPECT_FALSE(info.lblHSB_H.Shown().empty());
 }
 
 TEST_F(ColorTools, ASampleTakesTheLastTicksColourIntoLibrarySummaryAndClipboard) {
