@@ -118,7 +118,7 @@ add_library(vix_platform STATIC
 target_link_libraries(vix_platform PUBLIC vix_core gdi32 user32 msimg32 advapi32 uuid)
 vix_windows_code(vix_platform)
 vix_warnings(vix_platform)
-vix_window_code_build(vix_platform)
+vix_batched_build(vix_platform)
 
 # Photoshop's automation and the windows of the Photoshop bridge.
 add_library(vix_photoshop_win STATIC
@@ -133,7 +133,7 @@ add_library(vix_photoshop_win STATIC
 target_link_libraries(vix_photoshop_win PUBLIC vix_platform)
 vix_windows_code(vix_photoshop_win)
 vix_warnings(vix_photoshop_win)
-vix_window_code_build(vix_photoshop_win)
+vix_batched_build(vix_photoshop_win)
 # The update check, the update dialog and the links panel: kept apart from
 # the shell, which reaches them through UpdateHost.
 add_library(vix_update_win STATIC
@@ -153,7 +153,7 @@ target_link_libraries(vix_update_win PUBLIC vix_platform)
 target_compile_definitions(vix_update_win PRIVATE CERT_CHAIN_PARA_HAS_EXTRA_FIELDS)
 vix_windows_code(vix_update_win)
 vix_warnings(vix_update_win)
-vix_window_code_build(vix_update_win)
+vix_batched_build(vix_update_win)
 
 # The program's windows: the window code of the shell and of the tools, which
 # is every source in a folder of src/ that is neither portable logic nor one
@@ -173,7 +173,7 @@ else()
 endif()
 vix_windows_code(vix_win)
 vix_warnings(vix_win)
-vix_window_code_build(vix_win)
+vix_batched_build(vix_win)
 
 # --- vix.exe ---------------------------------------------------------------
 include(${PROJECT_SOURCE_DIR}/cmake/VixArt.cmake)

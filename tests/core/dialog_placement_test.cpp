@@ -10,7 +10,7 @@ namespace {
 constexpr Rect kWork{0, 0, 1024, 738};
 constexpr Rect kLeftWork{-1280, -200, 0, 824};
 
-struct Case {
+struct PlacementCase {
     const char* what;
     Size dialog;
     Rect mainWindow;
@@ -19,7 +19,7 @@ struct Case {
 };
 
 // The main window is 261 x 176; the settings dialog 407 x 340.
-constexpr Case kCases[] = {
+constexpr PlacementCase kPlacements[] = {
     {"centred where it fits", {407, 340}, {381, 296, 642, 472}, kWork, {308, 214}},
     {"bottom-left corner", {407, 340}, {0, 562, 261, 738}, kWork, {0, 398}},
     {"top-right corner", {407, 340}, {763, 0, 1024, 176}, kWork, {617, 0}},
@@ -28,7 +28,7 @@ constexpr Case kCases[] = {
 };
 
 TEST(DialogPosition, CentredOnTheMainWindowAndKeptInsideTheWorkArea) {
-    for (const Case& c : kCases)
+    for (const PlacementCase& c : kPlacements)
         EXPECT_EQ(DialogPosition(c.dialog, c.mainWindow, c.work), c.expected) << c.what;
 }
 

@@ -22,15 +22,15 @@ TEST(HookPoint, IgnoresBitsAboveThirtyTwo) {
     EXPECT_EQ(UnpackPoint(static_cast<std::uintptr_t>(wide)), (Point{3, 2}));
 }
 
-struct ZoneCase {
+struct FrameZoneCase {
     Point p;
     Zone zone;
 };
 
 // The area of a 200 x 100 frame window at (100, 100): inset by 4.
-constexpr Rect kArea{104, 104, 296, 196};
+constexpr Rect kFrameArea{104, 104, 296, 196};
 
-constexpr ZoneCase kZones[] = {
+constexpr FrameZoneCase kZones[] = {
     {{99, 150}, Zone::None},         {{100, 99}, Zone::None},
     {{296 + 4, 150}, Zone::None},    {{150, 200}, Zone::None},
     {{150, 150}, Zone::Inside},      {{108, 108}, Zone::Inside},
@@ -45,7 +45,7 @@ constexpr ZoneCase kZones[] = {
 
 TEST(HitZone, BandsCornersAndInside) {
     for (const auto& c : kZones)
-        EXPECT_EQ(HitZone(kArea, c.p), c.zone) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(HitZone(kFrameArea, c.p), c.zone) << c.p.x << "," << c.p.y;
 }
 
 TEST(HitZone, WorksLeftOfAndAboveTheOrigin) {
