@@ -46,7 +46,12 @@ class HotKeys : public VixTest {
     // A hot key, handled when the main window shows: what it does is done
     // before the test looks (a look at the clipboard meanwhile would hold it
     // while the program writes it).
+    // Wine brings the keyboard state up to date with X's when a window of
+    // ours takes the focus: keys pressed while the focus is still moving can
+    // lose their Ctrl and Alt, so the windows settle first.
     void Key(char letter) const {
+        WaitKeysHandled();
+        WaitInputHandled(Main());
         PressKeyWith(static_cast<WORD>(letter), {VK_CONTROL, VK_MENU});
         ::Sleep(150);
         WaitInputHandled(Main());
