@@ -4,6 +4,7 @@
 
 #include "app/startup_timeline.h"
 #include "app/window_order.h"
+#include "hooks/hook_protocol.h"
 #include "ui/hints.h"
 #include "ui/message_loop.h"
 
@@ -23,6 +24,13 @@ void Application::Initialize(std::wstring_view title) {
                                        .bounds = Rect::FromBounds(0, 0, 0, 0)});
     platform::SetErrorReporter(&Application::ShowError);
     ui::SetIdleHandler([this] { return Idle(); });
+}
+
+void Application::SetMainWindow(HWND main) {
+    main_ = main;
+    // The picker's report of each pointer move: handling it follows no
+    // control under the pointer.
+    ui::MarkQuiet(main, hooks::kPickerMoved);
 }
 
 void Application::Minimize() {

@@ -21,7 +21,8 @@ class Application final : public platform::Window {
     void Initialize(std::wstring_view title);
     const std::wstring& Title() const { return title_; }
     HWND Owner() const { return hwnd(); }
-    void SetMainWindow(HWND main) { main_ = main; }
+    // The window the hook library reports to.
+    void SetMainWindow(HWND main);
     HWND MainWindow() const { return main_; }
 
     // Minimising hides every form with the owner; restoring shows them again.

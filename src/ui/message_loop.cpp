@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "ui/ui_thread.h"
 
@@ -22,7 +23,20 @@ std::set<HWND>& DialogWindows() {
     return windows;
 }
 
-// Set when a message other than a timer's tick is dispatched, also by a loop
+std::set<std::pair<HWND, UINT>>& QuietMessages() {
+    CheckUiThread();
+    static std::set<std::pair<HWND, UINT>> quiet;
+    return quiet;
+}
+
+// A timer's tick or a message marked quiet: it needs no idle work after it,
+// and, being no key, none of a dialog's keyboard handling either.
+bool IsQuiet(const MSG& msg) {
+    return msg.message == WM_TIMER ||
+           (msg.hwnd && QuietMessages().contains({msg.hwnd, msg.message}));
+}
+
+// Set when a message that is not quiet is dispatched, also by a loop
 // nested in a handler (a tick that draws handles what waits meanwhile):
 // the idle handler is due once the queue is dry again.
 bool& OtherDispatched() {
@@ -31,7 +45,11 @@ bool& OtherDispatched() {
 }
 
 void Dispatch(MSG& msg) {
-    if (msg.message != WM_TIMER) OtherDispatched() = true;
+    if (IsQuiet(msg)) {
+        ::DispatchMessageW(&msg);
+        return;
+    }
+    OtherDispatched() = true;
     if (HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
         root && DialogWindows().contains(root) && ::IsDialogMessageW(root, &msg))
         return;
@@ -80,9 +98,10 @@ bool Pump(const std::function<bool()>& done, bool outermost) {
     while (!done()) {
         if (!DrainQueue()) return false;
         if (done()) break;
-        // A timer's tick (the picker's, 66 times a second) moves no pointer:
-        // after ticks alone the idle handler waits for its poll, instead of
-        // asking the system where the pointer is after every tick.
+        // After quiet messages alone (the picker's ticks, 66 times a second,
+        // and the hook's reports of the pointer's moves) the idle handler
+        // waits for its poll, instead of asking the system where the
+        // pointer is after every one.
         const ULONGLONG now = ::GetTickCount64();
         if (OtherDispatched() || (poll && now - lastIdle >= kIdlePollMs)) {
             OtherDispatched() = false;
@@ -105,6 +124,8 @@ bool Pump(const std::function<bool()>& done, bool outermost) {
 }  // namespace
 
 void SetIdleHandler(std::function<bool()> idle) { IdleHandler() = std::move(idle); }
+
+void MarkQuiet(HWND window, UINT message) { QuietMessages().insert({window, message}); }
 
 bool PumpUntil(const std::function<bool()>& done) { return Pump(done, false); }
 

@@ -14,6 +14,12 @@ namespace vix::ui {
 // arrives.
 void SetIdleHandler(std::function<bool()> idle);
 
+// `message` posted to `window` comes about as often as a timer's tick and,
+// like one, needs no idle work after it: the hook library's report of each
+// pointer move (over the program's own windows they get mouse messages of
+// their own, and the idle poll sees the pointer leave them).
+void MarkQuiet(HWND window, UINT message);
+
 // Dispatches messages until `done` says so. WM_QUIT ends the wait early and
 // is posted again for the outermost loop; the result is then false.
 bool PumpUntil(const std::function<bool()>& done);
