@@ -103,7 +103,13 @@ void Tvix_main::PlaceWindow() {
                                             .primaryScreen = platform::PrimaryScreen()});
 }
 
-void Tvix_main::ShowMain() { Show(); }
+void Tvix_main::ShowMain() {
+    Show();
+    // Painted at once, before the queue hands out anything posted meanwhile
+    // (the tools' work after the show, a click already waiting): the first
+    // frame is the whole window, and nothing comes before it.
+    ::UpdateWindow(hwnd());
+}
 
 void Tvix_main::FormShow() {
     // Each tool hears of it; the Photoshop bridge looks its versions up once
