@@ -104,11 +104,17 @@ void Tvix_main::PlaceWindow() {
 }
 
 void Tvix_main::ShowMain() {
-    Show();
-    // Painted at once, before the queue hands out anything posted meanwhile
-    // (the tools' work after the show, a click already waiting): the first
-    // frame is the whole window, and nothing comes before it.
-    ::UpdateWindow(hwnd());
+    EnsureContent();
+    FormShow();
+    // Shown without the system's redraw, then painted in one pass, before
+    // the queue hands out anything posted meanwhile: the show's own redraw
+    // takes a DC of each of the fifty children to erase it before the paint
+    // takes another to draw it; here each child is erased and drawn through
+    // the one DC of its paint, and the first frame is the whole window.
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                   SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW);
+    ::RedrawWindow(hwnd(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 void Tvix_main::FormShow() {
