@@ -103,7 +103,19 @@ void Tvix_main::PlaceWindow() {
                                             .primaryScreen = platform::PrimaryScreen()});
 }
 
-void Tvix_main::ShowMain() { Show(); }
+void Tvix_main::ShowMain() {
+    EnsureContent();
+    FormShow();
+    // Shown without the system's redraw, then painted in one pass, before
+    // the queue hands out anything posted meanwhile: the show's own redraw
+    // takes a DC of each of the fifty children to erase it before the paint
+    // takes another to draw it; here each child is erased and drawn through
+    // the one DC of its paint, and the first frame is the whole window.
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                   SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOREDRAW);
+    ::RedrawWindow(hwnd(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
 
 void Tvix_main::FormShow() {
     // Each tool hears of it; the Photoshop bridge looks its versions up once

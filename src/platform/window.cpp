@@ -94,7 +94,20 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Most of our windows are frameless controls: the system's frame paint
+    // would only find nothing to draw, and under Wine finding that out is
+    // the costliest part of showing the main window (a DC of the whole
+    // window for each of its fifty children).
+    if (message == WM_NCPAINT && !HasNonClientArea(hwnd_)) return 0;
     return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+bool HasNonClientArea(HWND hwnd) {
+    RECT window{}, client{};
+    ::GetWindowRect(hwnd, &window);
+    ::GetClientRect(hwnd, &client);
+    return window.right - window.left != client.right ||
+           window.bottom - window.top != client.bottom;
 }
 
 Window* Window::FromHandle(HWND hwnd) {

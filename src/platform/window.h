@@ -71,6 +71,10 @@ class Window {
     HDC ownDC_ = nullptr;
 };
 
+// Whether the window has a frame, caption, menu or scroll bars around its
+// client area: anything the system paints outside it.
+bool HasNonClientArea(HWND hwnd);
+
 // Shows an error that escaped a message handler. The application installs the
 // box that shows it; the handler ends and the program goes on.
 using ErrorReporter = void (*)(const std::wstring& message);

@@ -1,6 +1,10 @@
 #include "ui/image_button.h"
 
+#include <algorithm>
+
+#include "platform/canvas.h"
 #include "platform/gdi.h"
+#include "ui/ui_thread.h"
 
 namespace vix::ui {
 
@@ -31,25 +35,40 @@ void ImageButton::SetPictures(ButtonPictures pictures) {
     Invalidate();
 }
 
+namespace {
+
+// The off-screen surface every button paints into, grown to the largest:
+// buttons paint one at a time on the one thread, so a DC and a bitmap made
+// once serve every paint instead of two made and freed per paint.
+platform::Canvas& PaintBuffer(Size size) {
+    CheckUiThread();
+    static platform::Canvas buffer;
+    const Size have = buffer.size();
+    if (have.width < size.width || have.height < size.height)
+        buffer.Resize({std::max(have.width, size.width), std::max(have.height, size.height)});
+    return buffer;
+}
+
+}  // namespace
+
 void ImageButton::Paint(HDC dc, Size size) {
     // Paint off screen, so hovering never flickers.
-    platform::MemoryDC buffer(::CreateCompatibleDC(dc));
-    platform::Bitmap bitmap(::CreateCompatibleBitmap(dc, size.width, size.height));
-    platform::Selection keep(buffer.get(), bitmap.get());
+    platform::Canvas& canvas = PaintBuffer(size);
+    HDC buffer = canvas ? canvas.dc() : dc;
     // The parent shows through the picture's transparent parts.
     const auto* below =
         dynamic_cast<const Control*>(platform::Window::FromHandle(::GetParent(hwnd())));
     if (below)
-        below->PaintBehind(buffer.get(), Bounds());
+        below->PaintBehind(buffer, Bounds());
     else
-        platform::FillSolid(buffer.get(), {0, 0, size.width, size.height}, FaceColor());
+        platform::FillSolid(buffer, {0, 0, size.width, size.height}, FaceColor());
     const Picture* picture = pictures_.normal;
     if (Enabled() && Pressed() && hover_)
         picture = pictures_.pressed;
     else if (Enabled() && hover_)
         picture = pictures_.hover;
-    if (picture) DrawPicture(buffer.get(), *picture, 0, 0, !Enabled());
-    ::BitBlt(dc, 0, 0, size.width, size.height, buffer.get(), 0, 0, SRCCOPY);
+    if (picture) DrawPicture(buffer, *picture, 0, 0, !Enabled());
+    if (buffer != dc) ::BitBlt(dc, 0, 0, size.width, size.height, buffer, 0, 0, SRCCOPY);
 }
 
 LRESULT ImageButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -95,6 +95,14 @@ HBITMAP DimmedOf(const Picture& picture) {
     return made.get();
 }
 
+// The DC every picture is drawn from, made once rather than per picture
+// drawn: pictures are drawn one at a time on the one thread.
+HDC PictureSource() {
+    CheckUiThread();
+    static platform::MemoryDC source(::CreateCompatibleDC(nullptr));
+    return source.get();
+}
+
 void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed) {
     if (!picture.bitmap) return;
     HBITMAP bitmap = picture.bitmap;
@@ -102,10 +110,10 @@ void DrawPicture(HDC dc, const Picture& picture, int x, int y, bool dimmed) {
         // Without it the button draws its normal picture when disabled.
         if (HBITMAP grey = DimmedOf(picture)) bitmap = grey;
     }
-    platform::MemoryDC source(::CreateCompatibleDC(dc));
-    platform::Selection keep(source.get(), bitmap);
+    HDC source = PictureSource();
+    platform::Selection keep(source, bitmap);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    ::GdiAlphaBlend(dc, x, y, picture.width, picture.height, source.get(), 0, 0, picture.width,
+    ::GdiAlphaBlend(dc, x, y, picture.width, picture.height, source, 0, 0, picture.width,
                     picture.height, blend);
 }
 

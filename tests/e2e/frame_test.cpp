@@ -1,11 +1,35 @@
 // The main window's frame: tabs, sections, hints, position and closing.
 
+#include "pictures.h"
 #include "vix_fixture.h"
 
 namespace vix::e2e {
 namespace {
 
 using Frame = VixTest;
+
+// Each tab as the window drew it when its picture in tests/e2e/reference was
+// kept: a change in how the window is built or painted must not change a
+// pixel. A deliberate change of look takes new pictures from the run's
+// screenshots.
+void ExpectLooksAsKept(HWND window, const wchar_t* name) {
+    // The source folder as Wine's drive Z: shows the Linux root.
+    const std::string folder = VIX_E2E_REFERENCE_DIR;
+    const std::wstring file =
+        L"Z:" + std::wstring(folder.begin(), folder.end()) + L"/" + name + L".png";
+    const std::optional<Picture> kept = ReadImageFile(file);
+    ASSERT_TRUE(kept) << "no picture " << testing::PrintToString(file);
+    const Picture now = ScreenPicture(ScreenRect(window));
+    ASSERT_EQ(now.width, kept->width);
+    ASSERT_EQ(now.height, kept->height);
+    int differing = 0;
+    POINT first{-1, -1};
+    for (int y = 0; y < now.height; ++y)
+        for (int x = 0; x < now.width; ++x)
+            if (now.At(x, y) != kept->At(x, y) && differing++ == 0) first = {x, y};
+    EXPECT_EQ(differing, 0) << testing::PrintToString(name) << ": the first at (" << first.x << ", "
+                            << first.y << ")";
+}
 
 struct TabCase {
     const wchar_t* caption;
@@ -30,6 +54,7 @@ TEST_F(Frame, EachTabGivesItsHeightAndClickingTheOpenTabCollapses) {
             << "tab" << testing::PrintToString(t.caption) << " gave " << ClientHeight();
         WaitPainted(Main());
         EXPECT_TRUE(SaveWindowShot(Main(), t.shot));
+        ExpectLooksAsKept(Main(), t.shot);
     }
     ClickTab(L" Picker");
     EXPECT_TRUE(WaitUntil([&] { return ClientHeight() == 44; })) << ClientHeight();
