@@ -3,42 +3,29 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/window.h"
 
 namespace vix::platform {
-namespace {
-
-struct FrameCase {
-    const char* what;
-    DWORD style;
-    DWORD exStyle;
-    bool child;
-    bool hasFrame;
-};
-
-constexpr FrameCase kCases[] = {
-    {"plain child", 0, 0, true, false},
-    {"bordered child", WS_BORDER, 0, true, true},
-    {"child with a vertical scroll bar", WS_VSCROLL, 0, true, true},
-    {"child with a sunken edge", 0, WS_EX_CLIENTEDGE, true, true},
-    {"borderless popup", WS_POPUP, 0, false, false},
-    {"popup with a caption", WS_POPUP | WS_CAPTION, 0, false, true},
-};
 
 TEST(NonClientArea, OnlyFramesCaptionsAndScrollBarsCount) {
-    HWND parent = ::CreateWindowExW(0, L"STATIC", L"parent", WS_POPUP, 0, 0, 200, 200, nullptr,
-                                    nullptr, nullptr, nullptr);
+    HWND parent = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                                    nullptr, nullptr);
     ASSERT_NE(parent, nullptr);
-    for (const FrameCase& c : kCases) {
-        HWND w =
-            ::CreateWindowExW(c.exStyle, L"STATIC", L"", c.style | (c.child ? WS_CHILD : 0), 10, 10,
-                              80, 60, c.child ? parent : nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(w, nullptr) << c.what;
-        EXPECT_EQ(HasNonClientArea(w), c.hasFrame) << c.what;
+    // Style, extended style, whether it is a child, whether it has a frame.
+    for (auto [style, ex, child, frame] : {std::tuple{0ul, 0ul, true, false},
+                                           {WS_BORDER, 0ul, true, true},
+                                           {WS_VSCROLL, 0ul, true, true},
+                                           {0ul, WS_EX_CLIENTEDGE, true, true},
+                                           {WS_POPUP, 0ul, false, false},
+                                           {WS_POPUP | WS_CAPTION, 0ul, false, true}}) {
+        HWND w = ::CreateWindowExW(ex, L"STATIC", L"", style | (child ? WS_CHILD : 0), 10, 10, 80,
+                                   60, child ? parent : nullptr, nullptr, nullptr, nullptr);
+        EXPECT_EQ(HasNonClientArea(w), frame) << std::hex << style << " " << ex;
         ::DestroyWindow(w);
     }
     ::DestroyWindow(parent);
 }
 
-}  // namespace
 }  // namespace vix::platform
